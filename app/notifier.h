@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quill {
+
+enum class TrayIcon { None = 0, Information = 1, Warning = 2, Error = 3 };
+
+inline constexpr std::string_view trayTitle = "Quillmere";
+
+// Every message to the user goes through here: the window shows it as a tray balloon and
+// on its message line, the command line prints it, tests record it.
+class Notifier {
+public:
+    virtual ~Notifier() = default;
+
+    void ShowTrayMessage(std::string_view text, std::string_view title = trayTitle,
+                         TrayIcon icon = TrayIcon::Information)
+    {
+        show(std::string(text), std::string(title), icon);
+    }
+
+protected:
+    virtual void show(const std::string& text, const std::string& title, TrayIcon icon) = 0;
+};
+
+} // namespace quill

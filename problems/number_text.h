@@ -1,0 +1,39 @@
+#pragma once
+
+// Numbers travel between generators, builders and writers as texts. These helpers give
+// the one reading and the one writing of such texts that every part of the program uses.
+
+#include <string>
+#include <string_view>
+
+namespace quill {
+
+// The leading decimal number of a text ("25%" -> 25, "12abc" -> 12, "" -> 0, "x" -> 0).
+// Leading blanks are skipped; a sign, a point and an exponent ("1E-06") are understood.
+double numericValue(std::string_view text);
+
+// The shortest decimal text of a double: at most 15 significant digits, no trailing zeros
+// or point, "0.5" rather than ".5", E notation below 0.0001 and from 1E15 up ("1E-06").
+std::string shortestText(double value);
+
+// The same for a single-precision value: at most 7 significant digits.
+std::string shortestSingleText(float value);
+
+// Round to the nearest whole number, ties to even (2.5 -> 2, 3.5 -> 4).
+double roundHalfEven(double value);
+
+// Round to `places` decimal places, ties to even on the scaled value.
+double roundToPlaces(double value, int places);
+
+// Int (floor) and Fix (truncation toward zero).
+double intPart(double value);
+double fixPart(double value);
+
+// a - b computed on the decimal texts of the operands, so 5.3 - 1.1 is exactly 4.2.
+// The result is the exact decimal text ("4.2", "-0.05", "0").
+std::string exactDifference(double a, double b);
+
+// Answer tidying used by the builders and writers: ".5" -> "0.5", "3." -> "3".
+std::string tidyValueText(std::string text);
+
+} // namespace quill

@@ -1,0 +1,179 @@
+#include "problems/whole/operands.h"
+
+#include "app/application.h"
+#include "problems/number_text.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace quill {
+
+namespace {
+
+// x = s + w·r in single precision, as the draws have always been made.
+float drawPosition(Application& app, int s, int e)
+{
+    const int width = e - s + 1;
+    return static_cast<float>(s) + static_cast<float>(width) * app.random.next();
+}
+
+std::string drawWholeText(Application& app, int s, int e)
+{
+    // Rounding of s + w·r in single precision can reach e + 1 for r just below 1.
+    const double value = std::min<double>(std::floor(drawPosition(app, s, e)), e);
+    return shortestText(value);
+}
+
+} // namespace
+
+std::string decimalOperandText(float x, int places)
+{
+    if (places == 0)
+        return shortestText(std::floor(x));
+    const double n = std::floor(static_cast<double>(x) * std::pow(10.0, places));
+    const double divisor = std::pow(10.0, places + 1);
+    const std::string quotient = places <= 3
+                                     ? shortestSingleText(static_cast<float>(n / divisor))
+                                     : shortestText(n / divisor);
+    const size_t keep = static_cast<size_t>(places) + 3;
+    const std::string kept = quotient.size() > keep ? quotient.substr(quotient.size() - keep)
+                                                    : quotient;
+    return shortestText(10 * numericValue(kept));
+}
+
+namespace {
+
+bool capHolds(const Application& app, int e)
+{
+    const ExerciseSettings& s = app.settings;
+    const double first = numericValue(app.operands.firstOperand);
+    const double second = numericValue(app.operands.secondOperand);
+    const double extra = numericValue(app.operands.extraOperand);
+    if (s.Check21.checked && s.Check1.checked && first + second > e + 1)
+        return true;
+    if (s.Check21.checked && s.Check3.checked && first * second > e + 1)
+        return true;
+    if (s.Option4.selected) {
+        static constexpr double extraCaps[] = {0, 10, 20, 30, 50};
+        const int grade = s.gradeIndex();
+        if (grade >= 1 && grade <= 4 && extra > extraCaps[grade])
+            return true;
+    }
+    return false;
+}
+
+// Draw all three operands with `drawOne` until no cap holds. A stop leaves the loop too
+// (with the last draw), so impossible caps never keep a stopped run alive.
+template <typename DrawOne>
+void drawUntilNoCap(Application& app, int e, DrawOne drawOne)
+{
+    do {
+        app.processEvents();
+        app.operands.firstOperand = drawOne();
+        app.operands.secondOperand = drawOne();
+        app.operands.extraOperand = drawOne();
+    } while (capHolds(app, e) && !app.run.qt);
+}
+
+void markPercentages(Application& app)
+{
+    const int j = app.random.below(4) + 1;
+    if (j == 1 || j >= 3)
+        app.operands.firstOperand += "%";
+    if (j >= 2)
+        app.operands.secondOperand += "%";
+}
+
+std::int64_t wholeNumber(double value) { return static_cast<std::int64_t>(roundHalfEven(value)); }
+
+// The greatest common divisor by Euclid, letting the window breathe between steps; a stop
+// leaves g and h where they are.
+void reduceByCommonDivisor(Application& app, std::int64_t& g, std::int64_t& h)
+{
+    g = std::llabs(g);
+    h = std::llabs(h);
+    while (g != h && g != 0 && h != 0) {
+        app.processEvents();
+        if (app.run.qt)
+            return;
+        if (g < h)
+            h = h % g == 0 ? g : h % g;
+        else
+            g = g % h == 0 ? h : g % h;
+    }
+}
+
+bool onlyTwosAndFives(std::int64_t b)
+{
+    if (b <= 1)
+        return false;
+    for (const int prime : {2, 5})
+        while (b % prime == 0)
+            b /= prime;
+    return b == 1;
+}
+
+} // namespace
+
+int decimalPlaces(double value)
+{
+    const std::string text = shortestText(value);
+    const size_t exponent = text.find('E');
+    const std::string mantissa = text.substr(0, exponent);
+    const size_t point = mantissa.find('.');
+    int places = point == std::string::npos ? 0 : static_cast<int>(mantissa.size() - point - 1);
+    if (exponent != std::string::npos)
+        places -= std::stoi(text.substr(exponent + 1));
+    return std::max(places, 0);
+}
+
+void drawDecimalOperands(Application& app, int s, int e)
+{
+    const int places = app.settings.Combo3.index;
+    drawUntilNoCap(app, e, [&] { return decimalOperandText(drawPosition(app, s, e), places); });
+}
+
+void drawWholeOperands(Application& app, int s, int e)
+{
+    drawUntilNoCap(app, e, [&] { return drawWholeText(app, s, e); });
+    if (app.settings.Check7.checked)
+        markPercentages(app);
+}
+
+void drawOperands(Application& app, int s, int e)
+{
+    if (app.settings.Check5.checked)
+        drawDecimalOperands(app, s, e);
+    else
+        drawWholeOperands(app, s, e);
+}
+
+int quotientTerminates(Application& app, double& a, double& b)
+{
+    if (a == 0 || b == 0)
+        return 1;
+    for (double* scaled : {&a, &b}) {
+        const int places = decimalPlaces(*scaled);
+        if (places > 4)
+            return 0;
+        if (places > 0) {
+            const double factor = std::pow(10.0, places);
+            a *= factor;
+            b *= factor;
+        }
+    }
+    std::int64_t g = wholeNumber(a);
+    std::int64_t h = wholeNumber(b);
+    reduceByCommonDivisor(app, g, h);
+    if (g == 0 || h == 0)
+        return 0;
+    a /= static_cast<double>(g);
+    b /= static_cast<double>(h);
+    if (app.settings.Check9.checked)
+        return b == 1 ? 1 : 0;
+    return onlyTwosAndFives(wholeNumber(b)) ? 1 : 0;
+}
+
+} // namespace quill

@@ -1,0 +1,185 @@
+#include "problems/whole/operands.h"
+
+#include "problems/number_text.h"
+#include "support/test_application.h"
+
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+using testing::TestApplication;
+
+struct TerminatesCase {
+    double a, b;
+    bool wholeNumbers;
+    int expected;
+};
+
+class QuotientTerminates : public ::testing::TestWithParam<TerminatesCase> {};
+
+TEST_P(QuotientTerminates, AnswersForThePair)
+{
+    const TerminatesCase c = GetParam();
+    TestApplication t;
+    t.app.settings.Check9.checked = c.wholeNumbers;
+    double a = c.a, b = c.b;
+    EXPECT_EQ(quotientTerminates(t.app, a, b), c.expected) << c.a << " / " << c.b;
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, QuotientTerminates,
+                         ::testing::Values(TerminatesCase{1.5, 0.25, true, 1},
+                                           TerminatesCase{1.5, 0.25, false, 0},
+                                           TerminatesCase{1, 8, false, 1},
+                                           TerminatesCase{1, 6, false, 0},
+                                           TerminatesCase{1, 0.12345, false, 0},
+                                           TerminatesCase{1, 3, false, 0},
+                                           TerminatesCase{3, 6, false, 1},
+                                           TerminatesCase{6, 3, false, 0},
+                                           TerminatesCase{6, 3, true, 1},
+                                           TerminatesCase{0, 7, false, 1},
+                                           TerminatesCase{7, 4, false, 1},
+                                           TerminatesCase{8, 4, false, 0},
+                                           TerminatesCase{10, 3, false, 0},
+                                           TerminatesCase{9, 8, false, 1},
+                                           TerminatesCase{30000, 1, true, 1}));
+
+TEST(QuotientTerminatesReduction, LeavesThePairInLowestTerms)
+{
+    TestApplication t;
+    double a = 1.5, b = 0.25;
+    quotientTerminates(t.app, a, b);
+    EXPECT_EQ(a, 6);
+    EXPECT_EQ(b, 1);
+
+    double c = 12, d = 18;
+    quotientTerminates(t.app, c, d);
+    EXPECT_EQ(c, 2);
+    EXPECT_EQ(d, 3);
+}
+
+TEST(QuotientTerminatesReduction, AStopLeavesTheLoopPromptly)
+{
+    TestApplication t;
+    t.app.settings.Check9.checked = false;
+    t.stopAfter(1);
+    double a = 17, b = 29;
+    EXPECT_EQ(quotientTerminates(t.app, a, b), 0);
+}
+
+TEST(DecimalOperandText, KeepsAtMostTwoDigitsBeforeThePoint)
+{
+    EXPECT_EQ(decimalOperandText(57.34f, 1), "57.3");
+    EXPECT_EQ(decimalOperandText(123.45f, 1), "23.4");
+    EXPECT_EQ(decimalOperandText(2.04f, 1), "2");
+    EXPECT_EQ(decimalOperandText(0.5f, 1), "0.5");
+    EXPECT_EQ(decimalOperandText(57.34f, 0), "57");
+    EXPECT_EQ(decimalOperandText(3.14159f, 2), "3.14");
+    EXPECT_EQ(decimalOperandText(45.6789f, 4), "45.6789");
+}
+
+TEST(DecimalPlaces, CountsTheFractionDigitsOfTheShortestText)
+{
+    EXPECT_EQ(decimalPlaces(40), 0);
+    EXPECT_EQ(decimalPlaces(2.25), 2);
+    EXPECT_EQ(decimalPlaces(1e-6), 6);
+    EXPECT_EQ(decimalPlaces(1.25e-5), 7);
+}
+
+TEST(DrawOperands, WholeNumbersStayInsideTheRange)
+{
+    TestApplication t;
+    for (int i = 0; i < 5000; ++i) {
+        drawWholeOperands(t.app, 5, 60);
+        for (const std::string& operand :
+             {t.app.operands.firstOperand, t.app.operands.secondOperand, t.app.operands.extraOperand}) {
+            const double v = numericValue(operand);
+            ASSERT_GE(v, 5);
+            ASSERT_LE(v, 60);
+            ASSERT_EQ(v, static_cast<int>(v));
+        }
+    }
+}
+
+TEST(DrawOperands, DecimalsShowNoMorePlacesThanChosen)
+{
+    TestApplication t;
+    t.app.settings.Combo3.index = 1;
+    bool sawDecimal = false;
+    for (int i = 0; i < 5000; ++i) {
+        drawDecimalOperands(t.app, 1, 100);
+        for (const std::string& operand : {t.app.operands.firstOperand, t.app.operands.secondOperand}) {
+            ASSERT_LE(decimalPlaces(numericValue(operand)), 1) << operand;
+            ASSERT_LE(numericValue(operand), 100);
+            sawDecimal |= operand.find('.') != std::string::npos;
+        }
+    }
+    EXPECT_TRUE(sawDecimal);
+}
+
+TEST(DrawOperands, PercentagesMarkOneOrBothOfThePairNeverTheExtra)
+{
+    TestApplication t;
+    t.app.settings.Check7.checked = true;
+    int firstOnly = 0, secondOnly = 0, both = 0;
+    for (int i = 0; i < 4000; ++i) {
+        drawWholeOperands(t.app, 1, 100);
+        const bool first = t.app.operands.firstOperand.back() == '%';
+        const bool second = t.app.operands.secondOperand.back() == '%';
+        ASSERT_NE(t.app.operands.extraOperand.back(), '%');
+        ASSERT_TRUE(first || second);
+        firstOnly += first && !second;
+        secondOnly += second && !first;
+        both += first && second;
+    }
+    EXPECT_NEAR(firstOnly, 1000, 150);
+    EXPECT_NEAR(secondOnly, 1000, 150);
+    EXPECT_NEAR(both, 2000, 200);
+}
+
+TEST(DrawOperands, CapsKeepSumsAndProductsWithinTheRange)
+{
+    TestApplication t;
+    auto& s = t.app.settings;
+    s.Check21.checked = true;
+    s.Check1.checked = true;
+    s.Check3.checked = false;
+    for (int i = 0; i < 3000; ++i) {
+        drawWholeOperands(t.app, 1, 100);
+        ASSERT_LE(numericValue(t.app.operands.firstOperand) + numericValue(t.app.operands.secondOperand), 101);
+    }
+    s.Check1.checked = false;
+    s.Check3.checked = true;
+    for (int i = 0; i < 3000; ++i) {
+        drawWholeOperands(t.app, 1, 100);
+        ASSERT_LE(numericValue(t.app.operands.firstOperand) * numericValue(t.app.operands.secondOperand), 101);
+    }
+}
+
+TEST(DrawOperands, StepByStepCapsTheExtraOperandInTheFirstGrades)
+{
+    TestApplication t;
+    auto& s = t.app.settings;
+    s.Option3.selected = false;
+    s.Option4.selected = true;
+    const int caps[] = {0, 10, 20, 30, 50};
+    for (int grade = 1; grade <= 4; ++grade) {
+        s.Combo2.index = grade;
+        for (int i = 0; i < 1000; ++i) {
+            drawWholeOperands(t.app, 1, 100);
+            ASSERT_LE(numericValue(t.app.operands.extraOperand), caps[grade]);
+        }
+    }
+}
+
+TEST(DrawOperands, AnImpossibleCapStillEndsOnStop)
+{
+    TestApplication t;
+    t.app.settings.Check21.checked = true; // with 加法: no pair of 200..300 sums to 301 or less
+    t.stopAfter(50);
+    drawWholeOperands(t.app, 200, 300);
+    EXPECT_TRUE(t.app.run.qt);
+}
+
+} // namespace
+} // namespace quill

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Install what Quillmere needs on Debian 12, once: only missing packages are fetched.
+#   tools/install-deps.sh build   compilers and libraries for the program
+#   tools/install-deps.sh test    also the test tools (GoogleTest, LibreOffice for rendering checks, clang for fuzzing)
+set -euo pipefail
+
+build_packages=(
+    build-essential cmake pkg-config
+    qt6-base-dev qt6-translations-l10n libgl-dev
+    libzip-dev zlib1g-dev
+    fonts-noto-cjk xdg-utils
+)
+test_packages=(
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    clang-14 libclang-rt-14-dev
+    libreoffice-writer-nogui libreoffice-math-nogui poppler-utils
+    xvfb xauth
+)
+
+wanted=("${build_packages[@]}")
+if [ "${1:-build}" = test ]; then
+    wanted+=("${test_packages[@]}")
+fi
+
+missing=()
+for package in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}. Run this as root (or with sudo)." >&2
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update
+apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Install what is missing, build, and run the whole test suite: once normally, once under
+# AddressSanitizer + UndefinedBehaviorSanitizer, then the fuzz targets briefly.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh test
+
+jobs=2
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMERE_BENCH=ON
+cmake --build build/release -j"$jobs"
+ctest --test-dir build/release --output-on-failure -j"$jobs"
+
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLMERE_SANITIZE=ON
+cmake --build build/sanitize -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build/sanitize --output-on-failure -j"$jobs" -LE rendering
+
+if [ -x tools/fuzz.sh ]; then
+    tools/fuzz.sh 20
+fi
+echo "All tests passed."
