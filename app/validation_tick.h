@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/exercise_settings.h"
+
+namespace quill {
+
+class Notifier;
+
+// The half-second repair of inconsistent settings: each rule that finds its condition
+// shows its notification and repairs the settings, in a fixed order.
+void ValidationTick(ExerciseSettings& settings, Notifier& notifier);
+
+} // namespace quill
