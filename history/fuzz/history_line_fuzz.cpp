@@ -1,0 +1,72 @@
+// Feeds arbitrary bytes through what the list does with each line of the history file:
+// decoding, parsing, the list entry and loading. Any crash or broken promise stops the run.
+
+#include "app/run_state.h"
+#include "history/history_line.h"
+#include "history/line_encoding.h"
+#include "history/saved_set_load.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace
+{
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+std::size_t characterCount(std::string_view utf8)
+{
+    std::size_t count = 0;
+    for (const char c : utf8)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace quill;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+    const std::string text = decodeHistoryBytes(bytes);
+    require(isValidUtf8(text));
+    if (isValidUtf8(bytes))
+        require(text == bytes);
+
+    const HistoryLine line = parseHistoryLine(text);
+    require(line.kind >= 0 && line.kind <= 9);
+    require(line.kind == 6 || !line.equations);
+
+    // The entry is the date cut to ten characters and a label of at most four.
+    const std::string entry = savedSetEntry(text);
+    require(isValidUtf8(entry));
+    const std::string_view label = historyKindLabel(line.kind);
+    require(entry.ends_with(label));
+    require(characterCount(entry) <= 10 + characterCount(label));
+    require(text.starts_with(std::string_view(entry).substr(0, entry.size() - label.size())));
+
+    // A line the program wrote reads back to what was written.
+    if (line.kind != unknownHistoryKind && line.savedList) {
+        std::string saved = *line.savedList;
+        if (line.equations)
+            saved += "|" + *line.equations;
+        const std::string rebuilt = historyLineText(line.date, line.kind, saved);
+        require(parseHistoryLine(rebuilt).savedList == line.savedList);
+        require(parseHistoryLine(rebuilt).equations == line.equations);
+    }
+
+    RunState run;
+    run.out = "unchanged";
+    const bool loaded = takeSavedSet(run, line);
+    require(loaded == isLoadable(line));
+    require(loaded ? run.out == *line.savedList && run.lsjl : run.out == "unchanged" && !run.lsjl);
+    return 0;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+// The history file on disk. Every change is made so that a crash at any moment leaves the
+// file whole: a save appends one complete line and syncs it before reporting success, a
+// rewrite goes to a temporary file beside it that replaces the original in one rename.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quill
+{
+
+// Beside the program when that folder is writable; otherwise the user's data folder,
+// $XDG_DATA_HOME/Quillmere or ~/.local/share/Quillmere. `xdgDataHome` and `home` are the
+// environment values (null or empty when unset).
+std::filesystem::path historyFileLocation(const std::filesystem::path& programDir,
+                                          const char* xdgDataHome, const char* home);
+
+// The same, with the values of the environment of this process.
+std::filesystem::path historyFileLocation(const std::filesystem::path& programDir);
+
+struct FileResult {
+    bool ok = true;
+    std::string reason; // why it failed, for the user
+
+    explicit operator bool() const { return ok; }
+    static FileResult failure(std::string reason) { return {false, std::move(reason)}; }
+};
+
+struct StoredLine {
+    std::string bytes; // as in the file, without the line end
+    std::string text;  // UTF-8
+};
+
+struct HistoryRead {
+    enum class Status { Read, Missing, Failed };
+    Status status = Status::Read;
+    std::vector<StoredLine> lines;
+    std::string reason;
+};
+
+// Lines end with CR LF or LF; a last line without a line end counts as well.
+HistoryRead readHistoryFile(const std::filesystem::path& file);
+
+// Appends one line with CR LF: open, write, sync, close. Success is reported only once the
+// line is on disk. Creates the file (and its folder) on the first save, never empty.
+FileResult appendHistoryLine(const std::filesystem::path& file, std::string_view lineText);
+
+// Replaces the file with these lines (each as stored bytes, CR LF added) through a
+// temporary file in the same folder, so the original stays intact until the new one is
+// complete. The caller holds a HistoryFileLock.
+FileResult replaceHistoryFile(const std::filesystem::path& file,
+                              const std::vector<std::string>& lineBytes);
+
+// Keeps other instances of the program from saving while a delete reads and rewrites the
+// file (their lines would otherwise land in the replaced file). Locks the folder, not the
+// file, because the file itself is replaced. Without a folder it locks nothing.
+class HistoryFileLock
+{
+public:
+    explicit HistoryFileLock(const std::filesystem::path& file);
+    ~HistoryFileLock();
+    HistoryFileLock(const HistoryFileLock&) = delete;
+    HistoryFileLock& operator=(const HistoryFileLock&) = delete;
+
+private:
+    int fd_ = -1;
+};
+
+} // namespace quill

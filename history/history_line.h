@@ -1,0 +1,48 @@
+#pragma once
+
+// One saved set of the history file: "date|n|list", where n is the kind number 1..9 and the
+// list is handed back to the writers exactly as it was stored. Equation sets (kind 6) carry
+// the complete expressions and, after one more bar, the equations themselves.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quill
+{
+
+struct ExerciseSettings;
+struct RunState;
+
+inline constexpr std::string_view historyFileName = "历史题目.txt";
+
+// The kind number of a line that does not follow the format.
+inline constexpr int unknownHistoryKind = 0;
+
+// The kind number the settings save under: fractions first, then unit conversion, then
+// simplified calculation, then the whole-number kinds by their option.
+int historyKindOf(const ExerciseSettings& settings);
+
+// What a set of that kind keeps: the step list for kind 4, the complete expressions and the
+// equations for kind 6, the question list (with its leading space) for the others.
+std::string savedTextOf(int kind, const RunState& run);
+
+// The text of one line, without its line end.
+std::string historyLineText(std::string_view date, int kind, std::string_view savedText);
+
+struct HistoryLine {
+    std::string date;
+    int kind = unknownHistoryKind;
+    std::optional<std::string> savedList; // field 3
+    std::optional<std::string> equations; // field 4, kind 6 only
+};
+
+HistoryLine parseHistoryLine(std::string_view text);
+
+// "口算" .. "约分" for 1..9, "未知" for anything else.
+std::string_view historyKindLabel(int kind);
+
+// The list entry of a line: the first 10 characters of its date followed by its kind label.
+std::string savedSetEntry(std::string_view lineText);
+
+} // namespace quill

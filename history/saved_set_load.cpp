@@ -1,0 +1,26 @@
+#include "history/saved_set_load.h"
+
+#include "app/run_state.h"
+
+namespace quill
+{
+
+bool isLoadable(const HistoryLine& line)
+{
+    if (line.kind == unknownHistoryKind || !line.savedList)
+        return false;
+    return line.kind != 6 || line.equations.has_value();
+}
+
+bool takeSavedSet(RunState& run, const HistoryLine& line)
+{
+    if (!isLoadable(line))
+        return false;
+    run.lsjl = true;
+    run.out = *line.savedList;
+    if (line.equations)
+        run.fout = *line.equations;
+    return true;
+}
+
+} // namespace quill

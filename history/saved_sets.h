@@ -1,0 +1,59 @@
+#pragma once
+
+// The saved-set list: the lines of the history file as of the last refresh and one list
+// entry per line at the same position, so the selected entry's index is the line's index.
+
+#include "history/history_file.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quill
+{
+
+inline constexpr std::string_view savedSetPrompt = "请选择保存的练习";
+inline constexpr std::string_view savedMessage = "当前计算内容保存完毕！";
+inline constexpr std::string_view deletedMessage = "删除完毕";
+inline constexpr std::string_view deleteFailedMessage = "历史记录错误，删除失败！";
+inline constexpr std::string_view listChangedMessage =
+    "保存的练习已有变化，列表已重新读取，请重新选择要删除的练习！";
+
+// Shown instead of the save notice when the line could not be written.
+std::string saveFailedMessage(const FileResult& result);
+
+struct DeleteOutcome {
+    enum class Status { Deleted, ListChanged, FileMissing, Failed };
+    Status status = Status::Deleted;
+    std::string message; // for the user, whatever the status
+};
+
+class SavedSets
+{
+public:
+    explicit SavedSets(std::filesystem::path file) : file_(std::move(file)) {}
+
+    const std::filesystem::path& file() const { return file_; }
+    const std::vector<std::string>& lines() const { return lines_; }
+    const std::vector<std::string>& entries() const { return entries_; }
+
+    // Rereads the file. A missing file leaves the list empty and is no failure; a file that
+    // cannot be read leaves it empty too and says why.
+    FileResult RefreshSavedSets();
+
+    // Deletes the line at `selected` if the file still holds the same text there; with
+    // nothing selected every line is written back. Refreshes the list in every case.
+    DeleteOutcome deleteSavedSet(std::optional<std::size_t> selected);
+
+private:
+    std::filesystem::path file_;
+    std::vector<std::string> lines_;
+    std::vector<std::string> entries_;
+
+    void take(const std::vector<StoredLine>& stored);
+};
+
+} // namespace quill

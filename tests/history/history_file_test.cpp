@@ -1,0 +1,149 @@
+#include "history/history_file.h"
+#include "history/history_line.h"
+#include "temp_folder.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quill
+{
+namespace
+{
+
+namespace fs = std::filesystem;
+using testing::fileBytes;
+using testing::TempFolder;
+using testing::writeBytes;
+
+std::vector<std::string> texts(const HistoryRead& read)
+{
+    std::vector<std::string> result;
+    for (const StoredLine& line : read.lines)
+        result.push_back(line.text);
+    return result;
+}
+
+TEST(HistoryLocation, BesideTheProgramWhenItsFolderIsWritable)
+{
+    TempFolder program;
+    EXPECT_EQ(historyFileLocation(program.path(), "/data", "/home/u"),
+              program.path() / "历史题目.txt");
+}
+
+TEST(HistoryLocation, OtherwiseInTheUserDataFolder)
+{
+    // A folder that does not exist cannot be written to, whoever runs the test.
+    const fs::path installed = "/nonexistent/quillmere/bin";
+    EXPECT_EQ(historyFileLocation(installed, "/data", "/home/u"),
+              fs::path("/data/Quillmere/历史题目.txt"));
+    EXPECT_EQ(historyFileLocation(installed, nullptr, "/home/u"),
+              fs::path("/home/u/.local/share/Quillmere/历史题目.txt"));
+    // A relative data folder is not usable and is ignored, as an empty one.
+    EXPECT_EQ(historyFileLocation(installed, "relative/data", "/home/u"),
+              fs::path("/home/u/.local/share/Quillmere/历史题目.txt"));
+    EXPECT_EQ(historyFileLocation(installed, "", "/home/u"),
+              fs::path("/home/u/.local/share/Quillmere/历史题目.txt"));
+}
+
+TEST(HistoryAppend, CreatesTheFileAndItsFolderAndEndsLinesWithCrLf)
+{
+    TempFolder folder;
+    const fs::path file = folder / "data/Quillmere/历史题目.txt";
+    ASSERT_TRUE(appendHistoryLine(file, "2016/7/27|1| 1＋2"));
+    ASSERT_TRUE(appendHistoryLine(file, "2016/7/28|3| 3×4"));
+    EXPECT_EQ(fileBytes(file), "2016/7/27|1| 1＋2\r\n2016/7/28|3| 3×4\r\n");
+}
+
+TEST(HistoryAppend, ReportsWhyWhenTheFolderCannotBeMade)
+{
+    TempFolder folder;
+    writeBytes(folder / "plain", "a file, not a folder");
+    const fs::path file = folder / "plain/历史题目.txt";
+    const FileResult result = appendHistoryLine(file, "2016/7/27|1| 1＋2");
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(result.reason.empty());
+    EXPECT_FALSE(fs::exists(file));
+}
+
+TEST(HistoryAppend, ReportsFailureInAReadOnlyFolder)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not stop the superuser from writing";
+    TempFolder folder;
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
+    const FileResult result = appendHistoryLine(folder / "历史题目.txt", "2016/7/27|1| 1＋2");
+    ::chmod(folder.path().c_str(), 0755);
+    EXPECT_FALSE(result);
+    EXPECT_NE(result.reason.find("历史题目.txt"), std::string::npos);
+}
+
+TEST(HistoryAppend, NeverCreatesAnEmptyFileOrSplitsALine)
+{
+    TempFolder folder;
+    const fs::path file = folder / "历史题目.txt";
+    EXPECT_FALSE(appendHistoryLine(file, ""));
+    EXPECT_FALSE(appendHistoryLine(file, "2016/7/27|1| 1＋2\r\n2016/7/27|1| 3＋4"));
+    EXPECT_FALSE(fs::exists(file));
+}
+
+TEST(HistoryAppend, StartsANewLineAfterALineWithoutItsEnd)
+{
+    TempFolder folder;
+    const fs::path file = folder / "历史题目.txt";
+    writeBytes(file, "2016/7/27|1| 1＋2");
+    ASSERT_TRUE(appendHistoryLine(file, "2016/7/28|2| 3＋4"));
+    EXPECT_EQ(texts(readHistoryFile(file)),
+              (std::vector<std::string>{"2016/7/27|1| 1＋2", "2016/7/28|2| 3＋4"}));
+}
+
+TEST(HistoryRead, AcceptsCrLfAndLfAndALastLineWithoutEnd)
+{
+    TempFolder folder;
+    const fs::path file = folder / "历史题目.txt";
+    writeBytes(file, "\xEF\xBB\xBF"
+                     "a|1| x\r\nb|2| y\n\r\nc|3| z");
+    const HistoryRead read = readHistoryFile(file);
+    ASSERT_EQ(read.status, HistoryRead::Status::Read);
+    EXPECT_EQ(texts(read), (std::vector<std::string>{"a|1| x", "b|2| y", "", "c|3| z"}));
+    EXPECT_EQ(read.lines[0].bytes, "\xEF\xBB\xBF"
+                                   "a|1| x"); // written back as it was
+}
+
+TEST(HistoryRead, TellsAMissingFileFromAnUnreadableOne)
+{
+    TempFolder folder;
+    EXPECT_EQ(readHistoryFile(folder / "历史题目.txt").status, HistoryRead::Status::Missing);
+    fs::create_directory(folder / "历史题目.txt");
+    const HistoryRead read = readHistoryFile(folder / "历史题目.txt");
+    EXPECT_EQ(read.status, HistoryRead::Status::Failed);
+    EXPECT_FALSE(read.reason.empty());
+}
+
+TEST(HistoryReplace, WritesTheLinesKeepsTheModeAndLeavesNoTemporaryFile)
+{
+    TempFolder folder;
+    const fs::path file = folder / "历史题目.txt";
+    writeBytes(file, "old\r\n");
+    ::chmod(file.c_str(), 0640);
+    writeBytes(folder / ".历史题目.txt.Ab12Cd", "left by a killed rewrite");
+    writeBytes(folder / "notes.txt", "not ours");
+
+    HistoryFileLock lock(file);
+    ASSERT_TRUE(replaceHistoryFile(file, {"a|1| x", "b|2| y"}));
+    EXPECT_EQ(fileBytes(file), "a|1| x\r\nb|2| y\r\n");
+    struct stat info {
+    };
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"notes.txt", "历史题目.txt"}));
+}
+
+} // namespace
+} // namespace quill

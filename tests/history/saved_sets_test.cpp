@@ -1,0 +1,173 @@
+#include "app/run_state.h"
+#include "gbk.h"
+#include "history/history_line.h"
+#include "history/saved_set_load.h"
+#include "history/saved_sets.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace quill
+{
+namespace
+{
+
+namespace fs = std::filesystem;
+using testing::fileBytes;
+using testing::TempFolder;
+using testing::toGbk;
+using testing::writeBytes;
+using Status = DeleteOutcome::Status;
+
+class SavedSetsTest : public ::testing::Test
+{
+protected:
+    TempFolder folder;
+    fs::path file = folder / "历史题目.txt";
+    SavedSets sets{file};
+
+    void save(const std::string& date, int kind, const std::string& list)
+    {
+        ASSERT_TRUE(appendHistoryLine(file, historyLineText(date, kind, list)));
+    }
+
+    void saveThree()
+    {
+        save("2016/7/27", 1, " 1＋2 3＋4");
+        save("2016/7/28", 4, " 5×6＋1");
+        save("2016/7/29", 6, " 2＋3＝5| X＋3＝5");
+    }
+
+    // Appends from a separate process, as a second running copy of the program would.
+    void saveFromAnotherProcess(const std::string& line)
+    {
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(appendHistoryLine(file, line) ? 0 : 1);
+        int status = -1;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+};
+
+TEST_F(SavedSetsTest, ThreeSavesRefreshedTwiceGiveThreeEntriesAlignedWithTheLines)
+{
+    saveThree();
+    ASSERT_TRUE(sets.RefreshSavedSets());
+    ASSERT_TRUE(sets.RefreshSavedSets());
+    EXPECT_EQ(sets.entries(),
+              (std::vector<std::string>{"2016/7/27口算", "2016/7/28脱式", "2016/7/29解方程"}));
+    ASSERT_EQ(sets.lines().size(), 3u);
+
+    RunState run;
+    ASSERT_TRUE(takeSavedSet(run, parseHistoryLine(sets.lines()[2])));
+    EXPECT_EQ(run.out, " 2＋3＝5");
+    EXPECT_EQ(run.fout, " X＋3＝5");
+}
+
+TEST_F(SavedSetsTest, AMissingFileLeavesTheListEmpty)
+{
+    saveThree();
+    sets.RefreshSavedSets();
+    fs::remove(file);
+    EXPECT_TRUE(sets.RefreshSavedSets());
+    EXPECT_TRUE(sets.entries().empty());
+    EXPECT_TRUE(sets.lines().empty()); // stays aligned with the list
+}
+
+TEST_F(SavedSetsTest, ListsAFileWrittenByTheWindowsProgramAndLaterSaves)
+{
+    writeBytes(file, toGbk("2016/7/27|1| 12＋5 7×8\r\n2016/8/1|7| 5//米//500//厘米\r\n"));
+    save("2026/3/1", 9, " 2/4 6/8");
+    ASSERT_TRUE(sets.RefreshSavedSets());
+    EXPECT_EQ(sets.entries(),
+              (std::vector<std::string>{"2016/7/27口算", "2016/8/1单位换算", "2026/3/1约分"}));
+    EXPECT_EQ(sets.lines()[1], "2016/8/1|7| 5//米//500//厘米");
+}
+
+TEST_F(SavedSetsTest, MalformedLinesAreListedInPlace)
+{
+    writeBytes(file, "2016/7/27|1| 1＋2\r\nsome note\r\n\r\n2016/7/28|0| x\r\n\xFF\xFE|3| 1\r\n");
+    ASSERT_TRUE(sets.RefreshSavedSets());
+    EXPECT_EQ(sets.entries(), (std::vector<std::string>{"2016/7/27口算", "some note未知", "未知",
+                                                        "2016/7/28未知", "\uFFFD\uFFFD竖式"}));
+    EXPECT_EQ(sets.lines()[1], "some note");
+}
+
+TEST_F(SavedSetsTest, DeletingWithNothingSelectedKeepsTheFileAsItWas)
+{
+    saveThree();
+    writeBytes(file, fileBytes(file) + toGbk("2016/7/30|2| 约等于") + "\r\n");
+    const std::string before = fileBytes(file);
+    sets.RefreshSavedSets();
+
+    const DeleteOutcome outcome = sets.deleteSavedSet(std::nullopt);
+    EXPECT_EQ(outcome.status, Status::Deleted);
+    EXPECT_EQ(outcome.message, "删除完毕");
+    EXPECT_EQ(fileBytes(file), before);
+    EXPECT_EQ(sets.entries().size(), 4u);
+}
+
+TEST_F(SavedSetsTest, DeletesTheSelectedLineOnly)
+{
+    saveThree();
+    sets.RefreshSavedSets();
+    const DeleteOutcome outcome = sets.deleteSavedSet(1);
+    EXPECT_EQ(outcome.status, Status::Deleted);
+    EXPECT_EQ(fileBytes(file), "2016/7/27|1| 1＋2 3＋4\r\n2016/7/29|6| 2＋3＝5| X＋3＝5\r\n");
+    EXPECT_EQ(sets.entries(), (std::vector<std::string>{"2016/7/27口算", "2016/7/29解方程"}));
+}
+
+TEST_F(SavedSetsTest, KeepsALineAnotherProcessSavedSinceTheLastRefresh)
+{
+    saveThree();
+    sets.RefreshSavedSets();
+    saveFromAnotherProcess("2016/7/30|3| 9÷3");
+
+    EXPECT_EQ(sets.deleteSavedSet(0).status, Status::Deleted);
+    EXPECT_EQ(fileBytes(file), "2016/7/28|4| 5×6＋1\r\n2016/7/29|6| 2＋3＝5| X＋3＝5\r\n"
+                               "2016/7/30|3| 9÷3\r\n");
+    EXPECT_EQ(sets.entries().size(), 3u);
+}
+
+TEST_F(SavedSetsTest, RefusesToDeleteWhenTheSelectedLineHasMoved)
+{
+    saveThree();
+    sets.RefreshSavedSets();
+    SavedSets otherWindow(file);
+    otherWindow.RefreshSavedSets();
+    ASSERT_EQ(otherWindow.deleteSavedSet(0).status, Status::Deleted);
+    const std::string before = fileBytes(file);
+
+    // Index 1 now holds what was the third line: deleting it would hit the wrong set.
+    const DeleteOutcome outcome = sets.deleteSavedSet(1);
+    EXPECT_EQ(outcome.status, Status::ListChanged);
+    EXPECT_EQ(outcome.message, listChangedMessage);
+    EXPECT_EQ(fileBytes(file), before);
+    EXPECT_EQ(sets.entries(), otherWindow.entries());
+
+    EXPECT_EQ(sets.deleteSavedSet(5).status, Status::ListChanged);
+    EXPECT_EQ(fileBytes(file), before);
+}
+
+TEST_F(SavedSetsTest, ReportsAMissingFile)
+{
+    const DeleteOutcome outcome = sets.deleteSavedSet(std::nullopt);
+    EXPECT_EQ(outcome.status, Status::FileMissing);
+    EXPECT_EQ(outcome.message, "历史记录错误，删除失败！");
+    EXPECT_FALSE(fs::exists(file));
+}
+
+TEST_F(SavedSetsTest, DeletingTheLastLineLeavesAnEmptyList)
+{
+    save("2016/7/27", 1, " 1＋2");
+    sets.RefreshSavedSets();
+    EXPECT_EQ(sets.deleteSavedSet(0).status, Status::Deleted);
+    EXPECT_TRUE(sets.entries().empty());
+    EXPECT_EQ(fileBytes(file), "");
+}
+
+} // namespace
+} // namespace quill
