@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace quill
+{
+
+enum class WriteStatus { Written, NameTaken, Failed };
+
+struct WriteOutcome {
+    WriteStatus status = WriteStatus::Failed;
+    std::string reason; // when not written: why, in words for the user
+};
+
+// Writes `bytes` as a new file at `path`: first to a temporary file in the same folder,
+// flushed to the disk, then moved to its name. An existing file at `path` is never
+// replaced (NameTaken), and a failure on the way never leaves a partial file behind.
+WriteOutcome writeNewFile(const std::filesystem::path& path, std::string_view bytes);
+
+} // namespace quill

@@ -1,0 +1,75 @@
+#pragma once
+
+// The document as the .docx backend holds it while a writer builds it: paragraphs and
+// tables in order, each run with its own character format. Lengths are in twips
+// (1/20 point) and font sizes in half points, the units of the file format.
+
+#include "output/word_processor.h"
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace quill
+{
+
+inline constexpr int twipsPerPoint = 20;
+inline constexpr int a4WidthTwips = 11906;
+inline constexpr int a4HeightTwips = 16838;
+
+struct RunFormat {
+    bool bold = false;
+    std::string fontName = "宋体";
+    int halfPoints = 21; // 10.5 pt, the body size of a Chinese document
+
+    bool operator==(const RunFormat&) const = default;
+};
+
+// A run of text, or a field whose code is `text`.
+struct Run {
+    RunFormat format;
+    std::string text;
+    bool field = false;
+};
+
+struct Paragraph {
+    Alignment alignment = Alignment::Left;
+    RunFormat mark; // format of the paragraph mark, which sets the height of an empty line
+    std::vector<Run> runs;
+};
+
+struct TableCell {
+    std::vector<Paragraph> paragraphs;
+};
+
+struct TableRow {
+    int minimumHeightTwips = 0; // 0: as high as the content needs
+    std::vector<TableCell> cells;
+};
+
+struct Table {
+    int columns = 0;
+    std::vector<TableRow> rows;
+    int outsideLineStyle = noLine;
+    int insideLineStyle = noLine;
+};
+
+using Block = std::variant<Paragraph, Table>;
+
+struct PageMargins {
+    int top = 1440;
+    int bottom = 1440;
+    int left = 1800;
+    int right = 1800;
+};
+
+struct DocxDocument {
+    int pageWidth = a4WidthTwips;
+    int pageHeight = a4HeightTwips;
+    PageMargins margins;
+    std::vector<Block> blocks{Paragraph{}};
+
+    int textWidth() const { return pageWidth - margins.left - margins.right; }
+};
+
+} // namespace quill

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "output/document_folder.h"
+#include "output/docx_document.h"
+#include "output/word_processor.h"
+
+#include <chrono>
+#include <functional>
+#include <optional>
+
+namespace quill
+{
+
+// What became of a document handed over by `activate()`.
+struct SavedDocument {
+    bool saved = false;
+    std::filesystem::path path; // the file written, or the one that could not be written
+    std::string reason;         // why it failed
+};
+
+// Builds the document in memory and, once it is complete, writes it as a .docx file
+// into its folder under a new name. The creator learns the outcome through `report`
+// (to announce it or open the file).
+class DocxWordProcessor : public WordProcessor
+{
+public:
+    using Report = std::function<void(const SavedDocument&)>;
+
+    DocxWordProcessor(DocumentFolder folder, DocumentName name, Report report = {});
+
+    void addDocument() override;
+    void setPageMargins(double top, double bottom, double left, double right) override;
+    void setBold(bool bold) override;
+    void setFontName(std::string_view name) override;
+    void typeText(std::string_view text) override;
+    void setAlignment(Alignment alignment) override;
+    void addTable(int rows, int columns) override;
+    void setOutsideLineStyle(int style) override;
+    void setInsideLineStyle(int style) override;
+    void selectCell(int row, int column) override;
+    void insertField() override;
+    bool activate() override;
+
+    const std::optional<DocxDocument>& document() const { return document_; }
+    const SavedDocument& outcome() const { return outcome_; }
+
+protected:
+    void applyFontSize(std::string_view points) override;
+    void applyRowHeight(int row, std::string_view points) override;
+
+private:
+    struct Selection {
+        std::size_t block = 0; // the paragraph, or the table holding the cell
+        int row = -1;          // 0-based cell; -1 outside a table
+        int column = -1;
+        std::size_t paragraph = 0; // paragraph inside the cell
+        bool wholeCell = false;    // a selected cell: typing replaces its content
+    };
+
+    bool inCell() const { return selection_.row >= 0; }
+    TableCell& currentCell();
+    Paragraph& currentParagraph();
+    Table* lastTable();
+    void clearSelectedCell();
+    void appendText(std::string_view text);
+    void endParagraph();
+    template <typename Change> void changeFormat(Change change);
+    void finish(SavedDocument outcome);
+
+    DocumentFolder folder_;
+    DocumentName name_;
+    Report report_;
+    std::optional<DocxDocument> document_;
+    RunFormat format_;
+    Selection selection_;
+    std::optional<std::size_t> lastTable_;
+    bool fieldOpen_ = false;
+    SavedDocument outcome_;
+};
+
+} // namespace quill

@@ -1,0 +1,60 @@
+#include "output/document_folder.h"
+#include "temporary_folder.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace quill
+{
+namespace
+{
+
+TEST(DocumentName, SaysKindMomentAndAnswers)
+{
+    EXPECT_EQ((DocumentName{"竖式计算", "20261209-104501", false}.fileName()),
+              "竖式计算-20261209-104501.docx");
+    EXPECT_EQ((DocumentName{"竖式计算", "20261209-104501", true}.fileName()),
+              "竖式计算-20261209-104501(答案).docx");
+    EXPECT_EQ((DocumentName{"口算", "20261209-104501", true}.fileName(3)),
+              "口算-20261209-104501(答案)-3.docx");
+    // Nothing in a kind can lead out of the folder.
+    EXPECT_EQ((DocumentName{"../a/b", "1", false}.fileName()), ".._a_b-1.docx");
+}
+
+TEST(DocumentFolder, GivesTheFirstFreeName)
+{
+    testing::TemporaryFolder temporary;
+    const DocumentFolder folder(temporary.path());
+    const DocumentName name{"解方程", "20261209-104501", false};
+    int attempt = 1;
+    EXPECT_EQ(folder.freePath(name, attempt), temporary.path() / name.fileName());
+    EXPECT_EQ(attempt, 1);
+
+    std::ofstream(temporary.path() / name.fileName()) << "taken";
+    std::ofstream(temporary.path() / name.fileName(2)) << "taken";
+    attempt = 1;
+    EXPECT_EQ(folder.freePath(name, attempt), temporary.path() / name.fileName(3));
+    EXPECT_EQ(attempt, 3);
+    // The answer sheet of the same moment is a name of its own.
+    attempt = 1;
+    EXPECT_EQ(folder.freePath({"解方程", "20261209-104501", true}, attempt),
+              temporary.path() / "解方程-20261209-104501(答案).docx");
+}
+
+TEST(DocumentFolder, PreparesOnlyWhatCanBeAFolder)
+{
+    testing::TemporaryFolder temporary;
+    std::string reason;
+    EXPECT_TRUE(DocumentFolder(temporary.path() / "x" / "y").prepare(reason));
+    EXPECT_TRUE(std::filesystem::is_directory(temporary.path() / "x" / "y"));
+
+    std::ofstream(temporary.path() / "file") << "x";
+    EXPECT_FALSE(DocumentFolder(temporary.path() / "file").prepare(reason));
+    EXPECT_FALSE(reason.empty());
+    reason.clear();
+    EXPECT_FALSE(DocumentFolder(temporary.path() / "file" / "sub").prepare(reason));
+    EXPECT_FALSE(reason.empty());
+}
+
+} // namespace
+} // namespace quill

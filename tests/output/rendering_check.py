@@ -1,0 +1,97 @@
+#!/usr/bin/python3
+"""Converts the sample documents to PDF with LibreOffice, in one call, and checks what it
+draws: the texts, the page counts, and fractions drawn with the numerator above the
+denominator."""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+SKIP = 77
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def convert(folder, documents):
+    profile = Path(folder) / "profile"
+    command = ["soffice", f"-env:UserInstallation=file://{profile}", "--headless",
+               "--convert-to", "pdf", "--outdir", str(folder)] + [str(d) for d in documents]
+    subprocess.run(command, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                   timeout=600)
+
+
+def pdf_text(pdf):
+    return subprocess.run(["pdftotext", "-layout", str(pdf), "-"], check=True,
+                          capture_output=True, text=True).stdout
+
+
+def page_count(pdf):
+    info = subprocess.run(["pdfinfo", str(pdf)], check=True, capture_output=True, text=True).stdout
+    return int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
+
+
+def stacked(text, numerator, denominator):
+    """True when some line shows `numerator` and a line just below shows `denominator`
+    starting in about the same column: a fraction drawn as a fraction."""
+    lines = text.splitlines()
+    for i, line in enumerate(lines):
+        for match in re.finditer(rf"(?<!\d){numerator}(?!\d)", line):
+            for below in lines[i + 1:i + 3]:
+                for other in re.finditer(rf"(?<!\d){denominator}(?!\d)", below):
+                    if abs(other.start() - match.start()) <= 2:
+                        return True
+    return False
+
+
+def check_layout(text, pages):
+    check(pages == 1, f"layout: {pages} pages")
+    for expected in ("Quillmere", "2026/12/9", "姓名：", "37＋48＝", "63－27＝36", "A&B <c>",
+                     "47÷5＝9……2", "centred"):
+        check(expected in text, f"layout: {expected!r} not drawn")
+
+
+def check_fractions(text, pages):
+    check(pages == 1, f"fractions: {pages} pages")
+    for numerator, denominator in (("3", "8"), ("1", "2"), ("7", "3"), ("5", "2"), ("6", "8"),
+                                   ("3", "4")):
+        check(stacked(text, numerator, denominator),
+              f"fractions: {numerator} over {denominator} not drawn as a fraction")
+    check("\\F" not in text and "EQ " not in text, "fractions: field code shown as text")
+    check("3/8" not in text and "3,8" not in text, "fractions: fraction drawn flat")
+    check("＝" in text and "×5=" in text, "fractions: signs between the fractions missing")
+
+
+def main():
+    if shutil.which("soffice") is None:
+        print("SKIP: LibreOffice (soffice) is not installed; "
+              "apt-get install libreoffice-writer-nogui libreoffice-math-nogui poppler-utils")
+        return SKIP
+    samples = Path(sys.argv[1])
+    with tempfile.TemporaryDirectory() as folder:
+        listed = subprocess.run([str(samples), folder], check=True, capture_output=True,
+                                text=True).stdout.split()
+        documents = [Path(p) for p in listed]
+        convert(folder, documents)
+        checks = {"layout-sample": check_layout, "fractions-sample": check_fractions}
+        for document in documents:
+            pdf = Path(folder) / (document.stem + ".pdf")
+            if not pdf.exists():
+                failures.append(f"{document.name}: not converted")
+                continue
+            checks[document.stem](pdf_text(pdf), page_count(pdf))
+    for failure in failures:
+        print("FAIL:", failure)
+    print("rendering check:", "failed" if failures else "passed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
