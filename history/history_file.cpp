@@ -77,14 +77,17 @@ void syncFolder(const fs::path& folder)
     ::close(fd);
 }
 
-// A save cut off in the middle of its write leaves a last line without its line end; the
-// next line must not be glued onto it.
-bool endsInsideLine(int fd, off_t size)
+// Reads the whole file; false with errno set when it cannot.
+bool readFileBytes(const fs::path& file, std::string& content)
 {
-    if (size == 0)
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    char last = '\n';
-    return ::pread(fd, &last, 1, size - 1) == 1 && last != '\n';
+    const bool read = readAll(fd, content);
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return read;
 }
 
 std::vector<StoredLine> splitLines(std::string_view content)
@@ -116,16 +119,58 @@ void removeStaleTemporaries(const fs::path& file)
     }
 }
 
-FileResult failedAppend(int fd, off_t originalSize, bool created, const fs::path& file,
-                        const std::string& reason)
+// The new content goes to a temporary file beside the original and replaces it in one
+// rename, so a crash at any moment leaves either the old file or the new one, whole. A plain
+// append could be cut off inside a line. The caller holds the HistoryFileLock.
+FileResult writeReplacement(const fs::path& file, std::string_view content)
 {
-    if (::ftruncate(fd, originalSize) != 0) {
-        // Nothing more to undo with; the line end check of the next save keeps lines apart.
+    removeStaleTemporaries(file);
+    const fs::path folder = folderOf(file);
+    std::string name =
+        (folder / ("." + file.filename().string() + std::string(temporarySuffix))).string();
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0)
+        return FileResult::failure("无法写入" + quoted(file) + "：" + systemReason());
+
+    struct stat original {
+    };
+    ::fchmod(fd, ::stat(file.c_str(), &original) == 0 ? original.st_mode & 07777 : 0644);
+
+    bool ok = writeAll(fd, content) && ::fsync(fd) == 0;
+    std::string reason = ok ? std::string() : systemReason();
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        reason = systemReason();
     }
-    ::close(fd);
-    if (created)
-        ::unlink(file.c_str());
-    return FileResult::failure("无法写入" + quoted(file) + "：" + reason);
+    if (ok && ::rename(name.c_str(), file.c_str()) != 0) {
+        ok = false;
+        reason = systemReason();
+    }
+    if (!ok) {
+        ::unlink(name.c_str());
+        return FileResult::failure("无法写入" + quoted(file) + "：" + reason);
+    }
+    syncFolder(folder);
+    return {};
+}
+
+// For a writable file in a folder that is not: nothing can be renamed there, so the line is
+// appended in place, which a crash in mid-write could leave cut short.
+FileResult appendInPlace(const fs::path& file, std::string_view current, std::string_view bytes)
+{
+    const int fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0)
+        return FileResult::failure("无法打开" + quoted(file) + "：" + systemReason());
+    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    std::string reason = ok ? std::string() : systemReason();
+    if (!ok && ::ftruncate(fd, static_cast<off_t>(current.size())) != 0) {
+        // The check for a missing line end keeps the next line apart from what is left.
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        reason = systemReason();
+    }
+    return ok ? FileResult{} : FileResult::failure("无法写入" + quoted(file) + "：" + reason);
 }
 
 } // namespace
@@ -157,20 +202,11 @@ fs::path historyFileLocation(const fs::path& programDir)
 HistoryRead readHistoryFile(const fs::path& file)
 {
     HistoryRead result;
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    std::string content;
+    if (!readFileBytes(file, content)) {
         const bool missing = errno == ENOENT || errno == ENOTDIR;
         result.status = missing ? HistoryRead::Status::Missing : HistoryRead::Status::Failed;
-        result.reason = "无法打开" + quoted(file) + "：" + systemReason();
-        return result;
-    }
-    std::string content;
-    const bool read = readAll(fd, content);
-    const std::string reason = read ? std::string() : systemReason();
-    ::close(fd);
-    if (!read) {
-        result.status = HistoryRead::Status::Failed;
-        result.reason = "无法读取" + quoted(file) + "：" + reason;
+        result.reason = "无法读取" + quoted(file) + "：" + systemReason();
         return result;
     }
     result.lines = splitLines(content);
@@ -184,73 +220,35 @@ FileResult appendHistoryLine(const fs::path& file, std::string_view lineText)
     if (lineText.find_first_of("\r\n") != std::string_view::npos)
         return FileResult::failure("保存的内容含有换行符");
 
+    const fs::path folder = folderOf(file);
     std::error_code ec;
-    fs::create_directories(folderOf(file), ec);
+    fs::create_directories(folder, ec);
     if (ec)
-        return FileResult::failure("无法创建文件夹" + quoted(folderOf(file)) + "：" + ec.message());
+        return FileResult::failure("无法创建文件夹" + quoted(folder) + "：" + ec.message());
 
     HistoryFileLock lock(file);
-    bool created = false;
-    int fd = ::open(file.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT) {
-        fd = ::open(file.c_str(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        created = fd >= 0;
-    }
-    if (fd < 0)
-        return FileResult::failure("无法打开" + quoted(file) + "：" + systemReason());
+    std::string content;
+    const bool exists = readFileBytes(file, content);
+    if (!exists && errno != ENOENT)
+        return FileResult::failure("无法读取" + quoted(file) + "：" + systemReason());
 
-    struct stat before {
-    };
-    if (::fstat(fd, &before) != 0)
-        return failedAppend(fd, 0, created, file, systemReason());
-
-    std::string bytes = endsInsideLine(fd, before.st_size) ? std::string(lineEnd) : std::string();
-    bytes += lineText;
-    bytes += lineEnd;
-    if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
-        return failedAppend(fd, before.st_size, created, file, systemReason());
-    if (::close(fd) != 0)
-        return FileResult::failure("无法写入" + quoted(file) + "：" + systemReason());
-    if (created)
-        syncFolder(folderOf(file));
-    return {};
+    // A line left without its line end (written by hand, or cut off) stays a line of its own.
+    std::string added = content.empty() || content.ends_with('\n') ? "" : std::string(lineEnd);
+    added += lineText;
+    added += lineEnd;
+    if (exists && ::access(folder.c_str(), W_OK) != 0)
+        return appendInPlace(file, content, added);
+    return writeReplacement(file, content + added);
 }
 
 FileResult replaceHistoryFile(const fs::path& file, const std::vector<std::string>& lineBytes)
 {
-    removeStaleTemporaries(file);
-    const fs::path folder = folderOf(file);
-    std::string name =
-        (folder / ("." + file.filename().string() + std::string(temporarySuffix))).string();
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0)
-        return FileResult::failure("无法在" + quoted(folder) + "中写入临时文件：" + systemReason());
-
-    struct stat original {
-    };
-    ::fchmod(fd, ::stat(file.c_str(), &original) == 0 ? original.st_mode & 07777 : 0644);
-
     std::string content;
     for (const std::string& line : lineBytes) {
         content += line;
         content += lineEnd;
     }
-    bool ok = writeAll(fd, content) && ::fsync(fd) == 0;
-    std::string reason = ok ? std::string() : systemReason();
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        reason = systemReason();
-    }
-    if (ok && ::rename(name.c_str(), file.c_str()) != 0) {
-        ok = false;
-        reason = systemReason();
-    }
-    if (!ok) {
-        ::unlink(name.c_str());
-        return FileResult::failure("无法写入" + quoted(file) + "：" + reason);
-    }
-    syncFolder(folder);
-    return {};
+    return writeReplacement(file, content);
 }
 
 HistoryFileLock::HistoryFileLock(const fs::path& file)

@@ -1,8 +1,8 @@
 #pragma once
 
 // The history file on disk. Every change is made so that a crash at any moment leaves the
-// file whole: a save appends one complete line and syncs it before reporting success, a
-// rewrite goes to a temporary file beside it that replaces the original in one rename.
+// file whole: the new content goes to a temporary file beside it, is synced, and replaces
+// the original in one rename. Success is reported only once the change is on disk.
 
 #include <filesystem>
 #include <string>
@@ -44,8 +44,8 @@ struct HistoryRead {
 // Lines end with CR LF or LF; a last line without a line end counts as well.
 HistoryRead readHistoryFile(const std::filesystem::path& file);
 
-// Appends one line with CR LF: open, write, sync, close. Success is reported only once the
-// line is on disk. Creates the file (and its folder) on the first save, never empty.
+// Adds one line with CR LF at the end, keeping every byte already in the file. Creates the
+// file (and its folder) on the first save, never empty. Takes the HistoryFileLock.
 FileResult appendHistoryLine(const std::filesystem::path& file, std::string_view lineText);
 
 // Replaces the file with these lines (each as stored bytes, CR LF added) through a

@@ -79,6 +79,30 @@ TEST(HistoryAppend, ReportsFailureInAReadOnlyFolder)
     EXPECT_NE(result.reason.find("历史题目.txt"), std::string::npos);
 }
 
+TEST(HistoryAppend, AppendsInPlaceWhenOnlyTheFileIsWritable)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not stop the superuser from writing";
+    TempFolder folder;
+    const fs::path file = folder / "历史题目.txt";
+    writeBytes(file, "2016/7/27|1| 1＋2\r\n");
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
+    const FileResult result = appendHistoryLine(file, "2016/7/28|2| 3＋4");
+    ::chmod(folder.path().c_str(), 0755);
+    EXPECT_TRUE(result) << result.reason;
+    EXPECT_EQ(fileBytes(file), "2016/7/27|1| 1＋2\r\n2016/7/28|2| 3＋4\r\n");
+}
+
+TEST(HistoryAppend, KeepsEveryByteAlreadyInTheFile)
+{
+    TempFolder folder;
+    const fs::path file = folder / "历史题目.txt";
+    const std::string windowsLines = "2016/7/27|1| \xBF\xDA\xCB\xE3\r\n\xFF odd\n";
+    writeBytes(file, windowsLines);
+    ASSERT_TRUE(appendHistoryLine(file, "2016/7/28|2| 3＋4"));
+    EXPECT_EQ(fileBytes(file), windowsLines + "2016/7/28|2| 3＋4\r\n");
+}
+
 TEST(HistoryAppend, NeverCreatesAnEmptyFileOrSplitsALine)
 {
     TempFolder folder;

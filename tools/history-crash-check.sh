@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Kill a process ROUNDS times (default 200) at random moments while it saves and deletes
+# history lines, and check after every kill that the file holds complete lines only and
+# keeps every line whose save was announced. Exits non-zero on any fault.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build/crash-check
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMERE_GUI=OFF >/dev/null
+cmake --build "$build" -j2 --target history_crash_check
+exec "$build/tests/history/history_crash_check" "${1:-200}" "${2:-60}"
