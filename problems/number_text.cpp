@@ -90,12 +90,40 @@ std::string formatScientific(const Scientific& s, bool negative)
     return text + s.digits.substr(0, integerDigits) + "." + s.digits.substr(integerDigits);
 }
 
+// Whole numbers are by far the most common texts; they need no rounding of digits.
+bool writeWholeNumber(double value, std::string& text)
+{
+    if (value != std::trunc(value) || std::fabs(value) >= 1e15)
+        return false;
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
+    text.assign(buffer, result.ptr);
+    return true;
+}
+
 template <typename Float>
 std::string shortest(Float value, int precision)
 {
     if (value == 0 || !std::isfinite(value))
         return value == 0 ? "0" : (std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf"));
+    if (std::string text; writeWholeNumber(value, text) && (precision == 15 || std::fabs(value) < 1e7))
+        return text;
     return formatScientific(toScientific(value, precision), std::signbit(value));
+}
+
+// The value of a text of plain digits, the common case, without the general parser.
+bool readDigits(std::string_view text, double& value)
+{
+    if (text.empty() || text.size() > 15)
+        return false;
+    long long number = 0;
+    for (char c : text) {
+        if (!isDigit(c))
+            return false;
+        number = number * 10 + (c - '0');
+    }
+    value = static_cast<double>(number);
+    return true;
 }
 
 // A decimal number held exactly: mantissa x 10^-scale.
@@ -152,6 +180,8 @@ std::string decimalText(Decimal d)
 
 double numericValue(std::string_view text)
 {
+    if (double value; readDigits(text, value))
+        return value;
     size_t start = 0;
     while (start < text.size() && (text[start] == ' ' || text[start] == '\t'))
         ++start;

@@ -48,20 +48,20 @@ namespace {
 bool capHolds(const Application& app, int e)
 {
     const ExerciseSettings& s = app.settings;
-    const double first = numericValue(app.operands.firstOperand);
-    const double second = numericValue(app.operands.secondOperand);
-    const double extra = numericValue(app.operands.extraOperand);
-    if (s.Check21.checked && s.Check1.checked && first + second > e + 1)
-        return true;
-    if (s.Check21.checked && s.Check3.checked && first * second > e + 1)
-        return true;
-    if (s.Option4.selected) {
-        static constexpr double extraCaps[] = {0, 10, 20, 30, 50};
-        const int grade = s.gradeIndex();
-        if (grade >= 1 && grade <= 4 && extra > extraCaps[grade])
+    const OperandRegisters& r = app.operands;
+    // Read the operands only when a cap is on: this runs for every draw.
+    if (s.Check21.checked && (s.Check1.checked || s.Check3.checked)) {
+        const double first = numericValue(r.firstOperand);
+        const double second = numericValue(r.secondOperand);
+        if (s.Check1.checked && first + second > e + 1)
+            return true;
+        if (s.Check3.checked && first * second > e + 1)
             return true;
     }
-    return false;
+    static constexpr double extraCaps[] = {0, 10, 20, 30, 50};
+    const int grade = s.gradeIndex();
+    return s.Option4.selected && grade >= 1 && grade <= 4 &&
+           numericValue(r.extraOperand) > extraCaps[grade];
 }
 
 // Draw all three operands with `drawOne` until no cap holds. A stop leaves the loop too

@@ -1,0 +1,25 @@
+#pragma once
+
+// The command line beside the window: `quillmere generate [options]` runs the same engine,
+// `quillmere history …` works on the saved sets.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace quill {
+
+// Exit statuses of the command line.
+inline constexpr int exitOk = 0;
+inline constexpr int exitFailed = 1;     // a document or the history could not be written
+inline constexpr int exitUsage = 2;      // bad options or refused settings: nothing written
+inline constexpr int exitInterrupted = 130;
+
+// True when the arguments ask for the command line rather than the window.
+bool wantsCommandLine(const std::vector<std::string>& args);
+
+// Runs the command line; `args` excludes the program name. Messages go to `err`, results
+// (items, paths, lists) to `out`.
+int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace quill

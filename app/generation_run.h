@@ -1,0 +1,42 @@
+#pragma once
+
+// The generation run: settings in, a list of distinct items out, handed to the writers,
+// announced and saved. Also the lighter draw of a set for on-screen answering.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quill {
+
+struct Application;
+class RunEnvironment;
+
+enum class RunOutcome {
+    Refused,   // the settings cannot start a run; the user was told why
+    Stopped,   // the user stopped it: nothing written, nothing saved
+    Failed,    // a document or the history could not be written; the user was told
+    Completed,
+};
+
+// The button 生成练习.
+RunOutcome generateExercises(Application& app, RunEnvironment& env);
+
+// The button 上机答题: draws `app.run.out` for the answering window, without duplicate test.
+RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env);
+
+// The stop label: the running draw ends at its next round.
+void requestStop(Application& app, RunEnvironment& env);
+
+// The list as writers take it: leading and trailing spaces removed, split at single spaces.
+std::string_view trimmedList(std::string_view list);
+std::vector<std::string> splitList(std::string_view list);
+
+inline constexpr std::string_view rangeMessage = "结束数字要大于起始数字！";
+inline constexpr std::string_view drawingMessage = "正在出题中，请耐心等待！";
+inline constexpr std::string_view stoppedMessage = "出题终止，请点击再次出题！";
+inline constexpr std::string_view finishedMessage = "出题完毕！";
+inline constexpr int largestRangeNumber = 32767;
+inline constexpr int largestItemCount = 10000;
+
+} // namespace quill

@@ -1,0 +1,44 @@
+#pragma once
+
+// What a generation run needs from around it. The window waits while processing events,
+// drives the progress label and opens menus; the command line and tests do without.
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace quill {
+
+struct DocumentName;
+class WordProcessor;
+
+enum class PopupMenu { Laws, Units, File };
+
+class RunEnvironment {
+public:
+    virtual ~RunEnvironment() = default;
+
+    // Returns once more than `seconds` have passed, processing events meanwhile.
+    virtual void waitSeconds(double seconds) { (void)seconds; }
+
+    // The progress line (Timer2) starts, or stops and is cleared.
+    virtual void progressStarted() {}
+    virtual void progressStopped() {}
+
+    virtual void focusRangeStart() {}
+    virtual void openPopupMenu(PopupMenu menu) { (void)menu; }
+    virtual void refreshSavedSets() {}
+
+    // A new document for one writer call; none when the run only draws (printing, tests).
+    // Saving it, opening it and telling the user about a failure are the environment's part.
+    virtual std::unique_ptr<WordProcessor> newDocument(const DocumentName& name)
+    {
+        (void)name;
+        return nullptr;
+    }
+
+    // The history file sets are appended to; none when nothing is saved.
+    virtual std::optional<std::filesystem::path> historyFile() const { return std::nullopt; }
+};
+
+} // namespace quill
