@@ -132,6 +132,35 @@ TEST_F(SavedSetsTest, KeepsALineAnotherProcessSavedSinceTheLastRefresh)
     EXPECT_EQ(sets.entries().size(), 3u);
 }
 
+TEST_F(SavedSetsTest, LosesNoLineSavedWhileDeletesRewriteTheFile)
+{
+    save("2016/7/27", 1, " 1＋2");
+    std::vector<pid_t> savers;
+    for (int saver = 0; saver < 2; ++saver) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (int i = 0; i < 25; ++i)
+                if (!appendHistoryLine(
+                        file,
+                        historyLineText("2016/8/1", 3, " " + std::to_string(saver * 100 + i))))
+                    ::_exit(1);
+            ::_exit(0);
+        }
+        savers.push_back(child);
+    }
+    for (int i = 0; i < 25; ++i) {
+        sets.RefreshSavedSets();
+        EXPECT_EQ(sets.deleteSavedSet(std::nullopt).status, Status::Deleted);
+    }
+    for (const pid_t child : savers) {
+        int status = -1;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    sets.RefreshSavedSets();
+    EXPECT_EQ(sets.lines().size(), 51u);
+}
+
 TEST_F(SavedSetsTest, RefusesToDeleteWhenTheSelectedLineHasMoved)
 {
     saveThree();
