@@ -1,78 +1,19 @@
 #include "app/command_line.h"
 
 #include "app/application.h"
+#include "app/command_line_environment.h"
 #include "app/generate_options.h"
 #include "app/generation_run.h"
-#include "app/progress_line.h"
-#include "app/run_environment.h"
+#include "app/history_command.h"
 #include "app/version.h"
 
-#include <chrono>
-#include <csignal>
+#include <optional>
 #include <ostream>
 #include <random>
 
 namespace quill {
 
 namespace {
-
-// Set by Ctrl+C; the event pump turns it into the stop flag of the running draw.
-volatile std::sig_atomic_t interruptRequested = 0;
-
-extern "C" void onInterrupt(int) { interruptRequested = 1; }
-
-class StreamNotifier : public Notifier {
-public:
-    explicit StreamNotifier(std::ostream& stream) : stream_(stream) {}
-
-protected:
-    void show(const std::string& text, const std::string&, TrayIcon) override
-    {
-        stream_ << text << '\n' << std::flush;
-    }
-
-private:
-    std::ostream& stream_;
-};
-
-// The command line's stand-in for the window: no pauses (nothing else runs beside it), the
-// progress advice every 60 seconds on stderr, Ctrl+C as the stop label.
-class CommandLineEnvironment : public RunEnvironment {
-public:
-    CommandLineEnvironment(Application& app, std::ostream& err) : app_(app), err_(err)
-    {
-        app.eventPump = [this] { pumpEvents(); };
-    }
-
-    void progressStarted() override
-    {
-        drawing_ = true;
-        started_ = std::chrono::steady_clock::now();
-    }
-    void progressStopped() override { drawing_ = false; }
-
-private:
-    void pumpEvents()
-    {
-        if (interruptRequested)
-            app_.run.qt = true;
-        // The pump runs before every draw; looking at the clock that often costs more than
-        // the draw itself.
-        if (!drawing_ || ++calls_ % 256 != 0)
-            return;
-        const auto elapsed = std::chrono::steady_clock::now() - started_;
-        const long ticks = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() / 10;
-        while (app_.run.jmz < ticks)
-            if (const ProgressTick tick = progressTick(app_.run); tick.advice)
-                err_ << *tick.advice << '\n' << std::flush;
-    }
-
-    Application& app_;
-    std::ostream& err_;
-    bool drawing_ = false;
-    unsigned calls_ = 0;
-    std::chrono::steady_clock::time_point started_;
-};
 
 std::uint64_t freshSeed()
 {
@@ -100,15 +41,15 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     app.random.seed(seed);
     err << "随机种子：" << seed << "（--seed " << seed << " 可重出这套题）\n";
 
-    CommandLineEnvironment env(app, err);
-    interruptRequested = 0;
-    const auto previous = std::signal(SIGINT, onInterrupt);
+    CommandLineOutput output{!options.print, options.outDir, std::nullopt};
+    if (!options.print)
+        output.historyFile = historyFileFor(options.historyFile);
+    CommandLineEnvironment env(app, output, out, err);
     const RunOutcome outcome = generateExercises(app, env);
-    std::signal(SIGINT, previous);
 
     switch (outcome) {
     case RunOutcome::Refused: return exitUsage;
-    case RunOutcome::Stopped: return interruptRequested ? exitInterrupted : exitFailed;
+    case RunOutcome::Stopped: return env.interrupted() ? exitInterrupted : exitFailed;
     case RunOutcome::Failed: return exitFailed;
     case RunOutcome::Completed: break;
     }
@@ -124,6 +65,7 @@ std::string mainHelpText()
 用法:
   quillmere                      打开主窗口
   quillmere generate [选项]      按设置出一套练习 (quillmere generate --help 列出选项)
+  quillmere history list|load N|delete N   保存的练习 (quillmere history --help)
   quillmere --version            显示版本
   quillmere --help               显示本帮助
 )";
@@ -155,6 +97,8 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         }
         if (command == "generate")
             return generate(rest, out, err);
+        if (command == "history")
+            return runHistoryCommand(rest, out, err);
         err << "未知的命令：" << command << "（quillmere --help 列出全部命令）\n";
         return exitUsage;
     } catch (const UsageError& error) {

@@ -1,6 +1,10 @@
 #include "app/generation_path.h"
 
 #include "app/application.h"
+#include "app/generation_run.h"
+#include "output/worksheet_writer.h"
+#include "problems/expressions/equations.h"
+#include "problems/expressions/step_expressions.h"
 #include "problems/whole/addition_subtraction.h"
 #include "problems/whole/division.h"
 #include "problems/whole/multiplication.h"
@@ -16,12 +20,15 @@ ItemGenerator pickWhole(const ExerciseSettings& s, int r)
     return pickOperation(s, r, s.Check4.checked || s.Option6.selected || s.Option4.selected);
 }
 
-int wholeHistoryKind(const ExerciseSettings& s)
+// 脱式计算 and 解方程 turn the drawn items into longer expressions, kept for the history.
+void buildWholeExpressions(Application& app, int s, int e)
 {
-    return static_cast<int>(s.kind());
+    const std::string_view list = trimmedList(app.run.out);
+    if (app.settings.Option4.selected)
+        app.run.tsout = buildStepExpressions(app, list, s, e);
+    if (app.settings.Option6.selected)
+        app.run.fcout = buildEquations(app, list, s, e);
 }
-
-void buildWholeExpressions(Application&, int, int) {}
 
 const std::array<GenerationPath, 4> paths = {{
     {.name = "分数",
@@ -40,7 +47,7 @@ const std::array<GenerationPath, 4> paths = {{
      .selectorBeforeEvents = true,
      .pick = pickWhole,
      .afterDraw = buildWholeExpressions,
-     .historyKind = wholeHistoryKind},
+     .write = writeWorksheet},
 }};
 
 } // namespace
@@ -64,15 +71,6 @@ ItemGenerator pickOperation(const ExerciseSettings& s, int r, bool exactDivision
     if (r < 40 && s.Check15.checked)
         return exactDivision ? makeExactDivisionItem : makeDivisionItem;
     return nullptr;
-}
-
-std::string savedList(const Application& app, int kindNumber)
-{
-    if (kindNumber == 4)
-        return app.run.tsout;
-    if (kindNumber == 6)
-        return app.run.fcout + "|" + app.run.fout;
-    return app.run.out;
 }
 
 } // namespace quill

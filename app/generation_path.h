@@ -12,6 +12,8 @@
 namespace quill {
 
 struct Application;
+struct WriterArguments;
+class WordProcessor;
 
 using ItemGenerator = std::string (*)(Application& app, int s, int e);
 
@@ -35,8 +37,8 @@ struct GenerationPath {
     // Builders run on the drawn list (also after a stop: they return at their first test).
     void (*afterDraw)(Application&, int s, int e) = nullptr;
 
-    // The kind number 1..9 of the history line and the list it saves.
-    int (*historyKind)(const ExerciseSettings&) = nullptr;
+    // The writer of the family's documents.
+    bool (*write)(Application&, WordProcessor&, const WriterArguments&) = nullptr;
 
     bool available() const { return pick != nullptr; }
 };
@@ -48,8 +50,5 @@ const GenerationPath& choosePath(const ExerciseSettings& settings);
 // The operation a selector picks among the ticked operations (thresholds 10, 20, 30, 40);
 // division is exact when `exactDivision` holds. Shared with the on-screen draw.
 ItemGenerator pickOperation(const ExerciseSettings& settings, int r, bool exactDivision);
-
-// The text a history line keeps for a set of this kind number.
-std::string savedList(const Application& app, int kindNumber);
 
 } // namespace quill

@@ -1,9 +1,14 @@
 #include "app/generation_run.h"
 
 #include "app/application.h"
+#include "app/document_writing.h"
 #include "app/duplicate_filter.h"
 #include "app/generation_path.h"
 #include "app/run_environment.h"
+#include "app/short_date.h"
+#include "history/history_file.h"
+#include "history/history_line.h"
+#include "history/saved_sets.h"
 #include "problems/number_text.h"
 
 #include <cmath>
@@ -88,6 +93,26 @@ bool choiceMissing(Application& app, RunEnvironment& env, const GenerationPath& 
     return true;
 }
 
+// Appends the set to the history file; true unless that failed.
+bool saveSet(Application& app, RunEnvironment& env)
+{
+    const std::optional<std::filesystem::path> file = env.historyFile();
+    if (!app.settings.Check20.checked || !file)
+        return true;
+    env.waitSeconds(3);
+    const int kind = historyKindOf(app.settings);
+    const FileResult saved = appendHistoryLine(
+        *file, historyLineText(shortDateText(), kind, savedTextOf(kind, app.run)));
+    app.notifier.ShowTrayMessage(saved ? std::string(savedMessage) : saveFailedMessage(saved));
+    return saved.ok;
+}
+
+RunOutcome finishRun(RunEnvironment& env, RunOutcome outcome)
+{
+    env.refreshSavedSets();
+    return outcome;
+}
+
 void beginDrawing(Application& app)
 {
     app.run.out.clear();
@@ -123,13 +148,15 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     if (path.afterDraw)
         path.afterDraw(app, range->start, range->end);
     env.progressStopped();
-    if (run.qt) {
-        env.refreshSavedSets();
-        return RunOutcome::Stopped;
-    }
+    if (run.qt)
+        return finishRun(env, RunOutcome::Stopped);
+    const DocumentsWritten written = writeSetDocuments(app, env, path.write);
+    if (written == DocumentsWritten::Failed)
+        return finishRun(env, RunOutcome::Failed);
     app.notifier.ShowTrayMessage(finishedMessage);
-    env.refreshSavedSets();
-    return RunOutcome::Completed;
+    if (written == DocumentsWritten::Written && !saveSet(app, env))
+        return finishRun(env, RunOutcome::Failed);
+    return finishRun(env, RunOutcome::Completed);
 }
 
 RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)

@@ -3,6 +3,8 @@
 // What a generation run needs from around it. The window waits while processing events,
 // drives the progress label and opens menus; the command line and tests do without.
 
+#include "output/word_processor.h"
+
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -10,7 +12,6 @@
 namespace quill {
 
 struct DocumentName;
-class WordProcessor;
 
 enum class PopupMenu { Laws, Units, File };
 

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/version.h"
+#include "history/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,66 @@ TEST(CommandLine, FamiliesNotYetAvailableAreRefused)
     const Result r = print({"--numbers", "fraction"});
     EXPECT_EQ(r.status, exitUsage);
     EXPECT_TRUE(r.out.empty());
+}
+
+class HistoryCommand : public ::testing::Test {
+protected:
+    testing::TempFolder folder;
+    std::string file = (folder / "历史题目.txt").string();
+
+    Result history(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), "history");
+        args.insert(args.end(), {"--history", file, "--out", folder.path().string()});
+        return run(args);
+    }
+};
+
+TEST_F(HistoryCommand, GeneratedSetsAreListedLoadedAndDeleted)
+{
+    for (const char* kind : {"oral", "vertical", "equations"}) {
+        const Result r = run({"generate", "--kind", kind, "--count", "4", "--seed", "9",
+                              "--history", file, "--out", folder.path().string()});
+        ASSERT_EQ(r.status, exitOk) << r.err;
+        EXPECT_EQ(r.lines().size(), 1u) << "the question document's path";
+    }
+    const Result listed = history({"list"});
+    ASSERT_EQ(listed.lines().size(), 3u);
+    EXPECT_NE(listed.lines()[0].find("1\t"), std::string::npos);
+    EXPECT_NE(listed.lines()[0].find("口算"), std::string::npos);
+    EXPECT_NE(listed.lines()[2].find("解方程"), std::string::npos);
+
+    const Result loaded = history({"load", "3", "--answers"});
+    EXPECT_EQ(loaded.status, exitOk) << loaded.err;
+    EXPECT_EQ(loaded.lines().size(), 2u) << "question and answer documents";
+
+    EXPECT_EQ(history({"delete", "2"}).status, exitOk);
+    const Result after = history({"list"});
+    ASSERT_EQ(after.lines().size(), 2u);
+    EXPECT_NE(after.lines()[1].find("解方程"), std::string::npos);
+}
+
+TEST_F(HistoryCommand, BadIndexesLeaveTheFileUntouched)
+{
+    ASSERT_EQ(run({"generate", "--count", "3", "--history", file, "--out", folder.path().string()}).status,
+              exitOk);
+    const std::string before = testing::fileBytes(file);
+    for (const char* index : {"0", "2", "-1", "x", "1x"}) {
+        const Result r = history({"delete", index});
+        EXPECT_EQ(r.status, exitUsage) << index;
+        EXPECT_FALSE(r.err.empty());
+        EXPECT_EQ(history({"load", index}).status, exitUsage) << index;
+    }
+    EXPECT_EQ(history({"delete"}).status, exitUsage);
+    EXPECT_EQ(history({"rename", "1"}).status, exitUsage);
+    EXPECT_EQ(testing::fileBytes(file), before);
+}
+
+TEST_F(HistoryCommand, PrintingSavesNothing)
+{
+    EXPECT_EQ(run({"generate", "--print", "--history", file}).status, exitOk);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_TRUE(history({"list"}).out.empty());
 }
 
 } // namespace

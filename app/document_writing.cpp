@@ -1,0 +1,27 @@
+#include "app/document_writing.h"
+
+#include "app/application.h"
+#include "app/run_environment.h"
+#include "app/short_date.h"
+#include "output/document_folder.h"
+#include "output/writer_arguments.h"
+
+namespace quill {
+
+DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, DocumentWriter write)
+{
+    const std::string stamp = fileStampText();
+    const std::string kind = app.settings.option(app.settings.kind()).caption;
+    for (const bool answers : {false, true}) {
+        if (answers && !app.settings.Check19.checked)
+            break;
+        const std::unique_ptr<WordProcessor> document = env.newDocument({kind, stamp, answers});
+        if (!document)
+            return DocumentsWritten::NotWanted;
+        if (!write(app, *document, writerArguments(app, answers)))
+            return DocumentsWritten::Failed;
+    }
+    return DocumentsWritten::Written;
+}
+
+} // namespace quill
