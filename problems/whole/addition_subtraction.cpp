@@ -1,0 +1,89 @@
+#include "problems/whole/addition_subtraction.h"
+
+#include "app/exercise_settings.h"
+#include "problems/whole/single_operation_item.h"
+
+namespace quill
+{
+
+namespace
+{
+
+GradeBlock sumBlock(bool (*drawAgain)(Application&, const OperandPair&, int))
+{
+    return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Sum};
+}
+
+GradeBlock differenceBlock(bool (*drawAgain)(Application&, const OperandPair&, int))
+{
+    return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Difference};
+}
+
+GradeBlock additionBlock(const ExerciseSettings& settings)
+{
+    switch (settings.gradeIndex()) {
+    case 1: // sums within 20
+        return sumBlock([](Application&, const OperandPair& p, int e) {
+            const double sum = p.first + p.second;
+            return sum >= 21 || sum >= e;
+        });
+    case 2: // sums within 100, one operand below 11
+        return sumBlock([](Application&, const OperandPair& p, int e) {
+            const double sum = p.first + p.second;
+            return sum >= 101 || (p.first >= 11 && p.second >= 11) || sum >= e;
+        });
+    case 3:
+        return sumBlock([](Application&, const OperandPair& p, int e) {
+            const double sum = p.first + p.second;
+            return sum >= 101 || sum >= e;
+        });
+    case 4:
+        return sumBlock([](Application&, const OperandPair& p, int e) {
+            return p.first + p.second >= e || (p.first >= 100 && p.second >= 100);
+        });
+    default:
+        return sumBlock([](Application&, const OperandPair& p, int e) {
+            return p.first >= e && p.second >= e;
+        });
+    }
+}
+
+GradeBlock subtractionBlock(const ExerciseSettings& settings)
+{
+    switch (settings.gradeIndex()) {
+    case 1: // no zero differences yet
+        return differenceBlock([](Application&, const OperandPair& p, int) {
+            return p.second >= p.first || p.first >= 21;
+        });
+    case 2:
+        return differenceBlock([](Application&, const OperandPair& p, int) {
+            return p.second > p.first || p.first >= 21;
+        });
+    case 3:
+        return differenceBlock([](Application&, const OperandPair& p, int) {
+            return p.second > p.first || p.first >= 101;
+        });
+    case 4:
+        return differenceBlock([](Application&, const OperandPair& p, int e) {
+            return p.second > p.first || p.first >= e || p.second >= 100;
+        });
+    default:
+        return differenceBlock([](Application&, const OperandPair& p, int e) {
+            return p.second > p.first || p.first >= e;
+        });
+    }
+}
+
+} // namespace
+
+std::string makeAdditionItem(Application& app, int s, int e)
+{
+    return makeSingleOperationItem(app, s, e, additionBlock, "＋");
+}
+
+std::string makeSubtractionItem(Application& app, int s, int e)
+{
+    return makeSingleOperationItem(app, s, e, subtractionBlock, "－");
+}
+
+} // namespace quill

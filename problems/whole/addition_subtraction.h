@@ -1,0 +1,18 @@
+#pragma once
+
+// Addition and subtraction items such as 37＋48 and 63－27.
+
+#include <string>
+
+namespace quill
+{
+
+struct Application;
+
+// One addition item from the range s..e; the pair stays in the operand registers.
+std::string makeAdditionItem(Application& app, int s, int e);
+
+// One subtraction item from the range s..e; never a negative difference.
+std::string makeSubtractionItem(Application& app, int s, int e);
+
+} // namespace quill

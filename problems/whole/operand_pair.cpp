@@ -1,0 +1,41 @@
+#include "problems/whole/operand_pair.h"
+
+#include "problems/number_text.h"
+#include "problems/whole/operand_registers.h"
+
+namespace quill
+{
+
+OperandPair heldPair(const OperandRegisters& registers)
+{
+    return {numericValue(registers.firstOperand), numericValue(registers.secondOperand)};
+}
+
+std::optional<double> resultValue(ResultValue which, const OperandPair& pair)
+{
+    switch (which) {
+    case ResultValue::Sum:
+        return pair.first + pair.second;
+    case ResultValue::Difference:
+        return pair.first - pair.second;
+    case ResultValue::Product:
+        return pair.first * pair.second;
+    case ResultValue::Quotient:
+        if (pair.second == 0)
+            return std::nullopt;
+        return pair.first / pair.second;
+    }
+    return std::nullopt;
+}
+
+double remainderOf(const OperandPair& pair)
+{
+    return pair.first - fixPart(pair.first / pair.second) * pair.second;
+}
+
+bool dividesExactly(const OperandPair& pair)
+{
+    return pair.second != 0 && remainderOf(pair) == 0;
+}
+
+} // namespace quill

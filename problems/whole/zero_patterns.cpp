@@ -1,0 +1,51 @@
+#include "problems/whole/zero_patterns.h"
+
+#include "problems/number_text.h"
+#include "problems/whole/operand_registers.h"
+
+#include <algorithm>
+#include <string>
+
+namespace quill
+{
+
+namespace
+{
+
+bool allZeros(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == '0'; });
+}
+
+} // namespace
+
+bool hasZeroInTheMiddle(std::string_view text)
+{
+    return text.size() >= 3 && text.size() <= 6 && allZeros(text.substr(1, text.size() - 2));
+}
+
+bool endsInZero(std::string_view text)
+{
+    return !text.empty() && text.back() == '0';
+}
+
+bool isWholeTens(double value)
+{
+    const std::string text = shortestText(value);
+    return text.size() >= 2 && text.size() <= 5 && allZeros(std::string_view(text).substr(1));
+}
+
+bool eitherHasZeroInTheMiddle(const OperandRegisters& registers)
+{
+    for (const std::string* operand : {&registers.firstOperand, &registers.secondOperand})
+        if (hasZeroInTheMiddle(shortestText(numericValue(*operand))))
+            return true;
+    return false;
+}
+
+bool eitherEndsInZero(const OperandRegisters& registers)
+{
+    return endsInZero(registers.firstOperand) || endsInZero(registers.secondOperand);
+}
+
+} // namespace quill
