@@ -1,0 +1,38 @@
+#include "problems/whole/addition_subtraction.h"
+#include "problems/whole/division.h"
+#include "problems/whole/multiplication.h"
+#include "support/test_application.h"
+
+#include <benchmark/benchmark.h>
+
+namespace
+{
+
+using quill::Application;
+using Generator = std::string (*)(Application&, int, int);
+
+// One item per iteration on the default settings; `middleZero` ticks 中间有零.
+void generate(benchmark::State& state, Generator generator, int e, bool middleZero, int grade = 0)
+{
+    quill::testing::TestApplication t(42);
+    t.app.settings.Check13.checked = middleZero;
+    t.app.settings.Combo2.index = grade;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(generator(t.app, 1, e));
+}
+
+BENCHMARK_CAPTURE(generate, addition, quill::makeAdditionItem, 100, false);
+BENCHMARK_CAPTURE(generate, subtraction, quill::makeSubtractionItem, 100, false);
+BENCHMARK_CAPTURE(generate, multiplication, quill::makeMultiplicationItem, 100, false);
+BENCHMARK_CAPTURE(generate, division, quill::makeDivisionItem, 100, false);
+BENCHMARK_CAPTURE(generate, exact_division, quill::makeExactDivisionItem, 100, false);
+
+BENCHMARK_CAPTURE(generate, addition_middle_zero, quill::makeAdditionItem, 1000, true);
+BENCHMARK_CAPTURE(generate, subtraction_middle_zero, quill::makeSubtractionItem, 1000, true);
+BENCHMARK_CAPTURE(generate, multiplication_middle_zero, quill::makeMultiplicationItem, 1000, true);
+// Written division in the combined grade wants a dividend below 100 above its divisor, so no
+// pair has a zero in the middle there; grade 6 (三年级下学期) allows dividends up to the range end.
+BENCHMARK_CAPTURE(generate, division_middle_zero_grade6, quill::makeDivisionItem, 1000, true, 6);
+BENCHMARK_CAPTURE(generate, exact_division_middle_zero, quill::makeExactDivisionItem, 1000, true);
+
+} // namespace
