@@ -1,9 +1,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace quill {
+namespace quill
+{
 
 // Per-item answers of the last list worked out, indexed by item number. Every number is
 // held as its shortest decimal text; an empty slot reads as 0.
@@ -18,6 +20,17 @@ struct AnswerStore {
     std::vector<std::string> StepAnswers = std::vector<std::string>(slots);
     std::vector<std::string> fullExpressionTexts;
     std::string expressionListText;
+
+    // Empty RoundedAnswers, ExactAnswers and Remainders, and StepAnswers when asked.
+    void clearAnswers(bool withStepAnswers);
+
+    // Split a list at every single space into ItemTexts and set ItemCount; an empty list
+    // has no items. The answer tables grow beyond `slots` rather than let a longer list
+    // write past their end.
+    void splitItems(std::string_view listText);
 };
+
+// A list split at every single space: "a  b" gives "a", "" and "b"; "" gives nothing.
+std::vector<std::string> splitAtSpaces(std::string_view listText);
 
 } // namespace quill

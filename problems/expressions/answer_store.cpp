@@ -1,0 +1,56 @@
+#include "problems/expressions/answer_store.h"
+
+namespace quill
+{
+
+namespace
+{
+
+void clearSlots(std::vector<std::string>& table)
+{
+    // clear() keeps each slot's buffer, so refilling the store does not allocate again.
+    for (std::string& slot : table)
+        slot.clear();
+}
+
+void ensureSlots(std::vector<std::string>& table, size_t count)
+{
+    if (table.size() < count)
+        table.resize(count);
+}
+
+} // namespace
+
+std::vector<std::string> splitAtSpaces(std::string_view listText)
+{
+    std::vector<std::string> items;
+    if (listText.empty())
+        return items;
+    size_t start = 0;
+    while (true) {
+        const size_t space = listText.find(' ', start);
+        items.emplace_back(listText.substr(start, space - start));
+        if (space == std::string_view::npos)
+            return items;
+        start = space + 1;
+    }
+}
+
+void AnswerStore::clearAnswers(bool withStepAnswers)
+{
+    clearSlots(RoundedAnswers);
+    clearSlots(ExactAnswers);
+    clearSlots(Remainders);
+    if (withStepAnswers)
+        clearSlots(StepAnswers);
+}
+
+void AnswerStore::splitItems(std::string_view listText)
+{
+    ItemTexts = splitAtSpaces(listText);
+    ItemCount = static_cast<int>(ItemTexts.size()) - 1;
+    for (auto* table : {&RoundedAnswers, &ExactAnswers, &Remainders, &StepAnswers})
+        ensureSlots(*table, ItemTexts.size());
+}
+
+} // namespace quill

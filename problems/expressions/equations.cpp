@@ -1,0 +1,153 @@
+#include "problems/expressions/equations.h"
+
+#include "app/application.h"
+#include "problems/expressions/item_extension.h"
+#include "problems/number_text.h"
+#include "problems/whole/operands.h"
+
+#include <array>
+
+namespace quill
+{
+
+namespace
+{
+
+using Op = AppendedOperation;
+
+constexpr std::string_view unknown = "X";
+constexpr std::string_view blank = "______";
+
+struct Cut {
+    std::string_view before;
+    Op operation = Op::None;
+    std::string_view after;
+};
+
+// Cut the item at the first of "＋", "－", "×", "÷" it contains (tested in that order).
+Cut cutAtOperator(std::string_view item)
+{
+    for (const Op operation : {Op::Addition, Op::Subtraction, Op::Multiplication, Op::Division}) {
+        const std::string_view sign = operationSign(operation);
+        const size_t at = item.find(sign);
+        if (at != std::string_view::npos)
+            return {item.substr(0, at), operation, item.substr(at + sign.size())};
+    }
+    return {};
+}
+
+// The number before the sign (w = 1) or after it (w = 2) replaced by `hole`.
+std::string hide(const Cut& cut, int w, std::string_view hole)
+{
+    return w == 1 ? appendedText(hole, cut.operation, false, cut.after)
+                  : appendedText(cut.before, cut.operation, false, hole);
+}
+
+// r is 1..19 with 能够整除 ticked, so only additions and multiplications come up then
+// (unless neither is ticked); 简易方程 rules out subtractions and divisions.
+Op pickOperation(const ExerciseSettings& settings, int r)
+{
+    const bool simple = settings.Check12.checked;
+    if (r < 10 && settings.Check1.checked)
+        return Op::Addition;
+    if (r < 20 && settings.Check3.checked)
+        return Op::Multiplication;
+    if (r < 30 && settings.Check2.checked && !simple)
+        return Op::Subtraction;
+    if (r < 40 && settings.Check15.checked && !simple)
+        return Op::Division;
+    return Op::None;
+}
+
+void drawExtraFor(Application& app, Op operation, double v, int s, int e)
+{
+    auto draw = [&] { drawOperands(app, s, e); };
+    auto settleAt = [&](double value) {
+        app.operands.extraOperand = shortestText(value);
+        return true;
+    };
+    switch (operation) {
+    case Op::Addition:
+        draw();
+        break;
+    case Op::Multiplication:
+        redrawExtra(app, draw, [](double extra) { return extra < 11; });
+        break;
+    case Op::Subtraction:
+        // A value below the range cannot take a drawn number away: it cancels itself out.
+        redrawExtra(
+            app, draw, [v](double extra) { return extra < v; },
+            [&] { return v < s + 1 && settleAt(v); });
+        break;
+    case Op::Division:
+        redrawExtra(app, draw, [&app, v](double extra) {
+            double a = v, b = extra;
+            return extra != 0 && quotientTerminates(app, a, b) == 1;
+        });
+        if (v < s + 1 && v != 0)
+            settleAt(v);
+        break;
+    case Op::None:
+        break;
+    }
+}
+
+} // namespace
+
+std::string equationLeftSide(Application& app, std::string_view item)
+{
+    int w = app.random.below(2) + 1;
+    const Cut cut = cutAtOperator(item);
+    switch (cut.operation) {
+    case Op::None:
+        return {};
+    case Op::Multiplication:
+        return std::string(cut.before).append(unknown);
+    case Op::Division:
+        if (app.settings.Check12.checked)
+            w = 1;
+        break;
+    default:
+        break;
+    }
+    return hide(cut, w, unknown);
+}
+
+std::string fillInItem(Application& app, std::string_view item)
+{
+    const int w = app.random.below(2) + 1;
+    const Cut cut = cutAtOperator(item);
+    return cut.operation == Op::None ? std::string() : hide(cut, w, blank);
+}
+
+std::string buildEquations(Application& app, std::string_view listText, int s, int e)
+{
+    prepareExtension(app, listText, s, e, true);
+    AnswerStore& store = app.answers;
+    auto extend = [&](int k) {
+        const int r = app.random.below(app.settings.Check4.checked ? 19 : 39) + 1;
+        const int w = app.random.below(2) + 1;
+        const Op operation = pickOperation(app.settings, r);
+        if (operation == Op::None)
+            return false;
+        const std::string item = store.ItemTexts[k];
+        const double v = numericValue(store.ExactAnswers[k]);
+        drawExtraFor(app, operation, v, s, e);
+
+        const std::string& extra = app.operands.extraOperand;
+        const bool bracketed = (operation == Op::Multiplication || operation == Op::Division) &&
+                               isSumOrDifference(item);
+        store.fullExpressionTexts[k] = appendedText(item, operation, bracketed, extra);
+        store.ItemTexts[k] =
+            w == 1 ? appendedText(equationLeftSide(app, item), operation, bracketed, extra)
+                   : appendedText(item, operation, bracketed, unknown);
+        store.StepAnswers[k] = appendedValueText(operation, v, extraValue(app));
+        return true;
+    };
+    auto keepEquation = [&](int k, const std::string& value) {
+        app.run.fout += " " + store.ItemTexts[k] + "＝" + value;
+    };
+    return extendEachItem(app, store.fullExpressionTexts, extend, keepEquation);
+}
+
+} // namespace quill

@@ -1,0 +1,265 @@
+#include "problems/expressions/evaluator.h"
+
+#include "app/application.h"
+#include "problems/number_text.h"
+#include "problems/whole/operands.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace quill
+{
+
+namespace
+{
+
+enum class Operation { Division, Multiplication, Subtraction, Addition };
+
+struct Operator {
+    std::string_view sign;
+    Operation operation;
+};
+
+// The search order matters: an item is read by the first of these signs it contains.
+constexpr std::array<Operator, 4> operatorsInSearchOrder{{
+    {"÷", Operation::Division},
+    {"×", Operation::Multiplication},
+    {"－", Operation::Subtraction},
+    {"＋", Operation::Addition},
+}};
+
+const Operator* findOperator(std::string_view item)
+{
+    for (const Operator& op : operatorsInSearchOrder)
+        if (item.find(op.sign) != std::string_view::npos)
+            return &op;
+    return nullptr;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Whether the term has a leading number at all; "12abc" has one (12), "abc" and "" do not.
+bool startsWithNumber(std::string_view term)
+{
+    size_t i = 0;
+    if (i < term.size() && (term[i] == '+' || term[i] == '-'))
+        ++i;
+    if (i < term.size() && term[i] == '.')
+        ++i;
+    return i < term.size() && isDigit(term[i]);
+}
+
+struct Terms {
+    std::vector<double> values;
+    bool numeric = true;
+};
+
+// Cut the item at every occurrence of the sign; a percent term counts a hundredth.
+void readTerms(std::string_view item, std::string_view sign, Terms& terms)
+{
+    terms.values.clear();
+    terms.numeric = true;
+    size_t start = 0;
+    while (true) {
+        const size_t at = item.find(sign, start);
+        const std::string_view term = item.substr(start, at - start);
+        double value = numericValue(term);
+        if (term.find('%') != std::string_view::npos)
+            value /= 100;
+        terms.numeric = terms.numeric && startsWithNumber(term) && std::isfinite(value);
+        terms.values.push_back(value);
+        if (at == std::string_view::npos)
+            return;
+        start = at + sign.size();
+    }
+}
+
+struct Results {
+    double answer = 0;
+    double exact = 0;
+    double remainder = 0;
+    bool computable = true;
+};
+
+int roundingPlaces(const Application& app)
+{
+    return app.settings.Check11.checked ? app.settings.Combo4.index : -1;
+}
+
+double roundedIfAsked(double value, int places)
+{
+    return places >= 0 ? roundToPlaces(value, places) : value;
+}
+
+Results divide(const std::vector<double>& t, int places)
+{
+    Results r{t[0], t[0], t[0]};
+    for (size_t j = 1; j < t.size(); ++j) {
+        if (t[j] == 0)
+            return {0, 0, 0, false};
+        r.answer = roundedIfAsked(r.answer / t[j], places);
+        r.exact /= t[j];
+        r.remainder = divisionRemainder(r.remainder, t[j]);
+    }
+    return r;
+}
+
+Results multiply(const std::vector<double>& t, int places)
+{
+    Results r{1, 1};
+    for (const double factor : t) {
+        r.answer = roundedIfAsked(r.answer * factor, places);
+        r.exact *= factor;
+    }
+    return r;
+}
+
+// |a − b| in exact decimal arithmetic.
+double absoluteDifference(double a, double b)
+{
+    std::string text = exactDifference(a, b);
+    if (!text.empty() && text.front() == '-')
+        text.erase(0, 1);
+    return numericValue(text);
+}
+
+// Subtraction and addition continue from what the slots already hold (0 when empty), which
+// is what a repeated call on an extended item sees.
+Results subtract(const std::vector<double>& t, double answer, double exact)
+{
+    for (const double term : t) {
+        answer = absoluteDifference(answer, term);
+        exact = absoluteDifference(exact, term);
+    }
+    return {answer, exact};
+}
+
+Results add(const std::vector<double>& t, double answer, double exact)
+{
+    for (const double term : t) {
+        answer += term;
+        exact += term;
+    }
+    return {answer, exact};
+}
+
+bool pairFitsVerticalWorking(Application& app)
+{
+    double first = numericValue(app.operands.firstOperand);
+    double second = numericValue(app.operands.secondOperand);
+    if (second == 0 || second >= first)
+        return false;
+    return quotientTerminates(app, first, second) == 1;
+}
+
+// A non-terminating quotient cannot be worked out in columns, so such an item gets a fresh
+// pair. A stop keeps the last pair drawn; a stop before any draw keeps the item as it was,
+// rather than a pair left in the registers by some earlier draw.
+void replaceForVerticalWorking(Application& app, std::string& item, const Terms& terms, int s,
+                               int e)
+{
+    double dividend = terms.values[0];
+    double divisor = terms.values[1];
+    if (quotientTerminates(app, dividend, divisor) == 1)
+        return;
+    bool drawn = false;
+    while (true) {
+        app.processEvents();
+        if (app.run.qt)
+            break;
+        drawOperands(app, s, e);
+        drawn = true;
+        if (pairFitsVerticalWorking(app))
+            break;
+    }
+    if (drawn)
+        item = app.operands.firstOperand + "÷" + app.operands.secondOperand;
+}
+
+void storeValue(std::string& slot, double value, bool computable)
+{
+    if (computable && std::isfinite(value))
+        slot = shortestText(value);
+    else
+        slot = uncomputableAnswer;
+}
+
+void answerItem(Application& app, int i, int s, int e, Terms& terms)
+{
+    AnswerStore& store = app.answers;
+    std::string& item = store.ItemTexts[i];
+    const Operator* op = findOperator(item);
+    if (!op)
+        return;
+    readTerms(item, op->sign, terms);
+
+    Results r;
+    switch (op->operation) {
+    case Operation::Division:
+        if (app.settings.Option3.selected && terms.numeric) {
+            replaceForVerticalWorking(app, item, terms, s, e);
+            readTerms(item, op->sign, terms);
+        }
+        r = divide(terms.values, roundingPlaces(app));
+        break;
+    case Operation::Multiplication:
+        r = multiply(terms.values, roundingPlaces(app));
+        break;
+    case Operation::Subtraction:
+        r = subtract(terms.values, numericValue(store.RoundedAnswers[i]),
+                     numericValue(store.ExactAnswers[i]));
+        break;
+    case Operation::Addition:
+        r = add(terms.values, numericValue(store.RoundedAnswers[i]),
+                numericValue(store.ExactAnswers[i]));
+        break;
+    }
+
+    // One unreadable part makes the whole item unreadable, so all its texts say so.
+    const bool computable = r.computable && terms.numeric && std::isfinite(r.answer) &&
+                            std::isfinite(r.exact) && std::isfinite(r.remainder);
+    storeValue(store.RoundedAnswers[i], r.answer, computable);
+    storeValue(store.ExactAnswers[i], r.exact, computable);
+    if (op->operation == Operation::Division)
+        storeValue(store.Remainders[i], r.remainder, computable);
+}
+
+} // namespace
+
+double divisionRemainder(double dividend, double divisor)
+{
+    if (divisor == 0 || !std::isfinite(dividend) || !std::isfinite(divisor))
+        return std::numeric_limits<double>::quiet_NaN();
+    const double step = (dividend < 0) != (divisor < 0) ? -1 : 1; // sign of the quotient
+    double quotient = std::trunc(dividend / divisor);
+    double rest = numericValue(exactDifference(dividend, quotient * divisor));
+    // The binary quotient can miss a whole number by a hair (0.3 / 0.1 = 2.999…): the rest
+    // then holds one more divisor, or has crossed over to the other sign.
+    if (rest != 0 && (rest < 0) != (dividend < 0))
+        quotient -= step;
+    else if (std::fabs(rest) >= std::fabs(divisor))
+        quotient += step;
+    else
+        return rest;
+    return numericValue(exactDifference(dividend, quotient * divisor));
+}
+
+void computeAnswers(Application& app, std::string_view listText, int s, int e)
+{
+    AnswerStore& store = app.answers;
+    const bool builderPrepared = app.settings.Option4.selected || app.settings.Option6.selected;
+    if (!builderPrepared) {
+        store.clearAnswers(false);
+        store.splitItems(listText);
+    }
+    Terms terms;
+    for (int i = 0; i <= store.ItemCount; ++i)
+        answerItem(app, i, s, e, terms);
+}
+
+} // namespace quill

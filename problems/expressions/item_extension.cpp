@@ -1,0 +1,127 @@
+#include "problems/expressions/item_extension.h"
+
+#include "app/application.h"
+#include "problems/expressions/evaluator.h"
+#include "problems/number_text.h"
+
+namespace quill
+{
+
+void prepareExtension(Application& app, std::string_view listText, int s, int e,
+                      bool withFullExpressions)
+{
+    AnswerStore& store = app.answers;
+    store.clearAnswers(true);
+    store.expressionListText.clear();
+    store.splitItems(listText);
+    if (withFullExpressions)
+        store.fullExpressionTexts = store.ItemTexts;
+    computeAnswers(app, listText, s, e);
+}
+
+std::string extendEachItem(Application& app, const std::vector<std::string>& entryTexts,
+                           const ExtendItem& extend, const ItemFinished& finished)
+{
+    AnswerStore& store = app.answers;
+    int k = 0;
+    while (k <= store.ItemCount) {
+        app.processEvents();
+        if (app.run.qt)
+            break;
+        if (!extend(k))
+            continue;
+        std::string& value = store.StepAnswers[k];
+        value = tidyValueText(value);
+        store.expressionListText += " " + entryTexts[k] + "＝" + value;
+        if (finished)
+            finished(k, value);
+        ++k;
+    }
+    return store.expressionListText;
+}
+
+bool isSumOrDifference(std::string_view text)
+{
+    static constexpr std::string_view signs[] = {"＋", "－", "×", "÷"};
+    int depth = 0;
+    std::string_view last;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '(')
+            ++depth;
+        else if (text[i] == ')')
+            --depth;
+        else if (depth == 0)
+            for (const std::string_view sign : signs)
+                if (text.substr(i, sign.size()) == sign)
+                    last = sign;
+    }
+    return last == signs[0] || last == signs[1];
+}
+
+std::string_view operationSign(AppendedOperation operation)
+{
+    switch (operation) {
+    case AppendedOperation::Addition:
+        return "＋";
+    case AppendedOperation::Subtraction:
+        return "－";
+    case AppendedOperation::Multiplication:
+        return "×";
+    case AppendedOperation::Division:
+        return "÷";
+    case AppendedOperation::None:
+        break;
+    }
+    return {};
+}
+
+std::string appendedText(std::string_view left, AppendedOperation operation, bool bracketed,
+                         std::string_view right)
+{
+    std::string text;
+    if (bracketed)
+        text.append("(").append(left).append(")");
+    else
+        text.append(left);
+    return text.append(operationSign(operation)).append(right);
+}
+
+std::string appendedValueText(AppendedOperation operation, double v, double extra)
+{
+    switch (operation) {
+    case AppendedOperation::Addition:
+        return shortestText(v + extra);
+    case AppendedOperation::Subtraction:
+        return shortestText(numericValue(exactDifference(v, extra)));
+    case AppendedOperation::Multiplication:
+        return shortestText(v * extra);
+    case AppendedOperation::Division:
+        // Only a stop can leave a divisor of 0 behind; the value then says so in words.
+        return extra == 0 ? std::string(uncomputableAnswer) : shortestText(v / extra);
+    case AppendedOperation::None:
+        break;
+    }
+    return {};
+}
+
+double extraValue(const Application& app)
+{
+    return numericValue(app.operands.extraOperand);
+}
+
+void redrawExtra(Application& app, const std::function<void()>& draw,
+                 const std::function<bool(double)>& fits, const std::function<bool()>& settle)
+{
+    while (true) {
+        app.processEvents();
+        if (app.run.qt)
+            return;
+        if (settle && settle())
+            return;
+        draw();
+        if (fits(extraValue(app)))
+            return;
+    }
+}
+
+} // namespace quill

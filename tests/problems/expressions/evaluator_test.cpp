@@ -1,0 +1,129 @@
+#include "expression_reading.h"
+#include "problems/expressions/evaluator.h"
+#include "problems/number_text.h"
+#include "problems/whole/operands.h"
+#include "support/test_application.h"
+
+#include <gtest/gtest.h>
+
+namespace quill
+{
+namespace
+{
+
+using testing::TestApplication;
+
+struct AnswerCase {
+    std::string list;
+    int places; // -1: 保留 unticked
+    std::vector<std::string> rounded, exact, remainders;
+};
+
+class ComputeAnswers : public ::testing::TestWithParam<AnswerCase>
+{
+};
+
+TEST_P(ComputeAnswers, FillsTheStoreForEveryItem)
+{
+    const AnswerCase& c = GetParam();
+    SCOPED_TRACE(c.list);
+    TestApplication t;
+    testing::selectOnly(t.app.settings, ExerciseKind::Oral);
+    t.app.settings.Check11.checked = c.places >= 0;
+    t.app.settings.Combo4.index = std::max(c.places, 0);
+    t.app.answers.Remainders[7] = "stale";
+    computeAnswers(t.app, c.list, 1, 100);
+
+    const AnswerStore& store = t.app.answers;
+    ASSERT_EQ(store.ItemCount + 1, static_cast<int>(c.rounded.size()));
+    EXPECT_EQ(store.Remainders[7], "");
+    for (size_t i = 0; i < c.rounded.size(); ++i) {
+        EXPECT_EQ(store.RoundedAnswers[i], c.rounded[i]) << "item " << i;
+        EXPECT_EQ(store.ExactAnswers[i], c.exact[i]) << "item " << i;
+        EXPECT_EQ(store.Remainders[i], c.remainders[i]) << "item " << i;
+    }
+}
+
+const std::string no = uncomputableAnswer.data();
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, ComputeAnswers,
+    ::testing::Values(
+        AnswerCase{"37＋48 63－27 7×8 56÷7",
+                   -1,
+                   {"85", "36", "56", "8"},
+                   {"85", "36", "56", "8"},
+                   {"", "", "", "0"}},
+        AnswerCase{"47÷5", -1, {"9.4"}, {"9.4"}, {"2"}},
+        AnswerCase{"10÷3", -1, {"3.33333333333333"}, {"3.33333333333333"}, {"1"}},
+        AnswerCase{"10÷3", 2, {"3.33"}, {"3.33333333333333"}, {"1"}},
+        AnswerCase{"10÷3", 0, {"3"}, {"3.33333333333333"}, {"1"}},
+        AnswerCase{"7÷2 5÷2", 0, {"4", "2"}, {"3.5", "2.5"}, {"1", "1"}},
+        AnswerCase{"25%×4 50%÷2 25%＋30%",
+                   -1,
+                   {"1", "0.25", "0.55"},
+                   {"1", "0.25", "0.55"},
+                   {"", "0.5", ""}},
+        AnswerCase{"2.25－1.1 5.3－1.1", -1, {"1.15", "4.2"}, {"1.15", "4.2"}, {"", ""}},
+        AnswerCase{"1×2×3 20÷2÷5", -1, {"6", "2"}, {"6", "2"}, {"", "0"}},
+        // The absolute value is taken after every step of a chain: |0−3|, |3−5|, |2−1|.
+        AnswerCase{"3－5－1", -1, {"1"}, {"1"}, {""}},
+        // Every factor is rounded, the first one included: 0.125 -> 0.12, then × 8.
+        AnswerCase{"0.125×8", 2, {"0.96"}, {"1"}, {""}},
+        // Decimal remainders do not suffer from binary quotients just below a whole number.
+        AnswerCase{"0.3÷0.1 4.5÷2 0.7÷0.2",
+                   -1,
+                   {"3", "2.25", "3.5"},
+                   {"3", "2.25", "3.5"},
+                   {"0", "0.5", "0.1"}},
+        // No operator, an empty item between two spaces: left alone.
+        AnswerCase{"42  9＋1", -1, {"", "", "10"}, {"", "", "10"}, {"", "", ""}},
+        AnswerCase{"7÷0 12÷3÷0 abc＋3 3×.x 1E200×1E200 0÷4",
+                   2,
+                   {no, no, no, no, no, "0"},
+                   {no, no, no, no, no, "0"},
+                   {no, no, "", "", "", "0"}}));
+
+TEST(ComputeAnswersStore, ListsLongerThanTheTablesStillGetAnswers)
+{
+    TestApplication t;
+    std::string list = "1＋1";
+    for (int i = 1; i <= AnswerStore::slots; ++i)
+        list += " " + std::to_string(i) + "＋1";
+    computeAnswers(t.app, list, 1, 100);
+    EXPECT_EQ(t.app.answers.RoundedAnswers[AnswerStore::slots], "10001");
+}
+
+TEST(VerticalReplacement, GivesATerminatingQuotientInItemTextsOnly)
+{
+    for (std::uint64_t seed = 1; seed <= 80; ++seed) {
+        const bool whole = seed % 2; // 整数 asks for whole quotients
+        TestApplication t(seed);
+        t.app.settings.Check9.checked = whole;
+        t.app.run.out = " 10÷3 9÷4";
+        computeAnswers(t.app, "10÷3 9÷4", 1, 100);
+
+        const std::string item = t.app.answers.ItemTexts[0];
+        const double first = numericValue(item);
+        const double second = numericValue(item.substr(item.find("÷") + 2));
+        EXPECT_TRUE(second > 0 && second < first) << item;
+        const double quotient = numericValue(t.app.answers.ExactAnswers[0]);
+        EXPECT_EQ(shortestText(first / second), t.app.answers.ExactAnswers[0]);
+        EXPECT_EQ(quotient == std::floor(quotient), whole) << item;
+        EXPECT_LE(decimalPlaces(quotient), 6) << item; // reduced divisors reach 64 at most
+        EXPECT_EQ(t.app.run.out, " 10÷3 9÷4");
+        EXPECT_EQ(t.app.answers.ItemTexts[1] == "9÷4", !whole); // 2.25 is not whole
+    }
+}
+
+TEST(VerticalReplacement, AStopBeforeAnyDrawKeepsTheItem)
+{
+    TestApplication t;
+    t.app.run.qt = true;
+    computeAnswers(t.app, "10÷3", 1, 100);
+    EXPECT_EQ(t.app.answers.ItemTexts[0], "10÷3");
+    EXPECT_EQ(t.app.answers.Remainders[0], "1");
+}
+
+} // namespace
+} // namespace quill
