@@ -100,6 +100,42 @@ def check_fractions(path):
     check(len(body.findall(".//" + qn("m:d"))) == 1, "fractions: one bracket pair")
 
 
+def check_worksheets(folder):
+    """Every worksheet read back: page set-up, fonts, table geometry and cell texts."""
+    sheets = {}
+    for line in (Path(folder) / "manifest.tsv").read_text(encoding="utf-8").splitlines():
+        name, key, value = line.split("\t", 2)
+        sheets.setdefault(name, {"cells": []})
+        if key == "cell":
+            sheets[name]["cells"].append(value)
+        else:
+            sheets[name][key] = value
+    check(len(sheets) == 16, f"worksheets: {len(sheets)} written")
+    for name, sheet in sheets.items():
+        path = Path(folder) / name
+        check_package(path)
+        document = docx.Document(str(path))
+        check(document.sections[0].left_margin == Pt(50), f"{name}: margin")
+        title = document.paragraphs[0]
+        check(title.text.startswith(sheet["title"]), f"{name}: title {title.text!r}")
+        check(title.runs[0].bold and east_asia_font(title.runs[0]) == "宋体", f"{name}: title font")
+        has_name_line = any(p.text.startswith("姓名：") for p in document.paragraphs)
+        check(has_name_line == (sheet["nameLine"] == "1"), f"{name}: name line")
+        table = document.tables[0]
+        check(len(table.rows) == int(sheet["tableRows"]) and len(table.columns) == 4,
+              f"{name}: table {len(table.rows)} x {len(table.columns)}")
+        texts = [cell.text for row in table.rows for cell in row.cells if cell.text]
+        check(sorted(texts) == sorted(sheet["cells"]), f"{name}: cell texts differ")
+        work_rows = int(sheet["tableRows"]) == 12
+        for index, row in enumerate(table.rows):
+            expected = (Pt(90) if index % 2 else None) if work_rows else Pt(30)
+            check(row.height == expected, f"{name}: row {index + 1} height {row.height}")
+        typed = [run for row in table.rows for cell in row.cells
+                 for p in cell.paragraphs for run in p.runs]
+        check(all(east_asia_font(run) == "宋体" and run.font.size == Pt(11) for run in typed),
+              f"{name}: table font")
+
+
 def main():
     samples = Path(sys.argv[1])
     with tempfile.TemporaryDirectory() as folder:
@@ -110,6 +146,7 @@ def main():
             check_package(path)
         check_layout(layout)
         check_fractions(fractions)
+        check_worksheets(folder)
     for failure in failures:
         print("FAIL:", failure)
     print("docx reader check:", "failed" if failures else "passed")

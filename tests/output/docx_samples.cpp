@@ -1,9 +1,20 @@
 // Writes sample documents through the .docx backend into a folder, for the checks that
-// read them back with other programs (python-docx, LibreOffice). Prints each path.
+// read them back with other programs (python-docx, LibreOffice): the layout and fraction
+// samples, and a question and an answer sheet of every worksheet kind. Prints each path
+// and writes manifest.tsv: per document its title, date, name line and cell texts, as the
+// writer typed them, for the checks to find in what the other program shows.
 
+#include "app/settings_interlocks.h"
+#include "app/short_date.h"
 #include "output/docx_word_processor.h"
+#include "output/worksheet_writer.h"
+#include "problems/expressions/equations.h"
+#include "problems/expressions/step_expressions.h"
 #include "sample_documents.h"
+#include "support/recording_word_processor.h"
+#include "support/test_application.h"
 
+#include <fstream>
 #include <functional>
 #include <iostream>
 
@@ -12,18 +23,165 @@ using namespace quill;
 namespace
 {
 
+// Hands every step to the document and to a recorder.
+class TeeWordProcessor : public WordProcessor
+{
+public:
+    TeeWordProcessor(WordProcessor& document, testing::RecordingWordProcessor& recorder)
+        : document_(document), recorder_(recorder)
+    {
+    }
+    void addDocument() override
+    {
+        both([](WordProcessor& w) { w.addDocument(); });
+    }
+    void setPageMargins(double t, double b, double l, double r) override
+    {
+        both([&](WordProcessor& w) { w.setPageMargins(t, b, l, r); });
+    }
+    void setBold(bool bold) override
+    {
+        both([&](WordProcessor& w) { w.setBold(bold); });
+    }
+    void setFontName(std::string_view name) override
+    {
+        both([&](WordProcessor& w) { w.setFontName(name); });
+    }
+    void typeText(std::string_view text) override
+    {
+        both([&](WordProcessor& w) { w.typeText(text); });
+    }
+    void setAlignment(Alignment a) override
+    {
+        both([&](WordProcessor& w) { w.setAlignment(a); });
+    }
+    void addTable(int rows, int columns) override
+    {
+        both([&](WordProcessor& w) { w.addTable(rows, columns); });
+    }
+    void setOutsideLineStyle(int style) override
+    {
+        both([&](WordProcessor& w) { w.setOutsideLineStyle(style); });
+    }
+    void setInsideLineStyle(int style) override
+    {
+        both([&](WordProcessor& w) { w.setInsideLineStyle(style); });
+    }
+    void selectCell(int row, int column) override
+    {
+        both([&](WordProcessor& w) { w.selectCell(row, column); });
+    }
+    void insertField() override
+    {
+        both([](WordProcessor& w) { w.insertField(); });
+    }
+    bool activate() override { return recorder_.activate() && document_.activate(); }
+
+protected:
+    void applyFontSize(std::string_view points) override
+    {
+        both([&](WordProcessor& w) { w.setFontSize(points); });
+    }
+    void applyRowHeight(int row, std::string_view points) override
+    {
+        both([&](WordProcessor& w) { w.setRowHeight(row, points); });
+    }
+
+private:
+    void both(const std::function<void(WordProcessor&)>& step)
+    {
+        step(document_);
+        step(recorder_);
+    }
+    WordProcessor& document_;
+    testing::RecordingWordProcessor& recorder_;
+};
+
+void printOutcome(const SavedDocument& saved)
+{
+    if (saved.saved)
+        std::cout << saved.path.string() << '\n';
+    else
+        std::cerr << saved.path.string() << ": " << saved.reason << '\n';
+}
+
 bool writeSample(const std::filesystem::path& folder, const std::string& kind,
                  const std::function<void(WordProcessor&)>& type)
 {
     DocxWordProcessor word(DocumentFolder(folder), DocumentName{kind, "sample", false},
-                           [](const SavedDocument& saved) {
-                               if (saved.saved)
-                                   std::cout << saved.path.string() << '\n';
-                               else
-                                   std::cerr << saved.path.string() << ": " << saved.reason << '\n';
-                           });
+                           printOutcome);
     type(word);
     return word.activate();
+}
+
+struct Sheet {
+    std::string name;
+    ExerciseKind kind;
+    bool fillIn;
+    std::string list;
+};
+
+const std::string oralList = " 37＋48 63－27 7×8 56÷7 25＋19 91－46 6×9 72÷8 44＋38 80－35 8×7 "
+                             "63÷9 58＋27 74－29 9×6 81÷9 36＋45 52－18 4×8 48÷6 67＋16 95－57 "
+                             "7×7 54÷6";
+const std::string estimationList =
+    " 198＋403 512－298 49×21 362÷6 307＋189 803－397 31×48 455÷9 596＋204 711－288 62×19 "
+    "247÷5 389＋412 920－481 28×52 638÷7 702＋96 605－199 41×39 519÷8 285＋317 864－573 "
+    "57×18 731÷4";
+const std::string verticalList =
+    " 47＋38 83－29 36×7 96÷4 258＋367 704－258 48×25 372÷6 165＋98 600－347 29×13 522÷9 "
+    "384＋239 912－465 57×16 455÷7 76＋59 431－176 64×12 696÷8 287＋145 805－96 35×24 588÷4";
+
+const Sheet sheets[] = {
+    {"口算", ExerciseKind::Oral, false, oralList},
+    {"口算填数", ExerciseKind::Oral, true, oralList},
+    {"估算", ExerciseKind::Estimation, false, estimationList},
+    {"估算填数", ExerciseKind::Estimation, true, estimationList},
+    {"竖式计算", ExerciseKind::Vertical, false, verticalList},
+    {"竖式计算填数", ExerciseKind::Vertical, true, verticalList},
+    {"脱式计算", ExerciseKind::Steps, false, oralList},
+    {"解方程", ExerciseKind::Equations, false, oralList},
+};
+
+void writeManifest(std::ostream& manifest, const std::string& file, bool answers,
+                   const testing::RecordingWordProcessor& recorder)
+{
+    const auto line = [&](const std::string& key, const std::string& value) {
+        manifest << file << '\t' << key << '\t' << value << '\n';
+    };
+    line("title", answers ? "Quillmere(答案)" : "Quillmere");
+    line("date", shortDateText());
+    line("nameLine", answers ? "0" : "1");
+    line("tableRows", std::to_string(recorder.tableRows));
+    for (const auto& [cell, content] : recorder.cells)
+        if (!content.text.empty())
+            line("cell", content.text);
+}
+
+bool writeSheets(const std::filesystem::path& folder, const Sheet& sheet, std::ostream& manifest)
+{
+    testing::TestApplication t(11);
+    Application& app = t.app;
+    clickKindOption(app.settings, sheet.kind, t.notifier);
+    app.settings.Check16.checked = sheet.fillIn;
+    app.settings.Check19.checked = true;
+    app.run.out = sheet.list;
+    const std::string list = sheet.list.substr(1);
+    if (sheet.kind == ExerciseKind::Steps)
+        app.run.tsout = buildStepExpressions(app, list, 1, 100);
+    if (sheet.kind == ExerciseKind::Equations)
+        app.run.fcout = buildEquations(app, list, 1, 100);
+
+    bool ok = true;
+    for (const bool answers : {false, true}) {
+        const DocumentName name{sheet.name, "sample", answers};
+        DocxWordProcessor document(DocumentFolder(folder), name, printOutcome);
+        testing::RecordingWordProcessor recorder;
+        TeeWordProcessor word(document, recorder);
+        ok = writeWorksheet(app, word, writerArguments(app, answers)) && ok;
+        writeManifest(manifest, name.fileName(), answers, recorder);
+    }
+    return ok;
 }
 
 } // namespace
@@ -37,5 +195,8 @@ int main(int argc, char** argv)
     const std::filesystem::path folder = argv[1];
     bool ok = writeSample(folder, "layout", testing::typeLayoutSample);
     ok = writeSample(folder, "fractions", testing::typeFractionSample) && ok;
-    return ok ? 0 : 1;
+    std::ofstream manifest(folder / "manifest.tsv");
+    for (const Sheet& sheet : sheets)
+        ok = writeSheets(folder, sheet, manifest) && ok;
+    return ok && manifest ? 0 : 1;
 }

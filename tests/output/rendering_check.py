@@ -69,6 +69,36 @@ def check_fractions(text, pages):
     check("＝" in text and "×5=" in text, "fractions: signs between the fractions missing")
 
 
+def read_manifest(folder):
+    """Per document: title, date, nameLine, tableRows and the list of cell texts."""
+    sheets = {}
+    for line in (Path(folder) / "manifest.tsv").read_text(encoding="utf-8").splitlines():
+        name, key, value = line.split("\t", 2)
+        sheet = sheets.setdefault(Path(name).stem, {"cells": []})
+        if key == "cell":
+            sheet["cells"].append(value)
+        else:
+            sheet[key] = value
+    return sheets
+
+
+def squeezed(text):
+    return re.sub(r"\s+", "", text)
+
+
+def check_sheet(name, sheet, text, pages):
+    flat = squeezed(text)
+    answers = sheet["title"].endswith("(答案)")
+    check(sheet["title"] in flat, f"{name}: title {sheet['title']!r} not drawn")
+    check(answers or "(答案)" not in flat, f"{name}: question sheet titled as answers")
+    check(sheet["date"] in flat, f"{name}: date not drawn")
+    check(("姓名：" in flat) == (sheet["nameLine"] == "1"), f"{name}: name line")
+    check(len(sheet["cells"]) > 0, f"{name}: no cells typed")
+    for cell in sheet["cells"]:
+        check(squeezed(cell) in flat, f"{name}: cell {cell!r} not drawn")
+    check(pages >= 1, f"{name}: no page")
+
+
 def main():
     if shutil.which("soffice") is None:
         print("SKIP: LibreOffice (soffice) is not installed; "
@@ -77,16 +107,30 @@ def main():
     samples = Path(sys.argv[1])
     with tempfile.TemporaryDirectory() as folder:
         listed = subprocess.run([str(samples), folder], check=True, capture_output=True,
-                                text=True).stdout.split()
+                                text=True).stdout.splitlines()
         documents = [Path(p) for p in listed]
         convert(folder, documents)
         checks = {"layout-sample": check_layout, "fractions-sample": check_fractions}
+        sheets = read_manifest(folder)
+        pages = {}
         for document in documents:
             pdf = Path(folder) / (document.stem + ".pdf")
             if not pdf.exists():
                 failures.append(f"{document.name}: not converted")
                 continue
-            checks[document.stem](pdf_text(pdf), page_count(pdf))
+            pages[document.stem] = page_count(pdf)
+            if document.stem in checks:
+                checks[document.stem](pdf_text(pdf), pages[document.stem])
+            else:
+                text = subprocess.run(["pdftotext", str(pdf), "-"], check=True,
+                                      capture_output=True, text=True).stdout
+                check_sheet(document.stem, sheets[document.stem], text, pages[document.stem])
+        for name, sheet in sheets.items():
+            if sheet["title"].endswith("(答案)"):
+                question = name.replace("(答案)", "")
+                check(pages.get(name) == pages.get(question),
+                      f"{name}: {pages.get(name)} pages, its question sheet {pages.get(question)}")
+        check(len(sheets) == 16, f"{len(sheets)} worksheets written")
     for failure in failures:
         print("FAIL:", failure)
     print("rendering check:", "failed" if failures else "passed")

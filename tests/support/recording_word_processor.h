@@ -100,6 +100,15 @@ public:
         return found == cells.end() ? std::string() : found->second.text;
     }
 
+    Cell cell(int row, int column) const
+    {
+        const auto found = cells.find({row, column});
+        return found == cells.end() ? Cell{} : found->second;
+    }
+
+    // Whether the writer selected or typed into the cell at all.
+    bool touched(int row, int column) const { return cells.contains({row, column}); }
+
     // Calls that start with `prefix` ("select ", "height "), in order.
     std::vector<std::string> callsStartingWith(std::string_view prefix) const
     {

@@ -1,0 +1,109 @@
+#include "app/generation_run.h"
+#include "app/run_environment.h"
+#include "output/docx_word_processor.h"
+#include "output/worksheet_writer.h"
+#include "support/test_application.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+
+namespace
+{
+
+using namespace quill;
+
+// A folder of its own for the documents of one benchmark, removed afterwards.
+struct BenchFolder {
+    std::filesystem::path path;
+
+    BenchFolder()
+    {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "quillmere-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()))
+            path = pattern;
+    }
+    ~BenchFolder() { std::filesystem::remove_all(path); }
+
+    // Documents are removed outside the timing, so every file gets its plain name.
+    void clear(benchmark::State& state)
+    {
+        state.PauseTiming();
+        for (const auto& entry : std::filesystem::directory_iterator(path))
+            std::filesystem::remove(entry.path());
+        state.ResumeTiming();
+    }
+};
+
+class DocumentEnvironment : public RunEnvironment
+{
+public:
+    explicit DocumentEnvironment(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+    std::unique_ptr<WordProcessor> newDocument(const DocumentName& name) override
+    {
+        return std::make_unique<DocxWordProcessor>(DocumentFolder(folder_), name);
+    }
+
+private:
+    std::filesystem::path folder_;
+};
+
+// The default settings with 答案: a whole run, drawing included, writes both documents.
+void defaultPairGeneratedAndWritten(benchmark::State& state)
+{
+    BenchFolder folder;
+    testing::TestApplication t(3);
+    t.app.settings.Check19.checked = true;
+    DocumentEnvironment env(folder.path);
+    std::uint64_t seed = 1;
+    for (auto _ : state) {
+        t.app.random.seed(seed++);
+        if (generateExercises(t.app, env) != RunOutcome::Completed)
+            state.SkipWithError("the run did not complete");
+        folder.clear(state);
+    }
+}
+
+// The writer alone: the default set's question and answer documents, to disk.
+void defaultPairWritten(benchmark::State& state)
+{
+    BenchFolder folder;
+    testing::TestApplication t(5);
+    RunEnvironment drawOnly;
+    generateExercises(t.app, drawOnly);
+    for (auto _ : state) {
+        for (const bool answers : {false, true}) {
+            DocxWordProcessor word(DocumentFolder(folder.path), {"竖式计算", "bench", answers});
+            if (!writeWorksheet(t.app, word, writerArguments(t.app, answers)))
+                state.SkipWithError("the document was not written");
+        }
+        folder.clear(state);
+    }
+}
+
+// A question document of 10000 items of the default kind: 5000 table rows.
+void tenThousandItemQuestionDocument(benchmark::State& state)
+{
+    BenchFolder folder;
+    testing::TestApplication t(9);
+    t.app.settings.Text1.text = "10000";
+    t.app.settings.Text6.text = "10000";
+    RunEnvironment drawOnly;
+    if (generateExercises(t.app, drawOnly) != RunOutcome::Completed)
+        state.SkipWithError("the set was not drawn");
+    for (auto _ : state) {
+        DocxWordProcessor word(DocumentFolder(folder.path), {"竖式计算", "bench", false});
+        if (!writeWorksheet(t.app, word, writerArguments(t.app, false)))
+            state.SkipWithError("the document was not written");
+        folder.clear(state);
+    }
+    state.counters["items"] = static_cast<double>(t.app.answers.ItemCount + 1);
+}
+
+BENCHMARK(defaultPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
+BENCHMARK(defaultPairWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
+BENCHMARK(tenThousandItemQuestionDocument)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+} // namespace

@@ -1,0 +1,78 @@
+#include "output/worksheet_layout.h"
+
+#include "app/short_date.h"
+#include "output/measure_text.h"
+#include "problems/number_text.h"
+
+namespace quill
+{
+
+namespace
+{
+
+constexpr double pageMargin = 50;
+constexpr std::string_view titleFont = "宋体";
+constexpr std::string_view nameLine = "姓名：___________   座号：__________    情况：___________";
+
+} // namespace
+
+std::optional<int> columnCount(std::string_view text)
+{
+    const auto value = measureValue(text);
+    if (!value)
+        return std::nullopt;
+    const double columns = roundHalfEven(*value);
+    if (columns < 1 || columns > 63)
+        return std::nullopt;
+    return static_cast<int>(columns);
+}
+
+void typeTitleBlock(WordProcessor& word, bool answers)
+{
+    word.addDocument();
+    word.setPageMargins(pageMargin, pageMargin, pageMargin, pageMargin);
+
+    word.setBold(true);
+    word.setFontName(titleFont);
+    word.setFontSize(22);
+    word.typeText(answers ? "Quillmere(答案)" : "Quillmere");
+    word.setFontSize(12);
+    word.typeText("    " + shortDateText());
+    word.setAlignment(Alignment::Center);
+    word.typeText("\r");
+    word.setFontSize(12);
+    word.typeText("\r");
+
+    word.setBold(false);
+    word.setFontName(titleFont);
+    word.setFontSize(12);
+    if (!answers)
+        word.typeText(nameLine);
+    word.setAlignment(Alignment::Center);
+    word.typeText("\r\r");
+}
+
+void addWorksheetTable(WordProcessor& word, const WorksheetGeometry& geometry,
+                       const WriterArguments& args)
+{
+    word.setFontName(args.fontName);
+    word.setFontSize(std::string_view(args.fontSize));
+    if (geometry.tableRows() < 1)
+        return;
+    word.addTable(geometry.tableRows(), geometry.columns);
+    if (args.borders()) {
+        word.setOutsideLineStyle(singleLine);
+        word.setInsideLineStyle(singleLine);
+    }
+    if (!geometry.workRows) {
+        for (int row = 1; row <= geometry.tableRows(); ++row)
+            word.setRowHeight(row, std::string_view(args.rowHeight));
+        return;
+    }
+    // Three times a height that is no number is no height: the working rows keep theirs.
+    if (const auto height = measureValue(args.rowHeight))
+        for (int row = 2; row <= geometry.tableRows(); row += 2)
+            word.setRowHeight(row, 3 * *height);
+}
+
+} // namespace quill

@@ -1,0 +1,298 @@
+#include "output/worksheet_writer.h"
+
+#include "app/application.h"
+#include "output/worksheet_layout.h"
+#include "problems/expressions/equations.h"
+#include "problems/expressions/evaluator.h"
+#include "problems/number_text.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace quill
+{
+
+namespace
+{
+
+// How the cells of a kind are filled.
+enum class CellForm { Oral, Estimation, Vertical, Steps, Equations, None };
+
+bool firstGrade(const ExerciseSettings& s)
+{
+    return s.Combo2.index == 1 || s.Combo2.index == 2;
+}
+
+CellForm cellForm(const ExerciseSettings& s)
+{
+    switch (s.kind()) {
+    case ExerciseKind::Oral:
+        return CellForm::Oral;
+    case ExerciseKind::Estimation:
+        return CellForm::Estimation;
+    case ExerciseKind::Vertical:
+        return CellForm::Vertical;
+    case ExerciseKind::Steps:
+        return firstGrade(s) ? CellForm::Oral : CellForm::Steps;
+    case ExerciseKind::Equations:
+        return CellForm::Equations;
+    default:
+        return CellForm::None;
+    }
+}
+
+bool hasWorkRows(const ExerciseSettings& s)
+{
+    const CellForm form = cellForm(s);
+    return form == CellForm::Vertical || form == CellForm::Steps || form == CellForm::Equations ||
+           s.kind() == ExerciseKind::Laws;
+}
+
+// A range box as the evaluator takes it: rounded, ties to even, within 16 bits.
+int rangeNumber(double value)
+{
+    return static_cast<int>(std::clamp(roundHalfEven(value), -32768.0, 32767.0));
+}
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The texts of a set as it was saved, for the sheets that print them as they stand.
+struct SavedSet {
+    std::vector<std::string> items;
+    std::vector<std::string> questions;
+};
+
+std::vector<std::string> textsBeforeEquals(const std::vector<std::string>& items)
+{
+    std::vector<std::string> questions;
+    for (const std::string& item : items)
+        questions.push_back(item.substr(0, item.find("＝")));
+    return questions;
+}
+
+SavedSet savedSet(const Application& app, CellForm form)
+{
+    const RunState& run = app.run;
+    if (form == CellForm::Steps && run.lsjl) {
+        auto items = splitAtSpaces(trimmed(run.out));
+        auto questions = textsBeforeEquals(items);
+        return {std::move(items), std::move(questions)};
+    }
+    if (form == CellForm::Equations) {
+        if (run.lsjl)
+            return {splitAtSpaces(trimmed(run.out)), splitAtSpaces(trimmed(run.fout))};
+        return {splitAtSpaces(trimmed(run.fcout)), {}};
+    }
+    return {};
+}
+
+// The items that have an entry in every answer table.
+int filledItems(const AnswerStore& store, int items)
+{
+    for (const auto* table : {&store.ItemTexts, &store.RoundedAnswers, &store.ExactAnswers,
+                              &store.Remainders, &store.StepAnswers})
+        items = std::min(items, static_cast<int>(table->size()));
+    return items;
+}
+
+std::optional<std::string> entry(const std::vector<std::string>& texts, int k)
+{
+    if (k < 0 || k >= static_cast<int>(texts.size()))
+        return std::nullopt;
+    return texts[k];
+}
+
+// Fills the table item by item with the text of the kind and the sheet.
+class CellWriter
+{
+public:
+    CellWriter(Application& app, WordProcessor& word, const WorksheetGeometry& geometry,
+               bool answers)
+        : app_(app), s_(app.settings), store_(app.answers), word_(word), geometry_(geometry),
+          answers_(answers), form_(cellForm(s_)), saved_(savedSet(app, form_))
+    {
+    }
+
+    void fill(int k)
+    {
+        switch (form_) {
+        case CellForm::Oral:
+            fillOral(k);
+            break;
+        case CellForm::Estimation:
+            fillEstimation(k);
+            break;
+        case CellForm::Vertical:
+            fillVertical(k);
+            break;
+        case CellForm::Steps:
+            fillSteps(k);
+            break;
+        case CellForm::Equations:
+            fillEquations(k);
+            break;
+        case CellForm::None:
+            break;
+        }
+    }
+
+private:
+    const std::string& item(int k) const { return store_.ItemTexts[k]; }
+    double remainder(int k) const { return numericValue(store_.Remainders[k]); }
+    bool fillIn() const { return !answers_ && s_.Check16.checked; }
+
+    // The item, or its fill-in form on a question sheet with 填数.
+    std::string shownItem(int k) { return fillIn() ? fillInItem(app_, item(k)) : item(k); }
+
+    // The answer tidied for the sheet and kept so in its table.
+    std::string cleaned(std::string& answer)
+    {
+        answer = cleanAnswerText(answer, s_.Check7.checked);
+        return answer;
+    }
+
+    void select(int k) { word_.selectCell(geometry_.row(k), geometry_.column(k)); }
+    void selectWorkCell(int k)
+    {
+        word_.selectCell(geometry_.row(k) + 1, geometry_.column(k));
+        word_.setAlignment(Alignment::Left);
+    }
+    void typeLeft(const std::string& text)
+    {
+        word_.typeText(text);
+        word_.setAlignment(Alignment::Left);
+    }
+
+    void fillOral(int k)
+    {
+        select(k);
+        if (answers_ || fillIn())
+            typeLeft(shownItem(k) + "＝" + cleaned(store_.RoundedAnswers[k]));
+        else
+            typeLeft(item(k) + "＝");
+    }
+
+    void fillEstimation(int k)
+    {
+        select(k);
+        const double tens = roundHalfEven(numericValue(store_.RoundedAnswers[k]) / 10) * 10;
+        if (answers_ || fillIn())
+            word_.typeText(shownItem(k) + "≈" + shortestText(tens));
+        else
+            typeLeft(item(k) + (remainder(k) != 0 ? "≈" : "＝"));
+    }
+
+    void fillVertical(int k)
+    {
+        select(k);
+        if (!answers_ && !fillIn()) {
+            typeLeft(item(k) + "＝");
+            return;
+        }
+        word_.typeText(verticalAnswer(k, shownItem(k)));
+        selectWorkCell(k);
+    }
+
+    std::string verticalAnswer(int k, const std::string& shown)
+    {
+        std::string& rounded = store_.RoundedAnswers[k];
+        const int grade = s_.gradeIndex();
+        if (grade >= 4 && grade <= 6 && s_.Check15.checked && remainder(k) != 0)
+            return shown + "＝" + shortestText(fixPart(numericValue(rounded))) + "……" +
+                   store_.Remainders[k];
+        if (rounded == store_.ExactAnswers[k])
+            return shown + "＝" + cleaned(rounded);
+        if (!s_.Check4.checked && remainder(k) != 0)
+            return shown + "≈" + cleaned(rounded);
+        return shown + "=" + cleaned(rounded);
+    }
+
+    void fillSteps(int k)
+    {
+        select(k);
+        const bool reloaded = app_.run.lsjl;
+        if (!answers_) {
+            const auto question =
+                reloaded ? entry(saved_.questions, k) : std::optional<std::string>(item(k));
+            if (question)
+                typeLeft(*question + "＝");
+        } else if (reloaded) {
+            if (const auto saved = entry(saved_.items, k))
+                word_.typeText(*saved + (s_.Check7.checked ? "%" : ""));
+        } else {
+            std::string& answer = store_.StepAnswers[k];
+            if (s_.Check7.checked)
+                answer = shortestText(numericValue(answer));
+            word_.typeText(item(k) + "＝" + cleaned(answer));
+        }
+        selectWorkCell(k);
+    }
+
+    void fillEquations(int k)
+    {
+        select(k);
+        std::optional<std::string> text;
+        if (answers_)
+            text = entry(saved_.items, k);
+        else if (app_.run.lsjl)
+            text = entry(saved_.questions, k);
+        else
+            text = item(k) + "＝" + cleaned(store_.StepAnswers[k]);
+        if (text)
+            word_.typeText(*text);
+        selectWorkCell(k);
+    }
+
+    Application& app_;
+    const ExerciseSettings& s_;
+    AnswerStore& store_;
+    WordProcessor& word_;
+    const WorksheetGeometry& geometry_;
+    bool answers_;
+    CellForm form_;
+    SavedSet saved_;
+};
+
+} // namespace
+
+std::string cleanAnswerText(std::string text, bool percent)
+{
+    text = tidyValueText(std::move(text));
+    if (percent && text.ends_with(".%"))
+        text.replace(text.size() - 2, 2, "%");
+    return text;
+}
+
+bool writeWorksheet(Application& app, WordProcessor& word, const WriterArguments& args)
+{
+    const ExerciseSettings& s = app.settings;
+    AnswerStore& store = app.answers;
+    const ExerciseKind kind = s.kind();
+    if (app.run.lsjl || (kind != ExerciseKind::Steps && kind != ExerciseKind::Equations))
+        store.splitItems(args.list);
+
+    typeTitleBlock(word, args.answers());
+
+    const auto columns = columnCount(args.columns);
+    if (!columns)
+        app.notifier.ShowTrayMessage("列数“" + args.columns + "”无效，文档中没有题目表格。");
+    const WorksheetGeometry geometry{store.ItemCount + 1, columns.value_or(0), hasWorkRows(s)};
+    addWorksheetTable(word, geometry, args);
+
+    computeAnswers(app, args.list, rangeNumber(s.Text5.value()), rangeNumber(s.Text6.value()));
+
+    if (columns) {
+        CellWriter cells(app, word, geometry, args.answers());
+        for (int k = 0; k < filledItems(store, geometry.items); ++k)
+            cells.fill(k);
+    }
+    return word.activate();
+}
+
+} // namespace quill

@@ -1,0 +1,34 @@
+#include "output/writer_arguments.h"
+
+#include "app/application.h"
+
+namespace quill
+{
+
+namespace
+{
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+WriterArguments writerArguments(const Application& app, bool answerDocument)
+{
+    const ExerciseSettings& s = app.settings;
+    return WriterArguments{trimmed(app.run.out),
+                           s.Text4.text,
+                           s.Text2.text,
+                           s.Text3.text,
+                           s.Combo1.selectedText(),
+                           s.Text1.text,
+                           s.Check18.checked ? "1" : "0",
+                           answerDocument ? "1" : "0"};
+}
+
+} // namespace quill

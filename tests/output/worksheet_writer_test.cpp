@@ -1,0 +1,408 @@
+#include "app/short_date.h"
+#include "output/worksheet_writer.h"
+#include "support/recording_word_processor.h"
+#include "support/test_application.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace quill
+{
+namespace
+{
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::MatchesRegex;
+
+constexpr const char* nameLine = "姓名：___________   座号：__________    情况：___________";
+
+std::string listOf(int count)
+{
+    std::string list;
+    for (int k = 1; k <= count; ++k)
+        list += " " + std::to_string(k) + "＋" + std::to_string(k + 1);
+    return list;
+}
+
+class WorksheetWriter : public ::testing::Test
+{
+protected:
+    testing::TestApplication t;
+    ExerciseSettings& s = t.app.settings;
+    testing::RecordingWordProcessor word;
+
+    void choose(ExerciseKind kind)
+    {
+        for (auto k : {ExerciseKind::Oral, ExerciseKind::Estimation, ExerciseKind::Vertical,
+                       ExerciseKind::Steps, ExerciseKind::Laws, ExerciseKind::Equations,
+                       ExerciseKind::Units})
+            s.option(k).selected = k == kind;
+    }
+
+    bool write(const std::string& list, bool answers)
+    {
+        t.app.run.out = list;
+        return writeWorksheet(t.app, word, writerArguments(t.app, answers));
+    }
+
+    // Prepares the items and step answers as the step and equation builders leave them.
+    void prepared(std::vector<std::string> items, std::vector<std::string> stepAnswers)
+    {
+        AnswerStore& store = t.app.answers;
+        store.ItemTexts = std::move(items);
+        store.ItemCount = static_cast<int>(store.ItemTexts.size()) - 1;
+        for (std::size_t k = 0; k < stepAnswers.size(); ++k)
+            store.StepAnswers[k] = stepAnswers[k];
+    }
+
+    std::vector<std::string> callsUntilTable() const
+    {
+        std::vector<std::string> calls;
+        for (const std::string& call : word.calls) {
+            if (call.starts_with("table"))
+                break;
+            calls.push_back(call);
+        }
+        return calls;
+    }
+};
+
+TEST_F(WorksheetWriter, TypesTheTitleBlockThenTheTableInTheChosenFont)
+{
+    choose(ExerciseKind::Oral);
+    s.Combo1.index = 1; // 楷体
+    ASSERT_TRUE(write(" 37＋48 63－27", false));
+    EXPECT_EQ(callsUntilTable(),
+              (std::vector<std::string>{"addDocument",  "margins 50 50 50 50",
+                                        "bold 1",       "font 宋体",
+                                        "size 22",      "type Quillmere",
+                                        "size 12",      "type     " + shortDateText(),
+                                        "align center", "type \r",
+                                        "size 12",      "type \r",
+                                        "bold 0",       "font 宋体",
+                                        "size 12",      std::string("type ") + nameLine,
+                                        "align center", "type \r\r",
+                                        "font 楷体",    "size 11"}));
+    EXPECT_EQ(word.calls.back(), "activate");
+}
+
+TEST_F(WorksheetWriter, TheAnswerSheetHasItsTitleAndNoNameLine)
+{
+    choose(ExerciseKind::Oral);
+    write(" 37＋48", true);
+    const auto calls = callsUntilTable();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "type Quillmere(答案)"), calls.end());
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
+                            [](const std::string& c) { return c.find("姓名") != c.npos; }),
+              0);
+    EXPECT_EQ(word.bodyText, "Quillmere(答案)    " + shortDateText() + "\r\r\r\r");
+}
+
+TEST_F(WorksheetWriter, OneItemRowPerColumnsItems)
+{
+    choose(ExerciseKind::Oral);
+    write(listOf(24), false);
+    EXPECT_EQ(word.tableRows, 6);
+    EXPECT_EQ(word.tableColumns, 4);
+    EXPECT_THAT(word.callsStartingWith("height"),
+                ElementsAre("height 1 30", "height 2 30", "height 3 30", "height 4 30",
+                            "height 5 30", "height 6 30"));
+    EXPECT_EQ(word.cellText(6, 4), "24＋25＝");
+
+    testing::RecordingWordProcessor second;
+    t.app.run.out = listOf(25);
+    writeWorksheet(t.app, second, writerArguments(t.app, false));
+    EXPECT_EQ(second.tableRows, 7);
+    EXPECT_EQ(second.cellText(7, 1), "25＋26＝");
+    for (int column = 2; column <= 4; ++column)
+        EXPECT_FALSE(second.touched(7, column)) << column;
+}
+
+TEST_F(WorksheetWriter, ItemsFillRowsLeftToRight)
+{
+    choose(ExerciseKind::Oral);
+    s.Text2.text = "3";
+    write(listOf(5), false);
+    EXPECT_THAT(word.callsStartingWith("select"),
+                ElementsAre("select 1 1", "select 1 2", "select 1 3", "select 2 1", "select 2 2"));
+    EXPECT_EQ(word.cellText(2, 1), "4＋5＝");
+}
+
+TEST_F(WorksheetWriter, QuestionAndAnswerSheetsShareTheirGeometry)
+{
+    choose(ExerciseKind::Vertical);
+    const std::string list = listOf(25);
+    write(list, false);
+    testing::RecordingWordProcessor answers;
+    t.app.run.out = list;
+    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+
+    EXPECT_EQ(word.tableRows, 14);
+    EXPECT_EQ(answers.tableRows, 14);
+    EXPECT_EQ(word.callsStartingWith("height"), answers.callsStartingWith("height"));
+    EXPECT_THAT(answers.callsStartingWith("height"),
+                ElementsAre("height 2 90", "height 4 90", "height 6 90", "height 8 90",
+                            "height 10 90", "height 12 90", "height 14 90"));
+    EXPECT_EQ(word.cellText(13, 1), "25＋26＝");
+    EXPECT_EQ(answers.cellText(13, 1), "25＋26＝51");
+}
+
+TEST_F(WorksheetWriter, BordersOnlyWhenAsked)
+{
+    choose(ExerciseKind::Oral);
+    write(" 1＋2", false);
+    EXPECT_THAT(word.callsStartingWith("outside"), ElementsAre("outside 1"));
+    EXPECT_THAT(word.callsStartingWith("inside"), ElementsAre("inside 1"));
+
+    testing::RecordingWordProcessor plain;
+    s.Check18.checked = false;
+    t.app.run.out = " 1＋2";
+    writeWorksheet(t.app, plain, writerArguments(t.app, false));
+    EXPECT_THAT(plain.callsStartingWith("outside"), IsEmpty());
+    EXPECT_THAT(plain.callsStartingWith("inside"), IsEmpty());
+}
+
+TEST_F(WorksheetWriter, OralCells)
+{
+    choose(ExerciseKind::Oral);
+    write(" 37＋48 56÷7", false);
+    EXPECT_EQ(word.cellText(1, 1), "37＋48＝");
+    EXPECT_EQ(word.cell(1, 2).alignment, Alignment::Left);
+
+    testing::RecordingWordProcessor answers;
+    t.app.run.out = " 37＋48 56÷7";
+    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+    EXPECT_EQ(answers.cellText(1, 1), "37＋48＝85");
+    EXPECT_EQ(answers.cellText(1, 2), "56÷7＝8");
+    EXPECT_TRUE(answers.cell(1, 1).aligned);
+    EXPECT_EQ(answers.cell(1, 1).alignment, Alignment::Left);
+}
+
+TEST_F(WorksheetWriter, FillInCellsHideANumberOnTheQuestionSheetOnly)
+{
+    choose(ExerciseKind::Oral);
+    s.Check16.checked = true;
+    write(" 37＋48", false);
+    EXPECT_THAT(word.cellText(1, 1), MatchesRegex("(______＋48|37＋______)＝85"));
+
+    testing::RecordingWordProcessor answers;
+    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+    EXPECT_EQ(answers.cellText(1, 1), "37＋48＝85");
+}
+
+TEST_F(WorksheetWriter, FirstGradeStepsAreWrittenLikeOralItems)
+{
+    choose(ExerciseKind::Steps);
+    s.Combo2.index = 2;
+    t.app.run.lsjl = true; // a reloaded list: the writer splits it itself
+    write(" 3＋4＋2", true);
+    EXPECT_EQ(word.tableRows, 1);
+    EXPECT_EQ(word.cellText(1, 1), "3＋4＋2＝9");
+}
+
+TEST_F(WorksheetWriter, EstimationShowsTheAnswerRoundedToTensTiesToEven)
+{
+    choose(ExerciseKind::Estimation);
+    write(" 120＋5 130＋5 20＋5 47÷5", true);
+    EXPECT_EQ(word.cellText(1, 1), "120＋5≈120");
+    EXPECT_EQ(word.cellText(1, 2), "130＋5≈140");
+    EXPECT_EQ(word.cellText(1, 3), "20＋5≈20");
+    EXPECT_EQ(word.cellText(1, 4), "47÷5≈10");
+    EXPECT_FALSE(word.cell(1, 1).aligned); // stays centred
+
+    testing::RecordingWordProcessor questions;
+    writeWorksheet(t.app, questions, writerArguments(t.app, false));
+    EXPECT_EQ(questions.cellText(1, 1), "120＋5＝");
+    EXPECT_EQ(questions.cellText(1, 4), "47÷5≈"); // a remainder: only about
+    EXPECT_EQ(questions.cell(1, 4).alignment, Alignment::Left);
+
+    testing::RecordingWordProcessor fillIn;
+    s.Check16.checked = true;
+    writeWorksheet(t.app, fillIn, writerArguments(t.app, false));
+    EXPECT_THAT(fillIn.cellText(1, 2), MatchesRegex("(______＋5|130＋______)≈140"));
+    EXPECT_FALSE(fillIn.cell(1, 2).aligned);
+}
+
+TEST_F(WorksheetWriter, VerticalAnswersTakeTheFirstCaseThatApplies)
+{
+    choose(ExerciseKind::Vertical);
+    s.Check9.checked = false; // decimals: terminating quotients are kept as drawn
+    s.Check11.checked = true;
+    s.Combo4.index = 1; // answers rounded to one place
+    s.Check4.checked = true;
+    write(" 37＋48 1÷8", true);
+    EXPECT_EQ(word.cellText(1, 1), "37＋48＝85"); // rounded = exact
+    EXPECT_EQ(word.cellText(1, 2), "1÷8=0.1");    // rounded, divisible asked: plain sign
+
+    testing::RecordingWordProcessor notDivisible;
+    s.Check4.checked = false;
+    writeWorksheet(t.app, notDivisible, writerArguments(t.app, true));
+    EXPECT_EQ(notDivisible.cellText(1, 2), "1÷8≈0.1");
+
+    testing::RecordingWordProcessor withRemainder;
+    s.Combo2.index = 5;
+    s.Check15.checked = true;
+    t.app.run.out = " 47÷5 15÷2";
+    writeWorksheet(t.app, withRemainder, writerArguments(t.app, true));
+    EXPECT_EQ(withRemainder.cellText(1, 1), "47÷5＝9……2");
+    EXPECT_EQ(withRemainder.cellText(1, 2), "15÷2＝7……1");
+}
+
+TEST_F(WorksheetWriter, VerticalWorkingCellsAreLeftAlignedOnAnswerSheets)
+{
+    choose(ExerciseKind::Vertical);
+    write(" 37＋48 63－27", true);
+    EXPECT_THAT(word.callsStartingWith("select"),
+                ElementsAre("select 1 1", "select 2 1", "select 1 2", "select 2 2"));
+    EXPECT_FALSE(word.cell(1, 1).aligned);
+    EXPECT_EQ(word.cell(2, 1).alignment, Alignment::Left);
+    EXPECT_EQ(word.cellText(2, 1), "");
+
+    testing::RecordingWordProcessor questions;
+    writeWorksheet(t.app, questions, writerArguments(t.app, false));
+    EXPECT_THAT(questions.callsStartingWith("select"), ElementsAre("select 1 1", "select 1 2"));
+    EXPECT_EQ(questions.cellText(1, 2), "63－27＝");
+    EXPECT_EQ(questions.cell(1, 2).alignment, Alignment::Left);
+}
+
+TEST_F(WorksheetWriter, VerticalFillInCarriesTheAnswer)
+{
+    choose(ExerciseKind::Vertical);
+    s.Check16.checked = true;
+    write(" 63－27", false);
+    EXPECT_THAT(word.cellText(1, 1), MatchesRegex("(______－27|63－______)＝36"));
+    EXPECT_EQ(word.cell(2, 1).alignment, Alignment::Left);
+}
+
+TEST_F(WorksheetWriter, StepAnswersAreCleanedAndKeptSo)
+{
+    choose(ExerciseKind::Steps);
+    prepared({"1÷4＋0.25", "6÷2＋0"}, {".5", "3."});
+    write(" ignored", true);
+    EXPECT_EQ(word.tableRows, 2);
+    EXPECT_EQ(word.cellText(1, 1), "1÷4＋0.25＝0.5");
+    EXPECT_EQ(word.cellText(1, 2), "6÷2＋0＝3");
+    EXPECT_EQ(t.app.answers.StepAnswers[0], "0.5");
+    EXPECT_EQ(t.app.answers.StepAnswers[1], "3");
+    EXPECT_EQ(word.cell(2, 2).alignment, Alignment::Left);
+}
+
+TEST_F(WorksheetWriter, StepQuestionsAndPercentAnswers)
+{
+    choose(ExerciseKind::Steps);
+    prepared({"(3＋4)×2"}, {"14.0"});
+    write(" ignored", false);
+    EXPECT_EQ(word.cellText(1, 1), "(3＋4)×2＝");
+    EXPECT_EQ(word.cell(1, 1).alignment, Alignment::Left);
+    EXPECT_THAT(word.callsStartingWith("select"), ElementsAre("select 1 1", "select 2 1"));
+
+    testing::RecordingWordProcessor answers;
+    s.Check7.checked = true;
+    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+    EXPECT_EQ(answers.cellText(1, 1), "(3＋4)×2＝14");
+}
+
+TEST_F(WorksheetWriter, ReloadedStepSetsPrintTheSavedTexts)
+{
+    choose(ExerciseKind::Steps);
+    t.app.run.lsjl = true;
+    const std::string saved = " (3＋4)×2＝14 9－6÷3＝7";
+    write(saved, false);
+    EXPECT_EQ(word.cellText(1, 1), "(3＋4)×2＝");
+    EXPECT_EQ(word.cellText(1, 2), "9－6÷3＝");
+
+    testing::RecordingWordProcessor answers;
+    s.Check7.checked = true;
+    t.app.run.out = saved;
+    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+    EXPECT_EQ(answers.cellText(1, 1), "(3＋4)×2＝14%");
+    EXPECT_EQ(answers.cellText(1, 2), "9－6÷3＝7%");
+}
+
+TEST_F(WorksheetWriter, EquationSheets)
+{
+    choose(ExerciseKind::Equations);
+    prepared({"X＋5×3", "4X－6"}, {"20", "10.%"});
+    s.Check7.checked = true;
+    t.app.run.fcout = " 5＋5×3＝20 4×4－6＝10%";
+    write(" 5＋5 4×4", false);
+    EXPECT_EQ(word.tableRows, 2);
+    EXPECT_EQ(word.cellText(1, 1), "X＋5×3＝20");
+    EXPECT_EQ(word.cellText(1, 2), "4X－6＝10%");
+    EXPECT_EQ(word.cell(2, 1).alignment, Alignment::Left);
+
+    testing::RecordingWordProcessor answers;
+    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+    EXPECT_EQ(answers.cellText(1, 1), "5＋5×3＝20");
+    EXPECT_EQ(answers.cellText(1, 2), "4×4－6＝10%");
+}
+
+TEST_F(WorksheetWriter, ReloadedEquationSetsTakeQuestionsAndAnswersFromTheSavedTexts)
+{
+    choose(ExerciseKind::Equations);
+    t.app.run.lsjl = true;
+    t.app.run.fout = " X＋5×3＝20";
+    const std::string saved = " 5＋5×3＝20";
+    write(saved, false);
+    EXPECT_EQ(word.cellText(1, 1), "X＋5×3＝20");
+
+    testing::RecordingWordProcessor answers;
+    t.app.run.out = saved;
+    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+    EXPECT_EQ(answers.cellText(1, 1), "5＋5×3＝20");
+}
+
+TEST_F(WorksheetWriter, SimplifiedSetsGetTheTwoRowTableAndNoText)
+{
+    choose(ExerciseKind::Laws);
+    write(" 25×7×4＝700 38＋62＋17＝117", true);
+    EXPECT_EQ(word.tableRows, 2);
+    EXPECT_THAT(word.callsStartingWith("height"), ElementsAre("height 2 90"));
+    EXPECT_THAT(word.callsStartingWith("select"), IsEmpty());
+    EXPECT_EQ(word.calls.back(), "activate");
+}
+
+TEST_F(WorksheetWriter, AColumnCountThatIsNoNumberIsReportedAndTheSheetStillMade)
+{
+    choose(ExerciseKind::Oral);
+    s.Text2.text = "abc";
+    EXPECT_TRUE(write(" 37＋48", false));
+    EXPECT_THAT(word.callsStartingWith("table"), IsEmpty());
+    EXPECT_THAT(word.callsStartingWith("select"), IsEmpty());
+    ASSERT_EQ(t.notifier.messages.size(), 1u);
+    EXPECT_NE(t.notifier.messages[0].find("abc"), std::string::npos);
+}
+
+TEST_F(WorksheetWriter, ARowHeightThatIsNoNumberIsPassedOnOrLeftOut)
+{
+    choose(ExerciseKind::Oral);
+    s.Text4.text = "x";
+    write(" 1＋2", false);
+    EXPECT_THAT(word.callsStartingWith("height"), ElementsAre("height 1 x"));
+
+    testing::RecordingWordProcessor vertical;
+    choose(ExerciseKind::Vertical);
+    writeWorksheet(t.app, vertical, writerArguments(t.app, false));
+    EXPECT_THAT(vertical.callsStartingWith("height"), IsEmpty());
+}
+
+TEST_F(WorksheetWriter, ReportsWhetherTheDocumentWasHandedOver)
+{
+    choose(ExerciseKind::Oral);
+    word.activateResult = false;
+    EXPECT_FALSE(write(" 1＋2", false));
+}
+
+TEST(CleanAnswerText, MendsPointsAtEitherEnd)
+{
+    EXPECT_EQ(cleanAnswerText(".5", false), "0.5");
+    EXPECT_EQ(cleanAnswerText("3.", false), "3");
+    EXPECT_EQ(cleanAnswerText("12.%", true), "12%");
+    EXPECT_EQ(cleanAnswerText("12.%", false), "12.%");
+    EXPECT_EQ(cleanAnswerText("0.25", true), "0.25");
+    EXPECT_EQ(cleanAnswerText("", true), "");
+}
+
+} // namespace
+} // namespace quill
