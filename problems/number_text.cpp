@@ -219,10 +219,6 @@ double roundToPlaces(double value, int places)
     return roundHalfEven(value * scale) / scale;
 }
 
-double intPart(double value) { return std::floor(value); }
-
-double fixPart(double value) { return std::trunc(value); }
-
 std::string exactDifference(double a, double b)
 {
     Decimal x, y;

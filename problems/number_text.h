@@ -3,6 +3,7 @@
 // Numbers travel between generators, builders and writers as texts. These helpers give
 // the one reading and the one writing of such texts that every part of the program uses.
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -26,8 +27,8 @@ double roundHalfEven(double value);
 double roundToPlaces(double value, int places);
 
 // Int (floor) and Fix (truncation toward zero).
-double intPart(double value);
-double fixPart(double value);
+inline double intPart(double value) { return std::floor(value); }
+inline double fixPart(double value) { return std::trunc(value); }
 
 // a - b computed on the decimal texts of the operands, so 5.3 - 1.1 is exactly 4.2.
 // The result is the exact decimal text ("4.2", "-0.05", "0").

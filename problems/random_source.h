@@ -19,8 +19,9 @@ public:
     // Mix the current time (or, when seeded, the next counter value) into the state.
     void mixClock();
 
-    // A uniform value in [0, 1) with single precision.
-    float next();
+    // A uniform value in [0, 1) with single precision: the top 24 bits fill a float's
+    // mantissa exactly, so the value stays below 1.
+    float next() { return static_cast<float>(nextBits() >> 40) * 0x1.0p-24f; }
 
     // Int(next() * n): a whole number 0 .. n-1.
     int below(int n) { return static_cast<int>(static_cast<float>(n) * next()); }
@@ -28,7 +29,15 @@ public:
     std::optional<std::uint64_t> fixedSeed() const { return fixedSeed_; }
 
 private:
-    std::uint64_t nextBits();
+    // splitmix64: a small, well-mixed step that any 64-bit state can take.
+    static std::uint64_t splitmix(std::uint64_t& state)
+    {
+        std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    std::uint64_t nextBits() { return splitmix(state_); }
 
     std::uint64_t state_ = 0;
     std::uint64_t counter_ = 0;

@@ -134,7 +134,7 @@ std::string buildEquations(Application& app, std::string_view listText, int s, i
         const double v = numericValue(store.ExactAnswers[k]);
         drawExtraFor(app, operation, v, s, e);
 
-        const std::string& extra = app.operands.extraOperand;
+        const std::string& extra = app.operands.extraOperand.text();
         const bool bracketed = (operation == Op::Multiplication || operation == Op::Division) &&
                                isSumOrDifference(item);
         store.fullExpressionTexts[k] = appendedText(item, operation, bracketed, extra);

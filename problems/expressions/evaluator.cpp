@@ -150,8 +150,8 @@ Results add(const std::vector<double>& t, double answer, double exact)
 
 bool pairFitsVerticalWorking(Application& app)
 {
-    double first = numericValue(app.operands.firstOperand);
-    double second = numericValue(app.operands.secondOperand);
+    double first = app.operands.firstOperand.value();
+    double second = app.operands.secondOperand.value();
     if (second == 0 || second >= first)
         return false;
     return quotientTerminates(app, first, second) == 1;
@@ -178,7 +178,7 @@ void replaceForVerticalWorking(Application& app, std::string& item, const Terms&
             break;
     }
     if (drawn)
-        item = app.operands.firstOperand + "÷" + app.operands.secondOperand;
+        item = app.operands.firstOperand.text() + "÷" + app.operands.secondOperand.text();
 }
 
 void storeValue(std::string& slot, double value, bool computable)

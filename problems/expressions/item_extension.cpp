@@ -106,7 +106,7 @@ std::string appendedValueText(AppendedOperation operation, double v, double extr
 
 double extraValue(const Application& app)
 {
-    return numericValue(app.operands.extraOperand);
+    return app.operands.extraOperand.value();
 }
 
 void redrawExtra(Application& app, const std::function<void()>& draw,

@@ -132,7 +132,7 @@ bool appendOperation(Application& app, Expression& expression, int s, int e)
     std::string& text = store.ItemTexts[expression.k];
     const bool scales = operation == Op::Multiplication || operation == Op::Division;
     text =
-        appendedText(text, operation, scales && isSumOrDifference(text), app.operands.extraOperand);
+        appendedText(text, operation, scales && isSumOrDifference(text), app.operands.extraOperand.text());
     store.StepAnswers[expression.k] = appendedValueText(operation, v, extraValue(app));
     expression.value = numericValue(store.StepAnswers[expression.k]);
     ++expression.appended;

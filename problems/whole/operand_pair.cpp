@@ -8,7 +8,7 @@ namespace quill
 
 OperandPair heldPair(const OperandRegisters& registers)
 {
-    return {numericValue(registers.firstOperand), numericValue(registers.secondOperand)};
+    return {registers.firstOperand.value(), registers.secondOperand.value()};
 }
 
 std::optional<double> resultValue(ResultValue which, const OperandPair& pair)

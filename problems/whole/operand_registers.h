@@ -4,12 +4,36 @@
 
 namespace quill {
 
-// The last pair drawn (and one further operand drawn with it), kept as texts such as
-// "37", "4.5" or "25%" until the next draw overwrites them.
+// One operand as drawn: its numeric value and its text ("37", "4.5", "25%"). Generators
+// throw most draws away on a rule that looks only at the numbers, so a drawn whole number
+// gets its text only when somebody reads it.
+class Operand {
+public:
+    Operand() = default;
+    Operand(std::string text) { *this = std::move(text); }
+
+    Operand& operator=(std::string text);
+
+    // A whole or decimal number whose text is written when first read.
+    void setNumber(double value);
+    // Appends "%" to the text; the value stays (25% has the value 25).
+    void markPercent();
+
+    double value() const { return value_; }
+    const std::string& text() const;
+
+private:
+    double value_ = 0;
+    bool percent_ = false;
+    mutable bool written_ = true;
+    mutable std::string text_;
+};
+
+// The last pair drawn, and one further operand drawn with it, until the next draw.
 struct OperandRegisters {
-    std::string firstOperand;
-    std::string secondOperand;
-    std::string extraOperand;
+    Operand firstOperand;
+    Operand secondOperand;
+    Operand extraOperand;
 };
 
 } // namespace quill

@@ -19,11 +19,13 @@ float drawPosition(Application& app, int s, int e)
     return static_cast<float>(s) + static_cast<float>(width) * app.random.next();
 }
 
-std::string drawWholeText(Application& app, int s, int e)
+double drawWholeNumber(Application& app, int s, int e)
 {
     // Rounding of s + w·r in single precision can reach e + 1 for r just below 1.
-    const double value = std::min<double>(std::floor(drawPosition(app, s, e)), e);
-    return shortestText(value);
+    const float x = drawPosition(app, s, e);
+    // Truncation is floor for the usual ranges from 0 up, and much cheaper.
+    const double whole = x >= 0 ? static_cast<double>(static_cast<long>(x)) : std::floor(x);
+    return std::min<double>(whole, e);
 }
 
 } // namespace
@@ -51,8 +53,8 @@ bool capHolds(const Application& app, int e)
     const OperandRegisters& r = app.operands;
     // Read the operands only when a cap is on: this runs for every draw.
     if (s.Check21.checked && (s.Check1.checked || s.Check3.checked)) {
-        const double first = numericValue(r.firstOperand);
-        const double second = numericValue(r.secondOperand);
+        const double first = r.firstOperand.value();
+        const double second = r.secondOperand.value();
         if (s.Check1.checked && first + second > e + 1)
             return true;
         if (s.Check3.checked && first * second > e + 1)
@@ -61,7 +63,7 @@ bool capHolds(const Application& app, int e)
     static constexpr double extraCaps[] = {0, 10, 20, 30, 50};
     const int grade = s.gradeIndex();
     return s.Option4.selected && grade >= 1 && grade <= 4 &&
-           numericValue(r.extraOperand) > extraCaps[grade];
+           r.extraOperand.value() > extraCaps[grade];
 }
 
 // Draw all three operands with `drawOne` until no cap holds. A stop leaves the loop too
@@ -71,9 +73,9 @@ void drawUntilNoCap(Application& app, int e, DrawOne drawOne)
 {
     do {
         app.processEvents();
-        app.operands.firstOperand = drawOne();
-        app.operands.secondOperand = drawOne();
-        app.operands.extraOperand = drawOne();
+        drawOne(app.operands.firstOperand);
+        drawOne(app.operands.secondOperand);
+        drawOne(app.operands.extraOperand);
     } while (capHolds(app, e) && !app.run.qt);
 }
 
@@ -81,9 +83,9 @@ void markPercentages(Application& app)
 {
     const int j = app.random.below(4) + 1;
     if (j == 1 || j >= 3)
-        app.operands.firstOperand += "%";
+        app.operands.firstOperand.markPercent();
     if (j >= 2)
-        app.operands.secondOperand += "%";
+        app.operands.secondOperand.markPercent();
 }
 
 std::int64_t wholeNumber(double value) { return static_cast<std::int64_t>(roundHalfEven(value)); }
@@ -132,12 +134,14 @@ int decimalPlaces(double value)
 void drawDecimalOperands(Application& app, int s, int e)
 {
     const int places = app.settings.Combo3.index;
-    drawUntilNoCap(app, e, [&] { return decimalOperandText(drawPosition(app, s, e), places); });
+    drawUntilNoCap(app, e, [&](Operand& operand) {
+        operand = decimalOperandText(drawPosition(app, s, e), places);
+    });
 }
 
 void drawWholeOperands(Application& app, int s, int e)
 {
-    drawUntilNoCap(app, e, [&] { return drawWholeText(app, s, e); });
+    drawUntilNoCap(app, e, [&](Operand& operand) { operand.setNumber(drawWholeNumber(app, s, e)); });
     if (app.settings.Check7.checked)
         markPercentages(app);
 }

@@ -83,9 +83,9 @@ std::string makeSingleOperationItem(Application& app, int s, int e, GradeBlockPi
         if (app.run.qt || isCloseEnough(heldPair(app.operands), s, e, app.settings.MyValue1))
             break;
     }
-    std::string item = app.operands.firstOperand;
+    std::string item = app.operands.firstOperand.text();
     item += sign;
-    item += app.operands.secondOperand;
+    item += app.operands.secondOperand.text();
     return item;
 }
 

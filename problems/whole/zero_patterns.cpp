@@ -37,15 +37,15 @@ bool isWholeTens(double value)
 
 bool eitherHasZeroInTheMiddle(const OperandRegisters& registers)
 {
-    for (const std::string* operand : {&registers.firstOperand, &registers.secondOperand})
-        if (hasZeroInTheMiddle(shortestText(numericValue(*operand))))
+    for (const Operand* operand : {&registers.firstOperand, &registers.secondOperand})
+        if (hasZeroInTheMiddle(shortestText(operand->value())))
             return true;
     return false;
 }
 
 bool eitherEndsInZero(const OperandRegisters& registers)
 {
-    return endsInZero(registers.firstOperand) || endsInZero(registers.secondOperand);
+    return endsInZero(registers.firstOperand.text()) || endsInZero(registers.secondOperand.text());
 }
 
 } // namespace quill

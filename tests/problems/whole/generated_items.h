@@ -37,8 +37,8 @@ inline std::vector<GeneratedItem> generateItems(Application& app, const Operatio
     std::vector<GeneratedItem> items;
     for (int i = 0; i < count; ++i) {
         const std::string text = operation.generate(app, s, e);
-        const std::string& first = app.operands.firstOperand;
-        const std::string& second = app.operands.secondOperand;
+        const std::string& first = app.operands.firstOperand.text();
+        const std::string& second = app.operands.secondOperand.text();
         // The item is the held pair exactly as held, joined by the sign.
         EXPECT_EQ(text, first + operation.sign + second);
         items.push_back({text, first, second, numericValue(first), numericValue(second)});

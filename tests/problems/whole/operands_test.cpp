@@ -91,9 +91,10 @@ TEST(DrawOperands, WholeNumbersStayInsideTheRange)
     TestApplication t;
     for (int i = 0; i < 5000; ++i) {
         drawWholeOperands(t.app, 5, 60);
-        for (const std::string& operand :
-             {t.app.operands.firstOperand, t.app.operands.secondOperand, t.app.operands.extraOperand}) {
-            const double v = numericValue(operand);
+        for (const Operand* operand :
+             {&t.app.operands.firstOperand, &t.app.operands.secondOperand, &t.app.operands.extraOperand}) {
+            const double v = numericValue(operand->text());
+            ASSERT_EQ(v, operand->value());
             ASSERT_GE(v, 5);
             ASSERT_LE(v, 60);
             ASSERT_EQ(v, static_cast<int>(v));
@@ -108,7 +109,7 @@ TEST(DrawOperands, DecimalsShowNoMorePlacesThanChosen)
     bool sawDecimal = false;
     for (int i = 0; i < 5000; ++i) {
         drawDecimalOperands(t.app, 1, 100);
-        for (const std::string& operand : {t.app.operands.firstOperand, t.app.operands.secondOperand}) {
+        for (const std::string& operand : {t.app.operands.firstOperand.text(), t.app.operands.secondOperand.text()}) {
             ASSERT_LE(decimalPlaces(numericValue(operand)), 1) << operand;
             ASSERT_LE(numericValue(operand), 100);
             sawDecimal |= operand.find('.') != std::string::npos;
@@ -124,9 +125,9 @@ TEST(DrawOperands, PercentagesMarkOneOrBothOfThePairNeverTheExtra)
     int firstOnly = 0, secondOnly = 0, both = 0;
     for (int i = 0; i < 4000; ++i) {
         drawWholeOperands(t.app, 1, 100);
-        const bool first = t.app.operands.firstOperand.back() == '%';
-        const bool second = t.app.operands.secondOperand.back() == '%';
-        ASSERT_NE(t.app.operands.extraOperand.back(), '%');
+        const bool first = t.app.operands.firstOperand.text().back() == '%';
+        const bool second = t.app.operands.secondOperand.text().back() == '%';
+        ASSERT_NE(t.app.operands.extraOperand.text().back(), '%');
         ASSERT_TRUE(first || second);
         firstOnly += first && !second;
         secondOnly += second && !first;
@@ -146,13 +147,13 @@ TEST(DrawOperands, CapsKeepSumsAndProductsWithinTheRange)
     s.Check3.checked = false;
     for (int i = 0; i < 3000; ++i) {
         drawWholeOperands(t.app, 1, 100);
-        ASSERT_LE(numericValue(t.app.operands.firstOperand) + numericValue(t.app.operands.secondOperand), 101);
+        ASSERT_LE(t.app.operands.firstOperand.value() + t.app.operands.secondOperand.value(), 101);
     }
     s.Check1.checked = false;
     s.Check3.checked = true;
     for (int i = 0; i < 3000; ++i) {
         drawWholeOperands(t.app, 1, 100);
-        ASSERT_LE(numericValue(t.app.operands.firstOperand) * numericValue(t.app.operands.secondOperand), 101);
+        ASSERT_LE(t.app.operands.firstOperand.value() * t.app.operands.secondOperand.value(), 101);
     }
 }
 
@@ -167,7 +168,7 @@ TEST(DrawOperands, StepByStepCapsTheExtraOperandInTheFirstGrades)
         s.Combo2.index = grade;
         for (int i = 0; i < 1000; ++i) {
             drawWholeOperands(t.app, 1, 100);
-            ASSERT_LE(numericValue(t.app.operands.extraOperand), caps[grade]);
+            ASSERT_LE(t.app.operands.extraOperand.value(), caps[grade]);
         }
     }
 }

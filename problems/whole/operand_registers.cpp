@@ -1,0 +1,41 @@
+#include "problems/whole/operand_registers.h"
+
+#include "problems/number_text.h"
+
+namespace quill {
+
+Operand& Operand::operator=(std::string text)
+{
+    value_ = numericValue(text);
+    percent_ = false;
+    text_ = std::move(text);
+    written_ = true;
+    return *this;
+}
+
+void Operand::setNumber(double value)
+{
+    value_ = value;
+    percent_ = false;
+    written_ = false;
+}
+
+void Operand::markPercent()
+{
+    if (written_)
+        text_ += '%';
+    percent_ = true;
+}
+
+const std::string& Operand::text() const
+{
+    if (!written_) {
+        text_ = shortestText(value_);
+        if (percent_)
+            text_ += '%';
+        written_ = true;
+    }
+    return text_;
+}
+
+} // namespace quill
