@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "app/answer_key.h"
 #include "app/application.h"
 #include "app/command_line_environment.h"
 #include "app/generate_options.h"
@@ -53,7 +54,10 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     case RunOutcome::Failed: return exitFailed;
     case RunOutcome::Completed: break;
     }
-    if (options.print)
+    if (options.print && options.answers)
+        for (const std::string& line : answerKeyLines(app))
+            out << line << '\n';
+    else if (options.print)
         printItems(app, out);
     return exitOk;
 }

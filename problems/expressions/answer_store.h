@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,11 @@ struct AnswerStore {
     std::vector<std::string> StepAnswers = std::vector<std::string>(slots);
     std::vector<std::string> fullExpressionTexts;
     std::string expressionListText;
+
+    // Divisions of `replacedList` redrawn for column working, by item number: the question
+    // sheet and the answer sheet of one set must show the same replacement.
+    std::string replacedList;
+    std::map<int, std::string> verticalReplacements;
 
     // Empty RoundedAnswers, ExactAnswers and Remainders, and StepAnswers when asked.
     void clearAnswers(bool withStepAnswers);

@@ -160,13 +160,18 @@ bool pairFitsVerticalWorking(Application& app)
 // A non-terminating quotient cannot be worked out in columns, so such an item gets a fresh
 // pair. A stop keeps the last pair drawn; a stop before any draw keeps the item as it was,
 // rather than a pair left in the registers by some earlier draw.
-void replaceForVerticalWorking(Application& app, std::string& item, const Terms& terms, int s,
-                               int e)
+void replaceForVerticalWorking(Application& app, int i, std::string& item, const Terms& terms,
+                               int s, int e)
 {
     double dividend = terms.values[0];
     double divisor = terms.values[1];
     if (quotientTerminates(app, dividend, divisor) == 1)
         return;
+    std::map<int, std::string>& replaced = app.answers.verticalReplacements;
+    if (const auto earlier = replaced.find(i); earlier != replaced.end()) {
+        item = earlier->second;
+        return;
+    }
     bool drawn = false;
     while (true) {
         app.processEvents();
@@ -177,8 +182,10 @@ void replaceForVerticalWorking(Application& app, std::string& item, const Terms&
         if (pairFitsVerticalWorking(app))
             break;
     }
-    if (drawn)
+    if (drawn) {
         item = app.operands.firstOperand.text() + "÷" + app.operands.secondOperand.text();
+        replaced[i] = item;
+    }
 }
 
 void storeValue(std::string& slot, double value, bool computable)
@@ -202,7 +209,7 @@ void answerItem(Application& app, int i, int s, int e, Terms& terms)
     switch (op->operation) {
     case Operation::Division:
         if (app.settings.Option3.selected && terms.numeric) {
-            replaceForVerticalWorking(app, item, terms, s, e);
+            replaceForVerticalWorking(app, i, item, terms, s, e);
             readTerms(item, op->sign, terms);
         }
         r = divide(terms.values, roundingPlaces(app));
@@ -256,6 +263,10 @@ void computeAnswers(Application& app, std::string_view listText, int s, int e)
     if (!builderPrepared) {
         store.clearAnswers(false);
         store.splitItems(listText);
+    }
+    if (store.replacedList != listText) {
+        store.replacedList = listText;
+        store.verticalReplacements.clear();
     }
     Terms terms;
     for (int i = 0; i <= store.ItemCount; ++i)

@@ -1,12 +1,15 @@
 #include "app/generation_run.h"
 
 #include "app/settings_interlocks.h"
+#include "history/temp_folder.h"
+#include "support/document_environment.h"
 #include "support/recording_environment.h"
 #include "support/test_application.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <set>
 
 namespace quill {
@@ -128,6 +131,41 @@ TEST_F(GenerationRun, AStopEndsTheDrawWithoutAnnouncingAnything)
     EXPECT_EQ(env.progressStops, 1);
     EXPECT_EQ(env.refreshes, 1) << "the saved list is refilled after a stop too";
     EXPECT_FALSE(t.notifier.saw("出题完毕！"));
+}
+
+TEST_F(GenerationRun, WritesMatchingQuestionAndAnswerSheetsThenSaves)
+{
+    testing::DocumentEnvironment docs;
+    testing::TempFolder folder;
+    docs.history = folder / "历史题目.txt";
+    s.Check19.checked = true;
+    s.Check4.checked = false; // divisions with remainders get redrawn for column working
+    s.Check1.checked = s.Check2.checked = s.Check3.checked = false;
+    s.Combo2.index = 5;
+    ASSERT_EQ(generateExercises(t.app, docs), RunOutcome::Completed);
+    ASSERT_EQ(docs.documents.size(), 2u);
+    const auto& questions = docs.documents[0].content.cells;
+    const auto& answers = docs.documents[1].content.cells;
+    for (int k = 0; k < 24; ++k) {
+        const std::pair<int, int> at{2 * (k / 4) + 1, k % 4 + 1};
+        const std::string question = questions.at(at).text;
+        ASSERT_TRUE(question.ends_with("＝")) << question;
+        EXPECT_TRUE(answers.at(at).text.starts_with(question)) << question << " / " << answers.at(at).text;
+    }
+    EXPECT_EQ(docs.waits, (std::vector<double>{1, 3}));
+    EXPECT_EQ(t.notifier.messages.back(), "当前计算内容保存完毕！");
+    EXPECT_NE(testing::fileBytes(*docs.history).find("|3| "), std::string::npos);
+}
+
+TEST_F(GenerationRun, AFailedSaveIsReportedNotAnnounced)
+{
+    testing::DocumentEnvironment docs;
+    testing::TempFolder folder;
+    std::ofstream(folder / "file") << "x";
+    docs.history = folder / "file" / "历史题目.txt"; // a folder that is a file cannot hold it
+    EXPECT_EQ(generateExercises(t.app, docs), RunOutcome::Failed);
+    EXPECT_FALSE(t.notifier.saw("当前计算内容保存完毕！"));
+    EXPECT_NE(t.notifier.messages.back().find("保存失败"), std::string::npos);
 }
 
 TEST_F(GenerationRun, StopLabelSetsTheFlagAndSaysSo)

@@ -116,6 +116,20 @@ TEST(VerticalReplacement, GivesATerminatingQuotientInItemTextsOnly)
     }
 }
 
+TEST(VerticalReplacement, BothSheetsOfASetShowTheSameReplacement)
+{
+    TestApplication t(5);
+    const std::string list = "10÷3 7÷6 20÷4 11÷7";
+    computeAnswers(t.app, list, 1, 100); // the question sheet
+    const std::vector<std::string> questions = t.app.answers.ItemTexts;
+    ASSERT_NE(questions[0], "10÷3");
+    computeAnswers(t.app, list, 1, 100); // the answer sheet
+    EXPECT_EQ(t.app.answers.ItemTexts, questions);
+
+    computeAnswers(t.app, "10÷3 7÷6", 1, 100); // the next set draws afresh
+    EXPECT_NE(t.app.answers.ItemTexts[0] + t.app.answers.ItemTexts[1], questions[0] + questions[1]);
+}
+
 TEST(VerticalReplacement, AStopBeforeAnyDrawKeepsTheItem)
 {
     TestApplication t;

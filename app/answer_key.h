@@ -1,0 +1,15 @@
+#pragma once
+
+// The answers of the last run as lines of text, "question<TAB>answer", in the form an answer
+// sheet shows them: 47÷5<TAB>＝9……2, 37＋48<TAB>≈90, 12＋5＋8<TAB>25, X＋5＋8＝25<TAB>12＋5＋8＝25.
+
+#include <string>
+#include <vector>
+
+namespace quill {
+
+struct Application;
+
+std::vector<std::string> answerKeyLines(Application& app);
+
+} // namespace quill
