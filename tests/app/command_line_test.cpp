@@ -125,6 +125,36 @@ TEST(CommandLine, ValidationRepairsAreReported)
     EXPECT_NE(r.err.find("行距请不要少于20磅！"), std::string::npos);
 }
 
+TEST(CommandLine, PrintsAnswerKeysInTheFormOfTheAnswerSheet)
+{
+    const auto answerOf = [](const std::string& line) { return line.substr(line.find('\t') + 1); };
+    const Result division = print({"--answers", "--ops", "div", "--grade", "5", "--no-exact",
+                                   "--numbers", "decimal", "--places", "0", "--count", "12", "--seed", "4"});
+    ASSERT_EQ(division.lines().size(), 12u) << division.err;
+    for (const std::string& line : division.lines())
+        EXPECT_TRUE(answerOf(line).starts_with("＝") || answerOf(line).starts_with("=") ||
+                    answerOf(line).starts_with("≈"))
+            << line;
+
+    const Result estimation = print({"--answers", "--kind", "estimation", "--count", "10", "--seed", "4"});
+    for (const std::string& line : estimation.lines()) {
+        ASSERT_TRUE(answerOf(line).starts_with("≈")) << line;
+        EXPECT_EQ(std::stoi(answerOf(line).substr(3)) % 10, 0) << line;
+    }
+
+    const Result steps = print({"--answers", "--kind", "steps", "--count", "6", "--seed", "4"});
+    ASSERT_EQ(steps.lines().size(), 6u);
+    for (const std::string& line : steps.lines())
+        EXPECT_NO_THROW(std::stod(answerOf(line))) << line;
+
+    const Result equations = print({"--answers", "--kind", "equations", "--count", "6", "--seed", "4"});
+    ASSERT_EQ(equations.lines().size(), 6u);
+    for (const std::string& line : equations.lines()) {
+        EXPECT_NE(line.find('X'), std::string::npos) << line;
+        EXPECT_EQ(answerOf(line).find('X'), std::string::npos) << line;
+    }
+}
+
 TEST(CommandLine, FamiliesNotYetAvailableAreRefused)
 {
     const Result r = print({"--numbers", "fraction"});
