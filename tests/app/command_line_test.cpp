@@ -1,10 +1,12 @@
 #include "app/command_line.h"
 
 #include "app/version.h"
+#include "history/gbk.h"
 #include "history/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 namespace quill {
@@ -213,6 +215,19 @@ TEST_F(HistoryCommand, BadIndexesLeaveTheFileUntouched)
     EXPECT_EQ(history({"delete"}).status, exitUsage);
     EXPECT_EQ(history({"rename", "1"}).status, exitUsage);
     EXPECT_EQ(testing::fileBytes(file), before);
+}
+
+TEST_F(HistoryCommand, AFileFromTheWindowsProgramIsListedAndLoaded)
+{
+    std::ofstream(file, std::ios::binary)
+        << testing::toGbk("2016/7/27|1| 37＋48 63－27\r\n2016/7/28|6| 12＋5＋8＝25| X＋5＋8＝25\r\n");
+    const Result listed = history({"list"});
+    EXPECT_EQ(listed.lines(), (std::vector<std::string>{"1\t2016/7/27口算", "2\t2016/7/28解方程"}));
+    const Result loaded = history({"load", "2"});
+    EXPECT_EQ(loaded.status, exitOk) << loaded.err;
+    ASSERT_EQ(loaded.lines().size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(loaded.lines()[0]));
+    EXPECT_NE(loaded.lines()[0].find("解方程"), std::string::npos);
 }
 
 TEST_F(HistoryCommand, PrintingSavesNothing)
