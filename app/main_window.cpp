@@ -3,6 +3,7 @@
 #include "app/generation_run.h"
 #include "app/key_filter.h"
 #include "app/progress_line.h"
+#include "app/saved_set_loading.h"
 #include "app/settings_interlocks.h"
 #include "app/validation_tick.h"
 #include "app/window_texts.h"
@@ -74,7 +75,7 @@ Form1::Form1(WindowOptions options, QWidget* parent)
                  [this](const std::filesystem::path& file) { documentSaved(file); })
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(windowTitle());
+    setWindowTitle(programTitle());
     setWindowIcon(programIcon());
     controls_ = buildWindowControls(this, app_.settings);
     menus_ =
@@ -85,7 +86,7 @@ Form1::Form1(WindowOptions options, QWidget* parent)
     tray_ = new TrayNotifications(this);
     notifier_.attach(controls_.messageLine, tray_);
     if (options_.trayIcon)
-        tray_->AddTrayIcon(windowTitle());
+        tray_->AddTrayIcon(programTitle());
     app_.eventPump = [this] { pump_(); };
 
     connectControls();
@@ -138,8 +139,8 @@ void Form1::connectControls()
         // After the list's own popup has closed.
         QTimer::singleShot(0, this, &Form1::savedSetChosen);
     });
-    connect(menus_.zairu, &QAction::triggered, this, &Form1::loadSavedSet);
-    connect(menus_.shanchu, &QAction::triggered, this, &Form1::deleteSavedSet);
+    connect(menus_.zairu, &QAction::triggered, this, &Form1::loadChosenSet);
+    connect(menus_.shanchu, &QAction::triggered, this, &Form1::deleteChosenSet);
     connect(controls_.Command1, &QPushButton::clicked, this, [this] { requestJob(Job::Generate); });
     connect(controls_.Command2, &QPushButton::clicked, this, [this] { requestJob(Job::OnScreen); });
     controls_.Label11->installEventFilter(this);
@@ -255,7 +256,7 @@ void Form1::savedSetChosen()
         openMenu(menus_.wenjian, QCursor::pos());
 }
 
-void Form1::deleteSavedSet()
+void Form1::deleteChosenSet()
 {
     const int selected = controls_.Combo6->currentIndex();
     const DeleteOutcome outcome = savedSets_.deleteSavedSet(
@@ -264,14 +265,15 @@ void Form1::deleteSavedSet()
     refreshSavedSetList();
 }
 
-void Form1::loadSavedSet()
+void Form1::loadChosenSet()
 {
     const int selected = controls_.Combo6->currentIndex();
-    if (selected < 0) {
+    if (selected < 0 || static_cast<std::size_t>(selected) >= savedSets_.lines().size()) {
         notifier_.ShowTrayMessage(chooseSavedSetMessage);
         return;
     }
-    loadIndex_ = static_cast<std::size_t>(selected);
+    // The line itself, not its index: a run ending first refreshes the list.
+    loadLine_ = savedSets_.lines()[static_cast<std::size_t>(selected)];
     requestJob(Job::Load);
 }
 
@@ -311,10 +313,10 @@ void Form1::runJob(Job job)
         }
         break;
     case Job::Load:
-        // Writing a saved set again: the core's loading step goes here once it exists.
-        notifier_.ShowTrayMessage("载入保存的练习暂未开放！");
+        loadSavedSet(app_, *this, loadLine_);
         break;
     }
+    mirror(); // loading chooses the set's kind
 }
 
 void Form1::stopCurrentRun()
@@ -368,10 +370,11 @@ void Form1::closeEvent(QCloseEvent* event)
         stopCurrentRun();
         return;
     }
-    finishExit();
+    leave();
+    event->accept();
 }
 
-void Form1::finishExit()
+void Form1::leave()
 {
     exitConfirmed_ = true;
     timer1_.stop();
@@ -379,8 +382,13 @@ void Form1::finishExit()
     for (QMenu* menu : {menus_.jbjs, menus_.danwei, menus_.wenjian})
         menu->close();
     tray_->RemoveTrayIcon();
-    close();
     QCoreApplication::quit();
+}
+
+void Form1::finishExit()
+{
+    leave();
+    close();
 }
 
 void Form1::documentSaved(const std::filesystem::path& file)

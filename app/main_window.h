@@ -77,14 +77,15 @@ private:
 
     void refreshSavedSetList();
     void savedSetChosen();
-    void deleteSavedSet();
-    void loadSavedSet();
+    void deleteChosenSet();
+    void loadChosenSet();
 
     void requestJob(Job job);
     void runJob(Job job);
     void stopCurrentRun();
     void stopLabelClicked();
     bool confirmExit();
+    void leave();
     void finishExit();
     void documentSaved(const std::filesystem::path& file);
 
@@ -117,7 +118,7 @@ private:
     bool exitConfirmed_ = false;
     bool askingExit_ = false;
     std::optional<Job> pendingJob_;
-    std::optional<std::size_t> loadIndex_;
+    std::string loadLine_; // the saved set 载入 writes next
 };
 
 } // namespace quill

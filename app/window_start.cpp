@@ -21,16 +21,18 @@ bool isSet(const char* name)
     return value && *value;
 }
 
-// Qt's own texts in Chinese, so the exit question's buttons read 是 and 否.
-void loadChineseTranslations(QApplication& app)
+} // namespace
+
+void prepareApplication(QApplication& app)
 {
+    QApplication::setApplicationName(QStringLiteral("Quillmere"));
+    QApplication::setApplicationVersion(QString::fromLatin1(versionText));
+    QApplication::setWindowIcon(programIcon());
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_zh_CN"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }
-
-} // namespace
 
 bool displayAvailable()
 {
@@ -46,10 +48,7 @@ const char* noDisplayMessage()
 int runWindow(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillmere"));
-    QApplication::setApplicationVersion(QString::fromLatin1(versionText));
-    QApplication::setWindowIcon(programIcon());
-    loadChineseTranslations(app);
+    prepareApplication(app);
     Form1 window;
     window.show();
     return QApplication::exec();

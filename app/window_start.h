@@ -1,5 +1,7 @@
 #pragma once
 
+class QApplication;
+
 namespace quill
 {
 
@@ -8,6 +10,10 @@ bool displayAvailable();
 
 // What to print instead of failing when there is no display.
 const char* noDisplayMessage();
+
+// The program's name, icon and Qt's Chinese texts (so the exit question's buttons read
+// 是 and 否), for the window's application object.
+void prepareApplication(QApplication& app);
 
 // Starts the window and runs until the user leaves.
 int runWindow(int argc, char** argv);

@@ -5,7 +5,7 @@
 namespace quill
 {
 
-QString windowTitle()
+QString programTitle()
 {
     return QStringLiteral("Quillmere V%1.%2.%3")
         .arg(versionMajor)

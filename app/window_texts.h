@@ -6,7 +6,7 @@ namespace quill
 {
 
 // "Quillmere V" and the program's version: the window's caption and the tray tooltip.
-QString windowTitle();
+QString programTitle();
 
 // The greeting above the tips.
 QString welcomeText();
