@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Starts the main window on a virtual display and saves a picture of it, to look at the
+# layout without a desktop. Also prints how long the window took to appear.
+#   tools/screenshot.sh [out.png] [scale] [--busy]   e.g. tools/screenshot.sh /tmp/window@2x.png 2
+# --busy takes the picture while a run is drawing (progress line and notices showing).
+# Uses the build in $BUILD (default: build-gui); needs xvfb-run (tools/install-deps.sh test).
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD:-$here/build-gui}
+out=${1:-$PWD/quillmere-window.png}
+scale=${2:-1}
+probe=$build/tests/ui/window_probe
+
+if [ ! -x "$probe" ]; then
+    echo "Build first: cmake --build $build --target window_probe" >&2
+    exit 1
+fi
+width=$((1400 * scale))
+height=$((1000 * scale))
+QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 ${width}x${height}x24" "$probe" --screenshot "$out" ${3:-}
