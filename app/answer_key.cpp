@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/generation_run.h"
+#include "problems/expressions/answer_store.h"
 #include "output/cell_text_capture.h"
 #include "output/worksheet_writer.h"
 #include "output/writer_arguments.h"
@@ -10,7 +11,7 @@ namespace quill {
 
 namespace {
 
-std::vector<std::string> entries(const std::string& list) { return splitList(trimmedList(list)); }
+std::vector<std::string> entries(const std::string& list) { return splitAtSpaces(trimmedList(list)); }
 
 // "12＋5＋8＝25" -> "12＋5＋8<TAB>25": the value follows the last equals sign.
 std::vector<std::string> stepLines(const Application& app)

@@ -5,6 +5,7 @@
 #include "app/command_line_environment.h"
 #include "app/generate_options.h"
 #include "app/generation_run.h"
+#include "problems/expressions/answer_store.h"
 #include "app/history_command.h"
 #include "app/version.h"
 
@@ -24,7 +25,7 @@ std::uint64_t freshSeed()
 
 void printItems(const Application& app, std::ostream& out)
 {
-    for (const std::string& item : splitList(trimmedList(app.run.out)))
+    for (const std::string& item : splitAtSpaces(trimmedList(app.run.out)))
         out << item << '\n';
 }
 

@@ -197,17 +197,4 @@ std::string_view trimmedList(std::string_view list)
     return list;
 }
 
-std::vector<std::string> splitList(std::string_view list)
-{
-    std::vector<std::string> items;
-    size_t start = 0;
-    while (true) {
-        const size_t space = list.find(' ', start);
-        items.emplace_back(list.substr(start, space - start));
-        if (space == std::string_view::npos)
-            return items;
-        start = space + 1;
-    }
-}
-
 } // namespace quill

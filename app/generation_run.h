@@ -5,7 +5,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace quill {
 
@@ -28,9 +27,8 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env);
 // The stop label: the running draw ends at its next round.
 void requestStop(Application& app, RunEnvironment& env);
 
-// The list as writers take it: leading and trailing spaces removed, split at single spaces.
+// The list as writers take it: leading and trailing spaces removed.
 std::string_view trimmedList(std::string_view list);
-std::vector<std::string> splitList(std::string_view list);
 
 inline constexpr std::string_view rangeMessage = "结束数字要大于起始数字！";
 inline constexpr std::string_view drawingMessage = "正在出题中，请耐心等待！";

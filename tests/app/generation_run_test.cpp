@@ -1,4 +1,5 @@
 #include "app/generation_run.h"
+#include "problems/expressions/answer_store.h"
 
 #include "app/settings_interlocks.h"
 #include "history/temp_folder.h"
@@ -24,7 +25,7 @@ protected:
     RecordingEnvironment env;
     ExerciseSettings& s = t.app.settings;
 
-    std::vector<std::string> items() const { return splitList(trimmedList(t.app.run.out)); }
+    std::vector<std::string> items() const { return splitAtSpaces(trimmedList(t.app.run.out)); }
 };
 
 TEST_F(GenerationRun, RefusesARangeThatDoesNotRise)
