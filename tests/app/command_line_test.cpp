@@ -2,7 +2,7 @@
 
 #include "app/version.h"
 #include "history/gbk.h"
-#include "history/temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

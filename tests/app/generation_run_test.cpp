@@ -2,7 +2,7 @@
 #include "problems/expressions/answer_store.h"
 
 #include "app/settings_interlocks.h"
-#include "history/temp_folder.h"
+#include "support/temp_folder.h"
 #include "support/document_environment.h"
 #include "support/recording_environment.h"
 #include "support/test_application.h"

@@ -1,6 +1,6 @@
 #include "history/history_file.h"
 #include "history/history_line.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

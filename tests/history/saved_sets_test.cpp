@@ -3,7 +3,7 @@
 #include "history/history_line.h"
 #include "history/saved_set_load.h"
 #include "history/saved_sets.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

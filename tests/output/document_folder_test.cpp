@@ -1,5 +1,5 @@
 #include "output/document_folder.h"
-#include "temporary_folder.h"
+#include "support/temp_folder.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ TEST(DocumentName, SaysKindMomentAndAnswers)
 
 TEST(DocumentFolder, GivesTheFirstFreeName)
 {
-    testing::TemporaryFolder temporary;
+    testing::TempFolder temporary;
     const DocumentFolder folder(temporary.path());
     const DocumentName name{"解方程", "20261209-104501", false};
     int attempt = 1;
@@ -43,7 +43,7 @@ TEST(DocumentFolder, GivesTheFirstFreeName)
 
 TEST(DocumentFolder, PreparesOnlyWhatCanBeAFolder)
 {
-    testing::TemporaryFolder temporary;
+    testing::TempFolder temporary;
     std::string reason;
     EXPECT_TRUE(DocumentFolder(temporary.path() / "x" / "y").prepare(reason));
     EXPECT_TRUE(std::filesystem::is_directory(temporary.path() / "x" / "y"));

@@ -1,6 +1,6 @@
 #include "output/docx_word_processor.h"
 #include "sample_documents.h"
-#include "temporary_folder.h"
+#include "support/temp_folder.h"
 #include "zip_entries.h"
 
 #include <csignal>
@@ -14,7 +14,7 @@ namespace quill
 namespace
 {
 
-using testing::TemporaryFolder;
+using testing::TempFolder;
 
 int count(const std::string& text, const std::string& what)
 {
@@ -27,7 +27,7 @@ int count(const std::string& text, const std::string& what)
 class DocxFile : public ::testing::Test
 {
 protected:
-    TemporaryFolder folder;
+    TempFolder folder;
     std::vector<SavedDocument> reports;
 
     DocxWordProcessor processor(const DocumentName& name)

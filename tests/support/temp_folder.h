@@ -3,33 +3,36 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quill::testing
 {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
-class TemporaryFolder
+class TempFolder
 {
 public:
-    TemporaryFolder()
+    TempFolder()
     {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "quillmere-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "quillmere-XXXXXX").string();
         if (::mkdtemp(pattern.data()))
             path_ = pattern;
     }
-    ~TemporaryFolder()
+    ~TempFolder()
     {
         std::error_code ignored;
         if (!path_.empty())
             std::filesystem::remove_all(path_, ignored);
     }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
     // Names of the entries in the folder, hidden ones included, sorted.
     std::vector<std::string> entries() const
@@ -44,5 +47,16 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+inline std::string fileBytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeBytes(const std::filesystem::path& file, std::string_view bytes)
+{
+    std::ofstream(file, std::ios::binary) << bytes;
+}
 
 } // namespace quill::testing
