@@ -2,16 +2,21 @@
 
 #include "app/application.h"
 #include "app/generation_run.h"
-#include "problems/expressions/answer_store.h"
 #include "output/cell_text_capture.h"
 #include "output/worksheet_writer.h"
 #include "output/writer_arguments.h"
+#include "problems/expressions/answer_store.h"
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
-std::vector<std::string> entries(const std::string& list) { return splitAtSpaces(trimmedList(list)); }
+std::vector<std::string> entries(const std::string& list)
+{
+    return splitAtSpaces(trimmedList(list));
+}
 
 // "12＋5＋8＝25" -> "12＋5＋8<TAB>25": the value follows the last equals sign.
 std::vector<std::string> stepLines(const Application& app)
@@ -56,9 +61,12 @@ std::vector<std::string> sheetLines(Application& app)
 std::vector<std::string> answerKeyLines(Application& app)
 {
     switch (app.settings.kind()) {
-    case ExerciseKind::Steps: return stepLines(app);
-    case ExerciseKind::Equations: return equationLines(app);
-    default: return sheetLines(app);
+    case ExerciseKind::Steps:
+        return stepLines(app);
+    case ExerciseKind::Equations:
+        return equationLines(app);
+    default:
+        return sheetLines(app);
     }
 }
 

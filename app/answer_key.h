@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-namespace quill {
+namespace quill
+{
 
 struct Application;
 

@@ -12,7 +12,8 @@
 
 #include <functional>
 
-namespace quill {
+namespace quill
+{
 
 struct Application {
     explicit Application(Notifier& notifier) : notifier(notifier) {}

@@ -5,17 +5,19 @@
 #include "app/command_line_environment.h"
 #include "app/generate_options.h"
 #include "app/generation_run.h"
-#include "problems/expressions/answer_store.h"
 #include "app/history_command.h"
 #include "app/version.h"
+#include "problems/expressions/answer_store.h"
 
 #include <optional>
 #include <ostream>
 #include <random>
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
 std::uint64_t freshSeed()
 {
@@ -50,10 +52,14 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const RunOutcome outcome = generateExercises(app, env);
 
     switch (outcome) {
-    case RunOutcome::Refused: return exitUsage;
-    case RunOutcome::Stopped: return env.interrupted() ? exitInterrupted : exitFailed;
-    case RunOutcome::Failed: return exitFailed;
-    case RunOutcome::Completed: break;
+    case RunOutcome::Refused:
+        return exitUsage;
+    case RunOutcome::Stopped:
+        return env.interrupted() ? exitInterrupted : exitFailed;
+    case RunOutcome::Failed:
+        return exitFailed;
+    case RunOutcome::Completed:
+        break;
     }
     if (options.print && options.answers)
         for (const std::string& line : answerKeyLines(app))

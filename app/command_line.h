@@ -7,12 +7,13 @@
 #include <string>
 #include <vector>
 
-namespace quill {
+namespace quill
+{
 
 // Exit statuses of the command line.
 inline constexpr int exitOk = 0;
-inline constexpr int exitFailed = 1;     // a document or the history could not be written
-inline constexpr int exitUsage = 2;      // bad options or refused settings: nothing written
+inline constexpr int exitFailed = 1; // a document or the history could not be written
+inline constexpr int exitUsage = 2;  // bad options or refused settings: nothing written
 inline constexpr int exitInterrupted = 130;
 
 // True when the arguments ask for the command line rather than the window.

@@ -8,14 +8,19 @@
 #include <csignal>
 #include <ostream>
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
 // Set by Ctrl+C; the event pump turns it into the stop flag of the running draw.
 volatile std::sig_atomic_t interruptRequested = 0;
 
-extern "C" void onInterrupt(int) { interruptRequested = 1; }
+extern "C" void onInterrupt(int)
+{
+    interruptRequested = 1;
+}
 
 } // namespace
 
@@ -30,8 +35,9 @@ CommandLineEnvironment::CommandLineEnvironment(Application& app, const CommandLi
 {
     app.eventPump = [this] { pumpEvents(); };
     if (output.documents)
-        documents_.emplace(output.folder, app.notifier,
-                           [&out](const std::filesystem::path& saved) { out << saved.string() << '\n'; });
+        documents_.emplace(output.folder, app.notifier, [&out](const std::filesystem::path& saved) {
+            out << saved.string() << '\n';
+        });
     interruptRequested = 0;
     previousHandler_ = std::signal(SIGINT, onInterrupt);
 }
@@ -53,7 +59,10 @@ std::unique_ptr<WordProcessor> CommandLineEnvironment::newDocument(const Documen
     return documents_ ? documents_->newDocument(name) : nullptr;
 }
 
-bool CommandLineEnvironment::interrupted() const { return interruptRequested != 0; }
+bool CommandLineEnvironment::interrupted() const
+{
+    return interruptRequested != 0;
+}
 
 void CommandLineEnvironment::pumpEvents()
 {

@@ -13,11 +13,13 @@
 #include <iosfwd>
 #include <optional>
 
-namespace quill {
+namespace quill
+{
 
 struct Application;
 
-class StreamNotifier : public Notifier {
+class StreamNotifier : public Notifier
+{
 public:
     explicit StreamNotifier(std::ostream& stream) : stream_(stream) {}
 
@@ -29,12 +31,13 @@ private:
 };
 
 struct CommandLineOutput {
-    bool documents = true;          // false: the set is only drawn (and printed)
-    std::filesystem::path folder;   // where documents go
+    bool documents = true;                            // false: the set is only drawn (and printed)
+    std::filesystem::path folder;                     // where documents go
     std::optional<std::filesystem::path> historyFile; // none: nothing is saved
 };
 
-class CommandLineEnvironment : public RunEnvironment {
+class CommandLineEnvironment : public RunEnvironment
+{
 public:
     CommandLineEnvironment(Application& app, const CommandLineOutput& output, std::ostream& out,
                            std::ostream& err);

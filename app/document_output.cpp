@@ -3,9 +3,11 @@
 #include "app/notifier.h"
 #include "output/docx_word_processor.h"
 
-namespace quill {
+namespace quill
+{
 
-DocumentOutput::DocumentOutput(std::filesystem::path folder, Notifier& notifier, SavedCallback saved)
+DocumentOutput::DocumentOutput(std::filesystem::path folder, Notifier& notifier,
+                               SavedCallback saved)
     : folder_(std::move(folder)), notifier_(notifier), saved_(std::move(saved))
 {
 }

@@ -9,13 +9,15 @@
 #include <functional>
 #include <memory>
 
-namespace quill {
+namespace quill
+{
 
 class Notifier;
 class WordProcessor;
 struct SavedDocument;
 
-class DocumentOutput {
+class DocumentOutput
+{
 public:
     using SavedCallback = std::function<void(const std::filesystem::path&)>;
 

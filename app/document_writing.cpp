@@ -6,7 +6,8 @@
 #include "output/document_folder.h"
 #include "output/writer_arguments.h"
 
-namespace quill {
+namespace quill
+{
 
 DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, DocumentWriter write)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace quill {
+namespace quill
+{
 
 struct Application;
 class RunEnvironment;

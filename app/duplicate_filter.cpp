@@ -2,11 +2,16 @@
 
 #include <vector>
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
-bool isPlainNumberByte(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '%'; }
+bool isPlainNumberByte(char c)
+{
+    return (c >= '0' && c <= '9') || c == '.' || c == '%';
+}
 
 bool hasSign(std::string_view text)
 {

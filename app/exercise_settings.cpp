@@ -4,9 +4,13 @@
 
 #include <utility>
 
-namespace quill {
+namespace quill
+{
 
-double NumberBox::value() const { return numericValue(text); }
+double NumberBox::value() const
+{
+    return numericValue(text);
+}
 
 std::string DropDown::selectedText() const
 {
@@ -29,21 +33,28 @@ OptionButton& ExerciseSettings::option(ExerciseKind kind)
 const OptionButton& ExerciseSettings::option(ExerciseKind kind) const
 {
     switch (kind) {
-    case ExerciseKind::Oral: return Option1;
-    case ExerciseKind::Estimation: return Option2;
-    case ExerciseKind::Vertical: return Option3;
-    case ExerciseKind::Steps: return Option4;
-    case ExerciseKind::Laws: return Option5;
-    case ExerciseKind::Equations: return Option6;
-    case ExerciseKind::Units: return Option7;
+    case ExerciseKind::Oral:
+        return Option1;
+    case ExerciseKind::Estimation:
+        return Option2;
+    case ExerciseKind::Vertical:
+        return Option3;
+    case ExerciseKind::Steps:
+        return Option4;
+    case ExerciseKind::Laws:
+        return Option5;
+    case ExerciseKind::Equations:
+        return Option6;
+    case ExerciseKind::Units:
+        return Option7;
     }
     return Option3;
 }
 
 std::array<MenuItem*, 12> ExerciseSettings::lawItems()
 {
-    return {&jfjh, &jfjh1, &jianfjh, &jianfjh1, &jjhh, &cfjh,
-            &cfjh1, &cffp, &chufjh, &chufjh1, &cchh, &tuoshijs};
+    return {&jfjh,  &jfjh1, &jianfjh, &jianfjh1, &jjhh, &cfjh,
+            &cfjh1, &cffp,  &chufjh,  &chufjh1,  &cchh, &tuoshijs};
 }
 
 std::array<MenuItem*, 7> ExerciseSettings::unitItems()

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-namespace quill {
+namespace quill
+{
 
 struct CheckBox {
     bool checked = false;
@@ -86,8 +87,8 @@ struct ExerciseSettings {
     NumberBox Text5{"1"};
     NumberBox Text6{"100"};
     DropDown Combo2{{"小学阶段综合", "一年级上学期", "一年级下学期", "二年级上学期", "二年级下学期",
-                     "三年级上学期", "三年级下学期", "四年级上学期", "四年级下学期",
-                     "五年级上学期", "五年级下学期", "六年级上学期", "六年级下学期"},
+                     "三年级上学期", "三年级下学期", "四年级上学期", "四年级下学期", "五年级上学期",
+                     "五年级下学期", "六年级上学期", "六年级下学期"},
                     0};
     int MyValue1 = 50; // closeness, 0..100
 
@@ -143,6 +144,9 @@ struct ExerciseSettings {
 };
 
 // The grade indexes 1..6: the terms before 四年级上学期, which know whole numbers only.
-inline bool beforeFourthGrade(int gradeIndex) { return gradeIndex >= 1 && gradeIndex <= 6; }
+inline bool beforeFourthGrade(int gradeIndex)
+{
+    return gradeIndex >= 1 && gradeIndex <= 6;
+}
 
 } // namespace quill

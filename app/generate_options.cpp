@@ -9,19 +9,23 @@
 #include <string_view>
 #include <tuple>
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
 using Names = std::vector<std::pair<std::vector<std::string_view>, int>>;
 
-[[noreturn]] void refuse(const std::string& text) { throw UsageError(text); }
+[[noreturn]] void refuse(const std::string& text)
+{
+    throw UsageError(text);
+}
 
 std::string digitsOf(std::string_view option, const std::string& value)
 {
-    const bool digits = !value.empty() && std::all_of(value.begin(), value.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
+    const bool digits = !value.empty() && std::all_of(value.begin(), value.end(),
+                                                      [](char c) { return c >= '0' && c <= '9'; });
     if (!digits)
         refuse("选项 " + std::string(option) + " 需要一个非负整数，而不是“" + value + "”。");
     return value;
@@ -72,15 +76,20 @@ std::vector<std::string> commaList(std::string_view option, const std::string& v
 }
 
 const Names kindNames = {
-    {{"oral", "口算"}, 1},          {{"estimation", "估算", "约分"}, 2},
-    {{"vertical", "竖式计算", "通分计算"}, 3}, {{"steps", "脱式计算"}, 4},
-    {{"laws", "简便计算"}, 5},      {{"equations", "解方程"}, 6},
+    {{"oral", "口算"}, 1},
+    {{"estimation", "估算", "约分"}, 2},
+    {{"vertical", "竖式计算", "通分计算"}, 3},
+    {{"steps", "脱式计算"}, 4},
+    {{"laws", "简便计算"}, 5},
+    {{"equations", "解方程"}, 6},
     {{"units", "单位换算"}, 7},
 };
-const Names numberNames = {{{"whole", "整数"}, 0}, {{"decimal", "小数"}, 1},
-                           {{"fraction", "分数"}, 2}, {{"percent", "百分数"}, 3}};
-const Names operationNames = {{{"add", "加法"}, 0}, {{"sub", "减法"}, 1},
-                              {{"mul", "乘法"}, 2}, {{"div", "除法"}, 3}};
+const Names numberNames = {{{"whole", "整数"}, 0},
+                           {{"decimal", "小数"}, 1},
+                           {{"fraction", "分数"}, 2},
+                           {{"percent", "百分数"}, 3}};
+const Names operationNames = {
+    {{"add", "加法"}, 0}, {{"sub", "减法"}, 1}, {{"mul", "乘法"}, 2}, {{"div", "除法"}, 3}};
 const Names fontNames = {{{"宋体"}, 0}, {{"楷体"}, 1}, {{"黑体"}, 2}, {{"微软雅黑"}, 3}};
 
 struct OptionSpec {
@@ -146,7 +155,10 @@ const OptionSpec& specFor(std::string_view name)
     refuse("未知的选项：" + std::string(name) + "（quillmere generate --help 列出全部选项）");
 }
 
-std::string kindCaption(const ExerciseSettings& s) { return s.option(s.kind()).caption; }
+std::string kindCaption(const ExerciseSettings& s)
+{
+    return s.option(s.kind()).caption;
+}
 
 // Ticks or clears a box the way a click would; a box the chosen kind disables is refused.
 void setBox(ExerciseSettings& s, CheckBox& box, bool value, std::string_view option, Notifier& n)
@@ -154,7 +166,8 @@ void setBox(ExerciseSettings& s, CheckBox& box, bool value, std::string_view opt
     if (box.checked == value)
         return;
     if (!box.enabled)
-        refuse("“" + box.caption + "”在“" + kindCaption(s) + "”下不可用（" + std::string(option) + "）。");
+        refuse("“" + box.caption + "”在“" + kindCaption(s) + "”下不可用（" + std::string(option) +
+               "）。");
     setCheck(s, box, value, n);
 }
 
@@ -170,10 +183,14 @@ void setList(ExerciseSettings& s, DropDown& list, int index, std::string_view op
 CheckBox& numberBox(ExerciseSettings& s, NumberType type)
 {
     switch (type) {
-    case NumberType::Whole: return s.Check9;
-    case NumberType::Decimal: return s.Check5;
-    case NumberType::Fraction: return s.Check6;
-    case NumberType::Percent: return s.Check7;
+    case NumberType::Whole:
+        return s.Check9;
+    case NumberType::Decimal:
+        return s.Check5;
+    case NumberType::Fraction:
+        return s.Check6;
+    case NumberType::Percent:
+        return s.Check7;
     }
     return s.Check9;
 }
@@ -221,9 +238,12 @@ void applyModifiers(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
     if (o.exact)
         setBox(s, s.Check4, *o.exact, *o.exact ? "--exact" : "--no-exact", n);
     const std::tuple<bool, CheckBox*, std::string_view> flags[] = {
-        {o.zeroMiddle, &s.Check13, "--zero-middle"}, {o.zeroEnd, &s.Check14, "--zero-end"},
-        {o.roundTens, &s.Check17, "--round-tens"},   {o.fillIn, &s.Check16, "--fill-in"},
-        {o.easy, &s.Check12, "--easy"},              {o.capResults, &s.Check21, "--cap-results"},
+        {o.zeroMiddle, &s.Check13, "--zero-middle"},
+        {o.zeroEnd, &s.Check14, "--zero-end"},
+        {o.roundTens, &s.Check17, "--round-tens"},
+        {o.fillIn, &s.Check16, "--fill-in"},
+        {o.easy, &s.Check12, "--easy"},
+        {o.capResults, &s.Check21, "--cap-results"},
     };
     for (const auto& [wanted, box, option] : flags)
         if (wanted)
@@ -262,7 +282,8 @@ GenerateOptions parseGenerateOptions(const std::vector<std::string>& args)
     for (size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> value;
-        if (const size_t equals = name.find('='); equals != std::string::npos && name.starts_with("--")) {
+        if (const size_t equals = name.find('=');
+            equals != std::string::npos && name.starts_with("--")) {
             value = name.substr(equals + 1);
             name.resize(equals);
         }

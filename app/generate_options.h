@@ -11,12 +11,14 @@
 #include <string>
 #include <vector>
 
-namespace quill {
+namespace quill
+{
 
 class Notifier;
 
 // A command line that cannot be carried out; its text says why, in the interface language.
-class UsageError : public std::runtime_error {
+class UsageError : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };

@@ -11,9 +11,11 @@
 
 #include <array>
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
 ItemGenerator pickWhole(const ExerciseSettings& s, int r)
 {

@@ -9,7 +9,8 @@
 #include <string>
 #include <string_view>
 
-namespace quill {
+namespace quill
+{
 
 struct Application;
 struct WriterArguments;

@@ -14,9 +14,11 @@
 #include <cmath>
 #include <optional>
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
 struct Range {
     int start;
@@ -48,7 +50,10 @@ std::optional<Range> checkedRange(Application& app, RunEnvironment& env)
     return Range{static_cast<int>(start), static_cast<int>(end)};
 }
 
-long itemCount(const ExerciseSettings& s) { return static_cast<long>(fixPart(s.Text1.value())); }
+long itemCount(const ExerciseSettings& s)
+{
+    return static_cast<long>(fixPart(s.Text1.value()));
+}
 
 void appendIfNew(RunState& run, DuplicateFilter& listed, const std::string& item, long& accepted)
 {

@@ -6,15 +6,16 @@
 #include <string>
 #include <string_view>
 
-namespace quill {
+namespace quill
+{
 
 struct Application;
 class RunEnvironment;
 
 enum class RunOutcome {
-    Refused,   // the settings cannot start a run; the user was told why
-    Stopped,   // the user stopped it: nothing written, nothing saved
-    Failed,    // a document or the history could not be written; the user was told
+    Refused, // the settings cannot start a run; the user was told why
+    Stopped, // the user stopped it: nothing written, nothing saved
+    Failed,  // a document or the history could not be written; the user was told
     Completed,
 };
 

@@ -11,9 +11,11 @@
 #include <optional>
 #include <ostream>
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
 struct HistoryOptions {
     std::string action;
@@ -91,9 +93,12 @@ int load(const HistoryOptions& options, std::ostream& out, std::ostream& err)
     app.settings.Check19.checked = options.answers;
     CommandLineEnvironment env(app, {true, options.outDir, std::nullopt}, out, err);
     switch (loadSavedSet(app, env, sets.lines()[index])) {
-    case RunOutcome::Completed: return exitOk;
-    case RunOutcome::Refused: return exitUsage;
-    default: return exitFailed;
+    case RunOutcome::Completed:
+        return exitOk;
+    case RunOutcome::Refused:
+        return exitUsage;
+    default:
+        return exitFailed;
     }
 }
 

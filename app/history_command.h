@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-namespace quill {
+namespace quill
+{
 
 // `quillmere history list | load N | delete N` with --history FILE, --answers, --out DIR.
 // Entries are numbered from 1 as `list` shows them.

@@ -2,9 +2,11 @@
 
 #include "app/notifier.h"
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
 bool startExceedsEnd(const ExerciseSettings& s)
 {

@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-namespace quill {
+namespace quill
+{
 
 enum class TrayIcon { None = 0, Information = 1, Warning = 2, Error = 3 };
 
@@ -11,7 +12,8 @@ inline constexpr std::string_view trayTitle = "Quillmere";
 
 // Every message to the user goes through here: the window shows it as a tray balloon and
 // on its message line, the command line prints it, tests record it.
-class Notifier {
+class Notifier
+{
 public:
     virtual ~Notifier() = default;
 

@@ -2,7 +2,8 @@
 
 #include <system_error>
 
-namespace quill {
+namespace quill
+{
 
 std::filesystem::path programDirectory()
 {

@@ -2,7 +2,8 @@
 
 #include <filesystem>
 
-namespace quill {
+namespace quill
+{
 
 // The folder of the running program (the history file lives beside it when it may).
 std::filesystem::path programDirectory();

@@ -2,9 +2,11 @@
 
 #include "problems/number_text.h"
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
 // One more dot every 20 ticks after the first 10, starting over past 100.
 int dotsFor(long ticksSinceRestart)

@@ -5,7 +5,8 @@
 #include <optional>
 #include <string>
 
-namespace quill {
+namespace quill
+{
 
 // One 10 ms tick of the progress line: the label text when it changes, and every 6000 ticks
 // the advice to give up on settings that may never be met.

@@ -9,13 +9,15 @@
 #include <memory>
 #include <optional>
 
-namespace quill {
+namespace quill
+{
 
 struct DocumentName;
 
 enum class PopupMenu { Laws, Units, File };
 
-class RunEnvironment {
+class RunEnvironment
+{
 public:
     virtual ~RunEnvironment() = default;
 

@@ -2,7 +2,8 @@
 
 #include <string>
 
-namespace quill {
+namespace quill
+{
 
 // The public run variables of the main window, shared by the run, the builders, the
 // writers and the history.

@@ -8,9 +8,11 @@
 #include "history/history_line.h"
 #include "history/saved_set_load.h"
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
 struct SavedKind {
     ExerciseKind kind;
@@ -21,12 +23,16 @@ struct SavedKind {
 SavedKind savedKind(int number)
 {
     switch (number) {
-    case 8: return {ExerciseKind::Vertical, true, true};
-    case 9: return {ExerciseKind::Estimation, true, true};
+    case 8:
+        return {ExerciseKind::Vertical, true, true};
+    case 9:
+        return {ExerciseKind::Estimation, true, true};
     case 1:
     case 2:
-    case 5: return {static_cast<ExerciseKind>(number), false, false};
-    default: return {static_cast<ExerciseKind>(number), false, true};
+    case 5:
+        return {static_cast<ExerciseKind>(number), false, false};
+    default:
+        return {static_cast<ExerciseKind>(number), false, true};
     }
 }
 
@@ -37,7 +43,8 @@ void selectSavedKind(ExerciseSettings& settings, SavedKind saved, Notifier& noti
     selectKind(settings, saved.kind, notifier);
 }
 
-class SilentNotifier : public Notifier {
+class SilentNotifier : public Notifier
+{
 protected:
     void show(const std::string&, const std::string&, TrayIcon) override {}
 };

@@ -7,7 +7,8 @@
 
 #include <string_view>
 
-namespace quill {
+namespace quill
+{
 
 struct Application;
 class RunEnvironment;

@@ -5,43 +5,69 @@
 
 #include <vector>
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
 CheckBox& check(ExerciseSettings& s, int number)
 {
     switch (number) {
-    case 1: return s.Check1;
-    case 2: return s.Check2;
-    case 3: return s.Check3;
-    case 4: return s.Check4;
-    case 5: return s.Check5;
-    case 6: return s.Check6;
-    case 7: return s.Check7;
-    case 9: return s.Check9;
-    case 11: return s.Check11;
-    case 12: return s.Check12;
-    case 13: return s.Check13;
-    case 14: return s.Check14;
-    case 15: return s.Check15;
-    case 16: return s.Check16;
-    case 17: return s.Check17;
-    case 18: return s.Check18;
-    case 19: return s.Check19;
-    case 20: return s.Check20;
-    default: return s.Check21;
+    case 1:
+        return s.Check1;
+    case 2:
+        return s.Check2;
+    case 3:
+        return s.Check3;
+    case 4:
+        return s.Check4;
+    case 5:
+        return s.Check5;
+    case 6:
+        return s.Check6;
+    case 7:
+        return s.Check7;
+    case 9:
+        return s.Check9;
+    case 11:
+        return s.Check11;
+    case 12:
+        return s.Check12;
+    case 13:
+        return s.Check13;
+    case 14:
+        return s.Check14;
+    case 15:
+        return s.Check15;
+    case 16:
+        return s.Check16;
+    case 17:
+        return s.Check17;
+    case 18:
+        return s.Check18;
+    case 19:
+        return s.Check19;
+    case 20:
+        return s.Check20;
+    default:
+        return s.Check21;
     }
 }
 
 DropDown& combo(ExerciseSettings& s, int number)
 {
     switch (number) {
-    case 1: return s.Combo1;
-    case 2: return s.Combo2;
-    case 3: return s.Combo3;
-    case 4: return s.Combo4;
-    default: return s.Combo5;
+    case 1:
+        return s.Combo1;
+    case 2:
+        return s.Combo2;
+    case 3:
+        return s.Combo3;
+    case 4:
+        return s.Combo4;
+    default:
+        return s.Combo5;
     }
 }
 
@@ -94,12 +120,17 @@ std::string itemCountFor(const ExerciseSettings& s, ExerciseKind kind)
 {
     switch (kind) {
     case ExerciseKind::Oral:
-    case ExerciseKind::Estimation: return timesColumns(s, 20);
+    case ExerciseKind::Estimation:
+        return timesColumns(s, 20);
     case ExerciseKind::Vertical:
-    case ExerciseKind::Laws: return timesColumns(s, 6);
-    case ExerciseKind::Steps: return s.gradeIndex() == 1 || s.gradeIndex() == 2 ? "80" : "24";
-    case ExerciseKind::Equations: return "24";
-    case ExerciseKind::Units: return "40";
+    case ExerciseKind::Laws:
+        return timesColumns(s, 6);
+    case ExerciseKind::Steps:
+        return s.gradeIndex() == 1 || s.gradeIndex() == 2 ? "80" : "24";
+    case ExerciseKind::Equations:
+        return "24";
+    case ExerciseKind::Units:
+        return "40";
     }
     return "24";
 }
@@ -109,7 +140,9 @@ void setValues(ExerciseSettings& s, ExerciseKind kind, Notifier& n)
     switch (kind) {
     case ExerciseKind::Oral:
     case ExerciseKind::Estimation:
-    case ExerciseKind::Vertical: setCheck(s, s.Check12, false, n); break;
+    case ExerciseKind::Vertical:
+        setCheck(s, s.Check12, false, n);
+        break;
     case ExerciseKind::Steps:
         setCheck(s, s.Check12, false, n);
         setCheck(s, s.Check16, false, n);
@@ -121,8 +154,8 @@ void setValues(ExerciseSettings& s, ExerciseKind kind, Notifier& n)
         setCheck(s, s.Check7, false, n);
         setCheck(s, s.Check9, true, n);
         setCheck(s, s.Check16, false, n);
-        for (MenuItem* item : {&s.jianfjh, &s.jianfjh1, &s.jjhh, &s.chufjh, &s.chufjh1, &s.cchh,
-                               &s.tuoshijs})
+        for (MenuItem* item :
+             {&s.jianfjh, &s.jianfjh1, &s.jjhh, &s.chufjh, &s.chufjh1, &s.cchh, &s.tuoshijs})
             item->checked = false;
         break;
     case ExerciseKind::Equations:
@@ -222,7 +255,8 @@ bool isLawItem(ExerciseSettings& s, const MenuItem& item)
 void clickKindOption(ExerciseSettings& settings, ExerciseKind kind, Notifier& notifier)
 {
     for (int k = 1; k <= 7; ++k)
-        settings.option(static_cast<ExerciseKind>(k)).selected = static_cast<ExerciseKind>(k) == kind;
+        settings.option(static_cast<ExerciseKind>(k)).selected =
+            static_cast<ExerciseKind>(k) == kind;
     applyKindEffects(settings, kind, notifier);
 }
 

@@ -7,7 +7,8 @@
 
 #include <string>
 
-namespace quill {
+namespace quill
+{
 
 class Notifier;
 

@@ -2,9 +2,11 @@
 
 #include <ctime>
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
 std::tm localTime(std::chrono::system_clock::time_point when)
 {

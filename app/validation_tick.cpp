@@ -5,9 +5,11 @@
 
 #include <initializer_list>
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
 bool anyChecked(std::initializer_list<const CheckBox*> boxes)
 {

@@ -2,7 +2,8 @@
 
 #include "app/exercise_settings.h"
 
-namespace quill {
+namespace quill
+{
 
 class Notifier;
 

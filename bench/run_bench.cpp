@@ -5,13 +5,13 @@
 
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 using quill::ExerciseSettings;
 
 // One whole run per iteration: settings as given, a fresh seed each time, no documents.
-template <typename Configure>
-void drawSets(benchmark::State& state, Configure configure)
+template <typename Configure> void drawSets(benchmark::State& state, Configure configure)
 {
     quill::testing::TestApplication t(7);
     configure(t.app.settings, t.notifier);

@@ -1,6 +1,7 @@
 #include "output/cell_text_capture.h"
 
-namespace quill {
+namespace quill
+{
 
 std::string CellTextCapture::cell(int row, int column) const
 {

@@ -10,9 +10,11 @@
 #include <utility>
 #include <vector>
 
-namespace quill {
+namespace quill
+{
 
-class CellTextCapture : public WordProcessor {
+class CellTextCapture : public WordProcessor
+{
 public:
     // The text of a cell (1-based row and column), empty when nothing was typed there.
     std::string cell(int row, int column) const;

@@ -4,11 +4,16 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Length of the leading number of `text` starting at `pos`: sign, digits, point, exponent.
 size_t leadingNumberEnd(std::string_view text, size_t pos)
@@ -24,7 +29,8 @@ size_t leadingNumberEnd(std::string_view text, size_t pos)
         while (i < text.size() && isDigit(text[i]))
             ++i;
     }
-    const bool hasDigits = i > mantissaStart && !(i == mantissaStart + 1 && text[mantissaStart] == '.');
+    const bool hasDigits =
+        i > mantissaStart && !(i == mantissaStart + 1 && text[mantissaStart] == '.');
     if (!hasDigits)
         return pos;
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
@@ -47,8 +53,7 @@ struct Scientific {
     int exponent = 0;
 };
 
-template <typename Float>
-Scientific toScientific(Float value, int precision)
+template <typename Float> Scientific toScientific(Float value, int precision)
 {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
@@ -96,17 +101,18 @@ bool writeWholeNumber(double value, std::string& text)
     if (value != std::trunc(value) || std::fabs(value) >= 1e15)
         return false;
     char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
     text.assign(buffer, result.ptr);
     return true;
 }
 
-template <typename Float>
-std::string shortest(Float value, int precision)
+template <typename Float> std::string shortest(Float value, int precision)
 {
     if (value == 0 || !std::isfinite(value))
         return value == 0 ? "0" : (std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf"));
-    if (std::string text; writeWholeNumber(value, text) && (precision == 15 || std::fabs(value) < 1e7))
+    if (std::string text;
+        writeWholeNumber(value, text) && (precision == 15 || std::fabs(value) < 1e7))
         return text;
     return formatScientific(toScientific(value, precision), std::signbit(value));
 }
@@ -198,9 +204,15 @@ double numericValue(std::string_view text)
     return value;
 }
 
-std::string shortestText(double value) { return shortest(value, 15); }
+std::string shortestText(double value)
+{
+    return shortest(value, 15);
+}
 
-std::string shortestSingleText(float value) { return shortest(value, 7); }
+std::string shortestSingleText(float value)
+{
+    return shortest(value, 7);
+}
 
 double roundHalfEven(double value)
 {

@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-namespace quill {
+namespace quill
+{
 
 // The leading decimal number of a text ("25%" -> 25, "12abc" -> 12, "" -> 0, "x" -> 0).
 // Leading blanks are skipped; a sign, a point and an exponent ("1E-06") are understood.
@@ -27,8 +28,14 @@ double roundHalfEven(double value);
 double roundToPlaces(double value, int places);
 
 // Int (floor) and Fix (truncation toward zero).
-inline double intPart(double value) { return std::floor(value); }
-inline double fixPart(double value) { return std::trunc(value); }
+inline double intPart(double value)
+{
+    return std::floor(value);
+}
+inline double fixPart(double value)
+{
+    return std::trunc(value);
+}
 
 // a - b computed on the decimal texts of the operands, so 5.3 - 1.1 is exactly 4.2.
 // The result is the exact decimal text ("4.2", "-0.05", "0").

@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <optional>
 
-namespace quill {
+namespace quill
+{
 
 // The one source of uniform single-precision numbers in [0, 1) that runs, generators and
 // builders draw from. The clock is mixed in at the start of a run and at every generator
 // call; with a fixed seed a counter takes the clock's place, so a seed repeats a set.
-class RandomSource {
+class RandomSource
+{
 public:
     RandomSource();
     explicit RandomSource(std::uint64_t seed);

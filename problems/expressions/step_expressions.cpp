@@ -131,8 +131,8 @@ bool appendOperation(Application& app, Expression& expression, int s, int e)
     AnswerStore& store = app.answers;
     std::string& text = store.ItemTexts[expression.k];
     const bool scales = operation == Op::Multiplication || operation == Op::Division;
-    text =
-        appendedText(text, operation, scales && isSumOrDifference(text), app.operands.extraOperand.text());
+    text = appendedText(text, operation, scales && isSumOrDifference(text),
+                        app.operands.extraOperand.text());
     store.StepAnswers[expression.k] = appendedValueText(operation, v, extraValue(app));
     expression.value = numericValue(store.StepAnswers[expression.k]);
     ++expression.appended;

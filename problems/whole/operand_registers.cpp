@@ -2,7 +2,8 @@
 
 #include "problems/number_text.h"
 
-namespace quill {
+namespace quill
+{
 
 Operand& Operand::operator=(std::string text)
 {

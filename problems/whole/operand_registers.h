@@ -2,12 +2,14 @@
 
 #include <string>
 
-namespace quill {
+namespace quill
+{
 
 // One operand as drawn: its numeric value and its text ("37", "4.5", "25%"). Generators
 // throw most draws away on a rule that looks only at the numbers, so a drawn whole number
 // gets its text only when somebody reads it.
-class Operand {
+class Operand
+{
 public:
     Operand() = default;
     Operand(std::string text) { *this = std::move(text); }

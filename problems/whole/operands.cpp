@@ -8,9 +8,11 @@
 #include <cstdlib>
 #include <string>
 
-namespace quill {
+namespace quill
+{
 
-namespace {
+namespace
+{
 
 // x = s + w·r in single precision, as the draws have always been made.
 float drawPosition(Application& app, int s, int e)
@@ -36,16 +38,16 @@ std::string decimalOperandText(float x, int places)
         return shortestText(std::floor(x));
     const double n = std::floor(static_cast<double>(x) * std::pow(10.0, places));
     const double divisor = std::pow(10.0, places + 1);
-    const std::string quotient = places <= 3
-                                     ? shortestSingleText(static_cast<float>(n / divisor))
-                                     : shortestText(n / divisor);
+    const std::string quotient = places <= 3 ? shortestSingleText(static_cast<float>(n / divisor))
+                                             : shortestText(n / divisor);
     const size_t keep = static_cast<size_t>(places) + 3;
-    const std::string kept = quotient.size() > keep ? quotient.substr(quotient.size() - keep)
-                                                    : quotient;
+    const std::string kept =
+        quotient.size() > keep ? quotient.substr(quotient.size() - keep) : quotient;
     return shortestText(10 * numericValue(kept));
 }
 
-namespace {
+namespace
+{
 
 bool capHolds(const Application& app, int e)
 {
@@ -68,8 +70,7 @@ bool capHolds(const Application& app, int e)
 
 // Draw all three operands with `drawOne` until no cap holds. A stop leaves the loop too
 // (with the last draw), so impossible caps never keep a stopped run alive.
-template <typename DrawOne>
-void drawUntilNoCap(Application& app, int e, DrawOne drawOne)
+template <typename DrawOne> void drawUntilNoCap(Application& app, int e, DrawOne drawOne)
 {
     do {
         app.processEvents();
@@ -88,7 +89,10 @@ void markPercentages(Application& app)
         app.operands.secondOperand.markPercent();
 }
 
-std::int64_t wholeNumber(double value) { return static_cast<std::int64_t>(roundHalfEven(value)); }
+std::int64_t wholeNumber(double value)
+{
+    return static_cast<std::int64_t>(roundHalfEven(value));
+}
 
 // The greatest common divisor by Euclid, letting the window breathe between steps; a stop
 // leaves g and h where they are.
@@ -141,7 +145,8 @@ void drawDecimalOperands(Application& app, int s, int e)
 
 void drawWholeOperands(Application& app, int s, int e)
 {
-    drawUntilNoCap(app, e, [&](Operand& operand) { operand.setNumber(drawWholeNumber(app, s, e)); });
+    drawUntilNoCap(app, e,
+                   [&](Operand& operand) { operand.setNumber(drawWholeNumber(app, s, e)); });
     if (app.settings.Check7.checked)
         markPercentages(app);
 }

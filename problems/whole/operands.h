@@ -5,7 +5,8 @@
 
 #include <string>
 
-namespace quill {
+namespace quill
+{
 
 struct Application;
 

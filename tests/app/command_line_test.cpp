@@ -1,16 +1,16 @@
 #include "app/command_line.h"
-
 #include "app/version.h"
 #include "history/gbk.h"
 #include "support/temp_folder.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
-namespace quill {
-namespace {
+namespace quill
+{
+namespace
+{
 
 struct Result {
     int status;
@@ -57,12 +57,13 @@ TEST(CommandLine, HelpAndVersion)
     EXPECT_EQ(version.out, std::string("Quillmere ") + versionText + "\n");
     const Result help = run({"generate", "--help"});
     EXPECT_EQ(help.status, exitOk);
-    for (const char* option : {"--kind", "--numbers", "--ops", "--from", "--to", "--grade", "--count",
-                               "--columns", "--font-size", "--row-height", "--font", "--places",
-                               "--keep", "--exact", "--no-exact", "--zero-middle", "--zero-end",
-                               "--round-tens", "--fill-in", "--easy", "--cap-results", "--steps",
-                               "--closeness", "--laws", "--units", "--answers", "--no-borders",
-                               "--no-save", "--seed", "--out", "--print"})
+    for (const char* option :
+         {"--kind",    "--numbers", "--ops",         "--from",        "--to",        "--grade",
+          "--count",   "--columns", "--font-size",   "--row-height",  "--font",      "--places",
+          "--keep",    "--exact",   "--no-exact",    "--zero-middle", "--zero-end",  "--round-tens",
+          "--fill-in", "--easy",    "--cap-results", "--steps",       "--closeness", "--laws",
+          "--units",   "--answers", "--no-borders",  "--no-save",     "--seed",      "--out",
+          "--print"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
 }
 
@@ -130,15 +131,17 @@ TEST(CommandLine, ValidationRepairsAreReported)
 TEST(CommandLine, PrintsAnswerKeysInTheFormOfTheAnswerSheet)
 {
     const auto answerOf = [](const std::string& line) { return line.substr(line.find('\t') + 1); };
-    const Result division = print({"--answers", "--ops", "div", "--grade", "5", "--no-exact",
-                                   "--numbers", "decimal", "--places", "0", "--count", "12", "--seed", "4"});
+    const Result division =
+        print({"--answers", "--ops", "div", "--grade", "5", "--no-exact", "--numbers", "decimal",
+               "--places", "0", "--count", "12", "--seed", "4"});
     ASSERT_EQ(division.lines().size(), 12u) << division.err;
     for (const std::string& line : division.lines())
         EXPECT_TRUE(answerOf(line).starts_with("＝") || answerOf(line).starts_with("=") ||
                     answerOf(line).starts_with("≈"))
             << line;
 
-    const Result estimation = print({"--answers", "--kind", "estimation", "--count", "10", "--seed", "4"});
+    const Result estimation =
+        print({"--answers", "--kind", "estimation", "--count", "10", "--seed", "4"});
     for (const std::string& line : estimation.lines()) {
         ASSERT_TRUE(answerOf(line).starts_with("≈")) << line;
         EXPECT_EQ(std::stoi(answerOf(line).substr(3)) % 10, 0) << line;
@@ -149,7 +152,8 @@ TEST(CommandLine, PrintsAnswerKeysInTheFormOfTheAnswerSheet)
     for (const std::string& line : steps.lines())
         EXPECT_NO_THROW(std::stod(answerOf(line))) << line;
 
-    const Result equations = print({"--answers", "--kind", "equations", "--count", "6", "--seed", "4"});
+    const Result equations =
+        print({"--answers", "--kind", "equations", "--count", "6", "--seed", "4"});
     ASSERT_EQ(equations.lines().size(), 6u);
     for (const std::string& line : equations.lines()) {
         EXPECT_NE(line.find('X'), std::string::npos) << line;
@@ -164,7 +168,8 @@ TEST(CommandLine, FamiliesNotYetAvailableAreRefused)
     EXPECT_TRUE(r.out.empty());
 }
 
-class HistoryCommand : public ::testing::Test {
+class HistoryCommand : public ::testing::Test
+{
 protected:
     testing::TempFolder folder;
     std::string file = (folder / "历史题目.txt").string();
@@ -203,7 +208,8 @@ TEST_F(HistoryCommand, GeneratedSetsAreListedLoadedAndDeleted)
 
 TEST_F(HistoryCommand, BadIndexesLeaveTheFileUntouched)
 {
-    ASSERT_EQ(run({"generate", "--count", "3", "--history", file, "--out", folder.path().string()}).status,
+    ASSERT_EQ(run({"generate", "--count", "3", "--history", file, "--out", folder.path().string()})
+                  .status,
               exitOk);
     const std::string before = testing::fileBytes(file);
     for (const char* index : {"0", "2", "-1", "x", "1x"}) {
@@ -219,8 +225,8 @@ TEST_F(HistoryCommand, BadIndexesLeaveTheFileUntouched)
 
 TEST_F(HistoryCommand, AFileFromTheWindowsProgramIsListedAndLoaded)
 {
-    std::ofstream(file, std::ios::binary)
-        << testing::toGbk("2016/7/27|1| 37＋48 63－27\r\n2016/7/28|6| 12＋5＋8＝25| X＋5＋8＝25\r\n");
+    std::ofstream(file, std::ios::binary) << testing::toGbk(
+        "2016/7/27|1| 37＋48 63－27\r\n2016/7/28|6| 12＋5＋8＝25| X＋5＋8＝25\r\n");
     const Result listed = history({"list"});
     EXPECT_EQ(listed.lines(), (std::vector<std::string>{"1\t2016/7/27口算", "2\t2016/7/28解方程"}));
     const Result loaded = history({"load", "2"});

@@ -1,11 +1,12 @@
 #include "app/duplicate_filter.h"
-
 #include "problems/random_source.h"
 
 #include <gtest/gtest.h>
 
-namespace quill {
-namespace {
+namespace quill
+{
+namespace
+{
 
 TEST(DuplicateFilter, RefusesAnItemInsideALongerOne)
 {

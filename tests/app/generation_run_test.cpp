@@ -1,25 +1,26 @@
 #include "app/generation_run.h"
-#include "problems/expressions/answer_store.h"
-
 #include "app/settings_interlocks.h"
-#include "support/temp_folder.h"
+#include "problems/expressions/answer_store.h"
 #include "support/document_environment.h"
 #include "support/recording_environment.h"
+#include "support/temp_folder.h"
 #include "support/test_application.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <set>
 
-namespace quill {
-namespace {
+namespace quill
+{
+namespace
+{
 
 using testing::RecordingEnvironment;
 using testing::TestApplication;
 
-class GenerationRun : public ::testing::Test {
+class GenerationRun : public ::testing::Test
+{
 protected:
     TestApplication t;
     RecordingEnvironment env;
@@ -37,7 +38,8 @@ TEST_F(GenerationRun, RefusesARangeThatDoesNotRise)
     s.Text5.text = "1";
     s.Text6.text = "";
     EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
-    EXPECT_EQ(t.notifier.messages, (std::vector<std::string>{"结束数字要大于起始数字！", "结束数字要大于起始数字！"}));
+    EXPECT_EQ(t.notifier.messages,
+              (std::vector<std::string>{"结束数字要大于起始数字！", "结束数字要大于起始数字！"}));
     EXPECT_EQ(env.focusRequests, 2);
     EXPECT_EQ(t.app.run.out, " 1＋2") << "nothing else changes";
     EXPECT_TRUE(env.waits.empty());
@@ -76,7 +78,8 @@ TEST_F(GenerationRun, DrawsExactlyTheCountOfDistinctItems)
     EXPECT_EQ(env.progressStarts, 1);
     EXPECT_EQ(env.progressStops, 1);
     EXPECT_EQ(env.refreshes, 1);
-    EXPECT_EQ(t.notifier.messages, (std::vector<std::string>{"正在出题中，请耐心等待！", "出题完毕！"}));
+    EXPECT_EQ(t.notifier.messages,
+              (std::vector<std::string>{"正在出题中，请耐心等待！", "出题完毕！"}));
 }
 
 TEST_F(GenerationRun, PicksOnlyTheTickedOperations)
@@ -89,7 +92,8 @@ TEST_F(GenerationRun, PicksOnlyTheTickedOperations)
 
     s.Check1.checked = true;
     s.Check15.checked = false;
-    ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed) << "a pick for 10 of 39 selectors still finishes";
+    ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed)
+        << "a pick for 10 of 39 selectors still finishes";
     EXPECT_EQ(items().size(), 30u);
     for (const std::string& item : items())
         EXPECT_NE(item.find("＋"), std::string::npos) << item;
@@ -151,7 +155,8 @@ TEST_F(GenerationRun, WritesMatchingQuestionAndAnswerSheetsThenSaves)
         const std::pair<int, int> at{2 * (k / 4) + 1, k % 4 + 1};
         const std::string question = questions.at(at).text;
         ASSERT_TRUE(question.ends_with("＝")) << question;
-        EXPECT_TRUE(answers.at(at).text.starts_with(question)) << question << " / " << answers.at(at).text;
+        EXPECT_TRUE(answers.at(at).text.starts_with(question))
+            << question << " / " << answers.at(at).text;
     }
     EXPECT_EQ(docs.waits, (std::vector<double>{1, 3}));
     EXPECT_EQ(t.notifier.messages.back(), "当前计算内容保存完毕！");

@@ -1,15 +1,17 @@
 #include "app/key_filter.h"
-
 #include "support/recording_notifier.h"
 
 #include <gtest/gtest.h>
 
-namespace quill {
-namespace {
+namespace quill
+{
+namespace
+{
 
 using testing::RecordingNotifier;
 
-class KeyFilter : public ::testing::Test {
+class KeyFilter : public ::testing::Test
+{
 protected:
     ExerciseSettings s;
     RecordingNotifier n;

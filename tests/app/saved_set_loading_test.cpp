@@ -1,18 +1,20 @@
 #include "app/saved_set_loading.h"
-
 #include "app/settings_interlocks.h"
 #include "support/document_environment.h"
 #include "support/test_application.h"
 
 #include <gtest/gtest.h>
 
-namespace quill {
-namespace {
+namespace quill
+{
+namespace
+{
 
 using testing::DocumentEnvironment;
 using testing::TestApplication;
 
-class SavedSetLoading : public ::testing::Test {
+class SavedSetLoading : public ::testing::Test
+{
 protected:
     TestApplication t;
     DocumentEnvironment env;
@@ -36,7 +38,8 @@ TEST_F(SavedSetLoading, AnEquationLineLoadsBothListsAndSelectsEquations)
     ASSERT_EQ(env.documents.size(), 1u);
     EXPECT_EQ(cell(0, 1, 1), "X＋5＋8＝25");
     EXPECT_EQ(cell(0, 1, 2), "6X－9＝15");
-    EXPECT_EQ(t.notifier.messages, (std::vector<std::string>{"正在出题中，请耐心等待！", "出题完毕！"}));
+    EXPECT_EQ(t.notifier.messages,
+              (std::vector<std::string>{"正在出题中，请耐心等待！", "出题完毕！"}));
 }
 
 TEST_F(SavedSetLoading, WritesTheAnswerSheetWhenAnswersAreTicked)
@@ -57,9 +60,11 @@ TEST_F(SavedSetLoading, EverySetRestoresItsOwnKind)
     EXPECT_TRUE(s.Option1.selected);
     EXPECT_EQ(s.Text1.text, "80") << "the kind's click effects apply";
     EXPECT_TRUE(env.waits.empty()) << "oral sets were always written without a pause";
-    ASSERT_EQ(loadSavedSet(t.app, env, "2026/1/2|4| 12＋5＋8＝25 (3＋4)×5＝35"), RunOutcome::Completed);
+    ASSERT_EQ(loadSavedSet(t.app, env, "2026/1/2|4| 12＋5＋8＝25 (3＋4)×5＝35"),
+              RunOutcome::Completed);
     EXPECT_TRUE(s.Option4.selected);
-    EXPECT_EQ(cell(1, 1, 1), "12＋5＋8＝") << "a reloaded step-by-step question shows the saved question";
+    EXPECT_EQ(cell(1, 1, 1), "12＋5＋8＝")
+        << "a reloaded step-by-step question shows the saved question";
 }
 
 TEST_F(SavedSetLoading, SetsWithoutAWriterYetAreRefusedAndChangeNothing)
@@ -82,7 +87,8 @@ TEST_F(SavedSetLoading, MalformedLinesAreRefusedClearly)
     for (const char* line : {"no bars at all", "2026/1/2|x| 1＋2", "2026/1/2|6| 1＋2＝3", ""}) {
         t.notifier.messages.clear();
         EXPECT_EQ(loadSavedSet(t.app, env, line), RunOutcome::Refused) << line;
-        EXPECT_EQ(t.notifier.messages, std::vector<std::string>{"这条保存的练习格式不对，无法载入！"});
+        EXPECT_EQ(t.notifier.messages,
+                  std::vector<std::string>{"这条保存的练习格式不对，无法载入！"});
     }
     EXPECT_TRUE(env.documents.empty());
 }

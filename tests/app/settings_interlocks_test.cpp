@@ -1,15 +1,17 @@
 #include "app/settings_interlocks.h"
-
 #include "support/recording_notifier.h"
 
 #include <gtest/gtest.h>
 
-namespace quill {
-namespace {
+namespace quill
+{
+namespace
+{
 
 using testing::RecordingNotifier;
 
-class Interlocks : public ::testing::Test {
+class Interlocks : public ::testing::Test
+{
 protected:
     ExerciseSettings s;
     RecordingNotifier n;
@@ -89,7 +91,8 @@ TEST_F(Interlocks, SimplifiedCalculationKeepsTheBasicLaws)
     for (const MenuItem* law : s.lawItems())
         checkedLaws += law->checked;
     EXPECT_EQ(checkedLaws, 5);
-    EXPECT_TRUE(s.jfjh.checked && s.jfjh1.checked && s.cfjh.checked && s.cfjh1.checked && s.cffp.checked);
+    EXPECT_TRUE(s.jfjh.checked && s.jfjh1.checked && s.cfjh.checked && s.cfjh1.checked &&
+                s.cffp.checked);
 }
 
 TEST_F(Interlocks, EquationsTickWholeNumbersWhichClearsFractions)

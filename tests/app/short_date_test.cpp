@@ -1,11 +1,12 @@
 #include "app/short_date.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-namespace quill {
-namespace {
+namespace quill
+{
+namespace
+{
 
 std::chrono::system_clock::time_point utc(int year, int month, int day, int h, int m, int s)
 {
@@ -13,7 +14,8 @@ std::chrono::system_clock::time_point utc(int year, int month, int day, int h, i
     return sys_days{std::chrono::year{year} / month / day} + hours{h} + minutes{m} + seconds{s};
 }
 
-class ShortDate : public ::testing::Test {
+class ShortDate : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

@@ -1,16 +1,18 @@
-#include "app/validation_tick.h"
-
 #include "app/settings_interlocks.h"
+#include "app/validation_tick.h"
 #include "support/recording_notifier.h"
 
 #include <gtest/gtest.h>
 
-namespace quill {
-namespace {
+namespace quill
+{
+namespace
+{
 
 using testing::RecordingNotifier;
 
-class Validation : public ::testing::Test {
+class Validation : public ::testing::Test
+{
 protected:
     ExerciseSettings s;
     RecordingNotifier n;

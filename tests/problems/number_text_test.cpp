@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-namespace quill {
-namespace {
+namespace quill
+{
+namespace
+{
 
 TEST(NumericValue, ReadsTheLeadingNumber)
 {

@@ -1,11 +1,12 @@
 #include "problems/random_source.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
-namespace quill {
-namespace {
+namespace quill
+{
+namespace
+{
 
 std::vector<float> draws(RandomSource& source, int n, bool mixEachTime)
 {

@@ -7,11 +7,13 @@
 #include <memory>
 #include <vector>
 
-namespace quill::testing {
+namespace quill::testing
+{
 
 // A run environment whose documents are recorded instead of saved: each completed document
 // is kept with its name, so tests can read what the writers typed.
-class DocumentEnvironment : public RecordingEnvironment {
+class DocumentEnvironment : public RecordingEnvironment
+{
 public:
     struct Document {
         DocumentName name;
@@ -29,7 +31,8 @@ public:
     std::optional<std::filesystem::path> historyFile() const override { return history; }
 
 private:
-    class Keeper : public RecordingWordProcessor {
+    class Keeper : public RecordingWordProcessor
+    {
     public:
         Keeper(DocumentEnvironment& env, DocumentName name) : env_(env), name_(std::move(name)) {}
 

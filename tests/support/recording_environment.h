@@ -4,10 +4,12 @@
 
 #include <vector>
 
-namespace quill::testing {
+namespace quill::testing
+{
 
 // Counts what a run asked of the window.
-class RecordingEnvironment : public RunEnvironment {
+class RecordingEnvironment : public RunEnvironment
+{
 public:
     std::vector<double> waits;
     int progressStarts = 0;

@@ -3,14 +3,15 @@
 #include "app/notifier.h"
 
 #include <memory>
-
 #include <string>
 #include <vector>
 
-namespace quill::testing {
+namespace quill::testing
+{
 
 // Keeps every message shown, so tests can compare the exact texts.
-class RecordingNotifier : public Notifier {
+class RecordingNotifier : public Notifier
+{
 public:
     std::vector<std::string> messages;
 

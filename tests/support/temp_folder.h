@@ -18,7 +18,8 @@ class TempFolder
 public:
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quillmere-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "quillmere-XXXXXX").string();
         if (::mkdtemp(pattern.data()))
             path_ = pattern;
     }

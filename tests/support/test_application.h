@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-namespace quill::testing {
+namespace quill::testing
+{
 
 // A fresh application with a recording notifier and a fixed seed.
 struct TestApplication {

@@ -1,12 +1,13 @@
-#include "problems/whole/operands.h"
-
 #include "problems/number_text.h"
+#include "problems/whole/operands.h"
 #include "support/test_application.h"
 
 #include <gtest/gtest.h>
 
-namespace quill {
-namespace {
+namespace quill
+{
+namespace
+{
 
 using testing::TestApplication;
 
@@ -16,7 +17,9 @@ struct TerminatesCase {
     int expected;
 };
 
-class QuotientTerminates : public ::testing::TestWithParam<TerminatesCase> {};
+class QuotientTerminates : public ::testing::TestWithParam<TerminatesCase>
+{
+};
 
 TEST_P(QuotientTerminates, AnswersForThePair)
 {
@@ -27,22 +30,16 @@ TEST_P(QuotientTerminates, AnswersForThePair)
     EXPECT_EQ(quotientTerminates(t.app, a, b), c.expected) << c.a << " / " << c.b;
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, QuotientTerminates,
-                         ::testing::Values(TerminatesCase{1.5, 0.25, true, 1},
-                                           TerminatesCase{1.5, 0.25, false, 0},
-                                           TerminatesCase{1, 8, false, 1},
-                                           TerminatesCase{1, 6, false, 0},
-                                           TerminatesCase{1, 0.12345, false, 0},
-                                           TerminatesCase{1, 3, false, 0},
-                                           TerminatesCase{3, 6, false, 1},
-                                           TerminatesCase{6, 3, false, 0},
-                                           TerminatesCase{6, 3, true, 1},
-                                           TerminatesCase{0, 7, false, 1},
-                                           TerminatesCase{7, 4, false, 1},
-                                           TerminatesCase{8, 4, false, 0},
-                                           TerminatesCase{10, 3, false, 0},
-                                           TerminatesCase{9, 8, false, 1},
-                                           TerminatesCase{30000, 1, true, 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, QuotientTerminates,
+    ::testing::Values(TerminatesCase{1.5, 0.25, true, 1}, TerminatesCase{1.5, 0.25, false, 0},
+                      TerminatesCase{1, 8, false, 1}, TerminatesCase{1, 6, false, 0},
+                      TerminatesCase{1, 0.12345, false, 0}, TerminatesCase{1, 3, false, 0},
+                      TerminatesCase{3, 6, false, 1}, TerminatesCase{6, 3, false, 0},
+                      TerminatesCase{6, 3, true, 1}, TerminatesCase{0, 7, false, 1},
+                      TerminatesCase{7, 4, false, 1}, TerminatesCase{8, 4, false, 0},
+                      TerminatesCase{10, 3, false, 0}, TerminatesCase{9, 8, false, 1},
+                      TerminatesCase{30000, 1, true, 1}));
 
 TEST(QuotientTerminatesReduction, LeavesThePairInLowestTerms)
 {
@@ -91,8 +88,8 @@ TEST(DrawOperands, WholeNumbersStayInsideTheRange)
     TestApplication t;
     for (int i = 0; i < 5000; ++i) {
         drawWholeOperands(t.app, 5, 60);
-        for (const Operand* operand :
-             {&t.app.operands.firstOperand, &t.app.operands.secondOperand, &t.app.operands.extraOperand}) {
+        for (const Operand* operand : {&t.app.operands.firstOperand, &t.app.operands.secondOperand,
+                                       &t.app.operands.extraOperand}) {
             const double v = numericValue(operand->text());
             ASSERT_EQ(v, operand->value());
             ASSERT_GE(v, 5);
@@ -109,7 +106,8 @@ TEST(DrawOperands, DecimalsShowNoMorePlacesThanChosen)
     bool sawDecimal = false;
     for (int i = 0; i < 5000; ++i) {
         drawDecimalOperands(t.app, 1, 100);
-        for (const std::string& operand : {t.app.operands.firstOperand.text(), t.app.operands.secondOperand.text()}) {
+        for (const std::string& operand :
+             {t.app.operands.firstOperand.text(), t.app.operands.secondOperand.text()}) {
             ASSERT_LE(decimalPlaces(numericValue(operand)), 1) << operand;
             ASSERT_LE(numericValue(operand), 100);
             sawDecimal |= operand.find('.') != std::string::npos;

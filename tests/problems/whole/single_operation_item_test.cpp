@@ -69,7 +69,8 @@ TEST_P(ImpossibleSettings, EndPromptlyOnStop)
     };
     const std::string item = c.operation->generate(t.app, c.s, c.e);
     EXPECT_LE(pumps, stopAt + 2) << "kept drawing after the stop";
-    EXPECT_EQ(item, t.app.operands.firstOperand.text() + c.operation->sign + t.app.operands.secondOperand.text());
+    EXPECT_EQ(item, t.app.operands.firstOperand.text() + c.operation->sign +
+                        t.app.operands.secondOperand.text());
 }
 
 // clang-format off
