@@ -25,6 +25,7 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace quill
 {
@@ -124,9 +125,9 @@ protected:
     bool drawing() { return !stopLabel()->text().isEmpty(); }
 
     // Stops everything after `seconds`, so a faulty run cannot hang the tests.
-    bool* watchdog(int seconds)
+    std::shared_ptr<bool> watchdog(int seconds)
     {
-        auto* fired = new bool(false);
+        auto fired = std::make_shared<bool>(false);
         QTimer::singleShot(seconds * 1000, window.get(), [this, fired] {
             *fired = true;
             window->application().run.qt = true;
@@ -232,7 +233,7 @@ TEST_F(MainWindowTest, FractionsRenameTheCaptionsAndWholeNumbersRestoreThem)
 TEST_F(MainWindowTest, ARunWithAnswersWritesTwoDocumentsAnnouncesAndSaves)
 {
     check("Check19")->click();
-    bool* hung = watchdog(30);
+    const auto hung = watchdog(30);
     find<QPushButton>("Command1")->click(); // returns once the run has
     EXPECT_FALSE(*hung);
     const std::vector<fs::path> files = writtenDocuments();
@@ -267,7 +268,7 @@ TEST_F(MainWindowTest, ClickingTheProgressLabelStopsARunThatCannotFinishPromptly
     QObject::connect(window.get(), &Form1::runsFinished, window.get(), [&] {
         latency = sinceClick.isValid() ? sinceClick.nsecsElapsed() / 1e6 : -1;
     });
-    bool* hung = watchdog(20);
+    const auto hung = watchdog(20);
     find<QPushButton>("Command1")->click();
     ASSERT_FALSE(*hung);
     ASSERT_GE(latency, 0);
@@ -297,7 +298,7 @@ TEST_F(MainWindowTest, ASecondClickDuringARunStartsItsRunOnlyAfterTheFirstReturn
             find<QPushButton>("Command1")->click();
             clickTook = clock.elapsed();
         });
-    bool* hung = watchdog(30);
+    const auto hung = watchdog(30);
     find<QPushButton>("Command1")->click();
     ASSERT_FALSE(*hung);
     EXPECT_TRUE(busyAtClick);
@@ -310,7 +311,7 @@ TEST_F(MainWindowTest, ASecondClickDuringARunStartsItsRunOnlyAfterTheFirstReturn
 
 TEST_F(MainWindowTest, OnScreenAnsweringDrawsAFullSetAndSaysItCannotBeAnsweredYet)
 {
-    bool* hung = watchdog(20);
+    const auto hung = watchdog(20);
     find<QPushButton>("Command2")->click();
     ASSERT_FALSE(*hung);
     const std::string& list = window->application().run.out;
@@ -328,7 +329,7 @@ TEST_F(MainWindowTest, LoadingASavedSetWritesItAgainUnderItsKind)
     auto* list = find<QComboBox>("Combo6");
     ASSERT_EQ(list->count(), 1);
     list->setCurrentIndex(0);
-    bool* hung = watchdog(20);
+    const auto hung = watchdog(20);
     find<QMenu>("wenjian")->findChild<QAction*>(QStringLiteral("zairu"))->trigger();
     ASSERT_FALSE(*hung);
     EXPECT_TRUE(option("Option4")->isChecked()) << "the set's own kind, 脱式计算";
@@ -367,7 +368,7 @@ TEST_F(MainWindowTest, LeavingDuringARunStopsItFirstAndWritesNothing)
             answerNextQuestion(QMessageBox::Yes, seen);
             window->close();
         });
-    bool* hung = watchdog(20);
+    const auto hung = watchdog(20);
     find<QPushButton>("Command1")->click();
     ASSERT_FALSE(*hung);
     EXPECT_EQ(seen.text, QStringLiteral("确认退出？"));
