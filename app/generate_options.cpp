@@ -92,17 +92,17 @@ const Names operationNames = {
     {{"add", "加法"}, 0}, {{"sub", "减法"}, 1}, {{"mul", "乘法"}, 2}, {{"div", "除法"}, 3}};
 const Names fontNames = {{{"宋体"}, 0}, {{"楷体"}, 1}, {{"黑体"}, 2}, {{"微软雅黑"}, 3}};
 
-struct OptionSpec {
+struct KnownOption {
     std::string_view name;
     bool takesValue;
     void (*read)(GenerateOptions&, const std::string& value);
 };
 
-const std::vector<OptionSpec>& optionSpecs()
+const std::vector<KnownOption>& knownOptions()
 {
     using O = GenerateOptions;
     using V = const std::string&;
-    static const std::vector<OptionSpec> specs = {
+    static const std::vector<KnownOption> options = {
         {"--kind", true, [](O& o, V v) { o.kind = ExerciseKind(lookUp("--kind", v, kindNames)); }},
         {"--numbers", true,
          [](O& o, V v) { o.numbers = NumberType(lookUp("--numbers", v, numberNames)); }},
@@ -144,14 +144,14 @@ const std::vector<OptionSpec>& optionSpecs()
         {"--print", false, [](O& o, V) { o.print = true; }},
         {"--help", false, [](O& o, V) { o.help = true; }},
     };
-    return specs;
+    return options;
 }
 
-const OptionSpec& specFor(std::string_view name)
+const KnownOption& knownOption(std::string_view name)
 {
-    for (const OptionSpec& spec : optionSpecs())
-        if (spec.name == name)
-            return spec;
+    for (const KnownOption& known : knownOptions())
+        if (known.name == name)
+            return known;
     refuse("未知的选项：" + std::string(name) + "（quillmere generate --help 列出全部选项）");
 }
 
@@ -287,15 +287,15 @@ GenerateOptions parseGenerateOptions(const std::vector<std::string>& args)
             value = name.substr(equals + 1);
             name.resize(equals);
         }
-        const OptionSpec& spec = specFor(name);
-        if (spec.takesValue && !value) {
+        const KnownOption& known = knownOption(name);
+        if (known.takesValue && !value) {
             if (i + 1 >= args.size())
                 refuse("选项 " + name + " 需要一个值。");
             value = args[++i];
-        } else if (!spec.takesValue && value) {
+        } else if (!known.takesValue && value) {
             refuse("选项 " + name + " 不带值。");
         }
-        spec.read(options, value.value_or(""));
+        known.read(options, value.value_or(""));
     }
     return options;
 }

@@ -2,6 +2,7 @@
 
 #include "history/history_line.h"
 #include "history/line_encoding.h"
+#include "output/atomic_file.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -9,7 +10,6 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quill
@@ -22,11 +22,10 @@ namespace
 
 constexpr std::string_view lineEnd = "\r\n";
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view temporarySuffix = ".XXXXXX";
 
 std::string systemReason()
 {
-    return std::strerror(errno);
+    return failureReason(errno);
 }
 
 std::string quoted(const fs::path& path)
@@ -67,16 +66,6 @@ bool readAll(int fd, std::string& content)
     }
 }
 
-// A new or replaced file is only durable once its folder entry is.
-void syncFolder(const fs::path& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 // Reads the whole file; false with errno set when it cannot.
 bool readFileBytes(const fs::path& file, std::string& content)
 {
@@ -110,47 +99,21 @@ std::vector<StoredLine> splitLines(std::string_view content)
 // Left behind only when a rewrite was killed; nobody else writes them while we hold the lock.
 void removeStaleTemporaries(const fs::path& file)
 {
-    const std::string prefix = "." + file.filename().string() + ".";
     std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folderOf(file), ec)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() == prefix.size() + temporarySuffix.size() - 1 && name.starts_with(prefix))
+    for (const fs::directory_entry& entry : fs::directory_iterator(folderOf(file), ec))
+        if (isTemporaryOf(entry.path(), file))
             fs::remove(entry.path(), ec);
-    }
 }
 
-// The new content goes to a temporary file beside the original and replaces it in one
-// rename, so a crash at any moment leaves either the old file or the new one, whole. A plain
-// append could be cut off inside a line. The caller holds the HistoryFileLock.
+// The new content replaces the file in one rename, so a crash at any moment leaves either
+// the old file or the new one, whole. A plain append could be cut off inside a line. The
+// caller holds the HistoryFileLock.
 FileResult writeReplacement(const fs::path& file, std::string_view content)
 {
     removeStaleTemporaries(file);
-    const fs::path folder = folderOf(file);
-    std::string name =
-        (folder / ("." + file.filename().string() + std::string(temporarySuffix))).string();
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0)
-        return FileResult::failure("无法写入" + quoted(file) + "：" + systemReason());
-
-    struct stat original {
-    };
-    ::fchmod(fd, ::stat(file.c_str(), &original) == 0 ? original.st_mode & 07777 : 0644);
-
-    bool ok = writeAll(fd, content) && ::fsync(fd) == 0;
-    std::string reason = ok ? std::string() : systemReason();
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        reason = systemReason();
-    }
-    if (ok && ::rename(name.c_str(), file.c_str()) != 0) {
-        ok = false;
-        reason = systemReason();
-    }
-    if (!ok) {
-        ::unlink(name.c_str());
-        return FileResult::failure("无法写入" + quoted(file) + "：" + reason);
-    }
-    syncFolder(folder);
+    const WriteOutcome written = replaceFile(file, content);
+    if (written.status != WriteStatus::Written)
+        return FileResult::failure("无法写入" + quoted(file) + "：" + written.reason);
     return {};
 }
 

@@ -13,6 +13,13 @@ namespace quill
 namespace
 {
 
+constexpr std::string_view temporarySuffix = ".XXXXXX";
+
+std::filesystem::path folderOf(const std::filesystem::path& path)
+{
+    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
+
 std::string reasonText(int error)
 {
     switch (error) {
@@ -71,31 +78,87 @@ WriteOutcome moveIntoPlace(const std::string& temporary, const std::filesystem::
 
 } // namespace
 
-WriteOutcome writeNewFile(const std::filesystem::path& path, std::string_view bytes)
+std::string failureReason(int error)
 {
-    std::filesystem::path folder = path.parent_path();
-    if (folder.empty())
-        folder = ".";
-    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    return reasonText(error);
+}
 
+bool isTemporaryOf(const std::filesystem::path& candidate, const std::filesystem::path& path)
+{
+    const std::string prefix = "." + path.filename().string() + ".";
+    const std::string name = candidate.filename().string();
+    return name.size() == prefix.size() + temporarySuffix.size() - 1 && name.starts_with(prefix);
+}
+
+namespace
+{
+
+// Writes `bytes` to a new temporary file beside `path`, flushed to the disk, with the given
+// permissions; its name is left in `temporary`.
+WriteOutcome writeTemporary(const std::filesystem::path& path, std::string_view bytes, mode_t mode,
+                            std::string& temporary)
+{
+    temporary =
+        (folderOf(path) / ("." + path.filename().string() + std::string(temporarySuffix))).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return failure(errno);
-
-    // A temporary file is private; the document gets the permissions of any new file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-
+    ::fchmod(fd, mode);
     int error = 0;
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
         error = errno;
     if (::close(fd) != 0 && error == 0)
         error = errno;
+    if (error == 0)
+        return {WriteStatus::Written, {}};
+    ::unlink(temporary.c_str());
+    return failure(error);
+}
 
-    WriteOutcome outcome = error ? failure(error) : moveIntoPlace(temporary, path);
+// A renamed file is only durable once its folder entry is.
+void syncFolder(const std::filesystem::path& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+WriteOutcome writeNewFile(const std::filesystem::path& path, std::string_view bytes)
+{
+    // A temporary file is private; the document gets the permissions of any new file.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    std::string temporary;
+    WriteOutcome outcome = writeTemporary(path, bytes, 0666 & ~mask, temporary);
+    if (outcome.status != WriteStatus::Written)
+        return outcome;
+    outcome = moveIntoPlace(temporary, path);
     if (outcome.status != WriteStatus::Written)
         ::unlink(temporary.c_str());
+    else
+        syncFolder(folderOf(path));
+    return outcome;
+}
+
+WriteOutcome replaceFile(const std::filesystem::path& path, std::string_view bytes)
+{
+    struct stat original {
+    };
+    const mode_t mode = ::stat(path.c_str(), &original) == 0 ? original.st_mode & 07777 : 0644;
+    std::string temporary;
+    const WriteOutcome outcome = writeTemporary(path, bytes, mode, temporary);
+    if (outcome.status != WriteStatus::Written)
+        return outcome;
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return failure(error);
+    }
+    syncFolder(folderOf(path));
     return outcome;
 }
 

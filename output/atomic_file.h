@@ -19,4 +19,15 @@ struct WriteOutcome {
 // replaced (NameTaken), and a failure on the way never leaves a partial file behind.
 WriteOutcome writeNewFile(const std::filesystem::path& path, std::string_view bytes);
 
+// Replaces the file at `path` (or creates it) with `bytes` the same way: the old content
+// stays whole until the new file, flushed to the disk, takes its name in one rename. The
+// file keeps its permissions.
+WriteOutcome replaceFile(const std::filesystem::path& path, std::string_view bytes);
+
+// The temporary files of `path` that a killed writer may have left beside it.
+bool isTemporaryOf(const std::filesystem::path& candidate, const std::filesystem::path& path);
+
+// The reason for a failed system call, in words for the user.
+std::string failureReason(int error);
+
 } // namespace quill
