@@ -23,8 +23,6 @@ public:
 
     DocumentOutput(std::filesystem::path folder, Notifier& notifier, SavedCallback saved);
 
-    const std::filesystem::path& folder() const { return folder_.path(); }
-
     // A new document; once it is complete it is saved under a free name of `name`.
     std::unique_ptr<WordProcessor> newDocument(const DocumentName& name);
 

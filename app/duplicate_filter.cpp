@@ -54,10 +54,4 @@ void DuplicateFilter::add(std::string_view item)
         }
 }
 
-void DuplicateFilter::clear()
-{
-    pieces_.clear();
-    list_.clear();
-}
-
 } // namespace quill

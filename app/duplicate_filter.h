@@ -16,7 +16,6 @@ class DuplicateFilter
 public:
     bool occurs(std::string_view item) const;
     void add(std::string_view item);
-    void clear();
 
 private:
     // Every piece of a listed item (whole characters) that holds more than digits, points

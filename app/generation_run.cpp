@@ -11,7 +11,6 @@
 #include "history/saved_sets.h"
 #include "problems/number_text.h"
 
-#include <cmath>
 #include <optional>
 
 namespace quill

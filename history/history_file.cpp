@@ -38,19 +38,6 @@ fs::path folderOf(const fs::path& file)
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 bool readAll(int fd, std::string& content)
 {
     char buffer[65536];
@@ -119,21 +106,12 @@ FileResult writeReplacement(const fs::path& file, std::string_view content)
 
 // For a writable file in a folder that is not: nothing can be renamed there, so the line is
 // appended in place, which a crash in mid-write could leave cut short.
-FileResult appendInPlace(const fs::path& file, std::string_view current, std::string_view bytes)
+FileResult appendInPlace(const fs::path& file, std::string_view bytes)
 {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (fd < 0)
-        return FileResult::failure("无法打开" + quoted(file) + "：" + systemReason());
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    std::string reason = ok ? std::string() : systemReason();
-    if (!ok && ::ftruncate(fd, static_cast<off_t>(current.size())) != 0) {
-        // The check for a missing line end keeps the next line apart from what is left.
-    }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        reason = systemReason();
-    }
-    return ok ? FileResult{} : FileResult::failure("无法写入" + quoted(file) + "：" + reason);
+    const WriteOutcome written = appendToFile(file, bytes);
+    if (written.status != WriteStatus::Written)
+        return FileResult::failure("无法写入" + quoted(file) + "：" + written.reason);
+    return {};
 }
 
 } // namespace
@@ -200,7 +178,7 @@ FileResult appendHistoryLine(const fs::path& file, std::string_view lineText)
     added += lineText;
     added += lineEnd;
     if (exists && ::access(folder.c_str(), W_OK) != 0)
-        return appendInPlace(file, content, added);
+        return appendInPlace(file, added);
     return writeReplacement(file, content + added);
 }
 

@@ -144,6 +144,25 @@ WriteOutcome writeNewFile(const std::filesystem::path& path, std::string_view by
     return outcome;
 }
 
+WriteOutcome appendToFile(const std::filesystem::path& path, std::string_view bytes)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0)
+        return failure(errno);
+    struct stat before {
+    };
+    const bool sized = ::fstat(fd, &before) == 0;
+    int error = 0;
+    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
+        error = errno;
+        if (sized)
+            (void)::ftruncate(fd, before.st_size);
+    }
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return error ? failure(error) : WriteOutcome{WriteStatus::Written, {}};
+}
+
 WriteOutcome replaceFile(const std::filesystem::path& path, std::string_view bytes)
 {
     struct stat original {

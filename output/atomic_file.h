@@ -24,6 +24,11 @@ WriteOutcome writeNewFile(const std::filesystem::path& path, std::string_view by
 // file keeps its permissions.
 WriteOutcome replaceFile(const std::filesystem::path& path, std::string_view bytes);
 
+// Appends `bytes` to the existing file at `path` and flushes them to the disk. Unlike the
+// writes above, a crash in mid-write can leave part of them: for files whose folder cannot
+// take a temporary file. On failure the file is cut back to its former size if possible.
+WriteOutcome appendToFile(const std::filesystem::path& path, std::string_view bytes);
+
 // The temporary files of `path` that a killed writer may have left beside it.
 bool isTemporaryOf(const std::filesystem::path& candidate, const std::filesystem::path& path);
 

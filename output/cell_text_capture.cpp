@@ -3,12 +3,6 @@
 namespace quill
 {
 
-std::string CellTextCapture::cell(int row, int column) const
-{
-    const auto found = cells_.find({row, column});
-    return found == cells_.end() ? std::string() : found->second;
-}
-
 std::vector<std::string> CellTextCapture::typedCells() const
 {
     std::vector<std::string> texts;

@@ -16,8 +16,6 @@ namespace quill
 class CellTextCapture : public WordProcessor
 {
 public:
-    // The text of a cell (1-based row and column), empty when nothing was typed there.
-    std::string cell(int row, int column) const;
     // The texts of the cells typed into, in the order they were first typed into.
     std::vector<std::string> typedCells() const;
 
