@@ -1,5 +1,5 @@
-#include "app/generation_run.h"
-#include "app/run_environment.h"
+#include "engine/generation_run.h"
+#include "engine/run_environment.h"
 #include "output/docx_word_processor.h"
 #include "output/worksheet_writer.h"
 #include "support/test_application.h"
@@ -76,7 +76,7 @@ void defaultPairWritten(benchmark::State& state)
     for (auto _ : state) {
         for (const bool answers : {false, true}) {
             DocxWordProcessor word(DocumentFolder(folder.path), {"竖式计算", "bench", answers});
-            if (!writeWorksheet(t.app, word, writerArguments(t.app, answers)))
+            if (!writeWorksheet(t.app, t.notifier, word, writerArguments(t.app, answers)))
                 state.SkipWithError("the document was not written");
         }
         folder.clear(state);
@@ -95,7 +95,7 @@ void tenThousandItemQuestionDocument(benchmark::State& state)
         state.SkipWithError("the set was not drawn");
     for (auto _ : state) {
         DocxWordProcessor word(DocumentFolder(folder.path), {"竖式计算", "bench", false});
-        if (!writeWorksheet(t.app, word, writerArguments(t.app, false)))
+        if (!writeWorksheet(t.app, t.notifier, word, writerArguments(t.app, false)))
             state.SkipWithError("the document was not written");
         folder.clear(state);
     }

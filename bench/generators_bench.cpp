@@ -8,8 +8,8 @@
 namespace
 {
 
-using quill::Application;
-using Generator = std::string (*)(Application&, int, int);
+using quill::Workspace;
+using Generator = std::string (*)(Workspace&, int, int);
 
 // One item per iteration on the default settings; `middleZero` ticks 中间有零.
 void generate(benchmark::State& state, Generator generator, int e, bool middleZero, int grade = 0)

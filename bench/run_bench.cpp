@@ -1,5 +1,5 @@
-#include "app/generation_run.h"
-#include "app/settings_interlocks.h"
+#include "engine/generation_run.h"
+#include "engine/settings_interlocks.h"
 #include "support/recording_environment.h"
 #include "support/test_application.h"
 

@@ -1,8 +1,8 @@
 #include "history/history_file.h"
 
+#include "base/atomic_file.h"
+#include "base/line_encoding.h"
 #include "history/history_line.h"
-#include "history/line_encoding.h"
-#include "output/atomic_file.h"
 
 #include <cerrno>
 #include <cstdlib>

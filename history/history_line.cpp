@@ -1,8 +1,8 @@
 #include "history/history_line.h"
 
-#include "app/exercise_settings.h"
-#include "app/run_state.h"
-#include "history/line_encoding.h"
+#include "base/line_encoding.h"
+#include "settings/exercise_settings.h"
+#include "settings/run_state.h"
 
 #include <array>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "history/saved_set_load.h"
 
-#include "app/run_state.h"
+#include "settings/run_state.h"
 
 namespace quill
 {

@@ -1,6 +1,6 @@
 #include "output/docx_word_processor.h"
 
-#include "output/atomic_file.h"
+#include "base/atomic_file.h"
 #include "output/docx_package.h"
 #include "output/measure_text.h"
 

@@ -5,7 +5,7 @@
 // with a value the document cannot use (a row height that is no number, a cell outside
 // the table) is skipped and the writer carries on with the next one.
 
-#include "problems/number_text.h"
+#include "base/number_text.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
 #include "output/worksheet_layout.h"
 
-#include "app/short_date.h"
+#include "base/number_text.h"
+#include "base/short_date.h"
 #include "output/measure_text.h"
-#include "problems/number_text.h"
 
 namespace quill
 {

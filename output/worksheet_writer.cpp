@@ -1,10 +1,11 @@
 #include "output/worksheet_writer.h"
 
-#include "app/application.h"
+#include "base/number_text.h"
 #include "output/worksheet_layout.h"
 #include "problems/expressions/equations.h"
 #include "problems/expressions/evaluator.h"
-#include "problems/number_text.h"
+#include "problems/workspace.h"
+#include "settings/notifier.h"
 
 #include <algorithm>
 #include <optional>
@@ -76,9 +77,9 @@ std::vector<std::string> textsBeforeEquals(const std::vector<std::string>& items
     return questions;
 }
 
-SavedSet savedSet(const Application& app, CellForm form)
+SavedSet savedSet(const Workspace& work, CellForm form)
 {
-    const RunState& run = app.run;
+    const RunState& run = work.run;
     if (form == CellForm::Steps && run.lsjl) {
         auto items = splitAtSpaces(trimmed(run.out));
         auto questions = textsBeforeEquals(items);
@@ -112,10 +113,10 @@ std::optional<std::string> entry(const std::vector<std::string>& texts, int k)
 class CellWriter
 {
 public:
-    CellWriter(Application& app, WordProcessor& word, const WorksheetGeometry& geometry,
+    CellWriter(Workspace& work, WordProcessor& word, const WorksheetGeometry& geometry,
                bool answers)
-        : app_(app), s_(app.settings), store_(app.answers), word_(word), geometry_(geometry),
-          answers_(answers), form_(cellForm(s_)), saved_(savedSet(app, form_))
+        : work_(work), s_(work.settings), store_(work.answers), word_(word), geometry_(geometry),
+          answers_(answers), form_(cellForm(s_)), saved_(savedSet(work, form_))
     {
     }
 
@@ -148,7 +149,7 @@ private:
     bool fillIn() const { return !answers_ && s_.Check16.checked; }
 
     // The item, or its fill-in form on a question sheet with 填数.
-    std::string shownItem(int k) { return fillIn() ? fillInItem(app_, item(k)) : item(k); }
+    std::string shownItem(int k) { return fillIn() ? fillInItem(work_, item(k)) : item(k); }
 
     // The answer tidied for the sheet and kept so in its table.
     std::string cleaned(std::string& answer)
@@ -216,7 +217,7 @@ private:
     void fillSteps(int k)
     {
         select(k);
-        const bool reloaded = app_.run.lsjl;
+        const bool reloaded = work_.run.lsjl;
         if (!answers_) {
             const auto question =
                 reloaded ? entry(saved_.questions, k) : std::optional<std::string>(item(k));
@@ -240,7 +241,7 @@ private:
         std::optional<std::string> text;
         if (answers_)
             text = entry(saved_.items, k);
-        else if (app_.run.lsjl)
+        else if (work_.run.lsjl)
             text = entry(saved_.questions, k);
         else
             text = item(k) + "＝" + cleaned(store_.StepAnswers[k]);
@@ -249,7 +250,7 @@ private:
         selectWorkCell(k);
     }
 
-    Application& app_;
+    Workspace& work_;
     const ExerciseSettings& s_;
     AnswerStore& store_;
     WordProcessor& word_;
@@ -269,26 +270,27 @@ std::string cleanAnswerText(std::string text, bool percent)
     return text;
 }
 
-bool writeWorksheet(Application& app, WordProcessor& word, const WriterArguments& args)
+bool writeWorksheet(Workspace& work, Notifier& notifier, WordProcessor& word,
+                    const WriterArguments& args)
 {
-    const ExerciseSettings& s = app.settings;
-    AnswerStore& store = app.answers;
+    const ExerciseSettings& s = work.settings;
+    AnswerStore& store = work.answers;
     const ExerciseKind kind = s.kind();
-    if (app.run.lsjl || (kind != ExerciseKind::Steps && kind != ExerciseKind::Equations))
+    if (work.run.lsjl || (kind != ExerciseKind::Steps && kind != ExerciseKind::Equations))
         store.splitItems(args.list);
 
     typeTitleBlock(word, args.answers());
 
     const auto columns = columnCount(args.columns);
     if (!columns)
-        app.notifier.ShowTrayMessage("列数“" + args.columns + "”无效，文档中没有题目表格。");
+        notifier.ShowTrayMessage("列数“" + args.columns + "”无效，文档中没有题目表格。");
     const WorksheetGeometry geometry{store.ItemCount + 1, columns.value_or(0), hasWorkRows(s)};
     addWorksheetTable(word, geometry, args);
 
-    computeAnswers(app, args.list, rangeNumber(s.Text5.value()), rangeNumber(s.Text6.value()));
+    computeAnswers(work, args.list, rangeNumber(s.Text5.value()), rangeNumber(s.Text6.value()));
 
     if (columns) {
-        CellWriter cells(app, word, geometry, args.answers());
+        CellWriter cells(work, word, geometry, args.answers());
         for (int k = 0; k < filledItems(store, geometry.items); ++k)
             cells.fill(k);
     }

@@ -1,6 +1,6 @@
 #include "output/writer_arguments.h"
 
-#include "app/application.h"
+#include "problems/workspace.h"
 
 namespace quill
 {
@@ -18,10 +18,10 @@ std::string trimmed(const std::string& text)
 
 } // namespace
 
-WriterArguments writerArguments(const Application& app, bool answerDocument)
+WriterArguments writerArguments(const Workspace& work, bool answerDocument)
 {
-    const ExerciseSettings& s = app.settings;
-    return WriterArguments{trimmed(app.run.out),
+    const ExerciseSettings& s = work.settings;
+    return WriterArguments{trimmed(work.run.out),
                            s.Text4.text,
                            s.Text2.text,
                            s.Text3.text,

@@ -5,7 +5,7 @@
 namespace quill
 {
 
-struct Application;
+struct Workspace;
 
 // The eight texts every worksheet writer is called with, in their order.
 struct WriterArguments {
@@ -24,6 +24,6 @@ struct WriterArguments {
 
 // The arguments as the run passes them: the run's list and the layout boxes of the
 // window, for the question document or the answer document.
-WriterArguments writerArguments(const Application& app, bool answerDocument);
+WriterArguments writerArguments(const Workspace& work, bool answerDocument);
 
 } // namespace quill

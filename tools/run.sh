@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh build
 cmake -S . -B build/run -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMERE_TESTS=OFF
-cmake --build build/run -j2 --target quillmere
-program=build/run/app/quillmere
+cmake --build build/run -j2 --target quillmere quillmere-window
+program=build/run/bin/quillmere
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"
 fi

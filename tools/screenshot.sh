@@ -10,7 +10,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$here/build-gui}
 out=${1:-$PWD/quillmere-window.png}
 scale=${2:-1}
-probe=$build/tests/ui/window_probe
+probe=$build/tests/window/window_probe
 
 if [ ! -x "$probe" ]; then
     echo "Build first: cmake --build $build --target window_probe" >&2

@@ -8,6 +8,9 @@ tools/install-deps.sh test
 jobs=2
 export QT_QPA_PLATFORM=offscreen
 
+# The cheapest check first: every include keeps to the layers.
+tools/check-layers.py
+
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMERE_BENCH=ON
 cmake --build build/release -j"$jobs"
 ctest --test-dir build/release --output-on-failure -j"$jobs"

@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes through what the list does with each line of the history file:
 // decoding, parsing, the list entry and loading. Any crash or broken promise stops the run.
 
-#include "app/run_state.h"
+#include "base/line_encoding.h"
 #include "history/history_line.h"
-#include "history/line_encoding.h"
 #include "history/saved_set_load.h"
+#include "settings/run_state.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -11,14 +11,14 @@ namespace quill
 // Per-item answers of the last list worked out, indexed by item number. Every number is
 // held as its shortest decimal text; an empty slot reads as 0.
 struct AnswerStore {
-    static constexpr int slots = 10000;
+    static constexpr int tableSize = 10000;
 
     std::vector<std::string> ItemTexts;
     int ItemCount = -1; // highest index of ItemTexts (number of items minus one)
-    std::vector<std::string> RoundedAnswers = std::vector<std::string>(slots);
-    std::vector<std::string> ExactAnswers = std::vector<std::string>(slots);
-    std::vector<std::string> Remainders = std::vector<std::string>(slots);
-    std::vector<std::string> StepAnswers = std::vector<std::string>(slots);
+    std::vector<std::string> RoundedAnswers = std::vector<std::string>(tableSize);
+    std::vector<std::string> ExactAnswers = std::vector<std::string>(tableSize);
+    std::vector<std::string> Remainders = std::vector<std::string>(tableSize);
+    std::vector<std::string> StepAnswers = std::vector<std::string>(tableSize);
     std::vector<std::string> fullExpressionTexts;
     std::string expressionListText;
 
@@ -31,7 +31,7 @@ struct AnswerStore {
     void clearAnswers(bool withStepAnswers);
 
     // Split a list at every single space into ItemTexts and set ItemCount; an empty list
-    // has no items. The answer tables grow beyond `slots` rather than let a longer list
+    // has no items. The answer tables grow beyond `tableSize` rather than let a longer list
     // write past their end.
     void splitItems(std::string_view listText);
 };

@@ -1,9 +1,9 @@
 #include "problems/expressions/equations.h"
 
-#include "app/application.h"
+#include "base/number_text.h"
 #include "problems/expressions/item_extension.h"
-#include "problems/number_text.h"
 #include "problems/whole/operands.h"
+#include "problems/workspace.h"
 
 #include <array>
 
@@ -59,11 +59,11 @@ Op pickOperation(const ExerciseSettings& settings, int r)
     return Op::None;
 }
 
-void drawExtraFor(Application& app, Op operation, double v, int s, int e)
+void drawExtraFor(Workspace& work, Op operation, double v, int s, int e)
 {
-    auto draw = [&] { drawOperands(app, s, e); };
+    auto draw = [&] { drawOperands(work, s, e); };
     auto settleAt = [&](double value) {
-        app.operands.extraOperand = shortestText(value);
+        work.operands.extraOperand = shortestText(value);
         return true;
     };
     switch (operation) {
@@ -71,18 +71,18 @@ void drawExtraFor(Application& app, Op operation, double v, int s, int e)
         draw();
         break;
     case Op::Multiplication:
-        redrawExtra(app, draw, [](double extra) { return extra < 11; });
+        redrawExtra(work, draw, [](double extra) { return extra < 11; });
         break;
     case Op::Subtraction:
         // A value below the range cannot take a drawn number away: it cancels itself out.
         redrawExtra(
-            app, draw, [v](double extra) { return extra < v; },
+            work, draw, [v](double extra) { return extra < v; },
             [&] { return v < s + 1 && settleAt(v); });
         break;
     case Op::Division:
-        redrawExtra(app, draw, [&app, v](double extra) {
+        redrawExtra(work, draw, [&work, v](double extra) {
             double a = v, b = extra;
-            return extra != 0 && quotientTerminates(app, a, b) == 1;
+            return extra != 0 && quotientTerminates(work, a, b) == 1;
         });
         if (v < s + 1 && v != 0)
             settleAt(v);
@@ -94,9 +94,9 @@ void drawExtraFor(Application& app, Op operation, double v, int s, int e)
 
 } // namespace
 
-std::string equationLeftSide(Application& app, std::string_view item)
+std::string equationLeftSide(Workspace& work, std::string_view item)
 {
-    int w = app.random.below(2) + 1;
+    int w = work.random.below(2) + 1;
     const Cut cut = cutAtOperator(item);
     switch (cut.operation) {
     case Op::None:
@@ -104,7 +104,7 @@ std::string equationLeftSide(Application& app, std::string_view item)
     case Op::Multiplication:
         return std::string(cut.before).append(unknown);
     case Op::Division:
-        if (app.settings.Check12.checked)
+        if (work.settings.Check12.checked)
             w = 1;
         break;
     default:
@@ -113,41 +113,41 @@ std::string equationLeftSide(Application& app, std::string_view item)
     return hide(cut, w, unknown);
 }
 
-std::string fillInItem(Application& app, std::string_view item)
+std::string fillInItem(Workspace& work, std::string_view item)
 {
-    const int w = app.random.below(2) + 1;
+    const int w = work.random.below(2) + 1;
     const Cut cut = cutAtOperator(item);
     return cut.operation == Op::None ? std::string() : hide(cut, w, blank);
 }
 
-std::string buildEquations(Application& app, std::string_view listText, int s, int e)
+std::string buildEquations(Workspace& work, std::string_view listText, int s, int e)
 {
-    prepareExtension(app, listText, s, e, true);
-    AnswerStore& store = app.answers;
+    prepareExtension(work, listText, s, e, true);
+    AnswerStore& store = work.answers;
     auto extend = [&](int k) {
-        const int r = app.random.below(app.settings.Check4.checked ? 19 : 39) + 1;
-        const int w = app.random.below(2) + 1;
-        const Op operation = pickOperation(app.settings, r);
+        const int r = work.random.below(work.settings.Check4.checked ? 19 : 39) + 1;
+        const int w = work.random.below(2) + 1;
+        const Op operation = pickOperation(work.settings, r);
         if (operation == Op::None)
             return false;
         const std::string item = store.ItemTexts[k];
         const double v = numericValue(store.ExactAnswers[k]);
-        drawExtraFor(app, operation, v, s, e);
+        drawExtraFor(work, operation, v, s, e);
 
-        const std::string& extra = app.operands.extraOperand.text();
+        const std::string& extra = work.operands.extraOperand.text();
         const bool bracketed = (operation == Op::Multiplication || operation == Op::Division) &&
                                isSumOrDifference(item);
         store.fullExpressionTexts[k] = appendedText(item, operation, bracketed, extra);
         store.ItemTexts[k] =
-            w == 1 ? appendedText(equationLeftSide(app, item), operation, bracketed, extra)
+            w == 1 ? appendedText(equationLeftSide(work, item), operation, bracketed, extra)
                    : appendedText(item, operation, bracketed, unknown);
-        store.StepAnswers[k] = appendedValueText(operation, v, extraValue(app));
+        store.StepAnswers[k] = appendedValueText(operation, v, extraValue(work));
         return true;
     };
     auto keepEquation = [&](int k, const std::string& value) {
-        app.run.fout += " " + store.ItemTexts[k] + "＝" + value;
+        work.run.fout += " " + store.ItemTexts[k] + "＝" + value;
     };
-    return extendEachItem(app, store.fullExpressionTexts, extend, keepEquation);
+    return extendEachItem(work, store.fullExpressionTexts, extend, keepEquation);
 }
 
 } // namespace quill

@@ -1,8 +1,8 @@
 #include "problems/expressions/evaluator.h"
 
-#include "app/application.h"
-#include "problems/number_text.h"
+#include "base/number_text.h"
 #include "problems/whole/operands.h"
+#include "problems/workspace.h"
 
 #include <array>
 #include <cmath>
@@ -86,9 +86,9 @@ struct Results {
     bool computable = true;
 };
 
-int roundingPlaces(const Application& app)
+int roundingPlaces(const Workspace& work)
 {
-    return app.settings.Check11.checked ? app.settings.Combo4.index : -1;
+    return work.settings.Check11.checked ? work.settings.Combo4.index : -1;
 }
 
 double roundedIfAsked(double value, int places)
@@ -148,42 +148,42 @@ Results add(const std::vector<double>& t, double answer, double exact)
     return {answer, exact};
 }
 
-bool pairFitsVerticalWorking(Application& app)
+bool pairFitsVerticalWorking(Workspace& work)
 {
-    double first = app.operands.firstOperand.value();
-    double second = app.operands.secondOperand.value();
+    double first = work.operands.firstOperand.value();
+    double second = work.operands.secondOperand.value();
     if (second == 0 || second >= first)
         return false;
-    return quotientTerminates(app, first, second) == 1;
+    return quotientTerminates(work, first, second) == 1;
 }
 
 // A non-terminating quotient cannot be worked out in columns, so such an item gets a fresh
 // pair. A stop keeps the last pair drawn; a stop before any draw keeps the item as it was,
 // rather than a pair left in the registers by some earlier draw.
-void replaceForVerticalWorking(Application& app, int i, std::string& item, const Terms& terms,
-                               int s, int e)
+void replaceForVerticalWorking(Workspace& work, int i, std::string& item, const Terms& terms, int s,
+                               int e)
 {
     double dividend = terms.values[0];
     double divisor = terms.values[1];
-    if (quotientTerminates(app, dividend, divisor) == 1)
+    if (quotientTerminates(work, dividend, divisor) == 1)
         return;
-    std::map<int, std::string>& replaced = app.answers.verticalReplacements;
+    std::map<int, std::string>& replaced = work.answers.verticalReplacements;
     if (const auto earlier = replaced.find(i); earlier != replaced.end()) {
         item = earlier->second;
         return;
     }
     bool drawn = false;
     while (true) {
-        app.processEvents();
-        if (app.run.qt)
+        work.processEvents();
+        if (work.run.qt)
             break;
-        drawOperands(app, s, e);
+        drawOperands(work, s, e);
         drawn = true;
-        if (pairFitsVerticalWorking(app))
+        if (pairFitsVerticalWorking(work))
             break;
     }
     if (drawn) {
-        item = app.operands.firstOperand.text() + "÷" + app.operands.secondOperand.text();
+        item = work.operands.firstOperand.text() + "÷" + work.operands.secondOperand.text();
         replaced[i] = item;
     }
 }
@@ -196,9 +196,9 @@ void storeValue(std::string& slot, double value, bool computable)
         slot = uncomputableAnswer;
 }
 
-void answerItem(Application& app, int i, int s, int e, Terms& terms)
+void answerItem(Workspace& work, int i, int s, int e, Terms& terms)
 {
-    AnswerStore& store = app.answers;
+    AnswerStore& store = work.answers;
     std::string& item = store.ItemTexts[i];
     const Operator* op = findOperator(item);
     if (!op)
@@ -208,14 +208,14 @@ void answerItem(Application& app, int i, int s, int e, Terms& terms)
     Results r;
     switch (op->operation) {
     case Operation::Division:
-        if (app.settings.Option3.selected && terms.numeric) {
-            replaceForVerticalWorking(app, i, item, terms, s, e);
+        if (work.settings.Option3.selected && terms.numeric) {
+            replaceForVerticalWorking(work, i, item, terms, s, e);
             readTerms(item, op->sign, terms);
         }
-        r = divide(terms.values, roundingPlaces(app));
+        r = divide(terms.values, roundingPlaces(work));
         break;
     case Operation::Multiplication:
-        r = multiply(terms.values, roundingPlaces(app));
+        r = multiply(terms.values, roundingPlaces(work));
         break;
     case Operation::Subtraction:
         r = subtract(terms.values, numericValue(store.RoundedAnswers[i]),
@@ -256,10 +256,10 @@ double divisionRemainder(double dividend, double divisor)
     return numericValue(exactDifference(dividend, quotient * divisor));
 }
 
-void computeAnswers(Application& app, std::string_view listText, int s, int e)
+void computeAnswers(Workspace& work, std::string_view listText, int s, int e)
 {
-    AnswerStore& store = app.answers;
-    const bool builderPrepared = app.settings.Option4.selected || app.settings.Option6.selected;
+    AnswerStore& store = work.answers;
+    const bool builderPrepared = work.settings.Option4.selected || work.settings.Option6.selected;
     if (!builderPrepared) {
         store.clearAnswers(false);
         store.splitItems(listText);
@@ -270,7 +270,7 @@ void computeAnswers(Application& app, std::string_view listText, int s, int e)
     }
     Terms terms;
     for (int i = 0; i <= store.ItemCount; ++i)
-        answerItem(app, i, s, e, terms);
+        answerItem(work, i, s, e, terms);
 }
 
 } // namespace quill

@@ -10,7 +10,7 @@
 namespace quill
 {
 
-struct Application;
+struct Workspace;
 
 // The answer text of an item that cannot be worked out: a divisor of 0, a term that is not
 // a number (such as "abc" or an empty term), or a result too large for a double. It reads
@@ -23,7 +23,7 @@ inline constexpr std::string_view uncomputableAnswer = "无法计算";
 // the builders have prepared ItemTexts and it works on those. Under 竖式计算 a division
 // whose quotient does not terminate is replaced in ItemTexts (never in the run's list) by
 // a pair drawn from s..e that does.
-void computeAnswers(Application& app, std::string_view listText, int s, int e);
+void computeAnswers(Workspace& work, std::string_view listText, int s, int e);
 
 // dividend − trunc(dividend ÷ divisor) × divisor, taken on the decimal values so that
 // 0.3 and 0.1 leave 0 rather than the 0.1 that binary rounding of 0.3 ÷ 0.1 would give.

@@ -1,32 +1,32 @@
 #include "problems/expressions/item_extension.h"
 
-#include "app/application.h"
+#include "base/number_text.h"
 #include "problems/expressions/evaluator.h"
-#include "problems/number_text.h"
+#include "problems/workspace.h"
 
 namespace quill
 {
 
-void prepareExtension(Application& app, std::string_view listText, int s, int e,
+void prepareExtension(Workspace& work, std::string_view listText, int s, int e,
                       bool withFullExpressions)
 {
-    AnswerStore& store = app.answers;
+    AnswerStore& store = work.answers;
     store.clearAnswers(true);
     store.expressionListText.clear();
     store.splitItems(listText);
     if (withFullExpressions)
         store.fullExpressionTexts = store.ItemTexts;
-    computeAnswers(app, listText, s, e);
+    computeAnswers(work, listText, s, e);
 }
 
-std::string extendEachItem(Application& app, const std::vector<std::string>& entryTexts,
+std::string extendEachItem(Workspace& work, const std::vector<std::string>& entryTexts,
                            const ExtendItem& extend, const ItemFinished& finished)
 {
-    AnswerStore& store = app.answers;
+    AnswerStore& store = work.answers;
     int k = 0;
     while (k <= store.ItemCount) {
-        app.processEvents();
-        if (app.run.qt)
+        work.processEvents();
+        if (work.run.qt)
             break;
         if (!extend(k))
             continue;
@@ -104,22 +104,22 @@ std::string appendedValueText(AppendedOperation operation, double v, double extr
     return {};
 }
 
-double extraValue(const Application& app)
+double extraValue(const Workspace& work)
 {
-    return app.operands.extraOperand.value();
+    return work.operands.extraOperand.value();
 }
 
-void redrawExtra(Application& app, const std::function<void()>& draw,
+void redrawExtra(Workspace& work, const std::function<void()>& draw,
                  const std::function<bool(double)>& fits, const std::function<bool()>& settle)
 {
     while (true) {
-        app.processEvents();
-        if (app.run.qt)
+        work.processEvents();
+        if (work.run.qt)
             return;
         if (settle && settle())
             return;
         draw();
-        if (fits(extraValue(app)))
+        if (fits(extraValue(work)))
             return;
     }
 }

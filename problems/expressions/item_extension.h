@@ -12,13 +12,13 @@
 namespace quill
 {
 
-struct Application;
+struct Workspace;
 
 enum class AppendedOperation { None, Addition, Subtraction, Multiplication, Division };
 
 // Empty the answer tables and the entry text, split the list into ItemTexts (and into
 // fullExpressionTexts when asked) and work out the answers of the items as drawn.
-void prepareExtension(Application& app, std::string_view listText, int s, int e,
+void prepareExtension(Workspace& work, std::string_view listText, int s, int e,
                       bool withFullExpressions);
 
 // One attempt at item k. It returns true once the item is finished (its value in
@@ -30,7 +30,7 @@ using ItemFinished = std::function<void(int k, const std::string& value)>;
 // Walk the items in order. Before every attempt the window may handle its events and a
 // stop returns the entries finished so far. Each finished item appends " ", its text from
 // `entryTexts`, "＝" and its value to expressionListText, which is returned at the end.
-std::string extendEachItem(Application& app, const std::vector<std::string>& entryTexts,
+std::string extendEachItem(Workspace& work, const std::vector<std::string>& entryTexts,
                            const ExtendItem& extend, const ItemFinished& finished = {});
 
 // Whether an expression's last operation is an addition or a subtraction, judged by its
@@ -48,12 +48,12 @@ std::string appendedText(std::string_view left, AppendedOperation operation, boo
 std::string appendedValueText(AppendedOperation operation, double v, double extra);
 
 // The numeric value of extraOperand.
-double extraValue(const Application& app);
+double extraValue(const Workspace& work);
 
 // Repeat {let the window handle events; stop test; draw} until `fits` accepts the value of
 // extraOperand. `settle`, asked before each draw, may fix the number itself and end the
 // loop. A stop leaves the last number drawn in place.
-void redrawExtra(Application& app, const std::function<void()>& draw,
+void redrawExtra(Workspace& work, const std::function<void()>& draw,
                  const std::function<bool(double)>& fits, const std::function<bool()>& settle = {});
 
 } // namespace quill

@@ -1,10 +1,10 @@
 #include "problems/expressions/step_expressions.h"
 
-#include "app/application.h"
+#include "base/number_text.h"
 #include "problems/expressions/evaluator.h"
 #include "problems/expressions/item_extension.h"
-#include "problems/number_text.h"
 #include "problems/whole/operands.h"
+#include "problems/workspace.h"
 
 namespace quill
 {
@@ -40,100 +40,100 @@ bool throughFifthTerm(int grade)
     return grade >= 1 && grade <= 5;
 }
 
-void drawSubtrahend(Application& app, double v, int s, int e)
+void drawSubtrahend(Workspace& work, double v, int s, int e)
 {
     redrawExtra(
-        app, [&] { drawOperands(app, s, e); }, [&](double extra) { return extra <= v; },
+        work, [&] { drawOperands(work, s, e); }, [&](double extra) { return extra <= v; },
         [&] {
             // A value below the range cannot take a drawn number away: it cancels itself out.
             if (v >= s + 1)
                 return false;
-            app.operands.extraOperand = shortestText(v);
+            work.operands.extraOperand = shortestText(v);
             return true;
         });
 }
 
 // False when the value is too large for the early grades' one-digit factors.
-bool drawFactor(Application& app, double v, int s, int e)
+bool drawFactor(Workspace& work, double v, int s, int e)
 {
-    if (!throughFifthTerm(app.settings.gradeIndex())) {
-        drawOperands(app, s, e);
+    if (!throughFifthTerm(work.settings.gradeIndex())) {
+        drawOperands(work, s, e);
         return true;
     }
     if (v > 9)
         return false;
     redrawExtra(
-        app, [&] { drawOperands(app, s, e); }, [](double extra) { return extra < 10; });
+        work, [&] { drawOperands(work, s, e); }, [](double extra) { return extra < 10; });
     return true;
 }
 
-void drawDivisor(Application& app, double v, int s, int e)
+void drawDivisor(Workspace& work, double v, int s, int e)
 {
-    const bool exact = app.settings.Check4.checked;
+    const bool exact = work.settings.Check4.checked;
     auto divides = [v](double extra) { return divisionRemainder(v, extra) == 0; };
-    auto terminates = [&app, v](double extra) {
+    auto terminates = [&work, v](double extra) {
         double a = v, b = extra;
-        return quotientTerminates(app, a, b) == 1;
+        return quotientTerminates(work, a, b) == 1;
     };
-    auto draw = [&] { drawOperands(app, s, e); };
+    auto draw = [&] { drawOperands(work, s, e); };
 
-    if (beforeFourthGrade(app.settings.gradeIndex())) {
+    if (beforeFourthGrade(work.settings.gradeIndex())) {
         // One-digit divisors; exact division keeps to whole numbers even with 小数 ticked.
         if (exact)
             redrawExtra(
-                app, [&] { drawWholeOperands(app, s, e); },
+                work, [&] { drawWholeOperands(work, s, e); },
                 [&](double extra) { return extra != 0 && extra < 10 && divides(extra); });
         else
-            redrawExtra(app, draw, [&](double extra) {
+            redrawExtra(work, draw, [&](double extra) {
                 return extra != 0 && extra < 10 && terminates(extra);
             });
         return;
     }
     if (!exact) {
-        redrawExtra(app, draw, [&](double extra) { return extra != 0 && terminates(extra); });
+        redrawExtra(work, draw, [&](double extra) { return extra != 0 && terminates(extra); });
         return;
     }
     // After 100 fruitless draws the value divides by itself, so the step always ends.
     int draws = 0;
     redrawExtra(
-        app,
+        work,
         [&] {
             draw();
             if (++draws >= 100)
-                app.operands.extraOperand = shortestText(v);
+                work.operands.extraOperand = shortestText(v);
         },
         [&](double extra) { return extra != 0 && divides(extra); });
 }
 
 // Draw r and append one operation to the expression; false when no operation fits.
-bool appendOperation(Application& app, Expression& expression, int s, int e)
+bool appendOperation(Workspace& work, Expression& expression, int s, int e)
 {
-    const Op operation = pickOperation(app.settings, app.random.below(39) + 1);
+    const Op operation = pickOperation(work.settings, work.random.below(39) + 1);
     const double v = expression.value;
     switch (operation) {
     case Op::None:
         return false;
     case Op::Addition:
-        drawOperands(app, s, e);
+        drawOperands(work, s, e);
         break;
     case Op::Subtraction:
-        drawSubtrahend(app, v, s, e);
+        drawSubtrahend(work, v, s, e);
         break;
     case Op::Multiplication:
-        if (!drawFactor(app, v, s, e))
+        if (!drawFactor(work, v, s, e))
             return false;
         break;
     case Op::Division:
-        drawDivisor(app, v, s, e);
+        drawDivisor(work, v, s, e);
         break;
     }
 
-    AnswerStore& store = app.answers;
+    AnswerStore& store = work.answers;
     std::string& text = store.ItemTexts[expression.k];
     const bool scales = operation == Op::Multiplication || operation == Op::Division;
     text = appendedText(text, operation, scales && isSumOrDifference(text),
-                        app.operands.extraOperand.text());
-    store.StepAnswers[expression.k] = appendedValueText(operation, v, extraValue(app));
+                        work.operands.extraOperand.text());
+    store.StepAnswers[expression.k] = appendedValueText(operation, v, extraValue(work));
     expression.value = numericValue(store.StepAnswers[expression.k]);
     ++expression.appended;
     return true;
@@ -141,22 +141,22 @@ bool appendOperation(Application& app, Expression& expression, int s, int e)
 
 } // namespace
 
-std::string buildStepExpressions(Application& app, std::string_view listText, int s, int e)
+std::string buildStepExpressions(Workspace& work, std::string_view listText, int s, int e)
 {
-    prepareExtension(app, listText, s, e, false);
+    prepareExtension(work, listText, s, e, false);
     // "3步" keeps two operations per expression, "4步" three.
-    const int operationsToAppend = app.settings.Combo5.index == 1 ? 2 : 1;
+    const int operationsToAppend = work.settings.Combo5.index == 1 ? 2 : 1;
     Expression expression;
     auto extend = [&](int k) {
         if (expression.k != k)
-            expression = {k, numericValue(app.answers.ExactAnswers[k]), 0};
-        if (!appendOperation(app, expression, s, e))
+            expression = {k, numericValue(work.answers.ExactAnswers[k]), 0};
+        if (!appendOperation(work, expression, s, e))
             return false;
         // A stop inside a redraw still finishes this item with what it has, so its entry
         // is kept with the others finished so far.
-        return expression.appended == operationsToAppend || app.run.qt;
+        return expression.appended == operationsToAppend || work.run.qt;
     };
-    return extendEachItem(app, app.answers.ItemTexts, extend);
+    return extendEachItem(work, work.answers.ItemTexts, extend);
 }
 
 } // namespace quill

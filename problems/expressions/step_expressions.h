@@ -6,12 +6,12 @@
 namespace quill
 {
 
-struct Application;
+struct Workspace;
 
 // Turn every item of a drawn list into a step-by-step expression by appending one more
 // operation with a freshly drawn number ("4步" in 脱式步数: two more), and work out its
 // value. Returns " expression＝value" per finished item; ItemTexts keeps the expressions,
 // StepAnswers their values. A stop returns the entries finished so far.
-std::string buildStepExpressions(Application& app, std::string_view listText, int s, int e);
+std::string buildStepExpressions(Workspace& work, std::string_view listText, int s, int e);
 
 } // namespace quill

@@ -1,7 +1,7 @@
 #include "problems/whole/addition_subtraction.h"
 
-#include "app/exercise_settings.h"
 #include "problems/whole/single_operation_item.h"
+#include "settings/exercise_settings.h"
 
 namespace quill
 {
@@ -9,12 +9,12 @@ namespace quill
 namespace
 {
 
-GradeBlock sumBlock(bool (*drawAgain)(Application&, const OperandPair&, int))
+GradeBlock sumBlock(bool (*drawAgain)(Workspace&, const OperandPair&, int))
 {
     return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Sum};
 }
 
-GradeBlock differenceBlock(bool (*drawAgain)(Application&, const OperandPair&, int))
+GradeBlock differenceBlock(bool (*drawAgain)(Workspace&, const OperandPair&, int))
 {
     return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Difference};
 }
@@ -23,28 +23,27 @@ GradeBlock additionBlock(const ExerciseSettings& settings)
 {
     switch (settings.gradeIndex()) {
     case 1: // sums within 20
-        return sumBlock([](Application&, const OperandPair& p, int e) {
+        return sumBlock([](Workspace&, const OperandPair& p, int e) {
             const double sum = p.first + p.second;
             return sum >= 21 || sum >= e;
         });
     case 2: // sums within 100, one operand below 11
-        return sumBlock([](Application&, const OperandPair& p, int e) {
+        return sumBlock([](Workspace&, const OperandPair& p, int e) {
             const double sum = p.first + p.second;
             return sum >= 101 || (p.first >= 11 && p.second >= 11) || sum >= e;
         });
     case 3:
-        return sumBlock([](Application&, const OperandPair& p, int e) {
+        return sumBlock([](Workspace&, const OperandPair& p, int e) {
             const double sum = p.first + p.second;
             return sum >= 101 || sum >= e;
         });
     case 4:
-        return sumBlock([](Application&, const OperandPair& p, int e) {
+        return sumBlock([](Workspace&, const OperandPair& p, int e) {
             return p.first + p.second >= e || (p.first >= 100 && p.second >= 100);
         });
     default:
-        return sumBlock([](Application&, const OperandPair& p, int e) {
-            return p.first >= e && p.second >= e;
-        });
+        return sumBlock(
+            [](Workspace&, const OperandPair& p, int e) { return p.first >= e && p.second >= e; });
     }
 }
 
@@ -52,23 +51,23 @@ GradeBlock subtractionBlock(const ExerciseSettings& settings)
 {
     switch (settings.gradeIndex()) {
     case 1: // no zero differences yet
-        return differenceBlock([](Application&, const OperandPair& p, int) {
+        return differenceBlock([](Workspace&, const OperandPair& p, int) {
             return p.second >= p.first || p.first >= 21;
         });
     case 2:
-        return differenceBlock([](Application&, const OperandPair& p, int) {
+        return differenceBlock([](Workspace&, const OperandPair& p, int) {
             return p.second > p.first || p.first >= 21;
         });
     case 3:
-        return differenceBlock([](Application&, const OperandPair& p, int) {
+        return differenceBlock([](Workspace&, const OperandPair& p, int) {
             return p.second > p.first || p.first >= 101;
         });
     case 4:
-        return differenceBlock([](Application&, const OperandPair& p, int e) {
+        return differenceBlock([](Workspace&, const OperandPair& p, int e) {
             return p.second > p.first || p.first >= e || p.second >= 100;
         });
     default:
-        return differenceBlock([](Application&, const OperandPair& p, int e) {
+        return differenceBlock([](Workspace&, const OperandPair& p, int e) {
             return p.second > p.first || p.first >= e;
         });
     }
@@ -76,14 +75,14 @@ GradeBlock subtractionBlock(const ExerciseSettings& settings)
 
 } // namespace
 
-std::string makeAdditionItem(Application& app, int s, int e)
+std::string makeAdditionItem(Workspace& work, int s, int e)
 {
-    return makeSingleOperationItem(app, s, e, additionBlock, "＋");
+    return makeSingleOperationItem(work, s, e, additionBlock, "＋");
 }
 
-std::string makeSubtractionItem(Application& app, int s, int e)
+std::string makeSubtractionItem(Workspace& work, int s, int e)
 {
-    return makeSingleOperationItem(app, s, e, subtractionBlock, "－");
+    return makeSingleOperationItem(work, s, e, subtractionBlock, "－");
 }
 
 } // namespace quill

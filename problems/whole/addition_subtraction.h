@@ -7,12 +7,12 @@
 namespace quill
 {
 
-struct Application;
+struct Workspace;
 
 // One addition item from the range s..e; the pair stays in the operand registers.
-std::string makeAdditionItem(Application& app, int s, int e);
+std::string makeAdditionItem(Workspace& work, int s, int e);
 
 // One subtraction item from the range s..e; never a negative difference.
-std::string makeSubtractionItem(Application& app, int s, int e);
+std::string makeSubtractionItem(Workspace& work, int s, int e);
 
 } // namespace quill

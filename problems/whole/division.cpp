@@ -1,8 +1,8 @@
 #include "problems/whole/division.h"
 
-#include "app/application.h"
 #include "problems/whole/operands.h"
 #include "problems/whole/single_operation_item.h"
+#include "problems/workspace.h"
 
 namespace quill
 {
@@ -21,12 +21,12 @@ bool firstGrades(int grade)
     return grade >= 1 && grade <= 3;
 }
 
-GradeBlock quotientBlock(bool (*drawAgain)(Application&, const OperandPair&, int))
+GradeBlock quotientBlock(bool (*drawAgain)(Workspace&, const OperandPair&, int))
 {
     return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Quotient};
 }
 
-GradeBlock productBlock(bool (*drawAgain)(Application&, const OperandPair&, int))
+GradeBlock productBlock(bool (*drawAgain)(Workspace&, const OperandPair&, int))
 {
     return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Product, .middleZeroAbove = 101};
 }
@@ -35,31 +35,31 @@ GradeBlock exactDivisionBlock(const ExerciseSettings& settings)
 {
     const int grade = settings.gradeIndex();
     if (grade >= 1 && grade <= 5) // table divisions: one-digit divisor and quotient
-        return quotientBlock([](Application&, const OperandPair& p, int) {
+        return quotientBlock([](Workspace&, const OperandPair& p, int) {
             return noDivisor(p) || p.first / p.second >= 10 || p.second >= 10 || !dividesExactly(p);
         });
     if (grade == 6)
-        return quotientBlock([](Application&, const OperandPair& p, int) {
+        return quotientBlock([](Workspace&, const OperandPair& p, int) {
             return noDivisor(p) || p.second >= 10 || !dividesExactly(p);
         });
     GradeBlock block;
     if (settings.Option1.selected)
-        block.drawAgain = [](Application&, const OperandPair& p, int e) {
+        block.drawAgain = [](Workspace&, const OperandPair& p, int e) {
             return noDivisor(p) || p.first >= e + 1 || !dividesExactly(p) || p.second >= 10;
         };
     else
-        block.drawAgain = [](Application&, const OperandPair& p, int e) {
+        block.drawAgain = [](Workspace&, const OperandPair& p, int e) {
             return noDivisor(p) || p.first >= e + 1 || !dividesExactly(p);
         };
     block.zeroPatterns = false;
     return block;
 }
 
-bool terminates(Application& app, const OperandPair& p)
+bool terminates(Workspace& work, const OperandPair& p)
 {
     double first = p.first;
     double second = p.second;
-    return quotientTerminates(app, first, second) == 1;
+    return quotientTerminates(work, first, second) == 1;
 }
 
 GradeBlock divisionBlock(const ExerciseSettings& settings)
@@ -69,40 +69,40 @@ GradeBlock divisionBlock(const ExerciseSettings& settings)
     if (firstGrades(grade))
         return exactDivisionBlock(settings);
     if (grade == 4)
-        return quotientBlock([](Application&, const OperandPair& p, int) {
+        return quotientBlock([](Workspace&, const OperandPair& p, int) {
             return noDivisor(p) || p.first >= 90 || p.second >= 10 || p.second >= p.first;
         });
     if (grade == 5)
-        return quotientBlock([](Application&, const OperandPair& p, int) {
+        return quotientBlock([](Workspace&, const OperandPair& p, int) {
             return noDivisor(p) || p.first >= 90 || p.second >= 10 || p.second >= p.first ||
                    p.first / p.second >= 10;
         });
     if (grade == 6)
-        return quotientBlock([](Application&, const OperandPair& p, int e) {
+        return quotientBlock([](Workspace&, const OperandPair& p, int e) {
             return noDivisor(p) || p.first >= e + 1 || p.second >= 10 || p.second >= p.first;
         });
     if (settings.Option1.selected || settings.Option2.selected)
-        return productBlock([](Application&, const OperandPair& p, int e) {
+        return productBlock([](Workspace&, const OperandPair& p, int e) {
             return noDivisor(p) || p.first * p.second >= e + 1 ||
                    (p.first >= 100 && p.second >= 100) || p.first >= 10;
         });
-    return productBlock([](Application& app, const OperandPair& p, int) {
-        return noDivisor(p) || !(p.first < 100 && p.second < p.first && terminates(app, p));
+    return productBlock([](Workspace& work, const OperandPair& p, int) {
+        return noDivisor(p) || !(p.first < 100 && p.second < p.first && terminates(work, p));
     });
 }
 
 } // namespace
 
-std::string makeExactDivisionItem(Application& app, int s, int e)
+std::string makeExactDivisionItem(Workspace& work, int s, int e)
 {
-    return makeSingleOperationItem(app, s, e, exactDivisionBlock, "÷");
+    return makeSingleOperationItem(work, s, e, exactDivisionBlock, "÷");
 }
 
-std::string makeDivisionItem(Application& app, int s, int e)
+std::string makeDivisionItem(Workspace& work, int s, int e)
 {
-    if (firstGrades(app.settings.gradeIndex()))
-        return makeExactDivisionItem(app, s, e);
-    return makeSingleOperationItem(app, s, e, divisionBlock, "÷");
+    if (firstGrades(work.settings.gradeIndex()))
+        return makeExactDivisionItem(work, s, e);
+    return makeSingleOperationItem(work, s, e, divisionBlock, "÷");
 }
 
 } // namespace quill

@@ -7,13 +7,13 @@
 namespace quill
 {
 
-struct Application;
+struct Workspace;
 
 // One division that comes out even; the pair stays in the operand registers.
-std::string makeExactDivisionItem(Application& app, int s, int e);
+std::string makeExactDivisionItem(Workspace& work, int s, int e);
 
 // One division that may leave a remainder or, in the upper grades, a terminating decimal
 // quotient. The first grades get exact table divisions.
-std::string makeDivisionItem(Application& app, int s, int e);
+std::string makeDivisionItem(Workspace& work, int s, int e);
 
 } // namespace quill

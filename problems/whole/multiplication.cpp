@@ -1,7 +1,7 @@
 #include "problems/whole/multiplication.h"
 
-#include "app/exercise_settings.h"
 #include "problems/whole/single_operation_item.h"
+#include "settings/exercise_settings.h"
 
 namespace quill
 {
@@ -9,7 +9,7 @@ namespace quill
 namespace
 {
 
-GradeBlock productBlock(bool (*drawAgain)(Application&, const OperandPair&, int))
+GradeBlock productBlock(bool (*drawAgain)(Workspace&, const OperandPair&, int))
 {
     return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Product, .middleZeroAbove = 101};
 }
@@ -23,30 +23,30 @@ GradeBlock multiplicationBlock(const ExerciseSettings& settings)
 {
     const int grade = settings.gradeIndex();
     if (grade >= 1 && grade <= 4) // the times table
-        return productBlock([](Application&, const OperandPair& p, int) {
+        return productBlock([](Workspace&, const OperandPair& p, int) {
             return p.first * p.second >= 101 || p.first >= 10 || p.second >= 10;
         });
     if (grade == 5)
-        return productBlock([](Application&, const OperandPair& p, int e) {
+        return productBlock([](Workspace&, const OperandPair& p, int e) {
             return p.first * p.second >= e + 1 || bothAtLeast(p, 10);
         });
     if (grade == 6)
         return productBlock(
-            [](Application&, const OperandPair& p, int e) { return p.first * p.second >= e + 1; });
+            [](Workspace&, const OperandPair& p, int e) { return p.first * p.second >= e + 1; });
     if (settings.Option1.selected || settings.Option2.selected)
-        return productBlock([](Application&, const OperandPair& p, int e) {
+        return productBlock([](Workspace&, const OperandPair& p, int e) {
             return p.first * p.second >= e + 1 || bothAtLeast(p, 100) || bothAtLeast(p, 10);
         });
-    return productBlock([](Application&, const OperandPair& p, int e) {
+    return productBlock([](Workspace&, const OperandPair& p, int e) {
         return bothAtLeast(p, e) || bothAtLeast(p, 100);
     });
 }
 
 } // namespace
 
-std::string makeMultiplicationItem(Application& app, int s, int e)
+std::string makeMultiplicationItem(Workspace& work, int s, int e)
 {
-    return makeSingleOperationItem(app, s, e, multiplicationBlock, "×");
+    return makeSingleOperationItem(work, s, e, multiplicationBlock, "×");
 }
 
 } // namespace quill

@@ -7,9 +7,9 @@
 namespace quill
 {
 
-struct Application;
+struct Workspace;
 
 // One multiplication item from the range s..e; the pair stays in the operand registers.
-std::string makeMultiplicationItem(Application& app, int s, int e);
+std::string makeMultiplicationItem(Workspace& work, int s, int e);
 
 } // namespace quill

@@ -1,6 +1,6 @@
 #include "problems/whole/operand_registers.h"
 
-#include "problems/number_text.h"
+#include "base/number_text.h"
 
 namespace quill
 {

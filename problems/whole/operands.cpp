@@ -1,7 +1,7 @@
 #include "problems/whole/operands.h"
 
-#include "app/application.h"
-#include "problems/number_text.h"
+#include "base/number_text.h"
+#include "problems/workspace.h"
 
 #include <cmath>
 #include <cstdint>
@@ -15,16 +15,16 @@ namespace
 {
 
 // x = s + w·r in single precision, as the draws have always been made.
-float drawPosition(Application& app, int s, int e)
+float drawPosition(Workspace& work, int s, int e)
 {
     const int width = e - s + 1;
-    return static_cast<float>(s) + static_cast<float>(width) * app.random.next();
+    return static_cast<float>(s) + static_cast<float>(width) * work.random.next();
 }
 
-double drawWholeNumber(Application& app, int s, int e)
+double drawWholeNumber(Workspace& work, int s, int e)
 {
     // Rounding of s + w·r in single precision can reach e + 1 for r just below 1.
-    const float x = drawPosition(app, s, e);
+    const float x = drawPosition(work, s, e);
     // Truncation is floor for the usual ranges from 0 up, and much cheaper.
     const double whole = x >= 0 ? static_cast<double>(static_cast<long>(x)) : std::floor(x);
     return std::min<double>(whole, e);
@@ -49,10 +49,10 @@ std::string decimalOperandText(float x, int places)
 namespace
 {
 
-bool capHolds(const Application& app, int e)
+bool capHolds(const Workspace& work, int e)
 {
-    const ExerciseSettings& s = app.settings;
-    const OperandRegisters& r = app.operands;
+    const ExerciseSettings& s = work.settings;
+    const OperandRegisters& r = work.operands;
     // Read the operands only when a cap is on: this runs for every draw.
     if (s.Check21.checked && (s.Check1.checked || s.Check3.checked)) {
         const double first = r.firstOperand.value();
@@ -70,23 +70,23 @@ bool capHolds(const Application& app, int e)
 
 // Draw all three operands with `drawOne` until no cap holds. A stop leaves the loop too
 // (with the last draw), so impossible caps never keep a stopped run alive.
-template <typename DrawOne> void drawUntilNoCap(Application& app, int e, DrawOne drawOne)
+template <typename DrawOne> void drawUntilNoCap(Workspace& work, int e, DrawOne drawOne)
 {
     do {
-        app.processEvents();
-        drawOne(app.operands.firstOperand);
-        drawOne(app.operands.secondOperand);
-        drawOne(app.operands.extraOperand);
-    } while (capHolds(app, e) && !app.run.qt);
+        work.processEvents();
+        drawOne(work.operands.firstOperand);
+        drawOne(work.operands.secondOperand);
+        drawOne(work.operands.extraOperand);
+    } while (capHolds(work, e) && !work.run.qt);
 }
 
-void markPercentages(Application& app)
+void markPercentages(Workspace& work)
 {
-    const int j = app.random.below(4) + 1;
+    const int j = work.random.below(4) + 1;
     if (j == 1 || j >= 3)
-        app.operands.firstOperand.markPercent();
+        work.operands.firstOperand.markPercent();
     if (j >= 2)
-        app.operands.secondOperand.markPercent();
+        work.operands.secondOperand.markPercent();
 }
 
 std::int64_t wholeNumber(double value)
@@ -96,13 +96,13 @@ std::int64_t wholeNumber(double value)
 
 // The greatest common divisor by Euclid, letting the window breathe between steps; a stop
 // leaves g and h where they are.
-void reduceByCommonDivisor(Application& app, std::int64_t& g, std::int64_t& h)
+void reduceByCommonDivisor(Workspace& work, std::int64_t& g, std::int64_t& h)
 {
     g = std::llabs(g);
     h = std::llabs(h);
     while (g != h && g != 0 && h != 0) {
-        app.processEvents();
-        if (app.run.qt)
+        work.processEvents();
+        if (work.run.qt)
             return;
         if (g < h)
             h = h % g == 0 ? g : h % g;
@@ -135,31 +135,31 @@ int decimalPlaces(double value)
     return std::max(places, 0);
 }
 
-void drawDecimalOperands(Application& app, int s, int e)
+void drawDecimalOperands(Workspace& work, int s, int e)
 {
-    const int places = app.settings.Combo3.index;
-    drawUntilNoCap(app, e, [&](Operand& operand) {
-        operand = decimalOperandText(drawPosition(app, s, e), places);
+    const int places = work.settings.Combo3.index;
+    drawUntilNoCap(work, e, [&](Operand& operand) {
+        operand = decimalOperandText(drawPosition(work, s, e), places);
     });
 }
 
-void drawWholeOperands(Application& app, int s, int e)
+void drawWholeOperands(Workspace& work, int s, int e)
 {
-    drawUntilNoCap(app, e,
-                   [&](Operand& operand) { operand.setNumber(drawWholeNumber(app, s, e)); });
-    if (app.settings.Check7.checked)
-        markPercentages(app);
+    drawUntilNoCap(work, e,
+                   [&](Operand& operand) { operand.setNumber(drawWholeNumber(work, s, e)); });
+    if (work.settings.Check7.checked)
+        markPercentages(work);
 }
 
-void drawOperands(Application& app, int s, int e)
+void drawOperands(Workspace& work, int s, int e)
 {
-    if (app.settings.Check5.checked)
-        drawDecimalOperands(app, s, e);
+    if (work.settings.Check5.checked)
+        drawDecimalOperands(work, s, e);
     else
-        drawWholeOperands(app, s, e);
+        drawWholeOperands(work, s, e);
 }
 
-int quotientTerminates(Application& app, double& a, double& b)
+int quotientTerminates(Workspace& work, double& a, double& b)
 {
     if (a == 0 || b == 0)
         return 1;
@@ -175,12 +175,12 @@ int quotientTerminates(Application& app, double& a, double& b)
     }
     std::int64_t g = wholeNumber(a);
     std::int64_t h = wholeNumber(b);
-    reduceByCommonDivisor(app, g, h);
+    reduceByCommonDivisor(work, g, h);
     if (g == 0 || h == 0)
         return 0;
     a /= static_cast<double>(g);
     b /= static_cast<double>(h);
-    if (app.settings.Check9.checked)
+    if (work.settings.Check9.checked)
         return b == 1 ? 1 : 0;
     return onlyTwosAndFives(wholeNumber(b)) ? 1 : 0;
 }

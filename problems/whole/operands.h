@@ -8,21 +8,21 @@
 namespace quill
 {
 
-struct Application;
+struct Workspace;
 
 // Fill firstOperand, secondOperand and extraOperand with decimals of Combo3's places,
 // drawn from s..e, until none of the caps holds.
-void drawDecimalOperands(Application& app, int s, int e);
+void drawDecimalOperands(Workspace& work, int s, int e);
 
 // The same with whole numbers; with 百分数 ticked one or both of the pair get a "%".
-void drawWholeOperands(Application& app, int s, int e);
+void drawWholeOperands(Workspace& work, int s, int e);
 
 // Decimals when 小数 is ticked, whole numbers otherwise.
-void drawOperands(Application& app, int s, int e);
+void drawOperands(Workspace& work, int s, int e);
 
 // 1 when a ÷ b is a terminating decimal (with 整数 ticked: a whole number), else 0.
 // Reduces a/b to lowest terms in place, as callers that keep the reduced pair expect.
-int quotientTerminates(Application& app, double& a, double& b);
+int quotientTerminates(Workspace& work, double& a, double& b);
 
 // The decimal operand drawn at position x with `places` places: at most two digits before
 // the point, fewer places when the last one is 0 (57.34 -> 57.3, 123.45 -> 23.4, 2.04 -> 2).

@@ -1,9 +1,9 @@
 #include "problems/whole/single_operation_item.h"
 
-#include "app/application.h"
 #include "problems/whole/closeness.h"
 #include "problems/whole/operands.h"
 #include "problems/whole/zero_patterns.h"
+#include "problems/workspace.h"
 
 namespace quill
 {
@@ -45,47 +45,47 @@ bool patternHolds(ZeroPattern pattern, const OperandRegisters& registers, Result
 }
 
 // One draw, or with a zero pattern as many as it takes to meet it.
-void drawWithPattern(Application& app, int s, int e, const GradeBlock& block)
+void drawWithPattern(Workspace& work, int s, int e, const GradeBlock& block)
 {
-    const ZeroPattern pattern = applyingPattern(app.settings, block, e);
+    const ZeroPattern pattern = applyingPattern(work.settings, block, e);
     if (pattern == ZeroPattern::None) {
-        drawOperands(app, s, e);
+        drawOperands(work, s, e);
         return;
     }
     do {
-        app.processEvents();
-        if (app.run.qt)
+        work.processEvents();
+        if (work.run.qt)
             return;
-        drawOperands(app, s, e);
-    } while (!patternHolds(pattern, app.operands, block.wholeTensOf));
+        drawOperands(work, s, e);
+    } while (!patternHolds(pattern, work.operands, block.wholeTensOf));
 }
 
-void drawUntilAccepted(Application& app, int s, int e, const GradeBlock& block)
+void drawUntilAccepted(Workspace& work, int s, int e, const GradeBlock& block)
 {
     do {
-        app.processEvents();
-        if (app.run.qt)
+        work.processEvents();
+        if (work.run.qt)
             return;
-        drawWithPattern(app, s, e, block);
-    } while (!app.run.qt && block.drawAgain(app, heldPair(app.operands), e));
+        drawWithPattern(work, s, e, block);
+    } while (!work.run.qt && block.drawAgain(work, heldPair(work.operands), e));
 }
 
 } // namespace
 
-std::string makeSingleOperationItem(Application& app, int s, int e, GradeBlockPicker pickBlock,
+std::string makeSingleOperationItem(Workspace& work, int s, int e, GradeBlockPicker pickBlock,
                                     std::string_view sign)
 {
     for (;;) {
-        app.random.mixClock();
-        const GradeBlock block = pickBlock(app.settings);
-        drawUntilAccepted(app, s, e, block);
+        work.random.mixClock();
+        const GradeBlock block = pickBlock(work.settings);
+        drawUntilAccepted(work, s, e, block);
         // A stopped run keeps whatever pair it holds: it is about to discard the list.
-        if (app.run.qt || isCloseEnough(heldPair(app.operands), s, e, app.settings.MyValue1))
+        if (work.run.qt || isCloseEnough(heldPair(work.operands), s, e, work.settings.MyValue1))
             break;
     }
-    std::string item = app.operands.firstOperand.text();
+    std::string item = work.operands.firstOperand.text();
     item += sign;
-    item += app.operands.secondOperand.text();
+    item += work.operands.secondOperand.text();
     return item;
 }
 

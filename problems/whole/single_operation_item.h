@@ -11,13 +11,13 @@
 namespace quill
 {
 
-struct Application;
+struct Workspace;
 struct ExerciseSettings;
 
 // What a generator asks of a pair in one grade block.
 struct GradeBlock {
     // True while the pair must be drawn again; e is the range end.
-    bool (*drawAgain)(Application& app, const OperandPair& pair, int e) = nullptr;
+    bool (*drawAgain)(Workspace& work, const OperandPair& pair, int e) = nullptr;
     // The result the whole-tens pattern (整十百千) looks at.
     ResultValue wholeTensOf = ResultValue::Sum;
     // 中间有零 applies only to ranges ending above this.
@@ -32,7 +32,7 @@ using GradeBlockPicker = GradeBlock (*)(const ExerciseSettings& settings);
 // Draw into the operand registers until the block picked by `pickBlock` accepts a pair that
 // passes the closeness test, and return first, sign, second ("37＋48"). Once the stop flag
 // is set it returns promptly with the pair it holds.
-std::string makeSingleOperationItem(Application& app, int s, int e, GradeBlockPicker pickBlock,
+std::string makeSingleOperationItem(Workspace& work, int s, int e, GradeBlockPicker pickBlock,
                                     std::string_view sign);
 
 } // namespace quill

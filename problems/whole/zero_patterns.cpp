@@ -1,6 +1,6 @@
 #include "problems/whole/zero_patterns.h"
 
-#include "problems/number_text.h"
+#include "base/number_text.h"
 #include "problems/whole/operand_registers.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "app/exercise_settings.h"
-#include "app/run_state.h"
 #include "history/history_line.h"
 #include "history/saved_set_load.h"
+#include "settings/exercise_settings.h"
+#include "settings/run_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "app/run_state.h"
-#include "gbk.h"
 #include "history/history_line.h"
 #include "history/saved_set_load.h"
 #include "history/saved_sets.h"
+#include "settings/run_state.h"
+#include "support/gbk.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

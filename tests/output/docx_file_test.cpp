@@ -1,7 +1,7 @@
 #include "output/docx_word_processor.h"
-#include "sample_documents.h"
+#include "output/sample_documents.h"
+#include "output/zip_entries.h"
 #include "support/temp_folder.h"
-#include "zip_entries.h"
 
 #include <csignal>
 #include <fstream>

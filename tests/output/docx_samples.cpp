@@ -4,13 +4,13 @@
 // and writes manifest.tsv: per document its title, date, name line and cell texts, as the
 // writer typed them, for the checks to find in what the other program shows.
 
-#include "app/settings_interlocks.h"
-#include "app/short_date.h"
+#include "base/short_date.h"
+#include "engine/settings_interlocks.h"
 #include "output/docx_word_processor.h"
+#include "output/sample_documents.h"
 #include "output/worksheet_writer.h"
 #include "problems/expressions/equations.h"
 #include "problems/expressions/step_expressions.h"
-#include "sample_documents.h"
 #include "support/recording_word_processor.h"
 #include "support/test_application.h"
 
@@ -178,7 +178,7 @@ bool writeSheets(const std::filesystem::path& folder, const Sheet& sheet, std::o
         DocxWordProcessor document(DocumentFolder(folder), name, printOutcome);
         testing::RecordingWordProcessor recorder;
         TeeWordProcessor word(document, recorder);
-        ok = writeWorksheet(app, word, writerArguments(app, answers)) && ok;
+        ok = writeWorksheet(app, app.notifier, word, writerArguments(app, answers)) && ok;
         writeManifest(manifest, name.fileName(), answers, recorder);
     }
     return ok;

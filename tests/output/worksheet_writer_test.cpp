@@ -1,4 +1,4 @@
-#include "app/short_date.h"
+#include "base/short_date.h"
 #include "output/worksheet_writer.h"
 #include "support/recording_word_processor.h"
 #include "support/test_application.h"
@@ -43,7 +43,7 @@ protected:
     bool write(const std::string& list, bool answers)
     {
         t.app.run.out = list;
-        return writeWorksheet(t.app, word, writerArguments(t.app, answers));
+        return writeWorksheet(t.app, t.notifier, word, writerArguments(t.app, answers));
     }
 
     // Prepares the items and step answers as the step and equation builders leave them.
@@ -112,7 +112,7 @@ TEST_F(WorksheetWriter, OneItemRowPerColumnsItems)
 
     testing::RecordingWordProcessor second;
     t.app.run.out = listOf(25);
-    writeWorksheet(t.app, second, writerArguments(t.app, false));
+    writeWorksheet(t.app, t.notifier, second, writerArguments(t.app, false));
     EXPECT_EQ(second.tableRows, 7);
     EXPECT_EQ(second.cellText(7, 1), "25＋26＝");
     for (int column = 2; column <= 4; ++column)
@@ -136,7 +136,7 @@ TEST_F(WorksheetWriter, QuestionAndAnswerSheetsShareTheirGeometry)
     write(list, false);
     testing::RecordingWordProcessor answers;
     t.app.run.out = list;
-    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
 
     EXPECT_EQ(word.tableRows, 14);
     EXPECT_EQ(answers.tableRows, 14);
@@ -158,7 +158,7 @@ TEST_F(WorksheetWriter, BordersOnlyWhenAsked)
     testing::RecordingWordProcessor plain;
     s.Check18.checked = false;
     t.app.run.out = " 1＋2";
-    writeWorksheet(t.app, plain, writerArguments(t.app, false));
+    writeWorksheet(t.app, t.notifier, plain, writerArguments(t.app, false));
     EXPECT_THAT(plain.callsStartingWith("outside"), IsEmpty());
     EXPECT_THAT(plain.callsStartingWith("inside"), IsEmpty());
 }
@@ -172,7 +172,7 @@ TEST_F(WorksheetWriter, OralCells)
 
     testing::RecordingWordProcessor answers;
     t.app.run.out = " 37＋48 56÷7";
-    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
     EXPECT_EQ(answers.cellText(1, 1), "37＋48＝85");
     EXPECT_EQ(answers.cellText(1, 2), "56÷7＝8");
     EXPECT_TRUE(answers.cell(1, 1).aligned);
@@ -187,7 +187,7 @@ TEST_F(WorksheetWriter, FillInCellsHideANumberOnTheQuestionSheetOnly)
     EXPECT_THAT(word.cellText(1, 1), MatchesRegex("(______＋48|37＋______)＝85"));
 
     testing::RecordingWordProcessor answers;
-    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
     EXPECT_EQ(answers.cellText(1, 1), "37＋48＝85");
 }
 
@@ -212,14 +212,14 @@ TEST_F(WorksheetWriter, EstimationShowsTheAnswerRoundedToTensTiesToEven)
     EXPECT_FALSE(word.cell(1, 1).aligned); // stays centred
 
     testing::RecordingWordProcessor questions;
-    writeWorksheet(t.app, questions, writerArguments(t.app, false));
+    writeWorksheet(t.app, t.notifier, questions, writerArguments(t.app, false));
     EXPECT_EQ(questions.cellText(1, 1), "120＋5＝");
     EXPECT_EQ(questions.cellText(1, 4), "47÷5≈"); // a remainder: only about
     EXPECT_EQ(questions.cell(1, 4).alignment, Alignment::Left);
 
     testing::RecordingWordProcessor fillIn;
     s.Check16.checked = true;
-    writeWorksheet(t.app, fillIn, writerArguments(t.app, false));
+    writeWorksheet(t.app, t.notifier, fillIn, writerArguments(t.app, false));
     EXPECT_THAT(fillIn.cellText(1, 2), MatchesRegex("(______＋5|130＋______)≈140"));
     EXPECT_FALSE(fillIn.cell(1, 2).aligned);
 }
@@ -237,14 +237,14 @@ TEST_F(WorksheetWriter, VerticalAnswersTakeTheFirstCaseThatApplies)
 
     testing::RecordingWordProcessor notDivisible;
     s.Check4.checked = false;
-    writeWorksheet(t.app, notDivisible, writerArguments(t.app, true));
+    writeWorksheet(t.app, t.notifier, notDivisible, writerArguments(t.app, true));
     EXPECT_EQ(notDivisible.cellText(1, 2), "1÷8≈0.1");
 
     testing::RecordingWordProcessor withRemainder;
     s.Combo2.index = 5;
     s.Check15.checked = true;
     t.app.run.out = " 47÷5 15÷2";
-    writeWorksheet(t.app, withRemainder, writerArguments(t.app, true));
+    writeWorksheet(t.app, t.notifier, withRemainder, writerArguments(t.app, true));
     EXPECT_EQ(withRemainder.cellText(1, 1), "47÷5＝9……2");
     EXPECT_EQ(withRemainder.cellText(1, 2), "15÷2＝7……1");
 }
@@ -260,7 +260,7 @@ TEST_F(WorksheetWriter, VerticalWorkingCellsAreLeftAlignedOnAnswerSheets)
     EXPECT_EQ(word.cellText(2, 1), "");
 
     testing::RecordingWordProcessor questions;
-    writeWorksheet(t.app, questions, writerArguments(t.app, false));
+    writeWorksheet(t.app, t.notifier, questions, writerArguments(t.app, false));
     EXPECT_THAT(questions.callsStartingWith("select"), ElementsAre("select 1 1", "select 1 2"));
     EXPECT_EQ(questions.cellText(1, 2), "63－27＝");
     EXPECT_EQ(questions.cell(1, 2).alignment, Alignment::Left);
@@ -299,7 +299,7 @@ TEST_F(WorksheetWriter, StepQuestionsAndPercentAnswers)
 
     testing::RecordingWordProcessor answers;
     s.Check7.checked = true;
-    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
     EXPECT_EQ(answers.cellText(1, 1), "(3＋4)×2＝14");
 }
 
@@ -315,7 +315,7 @@ TEST_F(WorksheetWriter, ReloadedStepSetsPrintTheSavedTexts)
     testing::RecordingWordProcessor answers;
     s.Check7.checked = true;
     t.app.run.out = saved;
-    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
     EXPECT_EQ(answers.cellText(1, 1), "(3＋4)×2＝14%");
     EXPECT_EQ(answers.cellText(1, 2), "9－6÷3＝7%");
 }
@@ -333,7 +333,7 @@ TEST_F(WorksheetWriter, EquationSheets)
     EXPECT_EQ(word.cell(2, 1).alignment, Alignment::Left);
 
     testing::RecordingWordProcessor answers;
-    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
     EXPECT_EQ(answers.cellText(1, 1), "5＋5×3＝20");
     EXPECT_EQ(answers.cellText(1, 2), "4×4－6＝10%");
 }
@@ -349,7 +349,7 @@ TEST_F(WorksheetWriter, ReloadedEquationSetsTakeQuestionsAndAnswersFromTheSavedT
 
     testing::RecordingWordProcessor answers;
     t.app.run.out = saved;
-    writeWorksheet(t.app, answers, writerArguments(t.app, true));
+    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
     EXPECT_EQ(answers.cellText(1, 1), "5＋5×3＝20");
 }
 
@@ -383,7 +383,7 @@ TEST_F(WorksheetWriter, ARowHeightThatIsNoNumberIsPassedOnOrLeftOut)
 
     testing::RecordingWordProcessor vertical;
     choose(ExerciseKind::Vertical);
-    writeWorksheet(t.app, vertical, writerArguments(t.app, false));
+    writeWorksheet(t.app, t.notifier, vertical, writerArguments(t.app, false));
     EXPECT_THAT(vertical.callsStartingWith("height"), IsEmpty());
 }
 

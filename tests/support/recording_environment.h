@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/run_environment.h"
+#include "engine/run_environment.h"
 
 #include <vector>
 

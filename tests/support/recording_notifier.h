@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/notifier.h"
+#include "settings/notifier.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/application.h"
+#include "engine/application.h"
 #include "support/recording_notifier.h"
 
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "expression_reading.h"
 #include "problems/expressions/equations.h"
+#include "problems/expressions/expression_reading.h"
 #include "support/test_application.h"
 
 #include <gtest/gtest.h>

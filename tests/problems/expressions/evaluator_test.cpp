@@ -1,6 +1,6 @@
-#include "expression_reading.h"
+#include "base/number_text.h"
 #include "problems/expressions/evaluator.h"
-#include "problems/number_text.h"
+#include "problems/expressions/expression_reading.h"
 #include "problems/whole/operands.h"
 #include "support/test_application.h"
 
@@ -88,10 +88,10 @@ TEST(ComputeAnswersStore, ListsLongerThanTheTablesStillGetAnswers)
 {
     TestApplication t;
     std::string list = "1＋1";
-    for (int i = 1; i <= AnswerStore::slots; ++i)
+    for (int i = 1; i <= AnswerStore::tableSize; ++i)
         list += " " + std::to_string(i) + "＋1";
     computeAnswers(t.app, list, 1, 100);
-    EXPECT_EQ(t.app.answers.RoundedAnswers[AnswerStore::slots], "10001");
+    EXPECT_EQ(t.app.answers.RoundedAnswers[AnswerStore::tableSize], "10001");
 }
 
 TEST(VerticalReplacement, GivesATerminatingQuotientInItemTextsOnly)

@@ -3,8 +3,8 @@
 // Reading finished expressions back independently of the builders, and random
 // single-operation lists to feed them.
 
-#include "app/exercise_settings.h"
-#include "problems/number_text.h"
+#include "base/number_text.h"
+#include "settings/exercise_settings.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,4 +1,4 @@
-#include "expression_reading.h"
+#include "problems/expressions/expression_reading.h"
 #include "problems/expressions/step_expressions.h"
 #include "support/test_application.h"
 

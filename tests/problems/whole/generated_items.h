@@ -2,8 +2,8 @@
 
 // Draw many items from one generator and read each back as its two operands.
 
-#include "app/application.h"
-#include "problems/number_text.h"
+#include "base/number_text.h"
+#include "engine/application.h"
 #include "problems/whole/addition_subtraction.h"
 #include "problems/whole/division.h"
 #include "problems/whole/multiplication.h"
@@ -16,7 +16,7 @@ namespace quill::testing
 {
 
 struct Operation {
-    std::string (*generate)(Application&, int, int);
+    std::string (*generate)(Workspace&, int, int);
     std::string sign;
 };
 

@@ -1,4 +1,4 @@
-#include "problems/number_text.h"
+#include "base/number_text.h"
 #include "problems/whole/operands.h"
 #include "support/test_application.h"
 

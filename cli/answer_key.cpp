@@ -1,0 +1,73 @@
+#include "cli/answer_key.h"
+
+#include "engine/application.h"
+#include "engine/generation_run.h"
+#include "output/cell_text_capture.h"
+#include "output/worksheet_writer.h"
+#include "output/writer_arguments.h"
+#include "problems/expressions/answer_store.h"
+
+namespace quill
+{
+
+namespace
+{
+
+std::vector<std::string> entries(const std::string& list)
+{
+    return splitAtSpaces(trimmedList(list));
+}
+
+// "12＋5＋8＝25" -> "12＋5＋8<TAB>25": the value follows the last equals sign.
+std::vector<std::string> stepLines(const Application& app)
+{
+    std::vector<std::string> lines;
+    for (std::string entry : entries(app.run.tsout)) {
+        const size_t equals = entry.rfind("＝");
+        if (equals != std::string::npos)
+            entry.replace(equals, std::string_view("＝").size(), "\t");
+        lines.push_back(entry);
+    }
+    return lines;
+}
+
+std::vector<std::string> equationLines(const Application& app)
+{
+    const std::vector<std::string> equations = entries(app.run.fout);
+    const std::vector<std::string> solutions = entries(app.run.fcout);
+    std::vector<std::string> lines;
+    for (size_t k = 0; k < equations.size(); ++k)
+        lines.push_back(equations[k] + "\t" + (k < solutions.size() ? solutions[k] : ""));
+    return lines;
+}
+
+// The cells of the answer sheet, each split after its item.
+std::vector<std::string> sheetLines(Application& app)
+{
+    CellTextCapture sheet;
+    writeWorksheet(app, app.notifier, sheet, writerArguments(app, true));
+    const std::vector<std::string> cells = sheet.typedCells();
+    std::vector<std::string> lines;
+    for (size_t k = 0; k < cells.size(); ++k) {
+        const std::string& item = k < app.answers.ItemTexts.size() ? app.answers.ItemTexts[k] : "";
+        const bool startsWithItem = !item.empty() && cells[k].starts_with(item);
+        lines.push_back(startsWithItem ? item + "\t" + cells[k].substr(item.size()) : cells[k]);
+    }
+    return lines;
+}
+
+} // namespace
+
+std::vector<std::string> answerKeyLines(Application& app)
+{
+    switch (app.settings.kind()) {
+    case ExerciseKind::Steps:
+        return stepLines(app);
+    case ExerciseKind::Equations:
+        return equationLines(app);
+    default:
+        return sheetLines(app);
+    }
+}
+
+} // namespace quill

@@ -1,0 +1,121 @@
+#include "cli/command_line.h"
+
+#include "base/version.h"
+#include "cli/answer_key.h"
+#include "cli/command_line_environment.h"
+#include "cli/generate_options.h"
+#include "cli/history_command.h"
+#include "engine/application.h"
+#include "engine/generation_run.h"
+#include "problems/expressions/answer_store.h"
+
+#include <optional>
+#include <ostream>
+#include <random>
+
+namespace quill
+{
+
+namespace
+{
+
+std::uint64_t freshSeed()
+{
+    std::random_device device;
+    return (static_cast<std::uint64_t>(device()) << 32 | device()) % 1000000000000ull;
+}
+
+void printItems(const Application& app, std::ostream& out)
+{
+    for (const std::string& item : splitAtSpaces(trimmedList(app.run.out)))
+        out << item << '\n';
+}
+
+int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    StreamNotifier notifier(err);
+    Application app(notifier);
+    const GenerateOptions options = parseGenerateOptions(args);
+    if (options.help) {
+        out << generateHelpText();
+        return exitOk;
+    }
+    applyGenerateOptions(options, app.settings, notifier);
+    const std::uint64_t seed = options.seed.value_or(freshSeed());
+    app.random.seed(seed);
+    err << "随机种子：" << seed << "（--seed " << seed << " 可重出这套题）\n";
+
+    CommandLineOutput output{!options.print, options.outDir, std::nullopt};
+    if (!options.print)
+        output.historyFile = historyFileFor(options.historyFile);
+    CommandLineEnvironment env(app, output, out, err);
+    const RunOutcome outcome = generateExercises(app, env);
+
+    switch (outcome) {
+    case RunOutcome::Refused:
+        return exitUsage;
+    case RunOutcome::Stopped:
+        return env.interrupted() ? exitInterrupted : exitFailed;
+    case RunOutcome::Failed:
+        return exitFailed;
+    case RunOutcome::Completed:
+        break;
+    }
+    if (options.print && options.answers)
+        for (const std::string& line : answerKeyLines(app))
+            out << line << '\n';
+    else if (options.print)
+        printItems(app, out);
+    return exitOk;
+}
+
+std::string mainHelpText()
+{
+    return R"(Quillmere — 小学数学练习题生成器 / arithmetic worksheets for primary school
+
+用法:
+  quillmere                      打开主窗口
+  quillmere generate [选项]      按设置出一套练习 (quillmere generate --help 列出选项)
+  quillmere history list|load N|delete N   保存的练习 (quillmere history --help)
+  quillmere --version            显示版本
+  quillmere --help               显示本帮助
+)";
+}
+
+} // namespace
+
+bool wantsCommandLine(const std::vector<std::string>& args)
+{
+    if (args.empty())
+        return false;
+    const std::string& first = args.front();
+    return first == "generate" || first == "history" || first == "help" || first == "--help" ||
+           first == "-h" || first == "--version";
+}
+
+int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    try {
+        const std::string command = args.empty() ? "--help" : args.front();
+        const std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
+        if (command == "--help" || command == "-h" || command == "help") {
+            out << mainHelpText();
+            return exitOk;
+        }
+        if (command == "--version") {
+            out << "Quillmere " << versionText << '\n';
+            return exitOk;
+        }
+        if (command == "generate")
+            return generate(rest, out, err);
+        if (command == "history")
+            return runHistoryCommand(rest, out, err);
+        err << "未知的命令：" << command << "（quillmere --help 列出全部命令）\n";
+        return exitUsage;
+    } catch (const UsageError& error) {
+        err << error.what() << '\n';
+        return exitUsage;
+    }
+}
+
+} // namespace quill

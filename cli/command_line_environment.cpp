@@ -1,0 +1,87 @@
+#include "cli/command_line_environment.h"
+
+#include "base/program_location.h"
+#include "engine/application.h"
+#include "engine/progress_line.h"
+#include "history/history_file.h"
+
+#include <csignal>
+#include <ostream>
+
+namespace quill
+{
+
+namespace
+{
+
+// Set by Ctrl+C; the event pump turns it into the stop flag of the running draw.
+volatile std::sig_atomic_t interruptRequested = 0;
+
+extern "C" void onInterrupt(int)
+{
+    interruptRequested = 1;
+}
+
+} // namespace
+
+void StreamNotifier::show(const std::string& text, const std::string&, TrayIcon)
+{
+    stream_ << text << '\n' << std::flush;
+}
+
+CommandLineEnvironment::CommandLineEnvironment(Application& app, const CommandLineOutput& output,
+                                               std::ostream& out, std::ostream& err)
+    : app_(app), err_(err), history_(output.historyFile)
+{
+    app.eventPump = [this] { pumpEvents(); };
+    if (output.documents)
+        documents_.emplace(output.folder, app.notifier, [&out](const std::filesystem::path& saved) {
+            out << saved.string() << '\n';
+        });
+    interruptRequested = 0;
+    previousHandler_ = std::signal(SIGINT, onInterrupt);
+}
+
+CommandLineEnvironment::~CommandLineEnvironment()
+{
+    std::signal(SIGINT, previousHandler_);
+    app_.eventPump = nullptr;
+}
+
+void CommandLineEnvironment::progressStarted()
+{
+    drawing_ = true;
+    started_ = std::chrono::steady_clock::now();
+}
+
+std::unique_ptr<WordProcessor> CommandLineEnvironment::newDocument(const DocumentName& name)
+{
+    return documents_ ? documents_->newDocument(name) : nullptr;
+}
+
+bool CommandLineEnvironment::interrupted() const
+{
+    return interruptRequested != 0;
+}
+
+void CommandLineEnvironment::pumpEvents()
+{
+    if (interruptRequested)
+        app_.run.qt = true;
+    // The pump runs before every draw; looking at the clock that often would cost more
+    // than the draw itself.
+    if (!drawing_ || ++calls_ % 256 != 0)
+        return;
+    const auto elapsed = std::chrono::steady_clock::now() - started_;
+    const long ticks = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() / 10;
+    while (app_.run.jmz < ticks)
+        if (const ProgressTick tick = progressTick(app_.run); tick.advice)
+            err_ << *tick.advice << '\n' << std::flush;
+}
+
+std::filesystem::path historyFileFor(const std::optional<std::string>& named)
+{
+    return named ? std::filesystem::path(*named) : historyFileLocation(programDirectory());
+}
+
+} // namespace quill

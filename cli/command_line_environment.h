@@ -1,0 +1,70 @@
+#pragma once
+
+// The command line's stand-ins for the window: messages on stderr, no pauses (nothing else
+// runs beside it), the progress advice every 60 seconds, Ctrl+C as the stop label, documents
+// into a folder with their paths printed.
+
+#include "engine/document_output.h"
+#include "engine/run_environment.h"
+#include "settings/notifier.h"
+
+#include <chrono>
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+
+namespace quill
+{
+
+struct Application;
+
+class StreamNotifier : public Notifier
+{
+public:
+    explicit StreamNotifier(std::ostream& stream) : stream_(stream) {}
+
+protected:
+    void show(const std::string& text, const std::string& title, TrayIcon icon) override;
+
+private:
+    std::ostream& stream_;
+};
+
+struct CommandLineOutput {
+    bool documents = true;                            // false: the set is only drawn (and printed)
+    std::filesystem::path folder;                     // where documents go
+    std::optional<std::filesystem::path> historyFile; // none: nothing is saved
+};
+
+class CommandLineEnvironment : public RunEnvironment
+{
+public:
+    CommandLineEnvironment(Application& app, const CommandLineOutput& output, std::ostream& out,
+                           std::ostream& err);
+    ~CommandLineEnvironment() override;
+
+    void progressStarted() override;
+    void progressStopped() override { drawing_ = false; }
+    std::unique_ptr<WordProcessor> newDocument(const DocumentName& name) override;
+    std::optional<std::filesystem::path> historyFile() const override { return history_; }
+
+    // True once Ctrl+C was pressed during this environment's life.
+    bool interrupted() const;
+
+private:
+    void pumpEvents();
+
+    Application& app_;
+    std::ostream& err_;
+    std::optional<DocumentOutput> documents_;
+    std::optional<std::filesystem::path> history_;
+    bool drawing_ = false;
+    unsigned calls_ = 0;
+    std::chrono::steady_clock::time_point started_;
+    void (*previousHandler_)(int) = nullptr;
+};
+
+// The history file: the one named on the command line, else the usual place.
+std::filesystem::path historyFileFor(const std::optional<std::string>& named);
+
+} // namespace quill

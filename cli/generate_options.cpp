@@ -1,0 +1,368 @@
+#include "cli/generate_options.h"
+
+#include "engine/settings_interlocks.h"
+#include "engine/validation_tick.h"
+#include "settings/notifier.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+#include <tuple>
+
+namespace quill
+{
+
+namespace
+{
+
+using Names = std::vector<std::pair<std::vector<std::string_view>, int>>;
+
+[[noreturn]] void refuse(const std::string& text)
+{
+    throw UsageError(text);
+}
+
+std::string digitsOf(std::string_view option, const std::string& value)
+{
+    const bool digits = !value.empty() && std::all_of(value.begin(), value.end(),
+                                                      [](char c) { return c >= '0' && c <= '9'; });
+    if (!digits)
+        refuse("选项 " + std::string(option) + " 需要一个非负整数，而不是“" + value + "”。");
+    return value;
+}
+
+std::uint64_t wholeNumberOf(std::string_view option, const std::string& value)
+{
+    const std::string digits = digitsOf(option, value);
+    std::uint64_t number = 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (result.ec != std::errc())
+        refuse("选项 " + std::string(option) + " 的数值太大：“" + value + "”。");
+    return number;
+}
+
+int numberBetween(std::string_view option, const std::string& value, int low, int high)
+{
+    const std::uint64_t number = wholeNumberOf(option, value);
+    if (number < static_cast<std::uint64_t>(low) || number > static_cast<std::uint64_t>(high))
+        refuse("选项 " + std::string(option) + " 的取值范围是 " + std::to_string(low) + " 到 " +
+               std::to_string(high) + "，而不是 " + value + "。");
+    return static_cast<int>(number);
+}
+
+int lookUp(std::string_view option, const std::string& value, const Names& names)
+{
+    for (const auto& [spellings, id] : names)
+        if (std::find(spellings.begin(), spellings.end(), value) != spellings.end())
+            return id;
+    std::string known;
+    for (const auto& [spellings, id] : names)
+        known += (known.empty() ? "" : "、") + std::string(spellings.front());
+    refuse("选项 " + std::string(option) + " 不认识“" + value + "”；可用：" + known + "。");
+}
+
+std::vector<std::string> commaList(std::string_view option, const std::string& value)
+{
+    std::vector<std::string> items;
+    size_t start = 0;
+    while (start <= value.size()) {
+        const size_t comma = std::min(value.find(',', start), value.size());
+        items.push_back(value.substr(start, comma - start));
+        if (items.back().empty())
+            refuse("选项 " + std::string(option) + " 的列表中有空项：“" + value + "”。");
+        start = comma + 1;
+    }
+    return items;
+}
+
+const Names kindNames = {
+    {{"oral", "口算"}, 1},
+    {{"estimation", "估算", "约分"}, 2},
+    {{"vertical", "竖式计算", "通分计算"}, 3},
+    {{"steps", "脱式计算"}, 4},
+    {{"laws", "简便计算"}, 5},
+    {{"equations", "解方程"}, 6},
+    {{"units", "单位换算"}, 7},
+};
+const Names numberNames = {{{"whole", "整数"}, 0},
+                           {{"decimal", "小数"}, 1},
+                           {{"fraction", "分数"}, 2},
+                           {{"percent", "百分数"}, 3}};
+const Names operationNames = {
+    {{"add", "加法"}, 0}, {{"sub", "减法"}, 1}, {{"mul", "乘法"}, 2}, {{"div", "除法"}, 3}};
+const Names fontNames = {{{"宋体"}, 0}, {{"楷体"}, 1}, {{"黑体"}, 2}, {{"微软雅黑"}, 3}};
+
+struct KnownOption {
+    std::string_view name;
+    bool takesValue;
+    void (*read)(GenerateOptions&, const std::string& value);
+};
+
+const std::vector<KnownOption>& knownOptions()
+{
+    using O = GenerateOptions;
+    using V = const std::string&;
+    static const std::vector<KnownOption> options = {
+        {"--kind", true, [](O& o, V v) { o.kind = ExerciseKind(lookUp("--kind", v, kindNames)); }},
+        {"--numbers", true,
+         [](O& o, V v) { o.numbers = NumberType(lookUp("--numbers", v, numberNames)); }},
+        {"--ops", true,
+         [](O& o, V v) {
+             o.operations = commaList("--ops", v);
+             for (const std::string& op : *o.operations)
+                 lookUp("--ops", op, operationNames);
+         }},
+        {"--from", true, [](O& o, V v) { o.from = digitsOf("--from", v); }},
+        {"--to", true, [](O& o, V v) { o.to = digitsOf("--to", v); }},
+        {"--grade", true, [](O& o, V v) { o.grade = numberBetween("--grade", v, 0, 12); }},
+        {"--count", true, [](O& o, V v) { o.count = digitsOf("--count", v); }},
+        {"--columns", true, [](O& o, V v) { o.columns = digitsOf("--columns", v); }},
+        {"--font-size", true, [](O& o, V v) { o.fontSize = digitsOf("--font-size", v); }},
+        {"--row-height", true, [](O& o, V v) { o.rowHeight = digitsOf("--row-height", v); }},
+        {"--font", true, [](O& o, V v) { o.font = lookUp("--font", v, fontNames); }},
+        {"--places", true, [](O& o, V v) { o.places = numberBetween("--places", v, 0, 4); }},
+        {"--keep", true, [](O& o, V v) { o.keep = numberBetween("--keep", v, 0, 4); }},
+        {"--exact", false, [](O& o, V) { o.exact = true; }},
+        {"--no-exact", false, [](O& o, V) { o.exact = false; }},
+        {"--zero-middle", false, [](O& o, V) { o.zeroMiddle = true; }},
+        {"--zero-end", false, [](O& o, V) { o.zeroEnd = true; }},
+        {"--round-tens", false, [](O& o, V) { o.roundTens = true; }},
+        {"--fill-in", false, [](O& o, V) { o.fillIn = true; }},
+        {"--easy", false, [](O& o, V) { o.easy = true; }},
+        {"--cap-results", false, [](O& o, V) { o.capResults = true; }},
+        {"--steps", true, [](O& o, V v) { o.steps = numberBetween("--steps", v, 3, 4); }},
+        {"--closeness", true,
+         [](O& o, V v) { o.closeness = numberBetween("--closeness", v, 0, 100); }},
+        {"--laws", true, [](O& o, V v) { o.laws = commaList("--laws", v); }},
+        {"--units", true, [](O& o, V v) { o.units = commaList("--units", v); }},
+        {"--answers", false, [](O& o, V) { o.answers = true; }},
+        {"--no-borders", false, [](O& o, V) { o.noBorders = true; }},
+        {"--no-save", false, [](O& o, V) { o.noSave = true; }},
+        {"--seed", true, [](O& o, V v) { o.seed = wholeNumberOf("--seed", v); }},
+        {"--out", true, [](O& o, V v) { o.outDir = v; }},
+        {"--history", true, [](O& o, V v) { o.historyFile = v; }},
+        {"--print", false, [](O& o, V) { o.print = true; }},
+        {"--help", false, [](O& o, V) { o.help = true; }},
+    };
+    return options;
+}
+
+const KnownOption& knownOption(std::string_view name)
+{
+    for (const KnownOption& known : knownOptions())
+        if (known.name == name)
+            return known;
+    refuse("未知的选项：" + std::string(name) + "（quillmere generate --help 列出全部选项）");
+}
+
+std::string kindCaption(const ExerciseSettings& s)
+{
+    return s.option(s.kind()).caption;
+}
+
+// Ticks or clears a box the way a click would; a box the chosen kind disables is refused.
+void setBox(ExerciseSettings& s, CheckBox& box, bool value, std::string_view option, Notifier& n)
+{
+    if (box.checked == value)
+        return;
+    if (!box.enabled)
+        refuse("“" + box.caption + "”在“" + kindCaption(s) + "”下不可用（" + std::string(option) +
+               "）。");
+    setCheck(s, box, value, n);
+}
+
+void setList(ExerciseSettings& s, DropDown& list, int index, std::string_view option)
+{
+    if (list.index == index)
+        return;
+    if (!list.enabled)
+        refuse("选项 " + std::string(option) + " 在“" + kindCaption(s) + "”下不可用。");
+    list.index = index;
+}
+
+CheckBox& numberBox(ExerciseSettings& s, NumberType type)
+{
+    switch (type) {
+    case NumberType::Whole:
+        return s.Check9;
+    case NumberType::Decimal:
+        return s.Check5;
+    case NumberType::Fraction:
+        return s.Check6;
+    case NumberType::Percent:
+        return s.Check7;
+    }
+    return s.Check9;
+}
+
+// Exactly the named items of a menu are ticked afterwards; each change counts as a click.
+template <size_t N>
+void setMenu(ExerciseSettings& s, const std::array<MenuItem*, N>& items,
+             const std::vector<std::string>& names, std::string_view option)
+{
+    for (const std::string& name : names)
+        if (std::none_of(items.begin(), items.end(), [&](MenuItem* i) { return i->name == name; }))
+            refuse("选项 " + std::string(option) + " 不认识“" + name + "”。");
+    for (MenuItem* item : items) {
+        const bool wanted = std::find(names.begin(), names.end(), item->name) != names.end();
+        if (item->checked != wanted)
+            clickMenuItem(s, *item);
+    }
+}
+
+void applyOperations(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
+{
+    if (!o.operations)
+        return;
+    CheckBox* boxes[] = {&s.Check1, &s.Check2, &s.Check3, &s.Check15};
+    bool wanted[4] = {};
+    for (const std::string& op : *o.operations)
+        wanted[lookUp("--ops", op, operationNames)] = true;
+    for (int i = 0; i < 4; ++i)
+        setBox(s, *boxes[i], wanted[i], "--ops", n);
+}
+
+void applyTexts(const GenerateOptions& o, ExerciseSettings& s)
+{
+    const std::pair<const std::optional<std::string>*, NumberBox*> texts[] = {
+        {&o.columns, &s.Text2}, {&o.count, &s.Text1},    {&o.from, &s.Text5},
+        {&o.to, &s.Text6},      {&o.fontSize, &s.Text3}, {&o.rowHeight, &s.Text4},
+    };
+    for (const auto& [value, box] : texts)
+        if (*value)
+            setText(s, *box, **value);
+}
+
+void applyModifiers(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
+{
+    if (o.exact)
+        setBox(s, s.Check4, *o.exact, *o.exact ? "--exact" : "--no-exact", n);
+    const std::tuple<bool, CheckBox*, std::string_view> flags[] = {
+        {o.zeroMiddle, &s.Check13, "--zero-middle"},
+        {o.zeroEnd, &s.Check14, "--zero-end"},
+        {o.roundTens, &s.Check17, "--round-tens"},
+        {o.fillIn, &s.Check16, "--fill-in"},
+        {o.easy, &s.Check12, "--easy"},
+        {o.capResults, &s.Check21, "--cap-results"},
+    };
+    for (const auto& [wanted, box, option] : flags)
+        if (wanted)
+            setBox(s, *box, true, option, n);
+    if (o.keep) {
+        setBox(s, s.Check11, true, "--keep", n);
+        setList(s, s.Combo4, *o.keep, "--keep");
+    }
+    if (o.places)
+        setList(s, s.Combo3, *o.places, "--places");
+    if (o.steps)
+        setList(s, s.Combo5, *o.steps - 3, "--steps");
+}
+
+void applyOutput(const GenerateOptions& o, ExerciseSettings& s)
+{
+    if (o.font)
+        s.Combo1.index = *o.font;
+    if (o.closeness)
+        s.MyValue1 = *o.closeness;
+    if (o.laws)
+        setMenu(s, s.lawItems(), *o.laws, "--laws");
+    if (o.units)
+        setMenu(s, s.unitItems(), *o.units, "--units");
+    s.Check19.checked = s.Check19.checked || o.answers;
+    s.Check18.checked = s.Check18.checked && !o.noBorders;
+    // Set quietly: the hint about where sets are saved means nothing when saving is off.
+    s.Check20.checked = s.Check20.checked && !o.noSave;
+}
+
+} // namespace
+
+GenerateOptions parseGenerateOptions(const std::vector<std::string>& args)
+{
+    GenerateOptions options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> value;
+        if (const size_t equals = name.find('=');
+            equals != std::string::npos && name.starts_with("--")) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        }
+        const KnownOption& known = knownOption(name);
+        if (known.takesValue && !value) {
+            if (i + 1 >= args.size())
+                refuse("选项 " + name + " 需要一个值。");
+            value = args[++i];
+        } else if (!known.takesValue && value) {
+            refuse("选项 " + name + " 不带值。");
+        }
+        known.read(options, value.value_or(""));
+    }
+    return options;
+}
+
+void applyGenerateOptions(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
+{
+    if (o.grade)
+        s.Combo2.index = *o.grade;
+    if (o.kind)
+        clickKindOption(s, *o.kind, n);
+    if (o.numbers)
+        setBox(s, numberBox(s, *o.numbers), true, "--numbers", n);
+    applyOperations(o, s, n);
+    applyTexts(o, s);
+    applyModifiers(o, s, n);
+    applyOutput(o, s);
+    ValidationTick(s, n);
+}
+
+std::string generateHelpText()
+{
+    return R"(用法: quillmere generate [选项]
+
+按设置出一套练习，写出题目文档（加 --answers 另写答案文档），或用 --print 打印题目。
+Draws one exercise set as the window would and writes it as .docx (or prints it).
+
+题型与数:
+  --kind K          oral 口算 | estimation 估算 | vertical 竖式计算 (默认) | steps 脱式计算 |
+                    laws 简便计算 | equations 解方程 | units 单位换算
+  --numbers T       whole 整数 (默认) | decimal 小数 | fraction 分数 | percent 百分数
+  --ops LIST        add,sub,mul,div (加法,减法,乘法,除法)，默认四种都选
+  --from N          起始数字 (默认 1)
+  --to N            结束数字 (默认 100，最大 32767)
+  --grade G         范围: 0 小学阶段综合, 1 一年级上学期 … 12 六年级下学期
+  --places P        小数位数 0..4 (默认 1)
+  --keep P          答案保留 P 位小数 (0..4)
+  --exact / --no-exact   能够整除 (默认选中)
+  --zero-middle     中间有零
+  --zero-end        末尾有零
+  --round-tens      整十百千
+  --fill-in         填数
+  --easy            简易简便 / 简易方程
+  --cap-results     含答案: 和与积不超出范围
+  --steps 3|4       脱式步数
+  --closeness V     接近度 0..100 (默认 50)
+  --laws LIST       简便计算的运算律: jfjh,jfjh1,jianfjh,jianfjh1,jjhh,cfjh,cfjh1,cffp,
+                    chufjh,chufjh1,cchh,tuoshijs
+  --units LIST      单位换算的单位: jine,shijian,changdu,zhongliang,mianji,tiji,rongji
+
+版面:
+  --count N         题量 (默认随题型，竖式计算 24)
+  --columns N       列数 1..10 (默认 4)
+  --font-size N     字号 (默认 11)
+  --row-height N    行距，磅 (默认 30，至少 20)
+  --font NAME       宋体 | 楷体 | 黑体 | 微软雅黑
+  --no-borders      不画表格边框
+
+输出:
+  --answers         另写答案文档 (与 --print 同用时在每题后打印答案)
+  --out DIR         文档写入的文件夹 (默认当前文件夹)
+  --print           把题目逐行打印到标准输出，不写文档
+  --no-save         不把这套题存入历史记录
+  --history FILE    历史记录文件 (默认在程序旁或 ~/.local/share/Quillmere)
+  --seed N          随机种子: 同样的设置和种子得到同样的题目 (所用种子总会报告)
+
+退出码: 0 成功, 1 文档或历史记录写入失败, 2 选项或设置有误 (什么都不写), 130 被 Ctrl+C 终止。
+)";
+}
+
+} // namespace quill

@@ -1,0 +1,58 @@
+#pragma once
+
+// The options of `quillmere generate`, each standing for a control of the window, and how
+// they are applied: as a user would click, in the order grade, kind, number type, the rest.
+
+#include "settings/exercise_settings.h"
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quill
+{
+
+class Notifier;
+
+// A command line that cannot be carried out; its text says why, in the interface language.
+class UsageError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class NumberType { Whole, Decimal, Fraction, Percent };
+
+struct GenerateOptions {
+    std::optional<int> grade;
+    std::optional<ExerciseKind> kind;
+    std::optional<NumberType> numbers;
+    std::optional<std::vector<std::string>> operations;
+    std::optional<std::string> from, to, count, columns, fontSize, rowHeight;
+    std::optional<int> font, places, keep, steps, closeness;
+    std::optional<bool> exact;
+    bool zeroMiddle = false, zeroEnd = false, roundTens = false, fillIn = false, easy = false;
+    bool capResults = false, answers = false, noBorders = false, noSave = false;
+    std::optional<std::vector<std::string>> laws, units;
+
+    std::optional<std::uint64_t> seed;
+    std::string outDir = ".";
+    std::optional<std::string> historyFile;
+    bool print = false;
+    bool help = false;
+};
+
+// Reads the options after `generate`; throws UsageError on unknown or malformed ones.
+GenerateOptions parseGenerateOptions(const std::vector<std::string>& args);
+
+// Applies them to fresh settings and runs one validation tick (its notices go to the
+// notifier). Throws UsageError for a control the chosen kind disables.
+void applyGenerateOptions(const GenerateOptions& options, ExerciseSettings& settings,
+                          Notifier& notifier);
+
+// The text of `quillmere generate --help`.
+std::string generateHelpText();
+
+} // namespace quill

@@ -1,0 +1,147 @@
+#include "cli/history_command.h"
+
+#include "cli/command_line.h"
+#include "cli/command_line_environment.h"
+#include "cli/generate_options.h"
+#include "engine/application.h"
+#include "engine/saved_set_loading.h"
+#include "history/saved_sets.h"
+
+#include <charconv>
+#include <optional>
+#include <ostream>
+
+namespace quill
+{
+
+namespace
+{
+
+struct HistoryOptions {
+    std::string action;
+    std::optional<std::string> index;
+    std::optional<std::string> historyFile;
+    std::string outDir = ".";
+    bool answers = false;
+};
+
+HistoryOptions parseHistoryOptions(const std::vector<std::string>& args)
+{
+    HistoryOptions options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto value = [&]() -> std::string {
+            if (i + 1 >= args.size())
+                throw UsageError("选项 " + arg + " 需要一个值。");
+            return args[++i];
+        };
+        if (arg == "--history")
+            options.historyFile = value();
+        else if (arg == "--out")
+            options.outDir = value();
+        else if (arg == "--answers")
+            options.answers = true;
+        else if (arg.starts_with("--"))
+            throw UsageError("未知的选项：" + arg + "（quillmere history --help）");
+        else if (options.action.empty())
+            options.action = arg;
+        else if (!options.index)
+            options.index = arg;
+        else
+            throw UsageError("多余的参数：" + arg);
+    }
+    return options;
+}
+
+// The 0-based line of an entry number as `list` shows it (from 1).
+std::size_t lineIndex(const HistoryOptions& options, const SavedSets& sets)
+{
+    if (!options.index)
+        throw UsageError("请给出练习的序号（quillmere history list 列出序号）。");
+    const std::string& text = *options.index;
+    std::size_t number = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || number == 0 ||
+        number > sets.lines().size())
+        throw UsageError("没有序号为“" + text + "”的保存的练习（共 " +
+                         std::to_string(sets.lines().size()) + " 个）。");
+    return number - 1;
+}
+
+SavedSets readSets(const HistoryOptions& options, std::ostream& err)
+{
+    SavedSets sets(historyFileFor(options.historyFile));
+    if (const FileResult read = sets.RefreshSavedSets(); !read)
+        err << "历史记录无法读取：" << read.reason << '\n';
+    return sets;
+}
+
+int list(const HistoryOptions& options, std::ostream& out, std::ostream& err)
+{
+    const SavedSets sets = readSets(options, err);
+    for (std::size_t i = 0; i < sets.entries().size(); ++i)
+        out << i + 1 << '\t' << sets.entries()[i] << '\n';
+    return exitOk;
+}
+
+int load(const HistoryOptions& options, std::ostream& out, std::ostream& err)
+{
+    const SavedSets sets = readSets(options, err);
+    const std::size_t index = lineIndex(options, sets);
+    StreamNotifier notifier(err);
+    Application app(notifier);
+    app.settings.Check19.checked = options.answers;
+    CommandLineEnvironment env(app, {true, options.outDir, std::nullopt}, out, err);
+    switch (loadSavedSet(app, env, sets.lines()[index])) {
+    case RunOutcome::Completed:
+        return exitOk;
+    case RunOutcome::Refused:
+        return exitUsage;
+    default:
+        return exitFailed;
+    }
+}
+
+int remove(const HistoryOptions& options, std::ostream& out, std::ostream& err)
+{
+    SavedSets sets = readSets(options, err);
+    const std::size_t index = lineIndex(options, sets);
+    const DeleteOutcome outcome = sets.deleteSavedSet(index);
+    (outcome.status == DeleteOutcome::Status::Deleted ? out : err) << outcome.message << '\n';
+    return outcome.status == DeleteOutcome::Status::Deleted ? exitOk : exitFailed;
+}
+
+} // namespace
+
+int runHistoryCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const HistoryOptions options = parseHistoryOptions(args);
+    if (options.action == "list")
+        return list(options, out, err);
+    if (options.action == "load")
+        return load(options, out, err);
+    if (options.action == "delete")
+        return remove(options, out, err);
+    if (options.action.empty() || options.action == "help") {
+        out << historyHelpText();
+        return exitOk;
+    }
+    throw UsageError("未知的历史记录操作：" + options.action + "（list、load 或 delete）");
+}
+
+std::string historyHelpText()
+{
+    return R"(用法: quillmere history list|load N|delete N [选项]
+
+  list              列出保存的练习: 序号、日期和题型
+  load N            把第 N 个保存的练习重新写成文档
+  delete N          从历史记录中删除第 N 个保存的练习
+
+选项:
+  --history FILE    历史记录文件 (默认在程序旁或 ~/.local/share/Quillmere)
+  --answers         载入时另写答案文档
+  --out DIR         载入时文档写入的文件夹 (默认当前文件夹)
+)";
+}
+
+} // namespace quill

@@ -1,0 +1,28 @@
+#include "engine/document_writing.h"
+
+#include "base/short_date.h"
+#include "engine/application.h"
+#include "engine/run_environment.h"
+#include "output/document_folder.h"
+#include "output/writer_arguments.h"
+
+namespace quill
+{
+
+DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, DocumentWriter write)
+{
+    const std::string stamp = fileStampText();
+    const std::string kind = app.settings.option(app.settings.kind()).caption;
+    for (const bool answers : {false, true}) {
+        if (answers && !app.settings.Check19.checked)
+            break;
+        const std::unique_ptr<WordProcessor> document = env.newDocument({kind, stamp, answers});
+        if (!document)
+            return DocumentsWritten::NotWanted;
+        if (!write(app, app.notifier, *document, writerArguments(app, answers)))
+            return DocumentsWritten::Failed;
+    }
+    return DocumentsWritten::Written;
+}
+
+} // namespace quill

@@ -1,0 +1,78 @@
+#include "engine/generation_path.h"
+
+#include "engine/application.h"
+#include "engine/generation_run.h"
+#include "output/worksheet_writer.h"
+#include "problems/expressions/equations.h"
+#include "problems/expressions/step_expressions.h"
+#include "problems/whole/addition_subtraction.h"
+#include "problems/whole/division.h"
+#include "problems/whole/multiplication.h"
+
+#include <array>
+
+namespace quill
+{
+
+namespace
+{
+
+ItemGenerator pickWhole(const ExerciseSettings& s, int r)
+{
+    return pickOperation(s, r, s.Check4.checked || s.Option6.selected || s.Option4.selected);
+}
+
+// 脱式计算 and 解方程 turn the drawn items into longer expressions, kept for the history.
+void buildWholeExpressions(Workspace& app, int s, int e)
+{
+    const std::string_view list = trimmedList(app.run.out);
+    if (app.settings.Option4.selected)
+        app.run.tsout = buildStepExpressions(app, list, s, e);
+    if (app.settings.Option6.selected)
+        app.run.fcout = buildEquations(app, list, s, e);
+}
+
+const std::array<GenerationPath, 4> paths = {{
+    {.name = "分数",
+     .applies = [](const ExerciseSettings& s) { return s.Check6.checked; },
+     .unavailableMessage = "分数练习暂未开放，请先选择整数、小数或百分数！"},
+    {.name = "单位换算",
+     .applies = [](const ExerciseSettings& s) { return s.Option7.selected; },
+     .unavailableMessage = "单位换算练习暂未开放，请先选择其他题型！"},
+    {.name = "简便计算",
+     .applies = [](const ExerciseSettings& s) { return s.Option5.selected; },
+     .unavailableMessage = "简便计算练习暂未开放，请先选择其他题型！"},
+    {.name = "整数小数",
+     .applies = [](const ExerciseSettings&) { return true; },
+     .selectorSpan = 39,
+     .selectorOffset = 0,
+     .selectorBeforeEvents = true,
+     .pick = pickWhole,
+     .afterDraw = buildWholeExpressions,
+     .write = writeWorksheet},
+}};
+
+} // namespace
+
+const GenerationPath& choosePath(const ExerciseSettings& settings)
+{
+    for (const GenerationPath& path : paths)
+        if (path.applies(settings))
+            return path;
+    return paths.back();
+}
+
+ItemGenerator pickOperation(const ExerciseSettings& s, int r, bool exactDivision)
+{
+    if (r < 10 && s.Check1.checked)
+        return makeAdditionItem;
+    if (r < 20 && s.Check2.checked)
+        return makeSubtractionItem;
+    if (r < 30 && s.Check3.checked)
+        return makeMultiplicationItem;
+    if (r < 40 && s.Check15.checked)
+        return exactDivision ? makeExactDivisionItem : makeDivisionItem;
+    return nullptr;
+}
+
+} // namespace quill

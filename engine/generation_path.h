@@ -1,0 +1,56 @@
+#pragma once
+
+// The families of a generation run: which settings choose them, how a round picks a
+// generator, and what is built and saved after the draw. Adding a family is adding a row.
+
+#include "engine/document_writing.h"
+#include "engine/run_environment.h"
+#include "settings/exercise_settings.h"
+
+#include <string>
+#include <string_view>
+
+namespace quill
+{
+
+struct Workspace;
+struct WriterArguments;
+class WordProcessor;
+
+using ItemGenerator = std::string (*)(Workspace& work, int s, int e);
+
+struct GenerationPath {
+    std::string_view name{};
+    bool (*applies)(const ExerciseSettings&) = nullptr;
+    // Refusal shown while the family's generators are not part of the program.
+    std::string_view unavailableMessage{};
+
+    // Selector r = Int(R × span) + offset; whole numbers draw it before the event processing.
+    int selectorSpan = 0;
+    int selectorOffset = 0;
+    bool selectorBeforeEvents = false;
+    ItemGenerator (*pick)(const ExerciseSettings&, int r) = nullptr;
+
+    // Laws and units need a ticked menu item; without one the run ends and opens the menu.
+    bool (*hasChoice)(const ExerciseSettings&) = nullptr;
+    std::string_view noChoiceMessage{};
+    PopupMenu choiceMenu = PopupMenu::Laws;
+
+    // Builders run on the drawn list (also after a stop: they return at their first test).
+    void (*afterDraw)(Workspace&, int s, int e) = nullptr;
+
+    // The writer of the family's documents.
+    DocumentWriter write = nullptr;
+
+    bool available() const { return pick != nullptr; }
+};
+
+// The first family, in order fractions, unit conversion, simplified calculation, whole
+// numbers and decimals, whose condition holds.
+const GenerationPath& choosePath(const ExerciseSettings& settings);
+
+// The operation a selector picks among the ticked operations (thresholds 10, 20, 30, 40);
+// division is exact when `exactDivision` holds. Shared with the on-screen draw.
+ItemGenerator pickOperation(const ExerciseSettings& settings, int r, bool exactDivision);
+
+} // namespace quill

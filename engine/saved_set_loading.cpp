@@ -1,0 +1,89 @@
+#include "engine/saved_set_loading.h"
+
+#include "engine/application.h"
+#include "engine/document_writing.h"
+#include "engine/generation_path.h"
+#include "engine/run_environment.h"
+#include "engine/settings_interlocks.h"
+#include "history/history_line.h"
+#include "history/saved_set_load.h"
+
+namespace quill
+{
+
+namespace
+{
+
+struct SavedKind {
+    ExerciseKind kind;
+    bool fractions;
+    bool pause; // the pause before writing that the window has always made
+};
+
+SavedKind savedKind(int number)
+{
+    switch (number) {
+    case 8:
+        return {ExerciseKind::Vertical, true, true};
+    case 9:
+        return {ExerciseKind::Estimation, true, true};
+    case 1:
+    case 2:
+    case 5:
+        return {static_cast<ExerciseKind>(number), false, false};
+    default:
+        return {static_cast<ExerciseKind>(number), false, true};
+    }
+}
+
+void selectSavedKind(ExerciseSettings& settings, SavedKind saved, Notifier& notifier)
+{
+    if (saved.fractions)
+        setCheck(settings, settings.Check6, true, notifier);
+    selectKind(settings, saved.kind, notifier);
+}
+
+class SilentNotifier : public Notifier
+{
+protected:
+    void show(const std::string&, const std::string&, TrayIcon) override {}
+};
+
+// The family that writes a set of this kind, found on a copy of the settings so that a set
+// that cannot be written yet leaves the window as it was.
+const GenerationPath& writingPath(const ExerciseSettings& settings, SavedKind saved)
+{
+    ExerciseSettings preview = settings;
+    SilentNotifier quiet;
+    selectSavedKind(preview, saved, quiet);
+    return choosePath(preview);
+}
+
+} // namespace
+
+RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view lineText)
+{
+    const HistoryLine line = parseHistoryLine(lineText);
+    if (!isLoadable(line)) {
+        app.notifier.ShowTrayMessage(unreadableSavedSetMessage);
+        return RunOutcome::Refused;
+    }
+    const SavedKind saved = savedKind(line.kind);
+    const GenerationPath& path = writingPath(app.settings, saved);
+    if (!path.available()) {
+        app.notifier.ShowTrayMessage("“" + std::string(historyKindLabel(line.kind)) +
+                                     "”的练习暂时还不能重新写出文档。");
+        return RunOutcome::Refused;
+    }
+    takeSavedSet(app.run, line);
+    app.notifier.ShowTrayMessage(drawingMessage);
+    selectSavedKind(app.settings, saved, app.notifier);
+    if (saved.pause)
+        env.waitSeconds(1);
+    if (writeSetDocuments(app, env, path.write) == DocumentsWritten::Failed)
+        return RunOutcome::Failed;
+    app.notifier.ShowTrayMessage(finishedMessage);
+    return RunOutcome::Completed;
+}
+
+} // namespace quill

@@ -1,0 +1,18 @@
+#pragma once
+
+// 载入: a line of the history file written again as documents, as the window does it. The
+// set's own kind is selected first (its click effects apply), then the kind's writer runs.
+
+#include "engine/generation_run.h"
+
+#include <string_view>
+
+namespace quill
+{
+
+struct Application;
+class RunEnvironment;
+
+RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view lineText);
+
+} // namespace quill

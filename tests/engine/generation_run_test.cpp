@@ -1,0 +1,220 @@
+#include "engine/generation_run.h"
+#include "engine/settings_interlocks.h"
+#include "problems/expressions/answer_store.h"
+#include "support/document_environment.h"
+#include "support/recording_environment.h"
+#include "support/temp_folder.h"
+#include "support/test_application.h"
+
+#include <cmath>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace quill
+{
+namespace
+{
+
+using testing::RecordingEnvironment;
+using testing::TestApplication;
+
+class GenerationRun : public ::testing::Test
+{
+protected:
+    TestApplication t;
+    RecordingEnvironment env;
+    ExerciseSettings& s = t.app.settings;
+
+    std::vector<std::string> items() const { return splitAtSpaces(trimmedList(t.app.run.out)); }
+};
+
+TEST_F(GenerationRun, RefusesARangeThatDoesNotRise)
+{
+    t.app.run.out = " 1＋2";
+    s.Text5.text = "5";
+    s.Text6.text = "5";
+    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
+    s.Text5.text = "1";
+    s.Text6.text = "";
+    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
+    EXPECT_EQ(t.notifier.messages,
+              (std::vector<std::string>{"结束数字要大于起始数字！", "结束数字要大于起始数字！"}));
+    EXPECT_EQ(env.focusRequests, 2);
+    EXPECT_EQ(t.app.run.out, " 1＋2") << "nothing else changes";
+    EXPECT_TRUE(env.waits.empty());
+}
+
+TEST_F(GenerationRun, RefusesRangesAndCountsBeyondWhatTheGeneratorsHold)
+{
+    s.Text6.text = "40000";
+    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
+    s.Text5.text = "0";
+    s.Text6.text = "32767";
+    EXPECT_EQ(drawOnScreenSet(t.app, env), RunOutcome::Refused) << "32768 numbers";
+    s.Text5.text = "1";
+    s.Text1.text = "10001";
+    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
+    ASSERT_EQ(t.notifier.messages.size(), 3u);
+    EXPECT_EQ(t.notifier.messages[2], "题量不能超过10000题！");
+    EXPECT_TRUE(t.app.run.out.empty());
+}
+
+TEST_F(GenerationRun, DrawsExactlyTheCountOfDistinctItems)
+{
+    ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
+    const std::string& out = t.app.run.out;
+    ASSERT_EQ(out.front(), ' ');
+    EXPECT_EQ(out.find("  "), std::string::npos);
+    const auto list = items();
+    ASSERT_EQ(list.size(), 24u);
+    // Every item is new to the list drawn before it, substrings included.
+    std::string before;
+    for (const std::string& item : list) {
+        EXPECT_EQ(before.find(item), std::string::npos) << item;
+        before += " " + item;
+    }
+    EXPECT_EQ(env.waits, std::vector<double>{1});
+    EXPECT_EQ(env.progressStarts, 1);
+    EXPECT_EQ(env.progressStops, 1);
+    EXPECT_EQ(env.refreshes, 1);
+    EXPECT_EQ(t.notifier.messages,
+              (std::vector<std::string>{"正在出题中，请耐心等待！", "出题完毕！"}));
+}
+
+TEST_F(GenerationRun, PicksOnlyTheTickedOperations)
+{
+    s.Check1.checked = s.Check2.checked = s.Check3.checked = false;
+    s.Text1.text = "30";
+    ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
+    for (const std::string& item : items())
+        EXPECT_NE(item.find("÷"), std::string::npos) << item;
+
+    s.Check1.checked = true;
+    s.Check15.checked = false;
+    ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed)
+        << "a pick for 10 of 39 selectors still finishes";
+    EXPECT_EQ(items().size(), 30u);
+    for (const std::string& item : items())
+        EXPECT_NE(item.find("＋"), std::string::npos) << item;
+}
+
+TEST_F(GenerationRun, DividesExactlyWhenTheKindAsksForIt)
+{
+    s.Check1.checked = s.Check2.checked = s.Check3.checked = false;
+    s.Check4.checked = false;
+    s.Check9.checked = false; // written division then gives terminating, non-whole quotients
+    s.Text1.text = "40";
+    s.Text6.text = "1000";
+    ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
+    bool remainder = false;
+    for (const std::string& item : items()) {
+        const auto sign = item.find("÷");
+        const double a = std::stod(item.substr(0, sign)), b = std::stod(item.substr(sign + 2));
+        remainder |= std::fmod(a, b) != 0;
+    }
+    EXPECT_TRUE(remainder) << "written division without 能够整除 and 整数 has non-whole quotients";
+
+    s.Option3.selected = false;
+    s.Option6.selected = true;
+    ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
+    for (const std::string& item : items()) {
+        const auto sign = item.find("÷");
+        const double a = std::stod(item.substr(0, sign)), b = std::stod(item.substr(sign + 2));
+        EXPECT_EQ(std::fmod(a, b), 0) << item;
+    }
+}
+
+TEST_F(GenerationRun, AStopEndsTheDrawWithoutAnnouncingAnything)
+{
+    s.Combo2.index = 1;
+    s.Text5.text = "30"; // first grade sums stay below 21: nothing can be drawn
+    s.Check2.checked = s.Check3.checked = s.Check15.checked = false;
+    t.stopAfter(200);
+    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Stopped);
+    EXPECT_LE(items().size(), 1u) << "only the item the stopped generator handed back";
+    EXPECT_EQ(env.progressStops, 1);
+    EXPECT_EQ(env.refreshes, 1) << "the saved list is refilled after a stop too";
+    EXPECT_FALSE(t.notifier.saw("出题完毕！"));
+}
+
+TEST_F(GenerationRun, WritesMatchingQuestionAndAnswerSheetsThenSaves)
+{
+    testing::DocumentEnvironment docs;
+    testing::TempFolder folder;
+    docs.history = folder / "历史题目.txt";
+    s.Check19.checked = true;
+    s.Check4.checked = false; // divisions with remainders get redrawn for column working
+    s.Check1.checked = s.Check2.checked = s.Check3.checked = false;
+    s.Combo2.index = 5;
+    ASSERT_EQ(generateExercises(t.app, docs), RunOutcome::Completed);
+    ASSERT_EQ(docs.documents.size(), 2u);
+    const auto& questions = docs.documents[0].content.cells;
+    const auto& answers = docs.documents[1].content.cells;
+    for (int k = 0; k < 24; ++k) {
+        const std::pair<int, int> at{2 * (k / 4) + 1, k % 4 + 1};
+        const std::string question = questions.at(at).text;
+        ASSERT_TRUE(question.ends_with("＝")) << question;
+        EXPECT_TRUE(answers.at(at).text.starts_with(question))
+            << question << " / " << answers.at(at).text;
+    }
+    EXPECT_EQ(docs.waits, (std::vector<double>{1, 3}));
+    EXPECT_EQ(t.notifier.messages.back(), "当前计算内容保存完毕！");
+    EXPECT_NE(testing::fileBytes(*docs.history).find("|3| "), std::string::npos);
+}
+
+TEST_F(GenerationRun, AFailedSaveIsReportedNotAnnounced)
+{
+    testing::DocumentEnvironment docs;
+    testing::TempFolder folder;
+    std::ofstream(folder / "file") << "x";
+    docs.history = folder / "file" / "历史题目.txt"; // a folder that is a file cannot hold it
+    EXPECT_EQ(generateExercises(t.app, docs), RunOutcome::Failed);
+    EXPECT_FALSE(t.notifier.saw("当前计算内容保存完毕！"));
+    EXPECT_NE(t.notifier.messages.back().find("保存失败"), std::string::npos);
+}
+
+TEST_F(GenerationRun, StopLabelSetsTheFlagAndSaysSo)
+{
+    requestStop(t.app, env);
+    EXPECT_TRUE(t.app.run.qt);
+    EXPECT_EQ(env.progressStops, 1);
+    EXPECT_EQ(t.notifier.messages, std::vector<std::string>{"出题终止，请点击再次出题！"});
+}
+
+TEST_F(GenerationRun, FamiliesWithoutGeneratorsAreRefusedClearly)
+{
+    clickCheck(s, s.Check6, t.notifier);
+    t.notifier.messages.clear();
+    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
+    ASSERT_EQ(t.notifier.messages.size(), 1u);
+    EXPECT_NE(t.notifier.messages[0].find("分数"), std::string::npos);
+}
+
+TEST_F(GenerationRun, TheSameSeedGivesTheSameSet)
+{
+    ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
+    const std::string first = t.app.run.out;
+    TestApplication again(1);
+    ASSERT_EQ(generateExercises(again.app, env), RunOutcome::Completed);
+    EXPECT_EQ(again.app.run.out, first);
+}
+
+TEST_F(GenerationRun, OnScreenSetIsFullEvenAfterAStopAndRepeatsItems)
+{
+    t.stopAfter(1);
+    generateExercises(t.app, env);
+    t.app.eventPump = nullptr;
+    s.Text5.text = "1";
+    s.Text6.text = "3";
+    s.Check2.checked = s.Check3.checked = s.Check15.checked = false;
+    s.Text1.text = "20";
+    ASSERT_EQ(drawOnScreenSet(t.app, env), RunOutcome::Completed);
+    const auto list = items();
+    EXPECT_EQ(list.size(), 20u);
+    std::set<std::string> distinct(list.begin(), list.end());
+    EXPECT_LT(distinct.size(), list.size()) << "the on-screen draw does not test for repeats";
+}
+
+} // namespace
+} // namespace quill

@@ -1,0 +1,97 @@
+#include "engine/saved_set_loading.h"
+#include "engine/settings_interlocks.h"
+#include "support/document_environment.h"
+#include "support/test_application.h"
+
+#include <gtest/gtest.h>
+
+namespace quill
+{
+namespace
+{
+
+using testing::DocumentEnvironment;
+using testing::TestApplication;
+
+class SavedSetLoading : public ::testing::Test
+{
+protected:
+    TestApplication t;
+    DocumentEnvironment env;
+    ExerciseSettings& s = t.app.settings;
+
+    std::string cell(size_t document, int row, int column)
+    {
+        return env.documents.at(document).content.cells[{row, column}].text;
+    }
+};
+
+TEST_F(SavedSetLoading, AnEquationLineLoadsBothListsAndSelectsEquations)
+{
+    const std::string line = "2026/1/2|6| 12＋5＋8＝25 6×4－9＝15| X＋5＋8＝25 6X－9＝15";
+    ASSERT_EQ(loadSavedSet(t.app, env, line), RunOutcome::Completed);
+    EXPECT_EQ(t.app.run.out, " 12＋5＋8＝25 6×4－9＝15");
+    EXPECT_EQ(t.app.run.fout, " X＋5＋8＝25 6X－9＝15");
+    EXPECT_TRUE(t.app.run.lsjl);
+    EXPECT_TRUE(s.Option6.selected);
+    EXPECT_EQ(env.waits, std::vector<double>{1});
+    ASSERT_EQ(env.documents.size(), 1u);
+    EXPECT_EQ(cell(0, 1, 1), "X＋5＋8＝25");
+    EXPECT_EQ(cell(0, 1, 2), "6X－9＝15");
+    EXPECT_EQ(t.notifier.messages,
+              (std::vector<std::string>{"正在出题中，请耐心等待！", "出题完毕！"}));
+}
+
+TEST_F(SavedSetLoading, WritesTheAnswerSheetWhenAnswersAreTicked)
+{
+    s.Check19.checked = true;
+    ASSERT_EQ(loadSavedSet(t.app, env, "2026/1/2|3| 37＋48 56÷7"), RunOutcome::Completed);
+    ASSERT_EQ(env.documents.size(), 2u);
+    EXPECT_FALSE(env.documents[0].name.answers);
+    EXPECT_TRUE(env.documents[1].name.answers);
+    EXPECT_EQ(env.documents[0].name.kind, "竖式计算");
+    EXPECT_EQ(cell(1, 1, 1), "37＋48＝85");
+    EXPECT_EQ(cell(1, 1, 2), "56÷7＝8");
+}
+
+TEST_F(SavedSetLoading, EverySetRestoresItsOwnKind)
+{
+    ASSERT_EQ(loadSavedSet(t.app, env, "2026/1/2|1| 3＋4 9－2"), RunOutcome::Completed);
+    EXPECT_TRUE(s.Option1.selected);
+    EXPECT_EQ(s.Text1.text, "80") << "the kind's click effects apply";
+    EXPECT_TRUE(env.waits.empty()) << "oral sets were always written without a pause";
+    ASSERT_EQ(loadSavedSet(t.app, env, "2026/1/2|4| 12＋5＋8＝25 (3＋4)×5＝35"),
+              RunOutcome::Completed);
+    EXPECT_TRUE(s.Option4.selected);
+    EXPECT_EQ(cell(1, 1, 1), "12＋5＋8＝")
+        << "a reloaded step-by-step question shows the saved question";
+}
+
+TEST_F(SavedSetLoading, SetsWithoutAWriterYetAreRefusedAndChangeNothing)
+{
+    for (const char* line : {"2026/1/2|5| 25×4×7＝700", "2026/1/2|7| 1米＝100厘米",
+                             "2026/1/2|8| 1/2＋1/3", "2026/1/2|9| 2/4"}) {
+        t.notifier.messages.clear();
+        EXPECT_EQ(loadSavedSet(t.app, env, line), RunOutcome::Refused) << line;
+        ASSERT_EQ(t.notifier.messages.size(), 1u);
+        EXPECT_NE(t.notifier.messages[0].find("暂时还不能"), std::string::npos);
+    }
+    EXPECT_TRUE(s.Option3.selected);
+    EXPECT_FALSE(s.Check6.checked);
+    EXPECT_TRUE(t.app.run.out.empty());
+    EXPECT_TRUE(env.documents.empty());
+}
+
+TEST_F(SavedSetLoading, MalformedLinesAreRefusedClearly)
+{
+    for (const char* line : {"no bars at all", "2026/1/2|x| 1＋2", "2026/1/2|6| 1＋2＝3", ""}) {
+        t.notifier.messages.clear();
+        EXPECT_EQ(loadSavedSet(t.app, env, line), RunOutcome::Refused) << line;
+        EXPECT_EQ(t.notifier.messages,
+                  std::vector<std::string>{"这条保存的练习格式不对，无法载入！"});
+    }
+    EXPECT_TRUE(env.documents.empty());
+}
+
+} // namespace
+} // namespace quill

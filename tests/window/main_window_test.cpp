@@ -1,0 +1,444 @@
+#include "support/qt_printers.h"
+#include "window/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace quill
+{
+namespace
+{
+
+namespace fs = std::filesystem;
+
+// Calls `action` once, from inside whatever loop is handling events, as soon as `ready`
+// holds: runs started by a click return only when they end, so the test acts from within.
+void whenReady(QObject* owner, std::function<bool()> ready, std::function<void()> action)
+{
+    auto* poll = new QTimer(owner);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, ready, action] {
+        if (!ready())
+            return;
+        poll->stop();
+        action();
+        poll->deleteLater();
+    });
+    poll->start();
+}
+
+// Answers the next modal question with `button` and keeps what it asked.
+struct QuestionAnswer {
+    QString title;
+    QString text;
+    QStringList buttons;
+};
+
+void answerNextQuestion(QMessageBox::StandardButton button, QuestionAnswer& seen)
+{
+    whenReady(
+        qApp, [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); },
+        [button, &seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            for (QAbstractButton* b : box->buttons())
+                seen.buttons << b->text();
+            box->button(button)->click();
+        });
+}
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir scratch;
+    fs::path documents = fs::path(scratch.path().toStdString()) / "documents";
+    fs::path history = fs::path(scratch.path().toStdString()) / "历史题目.txt";
+    std::vector<fs::path> opened;
+    std::unique_ptr<Form1> window;
+
+    void SetUp() override { start(); }
+
+    void start()
+    {
+        WindowOptions options;
+        options.documentFolder = documents;
+        options.historyFile = history;
+        options.openDocument = [this](const fs::path& file) { opened.push_back(file); };
+        window = std::make_unique<Form1>(options);
+    }
+
+    template <typename Widget> Widget* find(const char* name)
+    {
+        auto* widget = window->findChild<Widget*>(QLatin1String(name));
+        if (!widget)
+            ADD_FAILURE() << "no control " << name;
+        return widget;
+    }
+    QRadioButton* option(const char* name) { return find<QRadioButton>(name); }
+    QCheckBox* check(const char* name) { return find<QCheckBox>(name); }
+    QLineEdit* text(const char* name) { return find<QLineEdit>(name); }
+    QString textOf(const char* name) { return text(name)->text(); }
+    QLabel* stopLabel() { return find<QLabel>("Label11"); }
+
+    QString messages() { return find<QPlainTextEdit>("messageLine")->toPlainText(); }
+    int count(const QString& message) { return static_cast<int>(messages().count(message)); }
+
+    void typeInto(const char* name, const QString& keys)
+    {
+        text(name)->selectAll();
+        QTest::keyClicks(text(name), keys);
+    }
+
+    std::vector<fs::path> writtenDocuments()
+    {
+        std::vector<fs::path> files;
+        if (fs::exists(documents))
+            for (const auto& entry : fs::directory_iterator(documents))
+                files.push_back(entry.path());
+        return files;
+    }
+
+    bool drawing() { return !stopLabel()->text().isEmpty(); }
+
+    // Stops everything after `seconds`, so a faulty run cannot hang the tests.
+    std::shared_ptr<bool> watchdog(int seconds)
+    {
+        auto fired = std::make_shared<bool>(false);
+        QTimer::singleShot(seconds * 1000, window.get(), [this, fired] {
+            *fired = true;
+            window->application().run.qt = true;
+        });
+        return fired;
+    }
+};
+
+TEST_F(MainWindowTest, StartsWithTheDefaults)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillmere V0.1.0"));
+    EXPECT_TRUE(option("Option3")->isChecked());
+    EXPECT_EQ(option("Option3")->text(), QStringLiteral("竖式计算"));
+    for (const char* on :
+         {"Check9", "Check1", "Check2", "Check3", "Check15", "Check4", "Check18", "Check20"})
+        EXPECT_TRUE(check(on)->isChecked()) << on;
+    for (const char* off : {"Check5", "Check6", "Check7", "Check13", "Check14", "Check17",
+                            "Check16", "Check12", "Check21", "Check11", "Check19"})
+        EXPECT_FALSE(check(off)->isChecked()) << off;
+    EXPECT_FALSE(check("Check12")->isEnabled());
+    EXPECT_EQ(check("Check4")->text(), QStringLiteral("能够整除"));
+    EXPECT_EQ(check("Check20")->toolTip(),
+              QStringLiteral("文件保存在“历史题目.txt”中，如果要全部删除，请直接删除该文件！"));
+
+    const std::pair<const char*, const char*> texts[] = {{"Text1", "24"}, {"Text2", "4"},
+                                                         {"Text3", "11"}, {"Text4", "30"},
+                                                         {"Text5", "1"},  {"Text6", "100"}};
+    for (const auto& [name, value] : texts)
+        EXPECT_EQ(textOf(name), QString::fromUtf8(value)) << name;
+
+    const std::pair<const char*, const char*> lists[] = {{"Combo1", "宋体"},
+                                                         {"Combo2", "小学阶段综合"},
+                                                         {"Combo3", "1位"},
+                                                         {"Combo4", "2位"},
+                                                         {"Combo5", "3步"}};
+    for (const auto& [name, value] : lists)
+        EXPECT_EQ(find<QComboBox>(name)->currentText(), QString::fromUtf8(value)) << name;
+    EXPECT_EQ(find<QComboBox>("Combo2")->count(), 13);
+    EXPECT_EQ(find<QSlider>("MyValue1")->value(), 50);
+    EXPECT_EQ(find<QLabel>("Label14")->text(), QStringLiteral("50"));
+    EXPECT_EQ(find<QComboBox>("Combo6")->count(), 0);
+    EXPECT_EQ(find<QComboBox>("Combo6")->placeholderText(), QStringLiteral("请选择保存的练习"));
+    EXPECT_EQ(find<QPushButton>("Command1")->text(), QStringLiteral("生成练习"));
+    EXPECT_EQ(find<QPushButton>("Command2")->text(), QStringLiteral("上机答题"));
+    EXPECT_EQ(find<QLabel>("Picture1")->size(), QSize(611, 129));
+}
+
+TEST_F(MainWindowTest, OralSetsColumnsAndCountAndTypedColumnsDriveTheCount)
+{
+    option("Option1")->click();
+    EXPECT_EQ(textOf("Text2"), QStringLiteral("4"));
+    EXPECT_EQ(textOf("Text1"), QStringLiteral("80"));
+    typeInto("Text2", QStringLiteral("5"));
+    EXPECT_EQ(textOf("Text2"), QStringLiteral("5"));
+    EXPECT_EQ(textOf("Text1"), QStringLiteral("105"));
+    EXPECT_EQ(window->application().settings.Text1.text, "105");
+}
+
+TEST_F(MainWindowTest, ALetterTypedIntoANumberBoxIsRefusedWithANotice)
+{
+    text("Text1")->end(false);
+    QTest::keyClick(text("Text1"), Qt::Key_A);
+    EXPECT_EQ(textOf("Text1"), QStringLiteral("24"));
+    EXPECT_EQ(count(QStringLiteral("请输入数字！")), 1);
+    QTest::keyClick(text("Text1"), Qt::Key_0);
+    EXPECT_EQ(textOf("Text1"), QStringLiteral("240"));
+    EXPECT_EQ(window->application().settings.Text1.text, "240");
+}
+
+TEST_F(MainWindowTest, TypingIntoTheRangeResetsTheCloseness)
+{
+    find<QSlider>("MyValue1")->setValue(80);
+    EXPECT_EQ(find<QLabel>("Label14")->text(), QStringLiteral("80"));
+    EXPECT_EQ(window->application().settings.MyValue1, 80);
+    typeInto("Text5", QStringLiteral("2"));
+    EXPECT_EQ(find<QSlider>("MyValue1")->value(), 50);
+    EXPECT_EQ(find<QLabel>("Label14")->text(), QStringLiteral("50"));
+}
+
+TEST_F(MainWindowTest, AClearedFontSizeIsRepairedByTheNextTickWithItsNotice)
+{
+    text("Text3")->selectAll();
+    QTest::keyClick(text("Text3"), Qt::Key_Backspace);
+    EXPECT_EQ(textOf("Text3"), QString());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return textOf("Text3") == QStringLiteral("12"); }, 2000));
+    EXPECT_EQ(count(QStringLiteral("字号请不要少于1号！")), 1);
+}
+
+TEST_F(MainWindowTest, FractionsRenameTheCaptionsAndWholeNumbersRestoreThem)
+{
+    check("Check6")->click();
+    EXPECT_FALSE(check("Check9")->isChecked());
+    EXPECT_EQ(check("Check4")->text(), QStringLiteral("是真分数"));
+    EXPECT_EQ(option("Option2")->text(), QStringLiteral("约分"));
+    EXPECT_EQ(option("Option3")->text(), QStringLiteral("通分计算"));
+    check("Check9")->click();
+    EXPECT_FALSE(check("Check6")->isChecked());
+    EXPECT_EQ(check("Check4")->text(), QStringLiteral("能够整除"));
+    EXPECT_EQ(option("Option2")->text(), QStringLiteral("估算"));
+    EXPECT_EQ(option("Option3")->text(), QStringLiteral("竖式计算"));
+}
+
+TEST_F(MainWindowTest, ARunWithAnswersWritesTwoDocumentsAnnouncesAndSaves)
+{
+    check("Check19")->click();
+    const auto hung = watchdog(30);
+    find<QPushButton>("Command1")->click(); // returns once the run has
+    EXPECT_FALSE(*hung);
+    const std::vector<fs::path> files = writtenDocuments();
+    ASSERT_EQ(files.size(), 2u);
+    for (const fs::path& file : files)
+        EXPECT_EQ(file.extension(), ".docx");
+    EXPECT_EQ(opened.size(), 2u) << "each saved document is opened";
+    EXPECT_EQ(count(QStringLiteral("出题完毕！")), 1);
+    EXPECT_EQ(count(QStringLiteral("当前计算内容保存完毕！")), 1);
+    EXPECT_EQ(find<QComboBox>("Combo6")->count(), 1) << "the saved set is listed";
+    EXPECT_TRUE(stopLabel()->text().isEmpty());
+    EXPECT_FALSE(window->runInProgress());
+}
+
+TEST_F(MainWindowTest, ClickingTheProgressLabelStopsARunThatCannotFinishPromptly)
+{
+    typeInto("Text6", QStringLiteral("2")); // 1 to 2 cannot give 24 different items
+    QElapsedTimer sinceClick;
+    double latency = -1; // ms
+    whenReady(
+        window.get(), [this] { return drawing(); },
+        [&] {
+            // Queued like a real click: the wait for the run's next look at the events
+            // is part of the latency.
+            const QPointF at(5, 5);
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(
+                    stopLabel(), new QMouseEvent(type, at, stopLabel()->mapToGlobal(at),
+                                                 Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+            sinceClick.start();
+        });
+    QObject::connect(window.get(), &Form1::runsFinished, window.get(), [&] {
+        latency = sinceClick.isValid() ? sinceClick.nsecsElapsed() / 1e6 : -1;
+    });
+    const auto hung = watchdog(20);
+    find<QPushButton>("Command1")->click();
+    ASSERT_FALSE(*hung);
+    ASSERT_GE(latency, 0);
+    std::cout << "[ measured ] stop latency " << latency << " ms\n";
+    EXPECT_LT(latency, 250);
+    EXPECT_EQ(count(QStringLiteral("出题终止，请点击再次出题！")), 1);
+    EXPECT_EQ(count(QStringLiteral("出题完毕！")), 0);
+    EXPECT_TRUE(writtenDocuments().empty());
+    EXPECT_TRUE(stopLabel()->text().isEmpty());
+    EXPECT_FALSE(fs::exists(history)) << "a stopped run saves nothing";
+}
+
+TEST_F(MainWindowTest, ASecondClickDuringARunStartsItsRunOnlyAfterTheFirstReturned)
+{
+    check("Check20")->click(); // no saving, no pause for it
+    typeInto("Text6", QStringLiteral("2"));
+    qint64 clickTook = -1;
+    bool busyAtClick = false;
+    whenReady(
+        window.get(), [this] { return drawing(); },
+        [&] {
+            // The first run keeps its range; the second one will find enough items.
+            window->application().settings.Text6.text = "100";
+            busyAtClick = window->runInProgress();
+            QElapsedTimer clock;
+            clock.start();
+            find<QPushButton>("Command1")->click();
+            clickTook = clock.elapsed();
+        });
+    const auto hung = watchdog(30);
+    find<QPushButton>("Command1")->click();
+    ASSERT_FALSE(*hung);
+    EXPECT_TRUE(busyAtClick);
+    EXPECT_GE(clickTook, 0);
+    EXPECT_LT(clickTook, 500) << "the second run ran inside the first";
+    EXPECT_EQ(count(QStringLiteral("正在出题中，请耐心等待！")), 2);
+    EXPECT_EQ(count(QStringLiteral("出题完毕！")), 1);
+    EXPECT_EQ(writtenDocuments().size(), 1u) << "the stopped run wrote nothing";
+}
+
+TEST_F(MainWindowTest, OnScreenAnsweringDrawsAFullSetAndSaysItCannotBeAnsweredYet)
+{
+    const auto hung = watchdog(20);
+    find<QPushButton>("Command2")->click();
+    ASSERT_FALSE(*hung);
+    const std::string& list = window->application().run.out;
+    EXPECT_EQ(std::count(list.begin(), list.end(), ' '), 24);
+    EXPECT_EQ(
+        count(QStringLiteral("题目已经出好，但上机答题窗口还没有做好，暂时不能在屏幕上作答！")), 1);
+    EXPECT_TRUE(writtenDocuments().empty());
+}
+
+TEST_F(MainWindowTest, LoadingASavedSetWritesItAgainUnderItsKind)
+{
+    std::ofstream(history, std::ios::binary) << "2024/5/1|4| 12+3*4 5+6*7\r\n";
+    start();
+    option("Option1")->click();
+    auto* list = find<QComboBox>("Combo6");
+    ASSERT_EQ(list->count(), 1);
+    list->setCurrentIndex(0);
+    const auto hung = watchdog(20);
+    find<QMenu>("wenjian")->findChild<QAction*>(QStringLiteral("zairu"))->trigger();
+    ASSERT_FALSE(*hung);
+    EXPECT_TRUE(option("Option4")->isChecked()) << "the set's own kind, 脱式计算";
+    EXPECT_EQ(writtenDocuments().size(), 1u);
+    EXPECT_EQ(count(QStringLiteral("出题完毕！")), 1);
+    EXPECT_EQ(list->count(), 1) << "loading adds nothing to the history";
+}
+
+TEST_F(MainWindowTest, TheExitQuestionAnsweredNoKeepsTheWindowAndYesCloses)
+{
+    window->show();
+    QuestionAnswer seen;
+    answerNextQuestion(QMessageBox::No, seen);
+    window->close();
+    EXPECT_EQ(seen.title, QStringLiteral("Quillmere"));
+    EXPECT_EQ(seen.text, QStringLiteral("确认退出？"));
+    ASSERT_EQ(seen.buttons.size(), 2);
+    EXPECT_TRUE(seen.buttons.join(' ').contains(QStringLiteral("是")));
+    EXPECT_TRUE(seen.buttons.join(' ').contains(QStringLiteral("否")));
+    EXPECT_TRUE(window->isVisible());
+
+    QuestionAnswer again;
+    answerNextQuestion(QMessageBox::Yes, again);
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, LeavingDuringARunStopsItFirstAndWritesNothing)
+{
+    window->show();
+    typeInto("Text6", QStringLiteral("2"));
+    QuestionAnswer seen;
+    whenReady(
+        window.get(), [this] { return drawing(); },
+        [&] {
+            answerNextQuestion(QMessageBox::Yes, seen);
+            window->close();
+        });
+    const auto hung = watchdog(20);
+    find<QPushButton>("Command1")->click();
+    ASSERT_FALSE(*hung);
+    EXPECT_EQ(seen.text, QStringLiteral("确认退出？"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->runInProgress());
+    EXPECT_TRUE(writtenDocuments().empty());
+    EXPECT_EQ(count(QStringLiteral("出题完毕！")), 0);
+}
+
+TEST_F(MainWindowTest, NoticesReachTheMessageLineWithoutATray)
+{
+    ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
+    check("Check20")->click();
+    option("Option7")->click();
+    const QStringList lines = messages().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].endsWith(
+        QStringLiteral("文件保存在“历史题目.txt”中，如果要全部删除，请直接删除该文件！")));
+    EXPECT_TRUE(
+        lines[1].endsWith(QStringLiteral("请将鼠标移动到“单位换算”文字上，进行详细设置！")));
+}
+
+TEST_F(MainWindowTest, RightClickOnUnitsChoosesTheKindAndOpensItsMenuWhichReopensAfterVolume)
+{
+    window->show();
+    QRadioButton* units = option("Option7");
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                 units->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(units, &rightClick);
+    EXPECT_TRUE(units->isChecked());
+    EXPECT_EQ(textOf("Text1"), QStringLiteral("40"));
+    auto* menu = find<QMenu>("danwei");
+    ASSERT_TRUE(menu->isVisible());
+
+    auto* volume = menu->findChild<QAction*>(QStringLiteral("tiji"));
+    ASSERT_TRUE(volume);
+    volume->trigger();
+    menu->close();
+    EXPECT_FALSE(window->application().settings.tiji.checked);
+    EXPECT_EQ(window->application().settings.dwsl, 60);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 1000)) << "体积 reopens";
+    EXPECT_FALSE(volume->isChecked());
+    menu->close();
+}
+
+TEST_F(MainWindowTest, SavedSetsAreListedAndTheChosenOneCanBeDeleted)
+{
+    std::ofstream(history, std::ios::binary) << "2024/5/1|3| 12+3 4+5\r\n"
+                                                "2024/5/2|4| 1+2+3\r\n";
+    start();
+    auto* list = find<QComboBox>("Combo6");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->itemText(0), QStringLiteral("2024/5/1竖式"));
+    EXPECT_EQ(list->itemText(1), QStringLiteral("2024/5/2脱式"));
+    EXPECT_EQ(list->currentIndex(), -1);
+
+    window->show();
+    list->setCurrentIndex(0);
+    emit list->activated(0);
+    auto* menu = find<QMenu>("wenjian");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 1000));
+    menu->findChild<QAction*>(QStringLiteral("shanchu"))->trigger();
+    menu->close();
+    EXPECT_EQ(count(QStringLiteral("删除完毕")), 1);
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->itemText(0), QStringLiteral("2024/5/2脱式"));
+    std::ifstream in(history, std::ios::binary);
+    const std::string rest((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(rest, "2024/5/2|4| 1+2+3\r\n");
+}
+
+} // namespace
+} // namespace quill

@@ -1,0 +1,60 @@
+// Starts the main window as the program does and reports how long it took until the window
+// was on screen; with --screenshot FILE it also saves a picture of it. For looking at the
+// window under a virtual display (tools/screenshot.sh). With --busy the picture is taken
+// while a run that cannot finish is drawing.
+
+#include "engine/settings_interlocks.h"
+#include "window/main_window.h"
+#include "window/window_start.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+#include <filesystem>
+
+int main(int argc, char** argv)
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication app(argc, argv);
+    quill::prepareApplication(app);
+    const QStringList args = QApplication::arguments();
+    const qsizetype at = args.indexOf(QStringLiteral("--screenshot"));
+    const QString shot = at > 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
+
+    quill::WindowOptions options = quill::desktopWindowOptions();
+    const auto scratch = std::filesystem::temp_directory_path() / "quillmere-probe";
+    options.documentFolder = scratch / "documents";
+    options.historyFile = scratch / "历史题目.txt";
+    quill::Form1 window(options);
+    window.show();
+    while (!window.windowHandle() || !window.windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    std::printf("window shown after %lld ms (from main), size %dx%d\n",
+                static_cast<long long>(sinceStart.elapsed()), window.width(), window.height());
+    std::fflush(stdout);
+
+    const bool busy = args.contains(QStringLiteral("--busy"));
+    if (busy) {
+        quill::ExerciseSettings& settings = window.application().settings;
+        quill::setText(settings, settings.Text6, "2"); // 1 to 2 never gives 24 items
+        QTimer::singleShot(0, [&] {
+            if (auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1")))
+                generate->click();
+        });
+    }
+    QTimer::singleShot(busy ? 2500 : 800, [&] {
+        if (!shot.isEmpty()) {
+            const QPixmap picture = window.screen()->grabWindow(window.winId());
+            std::printf("%s %s\n", picture.save(shot) ? "saved" : "could not save",
+                        qPrintable(shot));
+        }
+        window.application().run.qt = true;
+        QApplication::exit(0);
+    });
+    return QApplication::exec();
+}

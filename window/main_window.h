@@ -1,0 +1,124 @@
+#pragma once
+
+// The main window `Form1`: the settings, the buttons that start a run, the progress and
+// stop label, the saved sets, the notices and the exit. It owns the application object
+// and only mirrors its settings: every click and key goes to the model first.
+
+#include "engine/application.h"
+#include "engine/document_output.h"
+#include "engine/run_environment.h"
+#include "history/saved_sets.h"
+#include "window/event_pump.h"
+#include "window/popup_menu_closer.h"
+#include "window/window_controls.h"
+#include "window/window_menus.h"
+#include "window/window_notifier.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+class QMenu;
+
+namespace quill
+{
+
+class TrayNotifications;
+
+struct WindowOptions {
+    std::filesystem::path documentFolder;
+    std::filesystem::path historyFile;
+    // What to do with a document once it is saved; the desktop opens it by default.
+    std::function<void(const std::filesystem::path&)> openDocument;
+    bool trayIcon = true;
+};
+
+// The user's Documents folder + "/Quillmere", the history file of the program's folder,
+// saved documents opened with the desktop's application.
+WindowOptions desktopWindowOptions();
+
+class Form1 : public QWidget, private RunEnvironment
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(WindowOptions options = desktopWindowOptions(), QWidget* parent = nullptr);
+    ~Form1() override;
+
+    Application& application() { return app_; }
+    bool runInProgress() const { return running_; }
+
+signals:
+    // A run (or a load) has returned and no other is waiting to start.
+    void runsFinished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Job { Generate, OnScreen, Load };
+
+    void connectControls();
+    void connectOptionMenus();
+    void mirror();
+
+    void kindClicked(ExerciseKind kind);
+    void checkClicked(CheckBox& box);
+    bool keyTyped(NumberBox& box, char32_t key);
+    void textEdited(NumberBox& box, const QString& text);
+    void menuItemChosen(MenuItem& item);
+    void onTimer1();
+    void onTimer2();
+    void openMenu(QMenu* menu, QPoint at);
+    bool anyMenuOpen() const;
+
+    void refreshSavedSetList();
+    void savedSetChosen();
+    void deleteChosenSet();
+    void loadChosenSet();
+
+    void requestJob(Job job);
+    void runJob(Job job);
+    void stopCurrentRun();
+    void stopLabelClicked();
+    bool confirmExit();
+    void leave();
+    void finishExit();
+    void documentSaved(const std::filesystem::path& file);
+
+    // What the run asks of the window.
+    void waitSeconds(double seconds) override;
+    void progressStarted() override;
+    void progressStopped() override;
+    void focusRangeStart() override;
+    void openPopupMenu(PopupMenu menu) override;
+    void refreshSavedSets() override;
+    std::unique_ptr<WordProcessor> newDocument(const DocumentName& name) override;
+    std::optional<std::filesystem::path> historyFile() const override;
+
+    WindowOptions options_;
+    WindowNotifier notifier_;
+    Application app_{notifier_};
+    WindowControls controls_;
+    WindowMenus menus_;
+    TrayNotifications* tray_ = nullptr;
+    PopupMenuCloser menuCloser_;
+    SavedSets savedSets_;
+    DocumentOutput documents_;
+    ThrottledEventPump pump_;
+    QTimer timer1_;
+    QTimer timer2_;
+
+    bool running_ = false;    // a run or load is under way; clicks then queue the next
+    bool stopWanted_ = false; // the running one was asked to stop
+    bool exitWanted_ = false; // exit confirmed during a run: leave once it has returned
+    bool exitConfirmed_ = false;
+    bool askingExit_ = false;
+    std::optional<Job> pendingJob_;
+    std::string loadLine_; // the saved set 载入 writes next
+};
+
+} // namespace quill

@@ -1,0 +1,78 @@
+#include "window/tray_notifications.h"
+
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+namespace quill
+{
+
+namespace
+{
+
+QSystemTrayIcon::MessageIcon messageIcon(TrayIcon icon)
+{
+    switch (icon) {
+    case TrayIcon::None:
+        return QSystemTrayIcon::NoIcon;
+    case TrayIcon::Information:
+        return QSystemTrayIcon::Information;
+    case TrayIcon::Warning:
+        return QSystemTrayIcon::Warning;
+    case TrayIcon::Error:
+        return QSystemTrayIcon::Critical;
+    }
+    return QSystemTrayIcon::Information;
+}
+
+} // namespace
+
+TrayNotifications::TrayNotifications(QWidget* owner) : QObject(owner), owner_(owner) {}
+
+TrayNotifications::~TrayNotifications()
+{
+    RemoveTrayIcon();
+}
+
+bool TrayNotifications::available() const
+{
+    return icon_ && icon_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TrayNotifications::AddTrayIcon(const QString& tooltip)
+{
+    if (!icon_) {
+        icon_ = new QSystemTrayIcon(owner_->windowIcon(), this);
+        connect(icon_, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) { onActivated(reason); });
+    }
+    icon_->setToolTip(tooltip);
+    icon_->show();
+}
+
+void TrayNotifications::RemoveTrayIcon()
+{
+    if (icon_)
+        icon_->hide();
+}
+
+void TrayNotifications::ShowTrayMessage(const QString& text, const QString& title, TrayIcon icon)
+{
+    if (available())
+        icon_->showMessage(title, text, messageIcon(icon));
+}
+
+void TrayNotifications::onActivated(int reason)
+{
+    if (!owner_)
+        return;
+    if (reason == QSystemTrayIcon::Trigger) {
+        owner_->showNormal();
+        owner_->raise();
+        owner_->activateWindow();
+    } else if (reason == QSystemTrayIcon::Context) {
+        owner_->raise();
+        owner_->activateWindow();
+    }
+}
+
+} // namespace quill
