@@ -55,7 +55,7 @@ void defaultPairGeneratedAndWritten(benchmark::State& state)
 {
     BenchFolder folder;
     testing::TestApplication t(3);
-    t.app.settings.Check19.checked = true;
+    t.app.settings.answerSheet.checked = true;
     DocumentEnvironment env(folder.path);
     std::uint64_t seed = 1;
     for (auto _ : state) {
@@ -88,8 +88,8 @@ void tenThousandItemQuestionDocument(benchmark::State& state)
 {
     BenchFolder folder;
     testing::TestApplication t(9);
-    t.app.settings.Text1.text = "10000";
-    t.app.settings.Text6.text = "10000";
+    t.app.settings.itemCount.text = "10000";
+    t.app.settings.rangeEnd.text = "10000";
     RunEnvironment drawOnly;
     if (generateExercises(t.app, drawOnly) != RunOutcome::Completed)
         state.SkipWithError("the set was not drawn");
@@ -99,7 +99,7 @@ void tenThousandItemQuestionDocument(benchmark::State& state)
             state.SkipWithError("the document was not written");
         folder.clear(state);
     }
-    state.counters["items"] = static_cast<double>(t.app.answers.ItemCount + 1);
+    state.counters["items"] = static_cast<double>(t.app.answers.lastItemIndex + 1);
 }
 
 BENCHMARK(defaultPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);

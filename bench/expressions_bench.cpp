@@ -17,13 +17,13 @@ void computeAnswersOf10000(benchmark::State& state)
 {
     quill::testing::TestApplication t(42);
     quill::testing::selectOnly(t.app.settings, ExerciseKind::Oral);
-    t.app.settings.Check11.checked = true;
+    t.app.settings.roundAnswers.checked = true;
     std::string list = quill::testing::randomItemList(7, 9000);
     for (int i = 0; i < 250; ++i)
         list += " 4.5÷0.25 10÷3 2.25－1.1 25%×4";
     for (auto _ : state) {
         quill::computeAnswers(t.app, list, 1, 100);
-        benchmark::DoNotOptimize(t.app.answers.RoundedAnswers.data());
+        benchmark::DoNotOptimize(t.app.answers.roundedAnswers.data());
     }
 }
 BENCHMARK(computeAnswersOf10000)->Unit(benchmark::kMillisecond);
@@ -36,7 +36,7 @@ void build24(benchmark::State& state, ExerciseKind kind, Builder builder)
     quill::testing::selectOnly(t.app.settings, kind);
     const std::string list = quill::testing::randomItemList(11, 24);
     for (auto _ : state) {
-        t.app.run.fout.clear();
+        t.app.run.equationList.clear();
         benchmark::DoNotOptimize(builder(t.app, list, 1, 100));
     }
 }

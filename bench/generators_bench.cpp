@@ -15,8 +15,8 @@ using Generator = std::string (*)(Workspace&, int, int);
 void generate(benchmark::State& state, Generator generator, int e, bool middleZero, int grade = 0)
 {
     quill::testing::TestApplication t(42);
-    t.app.settings.Check13.checked = middleZero;
-    t.app.settings.Combo2.index = grade;
+    t.app.settings.zeroInMiddle.checked = middleZero;
+    t.app.settings.grade.index = grade;
     for (auto _ : state)
         benchmark::DoNotOptimize(generator(t.app, 1, e));
 }

@@ -21,7 +21,7 @@ template <typename Configure> void drawSets(benchmark::State& state, Configure c
         t.app.random.seed(seed++);
         if (quill::generateExercises(t.app, env) != quill::RunOutcome::Completed)
             state.SkipWithError("the run did not complete");
-        benchmark::DoNotOptimize(t.app.run.out.data());
+        benchmark::DoNotOptimize(t.app.run.questionList.data());
     }
 }
 
@@ -34,16 +34,16 @@ void oralTenThousand(benchmark::State& state)
 {
     drawSets(state, [](ExerciseSettings& s, quill::Notifier& n) {
         quill::clickKindOption(s, quill::ExerciseKind::Oral, n);
-        s.Text6.text = "10000";
-        s.Text1.text = "10000";
+        s.rangeEnd.text = "10000";
+        s.itemCount.text = "10000";
     });
 }
 
 void verticalMiddleZero(benchmark::State& state)
 {
     drawSets(state, [](ExerciseSettings& s, quill::Notifier& n) {
-        quill::clickCheck(s, s.Check13, n);
-        s.Text6.text = "1000";
+        quill::clickCheck(s, s.zeroInMiddle, n);
+        s.rangeEnd.text = "1000";
     });
 }
 

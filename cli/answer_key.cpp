@@ -22,7 +22,7 @@ std::vector<std::string> entries(const std::string& list)
 std::vector<std::string> stepLines(const Application& app)
 {
     std::vector<std::string> lines;
-    for (std::string entry : entries(app.run.tsout)) {
+    for (std::string entry : entries(app.run.stepList)) {
         const size_t equals = entry.rfind("＝");
         if (equals != std::string::npos)
             entry.replace(equals, std::string_view("＝").size(), "\t");
@@ -33,8 +33,8 @@ std::vector<std::string> stepLines(const Application& app)
 
 std::vector<std::string> equationLines(const Application& app)
 {
-    const std::vector<std::string> equations = entries(app.run.fout);
-    const std::vector<std::string> solutions = entries(app.run.fcout);
+    const std::vector<std::string> equations = entries(app.run.equationList);
+    const std::vector<std::string> solutions = entries(app.run.completeEquations);
     std::vector<std::string> lines;
     for (size_t k = 0; k < equations.size(); ++k)
         lines.push_back(equations[k] + "\t" + (k < solutions.size() ? solutions[k] : ""));
@@ -49,7 +49,7 @@ std::vector<std::string> sheetLines(Application& app)
     const std::vector<std::string> cells = sheet.typedCells();
     std::vector<std::string> lines;
     for (size_t k = 0; k < cells.size(); ++k) {
-        const std::string& item = k < app.answers.ItemTexts.size() ? app.answers.ItemTexts[k] : "";
+        const std::string& item = k < app.answers.itemTexts.size() ? app.answers.itemTexts[k] : "";
         const bool startsWithItem = !item.empty() && cells[k].starts_with(item);
         lines.push_back(startsWithItem ? item + "\t" + cells[k].substr(item.size()) : cells[k]);
     }

@@ -27,7 +27,7 @@ std::uint64_t freshSeed()
 
 void printItems(const Application& app, std::ostream& out)
 {
-    for (const std::string& item : splitAtSpaces(trimmedList(app.run.out)))
+    for (const std::string& item : splitAtSpaces(trimmedList(app.run.questionList)))
         out << item << '\n';
 }
 

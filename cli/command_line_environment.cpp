@@ -67,14 +67,14 @@ bool CommandLineEnvironment::interrupted() const
 void CommandLineEnvironment::pumpEvents()
 {
     if (interruptRequested)
-        app_.run.qt = true;
+        app_.run.stopRequested = true;
     // The pump runs before every draw; looking at the clock that often would cost more
     // than the draw itself.
     if (!drawing_ || ++calls_ % 256 != 0)
         return;
     const auto elapsed = std::chrono::steady_clock::now() - started_;
     const long ticks = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() / 10;
-    while (app_.run.jmz < ticks)
+    while (app_.run.progressTicks < ticks)
         if (const ProgressTick tick = progressTick(app_.run); tick.advice)
             err_ << *tick.advice << '\n' << std::flush;
 }

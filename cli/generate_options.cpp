@@ -184,15 +184,15 @@ CheckBox& numberBox(ExerciseSettings& s, NumberType type)
 {
     switch (type) {
     case NumberType::Whole:
-        return s.Check9;
+        return s.wholeNumbers;
     case NumberType::Decimal:
-        return s.Check5;
+        return s.decimals;
     case NumberType::Fraction:
-        return s.Check6;
+        return s.fractions;
     case NumberType::Percent:
-        return s.Check7;
+        return s.percentages;
     }
-    return s.Check9;
+    return s.wholeNumbers;
 }
 
 // Exactly the named items of a menu are ticked afterwards; each change counts as a click.
@@ -214,7 +214,7 @@ void applyOperations(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
 {
     if (!o.operations)
         return;
-    CheckBox* boxes[] = {&s.Check1, &s.Check2, &s.Check3, &s.Check15};
+    CheckBox* boxes[] = {&s.addition, &s.subtraction, &s.multiplication, &s.division};
     bool wanted[4] = {};
     for (const std::string& op : *o.operations)
         wanted[lookUp("--ops", op, operationNames)] = true;
@@ -225,8 +225,8 @@ void applyOperations(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
 void applyTexts(const GenerateOptions& o, ExerciseSettings& s)
 {
     const std::pair<const std::optional<std::string>*, NumberBox*> texts[] = {
-        {&o.columns, &s.Text2}, {&o.count, &s.Text1},    {&o.from, &s.Text5},
-        {&o.to, &s.Text6},      {&o.fontSize, &s.Text3}, {&o.rowHeight, &s.Text4},
+        {&o.columns, &s.columns}, {&o.count, &s.itemCount},   {&o.from, &s.rangeStart},
+        {&o.to, &s.rangeEnd},     {&o.fontSize, &s.fontSize}, {&o.rowHeight, &s.rowHeight},
     };
     for (const auto& [value, box] : texts)
         if (*value)
@@ -236,42 +236,42 @@ void applyTexts(const GenerateOptions& o, ExerciseSettings& s)
 void applyModifiers(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
 {
     if (o.exact)
-        setBox(s, s.Check4, *o.exact, *o.exact ? "--exact" : "--no-exact", n);
+        setBox(s, s.exactOrProper, *o.exact, *o.exact ? "--exact" : "--no-exact", n);
     const std::tuple<bool, CheckBox*, std::string_view> flags[] = {
-        {o.zeroMiddle, &s.Check13, "--zero-middle"},
-        {o.zeroEnd, &s.Check14, "--zero-end"},
-        {o.roundTens, &s.Check17, "--round-tens"},
-        {o.fillIn, &s.Check16, "--fill-in"},
-        {o.easy, &s.Check12, "--easy"},
-        {o.capResults, &s.Check21, "--cap-results"},
+        {o.zeroMiddle, &s.zeroInMiddle, "--zero-middle"},
+        {o.zeroEnd, &s.zeroAtEnd, "--zero-end"},
+        {o.roundTens, &s.wholeTens, "--round-tens"},
+        {o.fillIn, &s.fillIn, "--fill-in"},
+        {o.easy, &s.easyMode, "--easy"},
+        {o.capResults, &s.capResults, "--cap-results"},
     };
     for (const auto& [wanted, box, option] : flags)
         if (wanted)
             setBox(s, *box, true, option, n);
     if (o.keep) {
-        setBox(s, s.Check11, true, "--keep", n);
-        setList(s, s.Combo4, *o.keep, "--keep");
+        setBox(s, s.roundAnswers, true, "--keep", n);
+        setList(s, s.answerPlaces, *o.keep, "--keep");
     }
     if (o.places)
-        setList(s, s.Combo3, *o.places, "--places");
+        setList(s, s.operandPlaces, *o.places, "--places");
     if (o.steps)
-        setList(s, s.Combo5, *o.steps - 3, "--steps");
+        setList(s, s.stepCount, *o.steps - 3, "--steps");
 }
 
 void applyOutput(const GenerateOptions& o, ExerciseSettings& s)
 {
     if (o.font)
-        s.Combo1.index = *o.font;
+        s.font.index = *o.font;
     if (o.closeness)
-        s.MyValue1 = *o.closeness;
+        s.closeness = *o.closeness;
     if (o.laws)
         setMenu(s, s.lawItems(), *o.laws, "--laws");
     if (o.units)
         setMenu(s, s.unitItems(), *o.units, "--units");
-    s.Check19.checked = s.Check19.checked || o.answers;
-    s.Check18.checked = s.Check18.checked && !o.noBorders;
+    s.answerSheet.checked = s.answerSheet.checked || o.answers;
+    s.borders.checked = s.borders.checked && !o.noBorders;
     // Set quietly: the hint about where sets are saved means nothing when saving is off.
-    s.Check20.checked = s.Check20.checked && !o.noSave;
+    s.saveToHistory.checked = s.saveToHistory.checked && !o.noSave;
 }
 
 } // namespace
@@ -303,7 +303,7 @@ GenerateOptions parseGenerateOptions(const std::vector<std::string>& args)
 void applyGenerateOptions(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
 {
     if (o.grade)
-        s.Combo2.index = *o.grade;
+        s.grade.index = *o.grade;
     if (o.kind)
         clickKindOption(s, *o.kind, n);
     if (o.numbers)
@@ -312,7 +312,7 @@ void applyGenerateOptions(const GenerateOptions& o, ExerciseSettings& s, Notifie
     applyTexts(o, s);
     applyModifiers(o, s, n);
     applyOutput(o, s);
-    ValidationTick(s, n);
+    repairSettings(s, n);
 }
 
 std::string generateHelpText()
@@ -341,9 +341,9 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
   --cap-results     含答案: 和与积不超出范围
   --steps 3|4       脱式步数
   --closeness V     接近度 0..100 (默认 50)
-  --laws LIST       简便计算的运算律: jfjh,jfjh1,jianfjh,jianfjh1,jjhh,cfjh,cfjh1,cffp,
-                    chufjh,chufjh1,cchh,tuoshijs
-  --units LIST      单位换算的单位: jine,shijian,changdu,zhongliang,mianji,tiji,rongji
+  --laws LIST       简便计算的运算律: additionCommutative,additionAssociative,subtractionReorder,subtractionBrackets,addSubtractMixed,multiplicationCommutative,multiplicationAssociative,distributive,
+                    divisionReorder,divisionBrackets,multiplyDivideMixed,noShortcut
+  --units LIST      单位换算的单位: money,time,length,mass,area,volume,capacity
 
 版面:
   --count N         题量 (默认随题型，竖式计算 24)

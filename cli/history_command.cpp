@@ -71,7 +71,7 @@ std::size_t lineIndex(const HistoryOptions& options, const SavedSets& sets)
 SavedSets readSets(const HistoryOptions& options, std::ostream& err)
 {
     SavedSets sets(historyFileFor(options.historyFile));
-    if (const FileResult read = sets.RefreshSavedSets(); !read)
+    if (const FileResult read = sets.refresh(); !read)
         err << "历史记录无法读取：" << read.reason << '\n';
     return sets;
 }
@@ -90,7 +90,7 @@ int load(const HistoryOptions& options, std::ostream& out, std::ostream& err)
     const std::size_t index = lineIndex(options, sets);
     StreamNotifier notifier(err);
     Application app(notifier);
-    app.settings.Check19.checked = options.answers;
+    app.settings.answerSheet.checked = options.answers;
     CommandLineEnvironment env(app, {true, options.outDir, std::nullopt}, out, err);
     switch (loadSavedSet(app, env, sets.lines()[index])) {
     case RunOutcome::Completed:

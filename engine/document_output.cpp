@@ -21,7 +21,7 @@ std::unique_ptr<WordProcessor> DocumentOutput::newDocument(const DocumentName& n
 void DocumentOutput::report(const SavedDocument& outcome)
 {
     if (!outcome.saved)
-        notifier_.ShowTrayMessage(unsavedDocumentMessage(outcome));
+        notifier_.notify(unsavedDocumentMessage(outcome));
     else if (saved_)
         saved_(outcome.path);
 }

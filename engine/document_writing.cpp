@@ -14,7 +14,7 @@ DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, Docume
     const std::string stamp = fileStampText();
     const std::string kind = app.settings.option(app.settings.kind()).caption;
     for (const bool answers : {false, true}) {
-        if (answers && !app.settings.Check19.checked)
+        if (answers && !app.settings.answerSheet.checked)
             break;
         const std::unique_ptr<WordProcessor> document = env.newDocument({kind, stamp, answers});
         if (!document)

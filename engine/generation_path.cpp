@@ -19,28 +19,29 @@ namespace
 
 ItemGenerator pickWhole(const ExerciseSettings& s, int r)
 {
-    return pickOperation(s, r, s.Check4.checked || s.Option6.selected || s.Option4.selected);
+    return pickOperation(s, r,
+                         s.exactDivision() || s.equationsOption.selected || s.stepsOption.selected);
 }
 
 // 脱式计算 and 解方程 turn the drawn items into longer expressions, kept for the history.
 void buildWholeExpressions(Workspace& app, int s, int e)
 {
-    const std::string_view list = trimmedList(app.run.out);
-    if (app.settings.Option4.selected)
-        app.run.tsout = buildStepExpressions(app, list, s, e);
-    if (app.settings.Option6.selected)
-        app.run.fcout = buildEquations(app, list, s, e);
+    const std::string_view list = trimmedList(app.run.questionList);
+    if (app.settings.stepsOption.selected)
+        app.run.stepList = buildStepExpressions(app, list, s, e);
+    if (app.settings.equationsOption.selected)
+        app.run.completeEquations = buildEquations(app, list, s, e);
 }
 
 const std::array<GenerationPath, 4> paths = {{
     {.name = "分数",
-     .applies = [](const ExerciseSettings& s) { return s.Check6.checked; },
+     .applies = [](const ExerciseSettings& s) { return s.fractions.checked; },
      .unavailableMessage = "分数练习暂未开放，请先选择整数、小数或百分数！"},
     {.name = "单位换算",
-     .applies = [](const ExerciseSettings& s) { return s.Option7.selected; },
+     .applies = [](const ExerciseSettings& s) { return s.unitsOption.selected; },
      .unavailableMessage = "单位换算练习暂未开放，请先选择其他题型！"},
     {.name = "简便计算",
-     .applies = [](const ExerciseSettings& s) { return s.Option5.selected; },
+     .applies = [](const ExerciseSettings& s) { return s.lawsOption.selected; },
      .unavailableMessage = "简便计算练习暂未开放，请先选择其他题型！"},
     {.name = "整数小数",
      .applies = [](const ExerciseSettings&) { return true; },
@@ -64,13 +65,13 @@ const GenerationPath& choosePath(const ExerciseSettings& settings)
 
 ItemGenerator pickOperation(const ExerciseSettings& s, int r, bool exactDivision)
 {
-    if (r < 10 && s.Check1.checked)
+    if (r < 10 && s.addition.checked)
         return makeAdditionItem;
-    if (r < 20 && s.Check2.checked)
+    if (r < 20 && s.subtraction.checked)
         return makeSubtractionItem;
-    if (r < 30 && s.Check3.checked)
+    if (r < 30 && s.multiplication.checked)
         return makeMultiplicationItem;
-    if (r < 40 && s.Check15.checked)
+    if (r < 40 && s.division.checked)
         return exactDivision ? makeExactDivisionItem : makeDivisionItem;
     return nullptr;
 }

@@ -30,20 +30,20 @@ struct Range {
 std::optional<Range> checkedRange(Application& app, RunEnvironment& env)
 {
     const ExerciseSettings& s = app.settings;
-    const double start = roundHalfEven(s.Text5.value());
-    const double end = roundHalfEven(s.Text6.value());
-    if (s.Text5.value() >= s.Text6.value() || s.Text6.text.empty()) {
-        app.notifier.ShowTrayMessage(rangeMessage);
+    const double start = roundHalfEven(s.rangeStart.value());
+    const double end = roundHalfEven(s.rangeEnd.value());
+    if (s.rangeStart.value() >= s.rangeEnd.value() || s.rangeEnd.text.empty()) {
+        app.notifier.notify(rangeMessage);
         env.focusRangeStart();
         return std::nullopt;
     }
     if (end > largestRangeNumber || end - start + 1 > largestRangeNumber || start < 0) {
-        app.notifier.ShowTrayMessage("数据范围只能在0到32767之间，且不能超过32767个数！");
+        app.notifier.notify("数据范围只能在0到32767之间，且不能超过32767个数！");
         env.focusRangeStart();
         return std::nullopt;
     }
-    if (fixPart(s.Text1.value()) > largestItemCount) {
-        app.notifier.ShowTrayMessage("题量不能超过10000题！");
+    if (fixPart(s.itemCount.value()) > largestItemCount) {
+        app.notifier.notify("题量不能超过10000题！");
         return std::nullopt;
     }
     return Range{static_cast<int>(start), static_cast<int>(end)};
@@ -51,7 +51,7 @@ std::optional<Range> checkedRange(Application& app, RunEnvironment& env)
 
 long itemCount(const ExerciseSettings& s)
 {
-    return static_cast<long>(fixPart(s.Text1.value()));
+    return static_cast<long>(fixPart(s.itemCount.value()));
 }
 
 void appendIfNew(RunState& run, DuplicateFilter& listed, const std::string& item, long& accepted)
@@ -59,8 +59,8 @@ void appendIfNew(RunState& run, DuplicateFilter& listed, const std::string& item
     if (listed.occurs(item))
         return;
     listed.add(item);
-    run.out += ' ';
-    run.out += item;
+    run.questionList += ' ';
+    run.questionList += item;
     ++accepted;
 }
 
@@ -77,7 +77,7 @@ void drawList(Application& app, const GenerationPath& path, Range range)
     while (accepted < count) {
         int r = path.selectorBeforeEvents ? drawSelector(app, path) : 0;
         app.processEvents();
-        if (app.run.qt)
+        if (app.run.stopRequested)
             return;
         if (!path.selectorBeforeEvents)
             r = drawSelector(app, path);
@@ -90,9 +90,9 @@ bool choiceMissing(Application& app, RunEnvironment& env, const GenerationPath& 
 {
     if (!path.hasChoice || path.hasChoice(app.settings))
         return false;
-    app.run.qt = true;
+    app.run.stopRequested = true;
     env.progressStopped();
-    app.notifier.ShowTrayMessage(path.noChoiceMessage);
+    app.notifier.notify(path.noChoiceMessage);
     env.openPopupMenu(path.choiceMenu);
     return true;
 }
@@ -101,13 +101,13 @@ bool choiceMissing(Application& app, RunEnvironment& env, const GenerationPath& 
 bool saveSet(Application& app, RunEnvironment& env)
 {
     const std::optional<std::filesystem::path> file = env.historyFile();
-    if (!app.settings.Check20.checked || !file)
+    if (!app.settings.saveToHistory.checked || !file)
         return true;
     env.waitSeconds(3);
     const int kind = historyKindOf(app.settings);
     const FileResult saved = appendHistoryLine(
         *file, historyLineText(shortDateText(), kind, savedTextOf(kind, app.run)));
-    app.notifier.ShowTrayMessage(saved ? std::string(savedMessage) : saveFailedMessage(saved));
+    app.notifier.notify(saved ? std::string(savedMessage) : saveFailedMessage(saved));
     return saved.ok;
 }
 
@@ -119,9 +119,9 @@ RunOutcome finishRun(RunEnvironment& env, RunOutcome outcome)
 
 void beginDrawing(Application& app)
 {
-    app.run.out.clear();
+    app.run.questionList.clear();
     app.random.mixClock();
-    app.notifier.ShowTrayMessage(drawingMessage);
+    app.notifier.notify(drawingMessage);
 }
 
 } // namespace
@@ -133,17 +133,17 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
         return RunOutcome::Refused;
     const GenerationPath& path = choosePath(app.settings);
     if (!path.available()) {
-        app.notifier.ShowTrayMessage(path.unavailableMessage);
+        app.notifier.notify(path.unavailableMessage);
         return RunOutcome::Refused;
     }
 
     RunState& run = app.run;
-    run.qt = true; // an earlier run still drawing sees this while we wait, and ends
-    run.lsjl = false;
-    run.fout.clear();
+    run.stopRequested = true; // an earlier run still drawing sees this while we wait, and ends
+    run.writingSavedSet = false;
+    run.equationList.clear();
     env.waitSeconds(1);
-    run.qt = false;
-    run.jmz = 0;
+    run.stopRequested = false;
+    run.progressTicks = 0;
     env.progressStarted();
     beginDrawing(app);
     if (choiceMissing(app, env, path))
@@ -152,12 +152,12 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     if (path.afterDraw)
         path.afterDraw(app, range->start, range->end);
     env.progressStopped();
-    if (run.qt)
+    if (run.stopRequested)
         return finishRun(env, RunOutcome::Stopped);
     const DocumentsWritten written = writeSetDocuments(app, env, path.write);
     if (written == DocumentsWritten::Failed)
         return finishRun(env, RunOutcome::Failed);
-    app.notifier.ShowTrayMessage(finishedMessage);
+    app.notifier.notify(finishedMessage);
     if (written == DocumentsWritten::Written && !saveSet(app, env))
         return finishRun(env, RunOutcome::Failed);
     return finishRun(env, RunOutcome::Completed);
@@ -168,17 +168,17 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)
     const std::optional<Range> range = checkedRange(app, env);
     if (!range)
         return RunOutcome::Refused;
-    app.run.lsjl = false;
-    app.run.qt = false;
+    app.run.writingSavedSet = false;
+    app.run.stopRequested = false;
     beginDrawing(app);
     const long count = itemCount(app.settings);
     for (long accepted = 0; accepted < count;) {
         app.processEvents();
-        if (app.run.qt)
+        if (app.run.stopRequested)
             return RunOutcome::Stopped;
         const int r = app.random.below(40) + 1;
-        if (ItemGenerator generate = pickOperation(app.settings, r, app.settings.Check4.checked)) {
-            app.run.out += ' ' + generate(app, range->start, range->end);
+        if (ItemGenerator generate = pickOperation(app.settings, r, app.settings.exactDivision())) {
+            app.run.questionList += ' ' + generate(app, range->start, range->end);
             ++accepted;
         }
     }
@@ -187,9 +187,9 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)
 
 void requestStop(Application& app, RunEnvironment& env)
 {
-    app.run.qt = true;
+    app.run.stopRequested = true;
     env.progressStopped();
-    app.notifier.ShowTrayMessage(stoppedMessage);
+    app.notifier.notify(stoppedMessage);
 }
 
 std::string_view trimmedList(std::string_view list)

@@ -22,7 +22,8 @@ enum class RunOutcome {
 // The button 生成练习.
 RunOutcome generateExercises(Application& app, RunEnvironment& env);
 
-// The button 上机答题: draws `app.run.out` for the answering window, without duplicate test.
+// The button 上机答题: draws `app.run.questionList` for the answering window, without duplicate
+// test.
 RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env);
 
 // The stop label: the running draw ends at its next round.

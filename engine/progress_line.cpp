@@ -23,16 +23,16 @@ int dotsFor(long ticksSinceRestart)
 ProgressTick progressTick(RunState& run)
 {
     ProgressTick tick;
-    const std::string seconds = shortestText(roundHalfEven(run.jmz / 100.0));
-    if (const int dots = dotsFor(run.imz)) {
+    const std::string seconds = shortestText(roundHalfEven(run.progressTicks / 100.0));
+    if (const int dots = dotsFor(run.dotTicks)) {
         tick.label = "正在出题中，点■停止(" + seconds + "秒)" + std::string(dots, '.');
         if (dots == 6)
-            run.imz = 0;
+            run.dotTicks = 0;
     }
-    if (run.jmz != 0 && run.jmz % 6000 == 0)
+    if (run.progressTicks != 0 && run.progressTicks % 6000 == 0)
         tick.advice = "已经运行了" + seconds + "秒，有可能题目不好找建议终止本次出题！";
-    ++run.jmz;
-    ++run.imz;
+    ++run.progressTicks;
+    ++run.dotTicks;
     return tick;
 }
 

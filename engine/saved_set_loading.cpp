@@ -39,7 +39,7 @@ SavedKind savedKind(int number)
 void selectSavedKind(ExerciseSettings& settings, SavedKind saved, Notifier& notifier)
 {
     if (saved.fractions)
-        setCheck(settings, settings.Check6, true, notifier);
+        setCheck(settings, settings.fractions, true, notifier);
     selectKind(settings, saved.kind, notifier);
 }
 
@@ -65,24 +65,24 @@ RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view 
 {
     const HistoryLine line = parseHistoryLine(lineText);
     if (!isLoadable(line)) {
-        app.notifier.ShowTrayMessage(unreadableSavedSetMessage);
+        app.notifier.notify(unreadableSavedSetMessage);
         return RunOutcome::Refused;
     }
     const SavedKind saved = savedKind(line.kind);
     const GenerationPath& path = writingPath(app.settings, saved);
     if (!path.available()) {
-        app.notifier.ShowTrayMessage("“" + std::string(historyKindLabel(line.kind)) +
-                                     "”的练习暂时还不能重新写出文档。");
+        app.notifier.notify("“" + std::string(historyKindLabel(line.kind)) +
+                            "”的练习暂时还不能重新写出文档。");
         return RunOutcome::Refused;
     }
     takeSavedSet(app.run, line);
-    app.notifier.ShowTrayMessage(drawingMessage);
+    app.notifier.notify(drawingMessage);
     selectSavedKind(app.settings, saved, app.notifier);
     if (saved.pause)
         env.waitSeconds(1);
     if (writeSetDocuments(app, env, path.write) == DocumentsWritten::Failed)
         return RunOutcome::Failed;
-    app.notifier.ShowTrayMessage(finishedMessage);
+    app.notifier.notify(finishedMessage);
     return RunOutcome::Completed;
 }
 

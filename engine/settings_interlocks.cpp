@@ -15,43 +15,43 @@ CheckBox& check(ExerciseSettings& s, int number)
 {
     switch (number) {
     case 1:
-        return s.Check1;
+        return s.addition;
     case 2:
-        return s.Check2;
+        return s.subtraction;
     case 3:
-        return s.Check3;
+        return s.multiplication;
     case 4:
-        return s.Check4;
+        return s.exactOrProper;
     case 5:
-        return s.Check5;
+        return s.decimals;
     case 6:
-        return s.Check6;
+        return s.fractions;
     case 7:
-        return s.Check7;
+        return s.percentages;
     case 9:
-        return s.Check9;
+        return s.wholeNumbers;
     case 11:
-        return s.Check11;
+        return s.roundAnswers;
     case 12:
-        return s.Check12;
+        return s.easyMode;
     case 13:
-        return s.Check13;
+        return s.zeroInMiddle;
     case 14:
-        return s.Check14;
+        return s.zeroAtEnd;
     case 15:
-        return s.Check15;
+        return s.division;
     case 16:
-        return s.Check16;
+        return s.fillIn;
     case 17:
-        return s.Check17;
+        return s.wholeTens;
     case 18:
-        return s.Check18;
+        return s.borders;
     case 19:
-        return s.Check19;
+        return s.answerSheet;
     case 20:
-        return s.Check20;
+        return s.saveToHistory;
     default:
-        return s.Check21;
+        return s.capResults;
     }
 }
 
@@ -59,15 +59,15 @@ DropDown& combo(ExerciseSettings& s, int number)
 {
     switch (number) {
     case 1:
-        return s.Combo1;
+        return s.font;
     case 2:
-        return s.Combo2;
+        return s.grade;
     case 3:
-        return s.Combo3;
+        return s.operandPlaces;
     case 4:
-        return s.Combo4;
+        return s.answerPlaces;
     default:
-        return s.Combo5;
+        return s.stepCount;
     }
 }
 
@@ -113,7 +113,7 @@ void applyAvailability(ExerciseSettings& s, const Availability& a)
 
 std::string timesColumns(const ExerciseSettings& s, int factor)
 {
-    return shortestText(s.Text2.value() * factor);
+    return shortestText(s.columns.value() * factor);
 }
 
 std::string itemCountFor(const ExerciseSettings& s, ExerciseKind kind)
@@ -141,33 +141,34 @@ void setValues(ExerciseSettings& s, ExerciseKind kind, Notifier& n)
     case ExerciseKind::Oral:
     case ExerciseKind::Estimation:
     case ExerciseKind::Vertical:
-        setCheck(s, s.Check12, false, n);
+        setCheck(s, s.easyMode, false, n);
         break;
     case ExerciseKind::Steps:
-        setCheck(s, s.Check12, false, n);
-        setCheck(s, s.Check16, false, n);
+        setCheck(s, s.easyMode, false, n);
+        setCheck(s, s.fillIn, false, n);
         break;
     case ExerciseKind::Laws:
-        s.jbsl = 50;
-        setCheck(s, s.Check4, true, n);
-        setCheck(s, s.Check12, true, n);
-        setCheck(s, s.Check7, false, n);
-        setCheck(s, s.Check9, true, n);
-        setCheck(s, s.Check16, false, n);
+        s.lawTally = 50;
+        setCheck(s, s.exactOrProper, true, n);
+        setCheck(s, s.easyMode, true, n);
+        setCheck(s, s.percentages, false, n);
+        setCheck(s, s.wholeNumbers, true, n);
+        setCheck(s, s.fillIn, false, n);
         for (MenuItem* item :
-             {&s.jianfjh, &s.jianfjh1, &s.jjhh, &s.chufjh, &s.chufjh1, &s.cchh, &s.tuoshijs})
+             {&s.subtractionReorder, &s.subtractionBrackets, &s.addSubtractMixed,
+              &s.divisionReorder, &s.divisionBrackets, &s.multiplyDivideMixed, &s.noShortcut})
             item->checked = false;
         break;
     case ExerciseKind::Equations:
-        setCheck(s, s.Check4, true, n);
-        setCheck(s, s.Check9, true, n);
-        setCheck(s, s.Check12, true, n);
-        setCheck(s, s.Check16, false, n);
+        setCheck(s, s.exactOrProper, true, n);
+        setCheck(s, s.wholeNumbers, true, n);
+        setCheck(s, s.easyMode, true, n);
+        setCheck(s, s.fillIn, false, n);
         break;
     case ExerciseKind::Units:
-        setCheck(s, s.Check9, true, n);
-        setCheck(s, s.Check12, false, n);
-        setCheck(s, s.Check16, false, n);
+        setCheck(s, s.wholeNumbers, true, n);
+        setCheck(s, s.easyMode, false, n);
+        setCheck(s, s.fillIn, false, n);
         break;
     }
 }
@@ -175,41 +176,41 @@ void setValues(ExerciseSettings& s, ExerciseKind kind, Notifier& n)
 void applyKindEffects(ExerciseSettings& s, ExerciseKind kind, Notifier& n)
 {
     if (kind == ExerciseKind::Units) {
-        n.ShowTrayMessage("请将鼠标移动到“单位换算”文字上，进行详细设置！");
-        s.dwsl = 70;
+        n.notify("请将鼠标移动到“单位换算”文字上，进行详细设置！");
+        s.unitTally = 70;
     }
-    setText(s, s.Text2, kind == ExerciseKind::Units ? "2" : "4");
-    setText(s, s.Text1, itemCountFor(s, kind));
-    if (kind != ExerciseKind::Equations && kind != ExerciseKind::Units && !s.Check6.checked)
-        s.Check4.caption = "能够整除";
+    setText(s, s.columns, kind == ExerciseKind::Units ? "2" : "4");
+    setText(s, s.itemCount, itemCountFor(s, kind));
+    if (kind != ExerciseKind::Equations && kind != ExerciseKind::Units && !s.fractions.checked)
+        s.exactOrProper.caption = "能够整除";
     applyAvailability(s, availabilityOf(kind));
     setValues(s, kind, n);
     if (kind == ExerciseKind::Laws)
-        s.Check12.caption = "简易简便";
+        s.easyMode.caption = "简易简便";
     else if (kind == ExerciseKind::Equations)
-        s.Check12.caption = "简易方程";
+        s.easyMode.caption = "简易方程";
 }
 
-void setWholeNumberCaptions(ExerciseSettings& s, bool keepCheck4UnderEquations)
+void setWholeNumberCaptions(ExerciseSettings& s, bool keepCaptionUnderEquations)
 {
-    if (!(keepCheck4UnderEquations && s.Option6.selected))
-        s.Check4.caption = "能够整除";
-    s.Option2.caption = "估算";
-    s.Option3.caption = "竖式计算";
+    if (!(keepCaptionUnderEquations && s.equationsOption.selected))
+        s.exactOrProper.caption = "能够整除";
+    s.estimationOption.caption = "估算";
+    s.verticalOption.caption = "竖式计算";
 }
 
 void numberTypeClicked(ExerciseSettings& s, CheckBox& box, Notifier& n)
 {
     if (box.checked)
-        for (CheckBox* other : {&s.Check9, &s.Check5, &s.Check6, &s.Check7})
+        for (CheckBox* other : {&s.wholeNumbers, &s.decimals, &s.fractions, &s.percentages})
             if (other != &box)
                 setCheck(s, *other, false, n);
-    if (&box == &s.Check6) {
-        s.Check4.caption = "是真分数";
-        s.Option2.caption = "约分";
-        s.Option3.caption = "通分计算";
+    if (&box == &s.fractions) {
+        s.exactOrProper.caption = "是真分数";
+        s.estimationOption.caption = "约分";
+        s.verticalOption.caption = "通分计算";
     } else {
-        setWholeNumberCaptions(s, &box != &s.Check7);
+        setWholeNumberCaptions(s, &box != &s.percentages);
     }
 }
 
@@ -217,29 +218,30 @@ void zeroModifierClicked(ExerciseSettings& s, CheckBox& box, Notifier& n)
 {
     if (!box.checked)
         return;
-    for (CheckBox* other : {&s.Check13, &s.Check14, &s.Check17})
+    for (CheckBox* other : {&s.zeroInMiddle, &s.zeroAtEnd, &s.wholeTens})
         if (other != &box)
             setCheck(s, *other, false, n);
 }
 
 void checkClicked(ExerciseSettings& s, CheckBox& box, Notifier& n)
 {
-    if (&box == &s.Check9 || &box == &s.Check5 || &box == &s.Check6 || &box == &s.Check7)
+    if (&box == &s.wholeNumbers || &box == &s.decimals || &box == &s.fractions ||
+        &box == &s.percentages)
         numberTypeClicked(s, box, n);
-    else if (&box == &s.Check13 || &box == &s.Check14 || &box == &s.Check17)
+    else if (&box == &s.zeroInMiddle || &box == &s.zeroAtEnd || &box == &s.wholeTens)
         zeroModifierClicked(s, box, n);
-    else if (&box == &s.Check20)
-        n.ShowTrayMessage("文件保存在“历史题目.txt”中，如果要全部删除，请直接删除该文件！");
+    else if (&box == &s.saveToHistory)
+        n.notify("文件保存在“历史题目.txt”中，如果要全部删除，请直接删除该文件！");
 }
 
 void columnsChanged(ExerciseSettings& s)
 {
-    if (s.Text2.text.empty())
+    if (s.columns.text.empty())
         return;
-    if (s.Option1.selected || s.Option2.selected)
-        s.Text1.text = timesColumns(s, 21);
-    else if (s.Option3.selected)
-        s.Text1.text = timesColumns(s, 6);
+    if (s.oralOption.selected || s.estimationOption.selected)
+        s.itemCount.text = timesColumns(s, 21);
+    else if (s.verticalOption.selected)
+        s.itemCount.text = timesColumns(s, 6);
 }
 
 bool isLawItem(ExerciseSettings& s, const MenuItem& item)
@@ -284,16 +286,16 @@ void setText(ExerciseSettings& settings, NumberBox& box, const std::string& text
     if (box.text == text)
         return;
     box.text = text;
-    if (&box == &settings.Text2)
+    if (&box == &settings.columns)
         columnsChanged(settings);
 }
 
 bool clickMenuItem(ExerciseSettings& settings, MenuItem& item)
 {
     item.checked = !item.checked;
-    int& counter = isLawItem(settings, item) ? settings.jbsl : settings.dwsl;
+    int& counter = isLawItem(settings, item) ? settings.lawTally : settings.unitTally;
     counter += item.checked ? 10 : -10;
-    return &item == &settings.tiji;
+    return &item == &settings.volume;
 }
 
 } // namespace quill

@@ -21,59 +21,59 @@ bool anyChecked(std::initializer_list<const CheckBox*> boxes)
 
 void repairLayout(ExerciseSettings& s, Notifier& n)
 {
-    if (s.Text2.value() < 1 || s.Text2.value() > 10) {
-        n.ShowTrayMessage("列数请不要少于1列，超过10列！");
-        setText(s, s.Text2, "4");
+    if (s.columns.value() < 1 || s.columns.value() > 10) {
+        n.notify("列数请不要少于1列，超过10列！");
+        setText(s, s.columns, "4");
     }
-    if (s.Text3.value() < 1) {
-        n.ShowTrayMessage("字号请不要少于1号！");
-        setText(s, s.Text3, "12");
+    if (s.fontSize.value() < 1) {
+        n.notify("字号请不要少于1号！");
+        setText(s, s.fontSize, "12");
     }
-    if (s.Text4.value() < 20) {
-        n.ShowTrayMessage("行距请不要少于20磅！");
-        setText(s, s.Text4, "30");
+    if (s.rowHeight.value() < 20) {
+        n.notify("行距请不要少于20磅！");
+        setText(s, s.rowHeight, "30");
     }
-    if (s.Text5.value() < 0 || s.Text5.text.empty()) {
-        n.ShowTrayMessage("起始数字不要小于0！");
-        setText(s, s.Text5, "1");
+    if (s.rangeStart.value() < 0 || s.rangeStart.text.empty()) {
+        n.notify("起始数字不要小于0！");
+        setText(s, s.rangeStart, "1");
     }
-    if (s.Text1.value() < 1) {
-        n.ShowTrayMessage("数量至少一题！");
-        setText(s, s.Text1, "24");
+    if (s.itemCount.value() < 1) {
+        n.notify("数量至少一题！");
+        setText(s, s.itemCount, "24");
     }
 }
 
 void repairGradeLimits(ExerciseSettings& s, Notifier& n)
 {
     const bool early = beforeFourthGrade(s.gradeIndex());
-    if (early && s.Check5.checked) {
-        n.ShowTrayMessage("四年级上学期前仅学过整数运算！");
-        setCheck(s, s.Check5, false, n);
-        setCheck(s, s.Check9, true, n);
-        setCheck(s, s.Check11, false, n);
-        setText(s, s.Text5, "1");
+    if (early && s.decimals.checked) {
+        n.notify("四年级上学期前仅学过整数运算！");
+        setCheck(s, s.decimals, false, n);
+        setCheck(s, s.wholeNumbers, true, n);
+        setCheck(s, s.roundAnswers, false, n);
+        setText(s, s.rangeStart, "1");
     }
-    if (early && s.Check15.checked && s.Check11.checked && s.Check9.checked) {
-        n.ShowTrayMessage("四年级上学期前仅学过有余数的除法！不需要保留小数位数！");
-        setCheck(s, s.Check11, false, n);
+    if (early && s.division.checked && s.roundAnswers.checked && s.wholeNumbers.checked) {
+        n.notify("四年级上学期前仅学过有余数的除法！不需要保留小数位数！");
+        setCheck(s, s.roundAnswers, false, n);
     }
-    if (s.Text5.value() > 9 && early && s.Check9.checked && s.Check15.checked) {
-        n.ShowTrayMessage("四年级上学期前还未学习除数是2位数的除法！初始数字不能大于9！");
-        setText(s, s.Text5, "1");
+    if (s.rangeStart.value() > 9 && early && s.wholeNumbers.checked && s.division.checked) {
+        n.notify("四年级上学期前还未学习除数是2位数的除法！初始数字不能大于9！");
+        setText(s, s.rangeStart, "1");
     }
 }
 
 } // namespace
 
-void ValidationTick(ExerciseSettings& s, Notifier& n)
+void repairSettings(ExerciseSettings& s, Notifier& n)
 {
-    if (!anyChecked({&s.Check9, &s.Check5, &s.Check6, &s.Check7, &s.Check12})) {
-        n.ShowTrayMessage("请务必选择一种运算形式！");
-        setCheck(s, s.Check9, true, n);
+    if (!anyChecked({&s.wholeNumbers, &s.decimals, &s.fractions, &s.percentages, &s.easyMode})) {
+        n.notify("请务必选择一种运算形式！");
+        setCheck(s, s.wholeNumbers, true, n);
     }
-    if (!anyChecked({&s.Check1, &s.Check2, &s.Check3, &s.Check15})) {
-        n.ShowTrayMessage("请务必选择一种运算形式！");
-        setCheck(s, s.Check1, true, n);
+    if (!anyChecked({&s.addition, &s.subtraction, &s.multiplication, &s.division})) {
+        n.notify("请务必选择一种运算形式！");
+        setCheck(s, s.addition, true, n);
     }
     repairLayout(s, n);
     repairGradeLimits(s, n);

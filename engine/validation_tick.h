@@ -9,6 +9,6 @@ class Notifier;
 
 // The half-second repair of inconsistent settings: each rule that finds its condition
 // shows its notification and repairs the settings, in a fixed order.
-void ValidationTick(ExerciseSettings& settings, Notifier& notifier);
+void repairSettings(ExerciseSettings& settings, Notifier& notifier);
 
 } // namespace quill

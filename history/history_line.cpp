@@ -45,11 +45,11 @@ int kindNumber(std::string_view field)
 
 int historyKindOf(const ExerciseSettings& settings)
 {
-    if (settings.Check6.checked)
-        return settings.Option2.selected ? 9 : 8;
-    if (settings.Option7.selected)
+    if (settings.fractions.checked)
+        return settings.estimationOption.selected ? 9 : 8;
+    if (settings.unitsOption.selected)
         return 7;
-    if (settings.Option5.selected)
+    if (settings.lawsOption.selected)
         return 5;
     return static_cast<int>(settings.kind());
 }
@@ -57,10 +57,10 @@ int historyKindOf(const ExerciseSettings& settings)
 std::string savedTextOf(int kind, const RunState& run)
 {
     if (kind == 4)
-        return run.tsout;
+        return run.stepList;
     if (kind == 6)
-        return run.fcout + "|" + run.fout;
-    return run.out;
+        return run.completeEquations + "|" + run.equationList;
+    return run.questionList;
 }
 
 std::string historyLineText(std::string_view date, int kind, std::string_view savedText)

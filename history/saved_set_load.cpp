@@ -16,10 +16,10 @@ bool takeSavedSet(RunState& run, const HistoryLine& line)
 {
     if (!isLoadable(line))
         return false;
-    run.lsjl = true;
-    run.out = *line.savedList;
+    run.writingSavedSet = true;
+    run.questionList = *line.savedList;
     if (line.equations)
-        run.fout = *line.equations;
+        run.equationList = *line.equations;
     return true;
 }
 

@@ -19,7 +19,7 @@ inline constexpr std::string_view unreadableSavedSetMessage = "这条保存的�
 bool isLoadable(const HistoryLine& line);
 
 // For a loadable line: marks the run as writing saved text and puts the list into `out`
-// (and the equations of kind 6 into `fout`). Returns false and leaves the run untouched
+// (and the equations of kind 6 into `equationList`). Returns false and leaves the run untouched
 // otherwise; the caller then shows unreadableSavedSetMessage.
 bool takeSavedSet(RunState& run, const HistoryLine& line);
 

@@ -34,7 +34,7 @@ void SavedSets::take(const std::vector<StoredLine>& stored)
     }
 }
 
-FileResult SavedSets::RefreshSavedSets()
+FileResult SavedSets::refresh()
 {
     const HistoryRead read = readHistoryFile(file_);
     take(read.lines);
@@ -69,7 +69,7 @@ DeleteOutcome SavedSets::deleteSavedSet(std::optional<std::size_t> selected)
                                        written.reason);
         }
     }
-    RefreshSavedSets();
+    refresh();
     return result;
 }
 

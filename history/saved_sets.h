@@ -42,7 +42,7 @@ public:
 
     // Rereads the file. A missing file leaves the list empty and is no failure; a file that
     // cannot be read leaves it empty too and says why.
-    FileResult RefreshSavedSets();
+    FileResult refresh();
 
     // Deletes the line at `selected` if the file still holds the same text there; with
     // nothing selected every line is written back. Refreshes the list in every case.

@@ -21,7 +21,7 @@ enum class CellForm { Oral, Estimation, Vertical, Steps, Equations, None };
 
 bool firstGrade(const ExerciseSettings& s)
 {
-    return s.Combo2.index == 1 || s.Combo2.index == 2;
+    return s.grade.index == 1 || s.grade.index == 2;
 }
 
 CellForm cellForm(const ExerciseSettings& s)
@@ -80,15 +80,16 @@ std::vector<std::string> textsBeforeEquals(const std::vector<std::string>& items
 SavedSet savedSet(const Workspace& work, CellForm form)
 {
     const RunState& run = work.run;
-    if (form == CellForm::Steps && run.lsjl) {
-        auto items = splitAtSpaces(trimmed(run.out));
+    if (form == CellForm::Steps && run.writingSavedSet) {
+        auto items = splitAtSpaces(trimmed(run.questionList));
         auto questions = textsBeforeEquals(items);
         return {std::move(items), std::move(questions)};
     }
     if (form == CellForm::Equations) {
-        if (run.lsjl)
-            return {splitAtSpaces(trimmed(run.out)), splitAtSpaces(trimmed(run.fout))};
-        return {splitAtSpaces(trimmed(run.fcout)), {}};
+        if (run.writingSavedSet)
+            return {splitAtSpaces(trimmed(run.questionList)),
+                    splitAtSpaces(trimmed(run.equationList))};
+        return {splitAtSpaces(trimmed(run.completeEquations)), {}};
     }
     return {};
 }
@@ -96,8 +97,8 @@ SavedSet savedSet(const Workspace& work, CellForm form)
 // The items that have an entry in every answer table.
 int filledItems(const AnswerStore& store, int items)
 {
-    for (const auto* table : {&store.ItemTexts, &store.RoundedAnswers, &store.ExactAnswers,
-                              &store.Remainders, &store.StepAnswers})
+    for (const auto* table : {&store.itemTexts, &store.roundedAnswers, &store.exactAnswers,
+                              &store.remainders, &store.stepAnswers})
         items = std::min(items, static_cast<int>(table->size()));
     return items;
 }
@@ -144,9 +145,9 @@ public:
     }
 
 private:
-    const std::string& item(int k) const { return store_.ItemTexts[k]; }
-    double remainder(int k) const { return numericValue(store_.Remainders[k]); }
-    bool fillIn() const { return !answers_ && s_.Check16.checked; }
+    const std::string& item(int k) const { return store_.itemTexts[k]; }
+    double remainder(int k) const { return numericValue(store_.remainders[k]); }
+    bool fillIn() const { return !answers_ && s_.fillIn.checked; }
 
     // The item, or its fill-in form on a question sheet with 填数.
     std::string shownItem(int k) { return fillIn() ? fillInItem(work_, item(k)) : item(k); }
@@ -154,7 +155,7 @@ private:
     // The answer tidied for the sheet and kept so in its table.
     std::string cleaned(std::string& answer)
     {
-        answer = cleanAnswerText(answer, s_.Check7.checked);
+        answer = cleanAnswerText(answer, s_.percentages.checked);
         return answer;
     }
 
@@ -174,7 +175,7 @@ private:
     {
         select(k);
         if (answers_ || fillIn())
-            typeLeft(shownItem(k) + "＝" + cleaned(store_.RoundedAnswers[k]));
+            typeLeft(shownItem(k) + "＝" + cleaned(store_.roundedAnswers[k]));
         else
             typeLeft(item(k) + "＝");
     }
@@ -182,7 +183,7 @@ private:
     void fillEstimation(int k)
     {
         select(k);
-        const double tens = roundHalfEven(numericValue(store_.RoundedAnswers[k]) / 10) * 10;
+        const double tens = roundHalfEven(numericValue(store_.roundedAnswers[k]) / 10) * 10;
         if (answers_ || fillIn())
             word_.typeText(shownItem(k) + "≈" + shortestText(tens));
         else
@@ -202,14 +203,14 @@ private:
 
     std::string verticalAnswer(int k, const std::string& shown)
     {
-        std::string& rounded = store_.RoundedAnswers[k];
+        std::string& rounded = store_.roundedAnswers[k];
         const int grade = s_.gradeIndex();
-        if (grade >= 4 && grade <= 6 && s_.Check15.checked && remainder(k) != 0)
+        if (grade >= 4 && grade <= 6 && s_.division.checked && remainder(k) != 0)
             return shown + "＝" + shortestText(fixPart(numericValue(rounded))) + "……" +
-                   store_.Remainders[k];
-        if (rounded == store_.ExactAnswers[k])
+                   store_.remainders[k];
+        if (rounded == store_.exactAnswers[k])
             return shown + "＝" + cleaned(rounded);
-        if (!s_.Check4.checked && remainder(k) != 0)
+        if (!s_.exactDivision() && remainder(k) != 0)
             return shown + "≈" + cleaned(rounded);
         return shown + "=" + cleaned(rounded);
     }
@@ -217,7 +218,7 @@ private:
     void fillSteps(int k)
     {
         select(k);
-        const bool reloaded = work_.run.lsjl;
+        const bool reloaded = work_.run.writingSavedSet;
         if (!answers_) {
             const auto question =
                 reloaded ? entry(saved_.questions, k) : std::optional<std::string>(item(k));
@@ -225,10 +226,10 @@ private:
                 typeLeft(*question + "＝");
         } else if (reloaded) {
             if (const auto saved = entry(saved_.items, k))
-                word_.typeText(*saved + (s_.Check7.checked ? "%" : ""));
+                word_.typeText(*saved + (s_.percentages.checked ? "%" : ""));
         } else {
-            std::string& answer = store_.StepAnswers[k];
-            if (s_.Check7.checked)
+            std::string& answer = store_.stepAnswers[k];
+            if (s_.percentages.checked)
                 answer = shortestText(numericValue(answer));
             word_.typeText(item(k) + "＝" + cleaned(answer));
         }
@@ -241,10 +242,10 @@ private:
         std::optional<std::string> text;
         if (answers_)
             text = entry(saved_.items, k);
-        else if (work_.run.lsjl)
+        else if (work_.run.writingSavedSet)
             text = entry(saved_.questions, k);
         else
-            text = item(k) + "＝" + cleaned(store_.StepAnswers[k]);
+            text = item(k) + "＝" + cleaned(store_.stepAnswers[k]);
         if (text)
             word_.typeText(*text);
         selectWorkCell(k);
@@ -276,18 +277,20 @@ bool writeWorksheet(Workspace& work, Notifier& notifier, WordProcessor& word,
     const ExerciseSettings& s = work.settings;
     AnswerStore& store = work.answers;
     const ExerciseKind kind = s.kind();
-    if (work.run.lsjl || (kind != ExerciseKind::Steps && kind != ExerciseKind::Equations))
+    if (work.run.writingSavedSet ||
+        (kind != ExerciseKind::Steps && kind != ExerciseKind::Equations))
         store.splitItems(args.list);
 
     typeTitleBlock(word, args.answers());
 
     const auto columns = columnCount(args.columns);
     if (!columns)
-        notifier.ShowTrayMessage("列数“" + args.columns + "”无效，文档中没有题目表格。");
-    const WorksheetGeometry geometry{store.ItemCount + 1, columns.value_or(0), hasWorkRows(s)};
+        notifier.notify("列数“" + args.columns + "”无效，文档中没有题目表格。");
+    const WorksheetGeometry geometry{store.lastItemIndex + 1, columns.value_or(0), hasWorkRows(s)};
     addWorksheetTable(word, geometry, args);
 
-    computeAnswers(work, args.list, rangeNumber(s.Text5.value()), rangeNumber(s.Text6.value()));
+    computeAnswers(work, args.list, rangeNumber(s.rangeStart.value()),
+                   rangeNumber(s.rangeEnd.value()));
 
     if (columns) {
         CellWriter cells(work, word, geometry, args.answers());

@@ -21,13 +21,13 @@ std::string trimmed(const std::string& text)
 WriterArguments writerArguments(const Workspace& work, bool answerDocument)
 {
     const ExerciseSettings& s = work.settings;
-    return WriterArguments{trimmed(work.run.out),
-                           s.Text4.text,
-                           s.Text2.text,
-                           s.Text3.text,
-                           s.Combo1.selectedText(),
-                           s.Text1.text,
-                           s.Check18.checked ? "1" : "0",
+    return WriterArguments{trimmed(work.run.questionList),
+                           s.rowHeight.text,
+                           s.columns.text,
+                           s.fontSize.text,
+                           s.font.selectedText(),
+                           s.itemCount.text,
+                           s.borders.checked ? "1" : "0",
                            answerDocument ? "1" : "0"};
 }
 

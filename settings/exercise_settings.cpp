@@ -25,48 +25,45 @@ ExerciseKind ExerciseSettings::kind() const
     return ExerciseKind::Vertical;
 }
 
+OptionButton ExerciseSettings::*optionMember(ExerciseKind kind)
+{
+    using S = ExerciseSettings;
+    static constexpr OptionButton S::*options[] = {
+        &S::oralOption, &S::estimationOption, &S::verticalOption, &S::stepsOption,
+        &S::lawsOption, &S::equationsOption,  &S::unitsOption};
+    const int index = static_cast<int>(kind) - 1;
+    return options[index >= 0 && index < 7 ? index : 2];
+}
+
 OptionButton& ExerciseSettings::option(ExerciseKind kind)
 {
-    return const_cast<OptionButton&>(std::as_const(*this).option(kind));
+    return this->*optionMember(kind);
 }
 
 const OptionButton& ExerciseSettings::option(ExerciseKind kind) const
 {
-    switch (kind) {
-    case ExerciseKind::Oral:
-        return Option1;
-    case ExerciseKind::Estimation:
-        return Option2;
-    case ExerciseKind::Vertical:
-        return Option3;
-    case ExerciseKind::Steps:
-        return Option4;
-    case ExerciseKind::Laws:
-        return Option5;
-    case ExerciseKind::Equations:
-        return Option6;
-    case ExerciseKind::Units:
-        return Option7;
-    }
-    return Option3;
+    return this->*optionMember(kind);
 }
 
 std::array<MenuItem*, 12> ExerciseSettings::lawItems()
 {
-    return {&jfjh,  &jfjh1, &jianfjh, &jianfjh1, &jjhh, &cfjh,
-            &cfjh1, &cffp,  &chufjh,  &chufjh1,  &cchh, &tuoshijs};
+    return {&additionCommutative,       &additionAssociative, &subtractionReorder,
+            &subtractionBrackets,       &addSubtractMixed,    &multiplicationCommutative,
+            &multiplicationAssociative, &distributive,        &divisionReorder,
+            &divisionBrackets,          &multiplyDivideMixed, &noShortcut};
 }
 
 std::array<MenuItem*, 7> ExerciseSettings::unitItems()
 {
-    return {&jine, &shijian, &changdu, &zhongliang, &mianji, &tiji, &rongji};
+    return {&money, &time, &length, &mass, &area, &volume, &capacity};
 }
 
 std::array<CheckBox*, 19> ExerciseSettings::checkBoxes()
 {
-    return {&Check1,  &Check2,  &Check3,  &Check4,  &Check5,  &Check6,  &Check7,
-            &Check9,  &Check11, &Check12, &Check13, &Check14, &Check15, &Check16,
-            &Check17, &Check18, &Check19, &Check20, &Check21};
+    return {&addition,     &subtraction, &multiplication, &exactOrProper, &decimals,
+            &fractions,    &percentages, &wholeNumbers,   &roundAnswers,  &easyMode,
+            &zeroInMiddle, &zeroAtEnd,   &division,       &fillIn,        &wholeTens,
+            &borders,      &answerSheet, &saveToHistory,  &capResults};
 }
 
 } // namespace quill

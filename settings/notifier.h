@@ -17,8 +17,8 @@ class Notifier
 public:
     virtual ~Notifier() = default;
 
-    void ShowTrayMessage(std::string_view text, std::string_view title = trayTitle,
-                         TrayIcon icon = TrayIcon::Information)
+    void notify(std::string_view text, std::string_view title = trayTitle,
+                TrayIcon icon = TrayIcon::Information)
     {
         show(std::string(text), std::string(title), icon);
     }

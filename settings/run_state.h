@@ -5,17 +5,17 @@
 namespace quill
 {
 
-// The public run variables of the main window, shared by the run, the builders, the
-// writers and the history.
+// What a run shares with its builders, writers and the history while it lasts, and what
+// the last run leaves behind for saving.
 struct RunState {
-    std::string out;   // the QuestionList: " item item item"
-    bool qt = false;   // stop flag: set to stop the run and every loop inside it
-    long jmz = 0;      // 10 ms progress ticks since the run started
-    long imz = 0;      // ticks since the progress dots last started over
-    std::string tsout; // step-by-step list of the last run
-    std::string fcout; // complete equation expressions with their values
-    std::string fout;  // the equations with X and their values
-    bool lsjl = false; // set while a set loaded from the history is written
+    std::string questionList;      // " item item item": each item after one space
+    bool stopRequested = false;    // ends the run and every loop inside it at its next step
+    long progressTicks = 0;        // 10 ms progress ticks since the run started
+    long dotTicks = 0;             // ticks since the progress dots last started over
+    std::string stepList;          // " expression＝value" per step-by-step item of the last run
+    std::string completeEquations; // " expression＝value" per equation, without the unknown
+    std::string equationList;      // " equation＝value" per equation with X
+    bool writingSavedSet = false;  // set while a set loaded from the history is written
 };
 
 } // namespace quill

@@ -8,6 +8,7 @@
 #include "engine/validation_tick.h"
 #include "history/history_file.h"
 #include "output/word_processor.h"
+#include "settings/control_glossary.h"
 #include "window/artwork.h"
 #include "window/document_opener.h"
 #include "window/number_entry.h"
@@ -69,47 +70,47 @@ WindowOptions desktopWindowOptions()
     return options;
 }
 
-Form1::Form1(WindowOptions options, QWidget* parent)
+MainWindow::MainWindow(WindowOptions options, QWidget* parent)
     : QWidget(parent), options_(std::move(options)), savedSets_(options_.historyFile),
       documents_(options_.documentFolder, notifier_,
                  [this](const std::filesystem::path& file) { documentSaved(file); })
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QString::fromUtf8(controlName("MainWindow")));
     setWindowTitle(programTitle());
     setWindowIcon(programIcon());
     controls_ = buildWindowControls(this, app_.settings);
     menus_ =
         buildWindowMenus(this, app_.settings, [this](MenuItem& item) { menuItemChosen(item); });
-    for (QMenu* menu : {menus_.jbjs, menus_.danwei, menus_.wenjian})
+    for (QMenu* menu : {menus_.lawMenu, menus_.unitMenu, menus_.savedSetMenu})
         menuCloser_.watch(menu);
 
     tray_ = new TrayNotifications(this);
     notifier_.attach(controls_.messageLine, tray_);
     if (options_.trayIcon)
-        tray_->AddTrayIcon(programTitle());
+        tray_->showIcon(programTitle());
     app_.eventPump = [this] { pump_(); };
 
     connectControls();
     connectOptionMenus();
     refreshSavedSetList();
-    app_.settings.MyValue1 = 50;
+    app_.settings.closeness = 50;
     mirror();
 
     timer1_.setInterval(validationInterval);
-    connect(&timer1_, &QTimer::timeout, this, &Form1::onTimer1);
+    connect(&timer1_, &QTimer::timeout, this, &MainWindow::onTimer1);
     timer1_.start();
     timer2_.setInterval(progressInterval);
     timer2_.setTimerType(Qt::PreciseTimer);
-    connect(&timer2_, &QTimer::timeout, this, &Form1::onTimer2);
+    connect(&timer2_, &QTimer::timeout, this, &MainWindow::onTimer2);
 }
 
-Form1::~Form1()
+MainWindow::~MainWindow()
 {
     // The notifier outlives the widgets it writes to only by a moment; make it quiet.
     notifier_.attach(nullptr, nullptr);
 }
 
-void Form1::connectControls()
+void MainWindow::connectControls()
 {
     ExerciseSettings& s = app_.settings;
     for (const OptionControl& o : controls_.options)
@@ -122,7 +123,7 @@ void Form1::connectControls()
         NumberBox& box = s.*t.box;
         new NumberEntry(
             t.widget, [this, &box](char32_t key) { return keyTyped(box, key); },
-            [this] { notifier_.ShowTrayMessage("请输入数字！"); });
+            [this] { notifier_.notify("请输入数字！"); });
         connect(t.widget, &QLineEdit::textEdited, this,
                 [this, &box](const QString& text) { textEdited(box, text); });
     }
@@ -131,27 +132,29 @@ void Form1::connectControls()
             list.index = index;
             mirror();
         });
-    connect(controls_.MyValue1, &QSlider::valueChanged, this, [this](int value) {
-        app_.settings.MyValue1 = value;
-        controls_.Label14->setText(QString::number(value));
+    connect(controls_.closenessSlider, &QSlider::valueChanged, this, [this](int value) {
+        app_.settings.closeness = value;
+        controls_.closenessLabel->setText(QString::number(value));
     });
-    connect(controls_.Combo6, &QComboBox::activated, this, [this] {
+    connect(controls_.savedSetList, &QComboBox::activated, this, [this] {
         // After the list's own popup has closed.
-        QTimer::singleShot(0, this, &Form1::savedSetChosen);
+        QTimer::singleShot(0, this, &MainWindow::savedSetChosen);
     });
-    connect(menus_.zairu, &QAction::triggered, this, &Form1::loadChosenSet);
-    connect(menus_.shanchu, &QAction::triggered, this, &Form1::deleteChosenSet);
-    connect(controls_.Command1, &QPushButton::clicked, this, [this] { requestJob(Job::Generate); });
-    connect(controls_.Command2, &QPushButton::clicked, this, [this] { requestJob(Job::OnScreen); });
-    controls_.Label11->installEventFilter(this);
+    connect(menus_.loadAction, &QAction::triggered, this, &MainWindow::loadChosenSet);
+    connect(menus_.deleteAction, &QAction::triggered, this, &MainWindow::deleteChosenSet);
+    connect(controls_.generateButton, &QPushButton::clicked, this,
+            [this] { requestJob(Job::Generate); });
+    connect(controls_.answerOnScreenButton, &QPushButton::clicked, this,
+            [this] { requestJob(Job::OnScreen); });
+    controls_.progressLabel->installEventFilter(this);
 }
 
 // 简便计算 and 单位换算 open their menus when the pointer rests on them while chosen; a
 // right click chooses the kind if needed and opens the menu too.
-void Form1::connectOptionMenus()
+void MainWindow::connectOptionMenus()
 {
-    const std::pair<ExerciseKind, QMenu*> menuOptions[] = {{ExerciseKind::Laws, menus_.jbjs},
-                                                           {ExerciseKind::Units, menus_.danwei}};
+    const std::pair<ExerciseKind, QMenu*> menuOptions[] = {{ExerciseKind::Laws, menus_.lawMenu},
+                                                           {ExerciseKind::Units, menus_.unitMenu}};
     for (const auto& [kind, menu] : menuOptions) {
         auto* rest = new PointerRest(controls_.option(kind));
         connect(rest, &PointerRest::rested, this, [this, kind, menu](QPoint at) {
@@ -166,83 +169,83 @@ void Form1::connectOptionMenus()
     }
 }
 
-void Form1::mirror()
+void MainWindow::mirror()
 {
     mirrorSettings(controls_, app_.settings);
     mirrorMenuItems(menus_);
 }
 
-void Form1::kindClicked(ExerciseKind kind)
+void MainWindow::kindClicked(ExerciseKind kind)
 {
     clickKindOption(app_.settings, kind, notifier_);
     mirror();
 }
 
-void Form1::checkClicked(CheckBox& box)
+void MainWindow::checkClicked(CheckBox& box)
 {
     clickCheck(app_.settings, box, notifier_);
     mirror();
 }
 
-bool Form1::keyTyped(NumberBox& box, char32_t key)
+bool MainWindow::keyTyped(NumberBox& box, char32_t key)
 {
     const bool accepted = acceptKey(app_.settings, box, key, notifier_);
     mirror();
     return accepted;
 }
 
-void Form1::textEdited(NumberBox& box, const QString& text)
+void MainWindow::textEdited(NumberBox& box, const QString& text)
 {
     setText(app_.settings, box, text.toStdString());
     mirror();
 }
 
-void Form1::menuItemChosen(MenuItem& item)
+void MainWindow::menuItemChosen(MenuItem& item)
 {
     const bool reopenUnits = clickMenuItem(app_.settings, item);
     mirror();
     if (reopenUnits)
-        QTimer::singleShot(0, this, [this] { openMenu(menus_.danwei, QCursor::pos()); });
+        QTimer::singleShot(0, this, [this] { openMenu(menus_.unitMenu, QCursor::pos()); });
 }
 
-void Form1::onTimer1()
+void MainWindow::onTimer1()
 {
-    ValidationTick(app_.settings, notifier_);
+    repairSettings(app_.settings, notifier_);
     mirror();
-    menuCloser_.CheckPopupMenu();
+    menuCloser_.closeWhenLeft();
 }
 
-void Form1::onTimer2()
+void MainWindow::onTimer2()
 {
     const ProgressTick tick = progressTick(app_.run);
     if (tick.label)
-        controls_.Label11->setText(QString::fromStdString(*tick.label));
+        controls_.progressLabel->setText(QString::fromStdString(*tick.label));
     if (tick.advice)
-        notifier_.ShowTrayMessage(*tick.advice);
+        notifier_.notify(*tick.advice);
 }
 
-bool Form1::anyMenuOpen() const
+bool MainWindow::anyMenuOpen() const
 {
-    for (const QMenu* menu : {menus_.jbjs, menus_.danwei, menus_.wenjian})
+    for (const QMenu* menu : {menus_.lawMenu, menus_.unitMenu, menus_.savedSetMenu})
         if (menu->isVisible())
             return true;
     return false;
 }
 
 // Menus open without a loop of their own (popup, not exec), so a run goes on behind them.
-void Form1::openMenu(QMenu* menu, QPoint at)
+void MainWindow::openMenu(QMenu* menu, QPoint at)
 {
     if (anyMenuOpen() || exitConfirmed_)
         return;
     menu->popup(at);
 }
 
-void Form1::refreshSavedSetList()
+void MainWindow::refreshSavedSetList()
 {
-    const FileResult read = savedSets_.RefreshSavedSets();
+    const FileResult read = savedSets_.refresh();
     if (!read)
-        notifier_.ShowTrayMessage(read.reason);
-    QComboBox* list = controls_.Combo6;
+        notifier_.notify(read.reason);
+    QComboBox* list = controls_.savedSetList;
     const QSignalBlocker quiet(list);
     list->clear();
     for (const std::string& entry : savedSets_.entries())
@@ -250,26 +253,26 @@ void Form1::refreshSavedSetList()
     list->setCurrentIndex(-1);
 }
 
-void Form1::savedSetChosen()
+void MainWindow::savedSetChosen()
 {
-    if (controls_.Combo6->currentIndex() >= 0)
-        openMenu(menus_.wenjian, QCursor::pos());
+    if (controls_.savedSetList->currentIndex() >= 0)
+        openMenu(menus_.savedSetMenu, QCursor::pos());
 }
 
-void Form1::deleteChosenSet()
+void MainWindow::deleteChosenSet()
 {
-    const int selected = controls_.Combo6->currentIndex();
+    const int selected = controls_.savedSetList->currentIndex();
     const DeleteOutcome outcome = savedSets_.deleteSavedSet(
         selected >= 0 ? std::optional<std::size_t>(selected) : std::nullopt);
-    notifier_.ShowTrayMessage(outcome.message);
+    notifier_.notify(outcome.message);
     refreshSavedSetList();
 }
 
-void Form1::loadChosenSet()
+void MainWindow::loadChosenSet()
 {
-    const int selected = controls_.Combo6->currentIndex();
+    const int selected = controls_.savedSetList->currentIndex();
     if (selected < 0 || static_cast<std::size_t>(selected) >= savedSets_.lines().size()) {
-        notifier_.ShowTrayMessage(chooseSavedSetMessage);
+        notifier_.notify(chooseSavedSetMessage);
         return;
     }
     // The line itself, not its index: a run ending first refreshes the list.
@@ -279,7 +282,7 @@ void Form1::loadChosenSet()
 
 // Runs never nest: a click while one is under way stops it and is remembered, and the new
 // one starts here once the old one has returned completely.
-void Form1::requestJob(Job job)
+void MainWindow::requestJob(Job job)
 {
     pendingJob_ = job;
     if (running_) {
@@ -300,7 +303,7 @@ void Form1::requestJob(Job job)
         emit runsFinished();
 }
 
-void Form1::runJob(Job job)
+void MainWindow::runJob(Job job)
 {
     switch (job) {
     case Job::Generate:
@@ -308,7 +311,7 @@ void Form1::runJob(Job job)
         break;
     case Job::OnScreen:
         if (drawOnScreenSet(app_, *this) == RunOutcome::Completed) {
-            notifier_.ShowTrayMessage(onScreenNotReadyMessage);
+            notifier_.notify(onScreenNotReadyMessage);
             refreshSavedSetList();
         }
         break;
@@ -319,13 +322,13 @@ void Form1::runJob(Job job)
     mirror(); // loading chooses the set's kind
 }
 
-void Form1::stopCurrentRun()
+void MainWindow::stopCurrentRun()
 {
     stopWanted_ = true;
-    app_.run.qt = true;
+    app_.run.stopRequested = true;
 }
 
-void Form1::stopLabelClicked()
+void MainWindow::stopLabelClicked()
 {
     if (!running_ || !timer2_.isActive())
         return;
@@ -333,9 +336,9 @@ void Form1::stopLabelClicked()
     requestStop(app_, *this);
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == controls_.Label11 && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == controls_.progressLabel && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         stopLabelClicked();
         return true;
@@ -343,7 +346,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool Form1::confirmExit()
+bool MainWindow::confirmExit()
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quillmere"), QStringLiteral("确认退出？"),
                     QMessageBox::Yes | QMessageBox::No, this);
@@ -354,7 +357,7 @@ bool Form1::confirmExit()
     return answer == QMessageBox::Yes;
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (exitConfirmed_) {
         event->accept();
@@ -374,24 +377,24 @@ void Form1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void Form1::leave()
+void MainWindow::leave()
 {
     exitConfirmed_ = true;
     timer1_.stop();
     timer2_.stop();
-    for (QMenu* menu : {menus_.jbjs, menus_.danwei, menus_.wenjian})
+    for (QMenu* menu : {menus_.lawMenu, menus_.unitMenu, menus_.savedSetMenu})
         menu->close();
-    tray_->RemoveTrayIcon();
+    tray_->hideIcon();
     QCoreApplication::quit();
 }
 
-void Form1::finishExit()
+void MainWindow::finishExit()
 {
     leave();
     close();
 }
 
-void Form1::documentSaved(const std::filesystem::path& file)
+void MainWindow::documentSaved(const std::filesystem::path& file)
 {
     if (options_.openDocument) {
         options_.openDocument(file);
@@ -399,69 +402,68 @@ void Form1::documentSaved(const std::filesystem::path& file)
     }
     const QString path = fromPath(file);
     openWithDesktop(path, [notifier = &notifier_, path](const QString& reason) {
-        notifier->ShowTrayMessage(
-            QStringLiteral("文档已保存在“%1”，但无法自动打开（%2），请手动打开。")
-                .arg(path, reason)
-                .toStdString());
+        notifier->notify(QStringLiteral("文档已保存在“%1”，但无法自动打开（%2），请手动打开。")
+                             .arg(path, reason)
+                             .toStdString());
     });
 }
 
-void Form1::waitSeconds(double seconds)
+void MainWindow::waitSeconds(double seconds)
 {
-    WaitSeconds(seconds);
+    waitWithEvents(seconds);
 }
 
-void Form1::progressStarted()
+void MainWindow::progressStarted()
 {
     // A stop asked for while the run was pausing before its draw would be lost when the
     // run clears the flag to begin; ask again.
     if (stopWanted_) {
-        app_.run.qt = true;
+        app_.run.stopRequested = true;
         return;
     }
-    controls_.Label11->clear();
+    controls_.progressLabel->clear();
     timer2_.start();
 }
 
-void Form1::progressStopped()
+void MainWindow::progressStopped()
 {
     timer2_.stop();
-    controls_.Label11->clear();
+    controls_.progressLabel->clear();
 }
 
-void Form1::focusRangeStart()
+void MainWindow::focusRangeStart()
 {
-    QLineEdit* start = controls_.numberBox(&ExerciseSettings::Text5);
+    QLineEdit* start = controls_.numberBox(&ExerciseSettings::rangeStart);
     start->setFocus();
     start->selectAll();
 }
 
-void Form1::openPopupMenu(PopupMenu menu)
+void MainWindow::openPopupMenu(PopupMenu menu)
 {
     switch (menu) {
     case PopupMenu::Laws:
-        openMenu(menus_.jbjs, QCursor::pos());
+        openMenu(menus_.lawMenu, QCursor::pos());
         break;
     case PopupMenu::Units:
-        openMenu(menus_.danwei, QCursor::pos());
+        openMenu(menus_.unitMenu, QCursor::pos());
         break;
     case PopupMenu::File:
-        openMenu(menus_.wenjian, QCursor::pos());
+        openMenu(menus_.savedSetMenu, QCursor::pos());
         break;
     }
 }
 
-void Form1::refreshSavedSets()
+void MainWindow::refreshSavedSets()
 {
     refreshSavedSetList();
 }
 
-std::unique_ptr<WordProcessor> Form1::newDocument(const DocumentName& name)
+std::unique_ptr<WordProcessor> MainWindow::newDocument(const DocumentName& name)
 {
     return documents_.newDocument(name);
 }
 
-std::optional<std::filesystem::path> Form1::historyFile() const
+std::optional<std::filesystem::path> MainWindow::historyFile() const
 {
     if (options_.historyFile.empty())
         return std::nullopt;

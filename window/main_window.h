@@ -1,6 +1,6 @@
 #pragma once
 
-// The main window `Form1`: the settings, the buttons that start a run, the progress and
+// The main window `MainWindow`: the settings, the buttons that start a run, the progress and
 // stop label, the saved sets, the notices and the exit. It owns the application object
 // and only mirrors its settings: every click and key goes to the model first.
 
@@ -39,13 +39,13 @@ struct WindowOptions {
 // saved documents opened with the desktop's application.
 WindowOptions desktopWindowOptions();
 
-class Form1 : public QWidget, private RunEnvironment
+class MainWindow : public QWidget, private RunEnvironment
 {
     Q_OBJECT
 
 public:
-    explicit Form1(WindowOptions options = desktopWindowOptions(), QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(WindowOptions options = desktopWindowOptions(), QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Application& application() { return app_; }
     bool runInProgress() const { return running_; }

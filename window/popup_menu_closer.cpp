@@ -45,7 +45,7 @@ QList<QPointer<QMenu>> PopupMenuCloser::openMenus() const
     return open;
 }
 
-void PopupMenuCloser::CheckPopupMenu()
+void PopupMenuCloser::closeWhenLeft()
 {
     const QList<QPointer<QMenu>> open = openMenus();
     if (open.isEmpty()) {

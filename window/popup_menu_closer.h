@@ -26,7 +26,7 @@ public:
 
     // One look, made every half second: a menu whose pointer has been outside every open
     // watched menu for more than a second is closed.
-    void CheckPopupMenu();
+    void closeWhenLeft();
 
     static constexpr qint64 graceMilliseconds = 1000;
 

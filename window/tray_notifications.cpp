@@ -30,7 +30,7 @@ TrayNotifications::TrayNotifications(QWidget* owner) : QObject(owner), owner_(ow
 
 TrayNotifications::~TrayNotifications()
 {
-    RemoveTrayIcon();
+    hideIcon();
 }
 
 bool TrayNotifications::available() const
@@ -38,7 +38,7 @@ bool TrayNotifications::available() const
     return icon_ && icon_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void TrayNotifications::AddTrayIcon(const QString& tooltip)
+void TrayNotifications::showIcon(const QString& tooltip)
 {
     if (!icon_) {
         icon_ = new QSystemTrayIcon(owner_->windowIcon(), this);
@@ -49,13 +49,13 @@ void TrayNotifications::AddTrayIcon(const QString& tooltip)
     icon_->show();
 }
 
-void TrayNotifications::RemoveTrayIcon()
+void TrayNotifications::hideIcon()
 {
     if (icon_)
         icon_->hide();
 }
 
-void TrayNotifications::ShowTrayMessage(const QString& text, const QString& title, TrayIcon icon)
+void TrayNotifications::showBalloon(const QString& text, const QString& title, TrayIcon icon)
 {
     if (available())
         icon_->showMessage(title, text, messageIcon(icon));

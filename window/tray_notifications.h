@@ -25,12 +25,12 @@ public:
 
     bool available() const;
 
-    // The icon appears with `tooltip` (the window title) until RemoveTrayIcon.
-    void AddTrayIcon(const QString& tooltip);
-    void RemoveTrayIcon();
+    // The icon appears with `tooltip` (the window title) until hideIcon.
+    void showIcon(const QString& tooltip);
+    void hideIcon();
 
     // A balloon of the icon; a new one replaces the one being shown.
-    void ShowTrayMessage(const QString& text, const QString& title, TrayIcon icon);
+    void showBalloon(const QString& text, const QString& title, TrayIcon icon);
 
 private:
     void onActivated(int reason);

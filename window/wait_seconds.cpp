@@ -8,7 +8,7 @@
 namespace quill
 {
 
-void WaitSeconds(double seconds)
+void waitWithEvents(double seconds)
 {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(

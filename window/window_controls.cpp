@@ -1,5 +1,6 @@
 #include "window/window_controls.h"
 
+#include "settings/control_glossary.h"
 #include "window/artwork.h"
 #include "window/window_texts.h"
 
@@ -31,6 +32,17 @@ QString qs(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// The object name of a control: its short name in the glossary.
+QString glossaryName(const SettingMember& member)
+{
+    return QString::fromUtf8(controlName(member));
+}
+
+QString glossaryName(std::string_view part)
+{
+    return QString::fromUtf8(controlName(part));
+}
+
 // Creates the controls and records which setting each one shows.
 class ControlBuilder
 {
@@ -43,7 +55,7 @@ public:
     QRadioButton* option(ExerciseKind kind)
     {
         auto* button = new QRadioButton(qs(settings_.option(kind).caption), window_);
-        button->setObjectName(QStringLiteral("Option%1").arg(static_cast<int>(kind)));
+        button->setObjectName(glossaryName(optionMember(kind)));
         if (!kinds_) {
             kinds_ = new QButtonGroup(window_);
             kinds_->setExclusive(true);
@@ -53,18 +65,18 @@ public:
         return button;
     }
 
-    QCheckBox* check(CheckBox ExerciseSettings::*box, const char* name)
+    QCheckBox* check(CheckBox ExerciseSettings::*box)
     {
         auto* widget = new QCheckBox(qs((settings_.*box).caption), window_);
-        widget->setObjectName(QLatin1String(name));
+        widget->setObjectName(glossaryName(box));
         controls_.checks.push_back({widget, box});
         return widget;
     }
 
-    QLineEdit* numberBox(NumberBox ExerciseSettings::*box, const char* name)
+    QLineEdit* numberBox(NumberBox ExerciseSettings::*box)
     {
         auto* widget = new QLineEdit(window_);
-        widget->setObjectName(QLatin1String(name));
+        widget->setObjectName(glossaryName(box));
         widget->setAlignment(Qt::AlignRight);
         widget->setFixedWidth(widget->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
                               14);
@@ -72,21 +84,22 @@ public:
         return widget;
     }
 
-    QComboBox* combo(DropDown ExerciseSettings::*box, const char* name)
+    QComboBox* combo(DropDown ExerciseSettings::*box)
     {
         auto* widget = new QComboBox(window_);
-        widget->setObjectName(QLatin1String(name));
+        widget->setObjectName(glossaryName(box));
         for (const std::string& item : (settings_.*box).items)
             widget->addItem(qs(item));
         controls_.combos.push_back({widget, box});
         return widget;
     }
 
-    QLabel* label(const QString& text, QWidget* buddy = nullptr, const char* name = nullptr)
+    // A label that other code refers to carries the glossary name of its window part.
+    QLabel* label(const QString& text, QWidget* buddy = nullptr, const char* part = nullptr)
     {
         auto* widget = new QLabel(text, window_);
-        if (name)
-            widget->setObjectName(QLatin1String(name));
+        if (part)
+            widget->setObjectName(glossaryName(part));
         if (buddy)
             widget->setBuddy(buddy);
         return widget;
@@ -143,37 +156,35 @@ QGroupBox* numberTypeGroup(ControlBuilder& b)
 {
     using S = ExerciseSettings;
     return group(QStringLiteral("数的类型"),
-                 row({b.check(&S::Check9, "Check9"), b.check(&S::Check5, "Check5"),
-                      b.check(&S::Check6, "Check6"), b.check(&S::Check7, "Check7")}));
+                 row({b.check(&S::wholeNumbers), b.check(&S::decimals), b.check(&S::fractions),
+                      b.check(&S::percentages)}));
 }
 
 QGroupBox* operationsGroup(ControlBuilder& b)
 {
     using S = ExerciseSettings;
-    return group(QStringLiteral("运算"),
-                 row({b.check(&S::Check1, "Check1"), b.check(&S::Check2, "Check2"),
-                      b.check(&S::Check3, "Check3"), b.check(&S::Check15, "Check15")}));
+    return group(QStringLiteral("运算"), row({b.check(&S::addition), b.check(&S::subtraction),
+                                              b.check(&S::multiplication), b.check(&S::division)}));
 }
 
 QGroupBox* modifiersGroup(ControlBuilder& b)
 {
     using S = ExerciseSettings;
     return group(QStringLiteral("出题要求"),
-                 row({b.check(&S::Check4, "Check4"), b.check(&S::Check13, "Check13"),
-                      b.check(&S::Check14, "Check14"), b.check(&S::Check17, "Check17"),
-                      b.check(&S::Check16, "Check16"), b.check(&S::Check12, "Check12"),
-                      b.check(&S::Check21, "Check21")}));
+                 row({b.check(&S::exactOrProper), b.check(&S::zeroInMiddle), b.check(&S::zeroAtEnd),
+                      b.check(&S::wholeTens), b.check(&S::fillIn), b.check(&S::easyMode),
+                      b.check(&S::capResults)}));
 }
 
 QGroupBox* decimalsGroup(ControlBuilder& b)
 {
     using S = ExerciseSettings;
     auto* layout = new QGridLayout;
-    QComboBox* places = b.combo(&S::Combo3, "Combo3");
+    QComboBox* places = b.combo(&S::operandPlaces);
     layout->addWidget(b.label(QStringLiteral("小数位数："), places), 0, 0);
     layout->addWidget(places, 0, 1);
-    layout->addWidget(b.check(&S::Check11, "Check11"), 1, 0);
-    layout->addWidget(b.combo(&S::Combo4, "Combo4"), 1, 1);
+    layout->addWidget(b.check(&S::roundAnswers), 1, 0);
+    layout->addWidget(b.combo(&S::answerPlaces), 1, 1);
     layout->setColumnStretch(2, 1);
     return group(QStringLiteral("小数"), layout);
 }
@@ -182,17 +193,18 @@ QGroupBox* rangeGroup(ControlBuilder& b)
 {
     using S = ExerciseSettings;
     WindowControls& c = b.controls();
-    QLineEdit* start = b.numberBox(&S::Text5, "Text5");
-    QLineEdit* end = b.numberBox(&S::Text6, "Text6");
-    QComboBox* grade = b.combo(&S::Combo2, "Combo2");
+    QLineEdit* start = b.numberBox(&S::rangeStart);
+    QLineEdit* end = b.numberBox(&S::rangeEnd);
+    QComboBox* grade = b.combo(&S::grade);
 
-    c.MyValue1 = new QSlider(Qt::Horizontal, b.window());
-    c.MyValue1->setObjectName(QStringLiteral("MyValue1"));
-    c.MyValue1->setRange(0, 100);
-    c.MyValue1->setPageStep(10);
-    c.MyValue1->setToolTip(QStringLiteral("题目中的两个数彼此接近的程度"));
-    c.Label14 = b.label(QStringLiteral("%"), nullptr, "Label14");
-    c.Label14->setMinimumWidth(c.Label14->fontMetrics().horizontalAdvance(QStringLiteral("100")));
+    c.closenessSlider = new QSlider(Qt::Horizontal, b.window());
+    c.closenessSlider->setObjectName(glossaryName(&S::closeness));
+    c.closenessSlider->setRange(0, 100);
+    c.closenessSlider->setPageStep(10);
+    c.closenessSlider->setToolTip(QStringLiteral("题目中的两个数彼此接近的程度"));
+    c.closenessLabel = b.label(QStringLiteral("%"), nullptr, "closenessLabel");
+    c.closenessLabel->setMinimumWidth(
+        c.closenessLabel->fontMetrics().horizontalAdvance(QStringLiteral("100")));
 
     auto* first = row(
         {b.label(QStringLiteral("数据："), start), start, b.label(QStringLiteral("到"), end), end},
@@ -201,9 +213,9 @@ QGroupBox* rangeGroup(ControlBuilder& b)
     first->addLayout(pair(b.label(QStringLiteral("范围："), grade), grade));
     first->addStretch();
     auto* second = new QHBoxLayout;
-    second->addWidget(b.label(QStringLiteral("接近度："), c.MyValue1, "Label13"));
-    second->addWidget(c.MyValue1, 1);
-    second->addWidget(c.Label14);
+    second->addWidget(b.label(QStringLiteral("接近度："), c.closenessSlider, "closenessCaption"));
+    second->addWidget(c.closenessSlider, 1);
+    second->addWidget(c.closenessLabel);
 
     auto* layout = new QVBoxLayout;
     layout->addLayout(first);
@@ -215,16 +227,15 @@ QGroupBox* pageGroup(ControlBuilder& b)
 {
     using S = ExerciseSettings;
     auto* layout = new QHBoxLayout;
-    const std::pair<NumberBox S::*, const char*> boxes[] = {
-        {&S::Text1, "Text1"}, {&S::Text2, "Text2"}, {&S::Text3, "Text3"}, {&S::Text4, "Text4"}};
+    NumberBox S::*const boxes[] = {&S::itemCount, &S::columns, &S::fontSize, &S::rowHeight};
     const QString labels[] = {QStringLiteral("题量："), QStringLiteral("列数："),
                               QStringLiteral("字号："), QStringLiteral("行距：")};
     for (int i = 0; i < 4; ++i) {
-        QLineEdit* box = b.numberBox(boxes[i].first, boxes[i].second);
+        QLineEdit* box = b.numberBox(boxes[i]);
         layout->addLayout(pair(b.label(labels[i], box), box));
         layout->addSpacing(6);
     }
-    QComboBox* font = b.combo(&S::Combo1, "Combo1");
+    QComboBox* font = b.combo(&S::font);
     layout->addLayout(pair(b.label(QStringLiteral("字体："), font), font));
     layout->addStretch();
     return group(QStringLiteral("版面与题量"), layout);
@@ -233,7 +244,7 @@ QGroupBox* pageGroup(ControlBuilder& b)
 QGroupBox* outputGroup(ControlBuilder& b)
 {
     using S = ExerciseSettings;
-    QCheckBox* save = b.check(&S::Check20, "Check20");
+    QCheckBox* save = b.check(&S::saveToHistory);
     QPalette red = save->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     red.setColor(QPalette::ButtonText, Qt::red);
@@ -241,12 +252,12 @@ QGroupBox* outputGroup(ControlBuilder& b)
     save->setToolTip(
         QStringLiteral("文件保存在“历史题目.txt”中，如果要全部删除，请直接删除该文件！"));
     return group(QStringLiteral("输出"),
-                 row({b.check(&S::Check18, "Check18"), b.check(&S::Check19, "Check19"), save}));
+                 row({b.check(&S::borders), b.check(&S::answerSheet), save}));
 }
 
 QGroupBox* stepsGroup(ControlBuilder& b)
 {
-    QComboBox* steps = b.combo(&ExerciseSettings::Combo5, "Combo5");
+    QComboBox* steps = b.combo(&ExerciseSettings::stepCount);
     return group(QStringLiteral("脱式计算"),
                  row({b.label(QStringLiteral("脱式步数："), steps), steps}));
 }
@@ -262,12 +273,12 @@ QHBoxLayout* sideBySide(QWidget* left, QWidget* right)
 QVBoxLayout* settingsColumn(ControlBuilder& b)
 {
     WindowControls& c = b.controls();
-    c.Picture1 = b.label(QString(), nullptr, "Picture1");
-    c.Picture1->setFixedSize(bannerWidth, bannerHeight);
-    c.Picture1->setPixmap(drawBanner(b.window()->devicePixelRatioF()));
+    c.banner = b.label(QString(), nullptr, "banner");
+    c.banner->setFixedSize(bannerWidth, bannerHeight);
+    c.banner->setPixmap(drawBanner(b.window()->devicePixelRatioF()));
 
     auto* column = new QVBoxLayout;
-    column->addWidget(c.Picture1);
+    column->addWidget(c.banner);
     column->addWidget(kindGroup(b));
     column->addLayout(sideBySide(numberTypeGroup(b), operationsGroup(b)));
     column->addWidget(modifiersGroup(b));
@@ -288,30 +299,30 @@ QVBoxLayout* sideColumn(ControlBuilder& b)
     WindowControls& c = b.controls();
     QWidget* w = b.window();
 
-    c.Label4 = b.label(welcomeText(), nullptr, "Label4");
-    c.Label4->setWordWrap(true);
-    c.Label4->setFixedWidth(sideColumnWidth);
-    c.Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    c.welcome = b.label(welcomeText(), nullptr, "welcome");
+    c.welcome->setWordWrap(true);
+    c.welcome->setFixedWidth(sideColumnWidth);
+    c.welcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    c.WebBrowser1 = new QTextBrowser(w);
-    c.WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    c.WebBrowser1->setOpenLinks(false);
-    c.WebBrowser1->setHtml(newsPageHtml());
-    c.WebBrowser1->setFixedWidth(sideColumnWidth);
+    c.tips = new QTextBrowser(w);
+    c.tips->setObjectName(glossaryName("tips"));
+    c.tips->setOpenLinks(false);
+    c.tips->setHtml(tipsHtml());
+    c.tips->setFixedWidth(sideColumnWidth);
 
-    c.Combo6 = new QComboBox(w);
-    c.Combo6->setObjectName(QStringLiteral("Combo6"));
-    c.Combo6->setPlaceholderText(QStringLiteral("请选择保存的练习"));
-    c.Combo6->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c.savedSetList = new QComboBox(w);
+    c.savedSetList->setObjectName(glossaryName("savedSetList"));
+    c.savedSetList->setPlaceholderText(QStringLiteral("请选择保存的练习"));
+    c.savedSetList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     auto* saved = new QHBoxLayout;
-    saved->addWidget(c.Combo6);
+    saved->addWidget(c.savedSetList);
 
-    c.Command1 = new QPushButton(QStringLiteral("生成练习"), w);
-    c.Command1->setObjectName(QStringLiteral("Command1"));
-    c.Command1->setDefault(true);
-    c.Command2 = new QPushButton(QStringLiteral("上机答题"), w);
-    c.Command2->setObjectName(QStringLiteral("Command2"));
-    for (QPushButton* button : {c.Command1, c.Command2}) {
+    c.generateButton = new QPushButton(QStringLiteral("生成练习"), w);
+    c.generateButton->setObjectName(glossaryName("generateButton"));
+    c.generateButton->setDefault(true);
+    c.answerOnScreenButton = new QPushButton(QStringLiteral("上机答题"), w);
+    c.answerOnScreenButton->setObjectName(glossaryName("answerOnScreenButton"));
+    for (QPushButton* button : {c.generateButton, c.answerOnScreenButton}) {
         QFont font = button->font();
         font.setPointSizeF(font.pointSizeF() * 1.25);
         font.setBold(true);
@@ -319,13 +330,13 @@ QVBoxLayout* sideColumn(ControlBuilder& b)
         button->setMinimumHeight(button->fontMetrics().height() * 2);
     }
 
-    c.Label11 = b.label(QString(), nullptr, "Label11");
-    QPalette red = c.Label11->palette();
+    c.progressLabel = b.label(QString(), nullptr, "progressLabel");
+    QPalette red = c.progressLabel->palette();
     red.setColor(QPalette::WindowText, Qt::red);
-    c.Label11->setPalette(red);
-    c.Label11->setMinimumHeight(c.Label11->fontMetrics().height() + 4);
-    c.Label11->setCursor(Qt::PointingHandCursor);
-    c.Label11->setToolTip(QStringLiteral("出题时点击这里停止"));
+    c.progressLabel->setPalette(red);
+    c.progressLabel->setMinimumHeight(c.progressLabel->fontMetrics().height() + 4);
+    c.progressLabel->setCursor(Qt::PointingHandCursor);
+    c.progressLabel->setToolTip(QStringLiteral("出题时点击这里停止"));
 
     c.messageLine = new QPlainTextEdit(w);
     c.messageLine->setObjectName(QStringLiteral("messageLine"));
@@ -336,11 +347,11 @@ QVBoxLayout* sideColumn(ControlBuilder& b)
     c.messageLine->setFixedWidth(sideColumnWidth);
 
     auto* column = new QVBoxLayout;
-    column->addWidget(c.Label4);
-    column->addWidget(c.WebBrowser1, 1);
+    column->addWidget(c.welcome);
+    column->addWidget(c.tips, 1);
     column->addWidget(group(QStringLiteral("保存的练习"), saved));
-    column->addLayout(row({c.Command1, c.Command2}, false));
-    column->addWidget(c.Label11);
+    column->addLayout(row({c.generateButton, c.answerOnScreenButton}, false));
+    column->addWidget(c.progressLabel);
     column->addWidget(c.messageLine);
     return column;
 }
@@ -414,10 +425,10 @@ void mirrorSettings(const WindowControls& c, const ExerciseSettings& s)
         setEnabledQuietly(d.widget, list.enabled);
     }
     {
-        const QSignalBlocker quiet(c.MyValue1);
-        c.MyValue1->setValue(s.MyValue1);
+        const QSignalBlocker quiet(c.closenessSlider);
+        c.closenessSlider->setValue(s.closeness);
     }
-    c.Label14->setText(QString::number(s.MyValue1));
+    c.closenessLabel->setText(QString::number(s.closeness));
 }
 
 } // namespace quill

@@ -42,20 +42,20 @@ struct ComboControl {
 };
 
 struct WindowControls {
-    std::vector<OptionControl> options; // Option1..Option7
+    std::vector<OptionControl> options; // oralOption..unitsOption
     std::vector<CheckControl> checks;
     std::vector<TextControl> texts;
     std::vector<ComboControl> combos;
-    QSlider* MyValue1 = nullptr;
-    QLabel* Label14 = nullptr;             // the closeness read-out
-    QLabel* Picture1 = nullptr;            // the banner
-    QLabel* Label4 = nullptr;              // the welcome text
-    QTextBrowser* WebBrowser1 = nullptr;   // tips for using the program
-    QComboBox* Combo6 = nullptr;           // the saved sets
-    QPushButton* Command1 = nullptr;       // 生成练习
-    QPushButton* Command2 = nullptr;       // 上机答题
-    QLabel* Label11 = nullptr;             // progress, and the stop button while drawing
-    QPlainTextEdit* messageLine = nullptr; // every notification, also without a tray
+    QSlider* closenessSlider = nullptr;
+    QLabel* closenessLabel = nullptr;            // the closeness read-out
+    QLabel* banner = nullptr;                    // the banner
+    QLabel* welcome = nullptr;                   // the welcome text
+    QTextBrowser* tips = nullptr;                // tips for using the program
+    QComboBox* savedSetList = nullptr;           // the saved sets
+    QPushButton* generateButton = nullptr;       // 生成练习
+    QPushButton* answerOnScreenButton = nullptr; // 上机答题
+    QLabel* progressLabel = nullptr;             // progress, and the stop button while drawing
+    QPlainTextEdit* messageLine = nullptr;       // every notification, also without a tray
 
     QRadioButton* option(ExerciseKind kind) const;
     QLineEdit* numberBox(NumberBox ExerciseSettings::*box) const;

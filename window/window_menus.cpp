@@ -1,5 +1,7 @@
 #include "window/window_menus.h"
 
+#include "settings/control_glossary.h"
+
 #include <QAction>
 #include <QMenu>
 
@@ -9,13 +11,18 @@ namespace quill
 namespace
 {
 
+QString glossaryName(std::string_view part)
+{
+    return QString::fromUtf8(controlName(part));
+}
+
 template <size_t N>
-QMenu* itemMenu(QWidget* window, const char* name, const QString& title,
+QMenu* itemMenu(QWidget* window, std::string_view part, const QString& title,
                 const std::array<MenuItem*, N>& items, WindowMenus& menus,
                 const std::function<void(MenuItem&)>& chosen)
 {
     auto* menu = new QMenu(title, window);
-    menu->setObjectName(QLatin1String(name));
+    menu->setObjectName(glossaryName(part));
     menu->setToolTipsVisible(true);
     for (MenuItem* item : items) {
         QAction* action = menu->addAction(QString::fromStdString(item->caption));
@@ -34,16 +41,16 @@ WindowMenus buildWindowMenus(QWidget* window, ExerciseSettings& settings,
                              std::function<void(MenuItem&)> chosen)
 {
     WindowMenus menus;
-    menus.jbjs =
-        itemMenu(window, "jbjs", QStringLiteral("简便计算"), settings.lawItems(), menus, chosen);
-    menus.danwei =
-        itemMenu(window, "danwei", QStringLiteral("单位换算"), settings.unitItems(), menus, chosen);
-    menus.wenjian = new QMenu(QStringLiteral("文件"), window);
-    menus.wenjian->setObjectName(QStringLiteral("wenjian"));
-    menus.zairu = menus.wenjian->addAction(QStringLiteral("载入"));
-    menus.zairu->setObjectName(QStringLiteral("zairu"));
-    menus.shanchu = menus.wenjian->addAction(QStringLiteral("删除"));
-    menus.shanchu->setObjectName(QStringLiteral("shanchu"));
+    menus.lawMenu =
+        itemMenu(window, "lawMenu", QStringLiteral("简便计算"), settings.lawItems(), menus, chosen);
+    menus.unitMenu = itemMenu(window, "unitMenu", QStringLiteral("单位换算"), settings.unitItems(),
+                              menus, chosen);
+    menus.savedSetMenu = new QMenu(QStringLiteral("文件"), window);
+    menus.savedSetMenu->setObjectName(glossaryName("savedSetMenu"));
+    menus.loadAction = menus.savedSetMenu->addAction(QStringLiteral("载入"));
+    menus.loadAction->setObjectName(glossaryName("loadAction"));
+    menus.deleteAction = menus.savedSetMenu->addAction(QStringLiteral("删除"));
+    menus.deleteAction->setObjectName(glossaryName("deleteAction"));
     return menus;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// The window's popup menus: the laws of 简便计算 (`jbjs`), the units of 单位换算 (`danwei`)
-// and the saved-set menu (`wenjian`). Law and unit items show the model's menu items.
+// The window's popup menus: the laws of 简便计算 (`lawMenu`), the units of 单位换算 (`unitMenu`)
+// and the saved-set menu (`savedSetMenu`). Law and unit items show the model's menu items.
 
 #include "settings/exercise_settings.h"
 
@@ -21,11 +21,11 @@ struct MenuItemControl {
 };
 
 struct WindowMenus {
-    QMenu* jbjs = nullptr;
-    QMenu* danwei = nullptr;
-    QMenu* wenjian = nullptr;
-    QAction* zairu = nullptr;   // 载入
-    QAction* shanchu = nullptr; // 删除
+    QMenu* lawMenu = nullptr;
+    QMenu* unitMenu = nullptr;
+    QMenu* savedSetMenu = nullptr;
+    QAction* loadAction = nullptr;   // 载入
+    QAction* deleteAction = nullptr; // 删除
     std::vector<MenuItemControl> items;
 };
 

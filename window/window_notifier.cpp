@@ -27,7 +27,7 @@ void WindowNotifier::show(const std::string& text, const std::string& title, Tra
         messageLine_->verticalScrollBar()->setValue(messageLine_->verticalScrollBar()->maximum());
     }
     if (tray_)
-        tray_->ShowTrayMessage(message, QString::fromStdString(title), icon);
+        tray_->showBalloon(message, QString::fromStdString(title), icon);
 }
 
 } // namespace quill

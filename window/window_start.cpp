@@ -26,7 +26,7 @@ int runWindow(int argc, char** argv)
 {
     QApplication app(argc, argv);
     prepareApplication(app);
-    Form1 window;
+    MainWindow window;
     window.show();
     return QApplication::exec();
 }

@@ -21,7 +21,7 @@ QString welcomeText()
         "打开和打印文档需要文字处理软件，例如 LibreOffice、WPS 或 Microsoft Word。");
 }
 
-QString newsPageHtml()
+QString tipsHtml()
 {
     return QStringLiteral(R"(
 <h3 style="margin:0 0 4px 0">使用小窍门</h3>

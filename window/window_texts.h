@@ -12,6 +12,6 @@ QString programTitle();
 QString welcomeText();
 
 // Tips for using the program, shipped with it (nothing is fetched from the network).
-QString newsPageHtml();
+QString tipsHtml();
 
 } // namespace quill

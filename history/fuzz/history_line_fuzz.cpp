@@ -64,9 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     RunState run;
-    run.out = "unchanged";
+    run.questionList = "unchanged";
     const bool loaded = takeSavedSet(run, line);
     require(loaded == isLoadable(line));
-    require(loaded ? run.out == *line.savedList && run.lsjl : run.out == "unchanged" && !run.lsjl);
+    require(loaded ? run.questionList == *line.savedList && run.writingSavedSet
+                   : run.questionList == "unchanged" && !run.writingSavedSet);
     return 0;
 }

@@ -38,19 +38,19 @@ std::vector<std::string> splitAtSpaces(std::string_view listText)
 
 void AnswerStore::clearAnswers(bool withStepAnswers)
 {
-    clearSlots(RoundedAnswers);
-    clearSlots(ExactAnswers);
-    clearSlots(Remainders);
+    clearSlots(roundedAnswers);
+    clearSlots(exactAnswers);
+    clearSlots(remainders);
     if (withStepAnswers)
-        clearSlots(StepAnswers);
+        clearSlots(stepAnswers);
 }
 
 void AnswerStore::splitItems(std::string_view listText)
 {
-    ItemTexts = splitAtSpaces(listText);
-    ItemCount = static_cast<int>(ItemTexts.size()) - 1;
-    for (auto* table : {&RoundedAnswers, &ExactAnswers, &Remainders, &StepAnswers})
-        ensureSlots(*table, ItemTexts.size());
+    itemTexts = splitAtSpaces(listText);
+    lastItemIndex = static_cast<int>(itemTexts.size()) - 1;
+    for (auto* table : {&roundedAnswers, &exactAnswers, &remainders, &stepAnswers})
+        ensureSlots(*table, itemTexts.size());
 }
 
 } // namespace quill

@@ -13,12 +13,12 @@ namespace quill
 struct AnswerStore {
     static constexpr int tableSize = 10000;
 
-    std::vector<std::string> ItemTexts;
-    int ItemCount = -1; // highest index of ItemTexts (number of items minus one)
-    std::vector<std::string> RoundedAnswers = std::vector<std::string>(tableSize);
-    std::vector<std::string> ExactAnswers = std::vector<std::string>(tableSize);
-    std::vector<std::string> Remainders = std::vector<std::string>(tableSize);
-    std::vector<std::string> StepAnswers = std::vector<std::string>(tableSize);
+    std::vector<std::string> itemTexts;
+    int lastItemIndex = -1; // highest index of itemTexts (number of items minus one)
+    std::vector<std::string> roundedAnswers = std::vector<std::string>(tableSize);
+    std::vector<std::string> exactAnswers = std::vector<std::string>(tableSize);
+    std::vector<std::string> remainders = std::vector<std::string>(tableSize);
+    std::vector<std::string> stepAnswers = std::vector<std::string>(tableSize);
     std::vector<std::string> fullExpressionTexts;
     std::string expressionListText;
 
@@ -27,10 +27,10 @@ struct AnswerStore {
     std::string replacedList;
     std::map<int, std::string> verticalReplacements;
 
-    // Empty RoundedAnswers, ExactAnswers and Remainders, and StepAnswers when asked.
+    // Empty roundedAnswers, exactAnswers and remainders, and stepAnswers when asked.
     void clearAnswers(bool withStepAnswers);
 
-    // Split a list at every single space into ItemTexts and set ItemCount; an empty list
+    // Split a list at every single space into itemTexts and set lastItemIndex; an empty list
     // has no items. The answer tables grow beyond `tableSize` rather than let a longer list
     // write past their end.
     void splitItems(std::string_view listText);

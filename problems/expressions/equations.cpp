@@ -47,14 +47,14 @@ std::string hide(const Cut& cut, int w, std::string_view hole)
 // (unless neither is ticked); 简易方程 rules out subtractions and divisions.
 Op pickOperation(const ExerciseSettings& settings, int r)
 {
-    const bool simple = settings.Check12.checked;
-    if (r < 10 && settings.Check1.checked)
+    const bool simple = settings.simpleEquations();
+    if (r < 10 && settings.addition.checked)
         return Op::Addition;
-    if (r < 20 && settings.Check3.checked)
+    if (r < 20 && settings.multiplication.checked)
         return Op::Multiplication;
-    if (r < 30 && settings.Check2.checked && !simple)
+    if (r < 30 && settings.subtraction.checked && !simple)
         return Op::Subtraction;
-    if (r < 40 && settings.Check15.checked && !simple)
+    if (r < 40 && settings.division.checked && !simple)
         return Op::Division;
     return Op::None;
 }
@@ -104,7 +104,7 @@ std::string equationLeftSide(Workspace& work, std::string_view item)
     case Op::Multiplication:
         return std::string(cut.before).append(unknown);
     case Op::Division:
-        if (work.settings.Check12.checked)
+        if (work.settings.simpleEquations())
             w = 1;
         break;
     default:
@@ -125,27 +125,27 @@ std::string buildEquations(Workspace& work, std::string_view listText, int s, in
     prepareExtension(work, listText, s, e, true);
     AnswerStore& store = work.answers;
     auto extend = [&](int k) {
-        const int r = work.random.below(work.settings.Check4.checked ? 19 : 39) + 1;
+        const int r = work.random.below(work.settings.exactDivision() ? 19 : 39) + 1;
         const int w = work.random.below(2) + 1;
         const Op operation = pickOperation(work.settings, r);
         if (operation == Op::None)
             return false;
-        const std::string item = store.ItemTexts[k];
-        const double v = numericValue(store.ExactAnswers[k]);
+        const std::string item = store.itemTexts[k];
+        const double v = numericValue(store.exactAnswers[k]);
         drawExtraFor(work, operation, v, s, e);
 
         const std::string& extra = work.operands.extraOperand.text();
         const bool bracketed = (operation == Op::Multiplication || operation == Op::Division) &&
                                isSumOrDifference(item);
         store.fullExpressionTexts[k] = appendedText(item, operation, bracketed, extra);
-        store.ItemTexts[k] =
+        store.itemTexts[k] =
             w == 1 ? appendedText(equationLeftSide(work, item), operation, bracketed, extra)
                    : appendedText(item, operation, bracketed, unknown);
-        store.StepAnswers[k] = appendedValueText(operation, v, extraValue(work));
+        store.stepAnswers[k] = appendedValueText(operation, v, extraValue(work));
         return true;
     };
     auto keepEquation = [&](int k, const std::string& value) {
-        work.run.fout += " " + store.ItemTexts[k] + "＝" + value;
+        work.run.equationList += " " + store.itemTexts[k] + "＝" + value;
     };
     return extendEachItem(work, store.fullExpressionTexts, extend, keepEquation);
 }

@@ -18,7 +18,7 @@ std::string equationLeftSide(Workspace& work, std::string_view item);
 std::string fillInItem(Workspace& work, std::string_view item);
 
 // Extend every item of a drawn list by one operation with a freshly drawn number and hide
-// one number of the result as X. Appends " equation＝value" per item to the run's fout and
+// one number of the result as X. Appends " equation＝value" per item to the run's equationList and
 // returns " complete expression＝value" per item. A stop returns the entries finished so far.
 std::string buildEquations(Workspace& work, std::string_view listText, int s, int e);
 

@@ -88,7 +88,7 @@ struct Results {
 
 int roundingPlaces(const Workspace& work)
 {
-    return work.settings.Check11.checked ? work.settings.Combo4.index : -1;
+    return work.settings.roundAnswers.checked ? work.settings.answerPlaces.index : -1;
 }
 
 double roundedIfAsked(double value, int places)
@@ -175,7 +175,7 @@ void replaceForVerticalWorking(Workspace& work, int i, std::string& item, const 
     bool drawn = false;
     while (true) {
         work.processEvents();
-        if (work.run.qt)
+        if (work.run.stopRequested)
             break;
         drawOperands(work, s, e);
         drawn = true;
@@ -199,7 +199,7 @@ void storeValue(std::string& slot, double value, bool computable)
 void answerItem(Workspace& work, int i, int s, int e, Terms& terms)
 {
     AnswerStore& store = work.answers;
-    std::string& item = store.ItemTexts[i];
+    std::string& item = store.itemTexts[i];
     const Operator* op = findOperator(item);
     if (!op)
         return;
@@ -208,7 +208,7 @@ void answerItem(Workspace& work, int i, int s, int e, Terms& terms)
     Results r;
     switch (op->operation) {
     case Operation::Division:
-        if (work.settings.Option3.selected && terms.numeric) {
+        if (work.settings.verticalOption.selected && terms.numeric) {
             replaceForVerticalWorking(work, i, item, terms, s, e);
             readTerms(item, op->sign, terms);
         }
@@ -218,22 +218,22 @@ void answerItem(Workspace& work, int i, int s, int e, Terms& terms)
         r = multiply(terms.values, roundingPlaces(work));
         break;
     case Operation::Subtraction:
-        r = subtract(terms.values, numericValue(store.RoundedAnswers[i]),
-                     numericValue(store.ExactAnswers[i]));
+        r = subtract(terms.values, numericValue(store.roundedAnswers[i]),
+                     numericValue(store.exactAnswers[i]));
         break;
     case Operation::Addition:
-        r = add(terms.values, numericValue(store.RoundedAnswers[i]),
-                numericValue(store.ExactAnswers[i]));
+        r = add(terms.values, numericValue(store.roundedAnswers[i]),
+                numericValue(store.exactAnswers[i]));
         break;
     }
 
     // One unreadable part makes the whole item unreadable, so all its texts say so.
     const bool computable = r.computable && terms.numeric && std::isfinite(r.answer) &&
                             std::isfinite(r.exact) && std::isfinite(r.remainder);
-    storeValue(store.RoundedAnswers[i], r.answer, computable);
-    storeValue(store.ExactAnswers[i], r.exact, computable);
+    storeValue(store.roundedAnswers[i], r.answer, computable);
+    storeValue(store.exactAnswers[i], r.exact, computable);
     if (op->operation == Operation::Division)
-        storeValue(store.Remainders[i], r.remainder, computable);
+        storeValue(store.remainders[i], r.remainder, computable);
 }
 
 } // namespace
@@ -259,7 +259,8 @@ double divisionRemainder(double dividend, double divisor)
 void computeAnswers(Workspace& work, std::string_view listText, int s, int e)
 {
     AnswerStore& store = work.answers;
-    const bool builderPrepared = work.settings.Option4.selected || work.settings.Option6.selected;
+    const bool builderPrepared =
+        work.settings.stepsOption.selected || work.settings.equationsOption.selected;
     if (!builderPrepared) {
         store.clearAnswers(false);
         store.splitItems(listText);
@@ -269,7 +270,7 @@ void computeAnswers(Workspace& work, std::string_view listText, int s, int e)
         store.verticalReplacements.clear();
     }
     Terms terms;
-    for (int i = 0; i <= store.ItemCount; ++i)
+    for (int i = 0; i <= store.lastItemIndex; ++i)
         answerItem(work, i, s, e, terms);
 }
 

@@ -18,10 +18,10 @@ struct Workspace;
 // instead of showing "Inf" or "NaN". Rounded, exact and (for division) remainder all get it.
 inline constexpr std::string_view uncomputableAnswer = "无法计算";
 
-// Fill RoundedAnswers, ExactAnswers and Remainders for every item of the list. For plain
-// kinds it first empties them and splits the list into ItemTexts; under 脱式计算 and 解方程
-// the builders have prepared ItemTexts and it works on those. Under 竖式计算 a division
-// whose quotient does not terminate is replaced in ItemTexts (never in the run's list) by
+// Fill roundedAnswers, exactAnswers and remainders for every item of the list. For plain
+// kinds it first empties them and splits the list into itemTexts; under 脱式计算 and 解方程
+// the builders have prepared itemTexts and it works on those. Under 竖式计算 a division
+// whose quotient does not terminate is replaced in itemTexts (never in the run's list) by
 // a pair drawn from s..e that does.
 void computeAnswers(Workspace& work, std::string_view listText, int s, int e);
 

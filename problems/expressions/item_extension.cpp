@@ -15,7 +15,7 @@ void prepareExtension(Workspace& work, std::string_view listText, int s, int e,
     store.expressionListText.clear();
     store.splitItems(listText);
     if (withFullExpressions)
-        store.fullExpressionTexts = store.ItemTexts;
+        store.fullExpressionTexts = store.itemTexts;
     computeAnswers(work, listText, s, e);
 }
 
@@ -24,13 +24,13 @@ std::string extendEachItem(Workspace& work, const std::vector<std::string>& entr
 {
     AnswerStore& store = work.answers;
     int k = 0;
-    while (k <= store.ItemCount) {
+    while (k <= store.lastItemIndex) {
         work.processEvents();
-        if (work.run.qt)
+        if (work.run.stopRequested)
             break;
         if (!extend(k))
             continue;
-        std::string& value = store.StepAnswers[k];
+        std::string& value = store.stepAnswers[k];
         value = tidyValueText(value);
         store.expressionListText += " " + entryTexts[k] + "＝" + value;
         if (finished)
@@ -114,7 +114,7 @@ void redrawExtra(Workspace& work, const std::function<void()>& draw,
 {
     while (true) {
         work.processEvents();
-        if (work.run.qt)
+        if (work.run.stopRequested)
             return;
         if (settle && settle())
             return;

@@ -16,13 +16,13 @@ struct Workspace;
 
 enum class AppendedOperation { None, Addition, Subtraction, Multiplication, Division };
 
-// Empty the answer tables and the entry text, split the list into ItemTexts (and into
+// Empty the answer tables and the entry text, split the list into itemTexts (and into
 // fullExpressionTexts when asked) and work out the answers of the items as drawn.
 void prepareExtension(Workspace& work, std::string_view listText, int s, int e,
                       bool withFullExpressions);
 
 // One attempt at item k. It returns true once the item is finished (its value in
-// StepAnswers); false sends the walk back to the stop test for another attempt.
+// stepAnswers); false sends the walk back to the stop test for another attempt.
 using ExtendItem = std::function<bool(int k)>;
 // Called with each finished item and its tidied value, after its entry is appended.
 using ItemFinished = std::function<void(int k, const std::string& value)>;

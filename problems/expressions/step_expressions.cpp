@@ -17,13 +17,13 @@ using Op = AppendedOperation;
 // r is 1..39; an unticked operation hands its share to the next ticked one below it.
 Op pickOperation(const ExerciseSettings& settings, int r)
 {
-    if (r < 10 && settings.Check1.checked)
+    if (r < 10 && settings.addition.checked)
         return Op::Addition;
-    if (r < 20 && settings.Check2.checked)
+    if (r < 20 && settings.subtraction.checked)
         return Op::Subtraction;
-    if (r < 30 && settings.Check3.checked)
+    if (r < 30 && settings.multiplication.checked)
         return Op::Multiplication;
-    if (r < 40 && settings.Check15.checked)
+    if (r < 40 && settings.division.checked)
         return Op::Division;
     return Op::None;
 }
@@ -69,7 +69,7 @@ bool drawFactor(Workspace& work, double v, int s, int e)
 
 void drawDivisor(Workspace& work, double v, int s, int e)
 {
-    const bool exact = work.settings.Check4.checked;
+    const bool exact = work.settings.exactDivision();
     auto divides = [v](double extra) { return divisionRemainder(v, extra) == 0; };
     auto terminates = [&work, v](double extra) {
         double a = v, b = extra;
@@ -129,12 +129,12 @@ bool appendOperation(Workspace& work, Expression& expression, int s, int e)
     }
 
     AnswerStore& store = work.answers;
-    std::string& text = store.ItemTexts[expression.k];
+    std::string& text = store.itemTexts[expression.k];
     const bool scales = operation == Op::Multiplication || operation == Op::Division;
     text = appendedText(text, operation, scales && isSumOrDifference(text),
                         work.operands.extraOperand.text());
-    store.StepAnswers[expression.k] = appendedValueText(operation, v, extraValue(work));
-    expression.value = numericValue(store.StepAnswers[expression.k]);
+    store.stepAnswers[expression.k] = appendedValueText(operation, v, extraValue(work));
+    expression.value = numericValue(store.stepAnswers[expression.k]);
     ++expression.appended;
     return true;
 }
@@ -145,18 +145,18 @@ std::string buildStepExpressions(Workspace& work, std::string_view listText, int
 {
     prepareExtension(work, listText, s, e, false);
     // "3步" keeps two operations per expression, "4步" three.
-    const int operationsToAppend = work.settings.Combo5.index == 1 ? 2 : 1;
+    const int operationsToAppend = work.settings.stepCount.index == 1 ? 2 : 1;
     Expression expression;
     auto extend = [&](int k) {
         if (expression.k != k)
-            expression = {k, numericValue(work.answers.ExactAnswers[k]), 0};
+            expression = {k, numericValue(work.answers.exactAnswers[k]), 0};
         if (!appendOperation(work, expression, s, e))
             return false;
         // A stop inside a redraw still finishes this item with what it has, so its entry
         // is kept with the others finished so far.
-        return expression.appended == operationsToAppend || work.run.qt;
+        return expression.appended == operationsToAppend || work.run.stopRequested;
     };
-    return extendEachItem(work, work.answers.ItemTexts, extend);
+    return extendEachItem(work, work.answers.itemTexts, extend);
 }
 
 } // namespace quill

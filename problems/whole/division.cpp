@@ -43,7 +43,7 @@ GradeBlock exactDivisionBlock(const ExerciseSettings& settings)
             return noDivisor(p) || p.second >= 10 || !dividesExactly(p);
         });
     GradeBlock block;
-    if (settings.Option1.selected)
+    if (settings.oralOption.selected)
         block.drawAgain = [](Workspace&, const OperandPair& p, int e) {
             return noDivisor(p) || p.first >= e + 1 || !dividesExactly(p) || p.second >= 10;
         };
@@ -81,7 +81,7 @@ GradeBlock divisionBlock(const ExerciseSettings& settings)
         return quotientBlock([](Workspace&, const OperandPair& p, int e) {
             return noDivisor(p) || p.first >= e + 1 || p.second >= 10 || p.second >= p.first;
         });
-    if (settings.Option1.selected || settings.Option2.selected)
+    if (settings.oralOption.selected || settings.estimationOption.selected)
         return productBlock([](Workspace&, const OperandPair& p, int e) {
             return noDivisor(p) || p.first * p.second >= e + 1 ||
                    (p.first >= 100 && p.second >= 100) || p.first >= 10;

@@ -33,7 +33,7 @@ GradeBlock multiplicationBlock(const ExerciseSettings& settings)
     if (grade == 6)
         return productBlock(
             [](Workspace&, const OperandPair& p, int e) { return p.first * p.second >= e + 1; });
-    if (settings.Option1.selected || settings.Option2.selected)
+    if (settings.oralOption.selected || settings.estimationOption.selected)
         return productBlock([](Workspace&, const OperandPair& p, int e) {
             return p.first * p.second >= e + 1 || bothAtLeast(p, 100) || bothAtLeast(p, 10);
         });

@@ -54,17 +54,17 @@ bool capHolds(const Workspace& work, int e)
     const ExerciseSettings& s = work.settings;
     const OperandRegisters& r = work.operands;
     // Read the operands only when a cap is on: this runs for every draw.
-    if (s.Check21.checked && (s.Check1.checked || s.Check3.checked)) {
+    if (s.capResults.checked && (s.addition.checked || s.multiplication.checked)) {
         const double first = r.firstOperand.value();
         const double second = r.secondOperand.value();
-        if (s.Check1.checked && first + second > e + 1)
+        if (s.addition.checked && first + second > e + 1)
             return true;
-        if (s.Check3.checked && first * second > e + 1)
+        if (s.multiplication.checked && first * second > e + 1)
             return true;
     }
     static constexpr double extraCaps[] = {0, 10, 20, 30, 50};
     const int grade = s.gradeIndex();
-    return s.Option4.selected && grade >= 1 && grade <= 4 &&
+    return s.stepsOption.selected && grade >= 1 && grade <= 4 &&
            r.extraOperand.value() > extraCaps[grade];
 }
 
@@ -77,7 +77,7 @@ template <typename DrawOne> void drawUntilNoCap(Workspace& work, int e, DrawOne 
         drawOne(work.operands.firstOperand);
         drawOne(work.operands.secondOperand);
         drawOne(work.operands.extraOperand);
-    } while (capHolds(work, e) && !work.run.qt);
+    } while (capHolds(work, e) && !work.run.stopRequested);
 }
 
 void markPercentages(Workspace& work)
@@ -102,7 +102,7 @@ void reduceByCommonDivisor(Workspace& work, std::int64_t& g, std::int64_t& h)
     h = std::llabs(h);
     while (g != h && g != 0 && h != 0) {
         work.processEvents();
-        if (work.run.qt)
+        if (work.run.stopRequested)
             return;
         if (g < h)
             h = h % g == 0 ? g : h % g;
@@ -137,7 +137,7 @@ int decimalPlaces(double value)
 
 void drawDecimalOperands(Workspace& work, int s, int e)
 {
-    const int places = work.settings.Combo3.index;
+    const int places = work.settings.operandPlaces.index;
     drawUntilNoCap(work, e, [&](Operand& operand) {
         operand = decimalOperandText(drawPosition(work, s, e), places);
     });
@@ -147,13 +147,13 @@ void drawWholeOperands(Workspace& work, int s, int e)
 {
     drawUntilNoCap(work, e,
                    [&](Operand& operand) { operand.setNumber(drawWholeNumber(work, s, e)); });
-    if (work.settings.Check7.checked)
+    if (work.settings.percentages.checked)
         markPercentages(work);
 }
 
 void drawOperands(Workspace& work, int s, int e)
 {
-    if (work.settings.Check5.checked)
+    if (work.settings.decimals.checked)
         drawDecimalOperands(work, s, e);
     else
         drawWholeOperands(work, s, e);
@@ -180,7 +180,7 @@ int quotientTerminates(Workspace& work, double& a, double& b)
         return 0;
     a /= static_cast<double>(g);
     b /= static_cast<double>(h);
-    if (work.settings.Check9.checked)
+    if (work.settings.wholeNumbers.checked)
         return b == 1 ? 1 : 0;
     return onlyTwosAndFives(wholeNumber(b)) ? 1 : 0;
 }

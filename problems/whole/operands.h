@@ -10,7 +10,7 @@ namespace quill
 
 struct Workspace;
 
-// Fill firstOperand, secondOperand and extraOperand with decimals of Combo3's places,
+// Fill firstOperand, secondOperand and extraOperand with decimals of operandPlaces's places,
 // drawn from s..e, until none of the caps holds.
 void drawDecimalOperands(Workspace& work, int s, int e);
 

@@ -18,11 +18,11 @@ ZeroPattern applyingPattern(const ExerciseSettings& settings, const GradeBlock& 
 {
     if (!block.zeroPatterns)
         return ZeroPattern::None;
-    if (settings.Check13.checked && e > block.middleZeroAbove)
+    if (settings.zeroInMiddle.checked && e > block.middleZeroAbove)
         return ZeroPattern::MiddleZero;
-    if (settings.Check14.checked)
+    if (settings.zeroAtEnd.checked)
         return ZeroPattern::EndZero;
-    if (settings.Check17.checked)
+    if (settings.wholeTens.checked)
         return ZeroPattern::WholeTens;
     return ZeroPattern::None;
 }
@@ -54,7 +54,7 @@ void drawWithPattern(Workspace& work, int s, int e, const GradeBlock& block)
     }
     do {
         work.processEvents();
-        if (work.run.qt)
+        if (work.run.stopRequested)
             return;
         drawOperands(work, s, e);
     } while (!patternHolds(pattern, work.operands, block.wholeTensOf));
@@ -64,10 +64,10 @@ void drawUntilAccepted(Workspace& work, int s, int e, const GradeBlock& block)
 {
     do {
         work.processEvents();
-        if (work.run.qt)
+        if (work.run.stopRequested)
             return;
         drawWithPattern(work, s, e, block);
-    } while (!work.run.qt && block.drawAgain(work, heldPair(work.operands), e));
+    } while (!work.run.stopRequested && block.drawAgain(work, heldPair(work.operands), e));
 }
 
 } // namespace
@@ -80,7 +80,8 @@ std::string makeSingleOperationItem(Workspace& work, int s, int e, GradeBlockPic
         const GradeBlock block = pickBlock(work.settings);
         drawUntilAccepted(work, s, e, block);
         // A stopped run keeps whatever pair it holds: it is about to discard the list.
-        if (work.run.qt || isCloseEnough(heldPair(work.operands), s, e, work.settings.MyValue1))
+        if (work.run.stopRequested ||
+            isCloseEnough(heldPair(work.operands), s, e, work.settings.closeness))
             break;
     }
     std::string item = work.operands.firstOperand.text();

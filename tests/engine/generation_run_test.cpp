@@ -26,44 +26,47 @@ protected:
     RecordingEnvironment env;
     ExerciseSettings& s = t.app.settings;
 
-    std::vector<std::string> items() const { return splitAtSpaces(trimmedList(t.app.run.out)); }
+    std::vector<std::string> items() const
+    {
+        return splitAtSpaces(trimmedList(t.app.run.questionList));
+    }
 };
 
 TEST_F(GenerationRun, RefusesARangeThatDoesNotRise)
 {
-    t.app.run.out = " 1＋2";
-    s.Text5.text = "5";
-    s.Text6.text = "5";
+    t.app.run.questionList = " 1＋2";
+    s.rangeStart.text = "5";
+    s.rangeEnd.text = "5";
     EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
-    s.Text5.text = "1";
-    s.Text6.text = "";
+    s.rangeStart.text = "1";
+    s.rangeEnd.text = "";
     EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
     EXPECT_EQ(t.notifier.messages,
               (std::vector<std::string>{"结束数字要大于起始数字！", "结束数字要大于起始数字！"}));
     EXPECT_EQ(env.focusRequests, 2);
-    EXPECT_EQ(t.app.run.out, " 1＋2") << "nothing else changes";
+    EXPECT_EQ(t.app.run.questionList, " 1＋2") << "nothing else changes";
     EXPECT_TRUE(env.waits.empty());
 }
 
 TEST_F(GenerationRun, RefusesRangesAndCountsBeyondWhatTheGeneratorsHold)
 {
-    s.Text6.text = "40000";
+    s.rangeEnd.text = "40000";
     EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
-    s.Text5.text = "0";
-    s.Text6.text = "32767";
+    s.rangeStart.text = "0";
+    s.rangeEnd.text = "32767";
     EXPECT_EQ(drawOnScreenSet(t.app, env), RunOutcome::Refused) << "32768 numbers";
-    s.Text5.text = "1";
-    s.Text1.text = "10001";
+    s.rangeStart.text = "1";
+    s.itemCount.text = "10001";
     EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
     ASSERT_EQ(t.notifier.messages.size(), 3u);
     EXPECT_EQ(t.notifier.messages[2], "题量不能超过10000题！");
-    EXPECT_TRUE(t.app.run.out.empty());
+    EXPECT_TRUE(t.app.run.questionList.empty());
 }
 
 TEST_F(GenerationRun, DrawsExactlyTheCountOfDistinctItems)
 {
     ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
-    const std::string& out = t.app.run.out;
+    const std::string& out = t.app.run.questionList;
     ASSERT_EQ(out.front(), ' ');
     EXPECT_EQ(out.find("  "), std::string::npos);
     const auto list = items();
@@ -84,14 +87,14 @@ TEST_F(GenerationRun, DrawsExactlyTheCountOfDistinctItems)
 
 TEST_F(GenerationRun, PicksOnlyTheTickedOperations)
 {
-    s.Check1.checked = s.Check2.checked = s.Check3.checked = false;
-    s.Text1.text = "30";
+    s.addition.checked = s.subtraction.checked = s.multiplication.checked = false;
+    s.itemCount.text = "30";
     ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
     for (const std::string& item : items())
         EXPECT_NE(item.find("÷"), std::string::npos) << item;
 
-    s.Check1.checked = true;
-    s.Check15.checked = false;
+    s.addition.checked = true;
+    s.division.checked = false;
     ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed)
         << "a pick for 10 of 39 selectors still finishes";
     EXPECT_EQ(items().size(), 30u);
@@ -101,11 +104,11 @@ TEST_F(GenerationRun, PicksOnlyTheTickedOperations)
 
 TEST_F(GenerationRun, DividesExactlyWhenTheKindAsksForIt)
 {
-    s.Check1.checked = s.Check2.checked = s.Check3.checked = false;
-    s.Check4.checked = false;
-    s.Check9.checked = false; // written division then gives terminating, non-whole quotients
-    s.Text1.text = "40";
-    s.Text6.text = "1000";
+    s.addition.checked = s.subtraction.checked = s.multiplication.checked = false;
+    s.exactOrProper.checked = false;
+    s.wholeNumbers.checked = false; // written division then gives terminating, non-whole quotients
+    s.itemCount.text = "40";
+    s.rangeEnd.text = "1000";
     ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
     bool remainder = false;
     for (const std::string& item : items()) {
@@ -115,8 +118,8 @@ TEST_F(GenerationRun, DividesExactlyWhenTheKindAsksForIt)
     }
     EXPECT_TRUE(remainder) << "written division without 能够整除 and 整数 has non-whole quotients";
 
-    s.Option3.selected = false;
-    s.Option6.selected = true;
+    s.verticalOption.selected = false;
+    s.equationsOption.selected = true;
     ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
     for (const std::string& item : items()) {
         const auto sign = item.find("÷");
@@ -127,9 +130,9 @@ TEST_F(GenerationRun, DividesExactlyWhenTheKindAsksForIt)
 
 TEST_F(GenerationRun, AStopEndsTheDrawWithoutAnnouncingAnything)
 {
-    s.Combo2.index = 1;
-    s.Text5.text = "30"; // first grade sums stay below 21: nothing can be drawn
-    s.Check2.checked = s.Check3.checked = s.Check15.checked = false;
+    s.grade.index = 1;
+    s.rangeStart.text = "30"; // first grade sums stay below 21: nothing can be drawn
+    s.subtraction.checked = s.multiplication.checked = s.division.checked = false;
     t.stopAfter(200);
     EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Stopped);
     EXPECT_LE(items().size(), 1u) << "only the item the stopped generator handed back";
@@ -143,10 +146,10 @@ TEST_F(GenerationRun, WritesMatchingQuestionAndAnswerSheetsThenSaves)
     testing::DocumentEnvironment docs;
     testing::TempFolder folder;
     docs.history = folder / "历史题目.txt";
-    s.Check19.checked = true;
-    s.Check4.checked = false; // divisions with remainders get redrawn for column working
-    s.Check1.checked = s.Check2.checked = s.Check3.checked = false;
-    s.Combo2.index = 5;
+    s.answerSheet.checked = true;
+    s.exactOrProper.checked = false; // divisions with remainders get redrawn for column working
+    s.addition.checked = s.subtraction.checked = s.multiplication.checked = false;
+    s.grade.index = 5;
     ASSERT_EQ(generateExercises(t.app, docs), RunOutcome::Completed);
     ASSERT_EQ(docs.documents.size(), 2u);
     const auto& questions = docs.documents[0].content.cells;
@@ -177,14 +180,14 @@ TEST_F(GenerationRun, AFailedSaveIsReportedNotAnnounced)
 TEST_F(GenerationRun, StopLabelSetsTheFlagAndSaysSo)
 {
     requestStop(t.app, env);
-    EXPECT_TRUE(t.app.run.qt);
+    EXPECT_TRUE(t.app.run.stopRequested);
     EXPECT_EQ(env.progressStops, 1);
     EXPECT_EQ(t.notifier.messages, std::vector<std::string>{"出题终止，请点击再次出题！"});
 }
 
 TEST_F(GenerationRun, FamiliesWithoutGeneratorsAreRefusedClearly)
 {
-    clickCheck(s, s.Check6, t.notifier);
+    clickCheck(s, s.fractions, t.notifier);
     t.notifier.messages.clear();
     EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
     ASSERT_EQ(t.notifier.messages.size(), 1u);
@@ -194,10 +197,10 @@ TEST_F(GenerationRun, FamiliesWithoutGeneratorsAreRefusedClearly)
 TEST_F(GenerationRun, TheSameSeedGivesTheSameSet)
 {
     ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
-    const std::string first = t.app.run.out;
+    const std::string first = t.app.run.questionList;
     TestApplication again(1);
     ASSERT_EQ(generateExercises(again.app, env), RunOutcome::Completed);
-    EXPECT_EQ(again.app.run.out, first);
+    EXPECT_EQ(again.app.run.questionList, first);
 }
 
 TEST_F(GenerationRun, OnScreenSetIsFullEvenAfterAStopAndRepeatsItems)
@@ -205,10 +208,10 @@ TEST_F(GenerationRun, OnScreenSetIsFullEvenAfterAStopAndRepeatsItems)
     t.stopAfter(1);
     generateExercises(t.app, env);
     t.app.eventPump = nullptr;
-    s.Text5.text = "1";
-    s.Text6.text = "3";
-    s.Check2.checked = s.Check3.checked = s.Check15.checked = false;
-    s.Text1.text = "20";
+    s.rangeStart.text = "1";
+    s.rangeEnd.text = "3";
+    s.subtraction.checked = s.multiplication.checked = s.division.checked = false;
+    s.itemCount.text = "20";
     ASSERT_EQ(drawOnScreenSet(t.app, env), RunOutcome::Completed);
     const auto list = items();
     EXPECT_EQ(list.size(), 20u);

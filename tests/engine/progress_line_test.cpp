@@ -25,19 +25,19 @@ TEST(ProgressLine, GainsADotEveryTwentyTicksAndStartsOver)
 TEST(ProgressLine, ShowsSecondsFromTicks)
 {
     RunState run;
-    run.jmz = 1200;
-    run.imz = 15;
+    run.progressTicks = 1200;
+    run.dotTicks = 15;
     const ProgressTick tick = progressTick(run);
     ASSERT_TRUE(tick.label);
     EXPECT_EQ(*tick.label, "正在出题中，点■停止(12秒).");
-    EXPECT_EQ(run.jmz, 1201);
-    EXPECT_EQ(run.imz, 16);
+    EXPECT_EQ(run.progressTicks, 1201);
+    EXPECT_EQ(run.dotTicks, 16);
 }
 
 TEST(ProgressLine, KeepsTheLabelDuringTheFirstTenTicks)
 {
     RunState run;
-    run.imz = 10;
+    run.dotTicks = 10;
     EXPECT_FALSE(progressTick(run).label);
 }
 

@@ -30,10 +30,10 @@ TEST_F(SavedSetLoading, AnEquationLineLoadsBothListsAndSelectsEquations)
 {
     const std::string line = "2026/1/2|6| 12＋5＋8＝25 6×4－9＝15| X＋5＋8＝25 6X－9＝15";
     ASSERT_EQ(loadSavedSet(t.app, env, line), RunOutcome::Completed);
-    EXPECT_EQ(t.app.run.out, " 12＋5＋8＝25 6×4－9＝15");
-    EXPECT_EQ(t.app.run.fout, " X＋5＋8＝25 6X－9＝15");
-    EXPECT_TRUE(t.app.run.lsjl);
-    EXPECT_TRUE(s.Option6.selected);
+    EXPECT_EQ(t.app.run.questionList, " 12＋5＋8＝25 6×4－9＝15");
+    EXPECT_EQ(t.app.run.equationList, " X＋5＋8＝25 6X－9＝15");
+    EXPECT_TRUE(t.app.run.writingSavedSet);
+    EXPECT_TRUE(s.equationsOption.selected);
     EXPECT_EQ(env.waits, std::vector<double>{1});
     ASSERT_EQ(env.documents.size(), 1u);
     EXPECT_EQ(cell(0, 1, 1), "X＋5＋8＝25");
@@ -44,7 +44,7 @@ TEST_F(SavedSetLoading, AnEquationLineLoadsBothListsAndSelectsEquations)
 
 TEST_F(SavedSetLoading, WritesTheAnswerSheetWhenAnswersAreTicked)
 {
-    s.Check19.checked = true;
+    s.answerSheet.checked = true;
     ASSERT_EQ(loadSavedSet(t.app, env, "2026/1/2|3| 37＋48 56÷7"), RunOutcome::Completed);
     ASSERT_EQ(env.documents.size(), 2u);
     EXPECT_FALSE(env.documents[0].name.answers);
@@ -57,12 +57,12 @@ TEST_F(SavedSetLoading, WritesTheAnswerSheetWhenAnswersAreTicked)
 TEST_F(SavedSetLoading, EverySetRestoresItsOwnKind)
 {
     ASSERT_EQ(loadSavedSet(t.app, env, "2026/1/2|1| 3＋4 9－2"), RunOutcome::Completed);
-    EXPECT_TRUE(s.Option1.selected);
-    EXPECT_EQ(s.Text1.text, "80") << "the kind's click effects apply";
+    EXPECT_TRUE(s.oralOption.selected);
+    EXPECT_EQ(s.itemCount.text, "80") << "the kind's click effects apply";
     EXPECT_TRUE(env.waits.empty()) << "oral sets were always written without a pause";
     ASSERT_EQ(loadSavedSet(t.app, env, "2026/1/2|4| 12＋5＋8＝25 (3＋4)×5＝35"),
               RunOutcome::Completed);
-    EXPECT_TRUE(s.Option4.selected);
+    EXPECT_TRUE(s.stepsOption.selected);
     EXPECT_EQ(cell(1, 1, 1), "12＋5＋8＝")
         << "a reloaded step-by-step question shows the saved question";
 }
@@ -76,9 +76,9 @@ TEST_F(SavedSetLoading, SetsWithoutAWriterYetAreRefusedAndChangeNothing)
         ASSERT_EQ(t.notifier.messages.size(), 1u);
         EXPECT_NE(t.notifier.messages[0].find("暂时还不能"), std::string::npos);
     }
-    EXPECT_TRUE(s.Option3.selected);
-    EXPECT_FALSE(s.Check6.checked);
-    EXPECT_TRUE(t.app.run.out.empty());
+    EXPECT_TRUE(s.verticalOption.selected);
+    EXPECT_FALSE(s.fractions.checked);
+    EXPECT_TRUE(t.app.run.questionList.empty());
     EXPECT_TRUE(env.documents.empty());
 }
 

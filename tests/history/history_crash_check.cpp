@@ -63,7 +63,7 @@ void tell(int fd, char event, long id)
         tell(events, appendHistoryLine(file, lineFor(id, 1 + random() % 1500)) ? 'S' : 'F', id);
 
         SavedSets sets(file);
-        sets.RefreshSavedSets();
+        sets.refresh();
         if (sets.lines().empty() || (sets.lines().size() < keptLines && random() % 2))
             continue;
         const std::size_t index = random() % sets.lines().size();

@@ -25,8 +25,8 @@ TEST(HistoryLine, BuildsDateTagAndListAndReadsThemBack)
 TEST(HistoryLine, EquationSetsSplitIntoExpressionsAndEquations)
 {
     RunState run;
-    run.fcout = " 12＋5＝17";
-    run.fout = " X＋5＝17";
+    run.completeEquations = " 12＋5＝17";
+    run.equationList = " X＋5＝17";
     const std::string text = historyLineText("2026/3/1", 6, savedTextOf(6, run));
     EXPECT_EQ(text, "2026/3/1|6| 12＋5＝17| X＋5＝17");
 
@@ -45,10 +45,10 @@ TEST(HistoryLine, OnlyEquationSetsHaveAFourthField)
 TEST(HistoryLine, SavedTextFollowsTheKind)
 {
     RunState run;
-    run.out = " a b";
-    run.tsout = " a×3 b÷2";
-    run.fcout = "c";
-    run.fout = "d";
+    run.questionList = " a b";
+    run.stepList = " a×3 b÷2";
+    run.completeEquations = "c";
+    run.equationList = "d";
     EXPECT_EQ(savedTextOf(1, run), " a b");
     EXPECT_EQ(savedTextOf(8, run), " a b");
     EXPECT_EQ(savedTextOf(4, run), " a×3 b÷2");
@@ -60,21 +60,21 @@ TEST(HistoryLine, KindFollowsThePathOrder)
     ExerciseSettings s;
     EXPECT_EQ(historyKindOf(s), 3); // the default 竖式计算
 
-    s.Option3.selected = false;
-    s.Option2.selected = true;
+    s.verticalOption.selected = false;
+    s.estimationOption.selected = true;
     EXPECT_EQ(historyKindOf(s), 2);
-    s.Check6.checked = true; // fractions win over any kind: 约分
+    s.fractions.checked = true; // fractions win over any kind: 约分
     EXPECT_EQ(historyKindOf(s), 9);
-    s.Option2.selected = false;
-    s.Option7.selected = true;
+    s.estimationOption.selected = false;
+    s.unitsOption.selected = true;
     EXPECT_EQ(historyKindOf(s), 8);
-    s.Check6.checked = false;
+    s.fractions.checked = false;
     EXPECT_EQ(historyKindOf(s), 7);
-    s.Option7.selected = false;
-    s.Option5.selected = true;
+    s.unitsOption.selected = false;
+    s.lawsOption.selected = true;
     EXPECT_EQ(historyKindOf(s), 5);
-    s.Option5.selected = false;
-    s.Option6.selected = true;
+    s.lawsOption.selected = false;
+    s.equationsOption.selected = true;
     EXPECT_EQ(historyKindOf(s), 6);
 }
 
@@ -105,15 +105,15 @@ TEST(SavedSetEntry, LinesOutsideTheFormatAreUnknown)
 TEST(SavedSetLoad, TakesTheListAndMarksTheRun)
 {
     RunState run;
-    run.fout = "earlier";
+    run.equationList = "earlier";
     ASSERT_TRUE(takeSavedSet(run, parseHistoryLine("2016/7/27|3| 37＋48 52－19")));
-    EXPECT_TRUE(run.lsjl);
-    EXPECT_EQ(run.out, " 37＋48 52－19");
-    EXPECT_EQ(run.fout, "earlier"); // only equation sets bring their own
+    EXPECT_TRUE(run.writingSavedSet);
+    EXPECT_EQ(run.questionList, " 37＋48 52－19");
+    EXPECT_EQ(run.equationList, "earlier"); // only equation sets bring their own
 
     ASSERT_TRUE(takeSavedSet(run, parseHistoryLine("2016/7/27|6|A|B")));
-    EXPECT_EQ(run.out, "A");
-    EXPECT_EQ(run.fout, "B");
+    EXPECT_EQ(run.questionList, "A");
+    EXPECT_EQ(run.equationList, "B");
 }
 
 TEST(SavedSetLoad, RefusesLinesItCannotWriteAndLeavesTheRunAlone)
@@ -121,10 +121,10 @@ TEST(SavedSetLoad, RefusesLinesItCannotWriteAndLeavesTheRunAlone)
     for (const char* text :
          {"no bars at all", "2016/7/27|0| 1＋2", "2016/7/27|3", "2016/7/27|6| 12＋5＝17"}) {
         RunState run;
-        run.out = " kept";
+        run.questionList = " kept";
         EXPECT_FALSE(takeSavedSet(run, parseHistoryLine(text))) << text;
-        EXPECT_EQ(run.out, " kept");
-        EXPECT_FALSE(run.lsjl);
+        EXPECT_EQ(run.questionList, " kept");
+        EXPECT_FALSE(run.writingSavedSet);
     }
 }
 

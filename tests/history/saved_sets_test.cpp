@@ -55,24 +55,24 @@ protected:
 TEST_F(SavedSetsTest, ThreeSavesRefreshedTwiceGiveThreeEntriesAlignedWithTheLines)
 {
     saveThree();
-    ASSERT_TRUE(sets.RefreshSavedSets());
-    ASSERT_TRUE(sets.RefreshSavedSets());
+    ASSERT_TRUE(sets.refresh());
+    ASSERT_TRUE(sets.refresh());
     EXPECT_EQ(sets.entries(),
               (std::vector<std::string>{"2016/7/27口算", "2016/7/28脱式", "2016/7/29解方程"}));
     ASSERT_EQ(sets.lines().size(), 3u);
 
     RunState run;
     ASSERT_TRUE(takeSavedSet(run, parseHistoryLine(sets.lines()[2])));
-    EXPECT_EQ(run.out, " 2＋3＝5");
-    EXPECT_EQ(run.fout, " X＋3＝5");
+    EXPECT_EQ(run.questionList, " 2＋3＝5");
+    EXPECT_EQ(run.equationList, " X＋3＝5");
 }
 
 TEST_F(SavedSetsTest, AMissingFileLeavesTheListEmpty)
 {
     saveThree();
-    sets.RefreshSavedSets();
+    sets.refresh();
     fs::remove(file);
-    EXPECT_TRUE(sets.RefreshSavedSets());
+    EXPECT_TRUE(sets.refresh());
     EXPECT_TRUE(sets.entries().empty());
     EXPECT_TRUE(sets.lines().empty()); // stays aligned with the list
 }
@@ -81,7 +81,7 @@ TEST_F(SavedSetsTest, ListsAFileWrittenByTheWindowsProgramAndLaterSaves)
 {
     writeBytes(file, toGbk("2016/7/27|1| 12＋5 7×8\r\n2016/8/1|7| 5//米//500//厘米\r\n"));
     save("2026/3/1", 9, " 2/4 6/8");
-    ASSERT_TRUE(sets.RefreshSavedSets());
+    ASSERT_TRUE(sets.refresh());
     EXPECT_EQ(sets.entries(),
               (std::vector<std::string>{"2016/7/27口算", "2016/8/1单位换算", "2026/3/1约分"}));
     EXPECT_EQ(sets.lines()[1], "2016/8/1|7| 5//米//500//厘米");
@@ -90,7 +90,7 @@ TEST_F(SavedSetsTest, ListsAFileWrittenByTheWindowsProgramAndLaterSaves)
 TEST_F(SavedSetsTest, MalformedLinesAreListedInPlace)
 {
     writeBytes(file, "2016/7/27|1| 1＋2\r\nsome note\r\n\r\n2016/7/28|0| x\r\n\xFF\xFE|3| 1\r\n");
-    ASSERT_TRUE(sets.RefreshSavedSets());
+    ASSERT_TRUE(sets.refresh());
     EXPECT_EQ(sets.entries(), (std::vector<std::string>{"2016/7/27口算", "some note未知", "未知",
                                                         "2016/7/28未知", "\uFFFD\uFFFD竖式"}));
     EXPECT_EQ(sets.lines()[1], "some note");
@@ -101,7 +101,7 @@ TEST_F(SavedSetsTest, DeletingWithNothingSelectedKeepsTheFileAsItWas)
     saveThree();
     writeBytes(file, fileBytes(file) + toGbk("2016/7/30|2| 约等于") + "\r\n");
     const std::string before = fileBytes(file);
-    sets.RefreshSavedSets();
+    sets.refresh();
 
     const DeleteOutcome outcome = sets.deleteSavedSet(std::nullopt);
     EXPECT_EQ(outcome.status, Status::Deleted);
@@ -113,7 +113,7 @@ TEST_F(SavedSetsTest, DeletingWithNothingSelectedKeepsTheFileAsItWas)
 TEST_F(SavedSetsTest, DeletesTheSelectedLineOnly)
 {
     saveThree();
-    sets.RefreshSavedSets();
+    sets.refresh();
     const DeleteOutcome outcome = sets.deleteSavedSet(1);
     EXPECT_EQ(outcome.status, Status::Deleted);
     EXPECT_EQ(fileBytes(file), "2016/7/27|1| 1＋2 3＋4\r\n2016/7/29|6| 2＋3＝5| X＋3＝5\r\n");
@@ -123,7 +123,7 @@ TEST_F(SavedSetsTest, DeletesTheSelectedLineOnly)
 TEST_F(SavedSetsTest, KeepsALineAnotherProcessSavedSinceTheLastRefresh)
 {
     saveThree();
-    sets.RefreshSavedSets();
+    sets.refresh();
     saveFromAnotherProcess("2016/7/30|3| 9÷3");
 
     EXPECT_EQ(sets.deleteSavedSet(0).status, Status::Deleted);
@@ -149,7 +149,7 @@ TEST_F(SavedSetsTest, LosesNoLineSavedWhileDeletesRewriteTheFile)
         savers.push_back(child);
     }
     for (int i = 0; i < 25; ++i) {
-        sets.RefreshSavedSets();
+        sets.refresh();
         EXPECT_EQ(sets.deleteSavedSet(std::nullopt).status, Status::Deleted);
     }
     for (const pid_t child : savers) {
@@ -157,16 +157,16 @@ TEST_F(SavedSetsTest, LosesNoLineSavedWhileDeletesRewriteTheFile)
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    sets.RefreshSavedSets();
+    sets.refresh();
     EXPECT_EQ(sets.lines().size(), 51u);
 }
 
 TEST_F(SavedSetsTest, RefusesToDeleteWhenTheSelectedLineHasMoved)
 {
     saveThree();
-    sets.RefreshSavedSets();
+    sets.refresh();
     SavedSets otherWindow(file);
-    otherWindow.RefreshSavedSets();
+    otherWindow.refresh();
     ASSERT_EQ(otherWindow.deleteSavedSet(0).status, Status::Deleted);
     const std::string before = fileBytes(file);
 
@@ -192,7 +192,7 @@ TEST_F(SavedSetsTest, ReportsAMissingFile)
 TEST_F(SavedSetsTest, DeletingTheLastLineLeavesAnEmptyList)
 {
     save("2016/7/27", 1, " 1＋2");
-    sets.RefreshSavedSets();
+    sets.refresh();
     EXPECT_EQ(sets.deleteSavedSet(0).status, Status::Deleted);
     EXPECT_TRUE(sets.entries().empty());
     EXPECT_EQ(fileBytes(file), "");

@@ -163,14 +163,14 @@ bool writeSheets(const std::filesystem::path& folder, const Sheet& sheet, std::o
     testing::TestApplication t(11);
     Application& app = t.app;
     clickKindOption(app.settings, sheet.kind, t.notifier);
-    app.settings.Check16.checked = sheet.fillIn;
-    app.settings.Check19.checked = true;
-    app.run.out = sheet.list;
+    app.settings.fillIn.checked = sheet.fillIn;
+    app.settings.answerSheet.checked = true;
+    app.run.questionList = sheet.list;
     const std::string list = sheet.list.substr(1);
     if (sheet.kind == ExerciseKind::Steps)
-        app.run.tsout = buildStepExpressions(app, list, 1, 100);
+        app.run.stepList = buildStepExpressions(app, list, 1, 100);
     if (sheet.kind == ExerciseKind::Equations)
-        app.run.fcout = buildEquations(app, list, 1, 100);
+        app.run.completeEquations = buildEquations(app, list, 1, 100);
 
     bool ok = true;
     for (const bool answers : {false, true}) {

@@ -42,7 +42,7 @@ protected:
 
     bool write(const std::string& list, bool answers)
     {
-        t.app.run.out = list;
+        t.app.run.questionList = list;
         return writeWorksheet(t.app, t.notifier, word, writerArguments(t.app, answers));
     }
 
@@ -50,10 +50,10 @@ protected:
     void prepared(std::vector<std::string> items, std::vector<std::string> stepAnswers)
     {
         AnswerStore& store = t.app.answers;
-        store.ItemTexts = std::move(items);
-        store.ItemCount = static_cast<int>(store.ItemTexts.size()) - 1;
+        store.itemTexts = std::move(items);
+        store.lastItemIndex = static_cast<int>(store.itemTexts.size()) - 1;
         for (std::size_t k = 0; k < stepAnswers.size(); ++k)
-            store.StepAnswers[k] = stepAnswers[k];
+            store.stepAnswers[k] = stepAnswers[k];
     }
 
     std::vector<std::string> callsUntilTable() const
@@ -71,7 +71,7 @@ protected:
 TEST_F(WorksheetWriter, TypesTheTitleBlockThenTheTableInTheChosenFont)
 {
     choose(ExerciseKind::Oral);
-    s.Combo1.index = 1; // 楷体
+    s.font.index = 1; // 楷体
     ASSERT_TRUE(write(" 37＋48 63－27", false));
     EXPECT_EQ(callsUntilTable(),
               (std::vector<std::string>{"addDocument",  "margins 50 50 50 50",
@@ -111,7 +111,7 @@ TEST_F(WorksheetWriter, OneItemRowPerColumnsItems)
     EXPECT_EQ(word.cellText(6, 4), "24＋25＝");
 
     testing::RecordingWordProcessor second;
-    t.app.run.out = listOf(25);
+    t.app.run.questionList = listOf(25);
     writeWorksheet(t.app, t.notifier, second, writerArguments(t.app, false));
     EXPECT_EQ(second.tableRows, 7);
     EXPECT_EQ(second.cellText(7, 1), "25＋26＝");
@@ -122,7 +122,7 @@ TEST_F(WorksheetWriter, OneItemRowPerColumnsItems)
 TEST_F(WorksheetWriter, ItemsFillRowsLeftToRight)
 {
     choose(ExerciseKind::Oral);
-    s.Text2.text = "3";
+    s.columns.text = "3";
     write(listOf(5), false);
     EXPECT_THAT(word.callsStartingWith("select"),
                 ElementsAre("select 1 1", "select 1 2", "select 1 3", "select 2 1", "select 2 2"));
@@ -135,7 +135,7 @@ TEST_F(WorksheetWriter, QuestionAndAnswerSheetsShareTheirGeometry)
     const std::string list = listOf(25);
     write(list, false);
     testing::RecordingWordProcessor answers;
-    t.app.run.out = list;
+    t.app.run.questionList = list;
     writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
 
     EXPECT_EQ(word.tableRows, 14);
@@ -156,8 +156,8 @@ TEST_F(WorksheetWriter, BordersOnlyWhenAsked)
     EXPECT_THAT(word.callsStartingWith("inside"), ElementsAre("inside 1"));
 
     testing::RecordingWordProcessor plain;
-    s.Check18.checked = false;
-    t.app.run.out = " 1＋2";
+    s.borders.checked = false;
+    t.app.run.questionList = " 1＋2";
     writeWorksheet(t.app, t.notifier, plain, writerArguments(t.app, false));
     EXPECT_THAT(plain.callsStartingWith("outside"), IsEmpty());
     EXPECT_THAT(plain.callsStartingWith("inside"), IsEmpty());
@@ -171,7 +171,7 @@ TEST_F(WorksheetWriter, OralCells)
     EXPECT_EQ(word.cell(1, 2).alignment, Alignment::Left);
 
     testing::RecordingWordProcessor answers;
-    t.app.run.out = " 37＋48 56÷7";
+    t.app.run.questionList = " 37＋48 56÷7";
     writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
     EXPECT_EQ(answers.cellText(1, 1), "37＋48＝85");
     EXPECT_EQ(answers.cellText(1, 2), "56÷7＝8");
@@ -182,7 +182,7 @@ TEST_F(WorksheetWriter, OralCells)
 TEST_F(WorksheetWriter, FillInCellsHideANumberOnTheQuestionSheetOnly)
 {
     choose(ExerciseKind::Oral);
-    s.Check16.checked = true;
+    s.fillIn.checked = true;
     write(" 37＋48", false);
     EXPECT_THAT(word.cellText(1, 1), MatchesRegex("(______＋48|37＋______)＝85"));
 
@@ -194,8 +194,8 @@ TEST_F(WorksheetWriter, FillInCellsHideANumberOnTheQuestionSheetOnly)
 TEST_F(WorksheetWriter, FirstGradeStepsAreWrittenLikeOralItems)
 {
     choose(ExerciseKind::Steps);
-    s.Combo2.index = 2;
-    t.app.run.lsjl = true; // a reloaded list: the writer splits it itself
+    s.grade.index = 2;
+    t.app.run.writingSavedSet = true; // a reloaded list: the writer splits it itself
     write(" 3＋4＋2", true);
     EXPECT_EQ(word.tableRows, 1);
     EXPECT_EQ(word.cellText(1, 1), "3＋4＋2＝9");
@@ -218,7 +218,7 @@ TEST_F(WorksheetWriter, EstimationShowsTheAnswerRoundedToTensTiesToEven)
     EXPECT_EQ(questions.cell(1, 4).alignment, Alignment::Left);
 
     testing::RecordingWordProcessor fillIn;
-    s.Check16.checked = true;
+    s.fillIn.checked = true;
     writeWorksheet(t.app, t.notifier, fillIn, writerArguments(t.app, false));
     EXPECT_THAT(fillIn.cellText(1, 2), MatchesRegex("(______＋5|130＋______)≈140"));
     EXPECT_FALSE(fillIn.cell(1, 2).aligned);
@@ -227,23 +227,23 @@ TEST_F(WorksheetWriter, EstimationShowsTheAnswerRoundedToTensTiesToEven)
 TEST_F(WorksheetWriter, VerticalAnswersTakeTheFirstCaseThatApplies)
 {
     choose(ExerciseKind::Vertical);
-    s.Check9.checked = false; // decimals: terminating quotients are kept as drawn
-    s.Check11.checked = true;
-    s.Combo4.index = 1; // answers rounded to one place
-    s.Check4.checked = true;
+    s.wholeNumbers.checked = false; // decimals: terminating quotients are kept as drawn
+    s.roundAnswers.checked = true;
+    s.answerPlaces.index = 1; // answers rounded to one place
+    s.exactOrProper.checked = true;
     write(" 37＋48 1÷8", true);
     EXPECT_EQ(word.cellText(1, 1), "37＋48＝85"); // rounded = exact
     EXPECT_EQ(word.cellText(1, 2), "1÷8=0.1");    // rounded, divisible asked: plain sign
 
     testing::RecordingWordProcessor notDivisible;
-    s.Check4.checked = false;
+    s.exactOrProper.checked = false;
     writeWorksheet(t.app, t.notifier, notDivisible, writerArguments(t.app, true));
     EXPECT_EQ(notDivisible.cellText(1, 2), "1÷8≈0.1");
 
     testing::RecordingWordProcessor withRemainder;
-    s.Combo2.index = 5;
-    s.Check15.checked = true;
-    t.app.run.out = " 47÷5 15÷2";
+    s.grade.index = 5;
+    s.division.checked = true;
+    t.app.run.questionList = " 47÷5 15÷2";
     writeWorksheet(t.app, t.notifier, withRemainder, writerArguments(t.app, true));
     EXPECT_EQ(withRemainder.cellText(1, 1), "47÷5＝9……2");
     EXPECT_EQ(withRemainder.cellText(1, 2), "15÷2＝7……1");
@@ -269,7 +269,7 @@ TEST_F(WorksheetWriter, VerticalWorkingCellsAreLeftAlignedOnAnswerSheets)
 TEST_F(WorksheetWriter, VerticalFillInCarriesTheAnswer)
 {
     choose(ExerciseKind::Vertical);
-    s.Check16.checked = true;
+    s.fillIn.checked = true;
     write(" 63－27", false);
     EXPECT_THAT(word.cellText(1, 1), MatchesRegex("(______－27|63－______)＝36"));
     EXPECT_EQ(word.cell(2, 1).alignment, Alignment::Left);
@@ -283,8 +283,8 @@ TEST_F(WorksheetWriter, StepAnswersAreCleanedAndKeptSo)
     EXPECT_EQ(word.tableRows, 2);
     EXPECT_EQ(word.cellText(1, 1), "1÷4＋0.25＝0.5");
     EXPECT_EQ(word.cellText(1, 2), "6÷2＋0＝3");
-    EXPECT_EQ(t.app.answers.StepAnswers[0], "0.5");
-    EXPECT_EQ(t.app.answers.StepAnswers[1], "3");
+    EXPECT_EQ(t.app.answers.stepAnswers[0], "0.5");
+    EXPECT_EQ(t.app.answers.stepAnswers[1], "3");
     EXPECT_EQ(word.cell(2, 2).alignment, Alignment::Left);
 }
 
@@ -298,7 +298,7 @@ TEST_F(WorksheetWriter, StepQuestionsAndPercentAnswers)
     EXPECT_THAT(word.callsStartingWith("select"), ElementsAre("select 1 1", "select 2 1"));
 
     testing::RecordingWordProcessor answers;
-    s.Check7.checked = true;
+    s.percentages.checked = true;
     writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
     EXPECT_EQ(answers.cellText(1, 1), "(3＋4)×2＝14");
 }
@@ -306,15 +306,15 @@ TEST_F(WorksheetWriter, StepQuestionsAndPercentAnswers)
 TEST_F(WorksheetWriter, ReloadedStepSetsPrintTheSavedTexts)
 {
     choose(ExerciseKind::Steps);
-    t.app.run.lsjl = true;
+    t.app.run.writingSavedSet = true;
     const std::string saved = " (3＋4)×2＝14 9－6÷3＝7";
     write(saved, false);
     EXPECT_EQ(word.cellText(1, 1), "(3＋4)×2＝");
     EXPECT_EQ(word.cellText(1, 2), "9－6÷3＝");
 
     testing::RecordingWordProcessor answers;
-    s.Check7.checked = true;
-    t.app.run.out = saved;
+    s.percentages.checked = true;
+    t.app.run.questionList = saved;
     writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
     EXPECT_EQ(answers.cellText(1, 1), "(3＋4)×2＝14%");
     EXPECT_EQ(answers.cellText(1, 2), "9－6÷3＝7%");
@@ -324,8 +324,8 @@ TEST_F(WorksheetWriter, EquationSheets)
 {
     choose(ExerciseKind::Equations);
     prepared({"X＋5×3", "4X－6"}, {"20", "10.%"});
-    s.Check7.checked = true;
-    t.app.run.fcout = " 5＋5×3＝20 4×4－6＝10%";
+    s.percentages.checked = true;
+    t.app.run.completeEquations = " 5＋5×3＝20 4×4－6＝10%";
     write(" 5＋5 4×4", false);
     EXPECT_EQ(word.tableRows, 2);
     EXPECT_EQ(word.cellText(1, 1), "X＋5×3＝20");
@@ -341,14 +341,14 @@ TEST_F(WorksheetWriter, EquationSheets)
 TEST_F(WorksheetWriter, ReloadedEquationSetsTakeQuestionsAndAnswersFromTheSavedTexts)
 {
     choose(ExerciseKind::Equations);
-    t.app.run.lsjl = true;
-    t.app.run.fout = " X＋5×3＝20";
+    t.app.run.writingSavedSet = true;
+    t.app.run.equationList = " X＋5×3＝20";
     const std::string saved = " 5＋5×3＝20";
     write(saved, false);
     EXPECT_EQ(word.cellText(1, 1), "X＋5×3＝20");
 
     testing::RecordingWordProcessor answers;
-    t.app.run.out = saved;
+    t.app.run.questionList = saved;
     writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
     EXPECT_EQ(answers.cellText(1, 1), "5＋5×3＝20");
 }
@@ -366,7 +366,7 @@ TEST_F(WorksheetWriter, SimplifiedSetsGetTheTwoRowTableAndNoText)
 TEST_F(WorksheetWriter, AColumnCountThatIsNoNumberIsReportedAndTheSheetStillMade)
 {
     choose(ExerciseKind::Oral);
-    s.Text2.text = "abc";
+    s.columns.text = "abc";
     EXPECT_TRUE(write(" 37＋48", false));
     EXPECT_THAT(word.callsStartingWith("table"), IsEmpty());
     EXPECT_THAT(word.callsStartingWith("select"), IsEmpty());
@@ -377,7 +377,7 @@ TEST_F(WorksheetWriter, AColumnCountThatIsNoNumberIsReportedAndTheSheetStillMade
 TEST_F(WorksheetWriter, ARowHeightThatIsNoNumberIsPassedOnOrLeftOut)
 {
     choose(ExerciseKind::Oral);
-    s.Text4.text = "x";
+    s.rowHeight.text = "x";
     write(" 1＋2", false);
     EXPECT_THAT(word.callsStartingWith("height"), ElementsAre("height 1 x"));
 

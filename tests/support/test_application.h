@@ -22,7 +22,7 @@ struct TestApplication {
         auto calls = std::make_shared<int>(0);
         app.eventPump = [this, calls, rounds] {
             if (++*calls >= rounds)
-                app.run.qt = true;
+                app.run.stopRequested = true;
         };
     }
 };

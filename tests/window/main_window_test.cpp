@@ -78,7 +78,7 @@ protected:
     fs::path documents = fs::path(scratch.path().toStdString()) / "documents";
     fs::path history = fs::path(scratch.path().toStdString()) / "历史题目.txt";
     std::vector<fs::path> opened;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
 
     void SetUp() override { start(); }
 
@@ -88,7 +88,7 @@ protected:
         options.documentFolder = documents;
         options.historyFile = history;
         options.openDocument = [this](const fs::path& file) { opened.push_back(file); };
-        window = std::make_unique<Form1>(options);
+        window = std::make_unique<MainWindow>(options);
     }
 
     template <typename Widget> Widget* find(const char* name)
@@ -130,7 +130,7 @@ protected:
         auto fired = std::make_shared<bool>(false);
         QTimer::singleShot(seconds * 1000, window.get(), [this, fired] {
             *fired = true;
-            window->application().run.qt = true;
+            window->application().run.stopRequested = true;
         });
         return fired;
     }
@@ -183,7 +183,7 @@ TEST_F(MainWindowTest, OralSetsColumnsAndCountAndTypedColumnsDriveTheCount)
     typeInto("Text2", QStringLiteral("5"));
     EXPECT_EQ(textOf("Text2"), QStringLiteral("5"));
     EXPECT_EQ(textOf("Text1"), QStringLiteral("105"));
-    EXPECT_EQ(window->application().settings.Text1.text, "105");
+    EXPECT_EQ(window->application().settings.itemCount.text, "105");
 }
 
 TEST_F(MainWindowTest, ALetterTypedIntoANumberBoxIsRefusedWithANotice)
@@ -194,14 +194,14 @@ TEST_F(MainWindowTest, ALetterTypedIntoANumberBoxIsRefusedWithANotice)
     EXPECT_EQ(count(QStringLiteral("请输入数字！")), 1);
     QTest::keyClick(text("Text1"), Qt::Key_0);
     EXPECT_EQ(textOf("Text1"), QStringLiteral("240"));
-    EXPECT_EQ(window->application().settings.Text1.text, "240");
+    EXPECT_EQ(window->application().settings.itemCount.text, "240");
 }
 
 TEST_F(MainWindowTest, TypingIntoTheRangeResetsTheCloseness)
 {
     find<QSlider>("MyValue1")->setValue(80);
     EXPECT_EQ(find<QLabel>("Label14")->text(), QStringLiteral("80"));
-    EXPECT_EQ(window->application().settings.MyValue1, 80);
+    EXPECT_EQ(window->application().settings.closeness, 80);
     typeInto("Text5", QStringLiteral("2"));
     EXPECT_EQ(find<QSlider>("MyValue1")->value(), 50);
     EXPECT_EQ(find<QLabel>("Label14")->text(), QStringLiteral("50"));
@@ -265,7 +265,7 @@ TEST_F(MainWindowTest, ClickingTheProgressLabelStopsARunThatCannotFinishPromptly
                                                  Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
             sinceClick.start();
         });
-    QObject::connect(window.get(), &Form1::runsFinished, window.get(), [&] {
+    QObject::connect(window.get(), &MainWindow::runsFinished, window.get(), [&] {
         latency = sinceClick.isValid() ? sinceClick.nsecsElapsed() / 1e6 : -1;
     });
     const auto hung = watchdog(20);
@@ -291,7 +291,7 @@ TEST_F(MainWindowTest, ASecondClickDuringARunStartsItsRunOnlyAfterTheFirstReturn
         window.get(), [this] { return drawing(); },
         [&] {
             // The first run keeps its range; the second one will find enough items.
-            window->application().settings.Text6.text = "100";
+            window->application().settings.rangeEnd.text = "100";
             busyAtClick = window->runInProgress();
             QElapsedTimer clock;
             clock.start();
@@ -314,7 +314,7 @@ TEST_F(MainWindowTest, OnScreenAnsweringDrawsAFullSetAndSaysItCannotBeAnsweredYe
     const auto hung = watchdog(20);
     find<QPushButton>("Command2")->click();
     ASSERT_FALSE(*hung);
-    const std::string& list = window->application().run.out;
+    const std::string& list = window->application().run.questionList;
     EXPECT_EQ(std::count(list.begin(), list.end(), ' '), 24);
     EXPECT_EQ(
         count(QStringLiteral("题目已经出好，但上机答题窗口还没有做好，暂时不能在屏幕上作答！")), 1);
@@ -407,8 +407,8 @@ TEST_F(MainWindowTest, RightClickOnUnitsChoosesTheKindAndOpensItsMenuWhichReopen
     ASSERT_TRUE(volume);
     volume->trigger();
     menu->close();
-    EXPECT_FALSE(window->application().settings.tiji.checked);
-    EXPECT_EQ(window->application().settings.dwsl, 60);
+    EXPECT_FALSE(window->application().settings.volume.checked);
+    EXPECT_EQ(window->application().settings.unitTally, 60);
     EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 1000)) << "体积 reopens";
     EXPECT_FALSE(volume->isChecked());
     menu->close();

@@ -30,7 +30,7 @@ protected:
     void tickAt(qint64 time)
     {
         now = time;
-        closer.CheckPopupMenu();
+        closer.closeWhenLeft();
     }
 
     QPoint outside() const { return menu.geometry().bottomRight() + QPoint(80, 80); }

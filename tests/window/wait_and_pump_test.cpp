@@ -13,25 +13,25 @@ namespace quill
 namespace
 {
 
-TEST(WaitSeconds, WaitsMoreThanAskedButNotMuchLongerAndHandlesTimersMeanwhile)
+TEST(waitWithEvents, WaitsMoreThanAskedButNotMuchLongerAndHandlesTimersMeanwhile)
 {
     bool fired = false;
     QTimer::singleShot(50, [&] { fired = true; });
     QElapsedTimer clock;
     clock.start();
-    WaitSeconds(0.3);
+    waitWithEvents(0.3);
     const qint64 waited = clock.elapsed();
     EXPECT_TRUE(fired);
     EXPECT_GE(waited, 300);
     EXPECT_LT(waited, 600);
 }
 
-TEST(WaitSeconds, NothingToWaitForReturnsAtOnce)
+TEST(waitWithEvents, NothingToWaitForReturnsAtOnce)
 {
     QElapsedTimer clock;
     clock.start();
-    WaitSeconds(0);
-    WaitSeconds(-2);
+    waitWithEvents(0);
+    waitWithEvents(-2);
     EXPECT_LT(clock.elapsed(), 50);
 }
 

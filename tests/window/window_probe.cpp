@@ -30,7 +30,7 @@ int main(int argc, char** argv)
     const auto scratch = std::filesystem::temp_directory_path() / "quillmere-probe";
     options.documentFolder = scratch / "documents";
     options.historyFile = scratch / "历史题目.txt";
-    quill::Form1 window(options);
+    quill::MainWindow window(options);
     window.show();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     const bool busy = args.contains(QStringLiteral("--busy"));
     if (busy) {
         quill::ExerciseSettings& settings = window.application().settings;
-        quill::setText(settings, settings.Text6, "2"); // 1 to 2 never gives 24 items
+        quill::setText(settings, settings.rangeEnd, "2"); // 1 to 2 never gives 24 items
         QTimer::singleShot(0, [&] {
             if (auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1")))
                 generate->click();
@@ -53,7 +53,7 @@ int main(int argc, char** argv)
             std::printf("%s %s\n", picture.save(shot) ? "saved" : "could not save",
                         qPrintable(shot));
         }
-        window.application().run.qt = true;
+        window.application().run.stopRequested = true;
         QApplication::exit(0);
     });
     return QApplication::exec();

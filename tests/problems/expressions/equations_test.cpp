@@ -19,7 +19,7 @@ template <typename Hide> Forms formsOf(const std::string& item, bool simple, Hid
 {
     Forms forms;
     TestApplication t;
-    t.app.settings.Check12.checked = simple;
+    t.app.settings.easyMode.checked = simple;
     for (int i = 0; i < 100; ++i)
         forms.insert(hide(t.app, item));
     return forms;
@@ -39,19 +39,19 @@ TEST(HidingANumber, EquationLeftSidesAndFillInItems)
     EXPECT_EQ(formsOf("", false, fillInItem), (Forms{""}));
 }
 
-// Over thousands of items: fout and fcout pair up, the equation is the complete expression
-// with one number turned into X, the value is right, and the ticked limits hold.
+// Over thousands of items: equationList and completeEquations pair up, the equation is the complete
+// expression with one number turned into X, the value is right, and the ticked limits hold.
 void expectSoundEquations(bool simple, bool exact)
 {
     for (unsigned seed = 1; seed <= 60; ++seed) {
         TestApplication t(seed);
         testing::selectOnly(t.app.settings, ExerciseKind::Equations);
-        t.app.settings.Check12.checked = simple;
-        t.app.settings.Check4.checked = exact;
+        t.app.settings.easyMode.checked = simple;
+        t.app.settings.exactOrProper.checked = exact;
         const std::string list = testing::randomItemList(seed, 40);
         const auto items = entries(" " + list);
         const auto complete = entries(buildEquations(t.app, list, 1, 100));
-        const auto equations = entries(t.app.run.fout);
+        const auto equations = entries(t.app.run.equationList);
         ASSERT_EQ(complete.size(), items.size());
         ASSERT_EQ(equations.size(), items.size());
         for (size_t i = 0; i < items.size(); ++i) {
@@ -100,19 +100,19 @@ TEST(EquationsStop, ReturnsTheEntriesFinishedSoFar)
 {
     TestApplication t;
     testing::selectOnly(t.app.settings, ExerciseKind::Equations);
-    t.app.run.fout = " kept";
-    t.app.eventPump = [&] { t.app.run.qt = !t.app.answers.expressionListText.empty(); };
+    t.app.run.equationList = " kept";
+    t.app.eventPump = [&] { t.app.run.stopRequested = !t.app.answers.expressionListText.empty(); };
     EXPECT_EQ(entries(buildEquations(t.app, "1＋2 3＋4 5＋6", 1, 100)).size(), 1u);
-    EXPECT_EQ(t.app.run.fout,
-              " kept " + t.app.answers.ItemTexts[0] + "＝" + t.app.answers.StepAnswers[0]);
+    EXPECT_EQ(t.app.run.equationList,
+              " kept " + t.app.answers.itemTexts[0] + "＝" + t.app.answers.stepAnswers[0]);
 
     // Only 除法 with 简易方程: nothing can be appended, so only the stop ends the builder.
     testing::tickOperations(t.app.settings, false, false, false, true);
-    t.app.settings.Check12.checked = true;
-    t.app.run.fout.clear();
+    t.app.settings.easyMode.checked = true;
+    t.app.run.equationList.clear();
     t.stopAfter(1000);
     EXPECT_EQ(buildEquations(t.app, "8÷2", 1, 100), "");
-    EXPECT_EQ(t.app.run.fout, "");
+    EXPECT_EQ(t.app.run.equationList, "");
 }
 
 } // namespace

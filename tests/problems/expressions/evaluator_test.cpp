@@ -29,18 +29,18 @@ TEST_P(ComputeAnswers, FillsTheStoreForEveryItem)
     SCOPED_TRACE(c.list);
     TestApplication t;
     testing::selectOnly(t.app.settings, ExerciseKind::Oral);
-    t.app.settings.Check11.checked = c.places >= 0;
-    t.app.settings.Combo4.index = std::max(c.places, 0);
-    t.app.answers.Remainders[7] = "stale";
+    t.app.settings.roundAnswers.checked = c.places >= 0;
+    t.app.settings.answerPlaces.index = std::max(c.places, 0);
+    t.app.answers.remainders[7] = "stale";
     computeAnswers(t.app, c.list, 1, 100);
 
     const AnswerStore& store = t.app.answers;
-    ASSERT_EQ(store.ItemCount + 1, static_cast<int>(c.rounded.size()));
-    EXPECT_EQ(store.Remainders[7], "");
+    ASSERT_EQ(store.lastItemIndex + 1, static_cast<int>(c.rounded.size()));
+    EXPECT_EQ(store.remainders[7], "");
     for (size_t i = 0; i < c.rounded.size(); ++i) {
-        EXPECT_EQ(store.RoundedAnswers[i], c.rounded[i]) << "item " << i;
-        EXPECT_EQ(store.ExactAnswers[i], c.exact[i]) << "item " << i;
-        EXPECT_EQ(store.Remainders[i], c.remainders[i]) << "item " << i;
+        EXPECT_EQ(store.roundedAnswers[i], c.rounded[i]) << "item " << i;
+        EXPECT_EQ(store.exactAnswers[i], c.exact[i]) << "item " << i;
+        EXPECT_EQ(store.remainders[i], c.remainders[i]) << "item " << i;
     }
 }
 
@@ -91,7 +91,7 @@ TEST(ComputeAnswersStore, ListsLongerThanTheTablesStillGetAnswers)
     for (int i = 1; i <= AnswerStore::tableSize; ++i)
         list += " " + std::to_string(i) + "＋1";
     computeAnswers(t.app, list, 1, 100);
-    EXPECT_EQ(t.app.answers.RoundedAnswers[AnswerStore::tableSize], "10001");
+    EXPECT_EQ(t.app.answers.roundedAnswers[AnswerStore::tableSize], "10001");
 }
 
 TEST(VerticalReplacement, GivesATerminatingQuotientInItemTextsOnly)
@@ -99,20 +99,20 @@ TEST(VerticalReplacement, GivesATerminatingQuotientInItemTextsOnly)
     for (std::uint64_t seed = 1; seed <= 80; ++seed) {
         const bool whole = seed % 2; // 整数 asks for whole quotients
         TestApplication t(seed);
-        t.app.settings.Check9.checked = whole;
-        t.app.run.out = " 10÷3 9÷4";
+        t.app.settings.wholeNumbers.checked = whole;
+        t.app.run.questionList = " 10÷3 9÷4";
         computeAnswers(t.app, "10÷3 9÷4", 1, 100);
 
-        const std::string item = t.app.answers.ItemTexts[0];
+        const std::string item = t.app.answers.itemTexts[0];
         const double first = numericValue(item);
         const double second = numericValue(item.substr(item.find("÷") + 2));
         EXPECT_TRUE(second > 0 && second < first) << item;
-        const double quotient = numericValue(t.app.answers.ExactAnswers[0]);
-        EXPECT_EQ(shortestText(first / second), t.app.answers.ExactAnswers[0]);
+        const double quotient = numericValue(t.app.answers.exactAnswers[0]);
+        EXPECT_EQ(shortestText(first / second), t.app.answers.exactAnswers[0]);
         EXPECT_EQ(quotient == std::floor(quotient), whole) << item;
         EXPECT_LE(decimalPlaces(quotient), 6) << item; // reduced divisors reach 64 at most
-        EXPECT_EQ(t.app.run.out, " 10÷3 9÷4");
-        EXPECT_EQ(t.app.answers.ItemTexts[1] == "9÷4", !whole); // 2.25 is not whole
+        EXPECT_EQ(t.app.run.questionList, " 10÷3 9÷4");
+        EXPECT_EQ(t.app.answers.itemTexts[1] == "9÷4", !whole); // 2.25 is not whole
     }
 }
 
@@ -121,22 +121,22 @@ TEST(VerticalReplacement, BothSheetsOfASetShowTheSameReplacement)
     TestApplication t(5);
     const std::string list = "10÷3 7÷6 20÷4 11÷7";
     computeAnswers(t.app, list, 1, 100); // the question sheet
-    const std::vector<std::string> questions = t.app.answers.ItemTexts;
+    const std::vector<std::string> questions = t.app.answers.itemTexts;
     ASSERT_NE(questions[0], "10÷3");
     computeAnswers(t.app, list, 1, 100); // the answer sheet
-    EXPECT_EQ(t.app.answers.ItemTexts, questions);
+    EXPECT_EQ(t.app.answers.itemTexts, questions);
 
     computeAnswers(t.app, "10÷3 7÷6", 1, 100); // the next set draws afresh
-    EXPECT_NE(t.app.answers.ItemTexts[0] + t.app.answers.ItemTexts[1], questions[0] + questions[1]);
+    EXPECT_NE(t.app.answers.itemTexts[0] + t.app.answers.itemTexts[1], questions[0] + questions[1]);
 }
 
 TEST(VerticalReplacement, AStopBeforeAnyDrawKeepsTheItem)
 {
     TestApplication t;
-    t.app.run.qt = true;
+    t.app.run.stopRequested = true;
     computeAnswers(t.app, "10÷3", 1, 100);
-    EXPECT_EQ(t.app.answers.ItemTexts[0], "10÷3");
-    EXPECT_EQ(t.app.answers.Remainders[0], "1");
+    EXPECT_EQ(t.app.answers.itemTexts[0], "10÷3");
+    EXPECT_EQ(t.app.answers.remainders[0], "1");
 }
 
 } // namespace

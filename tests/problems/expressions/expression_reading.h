@@ -140,10 +140,10 @@ inline void selectOnly(ExerciseSettings& settings, ExerciseKind kind)
 
 inline void tickOperations(ExerciseSettings& settings, bool add, bool sub, bool mul, bool div)
 {
-    settings.Check1.checked = add;
-    settings.Check2.checked = sub;
-    settings.Check3.checked = mul;
-    settings.Check15.checked = div;
+    settings.addition.checked = add;
+    settings.subtraction.checked = sub;
+    settings.multiplication.checked = mul;
+    settings.division.checked = div;
 }
 
 } // namespace quill::testing

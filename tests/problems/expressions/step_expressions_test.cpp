@@ -53,17 +53,17 @@ void expectSoundExpressions(int operations, int grade, bool decimals)
     for (unsigned seed = 1; seed <= 60; ++seed) {
         TestApplication t(seed);
         testing::selectOnly(t.app.settings, ExerciseKind::Steps);
-        t.app.settings.Combo5.index = operations - 2;
-        t.app.settings.Combo2.index = grade;
-        t.app.settings.Check5.checked = decimals;
+        t.app.settings.stepCount.index = operations - 2;
+        t.app.settings.grade.index = grade;
+        t.app.settings.decimals.checked = decimals;
         const std::string list = testing::randomItemList(seed, 50);
         const auto items = entries(" " + list);
         const auto built = entries(buildStepExpressions(t.app, list, 1, 100));
         ASSERT_EQ(built.size(), items.size());
         for (size_t i = 0; i < built.size(); ++i) {
             const auto& [expression, value] = built[i];
-            EXPECT_EQ(expression, t.app.answers.ItemTexts[i]);
-            EXPECT_EQ(value, t.app.answers.StepAnswers[i]);
+            EXPECT_EQ(expression, t.app.answers.itemTexts[i]);
+            EXPECT_EQ(value, t.app.answers.stepAnswers[i]);
             std::string unbracketed = expression;
             std::erase(unbracketed, '(');
             EXPECT_TRUE(unbracketed.starts_with(items[i].first)) << expression;
@@ -97,19 +97,21 @@ TEST(StepExpressionsStop, ReturnsTheEntriesFinishedSoFar)
 {
     TestApplication t;
     testing::selectOnly(t.app.settings, ExerciseKind::Steps);
-    t.app.run.qt = true;
+    t.app.run.stopRequested = true;
     EXPECT_EQ(buildStepExpressions(t.app, "1＋2 3＋4", 1, 100), "");
 
-    t.app.eventPump = [&] { t.app.run.qt = entries(t.app.answers.expressionListText).size() == 2; };
-    t.app.run.qt = false;
+    t.app.eventPump = [&] {
+        t.app.run.stopRequested = entries(t.app.answers.expressionListText).size() == 2;
+    };
+    t.app.run.stopRequested = false;
     const auto built = entries(buildStepExpressions(t.app, "1＋2 3＋4 5＋6", 1, 100));
     ASSERT_EQ(built.size(), 2u);
-    EXPECT_EQ(built[1].first, t.app.answers.ItemTexts[1]);
+    EXPECT_EQ(built[1].first, t.app.answers.itemTexts[1]);
 
     // Only 乘法 in grade 2: 3×4 (12 > 9) never takes another factor; 2×3 takes one below 10.
     testing::tickOperations(t.app.settings, false, false, true, false);
-    t.app.settings.Combo2.index = 2;
-    t.app.run.qt = false;
+    t.app.settings.grade.index = 2;
+    t.app.run.stopRequested = false;
     t.stopAfter(500);
     const auto multiplied = entries(buildStepExpressions(t.app, "2×3 3×4", 1, 100));
     const std::string head = "2×3×";
@@ -119,7 +121,7 @@ TEST(StepExpressionsStop, ReturnsTheEntriesFinishedSoFar)
 
     // 2.5 has no whole one-digit divisor; the stopped redraw still finishes its item.
     testing::tickOperations(t.app.settings, false, false, false, true);
-    t.app.run.qt = false;
+    t.app.run.stopRequested = false;
     t.stopAfter(5000);
     const auto divided = entries(buildStepExpressions(t.app, "8÷4 5÷2 9÷3", 1, 100));
     ASSERT_EQ(divided.size(), 2u);

@@ -29,10 +29,10 @@ TEST(Division, DivisorIsNeverZeroInAnyBlock)
         for (int option : {1, 2, 3}) {
             TestApplication t(grade * 10 + option);
             auto& s = t.app.settings;
-            s.Combo2.index = grade;
-            s.Option1.selected = option == 1;
-            s.Option2.selected = option == 2;
-            s.Option3.selected = option == 3;
+            s.grade.index = grade;
+            s.oralOption.selected = option == 1;
+            s.estimationOption.selected = option == 2;
+            s.verticalOption.selected = option == 3;
             for (const Operation* operation : {&division, &exactDivision})
                 for (const auto& item : generateItems(t.app, *operation, 0, 100, 150))
                     ASSERT_NE(item.b, 0) << "grade " << grade << ": " << item.text;
@@ -49,8 +49,8 @@ TEST(Division, RemaindersAreJudgedInDoubles)
     EXPECT_EQ(remainderOf({-7, 2}), -1); // truncation, not floor
 
     TestApplication t;
-    t.app.settings.Check9.checked = false;
-    t.app.settings.Check5.checked = true;
+    t.app.settings.wholeNumbers.checked = false;
+    t.app.settings.decimals.checked = true;
     const auto items = generateItems(t.app, exactDivision, 0, 1, 3000);
     for (const auto& item : items)
         ASSERT_TRUE(item.b != 0 && item.a - std::trunc(item.a / item.b) * item.b == 0) << item.text;
@@ -59,11 +59,11 @@ TEST(Division, RemaindersAreJudgedInDoubles)
     EXPECT_TRUE(texts.contains("0.4÷0.2"));
 }
 
-TEST(Division, Check9DecidesBetweenWholeAndDecimalQuotients)
+TEST(Division, WholeNumbersDecideBetweenWholeAndDecimalQuotients)
 {
     TestApplication t;
     const auto whole = itemTexts(generateItems(t.app, division, 1, 10, 2000));
-    t.app.settings.Check9.checked = false;
+    t.app.settings.wholeNumbers.checked = false;
     const auto items = generateItems(t.app, division, 1, 10, 2000);
     for (const auto& item : items)
         ASSERT_NE(std::fmod(item.a, item.b), 0) << item.text;
@@ -80,7 +80,7 @@ TEST(Division, ExactOtherBlockIgnoresZeroPatterns)
 {
     TestApplication t;
     auto& s = t.app.settings;
-    for (CheckBox* pattern : {&s.Check13, &s.Check14, &s.Check17}) {
+    for (CheckBox* pattern : {&s.zeroInMiddle, &s.zeroAtEnd, &s.wholeTens}) {
         pattern->checked = true;
         const auto items = generateItems(t.app, exactDivision, 1, 1000, 300);
         EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const GeneratedItem& i) {

@@ -41,7 +41,7 @@ TEST_P(GradeLimits, HoldForEveryItem)
 {
     const GradeCase c = GetParam();
     TestApplication t;
-    t.app.settings.Combo2.index = c.grade;
+    t.app.settings.grade.index = c.grade;
     if (c.prepare)
         c.prepare(t.app.settings);
     const auto items = generateItems(t.app, *c.operation, c.s, c.e);
@@ -55,15 +55,15 @@ TEST_P(GradeLimits, HoldForEveryItem)
 
 void oral(ExerciseSettings& s)
 {
-    s.Option3.selected = false, s.Option1.selected = true;
+    s.verticalOption.selected = false, s.oralOption.selected = true;
 }
 void estimation(ExerciseSettings& s)
 {
-    s.Option3.selected = false, s.Option2.selected = true;
+    s.verticalOption.selected = false, s.estimationOption.selected = true;
 }
 void percentages(ExerciseSettings& s)
 {
-    s.Check9.checked = false, s.Check7.checked = true;
+    s.wholeNumbers.checked = false, s.percentages.checked = true;
 }
 
 // clang-format off
@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Generators, GradeLimits, ::testing::ValuesIn(gradeCases
 TEST(Caps, SumCapHoldsForSubtractionItemsToo)
 {
     TestApplication t;
-    t.app.settings.Check21.checked = true;
+    t.app.settings.capResults.checked = true;
     for (const Operation& operation : {addition, subtraction})
         for (const auto& item : generateItems(t.app, operation, 1, 100, 1000))
             ASSERT_LE(item.a + item.b, 101) << item.text;

@@ -25,7 +25,7 @@ TEST_P(QuotientTerminates, AnswersForThePair)
 {
     const TerminatesCase c = GetParam();
     TestApplication t;
-    t.app.settings.Check9.checked = c.wholeNumbers;
+    t.app.settings.wholeNumbers.checked = c.wholeNumbers;
     double a = c.a, b = c.b;
     EXPECT_EQ(quotientTerminates(t.app, a, b), c.expected) << c.a << " / " << c.b;
 }
@@ -58,7 +58,7 @@ TEST(QuotientTerminatesReduction, LeavesThePairInLowestTerms)
 TEST(QuotientTerminatesReduction, AStopLeavesTheLoopPromptly)
 {
     TestApplication t;
-    t.app.settings.Check9.checked = false;
+    t.app.settings.wholeNumbers.checked = false;
     t.stopAfter(1);
     double a = 17, b = 29;
     EXPECT_EQ(quotientTerminates(t.app, a, b), 0);
@@ -102,7 +102,7 @@ TEST(DrawOperands, WholeNumbersStayInsideTheRange)
 TEST(DrawOperands, DecimalsShowNoMorePlacesThanChosen)
 {
     TestApplication t;
-    t.app.settings.Combo3.index = 1;
+    t.app.settings.operandPlaces.index = 1;
     bool sawDecimal = false;
     for (int i = 0; i < 5000; ++i) {
         drawDecimalOperands(t.app, 1, 100);
@@ -119,7 +119,7 @@ TEST(DrawOperands, DecimalsShowNoMorePlacesThanChosen)
 TEST(DrawOperands, PercentagesMarkOneOrBothOfThePairNeverTheExtra)
 {
     TestApplication t;
-    t.app.settings.Check7.checked = true;
+    t.app.settings.percentages.checked = true;
     int firstOnly = 0, secondOnly = 0, both = 0;
     for (int i = 0; i < 4000; ++i) {
         drawWholeOperands(t.app, 1, 100);
@@ -140,15 +140,15 @@ TEST(DrawOperands, CapsKeepSumsAndProductsWithinTheRange)
 {
     TestApplication t;
     auto& s = t.app.settings;
-    s.Check21.checked = true;
-    s.Check1.checked = true;
-    s.Check3.checked = false;
+    s.capResults.checked = true;
+    s.addition.checked = true;
+    s.multiplication.checked = false;
     for (int i = 0; i < 3000; ++i) {
         drawWholeOperands(t.app, 1, 100);
         ASSERT_LE(t.app.operands.firstOperand.value() + t.app.operands.secondOperand.value(), 101);
     }
-    s.Check1.checked = false;
-    s.Check3.checked = true;
+    s.addition.checked = false;
+    s.multiplication.checked = true;
     for (int i = 0; i < 3000; ++i) {
         drawWholeOperands(t.app, 1, 100);
         ASSERT_LE(t.app.operands.firstOperand.value() * t.app.operands.secondOperand.value(), 101);
@@ -159,11 +159,11 @@ TEST(DrawOperands, StepByStepCapsTheExtraOperandInTheFirstGrades)
 {
     TestApplication t;
     auto& s = t.app.settings;
-    s.Option3.selected = false;
-    s.Option4.selected = true;
+    s.verticalOption.selected = false;
+    s.stepsOption.selected = true;
     const int caps[] = {0, 10, 20, 30, 50};
     for (int grade = 1; grade <= 4; ++grade) {
-        s.Combo2.index = grade;
+        s.grade.index = grade;
         for (int i = 0; i < 1000; ++i) {
             drawWholeOperands(t.app, 1, 100);
             ASSERT_LE(t.app.operands.extraOperand.value(), caps[grade]);
@@ -174,10 +174,10 @@ TEST(DrawOperands, StepByStepCapsTheExtraOperandInTheFirstGrades)
 TEST(DrawOperands, AnImpossibleCapStillEndsOnStop)
 {
     TestApplication t;
-    t.app.settings.Check21.checked = true; // with 加法: no pair of 200..300 sums to 301 or less
+    t.app.settings.capResults.checked = true; // with 加法: no pair of 200..300 sums to 301 or less
     t.stopAfter(50);
     drawWholeOperands(t.app, 200, 300);
-    EXPECT_TRUE(t.app.run.qt);
+    EXPECT_TRUE(t.app.run.stopRequested);
 }
 
 } // namespace

@@ -29,7 +29,7 @@ TEST_P(ClosenessOfItems, EveryGeneratorKeepsTheDistance)
 {
     const auto [slider, least, most] = GetParam();
     TestApplication t;
-    t.app.settings.MyValue1 = slider;
+    t.app.settings.closeness = slider;
     for (const Operation& operation : {addition, subtraction, multiplication, exactDivision}) {
         for (const auto& item : generateItems(t.app, operation, 1, 100, 400)) {
             ASSERT_GE(std::fabs(item.a - item.b), least) << item.text;
@@ -58,14 +58,14 @@ TEST_P(ImpossibleSettings, EndPromptlyOnStop)
 {
     const ImpossibleCase c = GetParam();
     TestApplication t;
-    t.app.settings.Combo2.index = c.grade;
+    t.app.settings.grade.index = c.grade;
     if (c.prepare)
         c.prepare(t.app.settings);
     int pumps = 0;
     constexpr int stopAt = 2000;
     t.app.eventPump = [&] {
         if (++pumps >= stopAt)
-            t.app.run.qt = true;
+            t.app.run.stopRequested = true;
     };
     const std::string item = c.operation->generate(t.app, c.s, c.e);
     EXPECT_LE(pumps, stopAt + 2) << "kept drawing after the stop";
@@ -81,11 +81,11 @@ const ImpossibleCase impossibleCases[] = {
     {"DivisionGrade4From90", &division, 4, 90, 100},
     {"WrittenDivisionFrom100", &division, 0, 100, 200},
     {"ExactDivisionOnlyZero", &exactDivision, 0, 0, 0},
-    {"ClosenessZero", &addition, 0, 1, 100, [](ExerciseSettings& s) { s.MyValue1 = 0; }},
+    {"ClosenessZero", &addition, 0, 1, 100, [](ExerciseSettings& s) { s.closeness = 0; }},
     {"WholeTensQuotientBelowTen", &exactDivision, 1, 1, 100,
-     [](ExerciseSettings& s) { s.Check17.checked = true; }},
+     [](ExerciseSettings& s) { s.wholeTens.checked = true; }},
     {"MiddleZeroOutOfReach", &multiplication, 0, 111, 119,
-     [](ExerciseSettings& s) { s.Check13.checked = true; }}};
+     [](ExerciseSettings& s) { s.zeroInMiddle.checked = true; }}};
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Generators, ImpossibleSettings, ::testing::ValuesIn(impossibleCases),
@@ -95,7 +95,7 @@ TEST(SingleOperationItem, AStoppedRunDrawsNothingMore)
 {
     TestApplication t;
     const std::string held = makeAdditionItem(t.app, 1, 100);
-    t.app.run.qt = true;
+    t.app.run.stopRequested = true;
     EXPECT_EQ(makeAdditionItem(t.app, 1, 100), held);
 }
 

@@ -29,7 +29,7 @@ TEST(ZeroPatterns, RecogniseTheirForms)
 TEST(ZeroPatterns, MiddleZeroOnlyAboveTheRangeThreshold)
 {
     TestApplication t;
-    t.app.settings.Check13.checked = true;
+    t.app.settings.zeroInMiddle.checked = true;
     auto plain = [](const GeneratedItem& i) {
         return !hasZeroInTheMiddle(i.first) && !hasZeroInTheMiddle(i.second);
     };
@@ -45,8 +45,8 @@ TEST(ZeroPatterns, MiddleZeroOnlyAboveTheRangeThreshold)
 TEST(ZeroPatterns, EndsInZeroReadsTheOperandAsHeld)
 {
     TestApplication t;
-    t.app.settings.Check14.checked = true;
-    t.app.settings.Check7.checked = true;
+    t.app.settings.zeroAtEnd.checked = true;
+    t.app.settings.percentages.checked = true;
     for (const auto& item : generateItems(t.app, addition, 1, 100))
         ASSERT_TRUE(endsInZero(item.first) || endsInZero(item.second)) << item.text;
 }
@@ -55,18 +55,18 @@ TEST(ZeroPatterns, WholeTensLooksAtEachGeneratorsResult)
 {
     TestApplication t;
     auto& s = t.app.settings;
-    s.Check17.checked = true;
+    s.wholeTens.checked = true;
     for (const auto& item : generateItems(t.app, addition, 1, 100))
         ASSERT_TRUE(isWholeTens(item.a + item.b) && item.a + item.b <= 100) << item.text;
     for (const auto& item : generateItems(t.app, subtraction, 1, 100))
         ASSERT_TRUE(isWholeTens(item.a - item.b)) << item.text;
-    s.Combo2.index = 1;
+    s.grade.index = 1;
     for (const auto& item : generateItems(t.app, multiplication, 1, 100, 200))
         ASSERT_TRUE(isWholeTens(item.a * item.b) && item.a * item.b < 100) << item.text;
-    s.Combo2.index = 6; // grade 6 allows quotients of 10 and more
+    s.grade.index = 6; // grade 6 allows quotients of 10 and more
     for (const auto& item : generateItems(t.app, exactDivision, 0, 100, 300))
         ASSERT_TRUE(item.b != 0 && isWholeTens(item.a / item.b)) << item.text;
-    s.Combo2.index = 0; // the written division of the other grades tests the product
+    s.grade.index = 0; // the written division of the other grades tests the product
     for (const auto& item : generateItems(t.app, division, 1, 100, 300))
         ASSERT_TRUE(isWholeTens(item.a * item.b)) << item.text;
 }

@@ -1,0 +1,114 @@
+#include "settings/control_glossary.h"
+
+#include <array>
+
+namespace quill
+{
+
+namespace
+{
+
+using S = ExerciseSettings;
+
+constexpr auto glossary = std::to_array<GlossaryEntry>({
+    {"Option1", "oralOption", "口算", &S::oralOption},
+    {"Option2", "estimationOption", "估算 / 约分", &S::estimationOption},
+    {"Option3", "verticalOption", "竖式计算 / 通分计算", &S::verticalOption},
+    {"Option4", "stepsOption", "脱式计算", &S::stepsOption},
+    {"Option5", "lawsOption", "简便计算", &S::lawsOption},
+    {"Option6", "equationsOption", "解方程", &S::equationsOption},
+    {"Option7", "unitsOption", "单位换算", &S::unitsOption},
+    {"Check9", "wholeNumbers", "整数", &S::wholeNumbers},
+    {"Check5", "decimals", "小数", &S::decimals},
+    {"Check6", "fractions", "分数", &S::fractions},
+    {"Check7", "percentages", "百分数", &S::percentages},
+    {"Check1", "addition", "加法", &S::addition},
+    {"Check2", "subtraction", "减法", &S::subtraction},
+    {"Check3", "multiplication", "乘法", &S::multiplication},
+    {"Check15", "division", "除法", &S::division},
+    {"Check4", "exactOrProper", "能够整除 / 是真分数", &S::exactOrProper},
+    {"Check13", "zeroInMiddle", "中间有零", &S::zeroInMiddle},
+    {"Check14", "zeroAtEnd", "末尾有零", &S::zeroAtEnd},
+    {"Check17", "wholeTens", "整十百千", &S::wholeTens},
+    {"Check16", "fillIn", "填数", &S::fillIn},
+    {"Check12", "easyMode", "简易简便 / 简易方程", &S::easyMode},
+    {"Check21", "capResults", "含答案", &S::capResults},
+    {"Combo3", "operandPlaces", "小数位数：", &S::operandPlaces},
+    {"Check11", "roundAnswers", "保留：", &S::roundAnswers},
+    {"Combo4", "answerPlaces", "保留的位数", &S::answerPlaces},
+    {"Text5", "rangeStart", "数据：", &S::rangeStart},
+    {"Text6", "rangeEnd", "到", &S::rangeEnd},
+    {"Combo2", "grade", "范围：", &S::grade},
+    {"MyValue1", "closeness", "接近度：", &S::closeness},
+    {"Text1", "itemCount", "题量：", &S::itemCount},
+    {"Text2", "columns", "列数：", &S::columns},
+    {"Text3", "fontSize", "字号：", &S::fontSize},
+    {"Text4", "rowHeight", "行距：", &S::rowHeight},
+    {"Combo1", "font", "字体：", &S::font},
+    {"Check18", "borders", "边框", &S::borders},
+    {"Check19", "answerSheet", "答案", &S::answerSheet},
+    {"Check20", "saveToHistory", "保存", &S::saveToHistory},
+    {"Combo5", "stepCount", "脱式步数：", &S::stepCount},
+    {"jfjh", "additionCommutative", "加法交换律", &S::additionCommutative},
+    {"jfjh1", "additionAssociative", "加法结合律", &S::additionAssociative},
+    {"jianfjh", "subtractionReorder", "减法性质（改变顺序）", &S::subtractionReorder},
+    {"jianfjh1", "subtractionBrackets", "减法性质（加括号变符号）", &S::subtractionBrackets},
+    {"jjhh", "addSubtractMixed", "加减混合", &S::addSubtractMixed},
+    {"cfjh", "multiplicationCommutative", "乘法交换律", &S::multiplicationCommutative},
+    {"cfjh1", "multiplicationAssociative", "乘法结合律", &S::multiplicationAssociative},
+    {"cffp", "distributive", "乘法分配律", &S::distributive},
+    {"chufjh", "divisionReorder", "除法性质（改变顺序）", &S::divisionReorder},
+    {"chufjh1", "divisionBrackets", "除法性质（加括号变符号）", &S::divisionBrackets},
+    {"cchh", "multiplyDivideMixed", "乘除混合", &S::multiplyDivideMixed},
+    {"tuoshijs", "noShortcut", "无简便运算", &S::noShortcut},
+    {"jine", "money", "金额", &S::money},
+    {"shijian", "time", "时间", &S::time},
+    {"changdu", "length", "长度", &S::length},
+    {"zhongliang", "mass", "质量", &S::mass},
+    {"mianji", "area", "面积", &S::area},
+    {"tiji", "volume", "体积", &S::volume},
+    {"rongji", "capacity", "容积", &S::capacity},
+    // Parts of the window that show no setting.
+    {"Form1", "MainWindow", "小学数学练习题"},
+    {"Label13", "closenessCaption", "接近度："},
+    {"Label14", "closenessLabel", "接近度的数值"},
+    {"Picture1", "banner", "标题图片"},
+    {"Label4", "welcome", "欢迎词"},
+    {"WebBrowser1", "tips", "使用说明"},
+    {"Combo6", "savedSetList", "保存的练习"},
+    {"Command1", "generateButton", "生成练习"},
+    {"Command2", "answerOnScreenButton", "上机答题"},
+    {"Label11", "progressLabel", "出题进度，出题时点击停止"},
+    {"jbjs", "lawMenu", "简便计算的运算律菜单"},
+    {"danwei", "unitMenu", "单位换算的单位菜单"},
+    {"wenjian", "savedSetMenu", "保存的练习菜单"},
+    {"zairu", "loadAction", "载入"},
+    {"shanchu", "deleteAction", "删除"},
+    {"Timer1", "validationTimer", "每半秒检查设置"},
+    {"Timer2", "progressTimer", "出题时每 10 毫秒更新进度"},
+});
+
+} // namespace
+
+std::span<const GlossaryEntry> controlGlossary()
+{
+    return glossary;
+}
+
+std::string_view controlName(const SettingMember& member)
+{
+    for (const GlossaryEntry& entry : glossary)
+        if (!std::holds_alternative<std::monostate>(member) && entry.member == member)
+            return entry.control;
+    return {};
+}
+
+std::string_view controlName(std::string_view field)
+{
+    for (const GlossaryEntry& entry : glossary)
+        if (entry.field == field)
+            return entry.control;
+    return {};
+}
+
+} // namespace quill

@@ -1,0 +1,36 @@
+#pragma once
+
+// The glossary of the main window: each control by its short name (kept as its Qt object
+// name, by which tests and other readers of the window find it), the setting or window part
+// it stands for, and the caption the user reads. Code uses the field names; the short names
+// live here and as object names only.
+
+#include "settings/exercise_settings.h"
+
+#include <span>
+#include <string_view>
+#include <variant>
+
+namespace quill
+{
+
+using SettingMember =
+    std::variant<std::monostate, OptionButton ExerciseSettings::*, CheckBox ExerciseSettings::*,
+                 NumberBox ExerciseSettings::*, DropDown ExerciseSettings::*,
+                 int ExerciseSettings::*, MenuItem ExerciseSettings::*>;
+
+struct GlossaryEntry {
+    std::string_view control; // "Check13"
+    std::string_view field;   // "zeroInMiddle": the setting, or the window's name for the part
+    std::string_view caption; // "中间有零"; a box with two meanings lists both
+    SettingMember member{};   // the setting; none for parts of the window only
+};
+
+std::span<const GlossaryEntry> controlGlossary();
+
+// The control name of a setting or of a window part ("generateButton" -> "Command1").
+// Empty when the glossary does not list it.
+std::string_view controlName(const SettingMember& member);
+std::string_view controlName(std::string_view field);
+
+} // namespace quill
