@@ -8,6 +8,7 @@
 #include "engine/validation_tick.h"
 #include "history/history_file.h"
 #include "output/word_processor.h"
+#include "window/answering_window.h"
 #include "window/artwork.h"
 #include "window/document_opener.h"
 #include "window/number_entry.h"
@@ -52,8 +53,8 @@ QString fromPath(const std::filesystem::path& path)
     return QString::fromStdString(path.string());
 }
 
-const std::string onScreenNotReadyMessage =
-    "题目已经出好，但上机答题窗口还没有做好，暂时不能在屏幕上作答！";
+const std::string answerNowMessage = "出题完毕，请作答！";
+const std::string nothingToAnswerMessage = "没有题目可以作答：题量至少要有一题！";
 const std::string chooseSavedSetMessage = "请先在“保存的练习”中选择要载入的练习！";
 
 } // namespace
@@ -105,6 +106,7 @@ Form1::Form1(WindowOptions options, QWidget* parent)
 
 Form1::~Form1()
 {
+    delete answering_.data(); // a window of its own: nothing else deletes it
     // The notifier outlives the widgets it writes to only by a moment; make it quiet.
     notifier_.attach(nullptr, nullptr);
 }
@@ -307,10 +309,8 @@ void Form1::runJob(Job job)
         generateExercises(app_, *this);
         break;
     case Job::OnScreen:
-        if (drawOnScreenSet(app_, *this) == RunOutcome::Completed) {
-            notifier_.ShowTrayMessage(onScreenNotReadyMessage);
-            refreshSavedSetList();
-        }
+        if (drawOnScreenSet(app_, *this) == RunOutcome::Completed)
+            openAnsweringWindow();
         break;
     case Job::Load:
         loadSavedSet(app_, *this, loadLine_);
@@ -377,6 +377,7 @@ void Form1::closeEvent(QCloseEvent* event)
 void Form1::leave()
 {
     exitConfirmed_ = true;
+    closeAnsweringWindow();
     timer1_.stop();
     timer2_.stop();
     for (QMenu* menu : {menus_.jbjs, menus_.danwei, menus_.wenjian})
@@ -389,6 +390,41 @@ void Form1::finishExit()
 {
     leave();
     close();
+}
+
+// The pupil gets the screen: the answering window shows, this one goes to the taskbar and
+// comes back when the answering window closes. A new set replaces one being answered.
+void Form1::openAnsweringWindow()
+{
+    std::vector<std::string> items = answeringItems(app_.run.out);
+    if (items.empty()) {
+        notifier_.ShowTrayMessage(nothingToAnswerMessage);
+        return;
+    }
+    const ExerciseSettings& s = app_.settings;
+    const AnsweringRules rules{.gradeIndex = s.gradeIndex(),
+                               .divisionTicked = s.Check15.checked,
+                               .keptPlaces = s.Check11.checked ? std::optional<int>(s.Combo4.index)
+                                                               : std::nullopt};
+    closeAnsweringWindow();
+    answering_ = new AnsweringWindow(AnsweringSession(std::move(items), rules));
+    connect(answering_, &AnsweringWindow::closed, this, [this] {
+        showNormal();
+        activateWindow();
+    });
+    answering_->show();
+    showMinimized();
+    notifier_.ShowTrayMessage(answerNowMessage);
+    refreshSavedSetList();
+}
+
+// Closed by the program rather than the pupil: this window stays as it is.
+void Form1::closeAnsweringWindow()
+{
+    if (!answering_)
+        return;
+    disconnect(answering_, nullptr, this, nullptr);
+    answering_->close();
 }
 
 void Form1::documentSaved(const std::filesystem::path& file)
