@@ -27,6 +27,11 @@ double roundHalfEven(double value);
 // Round to `places` decimal places, ties to even on the scaled value.
 double roundToPlaces(double value, int places);
 
+// Round to `places` decimal places the way pupils are taught (四舍五入): a half goes away
+// from zero. It works on the value's shortest decimal text, not on the binary value, so
+// 2.675 gives 2.68 and 0.125 gives 0.13 at two places although the doubles lie just below.
+double roundHalfUp(double value, int places);
+
 // Int (floor) and Fix (truncation toward zero).
 inline double intPart(double value)
 {

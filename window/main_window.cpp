@@ -9,6 +9,7 @@
 #include "history/history_file.h"
 #include "output/word_processor.h"
 #include "settings/control_glossary.h"
+#include "window/answering_window.h"
 #include "window/artwork.h"
 #include "window/document_opener.h"
 #include "window/number_entry.h"
@@ -53,8 +54,8 @@ QString fromPath(const std::filesystem::path& path)
     return QString::fromStdString(path.string());
 }
 
-const std::string onScreenNotReadyMessage =
-    "题目已经出好，但上机答题窗口还没有做好，暂时不能在屏幕上作答！";
+const std::string answerNowMessage = "出题完毕，请作答！";
+const std::string nothingToAnswerMessage = "没有题目可以作答：题量至少要有一题！";
 const std::string chooseSavedSetMessage = "请先在“保存的练习”中选择要载入的练习！";
 
 } // namespace
@@ -106,6 +107,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    delete answering_.data(); // a window of its own: nothing else deletes it
     // The notifier outlives the widgets it writes to only by a moment; make it quiet.
     notifier_.attach(nullptr, nullptr);
 }
@@ -310,10 +312,8 @@ void MainWindow::runJob(Job job)
         generateExercises(app_, *this);
         break;
     case Job::OnScreen:
-        if (drawOnScreenSet(app_, *this) == RunOutcome::Completed) {
-            notifier_.notify(onScreenNotReadyMessage);
-            refreshSavedSetList();
-        }
+        if (drawOnScreenSet(app_, *this) == RunOutcome::Completed)
+            openAnsweringWindow();
         break;
     case Job::Load:
         loadSavedSet(app_, *this, loadLine_);
@@ -380,6 +380,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::leave()
 {
     exitConfirmed_ = true;
+    closeAnsweringWindow();
     timer1_.stop();
     timer2_.stop();
     for (QMenu* menu : {menus_.lawMenu, menus_.unitMenu, menus_.savedSetMenu})
@@ -392,6 +393,42 @@ void MainWindow::finishExit()
 {
     leave();
     close();
+}
+
+// The pupil gets the screen: the answering window shows, this one goes to the taskbar and
+// comes back when the answering window closes. A new set replaces one being answered.
+void MainWindow::openAnsweringWindow()
+{
+    std::vector<std::string> items = answeringItems(app_.run.questionList);
+    if (items.empty()) {
+        notifier_.notify(nothingToAnswerMessage);
+        return;
+    }
+    const ExerciseSettings& s = app_.settings;
+    const AnsweringRules rules{.gradeIndex = s.gradeIndex(),
+                               .divisionTicked = s.division.checked,
+                               .keptPlaces = s.roundAnswers.checked
+                                                 ? std::optional<int>(s.answerPlaces.index)
+                                                 : std::nullopt};
+    closeAnsweringWindow();
+    answering_ = new AnsweringWindow(AnsweringSession(std::move(items), rules));
+    connect(answering_, &AnsweringWindow::closed, this, [this] {
+        showNormal();
+        activateWindow();
+    });
+    answering_->show();
+    showMinimized();
+    notifier_.notify(answerNowMessage);
+    refreshSavedSetList();
+}
+
+// Closed by the program rather than the pupil: this window stays as it is.
+void MainWindow::closeAnsweringWindow()
+{
+    if (!answering_)
+        return;
+    disconnect(answering_, nullptr, this, nullptr);
+    answering_->close();
 }
 
 void MainWindow::documentSaved(const std::filesystem::path& file)

@@ -14,6 +14,7 @@
 #include "window/window_menus.h"
 #include "window/window_notifier.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
@@ -25,6 +26,7 @@ class QMenu;
 namespace quill
 {
 
+class AnsweringWindow;
 class TrayNotifications;
 
 struct WindowOptions {
@@ -87,6 +89,8 @@ private:
     bool confirmExit();
     void leave();
     void finishExit();
+    void openAnsweringWindow();
+    void closeAnsweringWindow();
     void documentSaved(const std::filesystem::path& file);
 
     // What the run asks of the window.
@@ -105,6 +109,7 @@ private:
     WindowControls controls_;
     WindowMenus menus_;
     TrayNotifications* tray_ = nullptr;
+    QPointer<AnsweringWindow> answering_; // a window of its own, open while a pupil answers
     PopupMenuCloser menuCloser_;
     SavedSets savedSets_;
     DocumentOutput documents_;

@@ -77,6 +77,37 @@ TEST(Rounding, GoesToTheNearestWithTiesToEven)
     EXPECT_EQ(roundHalfEven(135 / 10.0) * 10, 140);
 }
 
+struct HalfUpCase {
+    double value;
+    int places;
+    const char* rounded;
+};
+
+class RoundHalfUp : public ::testing::TestWithParam<HalfUpCase>
+{
+};
+
+// Ties go up on the written decimal, also where the double lies a hair below the tie.
+TEST_P(RoundHalfUp, RoundsTheDecimalValue)
+{
+    const HalfUpCase& c = GetParam();
+    EXPECT_EQ(shortestText(roundHalfUp(c.value, c.places)), c.rounded)
+        << c.value << " to " << c.places;
+}
+
+INSTANTIATE_TEST_SUITE_P(Ties, RoundHalfUp,
+                         ::testing::Values(HalfUpCase{2.675, 2, "2.68"},
+                                           HalfUpCase{0.125, 2, "0.13"},
+                                           HalfUpCase{1.005, 2, "1.01"}, HalfUpCase{2.5, 0, "3"},
+                                           HalfUpCase{-2.5, 0, "-3"}, HalfUpCase{9.995, 2, "10"},
+                                           HalfUpCase{1.07 * 2.5, 2, "2.68"}));
+INSTANTIATE_TEST_SUITE_P(NoTies, RoundHalfUp,
+                         ::testing::Values(HalfUpCase{10.0 / 3, 2, "3.33"},
+                                           HalfUpCase{7.2, 2, "7.2"},
+                                           HalfUpCase{0.1 + 0.2, 4, "0.3"},
+                                           HalfUpCase{0.0449, 1, "0"}, HalfUpCase{1.25e-7, 2, "0"},
+                                           HalfUpCase{12345.6789, 0, "12346"}));
+
 TEST(Rounding, IntIsFloorAndFixTruncates)
 {
     EXPECT_EQ(intPart(-2.5), -3);

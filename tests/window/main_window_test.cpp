@@ -309,16 +309,78 @@ TEST_F(MainWindowTest, ASecondClickDuringARunStartsItsRunOnlyAfterTheFirstReturn
     EXPECT_EQ(writtenDocuments().size(), 1u) << "the stopped run wrote nothing";
 }
 
-TEST_F(MainWindowTest, OnScreenAnsweringDrawsAFullSetAndSaysItCannotBeAnsweredYet)
+// The open answering window, if any: a window of its own, not a child of the main window.
+QWidget* answeringWindow()
 {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("Form2") && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+TEST_F(MainWindowTest, OnScreenAnsweringOpensTheAnsweringWindowAndClosingItRestoresThisOne)
+{
+    window->show();
+    const auto hung = watchdog(20);
+    QElapsedTimer sinceClick;
+    sinceClick.start();
+    find<QPushButton>("Command2")->click();
+    ASSERT_FALSE(*hung);
+    QWidget* answering = answeringWindow();
+    ASSERT_TRUE(answering);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(answering));
+    const double shownAfter = sinceClick.nsecsElapsed() / 1e6;
+    std::cout << "[ measured ] 24-item answering window shown " << shownAfter
+              << " ms after the click\n";
+    EXPECT_LT(shownAfter, 300);
+    EXPECT_EQ(answering->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+              QStringLiteral("共 24 题，现在是第 1 题；正确 0 题；得分：0 分"));
+    EXPECT_TRUE(window->isMinimized());
+    EXPECT_EQ(count(QStringLiteral("出题完毕，请作答！")), 1);
+    EXPECT_TRUE(writtenDocuments().empty());
+
+    answering->close();
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, OnScreenDivisionsAtARemainderGradeAskForTheRemainder)
+{
+    ExerciseSettings& s = window->application().settings;
+    s.grade.index = 5; // 三年级上学期
+    for (CheckBox* box : {&s.addition, &s.subtraction, &s.multiplication, &s.exactOrProper})
+        box->checked = false;
+    s.itemCount.text = "40";
     const auto hung = watchdog(20);
     find<QPushButton>("Command2")->click();
     ASSERT_FALSE(*hung);
-    const std::string& list = window->application().run.questionList;
-    EXPECT_EQ(std::count(list.begin(), list.end(), ' '), 24);
-    EXPECT_EQ(
-        count(QStringLiteral("题目已经出好，但上机答题窗口还没有做好，暂时不能在屏幕上作答！")), 1);
-    EXPECT_TRUE(writtenDocuments().empty());
+    QWidget* answering = answeringWindow();
+    ASSERT_TRUE(answering);
+    auto* next = answering->findChild<QPushButton*>(QStringLiteral("Command3"));
+    int withRemainder = 0;
+    for (int i = 0; i < 40; ++i) {
+        const QStringList operands =
+            answering->findChild<QLabel*>(QStringLiteral("Label1"))->text().split(u'÷');
+        ASSERT_EQ(operands.size(), 2);
+        const bool leavesRemainder = operands[0].toInt() % operands[1].toInt() != 0;
+        withRemainder += leavesRemainder;
+        EXPECT_EQ(answering->findChild<QLineEdit*>(QStringLiteral("Text2"))->isVisibleTo(answering),
+                  leavesRemainder)
+            << operands.join(u'÷').toStdString();
+        if (i < 39)
+            next->click();
+    }
+    EXPECT_GT(withRemainder, 0) << "能够整除 unticked draws divisions with remainders";
+}
+
+TEST_F(MainWindowTest, ASetWithoutItemsIsNotOpenedForAnswering)
+{
+    window->show();
+    window->application().settings.itemCount.text = "0";
+    find<QPushButton>("Command2")->click();
+    EXPECT_EQ(answeringWindow(), nullptr);
+    EXPECT_EQ(count(QStringLiteral("没有题目可以作答：题量至少要有一题！")), 1);
+    EXPECT_FALSE(window->isMinimized());
 }
 
 TEST_F(MainWindowTest, LoadingASavedSetWritesItAgainUnderItsKind)

@@ -1,0 +1,68 @@
+#include "engine/answering_input.h"
+
+#include "base/number_text.h"
+
+#include <array>
+#include <string>
+#include <utility>
+
+namespace quill
+{
+
+namespace
+{
+
+// Full-width forms a Chinese input method types, and the plain character each stands for.
+constexpr std::array<std::pair<std::string_view, char>, 6> wideForms{
+    {{"．", '.'}, {"。", '.'}, {"－", '-'}, {"＋", '+'}, {"％", '%'}, {"　", ' '}}};
+
+// U+FF10..U+FF19, the full-width digits, are EF BC 90..99 in UTF-8.
+bool wideDigitAt(std::string_view text, size_t at, char& digit)
+{
+    if (at + 3 > text.size() || text.compare(at, 2, "\xEF\xBC") != 0)
+        return false;
+    const auto last = static_cast<unsigned char>(text[at + 2]);
+    if (last < 0x90 || last > 0x99)
+        return false;
+    digit = static_cast<char>('0' + (last - 0x90));
+    return true;
+}
+
+std::string plainForm(std::string_view typed)
+{
+    std::string plain;
+    for (size_t at = 0; at < typed.size();) {
+        char replacement = 0;
+        size_t width = 0;
+        if (wideDigitAt(typed, at, replacement))
+            width = 3;
+        for (const auto& [wide, ascii] : wideForms)
+            if (width == 0 && typed.substr(at).starts_with(wide)) {
+                replacement = ascii;
+                width = wide.size();
+            }
+        plain += width ? replacement : typed[at];
+        at += width ? width : 1;
+    }
+    return plain;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+} // namespace
+
+std::optional<double> typedNumber(std::string_view typed)
+{
+    std::string text = plainForm(typed);
+    while (!text.empty() && isBlank(text.back()))
+        text.pop_back();
+    if (text.find_first_not_of(" \t") == std::string::npos)
+        return std::nullopt;
+    const double value = numericValue(text);
+    return text.back() == '%' ? value / 100 : value;
+}
+
+} // namespace quill

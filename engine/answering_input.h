@@ -1,0 +1,16 @@
+#pragma once
+
+// What a pupil typed into an answer box, as a number.
+
+#include <optional>
+#include <string_view>
+
+namespace quill
+{
+
+// Nothing when the box is blank. Otherwise its leading number (non-numeric text reads as
+// 0); a trailing "%" makes it a hundredth. Full-width digits, "．", "。", "－" and "％",
+// which a Chinese input method types, read as their plain forms.
+std::optional<double> typedNumber(std::string_view typed);
+
+} // namespace quill

@@ -1,0 +1,121 @@
+#include "engine/answering_session.h"
+
+#include "engine/answering_input.h"
+#include "engine/generation_run.h"
+#include "problems/expressions/answer_store.h"
+
+#include <algorithm>
+
+namespace quill
+{
+
+namespace
+{
+
+// 二年级下学期 to 三年级下学期: division is taught with remainders, not decimals.
+bool remainderGrade(int gradeIndex)
+{
+    return gradeIndex >= 4 && gradeIndex <= 6;
+}
+
+} // namespace
+
+std::vector<std::string> answeringItems(std::string_view list)
+{
+    std::vector<std::string> items = splitAtSpaces(trimmedList(list));
+    std::erase(items, std::string());
+    return items;
+}
+
+AnsweringSession::AnsweringSession(std::vector<std::string> items, const AnsweringRules& rules)
+    : items_(std::move(items)), marks_(items_.size(), Mark::Unanswered)
+{
+    const OneOperatorRules itemRules{.remainders =
+                                         rules.divisionTicked && remainderGrade(rules.gradeIndex),
+                                     .keptPlaces = rules.keptPlaces};
+    answers_.reserve(items_.size());
+    for (const std::string& item : items_)
+        answers_.push_back(answerOneOperatorItem(item, itemRules));
+}
+
+const std::string& AnsweringSession::currentItem() const
+{
+    static const std::string none;
+    return items_.empty() ? none : items_[current_];
+}
+
+const OneOperatorAnswer& AnsweringSession::currentAnswer() const
+{
+    static const OneOperatorAnswer none;
+    return answers_.empty() ? none : answers_[current_];
+}
+
+std::string AnsweringSession::placesHint() const
+{
+    const std::optional<int> places = currentAnswer().places;
+    return places ? "本题保留 " + std::to_string(*places) + " 位小数" : std::string();
+}
+
+Verdict AnsweringSession::submit(std::string_view answer, std::string_view remainder)
+{
+    const std::optional<double> typed = typedNumber(answer);
+    if (!typed)
+        return Verdict::AnswerMissing;
+    const OneOperatorAnswer& expected = currentAnswer();
+    const std::optional<double> typedRemainder = typedNumber(remainder);
+    if (expected.remainder && !typedRemainder)
+        return Verdict::RemainderMissing;
+    if (items_.empty())
+        return Verdict::Wrong;
+
+    const bool right = sameNumber(expected.value, *typed) &&
+                       (!expected.remainder || sameNumber(*expected.remainder, *typedRemainder));
+    Mark& mark = marks_[current_];
+    rightCount_ += (right ? 1 : 0) - (mark == Mark::Right ? 1 : 0);
+    mark = right ? Mark::Right : Mark::Wrong;
+    return right ? Verdict::Right : Verdict::Wrong;
+}
+
+std::string AnsweringSession::wrongAnswerMessage() const
+{
+    return "加油哦！正确答案是：" + currentAnswer().text();
+}
+
+bool AnsweringSession::next()
+{
+    if (current_ + 1 >= items_.size())
+        return false;
+    ++current_;
+    return true;
+}
+
+bool AnsweringSession::previous()
+{
+    if (current_ == 0)
+        return false;
+    --current_;
+    return true;
+}
+
+int AnsweringSession::score() const
+{
+    if (items_.empty())
+        return 0;
+    return static_cast<int>(100 * static_cast<long long>(rightCount_) /
+                            static_cast<long long>(items_.size()));
+}
+
+std::string AnsweringSession::statusLine() const
+{
+    return "共 " + std::to_string(items_.size()) + " 题，现在是第 " + std::to_string(current_ + 1) +
+           " 题；正确 " + std::to_string(rightCount_) + " 题；得分：" + std::to_string(score()) +
+           " 分";
+}
+
+std::string AnsweringSession::caption(std::string_view date) const
+{
+    return "时间：" + std::string(date) + "，用了" + std::to_string(seconds_ / 60) + "分" +
+           std::to_string(seconds_ % 60) + "秒";
+}
+
+} // namespace quill

@@ -1,0 +1,155 @@
+#include "problems/expressions/one_operator_answer.h"
+
+#include "base/number_text.h"
+#include "problems/whole/operands.h"
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace quill
+{
+
+namespace
+{
+
+enum class Operation { None, Addition, Subtraction, Multiplication, Division };
+
+struct Operator {
+    std::string_view sign;
+    Operation operation;
+};
+
+constexpr std::array<Operator, 4> operators{{{"＋", Operation::Addition},
+                                             {"－", Operation::Subtraction},
+                                             {"×", Operation::Multiplication},
+                                             {"÷", Operation::Division}}};
+
+constexpr int longestPlaces = 4;       // more decimals than this are never asked for
+constexpr int placesOfLongAnswers = 2; // what a longer answer is rounded to
+
+Operator operatorOf(std::string_view item)
+{
+    for (const Operator& op : operators)
+        if (item.find(op.sign) != std::string_view::npos)
+            return op;
+    return {"", Operation::None};
+}
+
+// A number as its 15-digit text reads: 0.1 + 0.2 is 0.3, 0.7 / 0.1 is 7.
+double written(double value)
+{
+    return std::isfinite(value) ? numericValue(shortestText(value)) : value;
+}
+
+bool isWhole(double value)
+{
+    return value == std::trunc(value);
+}
+
+struct Operands {
+    std::vector<double> values;
+    bool wholeNumbers = true; // every operand written as a whole number, none a percentage
+};
+
+Operands readOperands(std::string_view item, std::string_view sign)
+{
+    Operands operands;
+    size_t start = 0;
+    while (true) {
+        const size_t at = sign.empty() ? std::string_view::npos : item.find(sign, start);
+        const std::string_view term = item.substr(start, at - start);
+        double value = numericValue(term);
+        const bool percent = term.find('%') != std::string_view::npos;
+        if (percent)
+            value /= 100;
+        operands.wholeNumbers = operands.wholeNumbers && !percent && isWhole(value);
+        operands.values.push_back(value);
+        if (at == std::string_view::npos)
+            return operands;
+        start = at + sign.size();
+    }
+}
+
+double apply(Operation operation, double a, double b)
+{
+    switch (operation) {
+    case Operation::Addition:
+        return a + b;
+    case Operation::Subtraction:
+        return a - b;
+    case Operation::Multiplication:
+        return a * b;
+    case Operation::Division:
+        return a / b;
+    case Operation::None:
+        break;
+    }
+    return a;
+}
+
+// Quotient and remainder of a two-number division that does not come out whole, when they
+// are what the pupil is asked for; quotient × divisor + remainder is the dividend.
+std::optional<OneOperatorAnswer> remainderAnswer(const Operands& operands,
+                                                 const OneOperatorRules& rules)
+{
+    if (operands.values.size() != 2 || operands.values[1] == 0)
+        return std::nullopt;
+    const double dividend = operands.values[0];
+    const double divisor = operands.values[1];
+    const double quotient = written(dividend / divisor);
+    if (isWhole(quotient))
+        return std::nullopt;
+    const bool tooLong =
+        !rules.keptPlaces && operands.wholeNumbers && decimalPlaces(quotient) > longestPlaces;
+    if (!rules.remainders && !tooLong)
+        return std::nullopt;
+    const double whole = fixPart(quotient);
+    return OneOperatorAnswer{whole, written(dividend - whole * divisor), std::nullopt};
+}
+
+} // namespace
+
+std::string OneOperatorAnswer::text() const
+{
+    std::string text = shortestText(value);
+    if (remainder)
+        text += "……" + shortestText(*remainder);
+    return text;
+}
+
+OneOperatorAnswer answerOneOperatorItem(std::string_view item, const OneOperatorRules& rules)
+{
+    const Operator op = operatorOf(item);
+    const Operands operands = readOperands(item, op.sign);
+    if (op.operation == Operation::Division)
+        if (std::optional<OneOperatorAnswer> answer = remainderAnswer(operands, rules))
+            return *answer;
+
+    // Operands as written; each product or quotient rounded before the next step.
+    const bool rounds = rules.keptPlaces && (op.operation == Operation::Multiplication ||
+                                             op.operation == Operation::Division);
+    double value = operands.values[0];
+    double exact = value;
+    for (size_t i = 1; i < operands.values.size(); ++i) {
+        exact = apply(op.operation, exact, operands.values[i]);
+        value = apply(op.operation, value, operands.values[i]);
+        if (rounds)
+            value = roundHalfUp(value, *rules.keptPlaces);
+    }
+    OneOperatorAnswer answer{written(value), std::nullopt, std::nullopt};
+    if (rounds && !isWhole(written(exact)))
+        answer.places = rules.keptPlaces;
+    else if (std::isfinite(answer.value) && decimalPlaces(answer.value) > longestPlaces) {
+        answer.value = roundHalfUp(answer.value, placesOfLongAnswers);
+        answer.places = placesOfLongAnswers;
+    }
+    return answer;
+}
+
+bool sameNumber(double a, double b)
+{
+    return std::isfinite(a) && std::isfinite(b) && shortestText(a) == shortestText(b);
+}
+
+} // namespace quill

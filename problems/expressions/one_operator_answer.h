@@ -1,0 +1,39 @@
+#pragma once
+
+// The answer a pupil is asked for when answering an item on screen. Such items use one kind
+// of operator (37＋48, 0.1＋0.2, 36÷5), so they get a small evaluator of their own: left to
+// right, a percent operand counting a hundredth, products and quotients rounded half up when
+// places are kept. Nothing asks a pupil for more than four decimals.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quill
+{
+
+struct OneOperatorRules {
+    // A division that does not come out whole is answered as quotient and remainder.
+    bool remainders = false;
+    // 保留: every product and quotient is rounded to these places.
+    std::optional<int> keptPlaces = std::nullopt;
+};
+
+struct OneOperatorAnswer {
+    double value = 0;                // the answer; the whole quotient when a remainder is asked
+    std::optional<double> remainder; // set when the item is answered quotient……remainder
+    std::optional<int> places;       // the places the answer is rounded to, for a hint
+
+    // "7.2", or "7……1" with a remainder.
+    std::string text() const;
+};
+
+// The answer of `item`. A long decimal is not asked for: without kept places a division of
+// whole numbers is then answered with its remainder, anything else rounded to two places.
+OneOperatorAnswer answerOneOperatorItem(std::string_view item, const OneOperatorRules& rules);
+
+// Whether two numbers agree once each is written with at most 15 significant digits, so
+// that binary noise (0.1 + 0.2) does not count.
+bool sameNumber(double a, double b);
+
+} // namespace quill

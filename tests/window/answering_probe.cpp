@@ -1,0 +1,65 @@
+// Opens the answering window on a fixed set and saves a picture of it, to look at its
+// layout under a virtual display (tools/answering-screenshot.sh). Modes:
+//   remainder  a division at a remainder grade, quotient and remainder typed in
+//   right      a right answer just submitted, the picture showing
+// Also reports how long the window took to appear.
+
+#include "window/answering_window.h"
+#include "window/window_start.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+
+namespace
+{
+
+void typeInto(quill::AnsweringWindow& window, const char* box, const char* text)
+{
+    window.findChild<QLineEdit*>(QLatin1String(box))->setText(QString::fromUtf8(text));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    quill::prepareApplication(app);
+    const QStringList args = QApplication::arguments();
+    const QString mode = args.size() > 1 ? args.at(1) : QStringLiteral("remainder");
+    const QString shot = args.size() > 2 ? args.at(2) : QString();
+
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    const std::vector<std::string> items = {"47÷6", "36＋58", "72÷8", "95－37", "8×7", "60÷7"};
+    quill::AnsweringWindow window(
+        quill::AnsweringSession(items, {.gradeIndex = 5, .divisionTicked = true}));
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    while (!window.windowHandle() || !window.windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    std::printf("answering window shown after %lld ms, size %dx%d\n",
+                static_cast<long long>(sinceStart.elapsed()), window.width(), window.height());
+    std::fflush(stdout);
+
+    typeInto(window, "Text1", "7");
+    typeInto(window, "Text2", "5");
+    if (mode == QStringLiteral("right"))
+        window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+
+    // Past the first clock tick, so the caption shows the time used.
+    QTimer::singleShot(1300, [&] {
+        if (!shot.isEmpty()) {
+            const QPixmap picture = window.screen()->grabWindow(window.winId());
+            std::printf("%s %s\n", picture.save(shot) ? "saved" : "could not save",
+                        qPrintable(shot));
+        }
+        QApplication::exit(0);
+    });
+    return QApplication::exec();
+}

@@ -1,0 +1,172 @@
+#include "support/qt_printers.h"
+#include "window/answering_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace quill
+{
+namespace
+{
+
+// What a modal box said before the test closed it.
+struct Told {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int count = 0;
+};
+
+// Closes every modal box that opens from now on, keeping what the last one said.
+std::shared_ptr<Told> closeMessages(QObject* owner)
+{
+    auto told = std::make_shared<Told>();
+    auto* poll = new QTimer(owner);
+    QObject::connect(poll, &QTimer::timeout, poll, [told] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            told->title = box->windowTitle();
+            told->text = box->text();
+            told->icon = box->icon();
+            ++told->count;
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    poll->start(5);
+    return told;
+}
+
+class AnsweringWindowTest : public ::testing::Test
+{
+protected:
+    std::unique_ptr<AnsweringWindow> window;
+
+    void open(std::vector<std::string> items, AnsweringRules rules = {})
+    {
+        window = std::make_unique<AnsweringWindow>(AnsweringSession(std::move(items), rules));
+        window->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename Widget> Widget* find(const char* name)
+    {
+        auto* widget = window->findChild<Widget*>(QLatin1String(name));
+        if (!widget)
+            ADD_FAILURE() << "no control " << name;
+        return widget;
+    }
+    QLineEdit* answerBox() { return find<QLineEdit>("Text1"); }
+    QLineEdit* remainderBox() { return find<QLineEdit>("Text2"); }
+    QString item() { return find<QLabel>("Label1")->text(); }
+    QString status() { return find<QLabel>("Label2")->text(); }
+    bool pictureShown() { return find<QLabel>("Image1")->isVisible(); }
+
+    void type(QLineEdit* box, const QString& text)
+    {
+        box->setFocus();
+        QTest::keyClicks(box, text);
+    }
+};
+
+TEST_F(AnsweringWindowTest, ARemainderItemTakesTwoBoxesAndARightAnswerShowsThePicture)
+{
+    open({"36÷5", "3＋4"}, {.gradeIndex = 5, .divisionTicked = true});
+    EXPECT_EQ(item(), QStringLiteral("36÷5"));
+    EXPECT_TRUE(remainderBox()->isVisible());
+    EXPECT_TRUE(find<QLabel>("Label3")->isVisible());
+    EXPECT_LT(answerBox()->width(), 150);
+    EXPECT_TRUE(answerBox()->hasFocus());
+    EXPECT_FALSE(pictureShown());
+
+    type(answerBox(), QStringLiteral("7"));
+    type(remainderBox(), QStringLiteral("1"));
+    QTest::keyClick(remainderBox(), Qt::Key_Return);
+    EXPECT_TRUE(pictureShown());
+    EXPECT_EQ(status(), QStringLiteral("共 2 题，现在是第 1 题；正确 1 题；得分：50 分"));
+    EXPECT_TRUE(find<QTimer>("Timer2")->isActive()) << "the next item is on its way";
+
+    find<QPushButton>("Command3")->click();
+    EXPECT_EQ(item(), QStringLiteral("3＋4"));
+    EXPECT_FALSE(remainderBox()->isVisible());
+    EXPECT_FALSE(find<QLabel>("Label3")->isVisible());
+    EXPECT_GT(answerBox()->width(), 200);
+    EXPECT_FALSE(pictureShown());
+    EXPECT_TRUE(answerBox()->text().isEmpty());
+}
+
+TEST_F(AnsweringWindowTest, AWrongAnswerTellsTheRightOneAndTheNextItemComesByItself)
+{
+    open({"36÷5", "3＋4"}, {.gradeIndex = 5, .divisionTicked = true});
+    const auto told = closeMessages(window.get());
+    type(answerBox(), QStringLiteral("7"));
+    type(remainderBox(), QStringLiteral("2"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    ASSERT_EQ(told->count, 1) << "the box is modal: submitting returns once it is closed";
+    EXPECT_EQ(told->title, QStringLiteral("友情提示"));
+    EXPECT_EQ(told->text, QStringLiteral("加油哦！正确答案是：7……1"));
+    EXPECT_EQ(told->icon, QMessageBox::Information);
+    EXPECT_FALSE(pictureShown());
+    EXPECT_EQ(status(), QStringLiteral("共 2 题，现在是第 1 题；正确 0 题；得分：0 分"));
+
+    QElapsedTimer sinceClosed;
+    sinceClosed.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item() == QStringLiteral("3＋4"); }, 3000));
+    EXPECT_GE(sinceClosed.elapsed(), 1800) << "coarse timers may fire up to 5% early";
+    EXPECT_EQ(status(), QStringLiteral("共 2 题，现在是第 2 题；正确 0 题；得分：0 分"));
+    EXPECT_FALSE(remainderBox()->isVisible());
+}
+
+TEST_F(AnsweringWindowTest, ABlankAnswerIsNotJudged)
+{
+    open({"36÷5"}, {.gradeIndex = 5, .divisionTicked = true});
+    const auto told = closeMessages(window.get());
+    find<QPushButton>("Command1")->click();
+    EXPECT_TRUE(answerBox()->hasFocus());
+    type(answerBox(), QStringLiteral("7"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    EXPECT_TRUE(remainderBox()->hasFocus()) << "the remainder is still missing";
+    QTest::qWait(20);
+    EXPECT_EQ(told->count, 0);
+    EXPECT_FALSE(find<QTimer>("Timer2")->isActive());
+    EXPECT_EQ(status(), QStringLiteral("共 1 题，现在是第 1 题；正确 0 题；得分：0 分"));
+}
+
+TEST_F(AnsweringWindowTest, NeitherEndOfTheSetCanBePassed)
+{
+    open({"1＋1", "2＋2"});
+    const auto told = closeMessages(window.get());
+    find<QPushButton>("Command2")->click();
+    ASSERT_EQ(told->count, 1);
+    EXPECT_EQ(told->text, QStringLiteral("没有上一题咯~"));
+    EXPECT_EQ(told->icon, QMessageBox::Question);
+    find<QPushButton>("Command3")->click();
+    EXPECT_EQ(item(), QStringLiteral("2＋2"));
+    find<QPushButton>("Command3")->click();
+    ASSERT_EQ(told->count, 2);
+    EXPECT_EQ(told->text, QStringLiteral("已经是最后一题了，没有下一题咯~"));
+    EXPECT_EQ(item(), QStringLiteral("2＋2"));
+}
+
+TEST_F(AnsweringWindowTest, TheHintAndTheClockShow)
+{
+    open({"36÷5"}, {.gradeIndex = 0, .keptPlaces = 2});
+    EXPECT_EQ(find<QLabel>("Label4")->text(), QStringLiteral("本题保留 2 位小数"));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("时间：")));
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("，用了0分0秒")));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window->windowTitle().endsWith(QStringLiteral("，用了0分1秒")); }, 1500));
+    type(answerBox(), QStringLiteral("7.2"));
+    find<QPushButton>("Command1")->click();
+    EXPECT_TRUE(pictureShown());
+}
+
+} // namespace
+} // namespace quill

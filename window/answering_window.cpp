@@ -1,0 +1,248 @@
+#include "window/answering_window.h"
+
+#include "base/short_date.h"
+#include "window/right_answer_picture.h"
+
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace quill
+{
+
+namespace
+{
+
+constexpr int wideAnswerBox = 240;   // px: the answer box alone
+constexpr int narrowAnswerBox = 110; // px: quotient and remainder side by side
+
+QString fromText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont sizedFont(int pixelSize, QFont::Weight weight = QFont::Normal)
+{
+    QFont font;
+    font.setFamilies({"Noto Sans CJK SC", "WenQuanYi Micro Hei", "sans-serif"});
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+template <typename Widget> Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLabel* redLabel(QWidget* parent, const char* name, int pixelSize)
+{
+    auto* label = named(new QLabel(parent), name);
+    label->setFont(sizedFont(pixelSize));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(palette);
+    return label;
+}
+
+QLineEdit* answerBox(QWidget* parent, const char* name)
+{
+    auto* box = named(new QLineEdit(parent), name);
+    box->setFont(sizedFont(28));
+    box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+} // namespace
+
+AnsweringWindow::AnsweringWindow(AnsweringSession session, QWidget* parent)
+    : QWidget(parent), session_(std::move(session))
+{
+    setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+
+    clock_.setObjectName(QStringLiteral("Timer1"));
+    clock_.setInterval(clockInterval);
+    connect(&clock_, &QTimer::timeout, this, &AnsweringWindow::clockTick);
+    advance_.setObjectName(QStringLiteral("Timer2"));
+    advance_.setInterval(advanceInterval);
+    advance_.setSingleShot(true);
+    connect(&advance_, &QTimer::timeout, this, &AnsweringWindow::goNext);
+
+    showCurrentItem();
+    refreshStatus();
+    refreshCaption();
+    clock_.start();
+}
+
+void AnsweringWindow::buildControls()
+{
+    item_ = named(new QLabel(this), "Label1");
+    item_->setFont(sizedFont(40, QFont::Bold));
+    auto* equals = new QLabel(QStringLiteral("＝"), this);
+    equals->setFont(sizedFont(40, QFont::Bold));
+    answer_ = answerBox(this, "Text1");
+    dots_ = named(new QLabel(QStringLiteral("……"), this), "Label3");
+    dots_->setFont(sizedFont(28));
+    remainder_ = answerBox(this, "Text2");
+    remainder_->setFixedWidth(narrowAnswerBox);
+    hint_ = redLabel(this, "Label4", 18);
+    status_ = redLabel(this, "Label2", 18);
+    submit_ = named(new QPushButton(QStringLiteral("提交"), this), "Command1");
+    previous_ = named(new QPushButton(QStringLiteral("上一题"), this), "Command2");
+    next_ = named(new QPushButton(QStringLiteral("下一题"), this), "Command3");
+    picture_ = named(new QLabel(this), "Image1");
+    picture_->setPixmap(drawRightAnswerPicture(devicePixelRatioF()));
+    picture_->setFixedSize(rightAnswerPictureWidth, rightAnswerPictureHeight);
+    QSizePolicy keepPlace = picture_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true); // the items do not jump when it shows
+    picture_->setSizePolicy(keepPlace);
+
+    auto* itemRow = new QHBoxLayout;
+    for (QWidget* w : {static_cast<QWidget*>(item_), static_cast<QWidget*>(equals),
+                       static_cast<QWidget*>(answer_), static_cast<QWidget*>(dots_),
+                       static_cast<QWidget*>(remainder_)})
+        itemRow->addWidget(w);
+    itemRow->addStretch();
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {submit_, previous_, next_}) {
+        button->setFont(sizedFont(18));
+        button->setMinimumSize(110, 40);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    auto* left = new QVBoxLayout;
+    left->addStretch();
+    left->addLayout(itemRow);
+    left->addWidget(hint_);
+    left->addSpacing(12);
+    left->addLayout(buttons);
+    left->addSpacing(12);
+    left->addWidget(status_);
+    left->addStretch();
+    auto* whole = new QHBoxLayout(this);
+    whole->setContentsMargins(28, 20, 20, 20);
+    whole->addLayout(left, 1);
+    whole->addWidget(picture_, 0, Qt::AlignVCenter);
+
+    connect(submit_, &QPushButton::clicked, this, &AnsweringWindow::submitAnswer);
+    connect(answer_, &QLineEdit::returnPressed, this, &AnsweringWindow::submitAnswer);
+    connect(remainder_, &QLineEdit::returnPressed, this, &AnsweringWindow::submitAnswer);
+    connect(previous_, &QPushButton::clicked, this, &AnsweringWindow::goPrevious);
+    connect(next_, &QPushButton::clicked, this, &AnsweringWindow::goNext);
+}
+
+// Every item starts with empty boxes and no picture; the boxes follow what it asks for.
+void AnsweringWindow::showCurrentItem()
+{
+    item_->setText(fromText(session_.currentItem()));
+    const bool remainder = session_.asksRemainder();
+    answer_->setFixedWidth(remainder ? narrowAnswerBox : wideAnswerBox);
+    dots_->setVisible(remainder);
+    remainder_->setVisible(remainder);
+    answer_->clear();
+    remainder_->clear();
+    hint_->setText(fromText(session_.placesHint()));
+    picture_->hide();
+    answer_->setFocus();
+}
+
+void AnsweringWindow::refreshStatus()
+{
+    status_->setText(fromText(session_.statusLine()));
+}
+
+void AnsweringWindow::refreshCaption()
+{
+    setWindowTitle(fromText(session_.caption(shortDateText())));
+}
+
+void AnsweringWindow::clockTick()
+{
+    session_.tick();
+    refreshCaption();
+    refreshStatus();
+}
+
+void AnsweringWindow::submitAnswer()
+{
+    switch (session_.submit(answer_->text().toStdString(), remainder_->text().toStdString())) {
+    case Verdict::AnswerMissing:
+        answer_->setFocus();
+        return;
+    case Verdict::RemainderMissing:
+        remainder_->setFocus();
+        return;
+    case Verdict::Right:
+        picture_->show();
+        refreshStatus();
+        break;
+    case Verdict::Wrong:
+        picture_->hide();
+        refreshStatus();
+        if (!tell(QMessageBox::Information, session_.wrongAnswerMessage()))
+            return;
+        break;
+    }
+    advance_.start();
+}
+
+void AnsweringWindow::goNext()
+{
+    advance_.stop();
+    if (session_.next()) {
+        showCurrentItem();
+        refreshStatus();
+        return;
+    }
+    answer_->clear();
+    picture_->hide();
+    tell(QMessageBox::Question, noNextItemMessage);
+}
+
+// A move the pupil asks for cancels the automatic one.
+void AnsweringWindow::goPrevious()
+{
+    advance_.stop();
+    if (session_.previous()) {
+        showCurrentItem();
+        refreshStatus();
+        return;
+    }
+    tell(QMessageBox::Question, noPreviousItemMessage);
+}
+
+bool AnsweringWindow::tell(QMessageBox::Icon icon, std::string_view text)
+{
+    // On the heap and guarded: closing the program can delete this window, and the box
+    // with it, while the box waits.
+    const QPointer<AnsweringWindow> self(this);
+    const QPointer<QMessageBox> box = new QMessageBox(icon, fromText(answeringMessageTitle),
+                                                      fromText(text), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("answeringMessage"));
+    box->exec();
+    delete box.data();
+    return !self.isNull();
+}
+
+bool AnsweringWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && !remainder_->hasFocus())
+        answer_->setFocus();
+    return QWidget::event(event);
+}
+
+void AnsweringWindow::closeEvent(QCloseEvent* event)
+{
+    clock_.stop();
+    advance_.stop();
+    emit closed();
+    event->accept();
+}
+
+} // namespace quill

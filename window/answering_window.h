@@ -1,0 +1,66 @@
+#pragma once
+
+// The answering window: one item at a time in large type, the answer box (and the remainder
+// box), the hint, the buttons, the status line, the clock in the caption and the picture
+// after a right answer. What is right, the score and the clock belong to the session.
+
+#include "engine/answering_session.h"
+
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quill
+{
+
+inline constexpr int clockInterval = 1000;   // ms
+inline constexpr int advanceInterval = 2000; // ms after a judgement, the next item comes
+
+class AnsweringWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AnsweringWindow(AnsweringSession session, QWidget* parent = nullptr);
+
+    const AnsweringSession& session() const { return session_; }
+
+signals:
+    void closed();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void showCurrentItem();
+    void refreshStatus();
+    void refreshCaption();
+    void clockTick();
+    void submitAnswer();
+    void goNext();
+    void goPrevious();
+    // A modal 友情提示 box; false when the window went away while it was open.
+    bool tell(QMessageBox::Icon icon, std::string_view text);
+
+    AnsweringSession session_;
+    QLabel* item_ = nullptr;
+    QLabel* status_ = nullptr;
+    QLabel* hint_ = nullptr;
+    QLineEdit* answer_ = nullptr;
+    QLineEdit* remainder_ = nullptr;
+    QLabel* dots_ = nullptr;
+    QPushButton* submit_ = nullptr;
+    QPushButton* previous_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QTimer clock_{this};
+    QTimer advance_{this};
+};
+
+} // namespace quill
