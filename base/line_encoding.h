@@ -1,6 +1,6 @@
 #pragma once
 
-// History lines are written in UTF-8; files written by the Windows program are GBK. Each line
+// History lines are written in UTF-8; history files may also hold lines in GBK. Each line
 // is judged on its own, so a file that mixes both (old lines, new saves) reads correctly.
 
 #include <cstddef>

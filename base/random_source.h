@@ -25,7 +25,7 @@ public:
     // mantissa exactly, so the value stays below 1.
     float next() { return static_cast<float>(nextBits() >> 40) * 0x1.0p-24f; }
 
-    // Int(next() * n): a whole number 0 .. n-1.
+    // floor(next() * n): a whole number 0 .. n-1.
     int below(int n) { return static_cast<int>(static_cast<float>(n) * next()); }
 
     std::optional<std::uint64_t> fixedSeed() const { return fixedSeed_; }

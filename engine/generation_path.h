@@ -25,7 +25,7 @@ struct GenerationPath {
     // Refusal shown while the family's generators are not part of the program.
     std::string_view unavailableMessage{};
 
-    // Selector r = Int(R × span) + offset; whole numbers draw it before the event processing.
+    // Selector r = floor(R × span) + offset; whole numbers draw it before the event processing.
     int selectorSpan = 0;
     int selectorOffset = 0;
     bool selectorBeforeEvents = false;

@@ -24,7 +24,7 @@ public:
     // Returns once more than `seconds` have passed, processing events meanwhile.
     virtual void waitSeconds(double seconds) { (void)seconds; }
 
-    // The progress line (Timer2) starts, or stops and is cleared.
+    // The progress line starts ticking, or stops and is cleared.
     virtual void progressStarted() {}
     virtual void progressStopped() {}
 

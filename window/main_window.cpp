@@ -97,12 +97,12 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
     app_.settings.closeness = 50;
     mirror();
 
-    timer1_.setInterval(validationInterval);
-    connect(&timer1_, &QTimer::timeout, this, &MainWindow::onTimer1);
-    timer1_.start();
-    timer2_.setInterval(progressInterval);
-    timer2_.setTimerType(Qt::PreciseTimer);
-    connect(&timer2_, &QTimer::timeout, this, &MainWindow::onTimer2);
+    validationTimer_.setInterval(validationInterval);
+    connect(&validationTimer_, &QTimer::timeout, this, &MainWindow::onValidationTimer);
+    validationTimer_.start();
+    progressTimer_.setInterval(progressInterval);
+    progressTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&progressTimer_, &QTimer::timeout, this, &MainWindow::onProgressTimer);
 }
 
 MainWindow::~MainWindow()
@@ -210,14 +210,14 @@ void MainWindow::menuItemChosen(MenuItem& item)
         QTimer::singleShot(0, this, [this] { openMenu(menus_.unitMenu, QCursor::pos()); });
 }
 
-void MainWindow::onTimer1()
+void MainWindow::onValidationTimer()
 {
     repairSettings(app_.settings, notifier_);
     mirror();
     menuCloser_.closeWhenLeft();
 }
 
-void MainWindow::onTimer2()
+void MainWindow::onProgressTimer()
 {
     const ProgressTick tick = progressTick(app_.run);
     if (tick.label)
@@ -330,7 +330,7 @@ void MainWindow::stopCurrentRun()
 
 void MainWindow::stopLabelClicked()
 {
-    if (!running_ || !timer2_.isActive())
+    if (!running_ || !progressTimer_.isActive())
         return;
     stopWanted_ = true;
     requestStop(app_, *this);
@@ -381,8 +381,8 @@ void MainWindow::leave()
 {
     exitConfirmed_ = true;
     closeAnsweringWindow();
-    timer1_.stop();
-    timer2_.stop();
+    validationTimer_.stop();
+    progressTimer_.stop();
     for (QMenu* menu : {menus_.lawMenu, menus_.unitMenu, menus_.savedSetMenu})
         menu->close();
     tray_->hideIcon();
@@ -459,12 +459,12 @@ void MainWindow::progressStarted()
         return;
     }
     controls_.progressLabel->clear();
-    timer2_.start();
+    progressTimer_.start();
 }
 
 void MainWindow::progressStopped()
 {
-    timer2_.stop();
+    progressTimer_.stop();
     controls_.progressLabel->clear();
 }
 

@@ -72,8 +72,8 @@ private:
     bool keyTyped(NumberBox& box, char32_t key);
     void textEdited(NumberBox& box, const QString& text);
     void menuItemChosen(MenuItem& item);
-    void onTimer1();
-    void onTimer2();
+    void onValidationTimer();
+    void onProgressTimer();
     void openMenu(QMenu* menu, QPoint at);
     bool anyMenuOpen() const;
 
@@ -114,8 +114,8 @@ private:
     SavedSets savedSets_;
     DocumentOutput documents_;
     ThrottledEventPump pump_;
-    QTimer timer1_;
-    QTimer timer2_;
+    QTimer validationTimer_;
+    QTimer progressTimer_;
 
     bool running_ = false;    // a run or load is under way; clicks then queue the next
     bool stopWanted_ = false; // the running one was asked to stop

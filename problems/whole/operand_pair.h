@@ -23,7 +23,7 @@ enum class ResultValue { Sum, Difference, Product, Quotient };
 // The chosen result; a quotient does not exist for the divisor 0.
 std::optional<double> resultValue(ResultValue which, const OperandPair& pair);
 
-// first − Fix(first ÷ second) × second in doubles, so 0.3 ÷ 0.1 leaves a remainder.
+// first − trunc(first ÷ second) × second in doubles, so 0.3 ÷ 0.1 leaves a remainder.
 // The divisor must not be 0.
 double remainderOf(const OperandPair& pair);
 

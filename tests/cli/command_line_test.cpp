@@ -223,7 +223,7 @@ TEST_F(HistoryCommand, BadIndexesLeaveTheFileUntouched)
     EXPECT_EQ(testing::fileBytes(file), before);
 }
 
-TEST_F(HistoryCommand, AFileFromTheWindowsProgramIsListedAndLoaded)
+TEST_F(HistoryCommand, AGbkHistoryFileIsListedAndLoaded)
 {
     std::ofstream(file, std::ios::binary) << testing::toGbk(
         "2016/7/27|1| 37＋48 63－27\r\n2016/7/28|6| 12＋5＋8＝25| X＋5＋8＝25\r\n");

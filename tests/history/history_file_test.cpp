@@ -97,10 +97,10 @@ TEST(HistoryAppend, KeepsEveryByteAlreadyInTheFile)
 {
     TempFolder folder;
     const fs::path file = folder / "历史题目.txt";
-    const std::string windowsLines = "2016/7/27|1| \xBF\xDA\xCB\xE3\r\n\xFF odd\n";
-    writeBytes(file, windowsLines);
+    const std::string gbkLines = "2016/7/27|1| \xBF\xDA\xCB\xE3\r\n\xFF odd\n";
+    writeBytes(file, gbkLines);
     ASSERT_TRUE(appendHistoryLine(file, "2016/7/28|2| 3＋4"));
-    EXPECT_EQ(fileBytes(file), windowsLines + "2016/7/28|2| 3＋4\r\n");
+    EXPECT_EQ(fileBytes(file), gbkLines + "2016/7/28|2| 3＋4\r\n");
 }
 
 TEST(HistoryAppend, NeverCreatesAnEmptyFileOrSplitsALine)

@@ -77,7 +77,7 @@ TEST_F(SavedSetsTest, AMissingFileLeavesTheListEmpty)
     EXPECT_TRUE(sets.lines().empty()); // stays aligned with the list
 }
 
-TEST_F(SavedSetsTest, ListsAFileWrittenByTheWindowsProgramAndLaterSaves)
+TEST_F(SavedSetsTest, ListsAGbkFileAndLaterUtf8Saves)
 {
     writeBytes(file, toGbk("2016/7/27|1| 12＋5 7×8\r\n2016/8/1|7| 5//米//500//厘米\r\n"));
     save("2026/3/1", 9, " 2/4 6/8");

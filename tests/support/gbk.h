@@ -8,7 +8,7 @@
 namespace quill::testing
 {
 
-// The text as the Windows program writes it: GBK.
+// The text in GBK, the encoding of history files saved on Chinese Windows desktops.
 inline std::string toGbk(std::string_view utf8)
 {
     iconv_t cd = iconv_open("GBK", "UTF-8");
