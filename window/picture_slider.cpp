@@ -96,7 +96,6 @@ PictureSlider::PictureSlider(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setToolTip(QStringLiteral("%1%").arg(value_));
     // Wheel turns arrive through the hook, once the widget itself has had them.
@@ -240,7 +239,9 @@ void PictureSlider::picturesChanged()
 void PictureSlider::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), backColor());
+    // Unset, the window behind shows through: group boxes shade their inside a little.
+    if (backColour_.isValid())
+        painter.fillRect(rect(), backColour_);
     drawTrack(painter);
     drawKnob(painter);
 }

@@ -35,7 +35,7 @@ public:
     // Clamped to 0..100.
     void setValue(int value);
 
-    // Unset (an invalid colour) shows the background of the widget it sits in.
+    // Unset (an invalid colour), the widget it sits in shows through; reads as the window colour.
     QColor backColor() const;
     void setBackColor(const QColor& colour);
 
