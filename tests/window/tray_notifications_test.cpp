@@ -1,11 +1,9 @@
 #include "window/tray_notifications.h"
 
-#include <QApplication>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace quill
 {
@@ -15,15 +13,13 @@ namespace
 class TrayNotificationsTest : public ::testing::Test
 {
 protected:
-    std::unique_ptr<QWidget> owner = std::make_unique<QWidget>();
+    QWidget owner;
     QSystemTrayIcon* icon = nullptr;
 
     TrayNotificationsTest()
     {
-        owner->resize(200, 100);
-        auto* tray = new TrayNotifications(owner.get());
-        tray->showIcon(QStringLiteral("Quillmere"));
-        icon = owner->findChild<QSystemTrayIcon*>();
+        (new TrayNotifications(&owner))->showIcon(QStringLiteral("Quillmere"));
+        icon = owner.findChild<QSystemTrayIcon*>();
     }
 
     void click(QSystemTrayIcon::ActivationReason reason) { emit icon->activated(reason); }
@@ -47,27 +43,27 @@ TEST_F(TrayNotificationsTest, ALeftClickRestoresTheWindow)
         {"hidden", Qt::WindowNoState, true, Qt::WindowNoState},
     };
     for (const Restore& row : rows) {
-        owner->setWindowState(Qt::WindowNoState);
-        owner->show();
-        owner->setWindowState(row.state);
+        owner.setWindowState(Qt::WindowNoState);
+        owner.show();
+        owner.setWindowState(row.state);
         if (row.hidden)
-            owner->hide();
+            owner.hide();
         click(QSystemTrayIcon::Trigger);
-        EXPECT_TRUE(owner->isVisible()) << row.before;
-        EXPECT_EQ(owner->windowState() & ~Qt::WindowActive, row.after) << row.before;
+        EXPECT_TRUE(owner.isVisible()) << row.before;
+        EXPECT_EQ(owner.windowState() & ~Qt::WindowActive, row.after) << row.before;
     }
 }
 
 TEST_F(TrayNotificationsTest, ARightClickBringsTheWindowToTheFront)
 {
     ASSERT_NE(icon, nullptr);
-    owner->show();
+    owner.show();
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     click(QSystemTrayIcon::Context);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(owner.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&owner));
 }
 
 } // namespace

@@ -8,66 +8,61 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
-#include <set>
 
 namespace quill
 {
 namespace
 {
 
-const auto keyPress = QEvent::KeyPress;
-const auto userEvent = QEvent::User;
+QString nameOf(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return QStringLiteral("key");
+    case QEvent::Wheel:
+        return QStringLiteral("wheel");
+    case QEvent::User:
+        return QStringLiteral("user");
+    default:
+        return QString();
+    }
+}
 
-// Writes down every key press and user event it handles, into the log it shares with the
-// listener, so the order of before, widget and after can be read.
+// The widget and the listener write into one log, so that the order can be read.
 class LoggingWidget : public QWidget
 {
 public:
-    explicit LoggingWidget(QStringList& log, QWidget* parent = nullptr) : QWidget(parent), log_(log)
+    explicit LoggingWidget(QStringList& log, QWidget* parent = nullptr) : QWidget(parent), log(log)
     {
     }
-    int wheels = 0;
+    QStringList& log;
 
 protected:
     bool event(QEvent* event) override
     {
-        if (event->type() == keyPress || event->type() == userEvent)
-            log_ << QStringLiteral("widget %1").arg(event->type());
-        if (event->type() == QEvent::Wheel)
-            ++wheels;
+        if (!nameOf(event).isEmpty())
+            log << objectName() + QStringLiteral(" ") + nameOf(event);
         return QWidget::event(event);
     }
-
-private:
-    QStringList& log_;
 };
 
-class LoggingListener : public WidgetEventListener
-{
-public:
-    explicit LoggingListener(QStringList& log) : log_(log) {}
-    std::set<QEvent::Type> consume;
-    std::set<QEvent::Type> afterSeen;
+struct LoggingListener : WidgetEventListener {
+    explicit LoggingListener(QStringList& log) : log(log) {}
+    QStringList& log;
+    QEvent::Type consumed = QEvent::None;
+    QList<QEvent::Type> seenAfter;
 
     bool beforeEvent(QWidget*, QEvent* event) override
     {
-        log_ << QStringLiteral("before %1").arg(event->type());
-        return consume.contains(event->type());
+        log << QStringLiteral("before ") + nameOf(event);
+        return event->type() == consumed;
     }
     void afterEvent(QWidget*, QEvent* event, bool&) override
     {
-        log_ << QStringLiteral("after %1").arg(event->type());
-        afterSeen.insert(event->type());
+        log << QStringLiteral("after ") + nameOf(event);
+        seenAfter << event->type();
     }
-
-private:
-    QStringList& log_;
 };
-
-QString entry(const char* stage, QEvent::Type type)
-{
-    return QStringLiteral("%1 %2").arg(QLatin1String(stage)).arg(type);
-}
 
 class WidgetEventHookTest : public ::testing::Test
 {
@@ -77,114 +72,93 @@ protected:
     LoggingListener listener{log};
     WidgetEventHook hook;
 
-    void sendKey()
+    WidgetEventHookTest() { widget->setObjectName(QStringLiteral("widget")); }
+
+    void send(QEvent::Type type, QWidget* to = nullptr)
     {
-        QKeyEvent key(keyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-        QCoreApplication::sendEvent(widget.get(), &key);
-    }
-    void sendUser()
-    {
-        QEvent event(userEvent);
-        QCoreApplication::sendEvent(widget.get(), &event);
+        QKeyEvent key(type, Qt::Key_A, Qt::NoModifier);
+        QCoreApplication::sendEvent(to ? to : widget.get(), &key);
     }
 };
 
-TEST_F(WidgetEventHookTest, ListedEventsAreSeenBeforeAndAfterTheWidgetAndOthersPass)
+TEST_F(WidgetEventHookTest, ChosenEventsAreSeenAroundTheWidgetAndAConsumedOneGoesNoFurther)
 {
-    ASSERT_TRUE(hook.addBeforeEvents({keyPress}));
-    ASSERT_TRUE(hook.addAfterEvents({keyPress}));
+    ASSERT_TRUE(hook.addBeforeEvents({QEvent::KeyPress}));
+    ASSERT_TRUE(hook.addAfterEvents({QEvent::KeyPress}));
     ASSERT_TRUE(hook.hook(widget.get(), &listener));
-    sendKey();
-    sendUser();
-    EXPECT_EQ(log, QStringList({entry("before", keyPress), entry("widget", keyPress),
-                                entry("after", keyPress), entry("widget", userEvent)}));
+    send(QEvent::KeyPress);
+    send(QEvent::User);
+    EXPECT_EQ(log, QStringList({"before key", "widget key", "after key", "widget user"}));
+    log.clear();
+    listener.consumed = QEvent::KeyPress;
+    send(QEvent::KeyPress);
+    EXPECT_EQ(log, QStringList({"before key"}));
 }
 
 TEST_F(WidgetEventHookTest, ATypeAddedTwiceIsRefusedAndSeenOnce)
 {
-    ASSERT_TRUE(hook.addAfterEvents({keyPress}));
-    EXPECT_FALSE(hook.addAfterEvents({keyPress}));
-    EXPECT_FALSE(hook.addAfterEvents({userEvent, keyPress})) << "one of them was known";
-    EXPECT_FALSE(hook.addAfterEvents({userEvent})) << "the new one was added all the same";
+    ASSERT_TRUE(hook.addAfterEvents({QEvent::KeyPress}));
+    EXPECT_FALSE(hook.addAfterEvents({QEvent::KeyPress}));
+    EXPECT_FALSE(hook.addAfterEvents({QEvent::User, QEvent::KeyPress})) << "one was known";
+    EXPECT_FALSE(hook.addAfterEvents({QEvent::User})) << "the new one was added all the same";
     hook.hook(widget.get(), &listener);
-    sendKey();
-    EXPECT_EQ(log.count(entry("after", keyPress)), 1);
-    EXPECT_EQ(log.count(entry("widget", keyPress)), 1);
+    send(QEvent::KeyPress);
+    EXPECT_EQ(log, QStringList({"widget key", "after key"}));
 }
 
-TEST_F(WidgetEventHookTest, AllEventsFlagsReachEveryType)
+TEST_F(WidgetEventHookTest, TheAllEventsFlagsReachEveryType)
 {
     hook.setAllBeforeEvents(true);
     hook.setAllAfterEvents(true);
     hook.hook(widget.get(), &listener);
     widget->resize(40, 30);
     widget->show();
-    sendUser();
-    for (const QEvent::Type type : {QEvent::Resize, QEvent::Show, userEvent}) {
-        EXPECT_TRUE(log.contains(entry("before", type))) << type;
-        EXPECT_TRUE(listener.afterSeen.contains(type)) << type;
-    }
+    send(QEvent::User);
+    for (const QEvent::Type type : {QEvent::Resize, QEvent::Show, QEvent::User})
+        EXPECT_TRUE(listener.seenAfter.contains(type)) << type;
+    EXPECT_TRUE(log.contains("before user"));
 }
 
-TEST_F(WidgetEventHookTest, AConsumedEventNeverReachesTheWidgetNorTheAfterListener)
+TEST_F(WidgetEventHookTest, OneWidgetAtATimeUntilUnhookedOrDestroyed)
 {
-    hook.addBeforeEvents({keyPress});
-    hook.addAfterEvents({keyPress});
-    listener.consume = {keyPress};
-    hook.hook(widget.get(), &listener);
-    sendKey();
-    EXPECT_EQ(log, QStringList({entry("before", keyPress)}));
-}
-
-TEST_F(WidgetEventHookTest, ASecondWidgetIsRefusedWhileHookedAndUnhookRestores)
-{
-    hook.addBeforeEvents({keyPress});
+    hook.addAfterEvents({QEvent::KeyPress});
     LoggingWidget other(log);
     EXPECT_FALSE(hook.unhook()) << "nothing hooked yet";
     ASSERT_TRUE(hook.hook(widget.get(), &listener));
     EXPECT_FALSE(hook.hook(&other, &listener));
-    EXPECT_EQ(hook.widget(), widget.get());
     EXPECT_TRUE(hook.unhook());
-    sendKey();
-    EXPECT_EQ(log, QStringList({entry("widget", keyPress)}));
-    EXPECT_TRUE(hook.hook(&other, &listener));
-}
+    send(QEvent::KeyPress);
+    EXPECT_EQ(log, QStringList({"widget key"})) << "unhooked, the widget is on its own again";
 
-TEST_F(WidgetEventHookTest, DestroyingTheWidgetEndsTheHookByItself)
-{
-    hook.addAfterEvents({userEvent});
-    hook.hook(widget.get(), &listener);
+    ASSERT_TRUE(hook.hook(widget.get(), &listener));
     widget.reset();
     EXPECT_EQ(hook.widget(), nullptr);
-    EXPECT_FALSE(hook.unhook()) << "already ended";
-    LoggingWidget next(log);
-    ASSERT_TRUE(hook.hook(&next, &listener));
-    QEvent event(userEvent);
-    QCoreApplication::sendEvent(&next, &event);
-    EXPECT_TRUE(listener.afterSeen.contains(userEvent));
+    EXPECT_FALSE(hook.unhook()) << "the hook ended with the widget";
+    ASSERT_TRUE(hook.hook(&other, &listener));
+    send(QEvent::KeyPress, &other);
+    EXPECT_TRUE(log.endsWith("after key"));
 }
 
-// The hook delivers the event itself; a wheel the widget leaves unhandled must still go on
-// to the parent, as it would without the hook: ignored by its handler, or refused outright
-// by a disabled widget.
+// The hook hands the event to the widget itself; a wheel the widget leaves unhandled must
+// still go on to the parent, as without the hook: ignored by its handler, or refused by a
+// disabled widget.
 TEST_F(WidgetEventHookTest, AnUnhandledWheelStillReachesTheParent)
 {
+    hook.addAfterEvents({QEvent::Wheel});
     for (const bool enabled : {true, false}) {
         LoggingWidget child(log, widget.get());
+        child.setObjectName(QStringLiteral("child"));
         child.setEnabled(enabled);
-        hook.addAfterEvents({QEvent::Wheel});
         hook.hook(&child, &listener);
-        widget->wheels = 0;
+        log.clear();
         QWheelEvent wheel(QPointF(1, 1), QPointF(1, 1), QPoint(), QPoint(0, 120), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         // As the user's own wheel arrives: Qt passes only those on to the parent.
         QSpontaneKeyEvent::setSpontaneous(&wheel);
         QCoreApplication::instance()->notify(&child, &wheel);
-        EXPECT_EQ(child.wheels, 1) << "enabled " << enabled;
-        EXPECT_EQ(widget->wheels, 1) << "enabled " << enabled;
+        EXPECT_EQ(log, QStringList({"child wheel", "after wheel", "widget wheel"})) << enabled;
         hook.unhook();
     }
-    EXPECT_TRUE(listener.afterSeen.contains(QEvent::Wheel));
 }
 
 } // namespace
