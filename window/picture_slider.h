@@ -27,8 +27,6 @@ class PictureSlider : public QWidget, private WidgetEventListener
     Q_PROPERTY(QColor maskColor READ maskColor WRITE setMaskColor NOTIFY maskColorChanged)
 
 public:
-    enum class KnobLook { Normal, Hover, Pressed };
-
     explicit PictureSlider(QWidget* parent = nullptr);
 
     int value() const { return value_; }
@@ -48,7 +46,6 @@ public:
     QColor maskColor() const { return maskColour_; }
     void setMaskColor(const QColor& colour);
 
-    KnobLook knobLook() const;
     // The knob's left edge and width, in pixels of the widget.
     int knobPosition() const;
     int knobWidth() const;
@@ -74,9 +71,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // In the order of the looks in the knob picture.
+    enum class KnobLook { Normal, Hover, Pressed };
+
     bool beforeEvent(QWidget* widget, QEvent* event) override;
     void afterEvent(QWidget* widget, QEvent* event, bool& handled) override;
 
+    KnobLook knobLook() const;
     int travel() const;
     bool onKnob(int x) const;
     void moveKnobTo(int position);
