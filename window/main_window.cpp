@@ -13,6 +13,7 @@
 #include "window/artwork.h"
 #include "window/document_opener.h"
 #include "window/number_entry.h"
+#include "window/picture_slider.h"
 #include "window/pointer_rest.h"
 #include "window/tray_notifications.h"
 #include "window/wait_seconds.h"
@@ -32,7 +33,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
 #include <QStandardPaths>
 
 namespace quill
@@ -134,7 +134,7 @@ void MainWindow::connectControls()
             list.index = index;
             mirror();
         });
-    connect(controls_.closenessSlider, &QSlider::valueChanged, this, [this](int value) {
+    connect(controls_.closenessSlider, &PictureSlider::changed, this, [this](int value) {
         app_.settings.closeness = value;
         controls_.closenessLabel->setText(QString::number(value));
     });

@@ -65,14 +65,25 @@ void TrayNotifications::onActivated(int reason)
 {
     if (!owner_)
         return;
-    if (reason == QSystemTrayIcon::Trigger) {
-        owner_->showNormal();
-        owner_->raise();
-        owner_->activateWindow();
-    } else if (reason == QSystemTrayIcon::Context) {
-        owner_->raise();
-        owner_->activateWindow();
-    }
+    if (reason == QSystemTrayIcon::Trigger)
+        restoreOwner();
+    else if (reason == QSystemTrayIcon::Context)
+        bringOwnerToFront();
+}
+
+// Back from the taskbar as it was before: a window maximised then minimised comes back
+// maximised, not at its normal size.
+void TrayNotifications::restoreOwner()
+{
+    owner_->setWindowState(owner_->windowState() & ~Qt::WindowMinimized);
+    owner_->show();
+    bringOwnerToFront();
+}
+
+void TrayNotifications::bringOwnerToFront()
+{
+    owner_->raise();
+    owner_->activateWindow();
 }
 
 } // namespace quill

@@ -34,6 +34,8 @@ public:
 
 private:
     void onActivated(int reason);
+    void restoreOwner();
+    void bringOwnerToFront();
 
     QPointer<QWidget> owner_;
     QSystemTrayIcon* icon_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include "settings/control_glossary.h"
 #include "window/artwork.h"
+#include "window/picture_slider.h"
+#include "window/slider_artwork.h"
 #include "window/window_texts.h"
 
 #include <QButtonGroup>
@@ -15,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -189,6 +190,16 @@ QGroupBox* decimalsGroup(ControlBuilder& b)
     return group(QStringLiteral("小数"), layout);
 }
 
+PictureSlider* newClosenessSlider(QWidget* window)
+{
+    auto* slider = new PictureSlider(window);
+    slider->setObjectName(glossaryName(&ExerciseSettings::closeness));
+    const qreal ratio = window->devicePixelRatioF();
+    slider->setTrackPicture(drawSliderTrack(ratio));
+    slider->setKnobPicture(drawSliderKnobs(ratio));
+    return slider;
+}
+
 QGroupBox* rangeGroup(ControlBuilder& b)
 {
     using S = ExerciseSettings;
@@ -197,11 +208,7 @@ QGroupBox* rangeGroup(ControlBuilder& b)
     QLineEdit* end = b.numberBox(&S::rangeEnd);
     QComboBox* grade = b.combo(&S::grade);
 
-    c.closenessSlider = new QSlider(Qt::Horizontal, b.window());
-    c.closenessSlider->setObjectName(glossaryName(&S::closeness));
-    c.closenessSlider->setRange(0, 100);
-    c.closenessSlider->setPageStep(10);
-    c.closenessSlider->setToolTip(QStringLiteral("题目中的两个数彼此接近的程度"));
+    c.closenessSlider = newClosenessSlider(b.window());
     c.closenessLabel = b.label(QStringLiteral("%"), nullptr, "closenessLabel");
     c.closenessLabel->setMinimumWidth(
         c.closenessLabel->fontMetrics().horizontalAdvance(QStringLiteral("100")));
@@ -213,7 +220,10 @@ QGroupBox* rangeGroup(ControlBuilder& b)
     first->addLayout(pair(b.label(QStringLiteral("范围："), grade), grade));
     first->addStretch();
     auto* second = new QHBoxLayout;
-    second->addWidget(b.label(QStringLiteral("接近度："), c.closenessSlider, "closenessCaption"));
+    QLabel* caption = b.label(QStringLiteral("接近度："), c.closenessSlider, "closenessCaption");
+    // The slider's own tooltip shows its value; the caption explains it.
+    caption->setToolTip(QStringLiteral("题目中的两个数彼此接近的程度"));
+    second->addWidget(caption);
     second->addWidget(c.closenessSlider, 1);
     second->addWidget(c.closenessLabel);
 

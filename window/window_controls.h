@@ -14,12 +14,13 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QSlider;
 class QTextBrowser;
 class QWidget;
 
 namespace quill
 {
+
+class PictureSlider;
 
 struct OptionControl {
     QRadioButton* widget;
@@ -46,7 +47,7 @@ struct WindowControls {
     std::vector<CheckControl> checks;
     std::vector<TextControl> texts;
     std::vector<ComboControl> combos;
-    QSlider* closenessSlider = nullptr;
+    PictureSlider* closenessSlider = nullptr;
     QLabel* closenessLabel = nullptr;            // the closeness read-out
     QLabel* banner = nullptr;                    // the banner
     QLabel* welcome = nullptr;                   // the welcome text

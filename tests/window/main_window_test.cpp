@@ -1,5 +1,6 @@
 #include "support/qt_printers.h"
 #include "window/main_window.h"
+#include "window/picture_slider.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
@@ -166,7 +166,7 @@ TEST_F(MainWindowTest, StartsWithTheDefaults)
     for (const auto& [name, value] : lists)
         EXPECT_EQ(find<QComboBox>(name)->currentText(), QString::fromUtf8(value)) << name;
     EXPECT_EQ(find<QComboBox>("Combo2")->count(), 13);
-    EXPECT_EQ(find<QSlider>("MyValue1")->value(), 50);
+    EXPECT_EQ(find<PictureSlider>("MyValue1")->value(), 50);
     EXPECT_EQ(find<QLabel>("Label14")->text(), QStringLiteral("50"));
     EXPECT_EQ(find<QComboBox>("Combo6")->count(), 0);
     EXPECT_EQ(find<QComboBox>("Combo6")->placeholderText(), QStringLiteral("请选择保存的练习"));
@@ -197,13 +197,17 @@ TEST_F(MainWindowTest, ALetterTypedIntoANumberBoxIsRefusedWithANotice)
     EXPECT_EQ(window->application().settings.itemCount.text, "240");
 }
 
-TEST_F(MainWindowTest, TypingIntoTheRangeResetsTheCloseness)
+TEST_F(MainWindowTest, TheClosenessSliderSetsTheSettingAndTypingIntoTheRangeResetsIt)
 {
-    find<QSlider>("MyValue1")->setValue(80);
+    auto* slider = find<PictureSlider>("MyValue1");
+    QTest::keyClick(slider, Qt::Key_PageUp);
+    EXPECT_EQ(find<QLabel>("Label14")->text(), QStringLiteral("55"));
+    EXPECT_EQ(window->application().settings.closeness, 55);
+    slider->setValue(80);
     EXPECT_EQ(find<QLabel>("Label14")->text(), QStringLiteral("80"));
     EXPECT_EQ(window->application().settings.closeness, 80);
     typeInto("Text5", QStringLiteral("2"));
-    EXPECT_EQ(find<QSlider>("MyValue1")->value(), 50);
+    EXPECT_EQ(slider->value(), 50);
     EXPECT_EQ(find<QLabel>("Label14")->text(), QStringLiteral("50"));
 }
 
