@@ -74,7 +74,11 @@ WindowOptions desktopWindowOptions()
 MainWindow::MainWindow(WindowOptions options, QWidget* parent)
     : QWidget(parent), options_(std::move(options)), savedSets_(options_.historyFile),
       documents_(options_.documentFolder, notifier_,
-                 [this](const std::filesystem::path& file) { documentSaved(file); })
+                 [this](const std::filesystem::path& file) { documentSaved(file); }),
+      scheduler_({.run = [this](Job job) { runJob(job); },
+                  .stop = [this] { app_.run.stopRequested = true; },
+                  .finished = [this] { emit runsFinished(); },
+                  .leaveAfterJob = [this] { finishExit(); }})
 {
     setObjectName(QString::fromUtf8(controlName("MainWindow")));
     setWindowTitle(programTitle());
@@ -145,9 +149,9 @@ void MainWindow::connectControls()
     connect(menus_.loadAction, &QAction::triggered, this, &MainWindow::loadChosenSet);
     connect(menus_.deleteAction, &QAction::triggered, this, &MainWindow::deleteChosenSet);
     connect(controls_.generateButton, &QPushButton::clicked, this,
-            [this] { requestJob(Job::Generate); });
+            [this] { scheduler_.request(Job::Generate); });
     connect(controls_.answerOnScreenButton, &QPushButton::clicked, this,
-            [this] { requestJob(Job::OnScreen); });
+            [this] { scheduler_.request(Job::OnScreen); });
     controls_.progressLabel->installEventFilter(this);
 }
 
@@ -237,7 +241,7 @@ bool MainWindow::anyMenuOpen() const
 // Menus open without a loop of their own (popup, not exec), so a run goes on behind them.
 void MainWindow::openMenu(QMenu* menu, QPoint at)
 {
-    if (anyMenuOpen() || exitConfirmed_)
+    if (anyMenuOpen() || scheduler_.leaving())
         return;
     menu->popup(at);
 }
@@ -279,30 +283,7 @@ void MainWindow::loadChosenSet()
     }
     // The line itself, not its index: a run ending first refreshes the list.
     loadLine_ = savedSets_.lines()[static_cast<std::size_t>(selected)];
-    requestJob(Job::Load);
-}
-
-// Runs never nest: a click while one is under way stops it and is remembered, and the new
-// one starts here once the old one has returned completely.
-void MainWindow::requestJob(Job job)
-{
-    pendingJob_ = job;
-    if (running_) {
-        stopCurrentRun();
-        return;
-    }
-    running_ = true;
-    while (pendingJob_ && !exitWanted_) {
-        const Job next = *pendingJob_;
-        pendingJob_.reset();
-        stopWanted_ = false;
-        runJob(next);
-    }
-    running_ = false;
-    if (exitWanted_)
-        finishExit();
-    else
-        emit runsFinished();
+    scheduler_.request(Job::Load);
 }
 
 void MainWindow::runJob(Job job)
@@ -322,17 +303,11 @@ void MainWindow::runJob(Job job)
     mirror(); // loading chooses the set's kind
 }
 
-void MainWindow::stopCurrentRun()
-{
-    stopWanted_ = true;
-    app_.run.stopRequested = true;
-}
-
 void MainWindow::stopLabelClicked()
 {
-    if (!running_ || !progressTimer_.isActive())
+    if (!scheduler_.running() || !progressTimer_.isActive())
         return;
-    stopWanted_ = true;
+    scheduler_.stop();
     requestStop(app_, *this);
 }
 
@@ -351,35 +326,27 @@ bool MainWindow::confirmExit()
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quillmere"), QStringLiteral("确认退出？"),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName(QStringLiteral("exitConfirmation"));
-    askingExit_ = true;
-    const int answer = box.exec();
-    askingExit_ = false;
-    return answer == QMessageBox::Yes;
+    return box.exec() == QMessageBox::Yes;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (exitConfirmed_) {
+    switch (scheduler_.closeRequested([this] { return confirmExit(); })) {
+    case CloseResponse::Ignore:
+        event->ignore();
+        break;
+    case CloseResponse::LeaveNow:
+        leave();
         event->accept();
-        return;
+        break;
+    case CloseResponse::Accept:
+        event->accept();
+        break;
     }
-    event->ignore();
-    if (askingExit_ || exitWanted_ || !confirmExit())
-        return;
-    if (running_) {
-        // Leave once the run has returned, so nothing is half written.
-        exitWanted_ = true;
-        pendingJob_.reset();
-        stopCurrentRun();
-        return;
-    }
-    leave();
-    event->accept();
 }
 
 void MainWindow::leave()
 {
-    exitConfirmed_ = true;
     closeAnsweringWindow();
     validationTimer_.stop();
     progressTimer_.stop();
@@ -454,7 +421,7 @@ void MainWindow::progressStarted()
 {
     // A stop asked for while the run was pausing before its draw would be lost when the
     // run clears the flag to begin; ask again.
-    if (stopWanted_) {
+    if (scheduler_.stopWanted()) {
         app_.run.stopRequested = true;
         return;
     }

@@ -7,6 +7,7 @@
 #include "engine/application.h"
 #include "engine/document_output.h"
 #include "engine/run_environment.h"
+#include "engine/run_scheduler.h"
 #include "history/saved_sets.h"
 #include "window/event_pump.h"
 #include "window/popup_menu_closer.h"
@@ -50,7 +51,7 @@ public:
     ~MainWindow() override;
 
     Application& application() { return app_; }
-    bool runInProgress() const { return running_; }
+    bool runInProgress() const { return scheduler_.running(); }
 
 signals:
     // A run (or a load) has returned and no other is waiting to start.
@@ -61,8 +62,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Job { Generate, OnScreen, Load };
-
     void connectControls();
     void connectOptionMenus();
     void mirror();
@@ -82,9 +81,7 @@ private:
     void deleteChosenSet();
     void loadChosenSet();
 
-    void requestJob(Job job);
     void runJob(Job job);
-    void stopCurrentRun();
     void stopLabelClicked();
     bool confirmExit();
     void leave();
@@ -117,12 +114,7 @@ private:
     QTimer validationTimer_;
     QTimer progressTimer_;
 
-    bool running_ = false;    // a run or load is under way; clicks then queue the next
-    bool stopWanted_ = false; // the running one was asked to stop
-    bool exitWanted_ = false; // exit confirmed during a run: leave once it has returned
-    bool exitConfirmed_ = false;
-    bool askingExit_ = false;
-    std::optional<Job> pendingJob_;
+    RunScheduler scheduler_;
     std::string loadLine_; // the saved set 载入 writes next
 };
 
