@@ -86,6 +86,20 @@ constexpr auto glossary = std::to_array<GlossaryEntry>({
     {"shanchu", "deleteAction", "删除"},
     {"Timer1", "validationTimer", "每半秒检查设置"},
     {"Timer2", "progressTimer", "出题时每 10 毫秒更新进度"},
+    // The answering window.
+    {"Form2", "answeringWindow", "上机答题", {}, answeringForm},
+    {"Label1", "itemLabel", "题目", {}, answeringForm},
+    {"Text1", "answerBox", "答案", {}, answeringForm},
+    {"Label3", "remainderDots", "……", {}, answeringForm},
+    {"Text2", "remainderBox", "余数", {}, answeringForm},
+    {"Label4", "placesHint", "本题保留 k 位小数", {}, answeringForm},
+    {"Label2", "statusLine", "共 N 题，现在是第 i 题；正确 c 题；得分：s 分", {}, answeringForm},
+    {"Command1", "submitButton", "提交", {}, answeringForm},
+    {"Command2", "previousButton", "上一题", {}, answeringForm},
+    {"Command3", "nextButton", "下一题", {}, answeringForm},
+    {"Image1", "rightAnswerPicture", "答对的图片", {}, answeringForm},
+    {"Timer1", "clockTimer", "每秒走一次的时钟", {}, answeringForm},
+    {"Timer2", "advanceTimer", "作答两秒后出下一题", {}, answeringForm},
 });
 
 } // namespace
@@ -103,10 +117,10 @@ std::string_view controlName(const SettingMember& member)
     return {};
 }
 
-std::string_view controlName(std::string_view field)
+std::string_view controlName(std::string_view field, std::string_view form)
 {
     for (const GlossaryEntry& entry : glossary)
-        if (entry.field == field)
+        if (entry.field == field && entry.form == form)
             return entry.control;
     return {};
 }

@@ -19,18 +19,22 @@ using SettingMember =
                  NumberBox ExerciseSettings::*, DropDown ExerciseSettings::*,
                  int ExerciseSettings::*, MenuItem ExerciseSettings::*>;
 
+inline constexpr std::string_view mainForm = "Form1";
+inline constexpr std::string_view answeringForm = "Form2";
+
 struct GlossaryEntry {
     std::string_view control; // "Check13"
     std::string_view field;   // "zeroInMiddle": the setting, or the window's name for the part
     std::string_view caption; // "中间有零"; a box with two meanings lists both
     SettingMember member{};   // the setting; none for parts of the window only
+    std::string_view form = mainForm; // the window holding the control
 };
 
 std::span<const GlossaryEntry> controlGlossary();
 
-// The control name of a setting or of a window part ("generateButton" -> "Command1").
+// The control name of a setting or of a part of a window ("generateButton" -> "Command1").
 // Empty when the glossary does not list it.
 std::string_view controlName(const SettingMember& member);
-std::string_view controlName(std::string_view field);
+std::string_view controlName(std::string_view field, std::string_view form = mainForm);
 
 } // namespace quill

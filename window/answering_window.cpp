@@ -1,6 +1,7 @@
 #include "window/answering_window.h"
 
 #include "base/short_date.h"
+#include "settings/control_glossary.h"
 #include "window/right_answer_picture.h"
 
 #include <QBoxLayout>
@@ -33,15 +34,21 @@ QFont sizedFont(int pixelSize, QFont::Weight weight = QFont::Normal)
     return font;
 }
 
-template <typename Widget> Widget* named(Widget* widget, const char* name)
+QString glossaryName(std::string_view part)
 {
-    widget->setObjectName(QLatin1String(name));
+    return QString::fromUtf8(controlName(part, answeringForm));
+}
+
+// Gives a widget the glossary's name of the window part it is.
+template <typename Widget> Widget* named(Widget* widget, std::string_view part)
+{
+    widget->setObjectName(glossaryName(part));
     return widget;
 }
 
-QLabel* redLabel(QWidget* parent, const char* name, int pixelSize)
+QLabel* redLabel(QWidget* parent, std::string_view part, int pixelSize)
 {
-    auto* label = named(new QLabel(parent), name);
+    auto* label = named(new QLabel(parent), part);
     label->setFont(sizedFont(pixelSize));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::red);
@@ -49,9 +56,9 @@ QLabel* redLabel(QWidget* parent, const char* name, int pixelSize)
     return label;
 }
 
-QLineEdit* answerBox(QWidget* parent, const char* name)
+QLineEdit* answerBox(QWidget* parent, std::string_view part)
 {
-    auto* box = named(new QLineEdit(parent), name);
+    auto* box = named(new QLineEdit(parent), part);
     box->setFont(sizedFont(28));
     box->setAlignment(Qt::AlignCenter);
     return box;
@@ -62,14 +69,14 @@ QLineEdit* answerBox(QWidget* parent, const char* name)
 AnsweringWindow::AnsweringWindow(AnsweringSession session, QWidget* parent)
     : QWidget(parent), session_(std::move(session))
 {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(glossaryName("answeringWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
 
-    clock_.setObjectName(QStringLiteral("Timer1"));
+    clock_.setObjectName(glossaryName("clockTimer"));
     clock_.setInterval(clockInterval);
     connect(&clock_, &QTimer::timeout, this, &AnsweringWindow::clockTick);
-    advance_.setObjectName(QStringLiteral("Timer2"));
+    advance_.setObjectName(glossaryName("advanceTimer"));
     advance_.setInterval(advanceInterval);
     advance_.setSingleShot(true);
     connect(&advance_, &QTimer::timeout, this, &AnsweringWindow::goNext);
@@ -82,21 +89,21 @@ AnsweringWindow::AnsweringWindow(AnsweringSession session, QWidget* parent)
 
 void AnsweringWindow::buildControls()
 {
-    item_ = named(new QLabel(this), "Label1");
+    item_ = named(new QLabel(this), "itemLabel");
     item_->setFont(sizedFont(40, QFont::Bold));
     auto* equals = new QLabel(QStringLiteral("＝"), this);
     equals->setFont(sizedFont(40, QFont::Bold));
-    answer_ = answerBox(this, "Text1");
-    dots_ = named(new QLabel(QStringLiteral("……"), this), "Label3");
+    answer_ = answerBox(this, "answerBox");
+    dots_ = named(new QLabel(QStringLiteral("……"), this), "remainderDots");
     dots_->setFont(sizedFont(28));
-    remainder_ = answerBox(this, "Text2");
+    remainder_ = answerBox(this, "remainderBox");
     remainder_->setFixedWidth(narrowAnswerBox);
-    hint_ = redLabel(this, "Label4", 18);
-    status_ = redLabel(this, "Label2", 18);
-    submit_ = named(new QPushButton(QStringLiteral("提交"), this), "Command1");
-    previous_ = named(new QPushButton(QStringLiteral("上一题"), this), "Command2");
-    next_ = named(new QPushButton(QStringLiteral("下一题"), this), "Command3");
-    picture_ = named(new QLabel(this), "Image1");
+    hint_ = redLabel(this, "placesHint", 18);
+    status_ = redLabel(this, "statusLine", 18);
+    submit_ = named(new QPushButton(QStringLiteral("提交"), this), "submitButton");
+    previous_ = named(new QPushButton(QStringLiteral("上一题"), this), "previousButton");
+    next_ = named(new QPushButton(QStringLiteral("下一题"), this), "nextButton");
+    picture_ = named(new QLabel(this), "rightAnswerPicture");
     picture_->setPixmap(drawRightAnswerPicture(devicePixelRatioF()));
     picture_->setFixedSize(rightAnswerPictureWidth, rightAnswerPictureHeight);
     QSizePolicy keepPlace = picture_->sizePolicy();

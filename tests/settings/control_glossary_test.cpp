@@ -31,9 +31,10 @@ std::string modelCaption(const SettingMember& member)
 
 TEST(ControlGlossary, NamesEveryControlOnceAndAgreesWithTheModel)
 {
-    std::set<std::string_view> controls, fields;
+    std::set<std::pair<std::string_view, std::string_view>> controls;
+    std::set<std::string_view> fields;
     for (const GlossaryEntry& entry : controlGlossary()) {
-        EXPECT_TRUE(controls.insert(entry.control).second) << entry.control;
+        EXPECT_TRUE(controls.insert({entry.form, entry.control}).second) << entry.control;
         EXPECT_TRUE(fields.insert(entry.field).second) << entry.field;
         const std::string caption = modelCaption(entry.member);
         if (!caption.empty())
@@ -41,7 +42,7 @@ TEST(ControlGlossary, NamesEveryControlOnceAndAgreesWithTheModel)
                 << entry.control << " shows its first meaning first";
         if (!std::holds_alternative<std::monostate>(entry.member))
             EXPECT_EQ(controlName(entry.member), entry.control);
-        EXPECT_EQ(controlName(entry.field), entry.control);
+        EXPECT_EQ(controlName(entry.field, entry.form), entry.control);
         if (const auto* item = std::get_if<MenuItem ExerciseSettings::*>(&entry.member))
             EXPECT_EQ(entry.control, (ExerciseSettings().**item).name)
                 << "a menu item's control name is its command-line spelling";
