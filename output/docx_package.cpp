@@ -1,7 +1,7 @@
 #include "output/docx_package.h"
 
-#include <memory>
-#include <zip.h>
+#include <cstdint>
+#include <zlib.h>
 
 namespace quill
 {
@@ -9,81 +9,130 @@ namespace quill
 namespace
 {
 
-struct SourceRelease {
-    void operator()(zip_source_t* source) const { zip_source_free(source); }
+// A ZIP archive as Word and every ZIP reader takes it: each part deflated, a local header
+// before it, the central directory and its end record after the last. Written here rather
+// than through a ZIP library, whose start-up cost (it brings a cryptography library along)
+// would be most of a command-line run.
+
+constexpr std::uint16_t deflated = 8;
+constexpr std::uint16_t utf8Names = 1 << 11;
+constexpr std::uint16_t versionNeeded = 20;
+constexpr std::uint16_t dosDate = (1 << 5) | 1; // 1980-01-01: parts carry no meaningful time
+
+void put16(std::string& out, std::uint16_t value)
+{
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>(value >> 8);
+}
+
+void put32(std::string& out, std::uint32_t value)
+{
+    put16(out, static_cast<std::uint16_t>(value & 0xFFFF));
+    put16(out, static_cast<std::uint16_t>(value >> 16));
+}
+
+struct Entry {
+    std::string name;
+    std::uint32_t crc = 0;
+    std::uint32_t compressedSize = 0;
+    std::uint32_t size = 0;
+    std::uint32_t offset = 0;
 };
-using SourcePointer = std::unique_ptr<zip_source_t, SourceRelease>;
 
-std::string describe(zip_error_t* error)
+std::optional<std::string> rawDeflate(const std::string& text, std::string& error)
 {
-    return std::string("ZIP: ") + zip_error_strerror(error);
-}
-
-bool addParts(zip_t* archive, const std::vector<DocxPart>& parts, std::string& error)
-{
-    for (const DocxPart& part : parts) {
-        // The archive reads the text when it is closed; the parts outlive that.
-        zip_source_t* source = zip_source_buffer(archive, part.xml.data(), part.xml.size(), 0);
-        if (!source || zip_file_add(archive, part.name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
-            if (source)
-                zip_source_free(source);
-            error = describe(zip_get_error(archive));
-            return false;
-        }
-    }
-    return true;
-}
-
-std::optional<std::string> readAll(zip_source_t* source, std::string& error)
-{
-    zip_stat_t stat;
-    if (zip_source_open(source) < 0) {
-        error = describe(zip_source_error(source));
+    z_stream stream{};
+    if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) !=
+        Z_OK) {
+        error = "ZIP: 压缩初始化失败";
         return std::nullopt;
     }
-    std::string bytes;
-    if (zip_source_stat(source, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE))
-        bytes.resize(stat.size);
-    const zip_int64_t read = zip_source_read(source, bytes.data(), bytes.size());
-    zip_source_close(source);
-    if (read < 0 || static_cast<std::size_t>(read) != bytes.size()) {
-        error = "ZIP: archive incomplete";
+    std::string out(deflateBound(&stream, static_cast<uLong>(text.size())), '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+    stream.avail_in = static_cast<uInt>(text.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = static_cast<uInt>(out.size());
+    const int result = deflate(&stream, Z_FINISH);
+    out.resize(stream.total_out);
+    deflateEnd(&stream);
+    if (result != Z_STREAM_END) {
+        error = "ZIP: 压缩失败";
         return std::nullopt;
     }
-    return bytes;
+    return out;
+}
+
+// The fields the local header and the central directory share.
+void putCommonFields(std::string& out, const Entry& entry)
+{
+    put16(out, versionNeeded);
+    put16(out, utf8Names);
+    put16(out, deflated);
+    put16(out, 0); // time
+    put16(out, dosDate);
+    put32(out, entry.crc);
+    put32(out, entry.compressedSize);
+    put32(out, entry.size);
+    put16(out, static_cast<std::uint16_t>(entry.name.size()));
+    put16(out, 0); // extra field
+}
+
+void putCentralDirectory(std::string& out, const std::vector<Entry>& entries)
+{
+    const auto start = static_cast<std::uint32_t>(out.size());
+    for (const Entry& entry : entries) {
+        put32(out, 0x02014b50);
+        put16(out, versionNeeded); // made by: MS-DOS attributes
+        putCommonFields(out, entry);
+        put16(out, 0); // comment
+        put16(out, 0); // disk
+        put16(out, 0); // internal attributes
+        put32(out, 0); // external attributes
+        put32(out, entry.offset);
+        out += entry.name;
+    }
+    const auto size = static_cast<std::uint32_t>(out.size()) - start;
+    put32(out, 0x06054b50);
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, static_cast<std::uint16_t>(entries.size()));
+    put16(out, static_cast<std::uint16_t>(entries.size()));
+    put32(out, size);
+    put32(out, start);
+    put16(out, 0); // comment
 }
 
 } // namespace
 
 std::optional<std::string> packDocx(const std::vector<DocxPart>& parts, std::string& error)
 {
-    zip_error_t zipError;
-    zip_error_init(&zipError);
-    SourcePointer buffer(zip_source_buffer_create(nullptr, 0, 0, &zipError));
-    if (!buffer) {
-        error = describe(&zipError);
-        zip_error_fini(&zipError);
-        return std::nullopt;
+    std::string archive;
+    std::vector<Entry> entries;
+    for (const DocxPart& part : parts) {
+        const std::optional<std::string> packed = rawDeflate(part.xml, error);
+        if (!packed)
+            return std::nullopt;
+        // A worksheet is far below the 4 GB a plain ZIP archive can hold; refuse, never wrap.
+        if (archive.size() + packed->size() + part.name.size() > 0xFFFF0000u ||
+            part.xml.size() > 0xFFFF0000u) {
+            error = "ZIP: 文档太大";
+            return std::nullopt;
+        }
+        Entry entry{part.name,
+                    static_cast<std::uint32_t>(crc32(
+                        0, reinterpret_cast<const Bytef*>(part.xml.data()),
+                        static_cast<uInt>(part.xml.size()))),
+                    static_cast<std::uint32_t>(packed->size()),
+                    static_cast<std::uint32_t>(part.xml.size()),
+                    static_cast<std::uint32_t>(archive.size())};
+        put32(archive, 0x04034b50);
+        putCommonFields(archive, entry);
+        archive += entry.name;
+        archive += *packed;
+        entries.push_back(std::move(entry));
     }
-    zip_source_keep(buffer.get()); // the archive releases its reference on close
-    zip_t* archive = zip_open_from_source(buffer.get(), ZIP_TRUNCATE, &zipError);
-    if (!archive) {
-        error = describe(&zipError);
-        zip_error_fini(&zipError);
-        return std::nullopt;
-    }
-    zip_error_fini(&zipError);
-
-    if (!addParts(archive, parts, error)) {
-        zip_discard(archive);
-        return std::nullopt;
-    }
-    if (zip_close(archive) < 0) {
-        error = describe(zip_get_error(archive));
-        zip_discard(archive);
-        return std::nullopt;
-    }
-    return readAll(buffer.get(), error);
+    putCentralDirectory(archive, entries);
+    return archive;
 }
 
 } // namespace quill

@@ -7,11 +7,11 @@ set -euo pipefail
 build_packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-translations-l10n libgl-dev
-    libzip-dev zlib1g-dev
+    zlib1g-dev
     fonts-noto-cjk xdg-utils
 )
 test_packages=(
-    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    googletest libgtest-dev libgmock-dev libbenchmark-dev libzip-dev
     clang-14 libclang-rt-14-dev
     libreoffice-writer-nogui libreoffice-math-nogui poppler-utils
     xvfb xauth
