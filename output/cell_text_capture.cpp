@@ -31,6 +31,14 @@ void CellTextCapture::typeText(std::string_view text)
     replace_ = false;
 }
 
+void CellTextCapture::typeFraction(std::string_view numerator, std::string_view denominator)
+{
+    std::string text(numerator);
+    text += '/';
+    text += denominator;
+    typeText(text);
+}
+
 void CellTextCapture::selectCell(int row, int column)
 {
     selected_ = {row, column};

@@ -1,7 +1,8 @@
 #pragma once
 
 // A word processor that keeps only what ends up in the table cells, for showing a
-// worksheet's contents as text (the command line prints answer keys with it).
+// worksheet's contents as text (the command line prints answer keys with it). A fraction
+// shows as numerator "/" denominator.
 
 #include "output/word_processor.h"
 
@@ -30,6 +31,7 @@ public:
     void setInsideLineStyle(int) override {}
     void selectCell(int row, int column) override;
     void insertField() override {}
+    void typeFraction(std::string_view numerator, std::string_view denominator) override;
     bool activate() override { return true; }
 
 protected:

@@ -25,11 +25,14 @@ struct RunFormat {
     bool operator==(const RunFormat&) const = default;
 };
 
-// A run of text, or a field whose code is `text`.
+enum class RunKind { Text, Field, Fraction };
+
+// A run of text, a field whose code is `text`, or a fraction `text` over `denominator`.
 struct Run {
     RunFormat format;
     std::string text;
-    bool field = false;
+    RunKind kind = RunKind::Text;
+    std::string denominator;
 };
 
 struct Paragraph {

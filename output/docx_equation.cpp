@@ -1,7 +1,6 @@
 #include "output/docx_equation.h"
 
-#include "output/docx_runs.h"
-#include "output/xml_text.h"
+#include "output/docx_math.h"
 
 #include <vector>
 
@@ -11,44 +10,21 @@ namespace quill
 namespace
 {
 
-struct Node {
-    enum class Kind { Text, Fraction, Brackets };
-    Kind kind = Kind::Text;
-    std::string text;
-    std::vector<Node> upper; // numerator, or what the brackets hold
-    std::vector<Node> lower; // denominator
-};
-
-bool holdsFraction(const std::vector<Node>& nodes)
-{
-    for (const Node& node : nodes)
-        if (node.kind != Node::Kind::Text)
-            return true;
-    return false;
-}
-
-std::string plainText(const std::vector<Node>& nodes)
+std::string plainText(const std::vector<MathNode>& nodes)
 {
     std::string text;
-    for (const Node& node : nodes)
+    for (const MathNode& node : nodes)
         text += node.text;
     return text;
-}
-
-void appendText(std::vector<Node>& nodes, char c)
-{
-    if (nodes.empty() || nodes.back().kind != Node::Kind::Text)
-        nodes.push_back({});
-    nodes.back().text += c;
 }
 
 // Reads the code after "EQ": text, "(…)" and "\F(…,…)", nested freely.
 class Parser
 {
 public:
-    explicit Parser(std::string_view code) : code_(code) {}
+    Parser(std::string_view code, const RunFormat& format) : code_(code), format_(format) {}
 
-    std::optional<std::vector<Node>> parseAll()
+    std::optional<std::vector<MathNode>> parseAll()
     {
         auto nodes = parseSequence(false, false);
         if (!nodes || pos_ != code_.size())
@@ -58,9 +34,9 @@ public:
 
 private:
     // Stops before a ',' or ')' that ends the enclosing construct.
-    std::optional<std::vector<Node>> parseSequence(bool stopAtComma, bool stopAtBracket)
+    std::optional<std::vector<MathNode>> parseSequence(bool stopAtComma, bool stopAtBracket)
     {
-        std::vector<Node> nodes;
+        std::vector<MathNode> nodes;
         while (pos_ < code_.size()) {
             const char c = code_[pos_];
             if ((c == ',' && stopAtComma) || (c == ')' && stopAtBracket))
@@ -74,13 +50,12 @@ private:
                 auto brackets = parseBrackets();
                 if (!brackets)
                     return std::nullopt;
-                if (holdsFraction(brackets->upper))
+                if (holdsMath(brackets->upper))
                     nodes.push_back(std::move(*brackets));
                 else
-                    for (char t : "(" + plainText(brackets->upper) + ")")
-                        appendText(nodes, t);
+                    appendTextNode(nodes, "(" + plainText(brackets->upper) + ")", format_);
             } else {
-                appendText(nodes, c);
+                appendTextNode(nodes, code_.substr(pos_, 1), format_);
                 ++pos_;
             }
         }
@@ -96,12 +71,12 @@ private:
         return false;
     }
 
-    std::optional<Node> parseFraction()
+    std::optional<MathNode> parseFraction()
     {
         ++pos_; // the backslash
         if (!(accept('F') || accept('f')) || !accept('('))
             return std::nullopt;
-        Node node{Node::Kind::Fraction, {}, {}, {}};
+        MathNode node{MathNode::Kind::Fraction, {}, format_, {}, {}};
         auto upper = parseSequence(true, true);
         if (!upper || !accept(','))
             return std::nullopt;
@@ -113,56 +88,19 @@ private:
         return node;
     }
 
-    std::optional<Node> parseBrackets()
+    std::optional<MathNode> parseBrackets()
     {
         ++pos_; // "("
         auto inner = parseSequence(false, true);
         if (!inner || !accept(')'))
             return std::nullopt;
-        return Node{Node::Kind::Brackets, {}, std::move(*inner), {}};
+        return MathNode{MathNode::Kind::Brackets, {}, format_, std::move(*inner), {}};
     }
 
     std::string_view code_;
+    RunFormat format_;
     std::size_t pos_ = 0;
 };
-
-void appendMath(std::string& out, const std::vector<Node>& nodes, const RunFormat& format);
-
-void appendMathText(std::string& out, std::string_view text, const RunFormat& format)
-{
-    out += "<m:r>";
-    appendRunProperties(out, RunFormat{false, "Cambria Math", format.halfPoints});
-    out += "<m:t xml:space=\"preserve\">";
-    appendXmlText(out, text);
-    out += "</m:t></m:r>";
-}
-
-void appendMathNode(std::string& out, const Node& node, const RunFormat& format)
-{
-    switch (node.kind) {
-    case Node::Kind::Text:
-        appendMathText(out, node.text, format);
-        break;
-    case Node::Kind::Fraction:
-        out += "<m:f><m:num>";
-        appendMath(out, node.upper, format);
-        out += "</m:num><m:den>";
-        appendMath(out, node.lower, format);
-        out += "</m:den></m:f>";
-        break;
-    case Node::Kind::Brackets:
-        out += "<m:d><m:dPr><m:begChr m:val=\"(\"/><m:endChr m:val=\")\"/></m:dPr><m:e>";
-        appendMath(out, node.upper, format);
-        out += "</m:e></m:d>";
-        break;
-    }
-}
-
-void appendMath(std::string& out, const std::vector<Node>& nodes, const RunFormat& format)
-{
-    for (const Node& node : nodes)
-        appendMathNode(out, node, format);
-}
 
 // "EQ" and the blank after it, in any letter case; empty when the code is no EQ field.
 std::optional<std::string_view> equationBody(std::string_view code)
@@ -188,27 +126,11 @@ std::optional<std::string> equationXml(std::string_view code, const RunFormat& f
     const auto body = equationBody(code);
     if (!body)
         return std::nullopt;
-    const auto nodes = Parser(*body).parseAll();
+    const auto nodes = Parser(*body, format).parseAll();
     if (!nodes)
         return std::nullopt;
-
-    // Math nodes side by side share one m:oMath; text between them stays outside.
     std::string out;
-    bool mathOpen = false;
-    for (const Node& node : *nodes) {
-        const bool math = node.kind != Node::Kind::Text;
-        if (math && !mathOpen)
-            out += "<m:oMath>";
-        if (!math && mathOpen)
-            out += "</m:oMath>";
-        mathOpen = math;
-        if (math)
-            appendMathNode(out, node, format);
-        else
-            appendTextRun(out, node.text, format);
-    }
-    if (mathOpen)
-        out += "</m:oMath>";
+    appendMathContent(out, *nodes);
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "output/docx_parts.h"
 
 #include "output/docx_equation.h"
+#include "output/docx_math.h"
 #include "output/docx_runs.h"
 #include "output/xml_text.h"
 
@@ -25,6 +26,22 @@ void appendField(std::string& out, const Run& run)
         appendFieldRuns(out, run.text, run.format);
 }
 
+MathNode fractionNode(const Run& run)
+{
+    MathNode fraction{MathNode::Kind::Fraction, {}, run.format, {}, {}};
+    appendTextNode(fraction.upper, run.text, run.format);
+    appendTextNode(fraction.lower, run.denominator, run.format);
+    return fraction;
+}
+
+// Text and fractions between fields go out together, so that brackets can take in the
+// fractions they enclose.
+void appendTextAndFractions(std::string& out, std::vector<MathNode>& nodes)
+{
+    appendMathContent(out, withGrowingBrackets(nodes));
+    nodes.clear();
+}
+
 void appendParagraph(std::string& out, const Paragraph& paragraph)
 {
     out += "<w:p><w:pPr>";
@@ -32,12 +49,22 @@ void appendParagraph(std::string& out, const Paragraph& paragraph)
                                                     : "<w:jc w:val=\"left\"/>";
     appendRunProperties(out, paragraph.mark);
     out += "</w:pPr>";
+    std::vector<MathNode> nodes;
     for (const Run& run : paragraph.runs) {
-        if (run.field)
+        switch (run.kind) {
+        case RunKind::Text:
+            appendTextNode(nodes, run.text, run.format);
+            break;
+        case RunKind::Fraction:
+            nodes.push_back(fractionNode(run));
+            break;
+        case RunKind::Field:
+            appendTextAndFractions(out, nodes);
             appendField(out, run);
-        else
-            appendTextRun(out, run.text, run.format);
+            break;
+        }
     }
+    appendTextAndFractions(out, nodes);
     out += "</w:p>";
 }
 

@@ -134,10 +134,11 @@ void DocxWordProcessor::appendText(std::string_view text)
     std::vector<Run>& runs = currentParagraph().runs;
     if (fieldOpen_) {
         runs.back().text += text;
-    } else if (!runs.empty() && !runs.back().field && runs.back().format == format_) {
+    } else if (!runs.empty() && runs.back().kind == RunKind::Text &&
+               runs.back().format == format_) {
         runs.back().text += text;
     } else if (!text.empty()) {
-        runs.push_back(Run{format_, std::string(text), false});
+        runs.push_back(Run{format_, std::string(text)});
     }
 }
 
@@ -252,8 +253,19 @@ void DocxWordProcessor::insertField()
         return;
     if (selection_.wholeCell)
         clearSelectedCell();
-    currentParagraph().runs.push_back(Run{format_, {}, true});
+    currentParagraph().runs.push_back(Run{format_, {}, RunKind::Field});
     fieldOpen_ = true;
+}
+
+void DocxWordProcessor::typeFraction(std::string_view numerator, std::string_view denominator)
+{
+    if (!document_ || (numerator.empty() && denominator.empty()))
+        return;
+    if (selection_.wholeCell)
+        clearSelectedCell();
+    fieldOpen_ = false;
+    currentParagraph().runs.push_back(
+        Run{format_, std::string(numerator), RunKind::Fraction, std::string(denominator)});
 }
 
 void DocxWordProcessor::finish(SavedDocument outcome)

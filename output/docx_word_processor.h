@@ -39,6 +39,8 @@ public:
     void setInsideLineStyle(int style) override;
     void selectCell(int row, int column) override;
     void insertField() override;
+    // A fraction becomes Office Math; brackets typed around fractions grow with them.
+    void typeFraction(std::string_view numerator, std::string_view denominator) override;
     bool activate() override;
 
     const std::optional<DocxDocument>& document() const { return document_; }

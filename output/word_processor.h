@@ -59,6 +59,11 @@ public:
     // selection moves or the paragraph ends.
     virtual void insertField() = 0;
 
+    // Types a fraction at the selection, drawn stacked: numerator over denominator, in the
+    // format of typed text. Into a selected cell it replaces the content, as typing does;
+    // text typed next follows it on the same line. An open field ends before it.
+    virtual void typeFraction(std::string_view numerator, std::string_view denominator) = 0;
+
     // The document is complete: it is handed to the user. False when that failed.
     virtual bool activate() = 0;
 

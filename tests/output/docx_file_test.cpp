@@ -128,6 +128,34 @@ TEST_F(DocxFile, FractionFieldsBecomeMathAndOtherFieldsStayFields)
               std::string::npos);
 }
 
+TEST_F(DocxFile, TypedFractionsAreStackedAndBracketsAroundThemGrow)
+{
+    DocxWordProcessor word = processor({"脱式计算", "1", true});
+    word.addDocument();
+    word.addTable(1, 2);
+    word.selectCell(1, 1);
+    word.typeText("(");
+    word.typeFraction("3", "8");
+    word.typeText("＋");
+    word.typeFraction("1", "8");
+    word.typeText(")×5=");
+    word.typeFraction("5", "2");
+    word.selectCell(1, 2);
+    word.typeText("(1＋2)×");
+    word.typeFraction("1", "3");
+    word.typeText("(");
+    ASSERT_TRUE(word.activate());
+
+    const std::string xml = testing::zipEntries(reports.at(0).path).at("word/document.xml");
+    EXPECT_EQ(count(xml, "<m:f>"), 4);
+    EXPECT_EQ(count(xml, "<m:d>"), 1) << "only the brackets around fractions are maths";
+    EXPECT_NE(xml.find("<m:oMath><m:d>"), std::string::npos);
+    EXPECT_NE(xml.find("<m:t xml:space=\"preserve\">＋</m:t>"), std::string::npos);
+    for (const char* text : {">×5=<", ">(1＋2)×<", ">(<"})
+        EXPECT_EQ(count(xml, text), 1) << text;
+    EXPECT_EQ(count(xml, "<m:oMath>"), 3);
+}
+
 TEST_F(DocxFile, NeverOverwritesAFile)
 {
     const DocumentName name{"估算", "20261209-104501", false};

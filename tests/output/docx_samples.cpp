@@ -75,6 +75,10 @@ public:
     {
         both([](WordProcessor& w) { w.insertField(); });
     }
+    void typeFraction(std::string_view numerator, std::string_view denominator) override
+    {
+        both([&](WordProcessor& w) { w.typeFraction(numerator, denominator); });
+    }
     bool activate() override { return recorder_.activate() && document_.activate(); }
 
 protected:

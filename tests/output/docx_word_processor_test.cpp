@@ -23,7 +23,9 @@ protected:
     {
         std::string all;
         for (const quill::Run& run : p.runs)
-            all += run.field ? "{" + run.text + "}" : run.text;
+            all += run.kind == RunKind::Field      ? "{" + run.text + "}"
+                   : run.kind == RunKind::Fraction ? "[" + run.text + "/" + run.denominator + "]"
+                                                   : run.text;
         return all;
     }
     std::string cellText(std::size_t block, int row, int column)
@@ -159,6 +161,26 @@ TEST_F(DocxEditing, AFieldTakesTheTextTypedUntilTheSelectionMoves)
     word.typeText("after");
     EXPECT_EQ(cellText(0, 1, 1), "{EQ \\F(3,8)＝}");
     EXPECT_EQ(cellText(0, 1, 2), "after");
+}
+
+TEST_F(DocxEditing, AFractionReplacesASelectedCellAndTextFollowsIt)
+{
+    word.addDocument();
+    word.addTable(1, 2);
+    word.selectCell(1, 1);
+    word.typeText("old");
+    word.selectCell(1, 1);
+    word.typeFraction("3", "8");
+    word.typeText("＋");
+    word.typeFraction("1", "8");
+    word.typeText("＝");
+    word.selectCell(1, 2);
+    word.insertField();
+    word.typeFraction("", ""); // nothing to draw
+    word.typeFraction("1", "2");
+    word.typeText("after");
+    EXPECT_EQ(cellText(0, 1, 1), "[3/8]＋[1/8]＝");
+    EXPECT_EQ(cellText(0, 1, 2), "{}[1/2]after") << "a fraction ends the open field";
 }
 
 TEST_F(DocxEditing, ValuesThatCannotBeUsedAreIgnored)

@@ -44,13 +44,13 @@ public:
     void typeText(std::string_view text) override
     {
         calls.push_back("type " + std::string(text));
-        if (!current_)
-            bodyText += text;
-        else if (replace_)
-            cells[*current_].text = std::string(text);
-        else
-            cells[*current_].text += text;
-        replace_ = false;
+        typed(text);
+    }
+    // A fraction shows as numerator "/" denominator in the cell text.
+    void typeFraction(std::string_view numerator, std::string_view denominator) override
+    {
+        calls.push_back("fraction " + std::string(numerator) + " " + std::string(denominator));
+        typed(std::string(numerator) + "/" + std::string(denominator));
     }
     void setAlignment(Alignment alignment) override
     {
@@ -130,6 +130,17 @@ protected:
     }
 
 private:
+    void typed(std::string_view text)
+    {
+        if (!current_)
+            bodyText += text;
+        else if (replace_)
+            cells[*current_].text = std::string(text);
+        else
+            cells[*current_].text += text;
+        replace_ = false;
+    }
+
     std::optional<std::pair<int, int>> current_;
     bool replace_ = false;
 };
