@@ -31,7 +31,8 @@ struct GenerationPath {
     bool selectorBeforeEvents = false;
     ItemGenerator (*pick)(const ExerciseSettings&, int r) = nullptr;
 
-    // Laws and units need a ticked menu item; without one the run ends and opens the menu.
+    // Laws and units need a ticked menu item; checked before every round, so a run without
+    // one (from the start or after the last is unticked) ends and opens the menu.
     bool (*hasChoice)(const ExerciseSettings&) = nullptr;
     std::string_view noChoiceMessage{};
     PopupMenu choiceMenu = PopupMenu::Laws;

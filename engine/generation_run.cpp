@@ -69,23 +69,6 @@ int drawSelector(Application& app, const GenerationPath& path)
     return app.random.below(path.selectorSpan) + path.selectorOffset;
 }
 
-void drawList(Application& app, const GenerationPath& path, Range range)
-{
-    const long count = itemCount(app.settings);
-    long accepted = 0;
-    DuplicateFilter listed;
-    while (accepted < count) {
-        int r = path.selectorBeforeEvents ? drawSelector(app, path) : 0;
-        app.processEvents();
-        if (app.run.stopRequested)
-            return;
-        if (!path.selectorBeforeEvents)
-            r = drawSelector(app, path);
-        if (ItemGenerator generate = path.pick(app.settings, r))
-            appendIfNew(app.run, listed, generate(app, range.start, range.end), accepted);
-    }
-}
-
 bool choiceMissing(Application& app, RunEnvironment& env, const GenerationPath& path)
 {
     if (!path.hasChoice || path.hasChoice(app.settings))
@@ -95,6 +78,30 @@ bool choiceMissing(Application& app, RunEnvironment& env, const GenerationPath& 
     app.notifier.notify(path.noChoiceMessage);
     env.openPopupMenu(path.choiceMenu);
     return true;
+}
+
+enum class DrawEnd { Full, Stopped, NoChoice };
+
+// The path's menu choice is checked before every round, so unticking its last item while
+// the run draws ends the run as surely as having none at the start.
+DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& path, Range range)
+{
+    const long count = itemCount(app.settings);
+    long accepted = 0;
+    DuplicateFilter listed;
+    while (accepted < count) {
+        int r = path.selectorBeforeEvents ? drawSelector(app, path) : 0;
+        app.processEvents();
+        if (app.run.stopRequested)
+            return DrawEnd::Stopped;
+        if (choiceMissing(app, env, path))
+            return DrawEnd::NoChoice;
+        if (!path.selectorBeforeEvents)
+            r = drawSelector(app, path);
+        if (ItemGenerator generate = path.pick(app.settings, r))
+            appendIfNew(app.run, listed, generate(app, range.start, range.end), accepted);
+    }
+    return DrawEnd::Full;
 }
 
 // Appends the set to the history file; true unless that failed.
@@ -146,9 +153,9 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     run.progressTicks = 0;
     env.progressStarted();
     beginDrawing(app);
-    if (choiceMissing(app, env, path))
+    // Without a menu choice the run ends at once: no builders, no documents, no refresh.
+    if (drawList(app, env, path, *range) == DrawEnd::NoChoice)
         return RunOutcome::Stopped;
-    drawList(app, path, *range);
     if (path.afterDraw)
         path.afterDraw(app, range->start, range->end);
     env.progressStopped();
