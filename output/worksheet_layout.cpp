@@ -3,6 +3,7 @@
 #include "base/number_text.h"
 #include "base/short_date.h"
 #include "output/measure_text.h"
+#include "settings/notifier.h"
 
 namespace quill
 {
@@ -27,7 +28,15 @@ std::optional<int> columnCount(std::string_view text)
     return static_cast<int>(columns);
 }
 
-void typeTitleBlock(WordProcessor& word, bool answers)
+std::optional<int> tableColumnCount(const WriterArguments& args, Notifier& notifier)
+{
+    const auto columns = columnCount(args.columns);
+    if (!columns)
+        notifier.notify("列数“" + args.columns + "”无效，文档中没有题目表格。");
+    return columns;
+}
+
+void typeTitleBlock(WordProcessor& word, bool answers, std::string_view afterNameLine)
 {
     word.addDocument();
     word.setPageMargins(pageMargin, pageMargin, pageMargin, pageMargin);
@@ -49,7 +58,7 @@ void typeTitleBlock(WordProcessor& word, bool answers)
     if (!answers)
         word.typeText(nameLine);
     word.setAlignment(Alignment::Center);
-    word.typeText("\r\r");
+    word.typeText(afterNameLine);
 }
 
 void addWorksheetTable(WordProcessor& word, const WorksheetGeometry& geometry,

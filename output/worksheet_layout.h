@@ -12,6 +12,8 @@
 namespace quill
 {
 
+class Notifier;
+
 struct WorksheetGeometry {
     int items = 0;
     int columns = 0;
@@ -27,10 +29,13 @@ struct WorksheetGeometry {
 // The column count of the columns argument: a whole positive number, or none.
 std::optional<int> columnCount(std::string_view text);
 
+// The same, telling the user when the sheet gets no table because the count is unusable.
+std::optional<int> tableColumnCount(const WriterArguments& args, Notifier& notifier);
+
 // Margins, title ("Quillmere" or "Quillmere(答案)") with the date, and on the question
-// sheet the line for name, seat number and result; the selection is then where the table
-// goes.
-void typeTitleBlock(WordProcessor& word, bool answers);
+// sheet the line for name, seat number and result, followed by `afterNameLine`; the
+// selection is then where the table goes.
+void typeTitleBlock(WordProcessor& word, bool answers, std::string_view afterNameLine = "\r\r");
 
 // The table font and size, the table with its borders and row heights: each row at least
 // the row height, or with working rows those three times as high.

@@ -283,9 +283,7 @@ bool writeWorksheet(Workspace& work, Notifier& notifier, WordProcessor& word,
 
     typeTitleBlock(word, args.answers());
 
-    const auto columns = columnCount(args.columns);
-    if (!columns)
-        notifier.notify("列数“" + args.columns + "”无效，文档中没有题目表格。");
+    const auto columns = tableColumnCount(args, notifier);
     const WorksheetGeometry geometry{store.lastItemIndex + 1, columns.value_or(0), hasWorkRows(s)};
     addWorksheetTable(word, geometry, args);
 

@@ -110,7 +110,7 @@ def check_worksheets(folder):
             sheets[name]["cells"].append(value)
         else:
             sheets[name][key] = value
-    check(len(sheets) == 16, f"worksheets: {len(sheets)} written")
+    check(len(sheets) == 20, f"worksheets: {len(sheets)} written")
     for name, sheet in sheets.items():
         path = Path(folder) / name
         check_package(path)
@@ -121,8 +121,13 @@ def check_worksheets(folder):
         check(title.runs[0].bold and east_asia_font(title.runs[0]) == "宋体", f"{name}: title font")
         has_name_line = any(p.text.startswith("姓名：") for p in document.paragraphs)
         check(has_name_line == (sheet["nameLine"] == "1"), f"{name}: name line")
+        if "note" in sheet:
+            notes = [p.text for p in document.paragraphs if p.text.startswith("☆")]
+            check(notes == ([] if sheet["note"] == "none" else [sheet["note"]]),
+                  f"{name}: time note {notes!r}")
         table = document.tables[0]
-        check(len(table.rows) == int(sheet["tableRows"]) and len(table.columns) == 4,
+        check(len(table.rows) == int(sheet["tableRows"]) and
+              len(table.columns) == int(sheet["tableColumns"]),
               f"{name}: table {len(table.rows)} x {len(table.columns)}")
         texts = [cell.text for row in table.rows for cell in row.cells if cell.text]
         check(sorted(texts) == sorted(sheet["cells"]), f"{name}: cell texts differ")

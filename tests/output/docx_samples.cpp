@@ -1,6 +1,7 @@
 // Writes sample documents through the .docx backend into a folder, for the checks that
 // read them back with other programs (python-docx, LibreOffice): the layout and fraction
-// samples, and a question and an answer sheet of every worksheet kind. Prints each path
+// samples, and a question and an answer sheet of every worksheet kind (unit sheets with and
+// without the time note). Prints each path
 // and writes manifest.tsv: per document its title, date, name line and cell texts, as the
 // writer typed them, for the checks to find in what the other program shows.
 
@@ -8,6 +9,7 @@
 #include "engine/settings_interlocks.h"
 #include "output/docx_word_processor.h"
 #include "output/sample_documents.h"
+#include "output/unit_conversion_writer.h"
 #include "output/worksheet_writer.h"
 #include "problems/expressions/equations.h"
 #include "problems/expressions/step_expressions.h"
@@ -118,11 +120,15 @@ bool writeSample(const std::filesystem::path& folder, const std::string& kind,
     return word.activate();
 }
 
+using SheetWriter = bool (*)(Workspace&, Notifier&, WordProcessor&, const WriterArguments&);
+
 struct Sheet {
     std::string name;
     ExerciseKind kind;
     bool fillIn;
     std::string list;
+    SheetWriter write = writeWorksheet;
+    bool timeTicked = true; // 时间 of the unit menu: unit sheets then show the time note
 };
 
 const std::string oralList = " 37＋48 63－27 7×8 56÷7 25＋19 91－46 6×9 72÷8 44＋38 80－35 8×7 "
@@ -136,6 +142,9 @@ const std::string verticalList =
     " 47＋38 83－29 36×7 96÷4 258＋367 704－258 48×25 372÷6 165＋98 600－347 29×13 522÷9 "
     "384＋239 912－465 57×16 455÷7 76＋59 431－176 64×12 696÷8 287＋145 805－96 35×24 588÷4";
 
+const std::string unitList = " 5//米//500//厘米 3//时//10800//秒 90//秒//3/2//分 2//月//28或29//日 "
+                             "4.5//元//45//角 1200//千克//1.2//吨 7//平方千米//700//公顷";
+
 const Sheet sheets[] = {
     {"口算", ExerciseKind::Oral, false, oralList},
     {"口算填数", ExerciseKind::Oral, true, oralList},
@@ -145,10 +154,12 @@ const Sheet sheets[] = {
     {"竖式计算填数", ExerciseKind::Vertical, true, verticalList},
     {"脱式计算", ExerciseKind::Steps, false, oralList},
     {"解方程", ExerciseKind::Equations, false, oralList},
+    {"单位换算", ExerciseKind::Units, false, unitList, writeUnitConversionSheet},
+    {"单位换算无时间", ExerciseKind::Units, false, unitList, writeUnitConversionSheet, false},
 };
 
 void writeManifest(std::ostream& manifest, const std::string& file, bool answers,
-                   const testing::RecordingWordProcessor& recorder)
+                   const testing::RecordingWordProcessor& recorder, const Sheet& sheet)
 {
     const auto line = [&](const std::string& key, const std::string& value) {
         manifest << file << '\t' << key << '\t' << value << '\n';
@@ -157,6 +168,9 @@ void writeManifest(std::ostream& manifest, const std::string& file, bool answers
     line("date", shortDateText());
     line("nameLine", answers ? "0" : "1");
     line("tableRows", std::to_string(recorder.tableRows));
+    line("tableColumns", std::to_string(recorder.tableColumns));
+    if (sheet.kind == ExerciseKind::Units)
+        line("note", sheet.timeTicked ? std::string(timeNote) : "none");
     for (const auto& [cell, content] : recorder.cells)
         if (!content.text.empty())
             line("cell", content.text);
@@ -169,6 +183,7 @@ bool writeSheets(const std::filesystem::path& folder, const Sheet& sheet, std::o
     clickKindOption(app.settings, sheet.kind, t.notifier);
     app.settings.fillIn.checked = sheet.fillIn;
     app.settings.answerSheet.checked = true;
+    app.settings.time.checked = sheet.timeTicked;
     app.run.questionList = sheet.list;
     const std::string list = sheet.list.substr(1);
     if (sheet.kind == ExerciseKind::Steps)
@@ -182,8 +197,8 @@ bool writeSheets(const std::filesystem::path& folder, const Sheet& sheet, std::o
         DocxWordProcessor document(DocumentFolder(folder), name, printOutcome);
         testing::RecordingWordProcessor recorder;
         TeeWordProcessor word(document, recorder);
-        ok = writeWorksheet(app, app.notifier, word, writerArguments(app, answers)) && ok;
-        writeManifest(manifest, name.fileName(), answers, recorder);
+        ok = sheet.write(app, app.notifier, word, writerArguments(app, answers)) && ok;
+        writeManifest(manifest, name.fileName(), answers, recorder, sheet);
     }
     return ok;
 }

@@ -86,8 +86,11 @@ def squeezed(text):
     return re.sub(r"\s+", "", text)
 
 
-def check_sheet(name, sheet, text, pages):
-    flat = squeezed(text)
+def check_sheet(name, sheet, texts, pages):
+    """`texts`: the PDF's text in reading order and in layout order. pdftotext may read a
+    cell's end after the next row's start; the layout order keeps each cell on its line."""
+    flat = squeezed(texts[0])
+    layout = squeezed(texts[1])
     answers = sheet["title"].endswith("(答案)")
     check(sheet["title"] in flat, f"{name}: title {sheet['title']!r} not drawn")
     check(answers or "(答案)" not in flat, f"{name}: question sheet titled as answers")
@@ -95,8 +98,12 @@ def check_sheet(name, sheet, text, pages):
     check(("姓名：" in flat) == (sheet["nameLine"] == "1"), f"{name}: name line")
     check(len(sheet["cells"]) > 0, f"{name}: no cells typed")
     for cell in sheet["cells"]:
-        check(squeezed(cell) in flat, f"{name}: cell {cell!r} not drawn")
+        check(squeezed(cell) in flat or squeezed(cell) in layout, f"{name}: cell {cell!r} not drawn")
     check(pages >= 1, f"{name}: no page")
+    if sheet.get("note", "none") != "none":
+        check(squeezed(sheet["note"]) in flat, f"{name}: time note not drawn")
+    elif "note" in sheet:
+        check("☆" not in flat, f"{name}: time note drawn though time is not ticked")
 
 
 def main():
@@ -124,13 +131,14 @@ def main():
             else:
                 text = subprocess.run(["pdftotext", str(pdf), "-"], check=True,
                                       capture_output=True, text=True).stdout
-                check_sheet(document.stem, sheets[document.stem], text, pages[document.stem])
+                check_sheet(document.stem, sheets[document.stem], (text, pdf_text(pdf)),
+                            pages[document.stem])
         for name, sheet in sheets.items():
             if sheet["title"].endswith("(答案)"):
                 question = name.replace("(答案)", "")
                 check(pages.get(name) == pages.get(question),
                       f"{name}: {pages.get(name)} pages, its question sheet {pages.get(question)}")
-        check(len(sheets) == 16, f"{len(sheets)} worksheets written")
+        check(len(sheets) == 20, f"{len(sheets)} worksheets written")
     for failure in failures:
         print("FAIL:", failure)
     print("rendering check:", "failed" if failures else "passed")

@@ -1,0 +1,62 @@
+#include "output/unit_conversion_writer.h"
+
+#include "output/worksheet_layout.h"
+#include "problems/expressions/answer_store.h"
+#include "problems/units/unit_item.h"
+#include "problems/workspace.h"
+
+#include <string>
+#include <vector>
+
+namespace quill
+{
+
+namespace
+{
+
+constexpr std::string_view questionBlank = "＝（        ）";
+
+// A value or answer as the sheet shows it; fractions (3/2 分) as they are written.
+void typeQuantity(WordProcessor& word, std::string_view quantity)
+{
+    word.typeText(quantity);
+}
+
+void typeCell(WordProcessor& word, const UnitItem& item, bool answers)
+{
+    typeQuantity(word, item.value);
+    word.typeText(" " + item.unit);
+    if (answers) {
+        word.typeText("＝（ ");
+        typeQuantity(word, item.answer);
+        word.typeText(" ）" + item.answerUnit);
+    } else {
+        word.typeText(std::string(questionBlank) + item.answerUnit);
+    }
+    word.setAlignment(Alignment::Left);
+}
+
+} // namespace
+
+bool writeUnitConversionSheet(Workspace& work, Notifier& notifier, WordProcessor& word,
+                              const WriterArguments& args)
+{
+    const std::vector<std::string> items = splitAtSpaces(args.list);
+    // The note takes the place of the empty paragraph above the table.
+    typeTitleBlock(word, args.answers(),
+                   work.settings.time.checked ? "\r" + std::string(timeNote) : "\r\r");
+
+    const auto columns = tableColumnCount(args, notifier);
+    const WorksheetGeometry geometry{static_cast<int>(items.size()), columns.value_or(0), false};
+    addWorksheetTable(word, geometry, args);
+    for (int k = 0; columns && k < geometry.items; ++k) {
+        work.processEvents();
+        if (work.run.stopRequested)
+            break;
+        word.selectCell(geometry.row(k), geometry.column(k));
+        typeCell(word, parseUnitItem(items[k]), args.answers());
+    }
+    return word.activate();
+}
+
+} // namespace quill
