@@ -14,7 +14,8 @@ DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, Docume
     const std::string stamp = fileStampText();
     const std::string kind = app.settings.option(app.settings.kind()).caption;
     for (const bool answers : {false, true}) {
-        if (answers && !app.settings.answerSheet.checked)
+        // No answer sheet for a question sheet stopped half way.
+        if (answers && (!app.settings.answerSheet.checked || app.run.stopRequested))
             break;
         const std::unique_ptr<WordProcessor> document = env.newDocument({kind, stamp, answers});
         if (!document)

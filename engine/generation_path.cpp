@@ -2,9 +2,11 @@
 
 #include "engine/application.h"
 #include "engine/generation_run.h"
+#include "output/unit_conversion_writer.h"
 #include "output/worksheet_writer.h"
 #include "problems/expressions/equations.h"
 #include "problems/expressions/step_expressions.h"
+#include "problems/units/unit_families.h"
 #include "problems/whole/addition_subtraction.h"
 #include "problems/whole/division.h"
 #include "problems/whole/multiplication.h"
@@ -23,6 +25,40 @@ ItemGenerator pickWhole(const ExerciseSettings& s, int r)
                          s.exactDivision() || s.equationsOption.selected || s.stepsOption.selected);
 }
 
+struct UnitChoice {
+    MenuItem ExerciseSettings::*item;
+    ItemGenerator generate;
+};
+
+// In the order of the selector's tens: r < 10 area, r < 20 length … r < 70 mass.
+constexpr std::array<UnitChoice, 7> unitChoices{{
+    {&ExerciseSettings::area, makeAreaItem},
+    {&ExerciseSettings::length, makeLengthItem},
+    {&ExerciseSettings::volume, makeVolumeItem},
+    {&ExerciseSettings::money, makeMoneyItem},
+    {&ExerciseSettings::time, makeTimeItem},
+    {&ExerciseSettings::capacity, makeCapacityItem},
+    {&ExerciseSettings::mass, makeMassItem},
+}};
+
+// The first ticked family whose tens lie above r, as for the operations.
+ItemGenerator pickUnitFamily(const ExerciseSettings& s, int r)
+{
+    for (std::size_t k = 0; k < unitChoices.size(); ++k)
+        if (r < 10 * static_cast<int>(k + 1) && (s.*unitChoices[k].item).checked)
+            return unitChoices[k].generate;
+    return nullptr;
+}
+
+// What the menu shows, not a count kept beside it: a count can say "some" with none ticked.
+bool anyUnitTicked(const ExerciseSettings& s)
+{
+    for (const UnitChoice& choice : unitChoices)
+        if ((s.*choice.item).checked)
+            return true;
+    return false;
+}
+
 // 脱式计算 and 解方程 turn the drawn items into longer expressions, kept for the history.
 void buildWholeExpressions(Workspace& app, int s, int e)
 {
@@ -39,7 +75,13 @@ const std::array<GenerationPath, 4> paths = {{
      .unavailableMessage = "分数练习暂未开放，请先选择整数、小数或百分数！"},
     {.name = "单位换算",
      .applies = [](const ExerciseSettings& s) { return s.unitsOption.selected; },
-     .unavailableMessage = "单位换算练习暂未开放，请先选择其他题型！"},
+     .selectorSpan = 69,
+     .selectorOffset = 1,
+     .pick = pickUnitFamily,
+     .hasChoice = anyUnitTicked,
+     .noChoiceMessage = "请选择单位转换的类型！",
+     .choiceMenu = PopupMenu::Units,
+     .write = writeUnitConversionSheet},
     {.name = "简便计算",
      .applies = [](const ExerciseSettings& s) { return s.lawsOption.selected; },
      .unavailableMessage = "简便计算练习暂未开放，请先选择其他题型！"},

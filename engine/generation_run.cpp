@@ -164,6 +164,10 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     const DocumentsWritten written = writeSetDocuments(app, env, path.write);
     if (written == DocumentsWritten::Failed)
         return finishRun(env, RunOutcome::Failed);
+    // A writer that lets events run can be stopped half way: what it wrote is shown, but
+    // the set is neither announced as finished nor saved.
+    if (run.stopRequested)
+        return finishRun(env, RunOutcome::Stopped);
     app.notifier.notify(finishedMessage);
     if (written == DocumentsWritten::Written && !saveSet(app, env))
         return finishRun(env, RunOutcome::Failed);

@@ -76,6 +76,8 @@ RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view 
         return RunOutcome::Refused;
     }
     takeSavedSet(app.run, line);
+    // A stop left from an earlier run must not keep the sheet writers from filling cells.
+    app.run.stopRequested = false;
     app.notifier.notify(drawingMessage);
     selectSavedKind(app.settings, saved, app.notifier);
     if (saved.pause)

@@ -1,6 +1,9 @@
 #include "engine/generation_run.h"
+#include "engine/saved_set_loading.h"
 #include "engine/settings_interlocks.h"
+#include "history/history_file.h"
 #include "problems/expressions/answer_store.h"
+#include "problems/units/unit_item.h"
 #include "support/document_environment.h"
 #include "support/recording_environment.h"
 #include "support/temp_folder.h"
@@ -217,6 +220,100 @@ TEST_F(GenerationRun, OnScreenSetIsFullEvenAfterAStopAndRepeatsItems)
     EXPECT_EQ(list.size(), 20u);
     std::set<std::string> distinct(list.begin(), list.end());
     EXPECT_LT(distinct.size(), list.size()) << "the on-screen draw does not test for repeats";
+}
+
+class UnitConversionRun : public GenerationRun
+{
+protected:
+    void SetUp() override { clickKindOption(s, ExerciseKind::Units, t.notifier); }
+
+    void tickOnly(std::initializer_list<MenuItem*> wanted)
+    {
+        for (MenuItem* item : s.unitItems())
+            if (item->checked != (std::find(wanted.begin(), wanted.end(), item) != wanted.end()))
+                clickMenuItem(s, *item);
+    }
+};
+
+TEST_F(UnitConversionRun, DrawsFromTheTickedFamiliesOnly)
+{
+    tickOnly({&s.mass});
+    ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
+    ASSERT_EQ(items().size(), 40u);
+    const std::set<std::string> massUnits{"克", "千克", "吨"};
+    for (const std::string& text : items()) {
+        const UnitItem item = parseUnitItem(text);
+        EXPECT_TRUE(massUnits.contains(item.unit) && massUnits.contains(item.answerUnit)) << text;
+    }
+}
+
+TEST_F(UnitConversionRun, WithoutATickedFamilyTellsTheUserAndOpensTheMenu)
+{
+    tickOnly({});
+    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Stopped);
+    // Choosing the kind again resets its count of ticked items, but still nothing is ticked.
+    clickKindOption(s, ExerciseKind::Oral, t.notifier);
+    clickKindOption(s, ExerciseKind::Units, t.notifier);
+    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Stopped);
+    EXPECT_EQ(env.menus, (std::vector<PopupMenu>{PopupMenu::Units, PopupMenu::Units}));
+    EXPECT_EQ(t.notifier.messages.back(), "请选择单位转换的类型！");
+    EXPECT_EQ(env.refreshes, 0) << "no documents, no save, no list refresh";
+    EXPECT_FALSE(t.notifier.saw("出题完毕！"));
+}
+
+TEST_F(UnitConversionRun, UntickingTheLastFamilyDuringTheDrawEndsTheRun)
+{
+    tickOnly({&s.money});
+    auto rounds = std::make_shared<int>(0);
+    t.app.eventPump = [this, rounds] {
+        if (++*rounds == 20)
+            clickMenuItem(s, s.money);
+    };
+    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Stopped);
+    EXPECT_LT(items().size(), 20u);
+    EXPECT_EQ(env.menus, std::vector<PopupMenu>{PopupMenu::Units});
+    EXPECT_TRUE(t.notifier.saw("请选择单位转换的类型！"));
+}
+
+TEST_F(UnitConversionRun, SavesKindSevenAndLoadsItBackToTheSameSheets)
+{
+    testing::DocumentEnvironment docs;
+    testing::TempFolder folder;
+    docs.history = folder / "历史题目.txt";
+    s.answerSheet.checked = true;
+    ASSERT_EQ(generateExercises(t.app, docs), RunOutcome::Completed);
+    const HistoryRead saved = readHistoryFile(*docs.history);
+    ASSERT_EQ(saved.lines.size(), 1u);
+    const std::string line = saved.lines[0].text;
+    EXPECT_EQ(line.substr(line.find("|7|") + 3), t.app.run.questionList);
+
+    clickKindOption(s, ExerciseKind::Vertical, t.notifier);
+    ASSERT_EQ(loadSavedSet(t.app, docs, line), RunOutcome::Completed);
+    ASSERT_EQ(docs.documents.size(), 4u);
+    for (size_t d = 0; d < 2; ++d)
+        EXPECT_EQ(docs.documents[d + 2].content.cells.size(), 40u);
+    for (int k = 0; k < 40; ++k)
+        for (size_t d = 0; d < 2; ++d) {
+            const std::pair<int, int> at{k / 2 + 1, k % 2 + 1};
+            EXPECT_EQ(docs.documents[d + 2].content.cells.at(at).text,
+                      docs.documents[d].content.cells.at(at).text);
+        }
+}
+
+TEST_F(UnitConversionRun, AStopWhileTheSheetIsTypedIsNeitherAnnouncedNorSaved)
+{
+    testing::DocumentEnvironment docs;
+    testing::TempFolder folder;
+    docs.history = folder / "历史题目.txt";
+    s.answerSheet.checked = true;
+    t.app.eventPump = [&] {
+        if (docs.progressStops > 0)
+            t.app.run.stopRequested = true; // the progress line is gone: the sheet is being typed
+    };
+    EXPECT_EQ(generateExercises(t.app, docs), RunOutcome::Stopped);
+    ASSERT_EQ(docs.documents.size(), 1u) << "the stopped question sheet, no answer sheet";
+    EXPECT_FALSE(t.notifier.saw("出题完毕！"));
+    EXPECT_FALSE(std::filesystem::exists(*docs.history));
 }
 
 } // namespace
