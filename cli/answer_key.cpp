@@ -6,6 +6,7 @@
 #include "output/worksheet_writer.h"
 #include "output/writer_arguments.h"
 #include "problems/expressions/answer_store.h"
+#include "problems/units/unit_item.h"
 
 namespace quill
 {
@@ -41,6 +42,21 @@ std::vector<std::string> equationLines(const Application& app)
     return lines;
 }
 
+std::string unitQuestion(const UnitItem& item)
+{
+    return item.value + " " + item.unit + "＝（ ）" + item.answerUnit;
+}
+
+std::vector<std::string> unitLines(const Application& app, bool answers)
+{
+    std::vector<std::string> lines;
+    for (const std::string& entry : entries(app.run.questionList)) {
+        const UnitItem item = parseUnitItem(entry);
+        lines.push_back(unitQuestion(item) + (answers ? "\t" + item.answer : ""));
+    }
+    return lines;
+}
+
 // The cells of the answer sheet, each split after its item.
 std::vector<std::string> sheetLines(Application& app)
 {
@@ -65,9 +81,18 @@ std::vector<std::string> answerKeyLines(Application& app)
         return stepLines(app);
     case ExerciseKind::Equations:
         return equationLines(app);
+    case ExerciseKind::Units:
+        return unitLines(app, true);
     default:
         return sheetLines(app);
     }
+}
+
+std::vector<std::string> itemLines(const Application& app)
+{
+    if (app.settings.kind() == ExerciseKind::Units)
+        return unitLines(app, false);
+    return entries(app.run.questionList);
 }
 
 } // namespace quill

@@ -7,7 +7,6 @@
 #include "cli/history_command.h"
 #include "engine/application.h"
 #include "engine/generation_run.h"
-#include "problems/expressions/answer_store.h"
 
 #include <optional>
 #include <ostream>
@@ -23,12 +22,6 @@ std::uint64_t freshSeed()
 {
     std::random_device device;
     return (static_cast<std::uint64_t>(device()) << 32 | device()) % 1000000000000ull;
-}
-
-void printItems(const Application& app, std::ostream& out)
-{
-    for (const std::string& item : splitAtSpaces(trimmedList(app.run.questionList)))
-        out << item << '\n';
 }
 
 int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -61,11 +54,9 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     case RunOutcome::Completed:
         break;
     }
-    if (options.print && options.answers)
-        for (const std::string& line : answerKeyLines(app))
+    if (options.print)
+        for (const std::string& line : options.answers ? answerKeyLines(app) : itemLines(app))
             out << line << '\n';
-    else if (options.print)
-        printItems(app, out);
     return exitOk;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/settings_interlocks.h"
 #include "engine/validation_tick.h"
+#include "settings/control_glossary.h"
 #include "settings/notifier.h"
 
 #include <algorithm>
@@ -195,17 +196,30 @@ CheckBox& numberBox(ExerciseSettings& s, NumberType type)
     return s.wholeNumbers;
 }
 
+// A menu item is named by its short name or by the name the help lists (money).
+bool names(const MenuItem& item, std::string_view name)
+{
+    if (item.name == name)
+        return true;
+    const auto glossary = controlGlossary();
+    return std::any_of(glossary.begin(), glossary.end(), [&](const GlossaryEntry& entry) {
+        return entry.control == item.name && entry.field == name;
+    });
+}
+
 // Exactly the named items of a menu are ticked afterwards; each change counts as a click.
 template <size_t N>
 void setMenu(ExerciseSettings& s, const std::array<MenuItem*, N>& items,
-             const std::vector<std::string>& names, std::string_view option)
+             const std::vector<std::string>& wanted, std::string_view option)
 {
-    for (const std::string& name : names)
-        if (std::none_of(items.begin(), items.end(), [&](MenuItem* i) { return i->name == name; }))
+    for (const std::string& name : wanted)
+        if (std::none_of(items.begin(), items.end(), [&](MenuItem* i) { return names(*i, name); }))
             refuse("选项 " + std::string(option) + " 不认识“" + name + "”。");
     for (MenuItem* item : items) {
-        const bool wanted = std::find(names.begin(), names.end(), item->name) != names.end();
-        if (item->checked != wanted)
+        const bool ticked = std::any_of(wanted.begin(), wanted.end(), [&](const std::string& name) {
+            return names(*item, name);
+        });
+        if (item->checked != ticked)
             clickMenuItem(s, *item);
     }
 }

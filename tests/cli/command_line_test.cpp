@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sstream>
 
 namespace quill
@@ -159,6 +160,28 @@ TEST(CommandLine, PrintsAnswerKeysInTheFormOfTheAnswerSheet)
         EXPECT_NE(line.find('X'), std::string::npos) << line;
         EXPECT_EQ(answerOf(line).find('X'), std::string::npos) << line;
     }
+}
+
+TEST(CommandLine, PrintsUnitQuestionsAndTheirAnswers)
+{
+    // The menu items go by either name; both lists give the same set.
+    const Result questions =
+        print({"--kind", "units", "--units", "jine", "--count", "8", "--seed", "3"});
+    ASSERT_EQ(questions.status, exitOk) << questions.err;
+    EXPECT_EQ(print({"--kind", "units", "--units", "money", "--count", "8", "--seed", "3"}).out,
+              questions.out);
+    const Result answers =
+        print({"--kind", "units", "--units", "money", "--count", "8", "--seed", "3", "--answers"});
+    const std::vector<std::string> asked = questions.lines(), answered = answers.lines();
+    ASSERT_EQ(asked.size(), 8u);
+    ASSERT_EQ(answered.size(), 8u);
+    for (size_t k = 0; k < 8; ++k) {
+        EXPECT_TRUE(std::regex_match(asked[k], std::regex("[0-9.]+ (元|角|分)＝（ ）(元|角|分)")))
+            << asked[k];
+        EXPECT_TRUE(std::regex_match(answered[k], std::regex(asked[k] + "\t[0-9.]+")))
+            << answered[k];
+    }
+    EXPECT_EQ(print({"--kind", "units", "--units", "furlongs"}).status, exitUsage);
 }
 
 TEST(CommandLine, FamiliesNotYetAvailableAreRefused)
