@@ -1,5 +1,6 @@
 #include "engine/generation_run.h"
 #include "engine/run_environment.h"
+#include "engine/settings_interlocks.h"
 #include "output/docx_word_processor.h"
 #include "output/worksheet_writer.h"
 #include "support/test_application.h"
@@ -7,6 +8,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 namespace
 {
@@ -50,11 +52,13 @@ private:
     std::filesystem::path folder_;
 };
 
-// The default settings with 答案: a whole run, drawing included, writes both documents.
-void defaultPairGeneratedAndWritten(benchmark::State& state)
+// A whole run with 答案, drawing included, writes both documents to disk.
+void pairGeneratedAndWritten(benchmark::State& state, std::optional<ExerciseKind> kind)
 {
     BenchFolder folder;
     testing::TestApplication t(3);
+    if (kind)
+        clickKindOption(t.app.settings, *kind, t.notifier);
     t.app.settings.answerSheet.checked = true;
     DocumentEnvironment env(folder.path);
     std::uint64_t seed = 1;
@@ -102,7 +106,20 @@ void tenThousandItemQuestionDocument(benchmark::State& state)
     state.counters["items"] = static_cast<double>(t.app.answers.lastItemIndex + 1);
 }
 
+// The default settings: 24 items of 竖式计算.
+void defaultPairGeneratedAndWritten(benchmark::State& state)
+{
+    pairGeneratedAndWritten(state, std::nullopt);
+}
+
+// 单位换算 as chosen: 40 items of all seven families in 2 columns.
+void unitPairGeneratedAndWritten(benchmark::State& state)
+{
+    pairGeneratedAndWritten(state, ExerciseKind::Units);
+}
+
 BENCHMARK(defaultPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
+BENCHMARK(unitPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
 BENCHMARK(defaultPairWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
 BENCHMARK(tenThousandItemQuestionDocument)->Unit(benchmark::kMillisecond)->Repetitions(5);
 

@@ -1,3 +1,4 @@
+#include "problems/units/unit_families.h"
 #include "problems/whole/addition_subtraction.h"
 #include "problems/whole/division.h"
 #include "problems/whole/multiplication.h"
@@ -34,5 +35,27 @@ BENCHMARK_CAPTURE(generate, multiplication_middle_zero, quill::makeMultiplicatio
 // pair has a zero in the middle there; grade 6 (三年级下学期) allows dividends up to the range end.
 BENCHMARK_CAPTURE(generate, division_middle_zero_grade6, quill::makeDivisionItem, 1000, true, 6);
 BENCHMARK_CAPTURE(generate, exact_division_middle_zero, quill::makeExactDivisionItem, 1000, true);
+
+// 10000 conversion items of one family per iteration, on the settings 单位换算 starts with
+// (整数 keeps conversions to smaller units only, range 1..100).
+void tenThousandConversions(benchmark::State& state, Generator generator)
+{
+    quill::testing::TestApplication t(42);
+    for (auto _ : state)
+        for (int i = 0; i < 10000; ++i)
+            benchmark::DoNotOptimize(generator(t.app, 1, 100));
+}
+
+BENCHMARK_CAPTURE(tenThousandConversions, area, quill::makeAreaItem)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tenThousandConversions, length, quill::makeLengthItem)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tenThousandConversions, volume, quill::makeVolumeItem)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tenThousandConversions, money, quill::makeMoneyItem)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tenThousandConversions, time, quill::makeTimeItem)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tenThousandConversions, capacity, quill::makeCapacityItem)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tenThousandConversions, mass, quill::makeMassItem)->Unit(benchmark::kMillisecond);
 
 } // namespace
