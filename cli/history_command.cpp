@@ -97,6 +97,8 @@ int load(const HistoryOptions& options, std::ostream& out, std::ostream& err)
         return exitOk;
     case RunOutcome::Refused:
         return exitUsage;
+    case RunOutcome::Stopped:
+        return env.interrupted() ? exitInterrupted : exitFailed;
     default:
         return exitFailed;
     }

@@ -84,6 +84,9 @@ RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view 
         env.waitSeconds(1);
     if (writeSetDocuments(app, env, path.write) == DocumentsWritten::Failed)
         return RunOutcome::Failed;
+    // Stopped while a sheet was typed (another job asked for, the exit): not finished.
+    if (app.run.stopRequested)
+        return RunOutcome::Stopped;
     app.notifier.notify(finishedMessage);
     return RunOutcome::Completed;
 }

@@ -85,6 +85,16 @@ TEST_F(SavedSetLoading, AUnitLineSwitchesToUnitConversionEvenAfterAStoppedRun)
     EXPECT_EQ(t.notifier.messages.back(), "出题完毕！");
 }
 
+TEST_F(SavedSetLoading, AStopWhileASheetIsTypedIsNotAnnouncedAsFinished)
+{
+    t.stopAfter(2);
+    EXPECT_EQ(loadSavedSet(t.app, env, "2016/7/27|7| 5//米//500//厘米 1//元//10//角 2//元//20//角"),
+              RunOutcome::Stopped);
+    ASSERT_EQ(env.documents.size(), 1u);
+    EXPECT_EQ(env.documents[0].content.cells.size(), 1u);
+    EXPECT_FALSE(t.notifier.saw("出题完毕！"));
+}
+
 TEST_F(SavedSetLoading, SetsWithoutAWriterYetAreRefusedAndChangeNothing)
 {
     for (const char* line :
