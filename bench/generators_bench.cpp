@@ -46,16 +46,19 @@ void tenThousandConversions(benchmark::State& state, Generator generator)
             benchmark::DoNotOptimize(generator(t.app, 1, 100));
 }
 
-BENCHMARK_CAPTURE(tenThousandConversions, area, quill::makeAreaItem)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(tenThousandConversions, length, quill::makeLengthItem)
+BENCHMARK_CAPTURE(tenThousandConversions, area, quill::makeUnitItem<quill::areaFamily>)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(tenThousandConversions, volume, quill::makeVolumeItem)
+BENCHMARK_CAPTURE(tenThousandConversions, length, quill::makeUnitItem<quill::lengthFamily>)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(tenThousandConversions, money, quill::makeMoneyItem)
+BENCHMARK_CAPTURE(tenThousandConversions, volume, quill::makeUnitItem<quill::volumeFamily>)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(tenThousandConversions, time, quill::makeTimeItem)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(tenThousandConversions, capacity, quill::makeCapacityItem)
+BENCHMARK_CAPTURE(tenThousandConversions, money, quill::makeUnitItem<quill::moneyFamily>)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(tenThousandConversions, mass, quill::makeMassItem)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tenThousandConversions, time, quill::makeUnitItem<quill::timeFamily>)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tenThousandConversions, capacity, quill::makeUnitItem<quill::capacityFamily>)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tenThousandConversions, mass, quill::makeUnitItem<quill::massFamily>)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -32,13 +32,13 @@ struct UnitChoice {
 
 // In the order of the selector's tens: r < 10 area, r < 20 length … r < 70 mass.
 constexpr std::array<UnitChoice, 7> unitChoices{{
-    {&ExerciseSettings::area, makeAreaItem},
-    {&ExerciseSettings::length, makeLengthItem},
-    {&ExerciseSettings::volume, makeVolumeItem},
-    {&ExerciseSettings::money, makeMoneyItem},
-    {&ExerciseSettings::time, makeTimeItem},
-    {&ExerciseSettings::capacity, makeCapacityItem},
-    {&ExerciseSettings::mass, makeMassItem},
+    {&ExerciseSettings::area, makeUnitItem<areaFamily>},
+    {&ExerciseSettings::length, makeUnitItem<lengthFamily>},
+    {&ExerciseSettings::volume, makeUnitItem<volumeFamily>},
+    {&ExerciseSettings::money, makeUnitItem<moneyFamily>},
+    {&ExerciseSettings::time, makeUnitItem<timeFamily>},
+    {&ExerciseSettings::capacity, makeUnitItem<capacityFamily>},
+    {&ExerciseSettings::mass, makeUnitItem<massFamily>},
 }};
 
 // The first ticked family whose tens lie above r, as for the operations.

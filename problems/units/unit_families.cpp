@@ -1,7 +1,5 @@
 #include "problems/units/unit_families.h"
 
-#include "problems/units/unit_scheme.h"
-
 #include <array>
 
 namespace quill
@@ -170,40 +168,5 @@ const UnitFamily moneyFamily{moneyScheme};
 const UnitFamily timeFamily{timeScheme, &earlyTimeScheme, firstThirdGradeTerm};
 const UnitFamily capacityFamily{capacityScheme};
 const UnitFamily massFamily{massScheme, &earlyMassScheme, lastSecondGradeTerm};
-
-std::string makeAreaItem(Workspace& work, int s, int e)
-{
-    return makeConversionItem(work, areaFamily, s, e);
-}
-
-std::string makeLengthItem(Workspace& work, int s, int e)
-{
-    return makeConversionItem(work, lengthFamily, s, e);
-}
-
-std::string makeVolumeItem(Workspace& work, int s, int e)
-{
-    return makeConversionItem(work, volumeFamily, s, e);
-}
-
-std::string makeMoneyItem(Workspace& work, int s, int e)
-{
-    return makeConversionItem(work, moneyFamily, s, e);
-}
-
-std::string makeTimeItem(Workspace& work, int s, int e)
-{
-    return makeConversionItem(work, timeFamily, s, e);
-}
-
-std::string makeCapacityItem(Workspace& work, int s, int e)
-{
-    return makeConversionItem(work, capacityFamily, s, e);
-}
-
-std::string makeMassItem(Workspace& work, int s, int e)
-{
-    return makeConversionItem(work, massFamily, s, e);
-}
 
 } // namespace quill

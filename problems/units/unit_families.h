@@ -1,26 +1,22 @@
 #pragma once
 
-// The seven families of the 单位换算 menu, each an item generator of the run: so many of one
-// unit equal how many of another (value1//unit1//value2//unit2).
+// The seven families of the 单位换算 menu: so many of one unit equal how many of another
+// (value1//unit1//value2//unit2).
+
+#include "problems/units/unit_scheme.h"
 
 #include <string>
 
 namespace quill
 {
 
-struct Workspace;
-struct UnitFamily;
-
-std::string makeAreaItem(Workspace& work, int s, int e);
-std::string makeLengthItem(Workspace& work, int s, int e);
-std::string makeVolumeItem(Workspace& work, int s, int e);
-std::string makeMoneyItem(Workspace& work, int s, int e);
-std::string makeTimeItem(Workspace& work, int s, int e);
-std::string makeCapacityItem(Workspace& work, int s, int e);
-std::string makeMassItem(Workspace& work, int s, int e);
-
-// The tables behind the generators, for tests that check them against each other.
 extern const UnitFamily areaFamily, lengthFamily, volumeFamily, moneyFamily, timeFamily,
     capacityFamily, massFamily;
+
+// The run's item generator of a family.
+template <const UnitFamily& family> std::string makeUnitItem(Workspace& work, int s, int e)
+{
+    return makeConversionItem(work, family, s, e);
+}
 
 } // namespace quill

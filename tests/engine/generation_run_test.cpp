@@ -28,6 +28,10 @@ protected:
     TestApplication t;
     RecordingEnvironment env;
     ExerciseSettings& s = t.app.settings;
+    testing::TempFolder folder;
+    testing::DocumentEnvironment docs; // for runs that write documents
+
+    void saveIntoFolder() { docs.history = folder / "历史题目.txt"; }
 
     std::vector<std::string> items() const
     {
@@ -146,9 +150,7 @@ TEST_F(GenerationRun, AStopEndsTheDrawWithoutAnnouncingAnything)
 
 TEST_F(GenerationRun, WritesMatchingQuestionAndAnswerSheetsThenSaves)
 {
-    testing::DocumentEnvironment docs;
-    testing::TempFolder folder;
-    docs.history = folder / "历史题目.txt";
+    saveIntoFolder();
     s.answerSheet.checked = true;
     s.exactOrProper.checked = false; // divisions with remainders get redrawn for column working
     s.addition.checked = s.subtraction.checked = s.multiplication.checked = false;
@@ -171,8 +173,6 @@ TEST_F(GenerationRun, WritesMatchingQuestionAndAnswerSheetsThenSaves)
 
 TEST_F(GenerationRun, AFailedSaveIsReportedNotAnnounced)
 {
-    testing::DocumentEnvironment docs;
-    testing::TempFolder folder;
     std::ofstream(folder / "file") << "x";
     docs.history = folder / "file" / "历史题目.txt"; // a folder that is a file cannot hold it
     EXPECT_EQ(generateExercises(t.app, docs), RunOutcome::Failed);
@@ -277,9 +277,7 @@ TEST_F(UnitConversionRun, UntickingTheLastFamilyDuringTheDrawEndsTheRun)
 
 TEST_F(UnitConversionRun, SavesKindSevenAndLoadsItBackToTheSameSheets)
 {
-    testing::DocumentEnvironment docs;
-    testing::TempFolder folder;
-    docs.history = folder / "历史题目.txt";
+    saveIntoFolder();
     s.answerSheet.checked = true;
     ASSERT_EQ(generateExercises(t.app, docs), RunOutcome::Completed);
     const HistoryRead saved = readHistoryFile(*docs.history);
@@ -290,21 +288,21 @@ TEST_F(UnitConversionRun, SavesKindSevenAndLoadsItBackToTheSameSheets)
     clickKindOption(s, ExerciseKind::Vertical, t.notifier);
     ASSERT_EQ(loadSavedSet(t.app, docs, line), RunOutcome::Completed);
     ASSERT_EQ(docs.documents.size(), 4u);
-    for (size_t d = 0; d < 2; ++d)
-        EXPECT_EQ(docs.documents[d + 2].content.cells.size(), 40u);
-    for (int k = 0; k < 40; ++k)
-        for (size_t d = 0; d < 2; ++d) {
-            const std::pair<int, int> at{k / 2 + 1, k % 2 + 1};
-            EXPECT_EQ(docs.documents[d + 2].content.cells.at(at).text,
-                      docs.documents[d].content.cells.at(at).text);
-        }
+    const auto cellTexts = [&](size_t document) {
+        std::vector<std::string> texts;
+        for (const auto& [at, cell] : docs.documents[document].content.cells)
+            texts.push_back(cell.text);
+        return texts;
+    };
+    for (size_t d = 0; d < 2; ++d) {
+        EXPECT_EQ(cellTexts(d).size(), 40u);
+        EXPECT_EQ(cellTexts(d + 2), cellTexts(d));
+    }
 }
 
 TEST_F(UnitConversionRun, AStopWhileTheSheetIsTypedIsNeitherAnnouncedNorSaved)
 {
-    testing::DocumentEnvironment docs;
-    testing::TempFolder folder;
-    docs.history = folder / "历史题目.txt";
+    saveIntoFolder();
     s.answerSheet.checked = true;
     t.app.eventPump = [&] {
         if (docs.progressStops > 0)
