@@ -16,10 +16,14 @@ namespace
 
 constexpr std::string_view questionBlank = "＝（        ）";
 
-// A value or answer as the sheet shows it; fractions (3/2 分) as they are written.
+// A value or answer as the sheet shows it; a fraction (3/2 分) stacked.
 void typeQuantity(WordProcessor& word, std::string_view quantity)
 {
-    word.typeText(quantity);
+    const size_t slash = quantity.find('/');
+    if (slash == std::string_view::npos)
+        word.typeText(quantity);
+    else
+        word.typeFraction(quantity.substr(0, slash), quantity.substr(slash + 1));
 }
 
 void typeCell(WordProcessor& word, const UnitItem& item, bool answers)

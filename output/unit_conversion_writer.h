@@ -15,7 +15,8 @@ struct Workspace;
 inline constexpr std::string_view timeNote = "☆ 1个月≈4个星期、 1个月≈30天、1年≈365天";
 
 // Writes one sheet of conversion items (value1//unit1//value2//unit2), one item per cell:
-// "5 米＝（        ）厘米" on the question sheet, "5 米＝（ 500 ）厘米" with the answer flag.
+// "5 米＝（        ）厘米" on the question sheet, "5 米＝（ 500 ）厘米" with the answer flag;
+// fractions (3/2 分) stacked.
 // Every row gets the row height. The window's events run before each cell; after a stop no
 // further cell is filled, and the document is still handed over. True when it was.
 bool writeUnitConversionSheet(Workspace& work, Notifier& notifier, WordProcessor& word,

@@ -100,6 +100,18 @@ def check_fractions(path):
     check(len(body.findall(".//" + qn("m:d"))) == 1, "fractions: one bracket pair")
 
 
+def cell_text(cell):
+    """The cell's text, each Office Math fraction read as numerator/denominator."""
+    parts = []
+    for element in cell._tc.iter(qn("w:t"), qn("m:f")):
+        if element.tag == qn("m:f"):
+            parts.append("/".join("".join(t.text or "" for t in element.find(qn(side)).iter(qn("m:t")))
+                                  for side in ("m:num", "m:den")))
+        else:
+            parts.append(element.text or "")
+    return "".join(parts)
+
+
 def check_worksheets(folder):
     """Every worksheet read back: page set-up, fonts, table geometry and cell texts."""
     sheets = {}
@@ -129,7 +141,7 @@ def check_worksheets(folder):
         check(len(table.rows) == int(sheet["tableRows"]) and
               len(table.columns) == int(sheet["tableColumns"]),
               f"{name}: table {len(table.rows)} x {len(table.columns)}")
-        texts = [cell.text for row in table.rows for cell in row.cells if cell.text]
+        texts = [cell_text(cell) for row in table.rows for cell in row.cells if cell_text(cell)]
         check(sorted(texts) == sorted(sheet["cells"]), f"{name}: cell texts differ")
         work_rows = int(sheet["tableRows"]) == 12
         for index, row in enumerate(table.rows):

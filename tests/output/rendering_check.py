@@ -12,6 +12,7 @@ import tempfile
 from pathlib import Path
 
 SKIP = 77
+FRACTION = re.compile(r"(\d+)/(\d+)")
 failures = []
 
 
@@ -98,7 +99,14 @@ def check_sheet(name, sheet, texts, pages):
     check(("姓名：" in flat) == (sheet["nameLine"] == "1"), f"{name}: name line")
     check(len(sheet["cells"]) > 0, f"{name}: no cells typed")
     for cell in sheet["cells"]:
-        check(squeezed(cell) in flat or squeezed(cell) in layout, f"{name}: cell {cell!r} not drawn")
+        # A fraction (3/2) is drawn stacked: the text around it, and it over its line.
+        pieces = FRACTION.split(cell)
+        for piece in pieces[0::3]:
+            check(squeezed(piece) in flat or squeezed(piece) in layout,
+                  f"{name}: cell {cell!r} not drawn")
+        for numerator, denominator in zip(pieces[1::3], pieces[2::3]):
+            check(stacked(texts[1], numerator, denominator),
+                  f"{name}: {numerator}/{denominator} in {cell!r} not drawn as a fraction")
     check(pages >= 1, f"{name}: no page")
     if sheet.get("note", "none") != "none":
         check(squeezed(sheet["note"]) in flat, f"{name}: time note not drawn")

@@ -54,6 +54,9 @@ TEST_F(UnitConversionWriter, QuestionAndAnswerCellsShowTheBlankOrTheAnswer)
     EXPECT_EQ(word.cellText(1, 2), "90 秒＝（ 3/2 ）分");
     EXPECT_EQ(word.cellText(2, 1), "3/2 分＝（ 90 ）秒");
     EXPECT_EQ(word.cellText(2, 2), "2 月＝（ 28或29 ）日");
+    EXPECT_EQ(word.callsStartingWith("fraction "),
+              (std::vector<std::string>{"fraction 3 2", "fraction 3 2"}))
+        << "fractions are stacked";
 }
 
 TEST_F(UnitConversionWriter, OneRowPerItemRowEveryRowAtTheRowHeight)
