@@ -247,22 +247,16 @@ TEST_F(UnitConversionRun, DrawsFromTheTickedFamiliesOnly)
     }
 }
 
-TEST_F(UnitConversionRun, WithoutATickedFamilyTellsTheUserAndOpensTheMenu)
+// Before every round: with none ticked from the start (also after choosing the kind again,
+// which resets its count of ticked items), or once the last is unticked during the draw.
+TEST_F(UnitConversionRun, WithoutATickedFamilyTheRunTellsTheUserAndOpensTheMenu)
 {
     tickOnly({});
-    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Stopped);
-    // Choosing the kind again resets its count of ticked items, but still nothing is ticked.
     clickKindOption(s, ExerciseKind::Oral, t.notifier);
     clickKindOption(s, ExerciseKind::Units, t.notifier);
     EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Stopped);
-    EXPECT_EQ(env.menus, (std::vector<PopupMenu>{PopupMenu::Units, PopupMenu::Units}));
     EXPECT_EQ(t.notifier.messages.back(), "请选择单位转换的类型！");
-    EXPECT_EQ(env.refreshes, 0) << "no documents, no save, no list refresh";
-    EXPECT_FALSE(t.notifier.saw("出题完毕！"));
-}
 
-TEST_F(UnitConversionRun, UntickingTheLastFamilyDuringTheDrawEndsTheRun)
-{
     tickOnly({&s.money});
     auto rounds = std::make_shared<int>(0);
     t.app.eventPump = [this, rounds] {
@@ -271,8 +265,9 @@ TEST_F(UnitConversionRun, UntickingTheLastFamilyDuringTheDrawEndsTheRun)
     };
     EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Stopped);
     EXPECT_LT(items().size(), 20u);
-    EXPECT_EQ(env.menus, std::vector<PopupMenu>{PopupMenu::Units});
-    EXPECT_TRUE(t.notifier.saw("请选择单位转换的类型！"));
+    EXPECT_EQ(env.menus, (std::vector<PopupMenu>{PopupMenu::Units, PopupMenu::Units}));
+    EXPECT_EQ(env.refreshes, 0) << "no documents, no save, no list refresh";
+    EXPECT_FALSE(t.notifier.saw("出题完毕！"));
 }
 
 TEST_F(UnitConversionRun, SavesKindSevenAndLoadsItBackToTheSameSheets)
@@ -285,8 +280,16 @@ TEST_F(UnitConversionRun, SavesKindSevenAndLoadsItBackToTheSameSheets)
     const std::string line = saved.lines[0].text;
     EXPECT_EQ(line.substr(line.find("|7|") + 3), t.app.run.questionList);
 
+    // Loaded under another kind and after a stopped run, it switches back with the kind's
+    // click effects and fills every cell.
     clickKindOption(s, ExerciseKind::Vertical, t.notifier);
+    t.app.run.stopRequested = true;
+    t.notifier.messages.clear();
     ASSERT_EQ(loadSavedSet(t.app, docs, line), RunOutcome::Completed);
+    EXPECT_TRUE(s.unitsOption.selected);
+    EXPECT_EQ(s.columns.text, "2");
+    EXPECT_EQ(s.itemCount.text, "40");
+    EXPECT_TRUE(t.notifier.saw("请将鼠标移动到“单位换算”文字上，进行详细设置！"));
     ASSERT_EQ(docs.documents.size(), 4u);
     const auto cellTexts = [&](size_t document) {
         std::vector<std::string> texts;

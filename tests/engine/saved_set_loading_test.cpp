@@ -67,24 +67,6 @@ TEST_F(SavedSetLoading, EverySetRestoresItsOwnKind)
         << "a reloaded step-by-step question shows the saved question";
 }
 
-TEST_F(SavedSetLoading, AUnitLineSwitchesToUnitConversionEvenAfterAStoppedRun)
-{
-    t.app.run.stopRequested = true; // left by a run the user stopped
-    s.answerSheet.checked = true;
-    ASSERT_EQ(loadSavedSet(t.app, env, "2016/7/27|7| 5//米//500//厘米 90//秒//3/2//分"),
-              RunOutcome::Completed);
-    EXPECT_TRUE(s.unitsOption.selected);
-    EXPECT_TRUE(t.notifier.saw("请将鼠标移动到“单位换算”文字上，进行详细设置！"));
-    EXPECT_EQ(s.columns.text, "2");
-    EXPECT_EQ(s.itemCount.text, "40");
-    EXPECT_EQ(env.waits, std::vector<double>{1});
-    ASSERT_EQ(env.documents.size(), 2u);
-    EXPECT_EQ(env.documents[0].name.kind, "单位换算");
-    EXPECT_EQ(cell(0, 1, 2), "90 秒＝（        ）分");
-    EXPECT_EQ(cell(1, 1, 1), "5 米＝（ 500 ）厘米");
-    EXPECT_EQ(t.notifier.messages.back(), "出题完毕！");
-}
-
 TEST_F(SavedSetLoading, AStopWhileASheetIsTypedIsNotAnnouncedAsFinished)
 {
     t.stopAfter(2);
