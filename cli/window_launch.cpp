@@ -17,7 +17,7 @@ std::optional<std::filesystem::path> windowProgram(const std::filesystem::path& 
 {
     for (const std::filesystem::path& candidate :
          {programDir / windowProgramName,
-          programDir.parent_path() / "libexec" / "quillmere" / windowProgramName}) {
+          (programDir / installedWindowDirFromBin / windowProgramName).lexically_normal()}) {
         if (::access(candidate.c_str(), X_OK) == 0)
             return candidate;
     }

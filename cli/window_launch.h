@@ -1,13 +1,12 @@
 #pragma once
 
+#include "base/install_layout.h"
+
 #include <filesystem>
 #include <optional>
 
 namespace quill
 {
-
-// The window is a program of its own, so that command-line runs never load Qt.
-inline constexpr const char* windowProgramName = "quillmere-window";
 
 // The window program: beside this one (a build folder, or bin/ of an installation), else
 // in the installation's libexec/quillmere/.

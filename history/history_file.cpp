@@ -2,6 +2,7 @@
 
 #include "base/atomic_file.h"
 #include "base/line_encoding.h"
+#include "base/program_location.h"
 #include "history/history_line.h"
 
 #include <cerrno>
@@ -118,7 +119,10 @@ FileResult appendInPlace(const fs::path& file, std::string_view bytes)
 
 fs::path historyFileLocation(const fs::path& programDir, const char* xdgDataHome, const char* home)
 {
-    if (!programDir.empty() && ::access(programDir.c_str(), W_OK) == 0)
+    // An installed copy never writes among the system's programs, even for root, and its
+    // two programs (in bin/ and libexec/) share one history in the user's data folder.
+    if (!programDir.empty() && !isInstalledCopy(programDir) &&
+        ::access(programDir.c_str(), W_OK) == 0)
         return programDir / historyFileName;
     fs::path data;
     if (xdgDataHome && fs::path(xdgDataHome).is_absolute())

@@ -12,9 +12,10 @@
 namespace quill
 {
 
-// Beside the program when that folder is writable; otherwise the user's data folder,
-// $XDG_DATA_HOME/Quillmere or ~/.local/share/Quillmere. `xdgDataHome` and `home` are the
-// environment values (null or empty when unset).
+// Beside the program when that folder is writable and not an installation's (see
+// isInstalledCopy); otherwise the user's data folder, $XDG_DATA_HOME/Quillmere or
+// ~/.local/share/Quillmere. `xdgDataHome` and `home` are the environment values (null or
+// empty when unset).
 std::filesystem::path historyFileLocation(const std::filesystem::path& programDir,
                                           const char* xdgDataHome, const char* home);
 

@@ -47,6 +47,27 @@ TEST(HistoryLocation, OtherwiseInTheUserDataFolder)
               fs::path("/home/u/.local/share/Quillmere/历史题目.txt"));
 }
 
+// The layout checks look only for executable files of the programs' names.
+void placeProgram(const fs::path& file)
+{
+    fs::create_directories(file.parent_path());
+    writeBytes(file, "");
+    fs::permissions(file, fs::perms::owner_exec, fs::perm_options::add);
+}
+
+TEST(HistoryLocation, AnInstalledCopySharesTheDataFolderEvenWhenItCouldWriteBesideItself)
+{
+    TempFolder prefix;
+    placeProgram(prefix / "bin/quillmere");
+    placeProgram(prefix / "libexec/quillmere/quillmere-window");
+    const fs::path shared = "/data/Quillmere/历史题目.txt";
+    EXPECT_EQ(historyFileLocation(prefix / "bin", "/data", "/home/u"), shared);
+    EXPECT_EQ(historyFileLocation(prefix / "libexec/quillmere", "/data", "/home/u"), shared);
+    // Both programs side by side are a build folder, whatever lies around it.
+    placeProgram(prefix / "bin/quillmere-window");
+    EXPECT_EQ(historyFileLocation(prefix / "bin", "/data", "/home/u"), prefix / "bin/历史题目.txt");
+}
+
 TEST(HistoryAppend, CreatesTheFileAndItsFolderAndEndsLinesWithCrLf)
 {
     TempFolder folder;
