@@ -9,6 +9,7 @@ build_packages=(
     qt6-base-dev qt6-translations-l10n libgl-dev
     zlib1g-dev
     fonts-noto-cjk xdg-utils
+    librsvg2-bin
 )
 test_packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev libzip-dev

@@ -1,5 +1,6 @@
 #include "window/artwork.h"
 
+#include <QDir>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -86,24 +87,11 @@ QPixmap drawBanner(qreal devicePixelRatio)
 
 QIcon programIcon()
 {
+    // Rendered at build time from the same drawing as the installed icon, one file per size.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        QLinearGradient fill(0, 0, size, size);
-        fill.setColorAt(0, QColor(0x42, 0xa5, 0xf5));
-        fill.setColorAt(1, QColor(0x15, 0x65, 0xc0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(fill);
-        p.drawRoundedRect(QRectF(0, 0, size, size), size * 0.2, size * 0.2);
-        p.setPen(Qt::white);
-        p.setFont(artworkFont(qRound(size * 0.68), QFont::Bold));
-        p.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, "算");
-        p.end();
-        icon.addPixmap(pixmap);
-    }
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& name : icons.entryList(QDir::Files))
+        icon.addFile(icons.filePath(name));
     return icon;
 }
 

@@ -13,7 +13,8 @@ inline constexpr int bannerHeight = 129;
 // pixel ratio so it stays sharp on scaled displays.
 QPixmap drawBanner(qreal devicePixelRatio);
 
-// The program's icon, for the window and the notification area.
+// The program's icon, for the window and the notification area: the installed icon's
+// drawing, in every size it is rendered at.
 QIcon programIcon();
 
 } // namespace quill
