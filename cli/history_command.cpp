@@ -41,6 +41,8 @@ HistoryOptions parseHistoryOptions(const std::vector<std::string>& args)
             options.outDir = value();
         else if (arg == "--answers")
             options.answers = true;
+        else if (arg == "--help" || arg == "-h")
+            options.action = "help"; // what every error message here points to
         else if (arg.starts_with("--"))
             throw UsageError("未知的选项：" + arg + "（quillmere history --help）");
         else if (options.action.empty())

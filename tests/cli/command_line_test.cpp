@@ -66,6 +66,10 @@ TEST(CommandLine, HelpAndVersion)
           "--units",   "--answers", "--no-borders",  "--no-save",     "--seed",      "--out",
           "--print"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    // Every history error message points to this.
+    const Result historyHelp = run({"history", "--help"});
+    EXPECT_EQ(historyHelp.status, exitOk);
+    EXPECT_NE(historyHelp.out.find("--history"), std::string::npos);
 }
 
 TEST(CommandLine, BadOptionsExitWithTwoAndPrintNothing)
