@@ -1,5 +1,6 @@
 #include "window/window_start.h"
 
+#include "base/install_layout.h"
 #include "base/version.h"
 #include "window/artwork.h"
 #include "window/main_window.h"
@@ -15,6 +16,7 @@ void prepareApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("Quillmere"));
     QApplication::setApplicationVersion(QString::fromLatin1(versionText));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopEntryId));
     QApplication::setWindowIcon(programIcon());
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_zh_CN"),
