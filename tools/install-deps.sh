@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Install what Quillmere needs on Debian 12, once: only missing packages are fetched.
 #   tools/install-deps.sh build   compilers and libraries for the program
-#   tools/install-deps.sh test    also the test tools (GoogleTest, LibreOffice for rendering checks, clang for fuzzing)
+#   tools/install-deps.sh test    also the test tools (GoogleTest, LibreOffice for rendering checks, clang for
+#                                 fuzzing, the Debian package's checkers)
 set -euo pipefail
 
 build_packages=(
@@ -9,13 +10,14 @@ build_packages=(
     qt6-base-dev qt6-translations-l10n libgl-dev
     zlib1g-dev
     fonts-noto-cjk xdg-utils
-    librsvg2-bin
+    librsvg2-bin file
 )
 test_packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev libzip-dev
     clang-14 libclang-rt-14-dev
     libreoffice-writer-nogui libreoffice-math-nogui poppler-utils
     xvfb xauth
+    lintian desktop-file-utils appstream man-db
 )
 
 wanted=("${build_packages[@]}")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Install what is missing, build, and run the whole test suite: once normally, once under
-# AddressSanitizer + UndefinedBehaviorSanitizer, then the fuzz targets briefly.
+# Install what is missing, build, and run the whole test suite: once normally (and check the
+# Debian package of that build), once under AddressSanitizer + UndefinedBehaviorSanitizer,
+# then the fuzz targets briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh test
@@ -14,6 +15,8 @@ tools/check-layers.py
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMERE_BENCH=ON
 cmake --build build/release -j"$jobs"
 ctest --test-dir build/release --output-on-failure -j"$jobs"
+# The Debian package of that build, checked and installed into a temporary folder.
+tools/package-check.sh build/release
 
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLMERE_SANITIZE=ON
 cmake --build build/sanitize -j"$jobs"
