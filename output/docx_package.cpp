@@ -39,28 +39,48 @@ struct Entry {
     std::uint32_t offset = 0;
 };
 
-std::optional<std::string> rawDeflate(const std::string& text, std::string& error)
+// One deflate stream for all parts of a package, with a small hash table (memory level 5): a
+// command-line run spends more on the fresh pages of zlib's default tables than on compressing,
+// and the smaller table leaves documents under 1 % larger.
+class Deflater
 {
-    z_stream stream{};
-    if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) !=
-        Z_OK) {
-        error = "ZIP: 压缩初始化失败";
-        return std::nullopt;
+public:
+    Deflater()
+    {
+        ready_ = deflateInit2(&stream_, Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 5,
+                              Z_DEFAULT_STRATEGY) == Z_OK;
     }
-    std::string out(deflateBound(&stream, static_cast<uLong>(text.size())), '\0');
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-    stream.avail_in = static_cast<uInt>(text.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = static_cast<uInt>(out.size());
-    const int result = deflate(&stream, Z_FINISH);
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
-    if (result != Z_STREAM_END) {
-        error = "ZIP: 压缩失败";
-        return std::nullopt;
+    ~Deflater()
+    {
+        if (ready_)
+            deflateEnd(&stream_);
     }
-    return out;
-}
+    Deflater(const Deflater&) = delete;
+    Deflater& operator=(const Deflater&) = delete;
+
+    std::optional<std::string> deflated(const std::string& text, std::string& error)
+    {
+        if (!ready_ || deflateReset(&stream_) != Z_OK) {
+            error = "ZIP: 压缩初始化失败";
+            return std::nullopt;
+        }
+        std::string out(deflateBound(&stream_, static_cast<uLong>(text.size())), '\0');
+        stream_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+        stream_.avail_in = static_cast<uInt>(text.size());
+        stream_.next_out = reinterpret_cast<Bytef*>(out.data());
+        stream_.avail_out = static_cast<uInt>(out.size());
+        if (deflate(&stream_, Z_FINISH) != Z_STREAM_END) {
+            error = "ZIP: 压缩失败";
+            return std::nullopt;
+        }
+        out.resize(stream_.total_out);
+        return out;
+    }
+
+private:
+    z_stream stream_{};
+    bool ready_ = false;
+};
 
 // The fields the local header and the central directory share.
 void putCommonFields(std::string& out, const Entry& entry)
@@ -108,8 +128,9 @@ std::optional<std::string> packDocx(const std::vector<DocxPart>& parts, std::str
 {
     std::string archive;
     std::vector<Entry> entries;
+    Deflater deflater;
     for (const DocxPart& part : parts) {
-        const std::optional<std::string> packed = rawDeflate(part.xml, error);
+        const std::optional<std::string> packed = deflater.deflated(part.xml, error);
         if (!packed)
             return std::nullopt;
         // A worksheet is far below the 4 GB a plain ZIP archive can hold; refuse, never wrap.
