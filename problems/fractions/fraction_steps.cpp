@@ -47,8 +47,9 @@ long wholeBelow(Rational v)
 
 Rational subtrahend(Workspace& work, Rational v, int s, int e)
 {
-    // Nothing of the range lies below v: v takes itself away.
-    if (v < Rational(s + 1))
+    // No number of the range lies below v: v takes itself away. (A whole v below s + 1 is
+    // at most s; a fraction between s and s + 1 still has s below it.)
+    if (!(Rational(s) < v))
         return v;
     return drawBetween(work, s, std::min<long>(e, wholeBelow(v)));
 }
