@@ -53,12 +53,15 @@ private:
 };
 
 // A whole run with 答案, drawing included, writes both documents to disk.
-void pairGeneratedAndWritten(benchmark::State& state, std::optional<ExerciseKind> kind)
+void pairGeneratedAndWritten(benchmark::State& state, std::optional<ExerciseKind> kind,
+                             bool fractions = false)
 {
     BenchFolder folder;
     testing::TestApplication t(3);
     if (kind)
         clickKindOption(t.app.settings, *kind, t.notifier);
+    if (fractions)
+        clickCheck(t.app.settings, t.app.settings.fractions, t.notifier);
     t.app.settings.answerSheet.checked = true;
     DocumentEnvironment env(folder.path);
     std::uint64_t seed = 1;
@@ -118,6 +121,13 @@ void unitPairGeneratedAndWritten(benchmark::State& state)
     pairGeneratedAndWritten(state, ExerciseKind::Units);
 }
 
+// 分数 ticked on the default settings: 24 items of 通分计算, every fraction stacked.
+void fractionPairGeneratedAndWritten(benchmark::State& state)
+{
+    pairGeneratedAndWritten(state, std::nullopt, true);
+}
+
+BENCHMARK(fractionPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
 BENCHMARK(defaultPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
 BENCHMARK(unitPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
 BENCHMARK(defaultPairWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);

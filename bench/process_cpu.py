@@ -37,6 +37,8 @@ def main():
         measure("quillmere --version", [program, "--version"], runs, out)
         measure("generate --answers --no-save", [program, "generate", "--answers", "--no-save",
                                                  "--out", out, "--seed", "1"], runs, out)
+        measure("generate --numbers fraction --answers", [program, "generate", "--numbers",
+                "fraction", "--answers", "--no-save", "--out", out, "--seed", "1"], runs, out)
 
 
 if __name__ == "__main__":

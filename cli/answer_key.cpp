@@ -6,6 +6,7 @@
 #include "output/worksheet_writer.h"
 #include "output/writer_arguments.h"
 #include "problems/expressions/answer_store.h"
+#include "problems/fractions/fraction_expression.h"
 #include "problems/units/unit_item.h"
 
 namespace quill
@@ -57,6 +58,27 @@ std::vector<std::string> unitLines(const Application& app, bool answers)
     return lines;
 }
 
+// "3/8＋1/8" and with answers "3/8＋1/8<TAB>＝1/2"; what is no fraction item as it stands.
+std::vector<std::string> fractionLines(const Application& app, bool answers)
+{
+    std::vector<std::string> lines;
+    for (const std::string& entry : entries(app.run.questionList)) {
+        const auto parsed = parseFractionExpression(entry);
+        const auto asked =
+            parsed ? std::optional(withoutNegativeDifference(*parsed)) : std::nullopt;
+        const auto value = asked ? expressionValue(*asked) : std::nullopt;
+        if (!value) {
+            lines.push_back(entry);
+            continue;
+        }
+        std::string line = plainText(shownTerms(*asked));
+        if (answers)
+            line += "\t＝" + plainText({shownValue(*value)});
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 // The cells of the answer sheet, each split after its item.
 std::vector<std::string> sheetLines(Application& app)
 {
@@ -76,6 +98,8 @@ std::vector<std::string> sheetLines(Application& app)
 
 std::vector<std::string> answerKeyLines(Application& app)
 {
+    if (app.settings.fractions.checked)
+        return fractionLines(app, true);
     switch (app.settings.kind()) {
     case ExerciseKind::Steps:
         return stepLines(app);
@@ -92,6 +116,8 @@ std::vector<std::string> itemLines(const Application& app)
 {
     if (app.settings.kind() == ExerciseKind::Units)
         return unitLines(app, false);
+    if (app.settings.fractions.checked)
+        return fractionLines(app, false);
     return entries(app.run.questionList);
 }
 

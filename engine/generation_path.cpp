@@ -2,10 +2,13 @@
 
 #include "engine/application.h"
 #include "engine/generation_run.h"
+#include "output/fraction_writer.h"
 #include "output/unit_conversion_writer.h"
 #include "output/worksheet_writer.h"
 #include "problems/expressions/equations.h"
 #include "problems/expressions/step_expressions.h"
+#include "problems/fractions/fraction_items.h"
+#include "problems/fractions/fraction_steps.h"
 #include "problems/units/unit_families.h"
 #include "problems/whole/addition_subtraction.h"
 #include "problems/whole/division.h"
@@ -23,6 +26,35 @@ ItemGenerator pickWhole(const ExerciseSettings& s, int r)
 {
     return pickOperation(s, r,
                          s.exactDivision() || s.equationsOption.selected || s.stepsOption.selected);
+}
+
+// 约分 reduces in every round; the other kinds pick among the ticked operations.
+ItemGenerator pickFraction(const ExerciseSettings& s, int r)
+{
+    if (s.estimationOption.selected)
+        return makeFractionReductionItem;
+    if (r < 10 && s.addition.checked)
+        return makeFractionAdditionItem;
+    if (r < 20 && s.subtraction.checked)
+        return makeFractionSubtractionItem;
+    if (r < 30 && s.multiplication.checked)
+        return makeFractionMultiplicationItem;
+    if (r < 40 && s.division.checked)
+        return makeFractionDivisionItem;
+    return nullptr;
+}
+
+// 脱式计算 extends the drawn items; the list then holds the expressions, so the sheets and
+// the history show what was extended, and the step list their values.
+void buildFractionExpressions(Workspace& app, int s, int e)
+{
+    if (!app.settings.stepsOption.selected)
+        return;
+    const FractionStepList steps = buildFractionSteps(app, trimmedList(app.run.questionList), s, e);
+    app.run.stepList = steps.entries;
+    app.run.questionList.clear();
+    for (const std::string& expression : steps.expressions)
+        app.run.questionList += " " + expression;
 }
 
 struct UnitChoice {
@@ -72,7 +104,11 @@ void buildWholeExpressions(Workspace& app, int s, int e)
 const std::array<GenerationPath, 4> paths = {{
     {.name = "分数",
      .applies = [](const ExerciseSettings& s) { return s.fractions.checked; },
-     .unavailableMessage = "分数练习暂未开放，请先选择整数、小数或百分数！"},
+     .selectorSpan = 39,
+     .selectorOffset = 1,
+     .pick = pickFraction,
+     .afterDraw = buildFractionExpressions,
+     .write = writeFractionSheet},
     {.name = "单位换算",
      .applies = [](const ExerciseSettings& s) { return s.unitsOption.selected; },
      .selectorSpan = 69,

@@ -7,6 +7,7 @@
 
 #include "base/random_source.h"
 #include "problems/expressions/answer_store.h"
+#include "problems/fractions/fraction_items.h"
 #include "problems/whole/operand_registers.h"
 #include "settings/exercise_settings.h"
 #include "settings/run_state.h"
@@ -21,6 +22,7 @@ struct Workspace {
     RunState run;
     RandomSource random;
     OperandRegisters operands;
+    FractionOperands fractionOperands;
     AnswerStore answers;
 
     // Called wherever long work lets the window handle pending events (timers, the stop

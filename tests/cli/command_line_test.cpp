@@ -188,11 +188,27 @@ TEST(CommandLine, PrintsUnitQuestionsAndTheirAnswers)
     EXPECT_EQ(print({"--kind", "units", "--units", "furlongs"}).status, exitUsage);
 }
 
-TEST(CommandLine, FamiliesNotYetAvailableAreRefused)
+TEST(CommandLine, PrintsFractionItemsAndReducedAnswers)
 {
-    const Result r = print({"--numbers", "fraction"});
-    EXPECT_EQ(r.status, exitUsage);
-    EXPECT_TRUE(r.out.empty());
+    const Result questions = print({"--numbers", "fraction", "--count", "10", "--seed", "5"});
+    ASSERT_EQ(questions.status, exitOk) << questions.err;
+    const Result answers =
+        print({"--numbers", "fraction", "--count", "10", "--seed", "5", "--answers"});
+    ASSERT_EQ(questions.lines().size(), 10u);
+    ASSERT_EQ(answers.lines().size(), 10u);
+    const std::string number = "\\d+(/\\d+)?";
+    for (size_t k = 0; k < 10; ++k) {
+        EXPECT_TRUE(
+            std::regex_match(questions.lines()[k], std::regex(number + "(＋|－|×|÷)" + number)))
+            << questions.lines()[k];
+        EXPECT_TRUE(std::regex_match(answers.lines()[k],
+                                     std::regex(questions.lines()[k] + "\t＝" + number)))
+            << answers.lines()[k];
+    }
+    const Result reductions = print({"--numbers", "fraction", "--kind", "约分", "--answers"});
+    EXPECT_TRUE(std::regex_search(reductions.out, std::regex("^\\d+/\\d+\t＝\\d+/\\d+\n")));
+    // What a greyed box would refuse is refused here too.
+    EXPECT_EQ(print({"--numbers", "fraction", "--kind", "equations"}).status, exitUsage);
 }
 
 class HistoryCommand : public ::testing::Test

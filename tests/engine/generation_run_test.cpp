@@ -188,13 +188,49 @@ TEST_F(GenerationRun, StopLabelSetsTheFlagAndSaysSo)
     EXPECT_EQ(t.notifier.messages, std::vector<std::string>{"出题终止，请点击再次出题！"});
 }
 
-TEST_F(GenerationRun, FamiliesWithoutGeneratorsAreRefusedClearly)
+// Every fraction kind draws distinct items, writes its sheets without any keystroke notice
+// and saves under its own history kind, from which the same sheets load back.
+TEST_F(GenerationRun, FractionSetsOfEveryKindAreWrittenSavedAndLoadBack)
 {
+    saveIntoFolder();
+    const std::pair<ExerciseKind, int> kinds[] = {{ExerciseKind::Oral, 8},
+                                                  {ExerciseKind::Estimation, 9},
+                                                  {ExerciseKind::Vertical, 8},
+                                                  {ExerciseKind::Steps, 8}};
     clickCheck(s, s.fractions, t.notifier);
-    t.notifier.messages.clear();
-    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
-    ASSERT_EQ(t.notifier.messages.size(), 1u);
-    EXPECT_NE(t.notifier.messages[0].find("分数"), std::string::npos);
+    s.answerSheet.checked = true;
+    for (const auto& [kind, historyKind] : kinds) {
+        selectKind(s, kind, t.notifier);
+        s.itemCount.text = "12";
+        t.notifier.messages.clear();
+        docs.documents.clear();
+        ASSERT_EQ(generateExercises(t.app, docs), RunOutcome::Completed);
+        const std::vector<std::string> drawn = items();
+        EXPECT_EQ(std::set<std::string>(drawn.begin(), drawn.end()).size(), 12u);
+        EXPECT_EQ(t.notifier.messages,
+                  (std::vector<std::string>{"正在出题中，请耐心等待！", "出题完毕！",
+                                            "当前计算内容保存完毕！"}));
+        ASSERT_EQ(docs.documents.size(), 2u);
+        const auto written = docs.documents[1].content.cells;
+
+        std::ifstream in(folder / "历史题目.txt");
+        std::string line, last;
+        while (std::getline(in, line))
+            last = line;
+        EXPECT_NE(last.find("|" + std::to_string(historyKind) + "|"), std::string::npos) << last;
+        if (kind == ExerciseKind::Steps)
+            EXPECT_EQ(t.app.run.stepList.substr(0, drawn[0].size() + 1), " " + drawn[0]);
+        docs.documents.clear();
+        ASSERT_EQ(loadSavedSet(t.app, docs, last), RunOutcome::Completed);
+        // Kind 8 loads as 通分计算, whose answers follow a plain "=".
+        auto plainEquals = [](std::string text) {
+            const size_t at = text.find("＝");
+            return at == std::string::npos ? text : text.replace(at, 3, "=");
+        };
+        EXPECT_EQ(plainEquals(docs.documents.at(1).content.cells.at({1, 1}).text),
+                  plainEquals(written.at({1, 1}).text))
+            << "the loaded sheet shows the saved item and answer";
+    }
 }
 
 TEST_F(GenerationRun, TheSameSeedGivesTheSameSet)

@@ -100,16 +100,30 @@ def check_fractions(path):
     check(len(body.findall(".//" + qn("m:d"))) == 1, "fractions: one bracket pair")
 
 
+def content_text(element):
+    """Text below `element`: each Office Math fraction as numerator/denominator, each bracket
+    pair (m:d) with its bracket characters around what it holds."""
+    parts = []
+    for child in element:
+        if child.tag == qn("m:f"):
+            parts.append("/".join(content_text(child.find(qn(side))) for side in ("m:num", "m:den")))
+        elif child.tag == qn("m:d"):
+            properties = child.find(qn("m:dPr"))
+            def bracket(name, default):
+                found = properties.find(qn(name)) if properties is not None else None
+                return found.get(qn("m:val")) if found is not None else default
+            inner = "".join(content_text(e) for e in child.findall(qn("m:e")))
+            parts.append(bracket("m:begChr", "(") + inner + bracket("m:endChr", ")"))
+        elif child.tag in (qn("w:t"), qn("m:t")):
+            parts.append(child.text or "")
+        else:
+            parts.append(content_text(child))
+    return "".join(parts)
+
+
 def cell_text(cell):
     """The cell's text, each Office Math fraction read as numerator/denominator."""
-    parts = []
-    for element in cell._tc.iter(qn("w:t"), qn("m:f")):
-        if element.tag == qn("m:f"):
-            parts.append("/".join("".join(t.text or "" for t in element.find(qn(side)).iter(qn("m:t")))
-                                  for side in ("m:num", "m:den")))
-        else:
-            parts.append(element.text or "")
-    return "".join(parts)
+    return content_text(cell._tc)
 
 
 def check_worksheets(folder):
@@ -122,7 +136,7 @@ def check_worksheets(folder):
             sheets[name]["cells"].append(value)
         else:
             sheets[name][key] = value
-    check(len(sheets) == 20, f"worksheets: {len(sheets)} written")
+    check(len(sheets) == 28, f"worksheets: {len(sheets)} written")
     for name, sheet in sheets.items():
         path = Path(folder) / name
         check_package(path)

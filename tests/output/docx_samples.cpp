@@ -8,11 +8,13 @@
 #include "base/short_date.h"
 #include "engine/settings_interlocks.h"
 #include "output/docx_word_processor.h"
+#include "output/fraction_writer.h"
 #include "output/sample_documents.h"
 #include "output/unit_conversion_writer.h"
 #include "output/worksheet_writer.h"
 #include "problems/expressions/equations.h"
 #include "problems/expressions/step_expressions.h"
+#include "problems/fractions/fraction_steps.h"
 #include "support/recording_word_processor.h"
 #include "support/test_application.h"
 
@@ -129,6 +131,7 @@ struct Sheet {
     std::string list;
     SheetWriter write = writeWorksheet;
     bool timeTicked = true; // 时间 of the unit menu: unit sheets then show the time note
+    bool fractions = false; // 分数 ticked
 };
 
 const std::string oralList = " 37＋48 63－27 7×8 56÷7 25＋19 91－46 6×9 72÷8 44＋38 80－35 8×7 "
@@ -145,6 +148,15 @@ const std::string verticalList =
 const std::string unitList = " 5//米//500//厘米 3//时//10800//秒 90//秒//3/2//分 2//月//28或29//日 "
                              "4.5//元//45//角 1200//千克//1.2//吨 7//平方千米//700//公顷";
 
+// Every operation, and fractions that are whole numbers first (8/4), second (3/3) or both.
+const std::string fractionList =
+    " 3＋8＋1＋8 5－8－1－8 2×3×3×4 1÷2÷3÷4 8＋4＋1＋3 2－1－1－3 1×2×3×3 4÷2÷6÷3 2＋5＋1＋5 "
+    "7－9－2－9 3×5×5×6 5÷6÷5÷12 6＋10＋1＋5 9－10－1－5 4×7×7×8 3÷4÷9÷10 1＋6＋1＋3 5－6－1－4 "
+    "2×9×3×4 7÷8÷7÷16 3＋10＋2＋5 11－12－1－4 5×12×4×15 9÷10÷3÷5";
+const std::string reductionList = " 6/8 4/10 12/18 9/15 14/21 8/12 10/25 15/20 6/9 18/24 20/30 "
+                                  "16/40 21/28 12/16 35/42 24/36 27/45 30/48 22/33 26/39 28/35 "
+                                  "32/48 45/60 14/49";
+
 const Sheet sheets[] = {
     {"口算", ExerciseKind::Oral, false, oralList},
     {"口算填数", ExerciseKind::Oral, true, oralList},
@@ -156,6 +168,10 @@ const Sheet sheets[] = {
     {"解方程", ExerciseKind::Equations, false, oralList},
     {"单位换算", ExerciseKind::Units, false, unitList, writeUnitConversionSheet},
     {"单位换算无时间", ExerciseKind::Units, false, unitList, writeUnitConversionSheet, false},
+    {"分数口算", ExerciseKind::Oral, false, fractionList, writeFractionSheet, false, true},
+    {"约分", ExerciseKind::Estimation, false, reductionList, writeFractionSheet, false, true},
+    {"通分计算", ExerciseKind::Vertical, false, fractionList, writeFractionSheet, false, true},
+    {"分数脱式计算", ExerciseKind::Steps, false, fractionList, writeFractionSheet, false, true},
 };
 
 void writeManifest(std::ostream& manifest, const std::string& file, bool answers,
@@ -184,9 +200,15 @@ bool writeSheets(const std::filesystem::path& folder, const Sheet& sheet, std::o
     app.settings.fillIn.checked = sheet.fillIn;
     app.settings.answerSheet.checked = true;
     app.settings.time.checked = sheet.timeTicked;
+    if (sheet.fractions)
+        clickCheck(app.settings, app.settings.fractions, t.notifier);
     app.run.questionList = sheet.list;
     const std::string list = sheet.list.substr(1);
-    if (sheet.kind == ExerciseKind::Steps)
+    if (sheet.fractions && sheet.kind == ExerciseKind::Steps) {
+        app.run.questionList.clear();
+        for (const std::string& expression : buildFractionSteps(app, list, 1, 100).expressions)
+            app.run.questionList += " " + expression;
+    } else if (sheet.kind == ExerciseKind::Steps)
         app.run.stepList = buildStepExpressions(app, list, 1, 100);
     if (sheet.kind == ExerciseKind::Equations)
         app.run.completeEquations = buildEquations(app, list, 1, 100);

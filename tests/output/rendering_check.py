@@ -52,6 +52,33 @@ def stacked(text, numerator, denominator):
     return False
 
 
+def word_boxes(pdf):
+    """Every word pdftotext finds, with its box: (text, xMin, yMin, xMax, yMax)."""
+    xml = subprocess.run(["pdftotext", "-bbox", str(pdf), "-"], check=True,
+                         capture_output=True, text=True).stdout
+    pattern = re.compile(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" '
+                         r'yMax="([\d.]+)">([^<]*)</word>')
+    return [(m.group(5), *map(float, m.group(1, 2, 3, 4))) for m in pattern.finditer(xml)]
+
+
+def stacked_boxes(words, numerator, denominator):
+    """The same from the words' boxes: the numerator above the denominator, overlapping it
+    sideways. Inside brackets that grow with a fraction, pdftotext may join the two into one
+    word twice as tall as a line ("25" for 2 over 5)."""
+    heights = sorted(y1 - y0 for _, _, y0, _, y1 in words)
+    line = heights[len(heights) // 2] if heights else 0
+    for text, x0, y0, x1, y1 in words:
+        if text == numerator + denominator and y1 - y0 > 1.6 * line:
+            return True
+        if text != numerator:
+            continue
+        for other, u0, v0, u1, v1 in words:
+            if other == denominator and v0 >= y0 + 0.5 * (y1 - y0) and v0 - y1 < line and \
+                    min(x1, u1) > max(x0, u0):
+                return True
+    return False
+
+
 def check_layout(text, pages):
     check(pages == 1, f"layout: {pages} pages")
     for expected in ("Quillmere", "2026/12/9", "姓名：", "37＋48＝", "63－27＝36", "A&B <c>",
@@ -88,8 +115,9 @@ def squeezed(text):
 
 
 def check_sheet(name, sheet, texts, pages):
-    """`texts`: the PDF's text in reading order and in layout order. pdftotext may read a
-    cell's end after the next row's start; the layout order keeps each cell on its line."""
+    """`texts`: the PDF's text in reading order and in layout order, and its words with their
+    boxes. pdftotext may read a cell's end after the next row's start; the layout order keeps
+    each cell on its line. Brackets that grow with fractions are drawn, not read as text."""
     flat = squeezed(texts[0])
     layout = squeezed(texts[1])
     answers = sheet["title"].endswith("(答案)")
@@ -102,10 +130,13 @@ def check_sheet(name, sheet, texts, pages):
         # A fraction (3/2) is drawn stacked: the text around it, and it over its line.
         pieces = FRACTION.split(cell)
         for piece in pieces[0::3]:
+            if "/" in cell:
+                piece = piece.replace("(", "").replace(")", "")
             check(squeezed(piece) in flat or squeezed(piece) in layout,
                   f"{name}: cell {cell!r} not drawn")
         for numerator, denominator in zip(pieces[1::3], pieces[2::3]):
-            check(stacked(texts[1], numerator, denominator),
+            check(stacked(texts[1], numerator, denominator) or
+                  stacked_boxes(texts[2], numerator, denominator),
                   f"{name}: {numerator}/{denominator} in {cell!r} not drawn as a fraction")
     check(pages >= 1, f"{name}: no page")
     if sheet.get("note", "none") != "none":
@@ -139,14 +170,14 @@ def main():
             else:
                 text = subprocess.run(["pdftotext", str(pdf), "-"], check=True,
                                       capture_output=True, text=True).stdout
-                check_sheet(document.stem, sheets[document.stem], (text, pdf_text(pdf)),
-                            pages[document.stem])
+                check_sheet(document.stem, sheets[document.stem],
+                            (text, pdf_text(pdf), word_boxes(pdf)), pages[document.stem])
         for name, sheet in sheets.items():
             if sheet["title"].endswith("(答案)"):
                 question = name.replace("(答案)", "")
                 check(pages.get(name) == pages.get(question),
                       f"{name}: {pages.get(name)} pages, its question sheet {pages.get(question)}")
-        check(len(sheets) == 20, f"{len(sheets)} worksheets written")
+        check(len(sheets) == 28, f"{len(sheets)} worksheets written")
     for failure in failures:
         print("FAIL:", failure)
     print("rendering check:", "failed" if failures else "passed")

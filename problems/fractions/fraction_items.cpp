@@ -1,0 +1,257 @@
+#include "problems/fractions/fraction_items.h"
+
+#include "problems/whole/zero_patterns.h"
+#include "problems/workspace.h"
+
+#include <string_view>
+
+namespace quill
+{
+
+namespace
+{
+
+using Operands = FractionOperands;
+
+// What one generator asks of a draw: `proper` while 是真分数 is ticked, `accepted` always.
+struct FractionRule {
+    bool (*proper)(const Operands& o, long e);
+    bool (*accepted)(const Operands& o, long e);
+};
+
+struct FractionGenerator {
+    std::string_view sign;
+    bool twoFractions = true;
+    // Grades up to 五年级上学期 add and subtract fractions of one denominator only.
+    bool gradeRule = false;
+    FractionRule sameDenominator{};
+    FractionRule anyDenominators{};
+};
+
+bool allBelow(const Operands& o, long e)
+{
+    return o.a < e && o.b < e && o.c < e && o.d < e;
+}
+
+bool allPositive(const Operands& o)
+{
+    return o.a > 0 && o.b > 0 && o.c > 0 && o.d > 0;
+}
+
+bool inRange(const Operands& o, long e)
+{
+    return allBelow(o, e) && allPositive(o);
+}
+
+bool bothProper(const Operands& o)
+{
+    return o.a <= o.b && o.c <= o.d;
+}
+
+// Cross products of a/b and c/d: a·d and c·b.
+long long firstCross(const Operands& o)
+{
+    return static_cast<long long>(o.a) * o.d;
+}
+long long secondCross(const Operands& o)
+{
+    return static_cast<long long>(o.c) * o.b;
+}
+long long denominatorProduct(const Operands& o)
+{
+    return static_cast<long long>(o.b) * o.d;
+}
+
+bool dividesBy(long n, long k)
+{
+    return k != 0 && n % k == 0;
+}
+
+// Some k from 2 to 48 divides both; a pair whose common divisors are all larger primes
+// (53/106) does not count.
+bool shareSmallDivisor(long a, long b)
+{
+    for (long k = 2; k <= 48; ++k)
+        if (a % k == 0 && b % k == 0)
+            return true;
+    return false;
+}
+
+const FractionGenerator additionGenerator{
+    "＋",
+    true,
+    true,
+    {[](const Operands& o, long e) {
+         return inRange(o, e) && o.a + o.c <= o.b && o.a + o.c < e && bothProper(o);
+     },
+     [](const Operands& o, long e) { return inRange(o, e); }},
+    // Higher grades: the first denominator and numerator are proper multiples of the second's,
+    // so b is the common denominator.
+    {[](const Operands& o, long e) {
+         return inRange(o, e) && firstCross(o) + secondCross(o) <= denominatorProduct(o) &&
+                bothProper(o);
+     },
+     [](const Operands& o, long e) {
+         return inRange(o, e) && o.c != o.a && o.d != o.b && dividesBy(o.a, o.c) &&
+                dividesBy(o.b, o.d);
+     }}};
+
+const FractionGenerator subtractionGenerator{
+    "－",
+    true,
+    true,
+    {[](const Operands& o, long e) {
+         return inRange(o, e) && o.a >= o.c && o.a + o.c < e && o.b > o.a && o.d > o.c;
+     },
+     [](const Operands& o, long e) { return inRange(o, e) && o.a >= o.c; }},
+    {[](const Operands& o, long e) {
+         const long long difference = firstCross(o) - secondCross(o);
+         return inRange(o, e) && difference >= 0 && difference <= denominatorProduct(o) &&
+                bothProper(o);
+     },
+     [](const Operands& o, long e) { return inRange(o, e) && firstCross(o) >= secondCross(o); }}};
+
+const FractionRule productRule{[](const Operands& o, long e) {
+                                   return inRange(o, e) && bothProper(o) &&
+                                          static_cast<long long>(o.a) * o.c <=
+                                              denominatorProduct(o);
+                               },
+                               [](const Operands& o, long e) { return inRange(o, e); }};
+const FractionGenerator multiplicationGenerator{"×", true, false, productRule, productRule};
+
+const FractionRule quotientRule{[](const Operands& o, long e) {
+                                    return inRange(o, e) && bothProper(o) &&
+                                           firstCross(o) <= secondCross(o);
+                                },
+                                [](const Operands& o, long e) { return inRange(o, e); }};
+const FractionGenerator divisionGenerator{"÷", true, false, quotientRule, quotientRule};
+
+bool reducible(const Operands& o, long e)
+{
+    return o.a != o.b && o.a > 0 && o.b > 0 && o.a < e && o.b < e && shareSmallDivisor(o.a, o.b);
+}
+const FractionRule reductionRule{
+    [](const Operands& o, long e) { return reducible(o, e) && o.b > o.a; }, reducible};
+const FractionGenerator reductionGenerator{"/", false, false, reductionRule, reductionRule};
+
+class FractionDraw
+{
+public:
+    FractionDraw(Workspace& work, int s, int e, bool sameDenominator)
+        : work_(work), s_(s), e_(e), sameDenominator_(sameDenominator)
+    {
+    }
+
+    void once()
+    {
+        drawFractionOperands(work_, s_, e_);
+        if (sameDenominator_)
+            work_.fractionOperands.d = work_.fractionOperands.b;
+    }
+
+    // Draws until `holds`; a stop leaves the last draw in place.
+    template <typename Holds> void until(Holds holds)
+    {
+        do {
+            work_.processEvents();
+            if (work_.run.stopRequested)
+                return;
+            once();
+        } while (!holds(work_.fractionOperands));
+    }
+
+private:
+    Workspace& work_;
+    int s_, e_;
+    bool sameDenominator_;
+};
+
+// The first of 中间有零 (for ranges above 100), 末尾有零, 整十百千 and 是真分数 that is ticked
+// decides what one draw must meet.
+void drawByFirstRule(Workspace& work, FractionDraw& draw, const FractionRule& rule, long e)
+{
+    const ExerciseSettings& s = work.settings;
+    if (s.zeroInMiddle.checked && e > 100)
+        draw.until([](const Operands& o) {
+            return hasZeroInTheMiddle(std::to_string(o.a)) ||
+                   hasZeroInTheMiddle(std::to_string(o.b));
+        });
+    else if (s.zeroAtEnd.checked)
+        draw.until([](const Operands& o) { return o.a % 10 == 0 || o.b % 10 == 0; });
+    else if (s.wholeTens.checked)
+        draw.until([](const Operands& o) { return isWholeTens(static_cast<double>(o.a + o.b)); });
+    else if (s.properFractions())
+        draw.until([&rule, e](const Operands& o) { return rule.proper(o, e); });
+    else
+        draw.once();
+}
+
+std::string itemText(const Operands& o, const FractionGenerator& generator)
+{
+    const std::string sign(generator.sign);
+    std::string text = std::to_string(o.a) + sign + std::to_string(o.b);
+    if (generator.twoFractions)
+        text += sign + std::to_string(o.c) + sign + std::to_string(o.d);
+    return text;
+}
+
+std::string makeFractionItem(Workspace& work, int s, int e, const FractionGenerator& generator)
+{
+    work.random.mixClock();
+    const int grade = work.settings.gradeIndex();
+    const bool sameDenominator = generator.gradeRule && grade >= 1 && grade <= 9;
+    const FractionRule& rule =
+        sameDenominator ? generator.sameDenominator : generator.anyDenominators;
+    FractionDraw draw(work, s, e, sameDenominator);
+    for (;;) {
+        work.processEvents();
+        if (work.run.stopRequested)
+            break;
+        drawByFirstRule(work, draw, rule, e);
+        if (rule.accepted(work.fractionOperands, e))
+            break;
+    }
+    return itemText(work.fractionOperands, generator);
+}
+
+} // namespace
+
+void drawFractionOperands(Workspace& work, int s, int e)
+{
+    const double count = static_cast<double>(e) - s + 1;
+    // In double the product stays below count, so no draw passes the range end.
+    auto draw = [&] { return static_cast<long>(count * work.random.next()) + s; };
+    FractionOperands& o = work.fractionOperands;
+    o.a = draw();
+    o.b = draw();
+    o.c = draw();
+    o.d = draw();
+    o.spare = draw();
+}
+
+std::string makeFractionAdditionItem(Workspace& work, int s, int e)
+{
+    return makeFractionItem(work, s, e, additionGenerator);
+}
+
+std::string makeFractionSubtractionItem(Workspace& work, int s, int e)
+{
+    return makeFractionItem(work, s, e, subtractionGenerator);
+}
+
+std::string makeFractionMultiplicationItem(Workspace& work, int s, int e)
+{
+    return makeFractionItem(work, s, e, multiplicationGenerator);
+}
+
+std::string makeFractionDivisionItem(Workspace& work, int s, int e)
+{
+    return makeFractionItem(work, s, e, divisionGenerator);
+}
+
+std::string makeFractionReductionItem(Workspace& work, int s, int e)
+{
+    return makeFractionItem(work, s, e, reductionGenerator);
+}
+
+} // namespace quill
