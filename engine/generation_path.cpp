@@ -7,6 +7,7 @@
 #include "output/worksheet_writer.h"
 #include "problems/expressions/equations.h"
 #include "problems/expressions/step_expressions.h"
+#include "problems/fractions/fraction_expression.h"
 #include "problems/fractions/fraction_items.h"
 #include "problems/fractions/fraction_steps.h"
 #include "problems/units/unit_families.h"
@@ -33,15 +34,12 @@ ItemGenerator pickFraction(const ExerciseSettings& s, int r)
 {
     if (s.estimationOption.selected)
         return makeFractionReductionItem;
-    if (r < 10 && s.addition.checked)
-        return makeFractionAdditionItem;
-    if (r < 20 && s.subtraction.checked)
-        return makeFractionSubtractionItem;
-    if (r < 30 && s.multiplication.checked)
-        return makeFractionMultiplicationItem;
-    if (r < 40 && s.division.checked)
-        return makeFractionDivisionItem;
-    return nullptr;
+    // In the order of FractionOperation.
+    constexpr ItemGenerator byOperation[] = {makeFractionAdditionItem, makeFractionSubtractionItem,
+                                             makeFractionMultiplicationItem,
+                                             makeFractionDivisionItem};
+    const std::optional<FractionOperation> operation = tickedOperation(s, r);
+    return operation ? byOperation[static_cast<int>(*operation)] : nullptr;
 }
 
 // 脱式计算 extends the drawn items; the list then holds the expressions, so the sheets and

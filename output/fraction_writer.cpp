@@ -77,13 +77,14 @@ CellForm cellForm(const ExerciseSettings& s)
 bool typeCell(WordProcessor& word, const std::string& text, const CellForm& form, bool answers)
 {
     const std::optional<FractionExpression> parsed = parseFractionExpression(text);
-    const std::optional<Rational> value =
-        parsed ? expressionValue(withoutNegativeDifference(*parsed)) : std::nullopt;
+    const std::optional<FractionExpression> asked =
+        parsed ? std::optional(withoutNegativeDifference(*parsed)) : std::nullopt;
+    const std::optional<Rational> value = asked ? expressionValue(*asked) : std::nullopt;
     if (!value) {
         word.typeText(text);
         return false;
     }
-    typeTerms(word, shownTerms(withoutNegativeDifference(*parsed)));
+    typeTerms(word, shownTerms(*asked));
     if (answers || !form.workRows)
         word.typeText(form.equals);
     if (answers) {

@@ -1,5 +1,7 @@
 #include "problems/fractions/fraction_expression.h"
 
+#include "settings/exercise_settings.h"
+
 #include <array>
 #include <utility>
 
@@ -151,6 +153,18 @@ void appendItemTerms(std::vector<ShownTerm>& terms, const FractionItem& item)
 }
 
 } // namespace
+
+std::optional<FractionOperation> tickedOperation(const ExerciseSettings& s, int r)
+{
+    const std::pair<const CheckBox*, Op> thresholds[] = {{&s.addition, Op::Addition},
+                                                         {&s.subtraction, Op::Subtraction},
+                                                         {&s.multiplication, Op::Multiplication},
+                                                         {&s.division, Op::Division}};
+    for (int k = 0; k < 4; ++k)
+        if (r < 10 * (k + 1) && thresholds[k].first->checked)
+            return thresholds[k].second;
+    return std::nullopt;
+}
 
 std::string_view fractionSign(FractionOperation operation)
 {

@@ -15,7 +15,14 @@
 namespace quill
 {
 
+struct ExerciseSettings;
+
 enum class FractionOperation { Addition, Subtraction, Multiplication, Division, Reduction };
+
+// The operation a selector r picks among the ticked ones: r < 10 addition, r < 20 subtraction,
+// r < 30 multiplication, r < 40 division; an unticked operation hands its share to the next
+// ticked one above it, and nothing is picked above the last.
+std::optional<FractionOperation> tickedOperation(const ExerciseSettings& settings, int r);
 
 // The sign an item text joins its numbers with: "＋", "－", "×", "÷" or "/".
 std::string_view fractionSign(FractionOperation operation);

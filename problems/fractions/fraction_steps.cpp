@@ -19,20 +19,6 @@ constexpr long largestMultiplier = 10;
 // will do: the value is exact either way, so a step never hangs on this wish.
 constexpr int terminatingDivisorDraws = 1000;
 
-// r is 1..39; an unticked operation hands its share to the next ticked one above it.
-std::optional<Op> pickOperation(const ExerciseSettings& s, int r)
-{
-    if (r < 10 && s.addition.checked)
-        return Op::Addition;
-    if (r < 20 && s.subtraction.checked)
-        return Op::Subtraction;
-    if (r < 30 && s.multiplication.checked)
-        return Op::Multiplication;
-    if (r < 40 && s.division.checked)
-        return Op::Division;
-    return std::nullopt;
-}
-
 long drawBetween(Workspace& work, long low, long high)
 {
     const double count = static_cast<double>(high) - low + 1;
@@ -137,7 +123,7 @@ FractionStepList buildFractionSteps(Workspace& work, std::string_view list, int 
             if (work.run.stopRequested)
                 return result;
             const std::optional<Op> operation =
-                pickOperation(work.settings, work.random.below(39) + 1);
+                tickedOperation(work.settings, work.random.below(39) + 1);
             if (!operation)
                 continue;
             const FractionExpression extended{drawn->item,

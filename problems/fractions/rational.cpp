@@ -1,21 +1,12 @@
 #include "problems/fractions/rational.h"
 
-#include <numeric>
-
 namespace quill
 {
 
 namespace
 {
 
-// Products of the sheets' numbers (below 32768, at most five of them joined by two
-// operations) stay far inside 64 bits; 128-bit intermediates keep the reduction exact anyway.
 using Wide = __int128;
-
-std::int64_t narrow(Wide value)
-{
-    return static_cast<std::int64_t>(value);
-}
 
 Wide gcdWide(Wide a, Wide b)
 {
@@ -33,61 +24,52 @@ Wide gcdWide(Wide a, Wide b)
 
 } // namespace
 
-Rational::Rational(std::int64_t numerator, std::int64_t denominator, bool)
-    : numerator_(numerator), denominator_(denominator)
+Rational Rational::reduced(Wide n, Wide d)
 {
+    if (d < 0) {
+        n = -n;
+        d = -d;
+    }
+    const Wide g = gcdWide(n, d);
+    Rational r;
+    r.numerator_ = static_cast<std::int64_t>(n / g);
+    r.denominator_ = static_cast<std::int64_t>(d / g);
+    return r;
 }
 
 std::optional<Rational> Rational::of(std::int64_t numerator, std::int64_t denominator)
 {
     if (denominator == 0)
         return std::nullopt;
-    Wide n = numerator, d = denominator;
-    if (d < 0) {
-        n = -n;
-        d = -d;
-    }
-    const Wide g = gcdWide(n, d);
-    return Rational(narrow(n / g), narrow(d / g), true);
+    return reduced(numerator, denominator);
 }
-
-namespace
-{
-
-Rational reduced(Wide n, Wide d)
-{
-    if (d < 0) {
-        n = -n;
-        d = -d;
-    }
-    const Wide g = gcdWide(n, d);
-    return *Rational::of(narrow(n / g), narrow(d / g));
-}
-
-} // namespace
 
 Rational operator+(Rational x, Rational y)
 {
-    return reduced(Wide(x.numerator_) * y.denominator_ + Wide(y.numerator_) * x.denominator_,
-                   Wide(x.denominator_) * y.denominator_);
+    return Rational::reduced(Wide(x.numerator_) * y.denominator_ +
+                                 Wide(y.numerator_) * x.denominator_,
+                             Wide(x.denominator_) * y.denominator_);
 }
 
 Rational operator-(Rational x, Rational y)
 {
-    return reduced(Wide(x.numerator_) * y.denominator_ - Wide(y.numerator_) * x.denominator_,
-                   Wide(x.denominator_) * y.denominator_);
+    return Rational::reduced(Wide(x.numerator_) * y.denominator_ -
+                                 Wide(y.numerator_) * x.denominator_,
+                             Wide(x.denominator_) * y.denominator_);
 }
 
 Rational operator*(Rational x, Rational y)
 {
-    return reduced(Wide(x.numerator_) * y.numerator_, Wide(x.denominator_) * y.denominator_);
+    return Rational::reduced(Wide(x.numerator_) * y.numerator_,
+                             Wide(x.denominator_) * y.denominator_);
 }
 
 std::optional<Rational> operator/(Rational x, Rational y)
 {
     if (y.numerator_ == 0)
         return std::nullopt;
-    return reduced(Wide(x.numerator_) * y.denominator_, Wide(x.denominator_) * y.numerator_);
+    return Rational::reduced(Wide(x.numerator_) * y.denominator_,
+                             Wide(x.denominator_) * y.numerator_);
 }
 
 bool operator<(Rational x, Rational y)

@@ -39,7 +39,9 @@ public:
     std::string text() const;
 
 private:
-    Rational(std::int64_t numerator, std::int64_t denominator, bool);
+    // Products of the sheets' numbers (below 32768, at most five of them joined by two
+    // operations) stay far inside 64 bits; 128-bit intermediates keep the reduction exact anyway.
+    static Rational reduced(__int128 numerator, __int128 denominator);
 
     std::int64_t numerator_ = 0;
     std::int64_t denominator_ = 1;

@@ -218,8 +218,9 @@ TEST_F(GenerationRun, FractionSetsOfEveryKindAreWrittenSavedAndLoadBack)
         while (std::getline(in, line))
             last = line;
         EXPECT_NE(last.find("|" + std::to_string(historyKind) + "|"), std::string::npos) << last;
-        if (kind == ExerciseKind::Steps)
+        if (kind == ExerciseKind::Steps) {
             EXPECT_EQ(t.app.run.stepList.substr(0, drawn[0].size() + 1), " " + drawn[0]);
+        }
         docs.documents.clear();
         ASSERT_EQ(loadSavedSet(t.app, docs, last), RunOutcome::Completed);
         // Kind 8 loads as 通分计算, whose answers follow a plain "=".
