@@ -92,6 +92,27 @@ void drawExtraFor(Workspace& work, Op operation, double v, int s, int e)
     }
 }
 
+// Whether exactly one X solves the equation: X must not be multiplied by 0 (0X, (X＋4)×0,
+// 0×5×X) nor divide 0 (0÷X). `inner` is the item with its own unknown, or empty when the
+// unknown is the appended number.
+bool hasOneSolution(Op operation, double v, double extra, std::string_view inner)
+{
+    const bool scales = operation == Op::Multiplication || operation == Op::Division;
+    if (inner.empty())
+        return !(scales && v == 0);
+    if (operation == Op::Multiplication && extra == 0)
+        return false;
+    if (inner.ends_with(unknown) && inner.find("×") == std::string_view::npos) {
+        const std::string_view before = inner.substr(0, inner.size() - unknown.size());
+        // The coefficient of aX, or the dividend of a÷X.
+        const std::string_view sign = before.ends_with("÷") ? "÷" : "";
+        const std::string_view number = before.substr(0, before.size() - sign.size());
+        if (!number.empty() && !number.ends_with("＋") && !number.ends_with("－"))
+            return numericValue(number) != 0;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string equationLeftSide(Workspace& work, std::string_view item)
@@ -135,12 +156,15 @@ std::string buildEquations(Workspace& work, std::string_view listText, int s, in
         drawExtraFor(work, operation, v, s, e);
 
         const std::string& extra = work.operands.extraOperand.text();
+        const std::string inner = w == 1 ? equationLeftSide(work, item) : std::string();
+        // An equation that every X (or none) solves is drawn again.
+        if (!hasOneSolution(operation, v, extraValue(work), inner) && !work.run.stopRequested)
+            return false;
         const bool bracketed = (operation == Op::Multiplication || operation == Op::Division) &&
                                isSumOrDifference(item);
         store.fullExpressionTexts[k] = appendedText(item, operation, bracketed, extra);
-        store.itemTexts[k] =
-            w == 1 ? appendedText(equationLeftSide(work, item), operation, bracketed, extra)
-                   : appendedText(item, operation, bracketed, unknown);
+        store.itemTexts[k] = w == 1 ? appendedText(inner, operation, bracketed, extra)
+                                    : appendedText(item, operation, bracketed, unknown);
         store.stepAnswers[k] = appendedValueText(operation, v, extraValue(work));
         return true;
     };
