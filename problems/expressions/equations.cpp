@@ -2,6 +2,7 @@
 
 #include "base/number_text.h"
 #include "problems/expressions/item_extension.h"
+#include "problems/expressions/shown_answer.h"
 #include "problems/whole/operands.h"
 #include "problems/workspace.h"
 
@@ -145,7 +146,10 @@ std::string buildEquations(Workspace& work, std::string_view listText, int s, in
 {
     prepareExtension(work, listText, s, e, true);
     AnswerStore& store = work.answers;
+    int attempts = 0, attemptsAt = -1;
     auto extend = [&](int k) {
+        attempts = attemptsAt == k ? attempts + 1 : 0;
+        attemptsAt = k;
         const int r = work.random.below(work.settings.exactDivision() ? 19 : 39) + 1;
         const int w = work.random.below(2) + 1;
         const Op operation = pickOperation(work.settings, r);
@@ -160,12 +164,18 @@ std::string buildEquations(Workspace& work, std::string_view listText, int s, in
         // An equation that every X (or none) solves is drawn again.
         if (!hasOneSolution(operation, v, extraValue(work), inner) && !work.run.stopRequested)
             return false;
+        // The value is part of the question, so it must stay exact: an extension that would
+        // run past four decimals is drawn again, as long as the item itself does not.
+        const std::string value = appendedValueText(operation, v, extraValue(work));
+        if (decimalPlaces(numericValue(value)) > longestShownPlaces &&
+            decimalPlaces(v) <= longestShownPlaces && attempts < 100 && !work.run.stopRequested)
+            return false;
         const bool bracketed = (operation == Op::Multiplication || operation == Op::Division) &&
                                isSumOrDifference(item);
         store.fullExpressionTexts[k] = appendedText(item, operation, bracketed, extra);
         store.itemTexts[k] = w == 1 ? appendedText(inner, operation, bracketed, extra)
                                     : appendedText(item, operation, bracketed, unknown);
-        store.stepAnswers[k] = appendedValueText(operation, v, extraValue(work));
+        store.stepAnswers[k] = value;
         return true;
     };
     auto keepEquation = [&](int k, const std::string& value) {
