@@ -33,7 +33,8 @@ std::vector<std::string> stepLines(const Application& app)
             lines.push_back(entry);
             continue;
         }
-        const ShownAnswer value = shownValue(entry.substr(equals + std::string_view("＝").size()), kept);
+        const ShownAnswer value =
+            shownValue(entry.substr(equals + std::string_view("＝").size()), kept);
         lines.push_back(entry.substr(0, equals) + "\t" + (value.sign == "＝" ? "" : value.sign) +
                         value.text);
     }

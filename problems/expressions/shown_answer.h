@@ -25,9 +25,10 @@ inline constexpr int longestShownPlaces = 4;
 inline constexpr int placesOfLongAnswers = 2;
 
 // Item k's answer from the store. With `keptPlaces` (保留) the rounded answer, written
-// with those places when it is not exact (≈10.0), otherwise the exact one. `remainderForm` asks for quotient……remainder whenever a division leaves a
-// remainder; a division of whole numbers that would run past four decimals gets that form
-// anyway. Quotient × divisor + remainder is always the dividend.
+// with those places when it is not exact (≈10.0), otherwise the exact one. `remainderForm` asks for
+// quotient……remainder whenever a division leaves a remainder; a division of whole numbers that
+// would run past four decimals gets that form anyway. Quotient × divisor + remainder is always the
+// dividend.
 ShownAnswer keyAnswer(const AnswerStore& store, int k, std::optional<int> keptPlaces,
                       bool remainderForm);
 

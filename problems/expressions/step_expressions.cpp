@@ -92,9 +92,11 @@ void drawDivisor(Workspace& work, double v, int s, int e)
 
     // One-digit divisors early on; exact division keeps to whole numbers even with 小数 ticked.
     if (early && exact)
-        redrawExtra(work, [&] { drawWholeOperands(work, s, e); }, fits);
+        redrawExtra(
+            work, [&] { drawWholeOperands(work, s, e); }, fits);
     else if (early || !exact)
-        redrawExtra(work, [&] { drawOperands(work, s, e); }, fits);
+        redrawExtra(
+            work, [&] { drawOperands(work, s, e); }, fits);
     else
         // After 100 fruitless draws the value divides by itself, so the step always ends.
         redrawExtra(

@@ -96,15 +96,13 @@ INSTANTIATE_TEST_SUITE_P(Ties, RoundHalfUp,
                                            // Estimates to tens: 25 is 30, not 20.
                                            HalfUpCase{25, -1, "30"}, HalfUpCase{125, -1, "130"},
                                            HalfUpCase{-35, -1, "-40"}, HalfUpCase{150, -2, "200"}));
-INSTANTIATE_TEST_SUITE_P(NoTies, RoundHalfUp,
-                         ::testing::Values(HalfUpCase{10.0 / 3, 2, "3.33"},
-                                           HalfUpCase{7.2, 2, "7.2"},
-                                           HalfUpCase{0.1 + 0.2, 4, "0.3"},
-                                           HalfUpCase{0.0449, 1, "0"}, HalfUpCase{1.25e-7, 2, "0"},
-                                           HalfUpCase{12345.6789, 0, "12346"},
-                                           HalfUpCase{3.14159, 3, "3.142"},
-                                           HalfUpCase{10.0 / 3, 0, "3"},
-                                           HalfUpCase{24.9, -1, "20"}, HalfUpCase{4, -1, "0"}));
+INSTANTIATE_TEST_SUITE_P(
+    NoTies, RoundHalfUp,
+    ::testing::Values(HalfUpCase{10.0 / 3, 2, "3.33"}, HalfUpCase{7.2, 2, "7.2"},
+                      HalfUpCase{0.1 + 0.2, 4, "0.3"}, HalfUpCase{0.0449, 1, "0"},
+                      HalfUpCase{1.25e-7, 2, "0"}, HalfUpCase{12345.6789, 0, "12346"},
+                      HalfUpCase{3.14159, 3, "3.142"}, HalfUpCase{10.0 / 3, 0, "3"},
+                      HalfUpCase{24.9, -1, "20"}, HalfUpCase{4, -1, "0"}));
 
 TEST(Rounding, IntIsFloorAndFixTruncates)
 {

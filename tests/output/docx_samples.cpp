@@ -73,6 +73,10 @@ public:
     {
         both([&](WordProcessor& w) { w.selectCell(row, column); });
     }
+    void keepRowWithNext(int row) override
+    {
+        both([&](WordProcessor& w) { w.keepRowWithNext(row); });
+    }
     void insertField() override
     {
         both([](WordProcessor& w) { w.insertField(); });
@@ -129,6 +133,7 @@ struct Sheet {
     std::string list;
     SheetWriter write = writeWorksheet;
     bool timeTicked = true; // 时间 of the unit menu: unit sheets then show the time note
+    std::string rowHeight = "30";
 };
 
 const std::string oralList = " 37＋48 63－27 7×8 56÷7 25＋19 91－46 6×9 72÷8 44＋38 80－35 8×7 "
@@ -152,6 +157,8 @@ const Sheet sheets[] = {
     {"估算填数", ExerciseKind::Estimation, true, estimationList},
     {"竖式计算", ExerciseKind::Vertical, false, verticalList},
     {"竖式计算填数", ExerciseKind::Vertical, true, verticalList},
+    // Tall rows: page breaks fall where an item row would be parted from its working row.
+    {"竖式计算高行", ExerciseKind::Vertical, false, verticalList, writeWorksheet, true, "45"},
     {"脱式计算", ExerciseKind::Steps, false, oralList},
     {"解方程", ExerciseKind::Equations, false, oralList},
     {"单位换算", ExerciseKind::Units, false, unitList, writeUnitConversionSheet},
@@ -184,6 +191,7 @@ bool writeSheets(const std::filesystem::path& folder, const Sheet& sheet, std::o
     app.settings.fillIn.checked = sheet.fillIn;
     app.settings.answerSheet.checked = true;
     app.settings.time.checked = sheet.timeTicked;
+    app.settings.rowHeight.text = sheet.rowHeight;
     app.run.questionList = sheet.list;
     const std::string list = sheet.list.substr(1);
     if (sheet.kind == ExerciseKind::Steps)

@@ -144,6 +144,10 @@ TEST_F(WorksheetWriter, QuestionAndAnswerSheetsShareTheirGeometry)
     EXPECT_THAT(answers.callsStartingWith("height"),
                 ElementsAre("height 2 90", "height 4 90", "height 6 90", "height 8 90",
                             "height 10 90", "height 12 90", "height 14 90"));
+    EXPECT_THAT(
+        answers.callsStartingWith("keep"),
+        ElementsAre("keep 1", "keep 3", "keep 5", "keep 7", "keep 9", "keep 11", "keep 13"));
+    EXPECT_THAT(word.callsStartingWith("keep"), ::testing::SizeIs(7));
     EXPECT_EQ(word.cellText(13, 1), "25＋26＝");
     EXPECT_EQ(answers.cellText(13, 1), "25＋26＝51");
 }
@@ -224,7 +228,7 @@ TEST_F(WorksheetWriter, EstimationShowsTheAnswerRoundedToTensHalfUp)
     EXPECT_EQ(word.cellText(1, 2), "130＋5≈140");
     EXPECT_EQ(word.cellText(1, 3), "20＋5≈30");
     EXPECT_EQ(word.cellText(1, 4), "47÷5≈9"); // below 10: whole numbers, never 0
-    EXPECT_FALSE(word.cell(1, 1).aligned); // stays centred
+    EXPECT_FALSE(word.cell(1, 1).aligned);    // stays centred
 
     testing::RecordingWordProcessor questions;
     writeWorksheet(t.app, t.notifier, questions, writerArguments(t.app, false));

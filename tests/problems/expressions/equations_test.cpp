@@ -69,8 +69,7 @@ void expectSoundEquations(bool simple, bool exact)
             // Exactly one X solves it: another number in X's place gives another value.
             std::string other;
             for (size_t j = 0; j < hidden.size(); ++j)
-                other += hidden[j] != "X" ? hidden[j]
-                                          : shortestText(numericValue(reader.t[j]) + 1);
+                other += hidden[j] != "X" ? hidden[j] : shortestText(numericValue(reader.t[j]) + 1);
             EXPECT_NE(testing::ExpressionReader(other).value, reader.value) << equation;
 
             // The appended operation is the sign before the last number.

@@ -41,8 +41,8 @@ TEST_P(ComputeAnswers, FillsTheStoreForEveryItem)
         if (const double r = numericValue(store.remainders[i]); !store.wholeQuotients[i].empty()) {
             // quotient × divisor + remainder is the dividend, on the decimal values.
             const std::string& item = store.itemTexts[i];
-            const double divisor = numericValue(item.substr(item.find("÷") + 2)) /
-                                   (item.ends_with("%") ? 100 : 1);
+            const double divisor =
+                numericValue(item.substr(item.find("÷") + 2)) / (item.ends_with("%") ? 100 : 1);
             const double dividend = numericValue(item) / (item.find("%÷") != item.npos ? 100 : 1);
             EXPECT_EQ(shortestText(numericValue(store.wholeQuotients[i]) * divisor + r),
                       shortestText(dividend))
@@ -69,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"10÷3", 2, {"3.33"}, {"3.33333333333333"}, {"1"}},
         AnswerCase{"10÷3", 0, {"3"}, {"3.33333333333333"}, {"1"}},
         // 保留 rounds half up (四舍五入), on the decimal value.
-        AnswerCase{"7÷2 5÷2 1.15÷2", 0, {"4", "3", "1"}, {"3.5", "2.5", "0.575"}, {"1", "1", "1.15"}},
+        AnswerCase{
+            "7÷2 5÷2 1.15÷2", 0, {"4", "3", "1"}, {"3.5", "2.5", "0.575"}, {"1", "1", "1.15"}},
         AnswerCase{"1.15÷2 0.625×1", 2, {"0.58", "0.63"}, {"0.575", "0.625"}, {"1.15", ""}},
         AnswerCase{"25%×4 50%÷2 25%＋30% 99%÷20%",
                    -1,
@@ -81,10 +82,16 @@ INSTANTIATE_TEST_SUITE_P(
         // A difference keeps its sign, a percentage counting a hundredth.
         AnswerCase{"3－5－1 48%－4", -1, {"-3", "-3.52"}, {"-3", "-3.52"}, {"", ""}},
         // Operands are used as written; only each product is rounded.
-        AnswerCase{"0.125×8 0.4×37.6 0.62×16.19", 2, {"1", "15.04", "10.04"},
-                   {"1", "15.04", "10.0378"}, {"", "", ""}},
-        AnswerCase{"0.4×37.6 0.62×16.19 1.5×1.5×2", 0, {"15", "10", "4"},
-                   {"15.04", "10.0378", "4.5"}, {"", "", ""}},
+        AnswerCase{"0.125×8 0.4×37.6 0.62×16.19",
+                   2,
+                   {"1", "15.04", "10.04"},
+                   {"1", "15.04", "10.0378"},
+                   {"", "", ""}},
+        AnswerCase{"0.4×37.6 0.62×16.19 1.5×1.5×2",
+                   0,
+                   {"15", "10", "4"},
+                   {"15.04", "10.0378", "4.5"},
+                   {"", "", ""}},
         // Decimal remainders do not suffer from binary quotients just below a whole number.
         AnswerCase{"0.3÷0.1 4.5÷2 0.7÷0.2",
                    -1,

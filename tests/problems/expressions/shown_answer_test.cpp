@@ -31,7 +31,8 @@ TEST(KeyAnswer, DivisionsShowAnExactQuotientOrAnHonestRemainder)
         const ShownAnswer shown = keyAnswer(t.app.answers, k, std::nullopt, false);
         const size_t dots = shown.text.find("……");
         if (dots != std::string::npos) {
-            const double q = numericValue(shown.text), r = numericValue(shown.text.substr(dots + 6));
+            const double q = numericValue(shown.text),
+                         r = numericValue(shown.text.substr(dots + 6));
             ASSERT_TRUE(q * b + r == a && r > 0 && r < b) << item << shown.joined();
             ASSERT_GT(decimalPlaces(a / b), longestShownPlaces) << item;
         } else {
