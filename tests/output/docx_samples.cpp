@@ -174,6 +174,7 @@ void writeManifest(std::ostream& manifest, const std::string& file, bool answers
     line("title", answers ? "Quillmere(答案)" : "Quillmere");
     line("date", shortDateText());
     line("nameLine", answers ? "0" : "1");
+    line("rowHeight", sheet.rowHeight);
     line("tableRows", std::to_string(recorder.tableRows));
     line("tableColumns", std::to_string(recorder.tableColumns));
     if (sheet.kind == ExerciseKind::Units)
