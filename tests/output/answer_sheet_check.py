@@ -6,6 +6,7 @@ against what `quillmere generate --print --answers` prints for the same seed.
 Usage: answer_sheet_check.py QUILLMERE [--seeds N]
 """
 
+import operator
 import re
 import subprocess
 import sys
@@ -56,6 +57,7 @@ def with_grade(kind_options, seed):
 
 # ---- exact arithmetic -------------------------------------------------------------------
 
+APPLY = {"＋": operator.add, "－": operator.sub, "×": operator.mul, "÷": operator.truediv}
 TOKEN = re.compile(r"\d+(?:\.\d+)?%?|[＋－×÷()X]")
 
 
@@ -90,25 +92,20 @@ def evaluate(toks, x=None):
             return value
         return x if token == "X" else number(token)
 
-    def product():
+    def chain(operand, signs):
         nonlocal pos
-        value = factor()
-        while pos < len(toks) and toks[pos] in "×÷":
+        value = operand()
+        while pos < len(toks) and toks[pos] in signs:
             sign = toks[pos]
             pos += 1
-            right = factor()
-            value = value * right if sign == "×" else value / right
+            value = APPLY[sign](value, operand())
         return value
 
+    def product():
+        return chain(factor, "×÷")
+
     def total():
-        nonlocal pos
-        value = product()
-        while pos < len(toks) and toks[pos] in "＋－":
-            sign = toks[pos]
-            pos += 1
-            right = product()
-            value = value + right if sign == "＋" else value - right
-        return value
+        return chain(product, "＋－")
 
     value = total()
     if pos != len(toks):
