@@ -226,33 +226,28 @@ double roundHalfEven(double value)
     return std::fmod(below, 2.0) == 0 ? below : below + 1;
 }
 
-double roundToPlaces(double value, int places)
-{
-    const double scale = std::pow(10.0, places);
-    return roundHalfEven(value * scale) / scale;
-}
-
 double roundHalfUp(double value, int places)
 {
-    places = std::max(places, 0);
     Decimal d;
     if (!std::isfinite(value) || !toDecimal(value, d)) {
         // Beyond the decimal form lie values too large to have places and values so small
         // that the binary value rounds the same.
-        if (!std::isfinite(value) || std::fabs(value) >= 1)
+        if (!std::isfinite(value) || (std::fabs(value) >= 1 && places >= 0))
             return value;
         const double scale = std::pow(10.0, places);
         return std::round(value * scale) / scale;
     }
-    if (d.scale > places) {
-        __int128 unit = 1;
-        for (int i = places; i < d.scale; ++i)
-            unit *= 10;
-        const bool negative = d.mantissa < 0;
-        const __int128 magnitude = (negative ? -d.mantissa : d.mantissa) + unit / 2;
-        d = {(negative ? -1 : 1) * (magnitude / unit), places};
-    }
-    return numericValue(decimalText(d));
+    if (d.scale <= places)
+        return value;
+    __int128 unit = 1;
+    for (int i = places; i < d.scale; ++i)
+        unit *= 10;
+    const bool negative = d.mantissa < 0;
+    __int128 rounded = ((negative ? -d.mantissa : d.mantissa) + unit / 2) / unit;
+    // Negative places count whole tens, hundreds…: the rounded digits move back up.
+    for (int i = places; i < 0; ++i)
+        rounded *= 10;
+    return numericValue(decimalText({negative ? -rounded : rounded, std::max(places, 0)}));
 }
 
 std::string exactDifference(double a, double b)

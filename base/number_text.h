@@ -24,12 +24,11 @@ std::string shortestSingleText(float value);
 // Round to the nearest whole number, ties to even (2.5 -> 2, 3.5 -> 4).
 double roundHalfEven(double value);
 
-// Round to `places` decimal places, ties to even on the scaled value.
-double roundToPlaces(double value, int places);
-
 // Round to `places` decimal places the way pupils are taught (四舍五入): a half goes away
 // from zero. It works on the value's shortest decimal text, not on the binary value, so
 // 2.675 gives 2.68 and 0.125 gives 0.13 at two places although the doubles lie just below.
+// Negative places round to tens (-1), hundreds (-2)…: 25 gives 30 at -1. Every answer the
+// program shows is rounded by this one function.
 double roundHalfUp(double value, int places);
 
 // Int (floor) and Fix (truncation toward zero).

@@ -6,6 +6,7 @@
 #include "output/worksheet_writer.h"
 #include "output/writer_arguments.h"
 #include "problems/expressions/answer_store.h"
+#include "problems/expressions/shown_answer.h"
 #include "problems/fractions/fraction_expression.h"
 #include "problems/units/unit_item.h"
 
@@ -20,15 +21,23 @@ std::vector<std::string> entries(const std::string& list)
     return splitAtSpaces(trimmedList(list));
 }
 
-// "12＋5＋8＝25" -> "12＋5＋8<TAB>25": the value follows the last equals sign.
+// "12＋5＋8＝25" -> "12＋5＋8<TAB>25": the value follows the last equals sign, shown as the
+// answer sheet shows it ("≈16793.83" for a long decimal).
 std::vector<std::string> stepLines(const Application& app)
 {
+    const ExerciseSettings& s = app.settings;
+    const auto kept = s.roundAnswers.checked ? std::optional(s.answerPlaces.index) : std::nullopt;
     std::vector<std::string> lines;
-    for (std::string entry : entries(app.run.stepList)) {
+    for (const std::string& entry : entries(app.run.stepList)) {
         const size_t equals = entry.rfind("＝");
-        if (equals != std::string::npos)
-            entry.replace(equals, std::string_view("＝").size(), "\t");
-        lines.push_back(entry);
+        if (equals == std::string::npos) {
+            lines.push_back(entry);
+            continue;
+        }
+        const ShownAnswer value =
+            shownValue(entry.substr(equals + std::string_view("＝").size()), kept);
+        lines.push_back(entry.substr(0, equals) + "\t" + (value.sign == "＝" ? "" : value.sign) +
+                        value.text);
     }
     return lines;
 }

@@ -48,6 +48,7 @@ struct TableCell {
 struct TableRow {
     int minimumHeightTwips = 0; // 0: as high as the content needs
     std::vector<TableCell> cells;
+    bool keepWithNext = false; // on the page of the next row (no row is split)
 };
 
 struct Table {

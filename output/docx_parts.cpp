@@ -42,9 +42,11 @@ void appendTextAndFractions(std::string& out, std::vector<MathNode>& nodes)
     nodes.clear();
 }
 
-void appendParagraph(std::string& out, const Paragraph& paragraph)
+void appendParagraph(std::string& out, const Paragraph& paragraph, bool keepWithNext = false)
 {
     out += "<w:p><w:pPr>";
+    if (keepWithNext)
+        out += "<w:keepNext/>";
     out += paragraph.alignment == Alignment::Center ? "<w:jc w:val=\"center\"/>"
                                                     : "<w:jc w:val=\"left\"/>";
     appendRunProperties(out, paragraph.mark);
@@ -100,15 +102,18 @@ void appendTable(std::string& out, const DocxDocument& document, const Table& ta
     out += "</w:tblGrid>";
 
     for (const TableRow& row : table.rows) {
-        out += "<w:tr>";
+        // No worksheet row is meant to be cut in two by a page break. A row stays with the
+        // next one when every paragraph in it keeps with the next.
+        out += "<w:tr><w:trPr><w:cantSplit/>";
         if (row.minimumHeightTwips > 0)
-            out += "<w:trPr><w:trHeight w:val=\"" + std::to_string(row.minimumHeightTwips) +
-                   "\" w:hRule=\"atLeast\"/></w:trPr>";
+            out += "<w:trHeight w:val=\"" + std::to_string(row.minimumHeightTwips) +
+                   "\" w:hRule=\"atLeast\"/>";
+        out += "</w:trPr>";
         for (std::size_t c = 0; c < row.cells.size(); ++c) {
             out += "<w:tc><w:tcPr><w:tcW w:w=\"" + std::to_string(widths[c]) +
                    "\" w:type=\"dxa\"/></w:tcPr>";
             for (const Paragraph& paragraph : row.cells[c].paragraphs)
-                appendParagraph(out, paragraph);
+                appendParagraph(out, paragraph, row.keepWithNext);
             out += "</w:tc>";
         }
         out += "</w:tr>";

@@ -200,7 +200,7 @@ void DocxWordProcessor::addTable(int rows, int columns)
 
     Table table;
     table.columns = columns;
-    table.rows.assign(rows, TableRow{0, std::vector<TableCell>(columns, {{cellParagraph}})});
+    table.rows.assign(rows, TableRow{0, std::vector<TableCell>(columns, {{cellParagraph}}), false});
 
     auto& blocks = document_->blocks;
     std::size_t at = selection_.block;
@@ -234,6 +234,13 @@ void DocxWordProcessor::applyRowHeight(int row, std::string_view points)
         *height > largestRowHeight)
         return;
     table->rows[row - 1].minimumHeightTwips = twips(*height);
+}
+
+void DocxWordProcessor::keepRowWithNext(int row)
+{
+    if (Table* table = lastTable();
+        table && row >= 1 && row <= static_cast<int>(table->rows.size()))
+        table->rows[row - 1].keepWithNext = true;
 }
 
 void DocxWordProcessor::selectCell(int row, int column)

@@ -37,6 +37,7 @@ public:
     void addTable(int rows, int columns) override;
     void setOutsideLineStyle(int style) override;
     void setInsideLineStyle(int style) override;
+    void keepRowWithNext(int row) override;
     void selectCell(int row, int column) override;
     void insertField() override;
     // A fraction becomes Office Math; brackets typed around fractions grow with them.

@@ -52,6 +52,11 @@ public:
     void setRowHeight(int row, std::string_view points) { applyRowHeight(row, points); }
     void setRowHeight(int row, double points) { applyRowHeight(row, shortestText(points)); }
 
+    // Row `row` (1-based) of the table last added stays on the page of the row after it,
+    // as an item row stays with its working row. A word processor that cannot keep rows
+    // together may ignore it.
+    virtual void keepRowWithNext(int row) { (void)row; }
+
     // Selects the whole cell (1-based row and column) of the table last added.
     virtual void selectCell(int row, int column) = 0;
 

@@ -82,6 +82,9 @@ void addWorksheetTable(WordProcessor& word, const WorksheetGeometry& geometry,
     if (const auto height = measureValue(args.rowHeight))
         for (int row = 2; row <= geometry.tableRows(); row += 2)
             word.setRowHeight(row, 3 * *height);
+    // A page must not end between an item and the room to work it out.
+    for (int row = 1; row < geometry.tableRows(); row += 2)
+        word.keepRowWithNext(row);
 }
 
 } // namespace quill

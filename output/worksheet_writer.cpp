@@ -4,6 +4,7 @@
 #include "output/worksheet_layout.h"
 #include "problems/expressions/equations.h"
 #include "problems/expressions/evaluator.h"
+#include "problems/expressions/shown_answer.h"
 #include "problems/workspace.h"
 #include "settings/notifier.h"
 
@@ -34,7 +35,7 @@ CellForm cellForm(const ExerciseSettings& s)
     case ExerciseKind::Vertical:
         return CellForm::Vertical;
     case ExerciseKind::Steps:
-        return firstGrade(s) ? CellForm::Oral : CellForm::Steps;
+        return CellForm::Steps;
     case ExerciseKind::Equations:
         return CellForm::Equations;
     default:
@@ -44,9 +45,10 @@ CellForm cellForm(const ExerciseSettings& s)
 
 bool hasWorkRows(const ExerciseSettings& s)
 {
+    // First-grade step-by-step items are short enough to be worked out in the item's row.
     const CellForm form = cellForm(s);
-    return form == CellForm::Vertical || form == CellForm::Steps || form == CellForm::Equations ||
-           s.kind() == ExerciseKind::Laws;
+    return form == CellForm::Vertical || (form == CellForm::Steps && !firstGrade(s)) ||
+           form == CellForm::Equations || s.kind() == ExerciseKind::Laws;
 }
 
 // A range box as the evaluator takes it: rounded, ties to even, within 16 bits.
@@ -160,10 +162,29 @@ private:
     }
 
     void select(int k) { word_.selectCell(geometry_.row(k), geometry_.column(k)); }
+    // The working cell below the item, or in a one-row table the item's own cell.
     void selectWorkCell(int k)
     {
-        word_.selectCell(geometry_.row(k) + 1, geometry_.column(k));
+        if (geometry_.workRows)
+            word_.selectCell(geometry_.row(k) + 1, geometry_.column(k));
         word_.setAlignment(Alignment::Left);
+    }
+    std::optional<int> keptPlaces() const
+    {
+        return s_.roundAnswers.checked ? std::optional(s_.answerPlaces.index) : std::nullopt;
+    }
+    ShownAnswer answer(int k, bool remainderForm = false) const
+    {
+        return keyAnswer(store_, k, keptPlaces(), remainderForm);
+    }
+    // "expression＝value" as saved, its value shown as a fresh sheet shows it.
+    std::string stepAnswerCell(const std::string& saved) const
+    {
+        const size_t equals = saved.rfind("＝");
+        if (equals == std::string::npos)
+            return saved;
+        const std::string value = saved.substr(equals + std::string_view("＝").size());
+        return saved.substr(0, equals) + shownValue(value, keptPlaces()).joined();
     }
     void typeLeft(const std::string& text)
     {
@@ -175,7 +196,7 @@ private:
     {
         select(k);
         if (answers_ || fillIn())
-            typeLeft(shownItem(k) + "＝" + cleaned(store_.roundedAnswers[k]));
+            typeLeft(shownItem(k) + answer(k).joined());
         else
             typeLeft(item(k) + "＝");
     }
@@ -183,9 +204,8 @@ private:
     void fillEstimation(int k)
     {
         select(k);
-        const double tens = roundHalfEven(numericValue(store_.roundedAnswers[k]) / 10) * 10;
         if (answers_ || fillIn())
-            word_.typeText(shownItem(k) + "≈" + shortestText(tens));
+            word_.typeText(shownItem(k) + estimatedAnswer(store_, k).joined());
         else
             typeLeft(item(k) + (remainder(k) != 0 ? "≈" : "＝"));
     }
@@ -201,18 +221,12 @@ private:
         selectWorkCell(k);
     }
 
+    // 二年级下学期 to 三年级下学期 divide with remainders.
     std::string verticalAnswer(int k, const std::string& shown)
     {
-        std::string& rounded = store_.roundedAnswers[k];
         const int grade = s_.gradeIndex();
-        if (grade >= 4 && grade <= 6 && s_.division.checked && remainder(k) != 0)
-            return shown + "＝" + shortestText(fixPart(numericValue(rounded))) + "……" +
-                   store_.remainders[k];
-        if (rounded == store_.exactAnswers[k])
-            return shown + "＝" + cleaned(rounded);
-        if (!s_.exactDivision() && remainder(k) != 0)
-            return shown + "≈" + cleaned(rounded);
-        return shown + "=" + cleaned(rounded);
+        const bool remainderForm = grade >= 4 && grade <= 6 && s_.division.checked;
+        return shown + answer(k, remainderForm).joined();
     }
 
     void fillSteps(int k)
@@ -225,13 +239,14 @@ private:
             if (question)
                 typeLeft(*question + "＝");
         } else if (reloaded) {
+            // The saved value is a plain decimal, shown as on the set's first answer sheet.
             if (const auto saved = entry(saved_.items, k))
-                word_.typeText(*saved + (s_.percentages.checked ? "%" : ""));
+                word_.typeText(stepAnswerCell(*saved));
         } else {
             std::string& answer = store_.stepAnswers[k];
             if (s_.percentages.checked)
                 answer = shortestText(numericValue(answer));
-            word_.typeText(item(k) + "＝" + cleaned(answer));
+            word_.typeText(item(k) + shownValue(cleaned(answer), keptPlaces()).joined());
         }
         selectWorkCell(k);
     }

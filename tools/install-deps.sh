@@ -15,7 +15,7 @@ build_packages=(
 test_packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev libzip-dev
     clang-14 libclang-rt-14-dev
-    libreoffice-writer-nogui libreoffice-math-nogui poppler-utils
+    libreoffice-writer-nogui libreoffice-math-nogui poppler-utils python3-docx
     xvfb xauth
     lintian desktop-file-utils appstream man-db
 )

@@ -41,6 +41,7 @@ void AnswerStore::clearAnswers(bool withStepAnswers)
     clearSlots(roundedAnswers);
     clearSlots(exactAnswers);
     clearSlots(remainders);
+    clearSlots(wholeQuotients);
     if (withStepAnswers)
         clearSlots(stepAnswers);
 }
@@ -49,7 +50,7 @@ void AnswerStore::splitItems(std::string_view listText)
 {
     itemTexts = splitAtSpaces(listText);
     lastItemIndex = static_cast<int>(itemTexts.size()) - 1;
-    for (auto* table : {&roundedAnswers, &exactAnswers, &remainders, &stepAnswers})
+    for (auto* table : {&roundedAnswers, &exactAnswers, &remainders, &wholeQuotients, &stepAnswers})
         ensureSlots(*table, itemTexts.size());
 }
 

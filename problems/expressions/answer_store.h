@@ -18,6 +18,8 @@ struct AnswerStore {
     std::vector<std::string> roundedAnswers = std::vector<std::string>(tableSize);
     std::vector<std::string> exactAnswers = std::vector<std::string>(tableSize);
     std::vector<std::string> remainders = std::vector<std::string>(tableSize);
+    // The whole quotient that goes with the remainder of a two-number division.
+    std::vector<std::string> wholeQuotients = std::vector<std::string>(tableSize);
     std::vector<std::string> stepAnswers = std::vector<std::string>(tableSize);
     std::vector<std::string> fullExpressionTexts;
     std::string expressionListText;

@@ -2,6 +2,7 @@
 
 #include "base/number_text.h"
 #include "problems/expressions/item_extension.h"
+#include "problems/expressions/shown_answer.h"
 #include "problems/whole/operands.h"
 #include "problems/workspace.h"
 
@@ -92,6 +93,27 @@ void drawExtraFor(Workspace& work, Op operation, double v, int s, int e)
     }
 }
 
+// Whether exactly one X solves the equation: X must not be multiplied by 0 (0X, (X＋4)×0,
+// 0×5×X) nor divide 0 (0÷X). `inner` is the item with its own unknown, or empty when the
+// unknown is the appended number.
+bool hasOneSolution(Op operation, double v, double extra, std::string_view inner)
+{
+    const bool scales = operation == Op::Multiplication || operation == Op::Division;
+    if (inner.empty())
+        return !(scales && v == 0);
+    if (operation == Op::Multiplication && extra == 0)
+        return false;
+    if (inner.ends_with(unknown) && inner.find("×") == std::string_view::npos) {
+        const std::string_view before = inner.substr(0, inner.size() - unknown.size());
+        // The coefficient of aX, or the dividend of a÷X.
+        const std::string_view sign = before.ends_with("÷") ? "÷" : "";
+        const std::string_view number = before.substr(0, before.size() - sign.size());
+        if (!number.empty() && !number.ends_with("＋") && !number.ends_with("－"))
+            return numericValue(number) != 0;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string equationLeftSide(Workspace& work, std::string_view item)
@@ -124,7 +146,10 @@ std::string buildEquations(Workspace& work, std::string_view listText, int s, in
 {
     prepareExtension(work, listText, s, e, true);
     AnswerStore& store = work.answers;
+    int attempts = 0, attemptsAt = -1;
     auto extend = [&](int k) {
+        attempts = attemptsAt == k ? attempts + 1 : 0;
+        attemptsAt = k;
         const int r = work.random.below(work.settings.exactDivision() ? 19 : 39) + 1;
         const int w = work.random.below(2) + 1;
         const Op operation = pickOperation(work.settings, r);
@@ -135,13 +160,22 @@ std::string buildEquations(Workspace& work, std::string_view listText, int s, in
         drawExtraFor(work, operation, v, s, e);
 
         const std::string& extra = work.operands.extraOperand.text();
+        const std::string inner = w == 1 ? equationLeftSide(work, item) : std::string();
+        // An equation that every X (or none) solves is drawn again.
+        if (!hasOneSolution(operation, v, extraValue(work), inner) && !work.run.stopRequested)
+            return false;
+        // The value is part of the question, so it must stay exact: an extension that would
+        // run past four decimals is drawn again, as long as the item itself does not.
+        const std::string value = appendedValueText(operation, v, extraValue(work));
+        if (decimalPlaces(numericValue(value)) > longestShownPlaces &&
+            decimalPlaces(v) <= longestShownPlaces && attempts < 100 && !work.run.stopRequested)
+            return false;
         const bool bracketed = (operation == Op::Multiplication || operation == Op::Division) &&
                                isSumOrDifference(item);
         store.fullExpressionTexts[k] = appendedText(item, operation, bracketed, extra);
-        store.itemTexts[k] =
-            w == 1 ? appendedText(equationLeftSide(work, item), operation, bracketed, extra)
-                   : appendedText(item, operation, bracketed, unknown);
-        store.stepAnswers[k] = appendedValueText(operation, v, extraValue(work));
+        store.itemTexts[k] = w == 1 ? appendedText(inner, operation, bracketed, extra)
+                                    : appendedText(item, operation, bracketed, unknown);
+        store.stepAnswers[k] = value;
         return true;
     };
     auto keepEquation = [&](int k, const std::string& value) {

@@ -1,6 +1,7 @@
 #include "problems/expressions/evaluator.h"
 
 #include "base/number_text.h"
+#include "problems/expressions/shown_answer.h"
 #include "problems/whole/operands.h"
 #include "problems/workspace.h"
 
@@ -91,9 +92,10 @@ int roundingPlaces(const Workspace& work)
     return work.settings.roundAnswers.checked ? work.settings.answerPlaces.index : -1;
 }
 
+// 保留 rounds the result of every operation, never an operand as written.
 double roundedIfAsked(double value, int places)
 {
-    return places >= 0 ? roundToPlaces(value, places) : value;
+    return places >= 0 ? roundHalfUp(value, places) : value;
 }
 
 Results divide(const std::vector<double>& t, int places)
@@ -111,50 +113,45 @@ Results divide(const std::vector<double>& t, int places)
 
 Results multiply(const std::vector<double>& t, int places)
 {
-    Results r{1, 1};
-    for (const double factor : t) {
-        r.answer = roundedIfAsked(r.answer * factor, places);
-        r.exact *= factor;
+    Results r{t[0], t[0]};
+    for (size_t j = 1; j < t.size(); ++j) {
+        r.answer = roundedIfAsked(r.answer * t[j], places);
+        r.exact *= t[j];
     }
     return r;
 }
 
-// |a − b| in exact decimal arithmetic.
-double absoluteDifference(double a, double b)
+// In exact decimal arithmetic, keeping the sign: 48%－4 is −3.52.
+Results subtract(const std::vector<double>& t)
 {
-    std::string text = exactDifference(a, b);
-    if (!text.empty() && text.front() == '-')
-        text.erase(0, 1);
-    return numericValue(text);
+    double difference = t[0];
+    for (size_t j = 1; j < t.size(); ++j)
+        difference = numericValue(exactDifference(difference, t[j]));
+    return {difference, difference};
 }
 
-// Subtraction and addition continue from what the slots already hold (0 when empty), which
-// is what a repeated call on an extended item sees.
-Results subtract(const std::vector<double>& t, double answer, double exact)
+Results add(const std::vector<double>& t)
 {
-    for (const double term : t) {
-        answer = absoluteDifference(answer, term);
-        exact = absoluteDifference(exact, term);
-    }
-    return {answer, exact};
+    double sum = 0;
+    for (const double term : t)
+        sum += term;
+    return {sum, sum};
 }
 
-Results add(const std::vector<double>& t, double answer, double exact)
+// A quotient worked out in columns ends, and within the four places an answer key shows.
+bool fitsColumns(Workspace& work, double dividend, double divisor, double quotient)
 {
-    for (const double term : t) {
-        answer += term;
-        exact += term;
-    }
-    return {answer, exact};
+    return quotientTerminates(work, dividend, divisor) == 1 &&
+           decimalPlaces(quotient) <= longestShownPlaces;
 }
 
 bool pairFitsVerticalWorking(Workspace& work)
 {
-    double first = work.operands.firstOperand.value();
-    double second = work.operands.secondOperand.value();
-    if (second == 0 || second >= first)
+    const Operand& first = work.operands.firstOperand;
+    const Operand& second = work.operands.secondOperand;
+    if (second.value() == 0 || second.value() >= first.value())
         return false;
-    return quotientTerminates(work, first, second) == 1;
+    return fitsColumns(work, first.value(), second.value(), first.amount() / second.amount());
 }
 
 // A non-terminating quotient cannot be worked out in columns, so such an item gets a fresh
@@ -163,9 +160,9 @@ bool pairFitsVerticalWorking(Workspace& work)
 void replaceForVerticalWorking(Workspace& work, int i, std::string& item, const Terms& terms, int s,
                                int e)
 {
-    double dividend = terms.values[0];
-    double divisor = terms.values[1];
-    if (quotientTerminates(work, dividend, divisor) == 1)
+    const double dividend = terms.values[0];
+    const double divisor = terms.values[1];
+    if (fitsColumns(work, dividend, divisor, dividend / divisor))
         return;
     std::map<int, std::string>& replaced = work.answers.verticalReplacements;
     if (const auto earlier = replaced.find(i); earlier != replaced.end()) {
@@ -218,12 +215,10 @@ void answerItem(Workspace& work, int i, int s, int e, Terms& terms)
         r = multiply(terms.values, roundingPlaces(work));
         break;
     case Operation::Subtraction:
-        r = subtract(terms.values, numericValue(store.roundedAnswers[i]),
-                     numericValue(store.exactAnswers[i]));
+        r = subtract(terms.values);
         break;
     case Operation::Addition:
-        r = add(terms.values, numericValue(store.roundedAnswers[i]),
-                numericValue(store.exactAnswers[i]));
+        r = add(terms.values);
         break;
     }
 
@@ -234,17 +229,25 @@ void answerItem(Workspace& work, int i, int s, int e, Terms& terms)
     storeValue(store.exactAnswers[i], r.exact, computable);
     if (op->operation == Operation::Division)
         storeValue(store.remainders[i], r.remainder, computable);
+    // The quotient that goes with the remainder, so that quotient × divisor + remainder is
+    // the dividend; a chain of divisions has no such pair.
+    const bool pair = op->operation == Operation::Division && terms.values.size() == 2;
+    store.wholeQuotients[i] =
+        pair && computable ? shortestText(wholeDivision(terms.values[0], terms.values[1]).quotient)
+                           : "";
 }
 
 } // namespace
 
-double divisionRemainder(double dividend, double divisor)
+WholeDivision wholeDivision(double dividend, double divisor)
 {
-    if (divisor == 0 || !std::isfinite(dividend) || !std::isfinite(divisor))
-        return std::numeric_limits<double>::quiet_NaN();
+    if (divisor == 0 || !std::isfinite(dividend) || !std::isfinite(divisor)) {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        return {nan, nan};
+    }
     const double step = (dividend < 0) != (divisor < 0) ? -1 : 1; // sign of the quotient
     double quotient = std::trunc(dividend / divisor);
-    double rest = numericValue(exactDifference(dividend, quotient * divisor));
+    const double rest = numericValue(exactDifference(dividend, quotient * divisor));
     // The binary quotient can miss a whole number by a hair (0.3 / 0.1 = 2.999…): the rest
     // then holds one more divisor, or has crossed over to the other sign.
     if (rest != 0 && (rest < 0) != (dividend < 0))
@@ -252,8 +255,13 @@ double divisionRemainder(double dividend, double divisor)
     else if (std::fabs(rest) >= std::fabs(divisor))
         quotient += step;
     else
-        return rest;
-    return numericValue(exactDifference(dividend, quotient * divisor));
+        return {quotient, rest};
+    return {quotient, numericValue(exactDifference(dividend, quotient * divisor))};
+}
+
+double divisionRemainder(double dividend, double divisor)
+{
+    return wholeDivision(dividend, divisor).remainder;
 }
 
 void computeAnswers(Workspace& work, std::string_view listText, int s, int e)

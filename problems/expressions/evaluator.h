@@ -25,6 +25,15 @@ inline constexpr std::string_view uncomputableAnswer = "无法计算";
 // a pair drawn from s..e that does.
 void computeAnswers(Workspace& work, std::string_view listText, int s, int e);
 
+// The whole quotient trunc(dividend ÷ divisor) and what is left, taken on the decimal values:
+// quotient × divisor + remainder is the dividend (0.99 ÷ 0.2 is 4 and 0.19). NaN for a
+// divisor of 0.
+struct WholeDivision {
+    double quotient;
+    double remainder;
+};
+WholeDivision wholeDivision(double dividend, double divisor);
+
 // dividend − trunc(dividend ÷ divisor) × divisor, taken on the decimal values so that
 // 0.3 and 0.1 leave 0 rather than the 0.1 that binary rounding of 0.3 ÷ 0.1 would give.
 double divisionRemainder(double dividend, double divisor);

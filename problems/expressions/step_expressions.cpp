@@ -3,6 +3,7 @@
 #include "base/number_text.h"
 #include "problems/expressions/evaluator.h"
 #include "problems/expressions/item_extension.h"
+#include "problems/expressions/shown_answer.h"
 #include "problems/whole/operands.h"
 #include "problems/workspace.h"
 
@@ -70,39 +71,42 @@ bool drawFactor(Workspace& work, double v, int s, int e)
 void drawDivisor(Workspace& work, double v, int s, int e)
 {
     const bool exact = work.settings.exactDivision();
+    const bool early = beforeFourthGrade(work.settings.gradeIndex());
     auto divides = [v](double extra) { return divisionRemainder(v, extra) == 0; };
     auto terminates = [&work, v](double extra) {
         double a = v, b = extra;
         return quotientTerminates(work, a, b) == 1;
     };
-    auto draw = [&] { drawOperands(work, s, e); };
-
-    if (beforeFourthGrade(work.settings.gradeIndex())) {
-        // One-digit divisors; exact division keeps to whole numbers even with 小数 ticked.
-        if (exact)
-            redrawExtra(
-                work, [&] { drawWholeOperands(work, s, e); },
-                [&](double extra) { return extra != 0 && extra < 10 && divides(extra); });
-        else
-            redrawExtra(work, draw, [&](double extra) {
-                return extra != 0 && extra < 10 && terminates(extra);
-            });
-        return;
-    }
-    if (!exact) {
-        redrawExtra(work, draw, [&](double extra) { return extra != 0 && terminates(extra); });
-        return;
-    }
-    // After 100 fruitless draws the value divides by itself, so the step always ends.
+    // Some values admit no such divisor at all: 400 has no one-digit divisor that leaves a
+    // terminating decimal other than a whole number, and 2% no whole divisor that divides
+    // it. After 100 fruitless draws any divisor whose quotient ends within four places does.
     int draws = 0;
-    redrawExtra(
-        work,
-        [&] {
-            draw();
-            if (++draws >= 100)
-                work.operands.extraOperand = shortestText(v);
-        },
-        [&](double extra) { return extra != 0 && divides(extra); });
+    auto settles = [&](double extra) {
+        return ++draws > 100 && decimalPlaces(v / extra) <= longestShownPlaces;
+    };
+    auto fits = [&](double extra) {
+        if (extra == 0 || (early && extra >= 10))
+            return false;
+        return (exact ? divides(extra) : terminates(extra)) || settles(extra);
+    };
+
+    // One-digit divisors early on; exact division keeps to whole numbers even with 小数 ticked.
+    if (early && exact)
+        redrawExtra(
+            work, [&] { drawWholeOperands(work, s, e); }, fits);
+    else if (early || !exact)
+        redrawExtra(
+            work, [&] { drawOperands(work, s, e); }, fits);
+    else
+        // After 100 fruitless draws the value divides by itself, so the step always ends.
+        redrawExtra(
+            work,
+            [&] {
+                drawOperands(work, s, e);
+                if (++draws >= 100)
+                    work.operands.extraOperand = shortestText(v);
+            },
+            [&](double extra) { return extra != 0 && divides(extra); });
 }
 
 // Draw r and append one operation to the expression; false when no operation fits.

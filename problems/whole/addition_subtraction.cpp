@@ -47,28 +47,40 @@ GradeBlock additionBlock(const ExerciseSettings& settings)
     }
 }
 
+// A difference is never negative: "48%－4" would be −3.52, so the sizes compared are the
+// amounts with a percentage counting a hundredth.
+bool subtrahendAbove(const OperandPair& p)
+{
+    return p.secondAmount > p.firstAmount;
+}
+
+bool subtrahendAtLeast(const OperandPair& p)
+{
+    return p.secondAmount >= p.firstAmount;
+}
+
 GradeBlock subtractionBlock(const ExerciseSettings& settings)
 {
     switch (settings.gradeIndex()) {
     case 1: // no zero differences yet
         return differenceBlock([](Workspace&, const OperandPair& p, int) {
-            return p.second >= p.first || p.first >= 21;
+            return subtrahendAtLeast(p) || p.first >= 21;
         });
     case 2:
         return differenceBlock([](Workspace&, const OperandPair& p, int) {
-            return p.second > p.first || p.first >= 21;
+            return subtrahendAbove(p) || p.first >= 21;
         });
     case 3:
         return differenceBlock([](Workspace&, const OperandPair& p, int) {
-            return p.second > p.first || p.first >= 101;
+            return subtrahendAbove(p) || p.first >= 101;
         });
     case 4:
         return differenceBlock([](Workspace&, const OperandPair& p, int e) {
-            return p.second > p.first || p.first >= e || p.second >= 100;
+            return subtrahendAbove(p) || p.first >= e || p.second >= 100;
         });
     default:
         return differenceBlock([](Workspace&, const OperandPair& p, int e) {
-            return p.second > p.first || p.first >= e;
+            return subtrahendAbove(p) || p.first >= e;
         });
     }
 }

@@ -8,7 +8,9 @@ namespace quill
 
 OperandPair heldPair(const OperandRegisters& registers)
 {
-    return {registers.firstOperand.value(), registers.secondOperand.value()};
+    const Operand& first = registers.firstOperand;
+    const Operand& second = registers.secondOperand;
+    return {first.value(), second.value(), first.amount(), second.amount()};
 }
 
 std::optional<double> resultValue(ResultValue which, const OperandPair& pair)

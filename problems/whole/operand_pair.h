@@ -12,9 +12,13 @@ struct OperandRegisters;
 struct OperandPair {
     double first = 0;
     double second = 0;
+    // The same with a percentage counting a hundredth, for rules about the result's sign.
+    double firstAmount = first;
+    double secondAmount = second;
 };
 
-// The numeric values of firstOperand and secondOperand ("25%" counts as 25).
+// The numeric values of firstOperand and secondOperand ("25%" counts as 25), and their
+// amounts (0.25).
 OperandPair heldPair(const OperandRegisters& registers);
 
 // Which result of the pair a whole-tens test looks at.

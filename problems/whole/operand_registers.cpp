@@ -28,6 +28,12 @@ void Operand::markPercent()
     percent_ = true;
 }
 
+double Operand::amount() const
+{
+    const bool percent = percent_ || (written_ && text_.ends_with('%'));
+    return percent ? value_ / 100 : value_;
+}
+
 const std::string& Operand::text() const
 {
     if (!written_) {

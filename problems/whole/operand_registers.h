@@ -22,6 +22,8 @@ public:
     void markPercent();
 
     double value() const { return value_; }
+    // What the operand is worth in arithmetic: a percentage counts a hundredth (25% is 0.25).
+    double amount() const;
     const std::string& text() const;
 
 private:

@@ -173,13 +173,17 @@ int quotientTerminates(Workspace& work, double& a, double& b)
             b *= factor;
         }
     }
-    std::int64_t g = wholeNumber(a);
-    std::int64_t h = wholeNumber(b);
+    // The scaled numbers are whole: reduce them as such, not their binary values
+    // (0.07 × 100 is 7.000000000000001, and 9% ÷ 1% must come out exactly 9).
+    const std::int64_t numerator = wholeNumber(a);
+    const std::int64_t denominator = wholeNumber(b);
+    std::int64_t g = numerator;
+    std::int64_t h = denominator;
     reduceByCommonDivisor(work, g, h);
     if (g == 0 || h == 0)
         return 0;
-    a /= static_cast<double>(g);
-    b /= static_cast<double>(h);
+    a = static_cast<double>(numerator) / static_cast<double>(g);
+    b = static_cast<double>(denominator) / static_cast<double>(h);
     if (work.settings.wholeNumbers.checked)
         return b == 1 ? 1 : 0;
     return onlyTwosAndFives(wholeNumber(b)) ? 1 : 0;

@@ -149,7 +149,8 @@ TEST(CommandLine, PrintsAnswerKeysInTheFormOfTheAnswerSheet)
         print({"--answers", "--kind", "estimation", "--count", "10", "--seed", "4"});
     for (const std::string& line : estimation.lines()) {
         ASSERT_TRUE(answerOf(line).starts_with("≈")) << line;
-        EXPECT_EQ(std::stoi(answerOf(line).substr(3)) % 10, 0) << line;
+        const int estimate = std::stoi(answerOf(line).substr(3)); // tens, or ones below 10
+        EXPECT_TRUE(estimate >= 10 ? estimate % 10 == 0 : estimate > 0) << line;
     }
 
     const Result steps = print({"--answers", "--kind", "steps", "--count", "6", "--seed", "4"});

@@ -70,6 +70,9 @@ TEST_F(DocxFile, WritesTheLayoutInTheUnitsOfTheFormat)
         std::string::npos);
     EXPECT_EQ(count(xml, "<w:trHeight w:val=\"600\" w:hRule=\"atLeast\"/>"), 2);
     EXPECT_EQ(count(xml, "<w:trHeight w:val=\"1800\" w:hRule=\"atLeast\"/>"), 2);
+    // No row splits; the paragraphs of the two item rows keep with their working rows.
+    EXPECT_EQ(count(xml, "<w:cantSplit/>"), 4);
+    EXPECT_EQ(count(xml, "<w:keepNext/>"), 6);
     EXPECT_EQ(count(xml, "w:val=\"single\" w:sz=\"4\""), 6);
     EXPECT_NE(xml.find("<w:tblLayout w:type=\"fixed\"/>"), std::string::npos);
     // Three columns fill the 9906 twips between the margins of an A4 page.

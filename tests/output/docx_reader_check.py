@@ -136,7 +136,7 @@ def check_worksheets(folder):
             sheets[name]["cells"].append(value)
         else:
             sheets[name][key] = value
-    check(len(sheets) == 28, f"worksheets: {len(sheets)} written")
+    check(len(sheets) == 30, f"worksheets: {len(sheets)} written")
     for name, sheet in sheets.items():
         path = Path(folder) / name
         check_package(path)
@@ -158,9 +158,13 @@ def check_worksheets(folder):
         texts = [cell_text(cell) for row in table.rows for cell in row.cells if cell_text(cell)]
         check(sorted(texts) == sorted(sheet["cells"]), f"{name}: cell texts differ")
         work_rows = int(sheet["tableRows"]) == 12
+        height = int(sheet["rowHeight"])
         for index, row in enumerate(table.rows):
-            expected = (Pt(90) if index % 2 else None) if work_rows else Pt(30)
+            expected = (Pt(3 * height) if index % 2 else None) if work_rows else Pt(height)
             check(row.height == expected, f"{name}: row {index + 1} height {row.height}")
+            # An item row keeps with its working row.
+            kept = all(p.paragraph_format.keep_with_next for c in row.cells for p in c.paragraphs)
+            check(kept == (work_rows and index % 2 == 0), f"{name}: row {index + 1} keep {kept}")
         typed = [run for row in table.rows for cell in row.cells
                  for p in cell.paragraphs for run in p.runs]
         check(all(east_asia_font(run) == "宋体" and run.font.size == Pt(11) for run in typed),

@@ -75,6 +75,10 @@ public:
     {
         both([&](WordProcessor& w) { w.selectCell(row, column); });
     }
+    void keepRowWithNext(int row) override
+    {
+        both([&](WordProcessor& w) { w.keepRowWithNext(row); });
+    }
     void insertField() override
     {
         both([](WordProcessor& w) { w.insertField(); });
@@ -132,6 +136,7 @@ struct Sheet {
     SheetWriter write = writeWorksheet;
     bool timeTicked = true; // 时间 of the unit menu: unit sheets then show the time note
     bool fractions = false; // 分数 ticked
+    std::string rowHeight = "30";
 };
 
 const std::string oralList = " 37＋48 63－27 7×8 56÷7 25＋19 91－46 6×9 72÷8 44＋38 80－35 8×7 "
@@ -164,6 +169,8 @@ const Sheet sheets[] = {
     {"估算填数", ExerciseKind::Estimation, true, estimationList},
     {"竖式计算", ExerciseKind::Vertical, false, verticalList},
     {"竖式计算填数", ExerciseKind::Vertical, true, verticalList},
+    // Tall rows: page breaks fall where an item row would be parted from its working row.
+    {"竖式计算高行", ExerciseKind::Vertical, false, verticalList, writeWorksheet, true, false, "45"},
     {"脱式计算", ExerciseKind::Steps, false, oralList},
     {"解方程", ExerciseKind::Equations, false, oralList},
     {"单位换算", ExerciseKind::Units, false, unitList, writeUnitConversionSheet},
@@ -183,6 +190,7 @@ void writeManifest(std::ostream& manifest, const std::string& file, bool answers
     line("title", answers ? "Quillmere(答案)" : "Quillmere");
     line("date", shortDateText());
     line("nameLine", answers ? "0" : "1");
+    line("rowHeight", sheet.rowHeight);
     line("tableRows", std::to_string(recorder.tableRows));
     line("tableColumns", std::to_string(recorder.tableColumns));
     if (sheet.kind == ExerciseKind::Units)
@@ -202,6 +210,7 @@ bool writeSheets(const std::filesystem::path& folder, const Sheet& sheet, std::o
     app.settings.time.checked = sheet.timeTicked;
     if (sheet.fractions)
         clickCheck(app.settings, app.settings.fractions, t.notifier);
+    app.settings.rowHeight.text = sheet.rowHeight;
     app.run.questionList = sheet.list;
     const std::string list = sheet.list.substr(1);
     if (sheet.fractions && sheet.kind == ExerciseKind::Steps) {

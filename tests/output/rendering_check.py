@@ -145,6 +145,20 @@ def check_sheet(name, sheet, texts, pages):
         check("☆" not in flat, f"{name}: time note drawn though time is not ticked")
 
 
+def check_rows_kept_together(name, pdf, working_row_points):
+    """No page ends with an item row: below the lowest item of every page but the last
+    there is room for its working row."""
+    boxes = subprocess.run(["pdftotext", "-bbox", str(pdf), "-"], check=True,
+                           capture_output=True, text=True).stdout
+    pages = re.findall(r'<page width="[\d.]+" height="([\d.]+)">(.*?)</page>', boxes, re.S)
+    for number, (height, words) in enumerate(pages[:-1], start=1):
+        items = [float(y) for y, word in
+                 re.findall(r'yMax="([\d.]+)">([^<]*)</word>', words) if "＝" in word]
+        room = float(height) - 50 - max(items, default=0)
+        check(room >= working_row_points - 2,
+              f"{name}: page {number} ends with an item row ({room:.0f} pt below it)")
+
+
 def main():
     if shutil.which("soffice") is None:
         print("SKIP: LibreOffice (soffice) is not installed; "
@@ -165,6 +179,8 @@ def main():
                 failures.append(f"{document.name}: not converted")
                 continue
             pages[document.stem] = page_count(pdf)
+            if "高行" in document.stem:
+                check_rows_kept_together(document.stem, pdf, 3 * 45)
             if document.stem in checks:
                 checks[document.stem](pdf_text(pdf), pages[document.stem])
             else:
@@ -177,7 +193,7 @@ def main():
                 question = name.replace("(答案)", "")
                 check(pages.get(name) == pages.get(question),
                       f"{name}: {pages.get(name)} pages, its question sheet {pages.get(question)}")
-        check(len(sheets) == 28, f"{len(sheets)} worksheets written")
+        check(len(sheets) == 30, f"{len(sheets)} worksheets written")
     for failure in failures:
         print("FAIL:", failure)
     print("rendering check:", "failed" if failures else "passed")

@@ -34,6 +34,8 @@ inline void typeLayoutSample(WordProcessor& word)
     word.setInsideLineStyle(singleLine);
     for (int row = 1; row <= 4; ++row)
         word.setRowHeight(row, row % 2 ? "30" : "90");
+    word.keepRowWithNext(1);
+    word.keepRowWithNext(3);
     const char* texts[] = {"37＋48＝", "63－27＝36", "A&B <c>", "7÷2≈3.5", "47÷5＝9……2"};
     for (int k = 0; k < 5; ++k) {
         word.selectCell(2 * (k / 3) + 1, k % 3 + 1);

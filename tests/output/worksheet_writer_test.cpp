@@ -144,6 +144,10 @@ TEST_F(WorksheetWriter, QuestionAndAnswerSheetsShareTheirGeometry)
     EXPECT_THAT(answers.callsStartingWith("height"),
                 ElementsAre("height 2 90", "height 4 90", "height 6 90", "height 8 90",
                             "height 10 90", "height 12 90", "height 14 90"));
+    EXPECT_THAT(
+        answers.callsStartingWith("keep"),
+        ElementsAre("keep 1", "keep 3", "keep 5", "keep 7", "keep 9", "keep 11", "keep 13"));
+    EXPECT_THAT(word.callsStartingWith("keep"), ::testing::SizeIs(7));
     EXPECT_EQ(word.cellText(13, 1), "25＋26＝");
     EXPECT_EQ(answers.cellText(13, 1), "25＋26＝51");
 }
@@ -191,25 +195,40 @@ TEST_F(WorksheetWriter, FillInCellsHideANumberOnTheQuestionSheetOnly)
     EXPECT_EQ(answers.cellText(1, 1), "37＋48＝85");
 }
 
-TEST_F(WorksheetWriter, FirstGradeStepsAreWrittenLikeOralItems)
+// First-grade steps take one row per item, and still show the value of the whole expression.
+TEST_F(WorksheetWriter, FirstGradeStepsShowTheStepValueInOneRow)
 {
     choose(ExerciseKind::Steps);
     s.grade.index = 2;
-    t.app.run.writingSavedSet = true; // a reloaded list: the writer splits it itself
-    write(" 3＋4＋2", true);
+    prepared({"2×5＋5", "5×9÷9", "(15－14)×5"}, {"15", "5", "5"});
+    write(" 2×5 5×9 15－14", true);
     EXPECT_EQ(word.tableRows, 1);
-    EXPECT_EQ(word.cellText(1, 1), "3＋4＋2＝9");
+    EXPECT_EQ(word.cellText(1, 1), "2×5＋5＝15");
+    EXPECT_EQ(word.cellText(1, 2), "5×9÷9＝5");
+    EXPECT_EQ(word.cellText(1, 3), "(15－14)×5＝5");
+    EXPECT_EQ(word.cell(1, 1).alignment, Alignment::Left);
+
+    // A reloaded set holds "expression＝value": the question sheet shows the expression only.
+    t.app.run.writingSavedSet = true;
+    testing::RecordingWordProcessor questions, answers;
+    t.app.run.questionList = " 3＋4＋2＝9 (15－14)×5＝5";
+    writeWorksheet(t.app, t.notifier, questions, writerArguments(t.app, false));
+    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
+    EXPECT_EQ(questions.tableRows, 1);
+    EXPECT_EQ(questions.cellText(1, 1), "3＋4＋2＝");
+    EXPECT_EQ(questions.cellText(1, 2), "(15－14)×5＝");
+    EXPECT_EQ(answers.cellText(1, 2), "(15－14)×5＝5");
 }
 
-TEST_F(WorksheetWriter, EstimationShowsTheAnswerRoundedToTensTiesToEven)
+TEST_F(WorksheetWriter, EstimationShowsTheAnswerRoundedToTensHalfUp)
 {
     choose(ExerciseKind::Estimation);
     write(" 120＋5 130＋5 20＋5 47÷5", true);
-    EXPECT_EQ(word.cellText(1, 1), "120＋5≈120");
+    EXPECT_EQ(word.cellText(1, 1), "120＋5≈130");
     EXPECT_EQ(word.cellText(1, 2), "130＋5≈140");
-    EXPECT_EQ(word.cellText(1, 3), "20＋5≈20");
-    EXPECT_EQ(word.cellText(1, 4), "47÷5≈10");
-    EXPECT_FALSE(word.cell(1, 1).aligned); // stays centred
+    EXPECT_EQ(word.cellText(1, 3), "20＋5≈30");
+    EXPECT_EQ(word.cellText(1, 4), "47÷5≈9"); // below 10: whole numbers, never 0
+    EXPECT_FALSE(word.cell(1, 1).aligned);    // stays centred
 
     testing::RecordingWordProcessor questions;
     writeWorksheet(t.app, t.notifier, questions, writerArguments(t.app, false));
@@ -233,7 +252,7 @@ TEST_F(WorksheetWriter, VerticalAnswersTakeTheFirstCaseThatApplies)
     s.exactOrProper.checked = true;
     write(" 37＋48 1÷8", true);
     EXPECT_EQ(word.cellText(1, 1), "37＋48＝85"); // rounded = exact
-    EXPECT_EQ(word.cellText(1, 2), "1÷8=0.1");    // rounded, divisible asked: plain sign
+    EXPECT_EQ(word.cellText(1, 2), "1÷8≈0.1");    // rounded: only about
 
     testing::RecordingWordProcessor notDivisible;
     s.exactOrProper.checked = false;
@@ -316,8 +335,9 @@ TEST_F(WorksheetWriter, ReloadedStepSetsPrintTheSavedTexts)
     s.percentages.checked = true;
     t.app.run.questionList = saved;
     writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
-    EXPECT_EQ(answers.cellText(1, 1), "(3＋4)×2＝14%");
-    EXPECT_EQ(answers.cellText(1, 2), "9－6÷3＝7%");
+    // The saved values are plain decimals, as on the set's first answer sheet: no "%".
+    EXPECT_EQ(answers.cellText(1, 1), "(3＋4)×2＝14");
+    EXPECT_EQ(answers.cellText(1, 2), "9－6÷3＝7");
 }
 
 TEST_F(WorksheetWriter, EquationSheets)

@@ -30,6 +30,7 @@ public:
     int tableColumns = 0;
     bool activateResult = true;
 
+    void keepRowWithNext(int row) override { calls.push_back("keep " + std::to_string(row)); }
     void addDocument() override { calls.push_back("addDocument"); }
     void setPageMargins(double top, double bottom, double left, double right) override
     {

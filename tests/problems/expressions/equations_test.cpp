@@ -66,6 +66,11 @@ void expectSoundEquations(bool simple, bool exact)
                 if (hidden[j] != reader.t[j])
                     differences += hidden[j] == "X" && std::isdigit(reader.t[j][0]) ? 1 : 99;
             EXPECT_EQ(differences, 1) << equation << " / " << expression;
+            // Exactly one X solves it: another number in X's place gives another value.
+            std::string other;
+            for (size_t j = 0; j < hidden.size(); ++j)
+                other += hidden[j] != "X" ? hidden[j] : shortestText(numericValue(reader.t[j]) + 1);
+            EXPECT_NE(testing::ExpressionReader(other).value, reader.value) << equation;
 
             // The appended operation is the sign before the last number.
             const std::string appended = reader.t[reader.t.size() - 2];

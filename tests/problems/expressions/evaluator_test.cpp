@@ -38,6 +38,16 @@ TEST_P(ComputeAnswers, FillsTheStoreForEveryItem)
     ASSERT_EQ(store.lastItemIndex + 1, static_cast<int>(c.rounded.size()));
     EXPECT_EQ(store.remainders[7], "");
     for (size_t i = 0; i < c.rounded.size(); ++i) {
+        if (const double r = numericValue(store.remainders[i]); !store.wholeQuotients[i].empty()) {
+            // quotient × divisor + remainder is the dividend, on the decimal values.
+            const std::string& item = store.itemTexts[i];
+            const double divisor =
+                numericValue(item.substr(item.find("÷") + 2)) / (item.ends_with("%") ? 100 : 1);
+            const double dividend = numericValue(item) / (item.find("%÷") != item.npos ? 100 : 1);
+            EXPECT_EQ(shortestText(numericValue(store.wholeQuotients[i]) * divisor + r),
+                      shortestText(dividend))
+                << item;
+        }
         EXPECT_EQ(store.roundedAnswers[i], c.rounded[i]) << "item " << i;
         EXPECT_EQ(store.exactAnswers[i], c.exact[i]) << "item " << i;
         EXPECT_EQ(store.remainders[i], c.remainders[i]) << "item " << i;
@@ -58,18 +68,30 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"10÷3", -1, {"3.33333333333333"}, {"3.33333333333333"}, {"1"}},
         AnswerCase{"10÷3", 2, {"3.33"}, {"3.33333333333333"}, {"1"}},
         AnswerCase{"10÷3", 0, {"3"}, {"3.33333333333333"}, {"1"}},
-        AnswerCase{"7÷2 5÷2", 0, {"4", "2"}, {"3.5", "2.5"}, {"1", "1"}},
-        AnswerCase{"25%×4 50%÷2 25%＋30%",
+        // 保留 rounds half up (四舍五入), on the decimal value.
+        AnswerCase{
+            "7÷2 5÷2 1.15÷2", 0, {"4", "3", "1"}, {"3.5", "2.5", "0.575"}, {"1", "1", "1.15"}},
+        AnswerCase{"1.15÷2 0.625×1", 2, {"0.58", "0.63"}, {"0.575", "0.625"}, {"1.15", ""}},
+        AnswerCase{"25%×4 50%÷2 25%＋30% 99%÷20%",
                    -1,
-                   {"1", "0.25", "0.55"},
-                   {"1", "0.25", "0.55"},
-                   {"", "0.5", ""}},
+                   {"1", "0.25", "0.55", "4.95"},
+                   {"1", "0.25", "0.55", "4.95"},
+                   {"", "0.5", "", "0.19"}},
         AnswerCase{"2.25－1.1 5.3－1.1", -1, {"1.15", "4.2"}, {"1.15", "4.2"}, {"", ""}},
         AnswerCase{"1×2×3 20÷2÷5", -1, {"6", "2"}, {"6", "2"}, {"", "0"}},
-        // The absolute value is taken after every step of a chain: |0−3|, |3−5|, |2−1|.
-        AnswerCase{"3－5－1", -1, {"1"}, {"1"}, {""}},
-        // Every factor is rounded, the first one included: 0.125 -> 0.12, then × 8.
-        AnswerCase{"0.125×8", 2, {"0.96"}, {"1"}, {""}},
+        // A difference keeps its sign, a percentage counting a hundredth.
+        AnswerCase{"3－5－1 48%－4", -1, {"-3", "-3.52"}, {"-3", "-3.52"}, {"", ""}},
+        // Operands are used as written; only each product is rounded.
+        AnswerCase{"0.125×8 0.4×37.6 0.62×16.19",
+                   2,
+                   {"1", "15.04", "10.04"},
+                   {"1", "15.04", "10.0378"},
+                   {"", "", ""}},
+        AnswerCase{"0.4×37.6 0.62×16.19 1.5×1.5×2",
+                   0,
+                   {"15", "10", "4"},
+                   {"15.04", "10.0378", "4.5"},
+                   {"", "", ""}},
         // Decimal remainders do not suffer from binary quotients just below a whole number.
         AnswerCase{"0.3÷0.1 4.5÷2 0.7÷0.2",
                    -1,

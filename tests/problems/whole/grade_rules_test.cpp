@@ -100,6 +100,21 @@ const GradeCase gradeCases[] = {
 INSTANTIATE_TEST_SUITE_P(Generators, GradeLimits, ::testing::ValuesIn(gradeCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// 48%－4 would be negative: the sizes compared are the amounts, a percentage a hundredth.
+TEST(PercentSubtraction, NeverGoesBelowZero)
+{
+    auto amount = [](const std::string& operand) {
+        return numericValue(operand) / (operand.ends_with("%") ? 100 : 1);
+    };
+    for (const int grade : {0, 1, 4}) {
+        TestApplication t;
+        percentages(t.app.settings);
+        t.app.settings.grade.index = grade;
+        for (const auto& item : generateItems(t.app, subtraction, 1, 100, 800))
+            ASSERT_GE(amount(item.first), amount(item.second)) << item.text;
+    }
+}
+
 TEST(Caps, SumCapHoldsForSubtractionItemsToo)
 {
     TestApplication t;

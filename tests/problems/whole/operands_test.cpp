@@ -39,7 +39,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TerminatesCase{6, 3, true, 1}, TerminatesCase{0, 7, false, 1},
                       TerminatesCase{7, 4, false, 1}, TerminatesCase{8, 4, false, 0},
                       TerminatesCase{10, 3, false, 0}, TerminatesCase{9, 8, false, 1},
-                      TerminatesCase{30000, 1, true, 1}));
+                      TerminatesCase{30000, 1, true, 1},
+                      // Judged on the decimals: 9% ÷ 1% and 0.07 ÷ 0.01 come out whole.
+                      TerminatesCase{0.09, 0.01, true, 1}, TerminatesCase{0.07, 0.01, true, 1},
+                      TerminatesCase{0.0007, 0.07, false, 1}));
 
 TEST(QuotientTerminatesReduction, LeavesThePairInLowestTerms)
 {

@@ -1,0 +1,278 @@
+#!/usr/bin/python3
+"""Writes sets of every kind with the built quillmere, reads each answer sheet back with
+python-docx and checks every cell twice: against an exact computation with fractions, and
+against what `quillmere generate --print --answers` prints for the same seed.
+
+Usage: answer_sheet_check.py QUILLMERE [--seeds N]
+"""
+
+import operator
+import re
+import subprocess
+import sys
+import tempfile
+from decimal import ROUND_HALF_UP, Decimal
+from fractions import Fraction
+from pathlib import Path
+
+SKIP = 77
+try:
+    import docx
+except ImportError:
+    print("SKIP: python3-docx is not installed (apt-get install python3-docx)")
+    sys.exit(SKIP)
+
+LONGEST_PLACES = 4
+
+# One entry a kind: the options of its runs; seeds vary the number type, places and grade.
+KINDS = {
+    "口算": ["--kind", "oral"],
+    "口算 填数": ["--kind", "oral", "--fill-in"],
+    "估算": ["--kind", "estimation"],
+    "竖式": ["--kind", "vertical"],
+    "脱式 一年级": ["--kind", "steps", "--grade", "1", "--from", "1", "--to", "20"],
+    "脱式 四年级": ["--kind", "steps", "--grade", "7"],
+    "解方程": ["--kind", "equations"],
+}
+
+
+def varied(kind_options, seed):
+    """Number type, places and grade for one seed, so that every kind meets them all."""
+    numbers = ["whole", "decimal", "percent"][seed % 3]
+    options = ["--numbers", numbers, "--count", "40", "--seed", str(seed)]
+    if numbers == "decimal":
+        options += ["--places", str(1 + seed % 4)]
+    if seed % 4 == 1 and "equations" not in kind_options:
+        options += ["--keep", str(seed % 5)]
+    if seed % 5 == 2:
+        options += ["--no-exact"]
+    return options
+
+
+def with_grade(kind_options, seed):
+    if "--grade" in kind_options:
+        return kind_options
+    return kind_options + ["--grade", str([0, 5, 9, 4, 12, 6][seed % 6])]
+
+
+# ---- exact arithmetic -------------------------------------------------------------------
+
+APPLY = {"＋": operator.add, "－": operator.sub, "×": operator.mul, "÷": operator.truediv}
+TOKEN = re.compile(r"\d+(?:\.\d+)?%?|[＋－×÷()X]")
+
+
+def number(text):
+    if text.endswith("%"):
+        return Fraction(text[:-1]) / 100
+    return Fraction(text)
+
+
+def tokens(expression):
+    out = []
+    for token in TOKEN.findall(expression):
+        if token == "X" and out and out[-1] not in ("＋", "－", "×", "÷", "("):
+            out.append("×")  # 6X reads 6 × X
+        out.append(token)
+    if "".join(TOKEN.findall(expression)) != expression:
+        raise ValueError("unreadable expression " + expression)
+    return out
+
+
+def evaluate(toks, x=None):
+    """× and ÷ before ＋ and －, left to right; X takes the value x."""
+    pos = 0
+
+    def factor():
+        nonlocal pos
+        token = toks[pos]
+        pos += 1
+        if token == "(":
+            value = total()
+            pos += 1  # ")"
+            return value
+        return x if token == "X" else number(token)
+
+    def chain(operand, signs):
+        nonlocal pos
+        value = operand()
+        while pos < len(toks) and toks[pos] in signs:
+            sign = toks[pos]
+            pos += 1
+            value = APPLY[sign](value, operand())
+        return value
+
+    def product():
+        return chain(factor, "×÷")
+
+    def total():
+        return chain(product, "＋－")
+
+    value = total()
+    if pos != len(toks):
+        raise ValueError("trailing tokens in " + "".join(toks))
+    return value
+
+
+def half_up(value, places):
+    """四舍五入 of an exact value to `places` (negative: tens, hundreds)."""
+    quantum = Decimal(1).scaleb(-places)
+    exact = Decimal(value.numerator) / Decimal(value.denominator)
+    return Fraction(exact.quantize(quantum, rounding=ROUND_HALF_UP)) if places >= 0 else \
+        Fraction((exact / quantum).quantize(Decimal(1), rounding=ROUND_HALF_UP) * quantum)
+
+
+def places_of(text):
+    return len(text.split(".")[1]) if "." in text else 0
+
+
+def estimate(value):
+    if value == 0:
+        return value
+    if abs(value) >= 10:
+        return half_up(value, -1)
+    for places in range(LONGEST_PLACES + 1):
+        rounded = half_up(value, places)
+        if rounded != 0:
+            return rounded
+    return rounded
+
+
+# ---- one cell ---------------------------------------------------------------------------
+
+def check_single(item, sign, shown, keep, estimation):
+    """An item of one operation: its answer is exact, a remainder, or rightly rounded."""
+    exact = evaluate(tokens(item))
+    if estimation:
+        return sign == "≈" and Fraction(shown) == estimate(exact)
+    if "……" in shown:
+        quotient, remainder = (Fraction(part) for part in shown.split("……"))
+        dividend, divisor = (number(part) for part in item.split("÷"))
+        return (sign == "＝" and quotient == int(quotient) and
+                quotient * divisor + remainder == dividend and 0 < remainder < divisor)
+    if places_of(shown) > LONGEST_PLACES:
+        return False
+    if sign == "＝":
+        return Fraction(shown) == exact
+    places = keep if keep is not None else 2
+    return sign == "≈" and places_of(shown) == places and \
+        Fraction(shown) == half_up(exact, places) and Fraction(shown) != exact
+
+
+def check_expression(expression, value):
+    return evaluate(tokens(expression)) == Fraction(value)
+
+
+def check_equation(equation, complete, value):
+    """The complete expression is right, and exactly one X solves the equation: the number
+    it hides."""
+    hidden, full = tokens(equation), tokens(complete)
+    if len(hidden) != len(full) or not check_expression(complete, value):
+        return False
+    at = [i for i, token in enumerate(hidden) if token != full[i]]
+    if len(at) != 1 or hidden[at[0]] != "X":
+        return False
+    solution = number(full[at[0]])
+    try:
+        other = evaluate(hidden, solution + 1)
+    except ZeroDivisionError:
+        other = None
+    return evaluate(hidden, solution) == Fraction(value) and other != Fraction(value)
+
+
+# ---- one run ----------------------------------------------------------------------------
+
+def run(program, options, folder=None):
+    args = [program, "generate", *options, "--answers", "--no-save"]
+    args += ["--out", str(folder)] if folder else ["--print"]
+    result = subprocess.run(args, capture_output=True, text=True, timeout=60)
+    if result.returncode != 0:
+        raise RuntimeError(" ".join(args) + " exited " + str(result.returncode) + ": " + result.stderr)
+    return result.stdout
+
+
+def cells(path):
+    """The texts of the filled cells, in item order (working rows are empty)."""
+    table = docx.Document(str(path)).tables[0]
+    out = []
+    for row in table.rows:
+        for cell in row.cells:
+            if cell.text:
+                out.append(cell.text)
+    return out
+
+
+def keep_of(options):
+    return int(options[options.index("--keep") + 1]) if "--keep" in options else None
+
+
+def check_run(program, kind, options, folder):
+    """Returns (answers checked, faults found as texts, equations whose value runs past four
+    decimals: the value is part of the question and stays exact)."""
+    for old in folder.glob("*.docx"):
+        old.unlink()
+    run(program, options, folder)
+    answer_sheet = next(p for p in folder.glob("*.docx") if "答案" in p.name)
+    question_sheet = next(p for p in folder.glob("*.docx") if "答案" not in p.name)
+    printed = [line.split("\t") for line in run(program, options).splitlines()]
+    answers, questions = cells(answer_sheet), cells(question_sheet)
+    faults = []
+
+    def fault(text):
+        faults.append(f"{kind} {' '.join(options)}: {text}")
+
+    if len(answers) != len(printed) or len(questions) != len(printed):
+        fault(f"{len(answers)} answer cells, {len(questions)} question cells, "
+              f"{len(printed)} printed lines")
+        return len(printed), faults, 0
+    keep = keep_of(options)
+    long_values = 0
+    for k, (line, cell, question) in enumerate(zip(printed, answers, questions)):
+        left, right = line
+        if kind.startswith("脱式"):
+            shown = right if right.startswith("≈") else "＝" + right
+            same = cell == left + shown and question == left + "＝"
+            sound = check_single(left, shown[0], shown[1:], keep, False)
+        elif kind == "解方程":
+            equation, value = left.split("＝")
+            complete = right.split("＝")[0]
+            same = cell == right and question == left
+            sound = check_equation(equation, complete, value)
+            long_values += places_of(value) > LONGEST_PLACES
+        else:
+            sign, shown = right[0], right[1:]
+            same = cell == left + right
+            if kind.endswith("填数"):
+                blank = "______"
+                same = same and question.endswith(right) and question.count(blank) == 1
+            sound = check_single(left, sign, shown, keep, kind == "估算")
+        if not same:
+            fault(f"sheet shows {cell!r} / {question!r}, printed {line!r}")
+        if not sound:
+            fault(f"wrong answer {cell!r}")
+    return len(printed), faults, long_values
+
+
+def main():
+    program = sys.argv[1]
+    seeds = int(sys.argv[sys.argv.index("--seeds") + 1]) if "--seeds" in sys.argv else 10
+    failed = False
+    with tempfile.TemporaryDirectory() as temp:
+        folder = Path(temp)
+        for kind, kind_options in KINDS.items():
+            checked, faults, long_values = 0, [], 0
+            for seed in range(1, seeds + 1):
+                options = with_grade(kind_options, seed) + varied(kind_options, seed)
+                count, found, long = check_run(program, kind, options, folder)
+                checked += count
+                faults += found
+                long_values += long
+            note = f" ({long_values} exact values past four decimals)" if long_values else ""
+            print(f"{kind}: {checked} answers checked, {len(faults)} wrong{note}")
+            for text in faults[:10]:
+                print("   ", text)
+            failed = failed or bool(faults)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

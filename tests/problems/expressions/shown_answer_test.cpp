@@ -1,0 +1,104 @@
+#include "base/number_text.h"
+#include "problems/expressions/evaluator.h"
+#include "problems/expressions/expression_reading.h"
+#include "problems/expressions/shown_answer.h"
+#include "problems/whole/operands.h"
+#include "support/test_application.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace quill
+{
+namespace
+{
+
+using testing::TestApplication;
+
+// Every division a÷b of 1..60 by 1..60, as an oral key shows it without 保留.
+TEST(KeyAnswer, DivisionsShowAnExactQuotientOrAnHonestRemainder)
+{
+    TestApplication t;
+    testing::selectOnly(t.app.settings, ExerciseKind::Oral);
+    std::string list;
+    for (int a = 1; a <= 60; ++a)
+        for (int b = 1; b <= 60; ++b)
+            list += (list.empty() ? "" : " ") + std::to_string(a) + "÷" + std::to_string(b);
+    computeAnswers(t.app, list, 1, 100);
+    for (int k = 0; k <= t.app.answers.lastItemIndex; ++k) {
+        const std::string& item = t.app.answers.itemTexts[k];
+        const double a = numericValue(item), b = numericValue(item.substr(item.find("÷") + 2));
+        const ShownAnswer shown = keyAnswer(t.app.answers, k, std::nullopt, false);
+        const size_t dots = shown.text.find("……");
+        if (dots != std::string::npos) {
+            const double q = numericValue(shown.text),
+                         r = numericValue(shown.text.substr(dots + 6));
+            ASSERT_TRUE(q * b + r == a && r > 0 && r < b) << item << shown.joined();
+            ASSERT_GT(decimalPlaces(a / b), longestShownPlaces) << item;
+        } else {
+            ASSERT_EQ(shown.sign, "＝") << item;
+            ASSERT_EQ(shortestText(numericValue(shown.text) * b), shortestText(a)) << item;
+        }
+    }
+}
+
+struct ShownCase {
+    const char* name;
+    const char* item;
+    int keptPlaces; // -1: 保留 unticked
+    bool remainderForm;
+    const char* key;
+    const char* estimated;
+};
+
+class KeyAnswerOf : public ::testing::TestWithParam<ShownCase>
+{
+};
+
+TEST_P(KeyAnswerOf, OneItem)
+{
+    const ShownCase& c = GetParam();
+    TestApplication t;
+    testing::selectOnly(t.app.settings, ExerciseKind::Oral);
+    t.app.settings.roundAnswers.checked = c.keptPlaces >= 0;
+    t.app.settings.answerPlaces.index = std::max(c.keptPlaces, 0);
+    computeAnswers(t.app, c.item, 1, 100);
+    const auto kept = c.keptPlaces >= 0 ? std::optional(c.keptPlaces) : std::nullopt;
+    EXPECT_EQ(keyAnswer(t.app.answers, 0, kept, c.remainderForm).joined(), c.key);
+    EXPECT_EQ(estimatedAnswer(t.app.answers, 0).joined(), c.estimated);
+}
+
+// clang-format off
+const ShownCase shownCases[] = {
+    {"WholeQuotient", "45÷9", -1, false, "＝5", "≈5"},
+    {"One", "89÷89", -1, false, "＝1", "≈1"},
+    {"LongQuotient", "2÷49", -1, false, "＝0……2", "≈0.04"},
+    {"ShortQuotient", "47÷5", -1, false, "＝9.4", "≈9"},
+    {"RemainderAsked", "47÷5", -1, true, "＝9……2", "≈9"},
+    {"PercentRemainder", "99%÷20%", -1, true, "＝4……0.19", "≈5"},
+    {"LongDecimal", "2.5÷0.7", -1, false, "≈3.57", "≈4"},
+    {"LongProduct", "0.125×0.125", -1, false, "≈0.02", "≈0.02"},
+    {"KeptPlaces", "10÷3", 2, false, "≈3.33", "≈3"},
+    {"KeptExact", "0.125×8", 2, false, "＝1", "≈1"},
+    {"KeptHalfUp", "0.62×16.19", 1, false, "≈10.0", "≈10"},
+    {"TensHalfUp", "120＋5", -1, false, "＝125", "≈130"},
+    {"Zero", "7－7", -1, false, "＝0", "≈0"},
+    {"Uncomputable", "7÷0", -1, false, "＝无法计算", "＝无法计算"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Items, KeyAnswerOf, ::testing::ValuesIn(shownCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Estimate, IsNeverZeroForAResultOtherThanZero)
+{
+    for (double v = 0.0001; v < 1000; v *= 1.37) {
+        const double e = estimate(v);
+        ASSERT_GT(e, 0) << v;
+        ASSERT_LE(decimalPlaces(e), longestShownPlaces) << v;
+        ASSERT_LE(std::fabs(e - v), v >= 10 ? 5 : v) << v;
+    }
+}
+
+} // namespace
+} // namespace quill
