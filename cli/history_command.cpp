@@ -73,8 +73,8 @@ std::size_t lineIndex(const HistoryOptions& options, const SavedSets& sets)
 SavedSets readSets(const HistoryOptions& options, std::ostream& err)
 {
     SavedSets sets(historyFileFor(options.historyFile));
-    if (const FileResult read = sets.refresh(); !read)
-        err << "历史记录无法读取：" << read.reason << '\n';
+    if (const IoResult read = sets.refresh(); !read)
+        err << unreadableHistoryMessage(read) << '\n';
     return sets;
 }
 
@@ -110,9 +110,9 @@ int remove(const HistoryOptions& options, std::ostream& out, std::ostream& err)
 {
     SavedSets sets = readSets(options, err);
     const std::size_t index = lineIndex(options, sets);
-    const DeleteOutcome outcome = sets.deleteSavedSet(index);
-    (outcome.status == DeleteOutcome::Status::Deleted ? out : err) << outcome.message << '\n';
-    return outcome.status == DeleteOutcome::Status::Deleted ? exitOk : exitFailed;
+    const IoResult deleted = sets.deleteSavedSet(index);
+    (deleted ? out : err) << deleteMessage(deleted) << '\n';
+    return deleted ? exitOk : exitFailed;
 }
 
 } // namespace

@@ -14,7 +14,7 @@ namespace quill
 
 class Notifier;
 class WordProcessor;
-struct SavedDocument;
+struct IoResult;
 
 class DocumentOutput
 {
@@ -27,7 +27,7 @@ public:
     std::unique_ptr<WordProcessor> newDocument(const DocumentName& name);
 
 private:
-    void report(const SavedDocument& outcome);
+    void report(const IoResult& outcome);
 
     DocumentFolder folder_;
     Notifier& notifier_;
@@ -35,6 +35,6 @@ private:
 };
 
 // The notice for a document that could not be saved: the file and the reason.
-std::string unsavedDocumentMessage(const SavedDocument& outcome);
+std::string unsavedDocumentMessage(const IoResult& outcome);
 
 } // namespace quill

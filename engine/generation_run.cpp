@@ -112,10 +112,10 @@ bool saveSet(Application& app, RunEnvironment& env)
         return true;
     env.waitSeconds(3);
     const int kind = historyKindOf(app.settings);
-    const FileResult saved = appendHistoryLine(
+    const IoResult saved = appendHistoryLine(
         *file, historyLineText(shortDateText(), kind, savedTextOf(kind, app.run)));
     app.notifier.notify(saved ? std::string(savedMessage) : saveFailedMessage(saved));
-    return saved.ok;
+    return saved.ok();
 }
 
 RunOutcome finishRun(RunEnvironment& env, RunOutcome outcome)

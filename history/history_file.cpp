@@ -24,16 +24,6 @@ namespace
 constexpr std::string_view lineEnd = "\r\n";
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
-std::string systemReason()
-{
-    return failureReason(errno);
-}
-
-std::string quoted(const fs::path& path)
-{
-    return "“" + path.string() + "”";
-}
-
 fs::path folderOf(const fs::path& file)
 {
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
@@ -96,23 +86,17 @@ void removeStaleTemporaries(const fs::path& file)
 // The new content replaces the file in one rename, so a crash at any moment leaves either
 // the old file or the new one, whole. A plain append could be cut off inside a line. The
 // caller holds the HistoryFileLock.
-FileResult writeReplacement(const fs::path& file, std::string_view content)
+IoResult writeReplacement(const fs::path& file, std::string_view content)
 {
     removeStaleTemporaries(file);
-    const WriteOutcome written = replaceFile(file, content);
-    if (written.status != WriteStatus::Written)
-        return FileResult::failure("无法写入" + quoted(file) + "：" + written.reason);
-    return {};
+    return replaceFile(file, content);
 }
 
 // For a writable file in a folder that is not: nothing can be renamed there, so the line is
 // appended in place, which a crash in mid-write could leave cut short.
-FileResult appendInPlace(const fs::path& file, std::string_view bytes)
+IoResult appendInPlace(const fs::path& file, std::string_view bytes)
 {
-    const WriteOutcome written = appendToFile(file, bytes);
-    if (written.status != WriteStatus::Written)
-        return FileResult::failure("无法写入" + quoted(file) + "：" + written.reason);
-    return {};
+    return appendToFile(file, bytes);
 }
 
 } // namespace
@@ -149,33 +133,32 @@ HistoryRead readHistoryFile(const fs::path& file)
     HistoryRead result;
     std::string content;
     if (!readFileBytes(file, content)) {
-        const bool missing = errno == ENOENT || errno == ENOTDIR;
-        result.status = missing ? HistoryRead::Status::Missing : HistoryRead::Status::Failed;
-        result.reason = "无法读取" + quoted(file) + "：" + systemReason();
+        result.result = ioSystemFailure(file, errno == ENOTDIR ? ENOENT : errno);
         return result;
     }
+    result.result = ioDone(file);
     result.lines = splitLines(content);
     return result;
 }
 
-FileResult appendHistoryLine(const fs::path& file, std::string_view lineText)
+IoResult appendHistoryLine(const fs::path& file, std::string_view lineText)
 {
     if (lineText.empty())
-        return FileResult::failure("没有可保存的内容");
+        return ioFailure(file, "没有可保存的内容");
     if (lineText.find_first_of("\r\n") != std::string_view::npos)
-        return FileResult::failure("保存的内容含有换行符");
+        return ioFailure(file, "保存的内容含有换行符");
 
     const fs::path folder = folderOf(file);
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec)
-        return FileResult::failure("无法创建文件夹" + quoted(folder) + "：" + ec.message());
+        return ioSystemFailure(folder, ec.value());
 
     HistoryFileLock lock(file);
     std::string content;
     const bool exists = readFileBytes(file, content);
     if (!exists && errno != ENOENT)
-        return FileResult::failure("无法读取" + quoted(file) + "：" + systemReason());
+        return ioSystemFailure(file, errno);
 
     // A line left without its line end (written by hand, or cut off) stays a line of its own.
     std::string added = content.empty() || content.ends_with('\n') ? "" : std::string(lineEnd);
@@ -186,7 +169,7 @@ FileResult appendHistoryLine(const fs::path& file, std::string_view lineText)
     return writeReplacement(file, content + added);
 }
 
-FileResult replaceHistoryFile(const fs::path& file, const std::vector<std::string>& lineBytes)
+IoResult replaceHistoryFile(const fs::path& file, const std::vector<std::string>& lineBytes)
 {
     std::string content;
     for (const std::string& line : lineBytes) {

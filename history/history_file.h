@@ -4,6 +4,8 @@
 // file whole: the new content goes to a temporary file beside it, is synced, and replaces
 // the original in one rename. Success is reported only once the change is on disk.
 
+#include "base/io_result.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -22,24 +24,14 @@ std::filesystem::path historyFileLocation(const std::filesystem::path& programDi
 // The same, with the values of the environment of this process.
 std::filesystem::path historyFileLocation(const std::filesystem::path& programDir);
 
-struct FileResult {
-    bool ok = true;
-    std::string reason; // why it failed, for the user
-
-    explicit operator bool() const { return ok; }
-    static FileResult failure(std::string reason) { return {false, std::move(reason)}; }
-};
-
 struct StoredLine {
     std::string bytes; // as in the file, without the line end
     std::string text;  // UTF-8
 };
 
 struct HistoryRead {
-    enum class Status { Read, Missing, Failed };
-    Status status = Status::Read;
+    IoResult result; // Missing when there is no file yet
     std::vector<StoredLine> lines;
-    std::string reason;
 };
 
 // Lines end with CR LF or LF; a last line without a line end counts as well.
@@ -47,13 +39,13 @@ HistoryRead readHistoryFile(const std::filesystem::path& file);
 
 // Adds one line with CR LF at the end, keeping every byte already in the file. Creates the
 // file (and its folder) on the first save, never empty. Takes the HistoryFileLock.
-FileResult appendHistoryLine(const std::filesystem::path& file, std::string_view lineText);
+IoResult appendHistoryLine(const std::filesystem::path& file, std::string_view lineText);
 
 // Replaces the file with these lines (each as stored bytes, CR LF added) through a
 // temporary file in the same folder, so the original stays intact until the new one is
 // complete. The caller holds a HistoryFileLock.
-FileResult replaceHistoryFile(const std::filesystem::path& file,
-                              const std::vector<std::string>& lineBytes);
+IoResult replaceHistoryFile(const std::filesystem::path& file,
+                            const std::vector<std::string>& lineBytes);
 
 // Keeps other instances of the program from saving while a delete reads and rewrites the
 // file (their lines would otherwise land in the replaced file). Locks the folder, not the

@@ -69,7 +69,7 @@ void tell(int fd, char event, long id)
         const std::size_t index = random() % sets.lines().size();
         const long doomed = idOf(sets.lines()[index]);
         tell(events, 'D', doomed); // about to delete
-        if (sets.deleteSavedSet(index).status == DeleteOutcome::Status::Deleted)
+        if (sets.deleteSavedSet(index))
             tell(events, 'X', doomed);
     }
 }
@@ -113,8 +113,8 @@ std::vector<std::string> faults(const fs::path& file, const Ledger& ledger)
 {
     std::vector<std::string> found;
     const HistoryRead read = readHistoryFile(file);
-    if (read.status == HistoryRead::Status::Failed)
-        return {"unreadable: " + read.reason};
+    if (read.result.status == IoStatus::Failed)
+        return {"unreadable: " + read.result.describe()};
     std::set<long> present;
     for (const StoredLine& line : read.lines) {
         const long id = idOf(line.text);
