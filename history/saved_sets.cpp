@@ -51,9 +51,13 @@ IoResult SavedSets::deleteSavedSet(std::optional<std::size_t> selected)
     IoResult result;
     {
         // Held from the reread to the rename, so no save lands in the file being replaced.
-        HistoryFileLock lock(file_);
+        const HistoryFileLock lock(file_);
         const HistoryRead current = readHistoryFile(file_);
-        if (!current.result) {
+        if (!current.result && current.result.status == IoStatus::Missing) {
+            result = current.result;
+        } else if (!lock.result()) {
+            result = lock.result(); // nothing is changed without it
+        } else if (!current.result) {
             result = current.result;
         } else if (selected && (*selected >= lines_.size() || *selected >= current.lines.size() ||
                                 current.lines[*selected].text != lines_[*selected])) {

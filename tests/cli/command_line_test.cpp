@@ -3,8 +3,12 @@
 #include "support/gbk.h"
 #include "support/temp_folder.h"
 
+#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <regex>
 #include <sstream>
 
@@ -261,6 +265,39 @@ TEST_F(HistoryCommand, AGbkHistoryFileIsListedAndLoaded)
     ASSERT_EQ(loaded.lines().size(), 1u);
     EXPECT_TRUE(std::filesystem::exists(loaded.lines()[0]));
     EXPECT_NE(loaded.lines()[0].find("解方程"), std::string::npos);
+}
+
+// The exit status of a command line run in a child process that may take at most ten
+// seconds; 142 (SIGALRM) when it hung.
+int exitWithin10s(const std::vector<std::string>& args)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(10);
+        std::ostringstream out, err;
+        ::_exit(runCommandLine(args, out, err));
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+TEST_F(HistoryCommand, SpecialFilesAreRefusedAtOnceAndNothingIsWritten)
+{
+    const std::string pipe = (folder / "pipe").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    for (const std::string& special : {std::string("/dev/zero"), pipe}) {
+        for (const char* action : {"list", "load", "delete"})
+            EXPECT_EQ(exitWithin10s({"history", action, "1", "--history", special}), exitFailed)
+                << special << " " << action;
+    }
+}
+
+TEST_F(HistoryCommand, DeletingFromAMissingFileSaysSo)
+{
+    const Result r = history({"delete", "1"});
+    EXPECT_EQ(r.status, exitFailed);
+    EXPECT_EQ(r.err, "历史记录错误，删除失败！\n");
 }
 
 TEST_F(HistoryCommand, PrintingSavesNothing)
