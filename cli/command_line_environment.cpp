@@ -1,5 +1,6 @@
 #include "cli/command_line_environment.h"
 
+#include "base/printable_text.h"
 #include "base/program_location.h"
 #include "engine/application.h"
 #include "engine/progress_line.h"
@@ -26,7 +27,7 @@ extern "C" void onInterrupt(int)
 
 void StreamNotifier::show(const std::string& text, const std::string&, TrayIcon)
 {
-    stream_ << text << '\n' << std::flush;
+    stream_ << printableLines(text) << '\n' << std::flush;
 }
 
 CommandLineEnvironment::CommandLineEnvironment(Application& app, const CommandLineOutput& output,
@@ -36,7 +37,7 @@ CommandLineEnvironment::CommandLineEnvironment(Application& app, const CommandLi
     app.eventPump = [this] { pumpEvents(); };
     if (output.documents)
         documents_.emplace(output.folder, app.notifier, [&out](const std::filesystem::path& saved) {
-            out << saved.string() << '\n';
+            out << printableText(saved.string()) << '\n';
         });
     interruptRequested = 0;
     previousHandler_ = std::signal(SIGINT, onInterrupt);
@@ -57,6 +58,12 @@ void CommandLineEnvironment::progressStarted()
 std::unique_ptr<WordProcessor> CommandLineEnvironment::newDocument(const DocumentName& name)
 {
     return documents_ ? documents_->newDocument(name) : nullptr;
+}
+
+void CommandLineEnvironment::documentsFinished(bool complete)
+{
+    if (documents_)
+        documents_->finishSet(complete);
 }
 
 bool CommandLineEnvironment::interrupted() const

@@ -46,6 +46,7 @@ public:
     void progressStarted() override;
     void progressStopped() override { drawing_ = false; }
     std::unique_ptr<WordProcessor> newDocument(const DocumentName& name) override;
+    void documentsFinished(bool complete) override;
     std::optional<std::filesystem::path> historyFile() const override { return history_; }
 
     // True once Ctrl+C was pressed during this environment's life.

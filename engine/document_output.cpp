@@ -23,8 +23,24 @@ void DocumentOutput::report(const IoResult& outcome)
 {
     if (!outcome)
         notifier_.notify(unsavedDocumentMessage(outcome));
-    else if (saved_)
-        saved_(outcome.path);
+    else
+        pending_.push_back(outcome.path);
+}
+
+void DocumentOutput::finishSet(bool complete)
+{
+    std::vector<std::filesystem::path> written;
+    written.swap(pending_);
+    for (const std::filesystem::path& file : written) {
+        if (complete) {
+            if (saved_)
+                saved_(file);
+            continue;
+        }
+        std::error_code ignored;
+        std::filesystem::remove(file, ignored);
+        notifier_.notify("答案文档没能写出，已删除题目文档" + quotedPath(file) + "。");
+    }
 }
 
 std::string unsavedDocumentMessage(const IoResult& outcome)

@@ -104,6 +104,19 @@ DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& pa
     return DrawEnd::Full;
 }
 
+// A set written but not saved would be drawn and written again by a user who retries, so
+// a history that cannot take it stops the run before anything is written.
+bool historyUsable(Application& app, RunEnvironment& env)
+{
+    const std::optional<std::filesystem::path> file = env.historyFile();
+    if (!app.settings.saveToHistory.checked || !file)
+        return true;
+    const IoResult usable = checkHistoryTarget(*file);
+    if (!usable)
+        app.notifier.notify(unsavableHistoryMessage(usable));
+    return usable.ok();
+}
+
 // Appends the set to the history file; true unless that failed.
 bool saveSet(Application& app, RunEnvironment& env)
 {
@@ -143,6 +156,8 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
         app.notifier.notify(path.unavailableMessage);
         return RunOutcome::Refused;
     }
+    if (!historyUsable(app, env))
+        return RunOutcome::Failed;
 
     RunState& run = app.run;
     run.stopRequested = true; // an earlier run still drawing sees this while we wait, and ends

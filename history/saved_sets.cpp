@@ -10,6 +10,11 @@ std::string saveFailedMessage(const IoResult& result)
     return "当前计算内容保存失败！（" + result.describe() + "）";
 }
 
+std::string unsavableHistoryMessage(const IoResult& result)
+{
+    return "历史记录无法保存，没有出题！（" + result.describe() + "）不保存请取消勾选“保存”。";
+}
+
 std::string unreadableHistoryMessage(const IoResult& result)
 {
     return "历史记录无法读取：" + result.describe();

@@ -25,6 +25,9 @@ inline constexpr std::string_view listChangedMessage =
 // Shown instead of the save notice when the line could not be written.
 std::string saveFailedMessage(const IoResult& result);
 
+// Shown when a run that would save is refused because the history cannot take the set.
+std::string unsavableHistoryMessage(const IoResult& result);
+
 // Shown when the history cannot be read.
 std::string unreadableHistoryMessage(const IoResult& result);
 

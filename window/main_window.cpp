@@ -467,6 +467,11 @@ std::unique_ptr<WordProcessor> MainWindow::newDocument(const DocumentName& name)
     return documents_.newDocument(name);
 }
 
+void MainWindow::documentsFinished(bool complete)
+{
+    documents_.finishSet(complete);
+}
+
 std::optional<std::filesystem::path> MainWindow::historyFile() const
 {
     if (options_.historyFile.empty())

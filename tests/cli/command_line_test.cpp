@@ -290,7 +290,13 @@ TEST_F(HistoryCommand, SpecialFilesAreRefusedAtOnceAndNothingIsWritten)
         for (const char* action : {"list", "load", "delete"})
             EXPECT_EQ(exitWithin10s({"history", action, "1", "--history", special}), exitFailed)
                 << special << " " << action;
+        EXPECT_EQ(exitWithin10s({"generate", "--history", special, "--out",
+                                 (folder / "docs").string()}),
+                  exitFailed)
+            << special;
     }
+    // Refused before the worksheet is written, so a second try makes no duplicate.
+    EXPECT_FALSE(std::filesystem::exists(folder / "docs"));
 }
 
 TEST_F(HistoryCommand, DeletingFromAMissingFileSaysSo)

@@ -171,13 +171,14 @@ TEST_F(GenerationRun, WritesMatchingQuestionAndAnswerSheetsThenSaves)
     EXPECT_NE(testing::fileBytes(*docs.history).find("|3| "), std::string::npos);
 }
 
-TEST_F(GenerationRun, AFailedSaveIsReportedNotAnnounced)
+TEST_F(GenerationRun, AHistoryThatCannotTakeTheSetStopsTheRunBeforeAnyDocument)
 {
     std::ofstream(folder / "file") << "x";
     docs.history = folder / "file" / "历史题目.txt"; // a folder that is a file cannot hold it
     EXPECT_EQ(generateExercises(t.app, docs), RunOutcome::Failed);
     EXPECT_FALSE(t.notifier.saw("当前计算内容保存完毕！"));
-    EXPECT_NE(t.notifier.messages.back().find("保存失败"), std::string::npos);
+    EXPECT_NE(t.notifier.messages.back().find("历史记录无法保存"), std::string::npos);
+    EXPECT_TRUE(docs.documents.empty());
 }
 
 TEST_F(GenerationRun, StopLabelSetsTheFlagAndSaysSo)
