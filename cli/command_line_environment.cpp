@@ -2,7 +2,9 @@
 
 #include "base/printable_text.h"
 #include "base/program_location.h"
+#include "cli/command_line.h"
 #include "engine/application.h"
+#include "engine/generation_run.h"
 #include "engine/progress_line.h"
 #include "history/history_file.h"
 
@@ -32,7 +34,7 @@ void StreamNotifier::show(const std::string& text, const std::string&, TrayIcon)
 
 CommandLineEnvironment::CommandLineEnvironment(Application& app, const CommandLineOutput& output,
                                                std::ostream& out, std::ostream& err)
-    : app_(app), err_(err), history_(output.historyFile)
+    : app_(app), err_(err), history_(output.historyFile), timeLimit_(output.timeLimit)
 {
     app.eventPump = [this] { pumpEvents(); };
     if (output.documents)
@@ -80,10 +82,26 @@ void CommandLineEnvironment::pumpEvents()
     if (!drawing_ || ++calls_ % 256 != 0)
         return;
     const auto elapsed = std::chrono::steady_clock::now() - started_;
+    // Past the limit the draw ends as the stop label would end it, with the advice the window
+    // gives after a minute.
+    if (timeLimit_.count() > 0 && elapsed >= timeLimit_ && !timedOut_) {
+        timedOut_ = true;
+        app_.run.stopRequested = true;
+        err_ << longRunAdvice(std::to_string(timeLimit_.count())) << '\n' << std::flush;
+        return;
+    }
     const long ticks = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() / 10;
     while (app_.run.progressTicks < ticks)
         if (const ProgressTick tick = progressTick(app_.run); tick.advice)
             err_ << *tick.advice << '\n' << std::flush;
+}
+
+int stoppedRunStatus(const CommandLineEnvironment& env, std::ostream& err)
+{
+    if (!env.interrupted() && !env.timedOut())
+        return exitFailed;
+    err << stoppedMessage << '\n';
+    return env.interrupted() ? exitInterrupted : exitTimedOut;
 }
 
 std::filesystem::path historyFileFor(const std::optional<std::string>& named)

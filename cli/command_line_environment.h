@@ -34,6 +34,7 @@ struct CommandLineOutput {
     bool documents = true;                            // false: the set is only drawn (and printed)
     std::filesystem::path folder;                     // where documents go
     std::optional<std::filesystem::path> historyFile; // none: nothing is saved
+    std::chrono::seconds timeLimit{0};                // for drawing; 0: none
 };
 
 class CommandLineEnvironment : public RunEnvironment
@@ -51,6 +52,8 @@ public:
 
     // True once Ctrl+C was pressed during this environment's life.
     bool interrupted() const;
+    // True when the time limit stopped the draw.
+    bool timedOut() const { return timedOut_; }
 
 private:
     void pumpEvents();
@@ -62,8 +65,14 @@ private:
     bool drawing_ = false;
     unsigned calls_ = 0;
     std::chrono::steady_clock::time_point started_;
+    std::chrono::seconds timeLimit_;
+    bool timedOut_ = false;
     void (*previousHandler_)(int) = nullptr;
 };
+
+// The exit status of a run that ended stopped: Ctrl+C and the time limit are told as the
+// window's stop label tells a stop; any other stop is a run that could not finish.
+int stoppedRunStatus(const CommandLineEnvironment& env, std::ostream& err);
 
 // The history file: the one named on the command line, else the usual place.
 std::filesystem::path historyFileFor(const std::optional<std::string>& named);

@@ -140,6 +140,10 @@ const std::vector<KnownOption>& knownOptions()
         {"--no-borders", false, [](O& o, V) { o.noBorders = true; }},
         {"--no-save", false, [](O& o, V) { o.noSave = true; }},
         {"--seed", true, [](O& o, V v) { o.seed = wholeNumberOf("--seed", v); }},
+        {"--time-limit", true,
+         [](O& o, V v) {
+             o.timeLimit = static_cast<std::uint64_t>(numberBetween("--time-limit", v, 0, 86400));
+         }},
         {"--out", true, [](O& o, V v) { o.outDir = v; }},
         {"--history", true, [](O& o, V v) { o.historyFile = v; }},
         {"--print", false, [](O& o, V) { o.print = true; }},
@@ -374,8 +378,10 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
   --no-save         不把这套题存入历史记录
   --history FILE    历史记录文件 (默认在程序旁或 ~/.local/share/Quillmere)
   --seed N          随机种子: 同样的设置和种子得到同样的题目 (所用种子总会报告)
+  --time-limit S    出题最多 S 秒 (默认 60，0 为不限): 到时像点■一样停止，什么都不写
 
-退出码: 0 成功, 1 文档或历史记录写入失败, 2 选项或设置有误 (什么都不写), 130 被 Ctrl+C 终止。
+退出码: 0 成功, 1 文档或历史记录无法写入或读取, 2 选项或设置有误 (什么都不写),
+        3 到了 --time-limit 还没出完 (什么都不写), 130 被 Ctrl+C 终止。
 )";
 }
 

@@ -38,6 +38,7 @@ struct GenerateOptions {
     std::optional<std::vector<std::string>> laws, units;
 
     std::optional<std::uint64_t> seed;
+    std::uint64_t timeLimit = 60; // seconds of drawing before the run gives up; 0: no limit
     std::string outDir = ".";
     std::optional<std::string> historyFile;
     bool print = false;

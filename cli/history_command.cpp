@@ -110,7 +110,7 @@ int load(const HistoryOptions& options, std::ostream& out, std::ostream& err)
     case RunOutcome::Completed:
         return exitOk;
     case RunOutcome::Stopped:
-        return env.interrupted() ? exitInterrupted : exitFailed;
+        return stoppedRunStatus(env, err);
     default: // a saved set that cannot be written is no bad option
         return exitFailed;
     }

@@ -7,6 +7,7 @@
 #include "engine/duplicate_filter.h"
 #include "engine/generation_path.h"
 #include "engine/run_environment.h"
+#include "engine/unmeetable_settings.h"
 #include "history/history_file.h"
 #include "history/history_line.h"
 #include "history/saved_sets.h"
@@ -154,6 +155,10 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     const GenerationPath& path = choosePath(app.settings);
     if (!path.available()) {
         app.notifier.notify(path.unavailableMessage);
+        return RunOutcome::Refused;
+    }
+    if (const auto reason = unmeetableReason(app.settings, range->start, range->end)) {
+        app.notifier.notify(*reason);
         return RunOutcome::Refused;
     }
     if (!historyUsable(app, env))

@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -267,19 +268,84 @@ TEST_F(HistoryCommand, AGbkHistoryFileIsListedAndLoaded)
     EXPECT_NE(loaded.lines()[0].find("解方程"), std::string::npos);
 }
 
-// The exit status of a command line run in a child process that may take at most ten
-// seconds; 142 (SIGALRM) when it hung.
-int exitWithin10s(const std::vector<std::string>& args)
+// A command line run in a child process that may take at most ten seconds (status 142,
+// SIGALRM, when it hung); `meanwhile` gets the child's id while it runs.
+Result runInChild(const std::vector<std::string>& args,
+                  const std::function<void(pid_t)>& meanwhile = {})
 {
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return {-1, {}, {}};
     const pid_t child = ::fork();
     if (child == 0) {
         ::alarm(10);
         std::ostringstream out, err;
-        ::_exit(runCommandLine(args, out, err));
+        const int status = runCommandLine(args, out, err);
+        const std::string text = err.str();
+        ::write(pipeEnds[1], text.data(), text.size());
+        ::_exit(status);
     }
+    ::close(pipeEnds[1]);
+    if (meanwhile)
+        meanwhile(child);
+    std::string err;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        err.append(buffer, static_cast<std::size_t>(got));
+    ::close(pipeEnds[0]);
     int status = -1;
     ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), {}, err};
+}
+
+int exitWithin10s(const std::vector<std::string>& args)
+{
+    return runInChild(args).status;
+}
+
+TEST(CommandLine, SettingsThatCanNeverBeMetAreRefusedAtOnce)
+{
+    const std::pair<const char*, std::vector<std::string>> rows[] = {
+        {"36 distinct items for 10000", {"--count", "10000", "--from", "1", "--to", "3"}},
+        {"simple equations with subtraction only", {"--kind", "equations", "--ops", "sub"}},
+        {"simple equations with division only", {"--kind", "equations", "--ops", "div,sub"}},
+        {"early step expressions with multiplication only",
+         {"--kind", "steps", "--ops", "mul", "--grade", "3"}},
+    };
+    for (const auto& [name, args] : rows) {
+        const Result r = print(args);
+        EXPECT_EQ(r.status, exitUsage) << name;
+        EXPECT_TRUE(r.out.empty()) << name;
+        EXPECT_NE(r.err.find("！"), std::string::npos) << name;
+    }
+    // As many items as there are pairs is no refusal, though other rules may leave too few.
+    EXPECT_NE(print({"--count", "9", "--from", "1", "--to", "3", "--ops", "add", "--time-limit",
+                     "1"})
+                  .status,
+              exitUsage);
+}
+
+TEST_F(HistoryCommand, ATimeLimitOrCtrlCStopsTheDrawWritesNothingAndSaysSo)
+{
+    const std::vector<std::string> neverClose = {"generate", "--closeness", "0", "--out",
+                                                 folder.path().string(), "--history", file};
+    std::vector<std::string> limited = neverClose;
+    limited.insert(limited.end(), {"--time-limit", "1"});
+    const Result timedOut = runInChild(limited);
+    EXPECT_EQ(timedOut.status, exitTimedOut);
+    EXPECT_NE(timedOut.err.find("已经运行了1秒，有可能题目不好找建议终止本次出题！\n出题终止，请点击再次出题！"),
+              std::string::npos)
+        << timedOut.err;
+
+    std::vector<std::string> unlimited = neverClose;
+    unlimited.insert(unlimited.end(), {"--time-limit", "0"});
+    const Result interrupted = runInChild(unlimited, [](pid_t child) {
+        ::usleep(300000);
+        ::kill(child, SIGINT);
+    });
+    EXPECT_EQ(interrupted.status, exitInterrupted);
+    EXPECT_TRUE(interrupted.err.ends_with("出题终止，请点击再次出题！\n")) << interrupted.err;
+    EXPECT_TRUE(folder.entries().empty());
 }
 
 TEST_F(HistoryCommand, SpecialFilesAreRefusedAtOnceAndNothingIsWritten)
