@@ -35,6 +35,8 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return exitOk;
     }
     applyGenerateOptions(options, app.settings, notifier);
+    for (const std::string& note : conflictNotes(options, app.settings))
+        err << note << '\n';
     const std::uint64_t seed = options.seed.value_or(freshSeed());
     app.random.seed(seed);
     err << "随机种子：" << seed << "（--seed " << seed << " 可重出这套题）\n";

@@ -144,7 +144,11 @@ const std::vector<KnownOption>& knownOptions()
          [](O& o, V v) {
              o.timeLimit = static_cast<std::uint64_t>(numberBetween("--time-limit", v, 0, 86400));
          }},
-        {"--out", true, [](O& o, V v) { o.outDir = v; }},
+        {"--out", true,
+         [](O& o, V v) {
+             o.outDir = v;
+             o.outGiven = true;
+         }},
         {"--history", true, [](O& o, V v) { o.historyFile = v; }},
         {"--print", false, [](O& o, V) { o.print = true; }},
         {"--help", false, [](O& o, V) { o.help = true; }},
@@ -292,6 +296,17 @@ void applyOutput(const GenerateOptions& o, ExerciseSettings& s)
     s.saveToHistory.checked = s.saveToHistory.checked && !o.noSave;
 }
 
+// Repairing the columns resets the count to the columns' default; a count the user gave,
+// valid in itself, is put back.
+void keepExplicitCount(const GenerateOptions& o, ExerciseSettings& s)
+{
+    if (!o.count || s.itemCount.text == *o.count)
+        return;
+    NumberBox given{*o.count};
+    if (given.value() >= 1)
+        setText(s, s.itemCount, *o.count);
+}
+
 } // namespace
 
 GenerateOptions parseGenerateOptions(const std::vector<std::string>& args)
@@ -318,6 +333,37 @@ GenerateOptions parseGenerateOptions(const std::vector<std::string>& args)
     return options;
 }
 
+std::vector<std::string> conflictNotes(const GenerateOptions& o, const ExerciseSettings& s)
+{
+    std::vector<std::string> notes;
+    if (o.laws && !s.lawsOption.selected)
+        notes.push_back("--laws 只用于简便计算（--kind laws），这里不起作用。");
+    if (o.units && !s.unitsOption.selected)
+        notes.push_back("--units 只用于单位换算（--kind units），这里不起作用。");
+    if (o.print && o.outGiven)
+        notes.push_back("--print 只打印题目，不写文档：--out 不起作用。");
+    if (o.print && o.historyFile)
+        notes.push_back("--print 不保存到历史记录：--history 不起作用。");
+    // The three zero patterns exclude each other; the last one ticked stays.
+    const std::tuple<bool, const CheckBox*, std::string_view> patterns[] = {
+        {o.zeroMiddle, &s.zeroInMiddle, "--zero-middle"},
+        {o.zeroEnd, &s.zeroAtEnd, "--zero-end"},
+        {o.roundTens, &s.wholeTens, "--round-tens"},
+    };
+    std::string asked, kept;
+    int askedCount = 0;
+    for (const auto& [wanted, box, option] : patterns) {
+        if (!wanted)
+            continue;
+        asked += (askedCount++ ? "、" : "") + std::string(option);
+        if (box->checked)
+            kept = option;
+    }
+    if (askedCount > 1)
+        notes.push_back(asked + " 只能选一个，用 " + kept + "。");
+    return notes;
+}
+
 void applyGenerateOptions(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
 {
     if (o.grade)
@@ -331,6 +377,7 @@ void applyGenerateOptions(const GenerateOptions& o, ExerciseSettings& s, Notifie
     applyModifiers(o, s, n);
     applyOutput(o, s);
     repairSettings(s, n);
+    keepExplicitCount(o, s);
 }
 
 std::string generateHelpText()

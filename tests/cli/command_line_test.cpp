@@ -116,8 +116,37 @@ TEST(CommandLine, OptionsApplyInTheOrderOfClicks)
 {
     // 口算 sets 80 items for four columns; five columns then give 105.
     EXPECT_EQ(print({"--columns", "5", "--kind", "oral", "--seed", "1"}).lines().size(), 105u);
-    // An explicit count wins over the count the kind sets.
+    // An explicit count wins over the count the kind sets, and over the repair of the columns.
     EXPECT_EQ(print({"--kind", "oral", "--count", "7", "--seed", "1"}).lines().size(), 7u);
+    EXPECT_EQ(print({"--columns", "11", "--count", "100", "--seed", "1"}).lines().size(), 100u);
+}
+
+TEST(CommandLine, SaysWhichOfTwoConflictingOptionsWins)
+{
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"--kind", "oral", "--laws", "jfjh"}, "--laws 只用于简便计算"},
+        {{"--units", "money"}, "--units 只用于单位换算"},
+        {{"--out", "somewhere"}, "--out 不起作用"},
+        {{"--history", "somewhere"}, "--history 不起作用"},
+        {{"--zero-middle", "--zero-end"}, "--zero-middle、--zero-end 只能选一个，用 --zero-end。"},
+        {{"--round-tens", "--zero-middle"},
+         "--zero-middle、--round-tens 只能选一个，用 --round-tens。"},
+    };
+    for (auto [args, note] : rows) {
+        args.insert(args.end(), {"--count", "2", "--seed", "5"});
+        const Result r = print(args);
+        EXPECT_EQ(r.status, exitOk) << note;
+        EXPECT_NE(r.err.find(note), std::string::npos) << r.err;
+    }
+}
+
+TEST(CommandLine, ControlCharactersNeverReachTheTerminal)
+{
+    const Result badValue = run({"generate", "--kind", "\x1B[2J\nx"});
+    EXPECT_EQ(badValue.status, exitUsage);
+    EXPECT_NE(badValue.err.find("\\x1B[2J\\nx"), std::string::npos) << badValue.err;
+    const Result badCommand = run({"\x07bell"});
+    EXPECT_EQ(badCommand.err.find('\x07'), std::string::npos);
 }
 
 TEST(CommandLine, OperationsAndGradeShapeTheItems)
@@ -363,6 +392,29 @@ TEST_F(HistoryCommand, SpecialFilesAreRefusedAtOnceAndNothingIsWritten)
     }
     // Refused before the worksheet is written, so a second try makes no duplicate.
     EXPECT_FALSE(std::filesystem::exists(folder / "docs"));
+}
+
+TEST_F(HistoryCommand, ListsAndPathsArePrintedWithTheirControlCharactersEscaped)
+{
+    std::ofstream(file, std::ios::binary) << "2016/7/27\x1B[31m|1| 1＋2\r\n";
+    const Result listed = history({"list"});
+    EXPECT_EQ(listed.out, "1\t2016/7/27\\x1B口算\n"); // the first ten characters of the date
+    const std::string odd = (folder / "new\nline").string();
+    const Result written = run({"generate", "--count", "2", "--no-save", "--out", odd});
+    ASSERT_EQ(written.status, exitOk) << written.err;
+    ASSERT_EQ(written.lines().size(), 1u);
+    EXPECT_NE(written.out.find("new\\nline/"), std::string::npos);
+}
+
+TEST_F(HistoryCommand, ASavedSetThatCannotBeWrittenIsAFailureNotABadOption)
+{
+    std::ofstream(file, std::ios::binary) << "no bars at all\r\n2016/7/27|3| \r\n";
+    for (const char* index : {"1", "2"}) {
+        const Result r = history({"load", index});
+        EXPECT_EQ(r.status, exitFailed) << index;
+        EXPECT_TRUE(r.out.empty()) << index;
+    }
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"历史题目.txt"});
 }
 
 TEST_F(HistoryCommand, DeletingFromAMissingFileSaysSo)
