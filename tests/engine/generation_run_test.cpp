@@ -189,6 +189,17 @@ TEST_F(GenerationRun, StopLabelSetsTheFlagAndSaysSo)
     EXPECT_EQ(t.notifier.messages, std::vector<std::string>{"出题终止，请点击再次出题！"});
 }
 
+TEST_F(GenerationRun, SettingsThatCanNeverBeMetAreRefusedBeforeTheRunStarts)
+{
+    setText(s, s.rangeEnd, "2"); // 1 to 2: 16 different items for 24
+    t.notifier.messages.clear();
+    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
+    EXPECT_TRUE(env.waits.empty());
+    EXPECT_EQ(env.progressStarts, 0);
+    ASSERT_EQ(t.notifier.messages.size(), 1u);
+    EXPECT_NE(t.notifier.messages[0].find("最多只能出16道不同的题"), std::string::npos);
+}
+
 TEST_F(GenerationRun, FamiliesWithoutGeneratorsAreRefusedClearly)
 {
     clickCheck(s, s.fractions, t.notifier);
