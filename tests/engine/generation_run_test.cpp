@@ -181,14 +181,6 @@ TEST_F(GenerationRun, AHistoryThatCannotTakeTheSetStopsTheRunBeforeAnyDocument)
     EXPECT_TRUE(docs.documents.empty());
 }
 
-TEST_F(GenerationRun, StopLabelSetsTheFlagAndSaysSo)
-{
-    requestStop(t.app, env);
-    EXPECT_TRUE(t.app.run.stopRequested);
-    EXPECT_EQ(env.progressStops, 1);
-    EXPECT_EQ(t.notifier.messages, std::vector<std::string>{"出题终止，请点击再次出题！"});
-}
-
 TEST_F(GenerationRun, SettingsThatCanNeverBeMetAreRefusedBeforeTheRunStarts)
 {
     setText(s, s.rangeEnd, "2"); // 1 to 2: 16 different items for 24
@@ -198,6 +190,14 @@ TEST_F(GenerationRun, SettingsThatCanNeverBeMetAreRefusedBeforeTheRunStarts)
     EXPECT_EQ(env.progressStarts, 0);
     ASSERT_EQ(t.notifier.messages.size(), 1u);
     EXPECT_NE(t.notifier.messages[0].find("最多只能出16道不同的题"), std::string::npos);
+}
+
+TEST_F(GenerationRun, StopLabelSetsTheFlagAndSaysSo)
+{
+    requestStop(t.app, env);
+    EXPECT_TRUE(t.app.run.stopRequested);
+    EXPECT_EQ(env.progressStops, 1);
+    EXPECT_EQ(t.notifier.messages, std::vector<std::string>{"出题终止，请点击再次出题！"});
 }
 
 TEST_F(GenerationRun, FamiliesWithoutGeneratorsAreRefusedClearly)
