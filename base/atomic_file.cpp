@@ -20,29 +20,6 @@ std::filesystem::path folderOf(const std::filesystem::path& path)
     return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
 }
 
-std::string reasonText(int error)
-{
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return "磁盘空间不足";
-    case EACCES:
-    case EPERM:
-        return "没有写入权限";
-    case EROFS:
-        return "磁盘只读";
-    case ENOENT:
-    case ENOTDIR:
-        return "文件夹不存在";
-    default:
-        return std::strerror(error);
-    }
-}
-
-WriteOutcome failure(int error)
-{
-    return {WriteStatus::Failed, reasonText(error)};
-}
 
 bool writeAll(int fd, std::string_view bytes)
 {
@@ -59,29 +36,23 @@ bool writeAll(int fd, std::string_view bytes)
 }
 
 // Moves the finished temporary file to its name unless that name exists.
-WriteOutcome moveIntoPlace(const std::string& temporary, const std::filesystem::path& path)
+IoResult moveIntoPlace(const std::string& temporary, const std::filesystem::path& path)
 {
     if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
-        return {WriteStatus::Written, {}};
-    if (errno == EEXIST)
-        return {WriteStatus::NameTaken, "文件已存在"};
+        return ioDone(path);
     if (errno != EINVAL && errno != ENOSYS)
-        return failure(errno);
-    // A file system without the no-replace move: test, then move.
+        return ioSystemFailure(path, errno);
+    // A file system without the no-replace move: test, then move. A dangling symbolic link
+    // counts as taken, as it does for the move above.
     std::error_code error;
-    if (std::filesystem::exists(path, error))
-        return {WriteStatus::NameTaken, "文件已存在"};
+    if (std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found)
+        return ioSystemFailure(path, EEXIST);
     if (::rename(temporary.c_str(), path.c_str()) != 0)
-        return failure(errno);
-    return {WriteStatus::Written, {}};
+        return ioSystemFailure(path, errno);
+    return ioDone(path);
 }
 
 } // namespace
-
-std::string failureReason(int error)
-{
-    return reasonText(error);
-}
 
 bool isTemporaryOf(const std::filesystem::path& candidate, const std::filesystem::path& path)
 {
@@ -95,14 +66,14 @@ namespace
 
 // Writes `bytes` to a new temporary file beside `path`, flushed to the disk, with the given
 // permissions; its name is left in `temporary`.
-WriteOutcome writeTemporary(const std::filesystem::path& path, std::string_view bytes, mode_t mode,
-                            std::string& temporary)
+IoResult writeTemporary(const std::filesystem::path& path, std::string_view bytes, mode_t mode,
+                        std::string& temporary)
 {
     temporary =
         (folderOf(path) / ("." + path.filename().string() + std::string(temporarySuffix))).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        return failure(errno);
+        return ioSystemFailure(path, errno);
     ::fchmod(fd, mode);
     int error = 0;
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
@@ -110,9 +81,9 @@ WriteOutcome writeTemporary(const std::filesystem::path& path, std::string_view 
     if (::close(fd) != 0 && error == 0)
         error = errno;
     if (error == 0)
-        return {WriteStatus::Written, {}};
+        return ioDone(path);
     ::unlink(temporary.c_str());
-    return failure(error);
+    return ioSystemFailure(path, error);
 }
 
 // A renamed file is only durable once its folder entry is.
@@ -127,28 +98,28 @@ void syncFolder(const std::filesystem::path& folder)
 
 } // namespace
 
-WriteOutcome writeNewFile(const std::filesystem::path& path, std::string_view bytes)
+IoResult writeNewFile(const std::filesystem::path& path, std::string_view bytes)
 {
     // A temporary file is private; the document gets the permissions of any new file.
     const mode_t mask = ::umask(0);
     ::umask(mask);
     std::string temporary;
-    WriteOutcome outcome = writeTemporary(path, bytes, 0666 & ~mask, temporary);
-    if (outcome.status != WriteStatus::Written)
+    IoResult outcome = writeTemporary(path, bytes, 0666 & ~mask, temporary);
+    if (!outcome)
         return outcome;
     outcome = moveIntoPlace(temporary, path);
-    if (outcome.status != WriteStatus::Written)
+    if (!outcome)
         ::unlink(temporary.c_str());
     else
         syncFolder(folderOf(path));
     return outcome;
 }
 
-WriteOutcome appendToFile(const std::filesystem::path& path, std::string_view bytes)
+IoResult appendToFile(const std::filesystem::path& path, std::string_view bytes)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (fd < 0)
-        return failure(errno);
+        return ioSystemFailure(path, errno);
     struct stat before {
     };
     const bool sized = ::fstat(fd, &before) == 0;
@@ -160,22 +131,22 @@ WriteOutcome appendToFile(const std::filesystem::path& path, std::string_view by
     }
     if (::close(fd) != 0 && error == 0)
         error = errno;
-    return error ? failure(error) : WriteOutcome{WriteStatus::Written, {}};
+    return error ? ioSystemFailure(path, error) : ioDone(path);
 }
 
-WriteOutcome replaceFile(const std::filesystem::path& path, std::string_view bytes)
+IoResult replaceFile(const std::filesystem::path& path, std::string_view bytes)
 {
     struct stat original {
     };
     const mode_t mode = ::stat(path.c_str(), &original) == 0 ? original.st_mode & 07777 : 0644;
     std::string temporary;
-    const WriteOutcome outcome = writeTemporary(path, bytes, mode, temporary);
-    if (outcome.status != WriteStatus::Written)
+    const IoResult outcome = writeTemporary(path, bytes, mode, temporary);
+    if (!outcome)
         return outcome;
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return failure(error);
+        return ioSystemFailure(path, error);
     }
     syncFolder(folderOf(path));
     return outcome;

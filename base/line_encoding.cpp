@@ -1,5 +1,7 @@
 #include "base/line_encoding.h"
 
+#include "base/utf8.h"
+
 #include <cerrno>
 #include <iconv.h>
 
@@ -16,39 +18,11 @@ bool isContinuation(unsigned char byte)
     return (byte & 0xC0) == 0x80;
 }
 
-// Length of the well-formed sequence starting at `at`, or 0 (no overlong forms, no
-// surrogates, nothing above U+10FFFF).
+// Length of the well-formed sequence starting at `at`, or 0.
 std::size_t sequenceLength(std::string_view bytes, std::size_t at)
 {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[at + i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0;
-        if (lead == 0xED)
-            high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        if (lead == 0xF4)
-            high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (at + length > bytes.size() || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (!isContinuation(byte(i)))
-            return 0;
-    return length;
+    char32_t ignored = 0;
+    return utf8Sequence(bytes.substr(at), ignored);
 }
 
 class GbkDecoder

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "base/printable_text.h"
 #include "base/version.h"
 #include "cli/answer_key.h"
 #include "cli/command_line_environment.h"
@@ -34,11 +35,14 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return exitOk;
     }
     applyGenerateOptions(options, app.settings, notifier);
+    for (const std::string& note : conflictNotes(options, app.settings))
+        err << note << '\n';
     const std::uint64_t seed = options.seed.value_or(freshSeed());
     app.random.seed(seed);
     err << "随机种子：" << seed << "（--seed " << seed << " 可重出这套题）\n";
 
-    CommandLineOutput output{!options.print, options.outDir, std::nullopt};
+    CommandLineOutput output{!options.print, options.outDir, std::nullopt,
+                             std::chrono::seconds(options.timeLimit)};
     if (!options.print)
         output.historyFile = historyFileFor(options.historyFile);
     CommandLineEnvironment env(app, output, out, err);
@@ -48,7 +52,7 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     case RunOutcome::Refused:
         return exitUsage;
     case RunOutcome::Stopped:
-        return env.interrupted() ? exitInterrupted : exitFailed;
+        return stoppedRunStatus(env, err);
     case RunOutcome::Failed:
         return exitFailed;
     case RunOutcome::Completed:
@@ -101,10 +105,10 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return generate(rest, out, err);
         if (command == "history")
             return runHistoryCommand(rest, out, err);
-        err << "未知的命令：" << command << "（quillmere --help 列出全部命令）\n";
+        err << "未知的命令：" << printableText(command) << "（quillmere --help 列出全部命令）\n";
         return exitUsage;
     } catch (const UsageError& error) {
-        err << error.what() << '\n';
+        err << printableText(error.what()) << '\n';
         return exitUsage;
     }
 }

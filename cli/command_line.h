@@ -14,6 +14,7 @@ namespace quill
 inline constexpr int exitOk = 0;
 inline constexpr int exitFailed = 1; // a document or the history could not be written
 inline constexpr int exitUsage = 2;  // bad options or refused settings: nothing written
+inline constexpr int exitTimedOut = 3; // --time-limit passed before the set was drawn
 inline constexpr int exitInterrupted = 130;
 
 // True when the arguments ask for the command line rather than the window.

@@ -34,6 +34,7 @@ struct CommandLineOutput {
     bool documents = true;                            // false: the set is only drawn (and printed)
     std::filesystem::path folder;                     // where documents go
     std::optional<std::filesystem::path> historyFile; // none: nothing is saved
+    std::chrono::seconds timeLimit{0};                // for drawing; 0: none
 };
 
 class CommandLineEnvironment : public RunEnvironment
@@ -46,10 +47,13 @@ public:
     void progressStarted() override;
     void progressStopped() override { drawing_ = false; }
     std::unique_ptr<WordProcessor> newDocument(const DocumentName& name) override;
+    void documentsFinished(bool complete) override;
     std::optional<std::filesystem::path> historyFile() const override { return history_; }
 
     // True once Ctrl+C was pressed during this environment's life.
     bool interrupted() const;
+    // True when the time limit stopped the draw.
+    bool timedOut() const { return timedOut_; }
 
 private:
     void pumpEvents();
@@ -61,8 +65,14 @@ private:
     bool drawing_ = false;
     unsigned calls_ = 0;
     std::chrono::steady_clock::time_point started_;
+    std::chrono::seconds timeLimit_;
+    bool timedOut_ = false;
     void (*previousHandler_)(int) = nullptr;
 };
+
+// The exit status of a run that ended stopped: Ctrl+C and the time limit are told as the
+// window's stop label tells a stop; any other stop is a run that could not finish.
+int stoppedRunStatus(const CommandLineEnvironment& env, std::ostream& err);
 
 // The history file: the one named on the command line, else the usual place.
 std::filesystem::path historyFileFor(const std::optional<std::string>& named);

@@ -140,7 +140,15 @@ const std::vector<KnownOption>& knownOptions()
         {"--no-borders", false, [](O& o, V) { o.noBorders = true; }},
         {"--no-save", false, [](O& o, V) { o.noSave = true; }},
         {"--seed", true, [](O& o, V v) { o.seed = wholeNumberOf("--seed", v); }},
-        {"--out", true, [](O& o, V v) { o.outDir = v; }},
+        {"--time-limit", true,
+         [](O& o, V v) {
+             o.timeLimit = static_cast<std::uint64_t>(numberBetween("--time-limit", v, 0, 86400));
+         }},
+        {"--out", true,
+         [](O& o, V v) {
+             o.outDir = v;
+             o.outGiven = true;
+         }},
         {"--history", true, [](O& o, V v) { o.historyFile = v; }},
         {"--print", false, [](O& o, V) { o.print = true; }},
         {"--help", false, [](O& o, V) { o.help = true; }},
@@ -288,6 +296,17 @@ void applyOutput(const GenerateOptions& o, ExerciseSettings& s)
     s.saveToHistory.checked = s.saveToHistory.checked && !o.noSave;
 }
 
+// Repairing the columns resets the count to the columns' default; a count the user gave,
+// valid in itself, is put back.
+void keepExplicitCount(const GenerateOptions& o, ExerciseSettings& s)
+{
+    if (!o.count || s.itemCount.text == *o.count)
+        return;
+    NumberBox given{*o.count};
+    if (given.value() >= 1)
+        setText(s, s.itemCount, *o.count);
+}
+
 } // namespace
 
 GenerateOptions parseGenerateOptions(const std::vector<std::string>& args)
@@ -314,6 +333,37 @@ GenerateOptions parseGenerateOptions(const std::vector<std::string>& args)
     return options;
 }
 
+std::vector<std::string> conflictNotes(const GenerateOptions& o, const ExerciseSettings& s)
+{
+    std::vector<std::string> notes;
+    if (o.laws && !s.lawsOption.selected)
+        notes.push_back("--laws 只用于简便计算（--kind laws），这里不起作用。");
+    if (o.units && !s.unitsOption.selected)
+        notes.push_back("--units 只用于单位换算（--kind units），这里不起作用。");
+    if (o.print && o.outGiven)
+        notes.push_back("--print 只打印题目，不写文档：--out 不起作用。");
+    if (o.print && o.historyFile)
+        notes.push_back("--print 不保存到历史记录：--history 不起作用。");
+    // The three zero patterns exclude each other; the last one ticked stays.
+    const std::tuple<bool, const CheckBox*, std::string_view> patterns[] = {
+        {o.zeroMiddle, &s.zeroInMiddle, "--zero-middle"},
+        {o.zeroEnd, &s.zeroAtEnd, "--zero-end"},
+        {o.roundTens, &s.wholeTens, "--round-tens"},
+    };
+    std::string asked, kept;
+    int askedCount = 0;
+    for (const auto& [wanted, box, option] : patterns) {
+        if (!wanted)
+            continue;
+        asked += (askedCount++ ? "、" : "") + std::string(option);
+        if (box->checked)
+            kept = option;
+    }
+    if (askedCount > 1)
+        notes.push_back(asked + " 只能选一个，用 " + kept + "。");
+    return notes;
+}
+
 void applyGenerateOptions(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
 {
     if (o.grade)
@@ -327,6 +377,7 @@ void applyGenerateOptions(const GenerateOptions& o, ExerciseSettings& s, Notifie
     applyModifiers(o, s, n);
     applyOutput(o, s);
     repairSettings(s, n);
+    keepExplicitCount(o, s);
 }
 
 std::string generateHelpText()
@@ -374,8 +425,10 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
   --no-save         不把这套题存入历史记录
   --history FILE    历史记录文件 (默认在程序旁或 ~/.local/share/Quillmere)
   --seed N          随机种子: 同样的设置和种子得到同样的题目 (所用种子总会报告)
+  --time-limit S    出题最多 S 秒 (默认 60，0 为不限): 到时像点■一样停止，什么都不写
 
-退出码: 0 成功, 1 文档或历史记录写入失败, 2 选项或设置有误 (什么都不写), 130 被 Ctrl+C 终止。
+退出码: 0 成功, 1 文档或历史记录无法写入或读取, 2 选项或设置有误 (什么都不写),
+        3 到了 --time-limit 还没出完 (什么都不写), 130 被 Ctrl+C 终止。
 )";
 }
 

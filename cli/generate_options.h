@@ -38,7 +38,9 @@ struct GenerateOptions {
     std::optional<std::vector<std::string>> laws, units;
 
     std::optional<std::uint64_t> seed;
+    std::uint64_t timeLimit = 60; // seconds of drawing before the run gives up; 0: no limit
     std::string outDir = ".";
+    bool outGiven = false;
     std::optional<std::string> historyFile;
     bool print = false;
     bool help = false;
@@ -51,6 +53,10 @@ GenerateOptions parseGenerateOptions(const std::vector<std::string>& args);
 // notifier). Throws UsageError for a control the chosen kind disables.
 void applyGenerateOptions(const GenerateOptions& options, ExerciseSettings& settings,
                           Notifier& notifier);
+
+// Options given together of which one gives way, each with the one that wins, for stderr.
+std::vector<std::string> conflictNotes(const GenerateOptions& options,
+                                       const ExerciseSettings& applied);
 
 // The text of `quillmere generate --help`.
 std::string generateHelpText();

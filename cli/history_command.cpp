@@ -1,5 +1,6 @@
 #include "cli/history_command.h"
 
+#include "base/printable_text.h"
 #include "cli/command_line.h"
 #include "cli/command_line_environment.h"
 #include "cli/generate_options.h"
@@ -70,25 +71,36 @@ std::size_t lineIndex(const HistoryOptions& options, const SavedSets& sets)
     return number - 1;
 }
 
-SavedSets readSets(const HistoryOptions& options, std::ostream& err)
+// The history as of now; what it could not read has been said on `err`.
+struct ReadSets {
+    SavedSets sets;
+    IoResult read;
+};
+
+ReadSets readSets(const HistoryOptions& options, std::ostream& err)
 {
-    SavedSets sets(historyFileFor(options.historyFile));
-    if (const FileResult read = sets.refresh(); !read)
-        err << "历史记录无法读取：" << read.reason << '\n';
-    return sets;
+    ReadSets result{SavedSets(historyFileFor(options.historyFile)), {}};
+    result.read = result.sets.refresh();
+    if (!result.read)
+        err << unreadableHistoryMessage(result.read) << '\n';
+    return result;
 }
 
 int list(const HistoryOptions& options, std::ostream& out, std::ostream& err)
 {
-    const SavedSets sets = readSets(options, err);
-    for (std::size_t i = 0; i < sets.entries().size(); ++i)
-        out << i + 1 << '\t' << sets.entries()[i] << '\n';
-    return exitOk;
+    const ReadSets read = readSets(options, err);
+    const std::vector<std::string>& entries = read.sets.entries();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        out << i + 1 << '\t' << printableText(entries[i]) << '\n';
+    return read.read ? exitOk : exitFailed;
 }
 
 int load(const HistoryOptions& options, std::ostream& out, std::ostream& err)
 {
-    const SavedSets sets = readSets(options, err);
+    const ReadSets read = readSets(options, err);
+    if (!read.read)
+        return exitFailed;
+    const SavedSets& sets = read.sets;
     const std::size_t index = lineIndex(options, sets);
     StreamNotifier notifier(err);
     Application app(notifier);
@@ -97,22 +109,27 @@ int load(const HistoryOptions& options, std::ostream& out, std::ostream& err)
     switch (loadSavedSet(app, env, sets.lines()[index])) {
     case RunOutcome::Completed:
         return exitOk;
-    case RunOutcome::Refused:
-        return exitUsage;
     case RunOutcome::Stopped:
-        return env.interrupted() ? exitInterrupted : exitFailed;
-    default:
+        return stoppedRunStatus(env, err);
+    default: // a saved set that cannot be written is no bad option
         return exitFailed;
     }
 }
 
 int remove(const HistoryOptions& options, std::ostream& out, std::ostream& err)
 {
-    SavedSets sets = readSets(options, err);
+    ReadSets read = readSets(options, err);
+    if (!read.read)
+        return exitFailed;
+    SavedSets& sets = read.sets;
+    if (readHistoryFile(sets.file()).result.status == IoStatus::Missing) {
+        err << deleteFailedMessage << '\n';
+        return exitFailed;
+    }
     const std::size_t index = lineIndex(options, sets);
-    const DeleteOutcome outcome = sets.deleteSavedSet(index);
-    (outcome.status == DeleteOutcome::Status::Deleted ? out : err) << outcome.message << '\n';
-    return outcome.status == DeleteOutcome::Status::Deleted ? exitOk : exitFailed;
+    const IoResult deleted = sets.deleteSavedSet(index);
+    (deleted ? out : err) << deleteMessage(deleted) << '\n';
+    return deleted ? exitOk : exitFailed;
 }
 
 } // namespace

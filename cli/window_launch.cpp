@@ -1,11 +1,11 @@
 #include "cli/window_launch.h"
 
 #include "base/desktop.h"
+#include "base/io_result.h"
 #include "base/program_location.h"
 #include "cli/command_line.h"
 
 #include <cerrno>
-#include <cstring>
 #include <iostream>
 #include <unistd.h>
 #include <vector>
@@ -42,7 +42,7 @@ int startWindow(char** argv)
         args.push_back(*arg);
     args.push_back(nullptr);
     ::execv(program->c_str(), args.data());
-    std::cerr << "无法启动窗口程序 " << program->string() << "：" << std::strerror(errno) << '\n';
+    std::cerr << "无法启动窗口程序" << ioSystemFailure(*program, errno).describe() << '\n';
     return exitFailed;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/document_output.h"
 
+#include "base/io_result.h"
 #include "output/docx_word_processor.h"
 #include "settings/notifier.h"
 
@@ -15,20 +16,36 @@ DocumentOutput::DocumentOutput(std::filesystem::path folder, Notifier& notifier,
 std::unique_ptr<WordProcessor> DocumentOutput::newDocument(const DocumentName& name)
 {
     return std::make_unique<DocxWordProcessor>(
-        folder_, name, [this](const SavedDocument& outcome) { report(outcome); });
+        folder_, name, [this](const IoResult& outcome) { report(outcome); });
 }
 
-void DocumentOutput::report(const SavedDocument& outcome)
+void DocumentOutput::report(const IoResult& outcome)
 {
-    if (!outcome.saved)
+    if (!outcome)
         notifier_.notify(unsavedDocumentMessage(outcome));
-    else if (saved_)
-        saved_(outcome.path);
+    else
+        pending_.push_back(outcome.path);
 }
 
-std::string unsavedDocumentMessage(const SavedDocument& outcome)
+void DocumentOutput::finishSet(bool complete)
 {
-    return "文档“" + outcome.path.string() + "”无法保存：" + outcome.reason;
+    std::vector<std::filesystem::path> written;
+    written.swap(pending_);
+    for (const std::filesystem::path& file : written) {
+        if (complete) {
+            if (saved_)
+                saved_(file);
+            continue;
+        }
+        std::error_code ignored;
+        std::filesystem::remove(file, ignored);
+        notifier_.notify("答案文档没能写出，已删除题目文档" + quotedPath(file) + "。");
+    }
+}
+
+std::string unsavedDocumentMessage(const IoResult& outcome)
+{
+    return "文档" + quotedPath(outcome.path) + "无法保存：" + outcome.reason;
 }
 
 } // namespace quill

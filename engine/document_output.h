@@ -8,13 +8,14 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace quill
 {
 
 class Notifier;
 class WordProcessor;
-struct SavedDocument;
+struct IoResult;
 
 class DocumentOutput
 {
@@ -23,18 +24,23 @@ public:
 
     DocumentOutput(std::filesystem::path folder, Notifier& notifier, SavedCallback saved);
 
-    // A new document; once it is complete it is saved under a free name of `name`.
+    // A new document; once it is complete it is saved under a free name of `name`. A
+    // failure is told at once, a saved file only when its set is finished.
     std::unique_ptr<WordProcessor> newDocument(const DocumentName& name);
 
+    // The set's saved files are announced when it is complete; otherwise they are removed.
+    void finishSet(bool complete);
+
 private:
-    void report(const SavedDocument& outcome);
+    void report(const IoResult& outcome);
 
     DocumentFolder folder_;
     Notifier& notifier_;
     SavedCallback saved_;
+    std::vector<std::filesystem::path> pending_;
 };
 
 // The notice for a document that could not be saved: the file and the reason.
-std::string unsavedDocumentMessage(const SavedDocument& outcome);
+std::string unsavedDocumentMessage(const IoResult& outcome);
 
 } // namespace quill

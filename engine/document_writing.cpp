@@ -20,9 +20,12 @@ DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, Docume
         const std::unique_ptr<WordProcessor> document = env.newDocument({kind, stamp, answers});
         if (!document)
             return DocumentsWritten::NotWanted;
-        if (!write(app, app.notifier, *document, writerArguments(app, answers)))
+        if (!write(app, app.notifier, *document, writerArguments(app, answers))) {
+            env.documentsFinished(false);
             return DocumentsWritten::Failed;
+        }
     }
+    env.documentsFinished(true);
     return DocumentsWritten::Written;
 }
 

@@ -7,6 +7,7 @@
 #include "engine/duplicate_filter.h"
 #include "engine/generation_path.h"
 #include "engine/run_environment.h"
+#include "engine/unmeetable_settings.h"
 #include "history/history_file.h"
 #include "history/history_line.h"
 #include "history/saved_sets.h"
@@ -104,6 +105,19 @@ DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& pa
     return DrawEnd::Full;
 }
 
+// A set written but not saved would be drawn and written again by a user who retries, so
+// a history that cannot take it stops the run before anything is written.
+bool historyUsable(Application& app, RunEnvironment& env)
+{
+    const std::optional<std::filesystem::path> file = env.historyFile();
+    if (!app.settings.saveToHistory.checked || !file)
+        return true;
+    const IoResult usable = checkHistoryTarget(*file);
+    if (!usable)
+        app.notifier.notify(unsavableHistoryMessage(usable));
+    return usable.ok();
+}
+
 // Appends the set to the history file; true unless that failed.
 bool saveSet(Application& app, RunEnvironment& env)
 {
@@ -112,10 +126,10 @@ bool saveSet(Application& app, RunEnvironment& env)
         return true;
     env.waitSeconds(3);
     const int kind = historyKindOf(app.settings);
-    const FileResult saved = appendHistoryLine(
+    const IoResult saved = appendHistoryLine(
         *file, historyLineText(shortDateText(), kind, savedTextOf(kind, app.run)));
     app.notifier.notify(saved ? std::string(savedMessage) : saveFailedMessage(saved));
-    return saved.ok;
+    return saved.ok();
 }
 
 RunOutcome finishRun(RunEnvironment& env, RunOutcome outcome)
@@ -143,6 +157,12 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
         app.notifier.notify(path.unavailableMessage);
         return RunOutcome::Refused;
     }
+    if (const auto reason = unmeetableReason(app.settings, range->start, range->end)) {
+        app.notifier.notify(*reason);
+        return RunOutcome::Refused;
+    }
+    if (!historyUsable(app, env))
+        return RunOutcome::Failed;
 
     RunState& run = app.run;
     run.stopRequested = true; // an earlier run still drawing sees this while we wait, and ends

@@ -20,6 +20,11 @@ int dotsFor(long ticksSinceRestart)
 
 } // namespace
 
+std::string longRunAdvice(const std::string& seconds)
+{
+    return "已经运行了" + seconds + "秒，有可能题目不好找建议终止本次出题！";
+}
+
 ProgressTick progressTick(RunState& run)
 {
     ProgressTick tick;
@@ -30,7 +35,7 @@ ProgressTick progressTick(RunState& run)
             run.dotTicks = 0;
     }
     if (run.progressTicks != 0 && run.progressTicks % 6000 == 0)
-        tick.advice = "已经运行了" + seconds + "秒，有可能题目不好找建议终止本次出题！";
+        tick.advice = longRunAdvice(seconds);
     ++run.progressTicks;
     ++run.dotTicks;
     return tick;

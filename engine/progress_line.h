@@ -17,4 +17,7 @@ struct ProgressTick {
 
 ProgressTick progressTick(RunState& run);
 
+// The advice after `seconds` of drawing: the settings may never be met.
+std::string longRunAdvice(const std::string& seconds);
+
 } // namespace quill

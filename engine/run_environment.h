@@ -40,6 +40,11 @@ public:
         return nullptr;
     }
 
+    // The documents of one set are all written (`complete`), or the answer sheet of a written
+    // question sheet could not be: then the question sheet goes too, so that no sheet is
+    // left without its answers. Until this is called nothing of the set is announced.
+    virtual void documentsFinished(bool complete) { (void)complete; }
+
     // The history file sets are appended to; none when nothing is saved.
     virtual std::optional<std::filesystem::path> historyFile() const { return std::nullopt; }
 };

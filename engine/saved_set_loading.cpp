@@ -8,6 +8,9 @@
 #include "history/history_line.h"
 #include "history/saved_set_load.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace quill
 {
 
@@ -59,6 +62,30 @@ const GenerationPath& writingPath(const ExerciseSettings& settings, SavedKind sa
     return choosePath(preview);
 }
 
+std::size_t itemCountOf(std::string_view list)
+{
+    std::size_t count = 0;
+    bool inItem = false;
+    for (const char c : list) {
+        count += c != ' ' && !inItem;
+        inItem = c != ' ';
+    }
+    return count;
+}
+
+// A saved set is written like a drawn one: more items than a run may draw would overflow
+// the answer tables and the sheet's table, and an empty set makes an empty sheet.
+std::optional<std::string> refusalOf(const HistoryLine& line)
+{
+    const std::size_t count =
+        std::max(itemCountOf(*line.savedList), itemCountOf(line.equations.value_or("")));
+    if (count == 0)
+        return "这条保存的练习是空的，无法载入！";
+    if (count > largestItemCount)
+        return "这条保存的练习有" + std::to_string(count) + "题，超过了10000题，无法载入！";
+    return std::nullopt;
+}
+
 } // namespace
 
 RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view lineText)
@@ -66,6 +93,10 @@ RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view 
     const HistoryLine line = parseHistoryLine(lineText);
     if (!isLoadable(line)) {
         app.notifier.notify(unreadableSavedSetMessage);
+        return RunOutcome::Refused;
+    }
+    if (const std::optional<std::string> refusal = refusalOf(line)) {
+        app.notifier.notify(*refusal);
         return RunOutcome::Refused;
     }
     const SavedKind saved = savedKind(line.kind);

@@ -7,10 +7,10 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quill
@@ -23,23 +23,55 @@ namespace
 
 constexpr std::string_view lineEnd = "\r\n";
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-
-std::string systemReason()
-{
-    return failureReason(errno);
-}
-
-std::string quoted(const fs::path& path)
-{
-    return "“" + path.string() + "”";
-}
+constexpr std::string_view lockSuffix = ".lock";
 
 fs::path folderOf(const fs::path& file)
 {
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
-bool readAll(int fd, std::string& content)
+// The file a path stands for: symbolic links followed to the end, so that a save rewrites
+// the link's target instead of putting a plain file in the link's place. A loop is left as
+// it is; opening it then says so.
+fs::path followLinks(fs::path path)
+{
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error)))
+            return path;
+        const fs::path target = fs::read_symlink(path, error);
+        if (error)
+            return path;
+        path = target.is_absolute() ? target : folderOf(path) / target;
+    }
+    return path;
+}
+
+IoResult tooLarge(const fs::path& file)
+{
+    return ioFailure(file, "文件超过 64 MB，不是本程序的历史记录");
+}
+
+// Only a regular file is a history: a device could be endless, a pipe could block forever.
+IoResult checkKind(const fs::path& file, const struct stat& info)
+{
+    if (S_ISDIR(info.st_mode))
+        return ioFailure(file, "这是一个文件夹，不是文件");
+    if (!S_ISREG(info.st_mode))
+        return ioFailure(file, "不是普通文件（设备、管道或套接字）");
+    if (static_cast<std::uintmax_t>(info.st_size) > largestHistoryFile)
+        return tooLarge(file);
+    return ioDone(file);
+}
+
+// A file without any write permission is kept as it is, even by the superuser, who could
+// otherwise replace it.
+bool readOnly(const fs::path& file, const struct stat& info)
+{
+    return (info.st_mode & 0222) == 0 || ::access(file.c_str(), W_OK) != 0;
+}
+
+IoResult readBounded(int fd, const fs::path& file, std::string& content)
 {
     char buffer[65536];
     for (;;) {
@@ -47,35 +79,68 @@ bool readAll(int fd, std::string& content)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return false;
+            return ioSystemFailure(file, errno);
         if (got == 0)
-            return true;
+            return ioDone(file);
         content.append(buffer, static_cast<std::size_t>(got));
+        if (content.size() > largestHistoryFile)
+            return tooLarge(file); // it grew while being read
     }
 }
 
-// Reads the whole file; false with errno set when it cannot.
-bool readFileBytes(const fs::path& file, std::string& content)
+// The whole file, if it is a regular file within the limit. Opened without blocking, so
+// that a pipe at the path is refused instead of waited on.
+IoResult readFileBytes(const fs::path& file, std::string& content)
 {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file.empty())
+        return ioFailure(file, "没有给出历史记录文件的名字");
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return false;
-    const bool read = readAll(fd, content);
-    const int error = errno;
+        return ioSystemFailure(file, errno == ENOTDIR ? ENOENT : errno);
+    struct stat info {
+    };
+    IoResult result = ::fstat(fd, &info) == 0 ? checkKind(file, info) : ioSystemFailure(file, errno);
+    if (result)
+        result = readBounded(fd, file, content);
     ::close(fd);
-    errno = error;
+    return result;
+}
+
+// The number (from 1) of the first line longer than the limit, or 0.
+std::size_t firstLongLine(std::string_view content)
+{
+    std::size_t number = 1;
+    while (!content.empty()) {
+        const std::size_t end = std::min(content.find_first_of("\r\n"), content.size());
+        if (end > largestHistoryLine)
+            return number;
+        content.remove_prefix(end);
+        content.remove_prefix(content.starts_with(lineEnd) ? lineEnd.size() : std::min<std::size_t>(1, content.size()));
+        ++number;
+    }
+    return 0;
+}
+
+// The file's bytes when it is a history: within the limits of file and line.
+IoResult readHistoryBytes(const fs::path& file, std::string& content)
+{
+    IoResult read = readFileBytes(file, content);
+    if (!read)
+        return read;
+    if (const std::size_t longLine = firstLongLine(content))
+        return ioFailure(file, "第 " + std::to_string(longLine) + " 行超过 4 MB，不是本程序的历史记录");
     return read;
 }
 
+// Splits at CR LF, LF and CR alike.
 std::vector<StoredLine> splitLines(std::string_view content)
 {
     std::vector<StoredLine> lines;
     while (!content.empty()) {
-        const std::size_t end = content.find('\n');
-        std::string_view line = content.substr(0, end);
-        content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
+        const std::size_t end = std::min(content.find_first_of("\r\n"), content.size());
+        const std::string_view line = content.substr(0, end);
+        content.remove_prefix(end);
+        content.remove_prefix(content.starts_with(lineEnd) ? lineEnd.size() : std::min<std::size_t>(1, content.size()));
         std::string text = decodeHistoryBytes(line);
         if (lines.empty() && text.starts_with(byteOrderMark))
             text.erase(0, byteOrderMark.size());
@@ -93,26 +158,66 @@ void removeStaleTemporaries(const fs::path& file)
             fs::remove(entry.path(), ec);
 }
 
-// The new content replaces the file in one rename, so a crash at any moment leaves either
-// the old file or the new one, whole. A plain append could be cut off inside a line. The
-// caller holds the HistoryFileLock.
-FileResult writeReplacement(const fs::path& file, std::string_view content)
+// Rewrites the file where it is: for a file whose folder takes no temporary file, or one
+// with other hard links, which a rename would split off. Unlike a rename, a crash in
+// mid-write can leave the file mixed; the caller holds the lock against other writers.
+IoResult rewriteInPlace(const fs::path& file, std::string_view content)
 {
-    removeStaleTemporaries(file);
-    const WriteOutcome written = replaceFile(file, content);
-    if (written.status != WriteStatus::Written)
-        return FileResult::failure("无法写入" + quoted(file) + "：" + written.reason);
-    return {};
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        return ioSystemFailure(file, errno);
+    int error = 0;
+    for (std::string_view rest = content; error == 0 && !rest.empty();) {
+        const ssize_t written = ::pwrite(fd, rest.data(), rest.size(),
+                                         static_cast<off_t>(content.size() - rest.size()));
+        if (written < 0 && errno != EINTR)
+            error = errno;
+        else if (written > 0)
+            rest.remove_prefix(static_cast<std::size_t>(written));
+    }
+    if (error == 0 && (::ftruncate(fd, static_cast<off_t>(content.size())) != 0 ||
+                       ::fsync(fd) != 0))
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return error ? ioSystemFailure(file, error) : ioDone(file);
 }
 
-// For a writable file in a folder that is not: nothing can be renamed there, so the line is
-// appended in place, which a crash in mid-write could leave cut short.
-FileResult appendInPlace(const fs::path& file, std::string_view bytes)
+// Whether a change must be made in place rather than by renaming a new file over it.
+bool changeInPlace(const fs::path& file)
 {
-    const WriteOutcome written = appendToFile(file, bytes);
-    if (written.status != WriteStatus::Written)
-        return FileResult::failure("无法写入" + quoted(file) + "：" + written.reason);
-    return {};
+    struct stat info {
+    };
+    if (::stat(file.c_str(), &info) != 0)
+        return false;
+    return info.st_nlink > 1 || ::access(folderOf(file).c_str(), W_OK | X_OK) != 0;
+}
+
+// The new content replaces the file in one rename, so a crash at any moment leaves either
+// the old file or the new one, whole. The caller holds the HistoryFileLock.
+IoResult writeReplacement(const fs::path& file, std::string_view content)
+{
+    if (changeInPlace(file))
+        return rewriteInPlace(file, content);
+    removeStaleTemporaries(file);
+    return replaceFile(file, content);
+}
+
+// For a file that keeps its place: a line appended in place, which a crash in mid-write
+// could leave cut short.
+IoResult appendInPlace(const fs::path& file, std::string_view bytes)
+{
+    return appendToFile(file, bytes);
+}
+
+// The nearest folder on the way to `file` that exists: the one a save would create in.
+fs::path existingFolderOf(const fs::path& file)
+{
+    fs::path folder = folderOf(file);
+    std::error_code error;
+    while (!fs::exists(folder, error) && folder.has_parent_path() && folder != folder.parent_path())
+        folder = folder.parent_path();
+    return folder;
 }
 
 } // namespace
@@ -146,63 +251,110 @@ fs::path historyFileLocation(const fs::path& programDir)
 
 HistoryRead readHistoryFile(const fs::path& file)
 {
-    HistoryRead result;
+    HistoryRead read;
     std::string content;
-    if (!readFileBytes(file, content)) {
-        const bool missing = errno == ENOENT || errno == ENOTDIR;
-        result.status = missing ? HistoryRead::Status::Missing : HistoryRead::Status::Failed;
-        result.reason = "无法读取" + quoted(file) + "：" + systemReason();
-        return result;
-    }
-    result.lines = splitLines(content);
-    return result;
+    read.result = readHistoryBytes(file, content);
+    if (read.result)
+        read.lines = splitLines(content);
+    return read;
 }
 
-FileResult appendHistoryLine(const fs::path& file, std::string_view lineText)
+IoResult checkHistoryTarget(const fs::path& named)
+{
+    if (named.empty())
+        return ioFailure(named, "没有给出历史记录文件的名字");
+    const fs::path file = followLinks(named);
+    struct stat info {
+    };
+    if (::stat(file.c_str(), &info) == 0) {
+        if (IoResult kind = checkKind(named, info); !kind)
+            return kind;
+        return readOnly(file, info) ? ioFailure(named, "文件是只读的") : ioDone(named);
+    }
+    if (errno != ENOENT)
+        return ioSystemFailure(named, errno);
+    const fs::path folder = existingFolderOf(file);
+    if (!fs::is_directory(folder))
+        return ioSystemFailure(named, ENOTDIR);
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return ioSystemFailure(named, errno);
+    return ioDone(named);
+}
+
+IoResult appendHistoryLine(const fs::path& named, std::string_view lineText)
 {
     if (lineText.empty())
-        return FileResult::failure("没有可保存的内容");
+        return ioFailure(named, "没有可保存的内容");
     if (lineText.find_first_of("\r\n") != std::string_view::npos)
-        return FileResult::failure("保存的内容含有换行符");
+        return ioFailure(named, "保存的内容含有换行符");
+    if (lineText.size() > largestHistoryLine)
+        return ioFailure(named, "这套题太长，超过 4 MB");
+    if (IoResult usable = checkHistoryTarget(named); !usable)
+        return usable;
 
-    const fs::path folder = folderOf(file);
+    const fs::path file = followLinks(named);
     std::error_code ec;
-    fs::create_directories(folder, ec);
+    fs::create_directories(folderOf(file), ec);
     if (ec)
-        return FileResult::failure("无法创建文件夹" + quoted(folder) + "：" + ec.message());
+        return ioSystemFailure(folderOf(file), ec.value());
 
-    HistoryFileLock lock(file);
+    const HistoryFileLock lock(file);
+    if (!lock.result())
+        return lock.result();
     std::string content;
-    const bool exists = readFileBytes(file, content);
-    if (!exists && errno != ENOENT)
-        return FileResult::failure("无法读取" + quoted(file) + "：" + systemReason());
+    const IoResult read = readHistoryBytes(file, content);
+    if (!read && read.status != IoStatus::Missing)
+        return read;
 
     // A line left without its line end (written by hand, or cut off) stays a line of its own.
-    std::string added = content.empty() || content.ends_with('\n') ? "" : std::string(lineEnd);
+    std::string added = content.empty() || content.ends_with('\n') || content.ends_with('\r')
+                            ? ""
+                            : std::string(lineEnd);
     added += lineText;
     added += lineEnd;
-    if (exists && ::access(folder.c_str(), W_OK) != 0)
-        return appendInPlace(file, added);
-    return writeReplacement(file, content + added);
+    if (content.size() + added.size() > largestHistoryFile)
+        return ioFailure(named, "历史记录已满 64 MB，请删除一些保存的练习");
+    IoResult written = read && changeInPlace(file) ? appendInPlace(file, added)
+                                                    : writeReplacement(file, content + added);
+    written.path = named;
+    return written;
 }
 
-FileResult replaceHistoryFile(const fs::path& file, const std::vector<std::string>& lineBytes)
+IoResult replaceHistoryFile(const fs::path& named, const std::vector<std::string>& lineBytes)
 {
+    const fs::path file = followLinks(named);
+    struct stat info {
+    };
+    if (::stat(file.c_str(), &info) == 0 && readOnly(file, info))
+        return ioFailure(named, "文件是只读的");
     std::string content;
     for (const std::string& line : lineBytes) {
         content += line;
         content += lineEnd;
     }
-    return writeReplacement(file, content);
+    IoResult written = writeReplacement(file, content);
+    written.path = named;
+    return written;
 }
 
-HistoryFileLock::HistoryFileLock(const fs::path& file)
-    : fd_(::open(folderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+HistoryFileLock::HistoryFileLock(const fs::path& named)
 {
+    const fs::path file = followLinks(named);
+    const fs::path lockFile = folderOf(file) / ("." + file.filename().string() + std::string(lockSuffix));
+    fd_ = ::open(lockFile.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    const int lockFileError = errno;
+    // No lock file where none can be made: the history is then never renamed over either,
+    // so a lock on the file itself holds.
     if (fd_ < 0)
+        fd_ = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) {
+        result_ = ioFailure(named, "无法加锁：" + systemReason(lockFileError));
         return;
-    while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
     }
+    int locked;
+    while ((locked = ::flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    result_ = locked == 0 ? ioDone(named) : ioFailure(named, "无法加锁：" + systemReason(errno));
 }
 
 HistoryFileLock::~HistoryFileLock()

@@ -3,7 +3,15 @@
 // The history file on disk. Every change is made so that a crash at any moment leaves the
 // file whole: the new content goes to a temporary file beside it, is synced, and replaces
 // the original in one rename. Success is reported only once the change is on disk.
+//
+// The path may be a symbolic link: its target is the file. Only a regular file is read or
+// written; a read-only file is left alone, and a file with other hard links is rewritten in
+// place so that all its names keep seeing it. Files and lines far larger than any set can
+// make are refused rather than read.
 
+#include "base/io_result.h"
+
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -11,6 +19,9 @@
 
 namespace quill
 {
+
+inline constexpr std::uintmax_t largestHistoryFile = 64u << 20;
+inline constexpr std::size_t largestHistoryLine = 4u << 20;
 
 // Beside the program when that folder is writable and not an installation's (see
 // isInstalledCopy); otherwise the user's data folder, $XDG_DATA_HOME/Quillmere or
@@ -22,42 +33,40 @@ std::filesystem::path historyFileLocation(const std::filesystem::path& programDi
 // The same, with the values of the environment of this process.
 std::filesystem::path historyFileLocation(const std::filesystem::path& programDir);
 
-struct FileResult {
-    bool ok = true;
-    std::string reason; // why it failed, for the user
-
-    explicit operator bool() const { return ok; }
-    static FileResult failure(std::string reason) { return {false, std::move(reason)}; }
-};
-
 struct StoredLine {
     std::string bytes; // as in the file, without the line end
     std::string text;  // UTF-8
 };
 
 struct HistoryRead {
-    enum class Status { Read, Missing, Failed };
-    Status status = Status::Read;
+    IoResult result; // Missing when there is no file yet
     std::vector<StoredLine> lines;
-    std::string reason;
 };
 
-// Lines end with CR LF or LF; a last line without a line end counts as well.
+// Lines end with CR LF, LF or CR; a last line without a line end counts as well.
 HistoryRead readHistoryFile(const std::filesystem::path& file);
 
+// Whether a line could be saved to `file` now: an existing file must be a writable regular
+// file below the size limit, a missing one must be creatable. Writes nothing; a run asks
+// before it writes its documents, so that a set is never written and then not saved.
+IoResult checkHistoryTarget(const std::filesystem::path& file);
+
 // Adds one line with CR LF at the end, keeping every byte already in the file. Creates the
-// file (and its folder) on the first save, never empty. Takes the HistoryFileLock.
-FileResult appendHistoryLine(const std::filesystem::path& file, std::string_view lineText);
+// file (and its folder) on the first save, never empty. Takes the HistoryFileLock and
+// refuses to save without it.
+IoResult appendHistoryLine(const std::filesystem::path& file, std::string_view lineText);
 
 // Replaces the file with these lines (each as stored bytes, CR LF added) through a
 // temporary file in the same folder, so the original stays intact until the new one is
 // complete. The caller holds a HistoryFileLock.
-FileResult replaceHistoryFile(const std::filesystem::path& file,
-                              const std::vector<std::string>& lineBytes);
+IoResult replaceHistoryFile(const std::filesystem::path& file,
+                            const std::vector<std::string>& lineBytes);
 
-// Keeps other instances of the program from saving while a delete reads and rewrites the
-// file (their lines would otherwise land in the replaced file). Locks the folder, not the
-// file, because the file itself is replaced. Without a folder it locks nothing.
+// Keeps other instances of the program from changing the file while one reads and rewrites
+// it (a line saved meanwhile would land in the replaced file). Locks a file beside the
+// history (".历史题目.txt.lock"), which needs no right to list the folder; where no such
+// file can be made it locks the history file itself, which is then never replaced by a
+// rename. A change that cannot take the lock is refused.
 class HistoryFileLock
 {
 public:
@@ -66,8 +75,12 @@ public:
     HistoryFileLock(const HistoryFileLock&) = delete;
     HistoryFileLock& operator=(const HistoryFileLock&) = delete;
 
+    // Done when the lock is held; otherwise why not.
+    const IoResult& result() const { return result_; }
+
 private:
     int fd_ = -1;
+    IoResult result_;
 };
 
 } // namespace quill

@@ -5,23 +5,33 @@
 namespace quill
 {
 
-namespace
+std::string saveFailedMessage(const IoResult& result)
 {
-
-DeleteOutcome outcome(DeleteOutcome::Status status, std::string_view message,
-                      std::string_view reason = {})
-{
-    std::string text(message);
-    if (!reason.empty())
-        text += "（" + std::string(reason) + "）";
-    return {status, std::move(text)};
+    return "当前计算内容保存失败！（" + result.describe() + "）";
 }
 
-} // namespace
-
-std::string saveFailedMessage(const FileResult& result)
+std::string unsavableHistoryMessage(const IoResult& result)
 {
-    return "当前计算内容保存失败！（" + result.reason + "）";
+    return "历史记录无法保存，没有出题！（" + result.describe() + "）不保存请取消勾选“保存”。";
+}
+
+std::string unreadableHistoryMessage(const IoResult& result)
+{
+    return "历史记录无法读取：" + result.describe();
+}
+
+std::string deleteMessage(const IoResult& result)
+{
+    switch (result.status) {
+    case IoStatus::Done:
+        return std::string(deletedMessage);
+    case IoStatus::Changed:
+        return std::string(listChangedMessage);
+    case IoStatus::Missing:
+        return std::string(deleteFailedMessage);
+    default:
+        return std::string(deleteFailedMessage) + "（" + result.describe() + "）";
+    }
 }
 
 void SavedSets::take(const std::vector<StoredLine>& stored)
@@ -34,39 +44,36 @@ void SavedSets::take(const std::vector<StoredLine>& stored)
     }
 }
 
-FileResult SavedSets::refresh()
+IoResult SavedSets::refresh()
 {
     const HistoryRead read = readHistoryFile(file_);
     take(read.lines);
-    if (read.status == HistoryRead::Status::Failed)
-        return FileResult::failure(read.reason);
-    return {};
+    return read.result.status == IoStatus::Missing ? ioDone(file_) : read.result;
 }
 
-DeleteOutcome SavedSets::deleteSavedSet(std::optional<std::size_t> selected)
+IoResult SavedSets::deleteSavedSet(std::optional<std::size_t> selected)
 {
-    DeleteOutcome result;
+    IoResult result;
     {
         // Held from the reread to the rename, so no save lands in the file being replaced.
-        HistoryFileLock lock(file_);
+        const HistoryFileLock lock(file_);
         const HistoryRead current = readHistoryFile(file_);
-        if (current.status == HistoryRead::Status::Missing) {
-            result = outcome(DeleteOutcome::Status::FileMissing, deleteFailedMessage);
-        } else if (current.status == HistoryRead::Status::Failed) {
-            result = outcome(DeleteOutcome::Status::Failed, deleteFailedMessage, current.reason);
+        if (!current.result && current.result.status == IoStatus::Missing) {
+            result = current.result;
+        } else if (!lock.result()) {
+            result = lock.result(); // nothing is changed without it
+        } else if (!current.result) {
+            result = current.result;
         } else if (selected && (*selected >= lines_.size() || *selected >= current.lines.size() ||
                                 current.lines[*selected].text != lines_[*selected])) {
-            result = outcome(DeleteOutcome::Status::ListChanged, listChangedMessage);
+            result = ioFailure(file_, "列表已有变化", IoStatus::Changed);
         } else {
             // Write back what the file holds now, so lines saved since the last refresh stay.
             std::vector<std::string> kept;
             for (std::size_t i = 0; i < current.lines.size(); ++i)
                 if (!selected || i != *selected)
                     kept.push_back(current.lines[i].bytes);
-            const FileResult written = replaceHistoryFile(file_, kept);
-            result = written ? outcome(DeleteOutcome::Status::Deleted, deletedMessage)
-                             : outcome(DeleteOutcome::Status::Failed, deleteFailedMessage,
-                                       written.reason);
+            result = replaceHistoryFile(file_, kept);
         }
     }
     refresh();

@@ -23,13 +23,17 @@ inline constexpr std::string_view listChangedMessage =
     "保存的练习已有变化，列表已重新读取，请重新选择要删除的练习！";
 
 // Shown instead of the save notice when the line could not be written.
-std::string saveFailedMessage(const FileResult& result);
+std::string saveFailedMessage(const IoResult& result);
 
-struct DeleteOutcome {
-    enum class Status { Deleted, ListChanged, FileMissing, Failed };
-    Status status = Status::Deleted;
-    std::string message; // for the user, whatever the status
-};
+// Shown when a run that would save is refused because the history cannot take the set.
+std::string unsavableHistoryMessage(const IoResult& result);
+
+// Shown when the history cannot be read.
+std::string unreadableHistoryMessage(const IoResult& result);
+
+// What the user is told after a delete: done, the file missing, the list changed meanwhile,
+// or why the file could not be rewritten.
+std::string deleteMessage(const IoResult& result);
 
 class SavedSets
 {
@@ -42,11 +46,12 @@ public:
 
     // Rereads the file. A missing file leaves the list empty and is no failure; a file that
     // cannot be read leaves it empty too and says why.
-    FileResult refresh();
+    IoResult refresh();
 
     // Deletes the line at `selected` if the file still holds the same text there; with
-    // nothing selected every line is written back. Refreshes the list in every case.
-    DeleteOutcome deleteSavedSet(std::optional<std::size_t> selected);
+    // nothing selected every line is written back. Refreshes the list in every case. Changed
+    // when the line is no longer where the list had it.
+    IoResult deleteSavedSet(std::optional<std::size_t> selected);
 
 private:
     std::filesystem::path file_;

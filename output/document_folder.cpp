@@ -32,16 +32,19 @@ std::string DocumentName::fileName(int attempt) const
     return name + ".docx";
 }
 
-bool DocumentFolder::prepare(std::string& reason) const
+IoResult DocumentFolder::prepare() const
 {
+    namespace fs = std::filesystem;
     std::error_code error;
-    if (std::filesystem::is_directory(path_, error))
-        return true;
-    std::filesystem::create_directories(path_, error);
-    if (!error && std::filesystem::is_directory(path_, error))
-        return true;
-    reason = error ? error.message() : "不是文件夹";
-    return false;
+    if (fs::is_directory(path_, error))
+        return ioDone(path_);
+    // A link to nowhere would otherwise be reported as an existing file.
+    if (fs::is_symlink(fs::symlink_status(path_, error)) && !fs::exists(path_, error))
+        return ioFailure(path_, "符号链接指向的位置不存在");
+    fs::create_directories(path_, error);
+    if (!error && fs::is_directory(path_, error))
+        return ioDone(path_);
+    return error ? ioSystemFailure(path_, error.value()) : ioFailure(path_, "不是文件夹");
 }
 
 std::filesystem::path DocumentFolder::freePath(const DocumentName& name, int& attempt) const

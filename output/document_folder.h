@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/io_result.h"
+
 #include <filesystem>
 #include <string>
 
@@ -27,9 +29,9 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
-    // Creates the folder when it is missing. False, with the reason, when that fails or
-    // the path is not a folder.
-    bool prepare(std::string& reason) const;
+    // Creates the folder when it is missing; says why when that fails or the path is not a
+    // folder.
+    IoResult prepare() const;
 
     // The first name of `name`, from `attempt` on, that no file has yet; `attempt` is
     // left at the number used.

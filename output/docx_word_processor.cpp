@@ -275,7 +275,7 @@ void DocxWordProcessor::typeFraction(std::string_view numerator, std::string_vie
         Run{format_, std::string(numerator), RunKind::Fraction, std::string(denominator)});
 }
 
-void DocxWordProcessor::finish(SavedDocument outcome)
+void DocxWordProcessor::finish(IoResult outcome)
 {
     outcome_ = std::move(outcome);
     if (report_)
@@ -285,30 +285,35 @@ void DocxWordProcessor::finish(SavedDocument outcome)
 bool DocxWordProcessor::activate()
 {
     fieldOpen_ = false;
+    const std::filesystem::path firstName = folder_.path() / name_.fileName();
     if (!document_) {
-        finish({false, folder_.path() / name_.fileName(), "没有文档"});
+        finish(ioFailure(firstName, "没有文档"));
         return false;
     }
     std::string reason;
     const std::string title = name_.answers ? "Quillmere(答案)" : "Quillmere";
     const auto bytes = packDocx(docxParts(*document_, title, utcTimeText()), reason);
-    if (!bytes || !folder_.prepare(reason)) {
-        finish({false, folder_.path() / name_.fileName(), reason});
+    if (!bytes) {
+        finish(ioFailure(firstName, reason));
+        return false;
+    }
+    if (const IoResult prepared = folder_.prepare(); !prepared) {
+        finish(ioFailure(firstName, prepared.describe()));
         return false;
     }
 
     // Another program may take a free name before the file is moved there: try the next.
     int attempt = 1;
     std::filesystem::path path;
-    WriteOutcome written;
+    IoResult written;
     for (int tries = 0; tries < 100; ++tries, ++attempt) {
         path = folder_.freePath(name_, attempt);
         written = writeNewFile(path, *bytes);
-        if (written.status != WriteStatus::NameTaken)
+        if (written.status != IoStatus::NameTaken)
             break;
     }
-    finish({written.status == WriteStatus::Written, path, written.reason});
-    return outcome_.saved;
+    finish(written);
+    return outcome_.ok();
 }
 
 } // namespace quill

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/io_result.h"
 #include "output/document_folder.h"
 #include "output/docx_document.h"
 #include "output/word_processor.h"
@@ -11,20 +12,14 @@
 namespace quill
 {
 
-// What became of a document handed over by `activate()`.
-struct SavedDocument {
-    bool saved = false;
-    std::filesystem::path path; // the file written, or the one that could not be written
-    std::string reason;         // why it failed
-};
-
 // Builds the document in memory and, once it is complete, writes it as a .docx file
 // into its folder under a new name. The creator learns the outcome through `report`
 // (to announce it or open the file).
 class DocxWordProcessor : public WordProcessor
 {
 public:
-    using Report = std::function<void(const SavedDocument&)>;
+    // What became of the document handed over by `activate()`: its file, or why not.
+    using Report = std::function<void(const IoResult&)>;
 
     DocxWordProcessor(DocumentFolder folder, DocumentName name, Report report = {});
 
@@ -45,7 +40,7 @@ public:
     bool activate() override;
 
     const std::optional<DocxDocument>& document() const { return document_; }
-    const SavedDocument& outcome() const { return outcome_; }
+    const IoResult& outcome() const { return outcome_; }
 
 protected:
     void applyFontSize(std::string_view points) override;
@@ -68,7 +63,7 @@ private:
     void appendText(std::string_view text);
     void endParagraph();
     template <typename Change> void changeFormat(Change change);
-    void finish(SavedDocument outcome);
+    void finish(IoResult outcome);
 
     DocumentFolder folder_;
     DocumentName name_;
@@ -78,7 +73,7 @@ private:
     Selection selection_;
     std::optional<std::size_t> lastTable_;
     bool fieldOpen_ = false;
-    SavedDocument outcome_;
+    IoResult outcome_;
 };
 
 } // namespace quill

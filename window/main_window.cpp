@@ -248,9 +248,9 @@ void MainWindow::openMenu(QMenu* menu, QPoint at)
 
 void MainWindow::refreshSavedSetList()
 {
-    const FileResult read = savedSets_.refresh();
+    const IoResult read = savedSets_.refresh();
     if (!read)
-        notifier_.notify(read.reason);
+        notifier_.notify(unreadableHistoryMessage(read));
     QComboBox* list = controls_.savedSetList;
     const QSignalBlocker quiet(list);
     list->clear();
@@ -268,9 +268,9 @@ void MainWindow::savedSetChosen()
 void MainWindow::deleteChosenSet()
 {
     const int selected = controls_.savedSetList->currentIndex();
-    const DeleteOutcome outcome = savedSets_.deleteSavedSet(
+    const IoResult deleted = savedSets_.deleteSavedSet(
         selected >= 0 ? std::optional<std::size_t>(selected) : std::nullopt);
-    notifier_.notify(outcome.message);
+    notifier_.notify(deleteMessage(deleted));
     refreshSavedSetList();
 }
 
@@ -465,6 +465,11 @@ void MainWindow::refreshSavedSets()
 std::unique_ptr<WordProcessor> MainWindow::newDocument(const DocumentName& name)
 {
     return documents_.newDocument(name);
+}
+
+void MainWindow::documentsFinished(bool complete)
+{
+    documents_.finishSet(complete);
 }
 
 std::optional<std::filesystem::path> MainWindow::historyFile() const

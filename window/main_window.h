@@ -98,6 +98,7 @@ private:
     void openPopupMenu(PopupMenu menu) override;
     void refreshSavedSets() override;
     std::unique_ptr<WordProcessor> newDocument(const DocumentName& name) override;
+    void documentsFinished(bool complete) override;
     std::optional<std::filesystem::path> historyFile() const override;
 
     WindowOptions options_;

@@ -3,8 +3,13 @@
 #include "support/gbk.h"
 #include "support/temp_folder.h"
 
+#include <csignal>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <regex>
 #include <sstream>
 
@@ -111,8 +116,37 @@ TEST(CommandLine, OptionsApplyInTheOrderOfClicks)
 {
     // 口算 sets 80 items for four columns; five columns then give 105.
     EXPECT_EQ(print({"--columns", "5", "--kind", "oral", "--seed", "1"}).lines().size(), 105u);
-    // An explicit count wins over the count the kind sets.
+    // An explicit count wins over the count the kind sets, and over the repair of the columns.
     EXPECT_EQ(print({"--kind", "oral", "--count", "7", "--seed", "1"}).lines().size(), 7u);
+    EXPECT_EQ(print({"--columns", "11", "--count", "100", "--seed", "1"}).lines().size(), 100u);
+}
+
+TEST(CommandLine, SaysWhichOfTwoConflictingOptionsWins)
+{
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"--kind", "oral", "--laws", "jfjh"}, "--laws 只用于简便计算"},
+        {{"--units", "money"}, "--units 只用于单位换算"},
+        {{"--out", "somewhere"}, "--out 不起作用"},
+        {{"--history", "somewhere"}, "--history 不起作用"},
+        {{"--zero-middle", "--zero-end"}, "--zero-middle、--zero-end 只能选一个，用 --zero-end。"},
+        {{"--round-tens", "--zero-middle"},
+         "--zero-middle、--round-tens 只能选一个，用 --round-tens。"},
+    };
+    for (auto [args, note] : rows) {
+        args.insert(args.end(), {"--count", "2", "--seed", "5"});
+        const Result r = print(args);
+        EXPECT_EQ(r.status, exitOk) << note;
+        EXPECT_NE(r.err.find(note), std::string::npos) << r.err;
+    }
+}
+
+TEST(CommandLine, ControlCharactersNeverReachTheTerminal)
+{
+    const Result badValue = run({"generate", "--kind", "\x1B[2J\nx"});
+    EXPECT_EQ(badValue.status, exitUsage);
+    EXPECT_NE(badValue.err.find("\\x1B[2J\\nx"), std::string::npos) << badValue.err;
+    const Result badCommand = run({"\x07bell"});
+    EXPECT_EQ(badCommand.err.find('\x07'), std::string::npos);
 }
 
 TEST(CommandLine, OperationsAndGradeShapeTheItems)
@@ -278,6 +312,133 @@ TEST_F(HistoryCommand, AGbkHistoryFileIsListedAndLoaded)
     ASSERT_EQ(loaded.lines().size(), 1u);
     EXPECT_TRUE(std::filesystem::exists(loaded.lines()[0]));
     EXPECT_NE(loaded.lines()[0].find("解方程"), std::string::npos);
+}
+
+// A command line run in a child process that may take at most ten seconds (status 142,
+// SIGALRM, when it hung); `meanwhile` gets the child's id while it runs.
+Result runInChild(const std::vector<std::string>& args,
+                  const std::function<void(pid_t)>& meanwhile = {})
+{
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return {-1, {}, {}};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(10);
+        std::ostringstream out, err;
+        const int status = runCommandLine(args, out, err);
+        const std::string text = err.str();
+        ::write(pipeEnds[1], text.data(), text.size());
+        ::_exit(status);
+    }
+    ::close(pipeEnds[1]);
+    if (meanwhile)
+        meanwhile(child);
+    std::string err;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        err.append(buffer, static_cast<std::size_t>(got));
+    ::close(pipeEnds[0]);
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), {}, err};
+}
+
+int exitWithin10s(const std::vector<std::string>& args)
+{
+    return runInChild(args).status;
+}
+
+TEST(CommandLine, SettingsThatCanNeverBeMetAreRefusedAtOnce)
+{
+    const std::pair<const char*, std::vector<std::string>> rows[] = {
+        {"36 distinct items for 10000", {"--count", "10000", "--from", "1", "--to", "3"}},
+        {"simple equations with subtraction only", {"--kind", "equations", "--ops", "sub"}},
+        {"simple equations with division only", {"--kind", "equations", "--ops", "div,sub"}},
+        {"early step expressions with multiplication only",
+         {"--kind", "steps", "--ops", "mul", "--grade", "3"}},
+    };
+    for (const auto& [name, args] : rows) {
+        const Result r = print(args);
+        EXPECT_EQ(r.status, exitUsage) << name;
+        EXPECT_TRUE(r.out.empty()) << name;
+        EXPECT_NE(r.err.find("！"), std::string::npos) << name;
+    }
+    // As many items as there are pairs is no refusal, though other rules may leave too few.
+    EXPECT_NE(print({"--count", "9", "--from", "1", "--to", "3", "--ops", "add", "--time-limit",
+                     "1"})
+                  .status,
+              exitUsage);
+}
+
+TEST_F(HistoryCommand, ATimeLimitOrCtrlCStopsTheDrawWritesNothingAndSaysSo)
+{
+    const std::vector<std::string> neverClose = {"generate", "--closeness", "0", "--out",
+                                                 folder.path().string(), "--history", file};
+    std::vector<std::string> limited = neverClose;
+    limited.insert(limited.end(), {"--time-limit", "1"});
+    const Result timedOut = runInChild(limited);
+    EXPECT_EQ(timedOut.status, exitTimedOut);
+    EXPECT_NE(timedOut.err.find("已经运行了1秒，有可能题目不好找建议终止本次出题！\n出题终止，请点击再次出题！"),
+              std::string::npos)
+        << timedOut.err;
+
+    std::vector<std::string> unlimited = neverClose;
+    unlimited.insert(unlimited.end(), {"--time-limit", "0"});
+    const Result interrupted = runInChild(unlimited, [](pid_t child) {
+        ::usleep(300000);
+        ::kill(child, SIGINT);
+    });
+    EXPECT_EQ(interrupted.status, exitInterrupted);
+    EXPECT_TRUE(interrupted.err.ends_with("出题终止，请点击再次出题！\n")) << interrupted.err;
+    EXPECT_TRUE(folder.entries().empty());
+}
+
+TEST_F(HistoryCommand, SpecialFilesAreRefusedAtOnceAndNothingIsWritten)
+{
+    const std::string pipe = (folder / "pipe").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    for (const std::string& special : {std::string("/dev/zero"), pipe}) {
+        for (const char* action : {"list", "load", "delete"})
+            EXPECT_EQ(exitWithin10s({"history", action, "1", "--history", special}), exitFailed)
+                << special << " " << action;
+        EXPECT_EQ(exitWithin10s({"generate", "--history", special, "--out",
+                                 (folder / "docs").string()}),
+                  exitFailed)
+            << special;
+    }
+    // Refused before the worksheet is written, so a second try makes no duplicate.
+    EXPECT_FALSE(std::filesystem::exists(folder / "docs"));
+}
+
+TEST_F(HistoryCommand, ListsAndPathsArePrintedWithTheirControlCharactersEscaped)
+{
+    std::ofstream(file, std::ios::binary) << "2016/7/27\x1B[31m|1| 1＋2\r\n";
+    const Result listed = history({"list"});
+    EXPECT_EQ(listed.out, "1\t2016/7/27\\x1B口算\n"); // the first ten characters of the date
+    const std::string odd = (folder / "new\nline").string();
+    const Result written = run({"generate", "--count", "2", "--no-save", "--out", odd});
+    ASSERT_EQ(written.status, exitOk) << written.err;
+    ASSERT_EQ(written.lines().size(), 1u);
+    EXPECT_NE(written.out.find("new\\nline/"), std::string::npos);
+}
+
+TEST_F(HistoryCommand, ASavedSetThatCannotBeWrittenIsAFailureNotABadOption)
+{
+    std::ofstream(file, std::ios::binary) << "no bars at all\r\n2016/7/27|3| \r\n";
+    for (const char* index : {"1", "2"}) {
+        const Result r = history({"load", index});
+        EXPECT_EQ(r.status, exitFailed) << index;
+        EXPECT_TRUE(r.out.empty()) << index;
+    }
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"历史题目.txt"});
+}
+
+TEST_F(HistoryCommand, DeletingFromAMissingFileSaysSo)
+{
+    const Result r = history({"delete", "1"});
+    EXPECT_EQ(r.status, exitFailed);
+    EXPECT_EQ(r.err, "历史记录错误，删除失败！\n");
 }
 
 TEST_F(HistoryCommand, PrintingSavesNothing)

@@ -171,13 +171,25 @@ TEST_F(GenerationRun, WritesMatchingQuestionAndAnswerSheetsThenSaves)
     EXPECT_NE(testing::fileBytes(*docs.history).find("|3| "), std::string::npos);
 }
 
-TEST_F(GenerationRun, AFailedSaveIsReportedNotAnnounced)
+TEST_F(GenerationRun, AHistoryThatCannotTakeTheSetStopsTheRunBeforeAnyDocument)
 {
     std::ofstream(folder / "file") << "x";
     docs.history = folder / "file" / "历史题目.txt"; // a folder that is a file cannot hold it
     EXPECT_EQ(generateExercises(t.app, docs), RunOutcome::Failed);
     EXPECT_FALSE(t.notifier.saw("当前计算内容保存完毕！"));
-    EXPECT_NE(t.notifier.messages.back().find("保存失败"), std::string::npos);
+    EXPECT_NE(t.notifier.messages.back().find("历史记录无法保存"), std::string::npos);
+    EXPECT_TRUE(docs.documents.empty());
+}
+
+TEST_F(GenerationRun, SettingsThatCanNeverBeMetAreRefusedBeforeTheRunStarts)
+{
+    setText(s, s.rangeEnd, "2"); // 1 to 2: 16 different items for 24
+    t.notifier.messages.clear();
+    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
+    EXPECT_TRUE(env.waits.empty());
+    EXPECT_EQ(env.progressStarts, 0);
+    ASSERT_EQ(t.notifier.messages.size(), 1u);
+    EXPECT_NE(t.notifier.messages[0].find("最多只能出16道不同的题"), std::string::npos);
 }
 
 TEST_F(GenerationRun, StopLabelSetsTheFlagAndSaysSo)

@@ -42,6 +42,28 @@ TEST_F(SavedSetLoading, AnEquationLineLoadsBothListsAndSelectsEquations)
               (std::vector<std::string>{"正在出题中，请耐心等待！", "出题完毕！"}));
 }
 
+TEST_F(SavedSetLoading, RefusesEmptySetsAndSetsLargerThanARunMayDraw)
+{
+    std::string huge;
+    for (int k = 0; k <= 10000; ++k)
+        huge += " 1＋" + std::to_string(k);
+    const std::pair<const char*, std::string> rows[] = {
+        {"empty", "2026/1/2|3| "},
+        {"spaces only", "2026/1/2|1|    "},
+        {"10001 items", "2026/1/2|3|" + huge},
+        {"10001 equations", "2026/1/2|6| 1＋2＝3|" + huge},
+    };
+    for (const auto& [name, line] : rows) {
+        t.notifier.messages.clear();
+        EXPECT_EQ(loadSavedSet(t.app, env, line), RunOutcome::Refused) << name;
+        EXPECT_TRUE(env.documents.empty()) << name;
+        ASSERT_EQ(t.notifier.messages.size(), 1u) << name;
+        EXPECT_NE(t.notifier.messages[0].find("无法载入"), std::string::npos) << name;
+    }
+    huge.resize(huge.rfind(' '));
+    EXPECT_EQ(loadSavedSet(t.app, env, "2026/1/2|3|" + huge), RunOutcome::Completed);
+}
+
 TEST_F(SavedSetLoading, WritesTheAnswerSheetWhenAnswersAreTicked)
 {
     s.answerSheet.checked = true;

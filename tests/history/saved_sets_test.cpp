@@ -19,7 +19,7 @@ using testing::fileBytes;
 using testing::TempFolder;
 using testing::toGbk;
 using testing::writeBytes;
-using Status = DeleteOutcome::Status;
+using Status = IoStatus;
 
 class SavedSetsTest : public ::testing::Test
 {
@@ -103,9 +103,9 @@ TEST_F(SavedSetsTest, DeletingWithNothingSelectedKeepsTheFileAsItWas)
     const std::string before = fileBytes(file);
     sets.refresh();
 
-    const DeleteOutcome outcome = sets.deleteSavedSet(std::nullopt);
-    EXPECT_EQ(outcome.status, Status::Deleted);
-    EXPECT_EQ(outcome.message, "删除完毕");
+    const IoResult outcome = sets.deleteSavedSet(std::nullopt);
+    EXPECT_EQ(outcome.status, Status::Done);
+    EXPECT_EQ(deleteMessage(outcome), "删除完毕");
     EXPECT_EQ(fileBytes(file), before);
     EXPECT_EQ(sets.entries().size(), 4u);
 }
@@ -114,8 +114,8 @@ TEST_F(SavedSetsTest, DeletesTheSelectedLineOnly)
 {
     saveThree();
     sets.refresh();
-    const DeleteOutcome outcome = sets.deleteSavedSet(1);
-    EXPECT_EQ(outcome.status, Status::Deleted);
+    const IoResult outcome = sets.deleteSavedSet(1);
+    EXPECT_EQ(outcome.status, Status::Done);
     EXPECT_EQ(fileBytes(file), "2016/7/27|1| 1＋2 3＋4\r\n2016/7/29|6| 2＋3＝5| X＋3＝5\r\n");
     EXPECT_EQ(sets.entries(), (std::vector<std::string>{"2016/7/27口算", "2016/7/29解方程"}));
 }
@@ -126,7 +126,7 @@ TEST_F(SavedSetsTest, KeepsALineAnotherProcessSavedSinceTheLastRefresh)
     sets.refresh();
     saveFromAnotherProcess("2016/7/30|3| 9÷3");
 
-    EXPECT_EQ(sets.deleteSavedSet(0).status, Status::Deleted);
+    EXPECT_EQ(sets.deleteSavedSet(0).status, Status::Done);
     EXPECT_EQ(fileBytes(file), "2016/7/28|4| 5×6＋1\r\n2016/7/29|6| 2＋3＝5| X＋3＝5\r\n"
                                "2016/7/30|3| 9÷3\r\n");
     EXPECT_EQ(sets.entries().size(), 3u);
@@ -150,7 +150,7 @@ TEST_F(SavedSetsTest, LosesNoLineSavedWhileDeletesRewriteTheFile)
     }
     for (int i = 0; i < 25; ++i) {
         sets.refresh();
-        EXPECT_EQ(sets.deleteSavedSet(std::nullopt).status, Status::Deleted);
+        EXPECT_EQ(sets.deleteSavedSet(std::nullopt).status, Status::Done);
     }
     for (const pid_t child : savers) {
         int status = -1;
@@ -167,25 +167,25 @@ TEST_F(SavedSetsTest, RefusesToDeleteWhenTheSelectedLineHasMoved)
     sets.refresh();
     SavedSets otherWindow(file);
     otherWindow.refresh();
-    ASSERT_EQ(otherWindow.deleteSavedSet(0).status, Status::Deleted);
+    ASSERT_EQ(otherWindow.deleteSavedSet(0).status, Status::Done);
     const std::string before = fileBytes(file);
 
     // Index 1 now holds what was the third line: deleting it would hit the wrong set.
-    const DeleteOutcome outcome = sets.deleteSavedSet(1);
-    EXPECT_EQ(outcome.status, Status::ListChanged);
-    EXPECT_EQ(outcome.message, listChangedMessage);
+    const IoResult outcome = sets.deleteSavedSet(1);
+    EXPECT_EQ(outcome.status, Status::Changed);
+    EXPECT_EQ(deleteMessage(outcome), listChangedMessage);
     EXPECT_EQ(fileBytes(file), before);
     EXPECT_EQ(sets.entries(), otherWindow.entries());
 
-    EXPECT_EQ(sets.deleteSavedSet(5).status, Status::ListChanged);
+    EXPECT_EQ(sets.deleteSavedSet(5).status, Status::Changed);
     EXPECT_EQ(fileBytes(file), before);
 }
 
 TEST_F(SavedSetsTest, ReportsAMissingFile)
 {
-    const DeleteOutcome outcome = sets.deleteSavedSet(std::nullopt);
-    EXPECT_EQ(outcome.status, Status::FileMissing);
-    EXPECT_EQ(outcome.message, "历史记录错误，删除失败！");
+    const IoResult outcome = sets.deleteSavedSet(std::nullopt);
+    EXPECT_EQ(outcome.status, Status::Missing);
+    EXPECT_EQ(deleteMessage(outcome), "历史记录错误，删除失败！");
     EXPECT_FALSE(fs::exists(file));
 }
 
@@ -193,7 +193,7 @@ TEST_F(SavedSetsTest, DeletingTheLastLineLeavesAnEmptyList)
 {
     save("2016/7/27", 1, " 1＋2");
     sets.refresh();
-    EXPECT_EQ(sets.deleteSavedSet(0).status, Status::Deleted);
+    EXPECT_EQ(sets.deleteSavedSet(0).status, Status::Done);
     EXPECT_TRUE(sets.entries().empty());
     EXPECT_EQ(fileBytes(file), "");
 }

@@ -44,16 +44,17 @@ TEST(DocumentFolder, GivesTheFirstFreeName)
 TEST(DocumentFolder, PreparesOnlyWhatCanBeAFolder)
 {
     testing::TempFolder temporary;
-    std::string reason;
-    EXPECT_TRUE(DocumentFolder(temporary.path() / "x" / "y").prepare(reason));
+    EXPECT_TRUE(DocumentFolder(temporary.path() / "x" / "y").prepare());
     EXPECT_TRUE(std::filesystem::is_directory(temporary.path() / "x" / "y"));
 
     std::ofstream(temporary.path() / "file") << "x";
-    EXPECT_FALSE(DocumentFolder(temporary.path() / "file").prepare(reason));
-    EXPECT_FALSE(reason.empty());
-    reason.clear();
-    EXPECT_FALSE(DocumentFolder(temporary.path() / "file" / "sub").prepare(reason));
-    EXPECT_FALSE(reason.empty());
+    std::filesystem::create_symlink(temporary.path() / "nowhere", temporary.path() / "link");
+    for (const char* refused : {"file", "file/sub", "link"}) {
+        const IoResult prepared = DocumentFolder(temporary.path() / refused).prepare();
+        EXPECT_FALSE(prepared) << refused;
+        // In Chinese, whatever the system said.
+        EXPECT_GT(static_cast<unsigned char>(prepared.reason.front()), 0x7F) << prepared.reason;
+    }
 }
 
 } // namespace

@@ -28,12 +28,12 @@ class DocxFile : public ::testing::Test
 {
 protected:
     TempFolder folder;
-    std::vector<SavedDocument> reports;
+    std::vector<IoResult> reports;
 
     DocxWordProcessor processor(const DocumentName& name)
     {
         return DocxWordProcessor(DocumentFolder(folder.path()), name,
-                                 [this](const SavedDocument& saved) { reports.push_back(saved); });
+                                 [this](const IoResult& saved) { reports.push_back(saved); });
     }
 };
 
@@ -44,7 +44,7 @@ TEST_F(DocxFile, HoldsEveryPartOfAWordDocument)
     ASSERT_TRUE(word.activate());
 
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_TRUE(reports[0].saved);
+    EXPECT_TRUE(reports[0].ok());
     EXPECT_EQ(reports[0].path, folder.path() / "竖式计算-20261209-104501.docx");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"竖式计算-20261209-104501.docx"});
 
@@ -190,11 +190,11 @@ TEST_F(DocxFile, AFolderThatCannotBeMadeIsReportedWithItsReason)
     std::ofstream(folder.path() / "plain-file") << "x";
     DocxWordProcessor word(DocumentFolder(folder.path() / "plain-file" / "docs"),
                            DocumentName{"口算", "1", false},
-                           [this](const SavedDocument& saved) { reports.push_back(saved); });
+                           [this](const IoResult& saved) { reports.push_back(saved); });
     word.addDocument();
     EXPECT_FALSE(word.activate());
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_FALSE(reports[0].saved);
+    EXPECT_FALSE(reports[0].ok());
     EXPECT_EQ(reports[0].path, folder.path() / "plain-file" / "docs" / "口算-1.docx");
     EXPECT_FALSE(reports[0].reason.empty());
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"plain-file"});
@@ -224,7 +224,7 @@ TEST_F(DocxFile, ADocumentThatDoesNotFitLeavesNoPartialFile)
 
     EXPECT_FALSE(activated);
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_FALSE(reports[0].saved);
+    EXPECT_FALSE(reports[0].ok());
     EXPECT_FALSE(reports[0].reason.empty());
     EXPECT_TRUE(folder.entries().empty());
 }
@@ -234,7 +234,7 @@ TEST_F(DocxFile, ActivatingWithoutADocumentFails)
     DocxWordProcessor word = processor({"口算", "1", false});
     EXPECT_FALSE(word.activate());
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_FALSE(reports[0].saved);
+    EXPECT_FALSE(reports[0].ok());
     EXPECT_TRUE(folder.entries().empty());
 }
 

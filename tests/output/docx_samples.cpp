@@ -109,9 +109,9 @@ private:
     testing::RecordingWordProcessor& recorder_;
 };
 
-void printOutcome(const SavedDocument& saved)
+void printOutcome(const IoResult& saved)
 {
-    if (saved.saved)
+    if (saved)
         std::cout << saved.path.string() << '\n';
     else
         std::cerr << saved.path.string() << ": " << saved.reason << '\n';

@@ -1,0 +1,17 @@
+#pragma once
+
+// Settings a run could draw for ever without meeting, found before it starts where that is
+// cheap to know. The rest are left to the user's stop (or the command line's time limit).
+
+#include <optional>
+#include <string>
+
+namespace quill
+{
+
+struct ExerciseSettings;
+
+// Why the whole-number draw over start..end can never finish, or nothing.
+std::optional<std::string> unmeetableReason(const ExerciseSettings& settings, int start, int end);
+
+} // namespace quill
