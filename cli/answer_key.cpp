@@ -57,6 +57,20 @@ std::vector<std::string> unitLines(const Application& app, bool answers)
     return lines;
 }
 
+// "37＋45＋63＝145" -> "37＋45＋63", with the answer "\t145" when asked.
+std::vector<std::string> lawLines(const Application& app, bool answers)
+{
+    std::vector<std::string> lines;
+    for (const std::string& entry : entries(app.run.questionList)) {
+        const size_t equals = entry.find("＝");
+        const std::string question = entry.substr(0, equals);
+        const std::string answer =
+            equals == std::string::npos ? "" : entry.substr(equals + std::string_view("＝").size());
+        lines.push_back(answers ? question + "\t" + answer : question);
+    }
+    return lines;
+}
+
 // The cells of the answer sheet, each split after its item.
 std::vector<std::string> sheetLines(Application& app)
 {
@@ -83,6 +97,8 @@ std::vector<std::string> answerKeyLines(Application& app)
         return equationLines(app);
     case ExerciseKind::Units:
         return unitLines(app, true);
+    case ExerciseKind::Laws:
+        return lawLines(app, true);
     default:
         return sheetLines(app);
     }
@@ -92,6 +108,8 @@ std::vector<std::string> itemLines(const Application& app)
 {
     if (app.settings.kind() == ExerciseKind::Units)
         return unitLines(app, false);
+    if (app.settings.kind() == ExerciseKind::Laws)
+        return lawLines(app, false);
     return entries(app.run.questionList);
 }
 

@@ -65,6 +65,11 @@ TEST_F(SavedSetLoading, EverySetRestoresItsOwnKind)
     EXPECT_TRUE(s.stepsOption.selected);
     EXPECT_EQ(cell(1, 1, 1), "12＋5＋8＝")
         << "a reloaded step-by-step question shows the saved question";
+    ASSERT_EQ(loadSavedSet(t.app, env, "2026/1/2|5| 25×4×7＝700 37＋45＋63＝145"),
+              RunOutcome::Completed);
+    EXPECT_TRUE(s.lawsOption.selected);
+    EXPECT_EQ(env.documents.at(2).name.kind, "简便计算");
+    EXPECT_EQ(cell(2, 1, 2), "37＋45＋63") << "written by the simplified-calculation writer";
 }
 
 TEST_F(SavedSetLoading, AStopWhileASheetIsTypedIsNotAnnouncedAsFinished)
@@ -80,7 +85,7 @@ TEST_F(SavedSetLoading, AStopWhileASheetIsTypedIsNotAnnouncedAsFinished)
 TEST_F(SavedSetLoading, SetsWithoutAWriterYetAreRefusedAndChangeNothing)
 {
     for (const char* line :
-         {"2026/1/2|5| 25×4×7＝700", "2026/1/2|8| 1/2＋1/3", "2026/1/2|9| 2/4"}) {
+         {"2026/1/2|8| 1/2＋1/3", "2026/1/2|9| 2/4"}) {
         t.notifier.messages.clear();
         EXPECT_EQ(loadSavedSet(t.app, env, line), RunOutcome::Refused) << line;
         ASSERT_EQ(t.notifier.messages.size(), 1u);
