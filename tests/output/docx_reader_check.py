@@ -122,7 +122,7 @@ def check_worksheets(folder):
             sheets[name]["cells"].append(value)
         else:
             sheets[name][key] = value
-    check(len(sheets) == 20, f"worksheets: {len(sheets)} written")
+    check(len(sheets) == 22, f"worksheets: {len(sheets)} written")
     for name, sheet in sheets.items():
         path = Path(folder) / name
         check_package(path)

@@ -1,7 +1,7 @@
 // Writes sample documents through the .docx backend into a folder, for the checks that
 // read them back with other programs (python-docx, LibreOffice): the layout and fraction
 // samples, and a question and an answer sheet of every worksheet kind (unit sheets with and
-// without the time note). Prints each path
+// without the time note, simplified calculation). Prints each path
 // and writes manifest.tsv: per document its title, date, name line and cell texts, as the
 // writer typed them, for the checks to find in what the other program shows.
 
@@ -9,6 +9,7 @@
 #include "engine/settings_interlocks.h"
 #include "output/docx_word_processor.h"
 #include "output/sample_documents.h"
+#include "output/simplified_calculation_writer.h"
 #include "output/unit_conversion_writer.h"
 #include "output/worksheet_writer.h"
 #include "problems/expressions/equations.h"
@@ -145,6 +146,14 @@ const std::string verticalList =
 const std::string unitList = " 5//米//500//厘米 3//时//10800//秒 90//秒//3/2//分 2//月//28或29//日 "
                              "4.5//元//45//角 1200//千克//1.2//吨 7//平方千米//700//公顷";
 
+const std::string lawList =
+    " 37＋45＋63＝145 25＋68＋32＝125 128－36－64＝28 245－45－55＝145 78＋46－28＝96 "
+    "63－27＋37＝73 "
+    "25×17×4＝1700 8×125×7＝7000 （25＋7）×4＝128 36×18＋64×18＝1800 （100－3）×25＝2425 "
+    "99×47－9×47＝4230 1500÷25÷6＝10 3600÷4÷25＝36 48×25÷12＝100 700÷35×5＝100 "
+    "4.5＋3.8＋5.5＝13.8 12.5×7×8＝700 （36＋14）÷5＝10 72÷8×3＝27 56＋38－19＝75 2.5×3.7×4＝37 "
+    "0.25×13×40＝130 180÷12×5＝75";
+
 const Sheet sheets[] = {
     {"口算", ExerciseKind::Oral, false, oralList},
     {"口算填数", ExerciseKind::Oral, true, oralList},
@@ -156,6 +165,7 @@ const Sheet sheets[] = {
     {"解方程", ExerciseKind::Equations, false, oralList},
     {"单位换算", ExerciseKind::Units, false, unitList, writeUnitConversionSheet},
     {"单位换算无时间", ExerciseKind::Units, false, unitList, writeUnitConversionSheet, false},
+    {"简便计算", ExerciseKind::Laws, false, lawList, writeSimplifiedCalculationSheet},
 };
 
 void writeManifest(std::ostream& manifest, const std::string& file, bool answers,
