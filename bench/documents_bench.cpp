@@ -118,8 +118,15 @@ void unitPairGeneratedAndWritten(benchmark::State& state)
     pairGeneratedAndWritten(state, ExerciseKind::Units);
 }
 
+// 简便计算 as chosen: 24 items of the five basic laws in easy mode, range 1..100.
+void lawPairGeneratedAndWritten(benchmark::State& state)
+{
+    pairGeneratedAndWritten(state, ExerciseKind::Laws);
+}
+
 BENCHMARK(defaultPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
 BENCHMARK(unitPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
+BENCHMARK(lawPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
 BENCHMARK(defaultPairWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
 BENCHMARK(tenThousandItemQuestionDocument)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
