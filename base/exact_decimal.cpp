@@ -2,6 +2,7 @@
 
 #include "base/number_text.h"
 
+#include <cctype>
 #include <cmath>
 
 namespace quill

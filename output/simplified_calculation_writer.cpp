@@ -18,7 +18,7 @@ std::string_view cellText(std::string_view item, bool answers)
     return answers ? item : item.substr(0, item.find("＝"));
 }
 
-// Item rows and cells alike let the window breathe; a stop ends the filling.
+// Before each item row and before each cell the window's events run; a stop ends the filling.
 bool stopped(Workspace& work)
 {
     work.processEvents();
@@ -37,7 +37,9 @@ bool writeSimplifiedCalculationSheet(Workspace& work, Notifier& notifier, WordPr
     const WorksheetGeometry geometry{static_cast<int>(items.size()), columns.value_or(0), true};
     addWorksheetTable(word, geometry, args);
     for (int k = 0; columns && k < geometry.items; ++k) {
-        if ((geometry.column(k) == 1 && stopped(work)) || stopped(work))
+        if (geometry.column(k) == 1 && stopped(work))
+            break;
+        if (stopped(work))
             break;
         word.selectCell(geometry.row(k), geometry.column(k));
         word.typeText(cellText(items[k], args.answers()));
