@@ -127,9 +127,16 @@ void fractionPairGeneratedAndWritten(benchmark::State& state)
     pairGeneratedAndWritten(state, std::nullopt, true);
 }
 
-BENCHMARK(fractionPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
+// 简便计算 as chosen: 24 items of the five basic laws in easy mode, range 1..100.
+void lawPairGeneratedAndWritten(benchmark::State& state)
+{
+    pairGeneratedAndWritten(state, ExerciseKind::Laws);
+}
+
 BENCHMARK(defaultPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
 BENCHMARK(unitPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
+BENCHMARK(fractionPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
+BENCHMARK(lawPairGeneratedAndWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
 BENCHMARK(defaultPairWritten)->Unit(benchmark::kMillisecond)->Repetitions(10);
 BENCHMARK(tenThousandItemQuestionDocument)->Unit(benchmark::kMillisecond)->Repetitions(5);
 

@@ -84,6 +84,16 @@ std::vector<std::string> fractionLines(const Application& app, bool answers)
         if (answers)
             line += "\t＝" + plainText({shownValue(*value)});
         lines.push_back(line);
+// "37＋45＋63＝145" -> "37＋45＋63", with the answer "\t145" when asked.
+std::vector<std::string> lawLines(const Application& app, bool answers)
+{
+    std::vector<std::string> lines;
+    for (const std::string& entry : entries(app.run.questionList)) {
+        const size_t equals = entry.find("＝");
+        const std::string question = entry.substr(0, equals);
+        const std::string answer =
+            equals == std::string::npos ? "" : entry.substr(equals + std::string_view("＝").size());
+        lines.push_back(answers ? question + "\t" + answer : question);
     }
     return lines;
 }
@@ -116,6 +126,8 @@ std::vector<std::string> answerKeyLines(Application& app)
         return equationLines(app);
     case ExerciseKind::Units:
         return unitLines(app, true);
+    case ExerciseKind::Laws:
+        return lawLines(app, true);
     default:
         return sheetLines(app);
     }
@@ -127,6 +139,8 @@ std::vector<std::string> itemLines(const Application& app)
         return unitLines(app, false);
     if (app.settings.fractions.checked)
         return fractionLines(app, false);
+    if (app.settings.kind() == ExerciseKind::Laws)
+        return lawLines(app, false);
     return entries(app.run.questionList);
 }
 

@@ -130,6 +130,7 @@ const std::vector<KnownOption>& knownOptions()
         {"--round-tens", false, [](O& o, V) { o.roundTens = true; }},
         {"--fill-in", false, [](O& o, V) { o.fillIn = true; }},
         {"--easy", false, [](O& o, V) { o.easy = true; }},
+        {"--no-easy", false, [](O& o, V) { o.noEasy = true; }},
         {"--cap-results", false, [](O& o, V) { o.capResults = true; }},
         {"--steps", true, [](O& o, V v) { o.steps = numberBetween("--steps", v, 3, 4); }},
         {"--closeness", true,
@@ -270,6 +271,8 @@ void applyModifiers(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
     for (const auto& [wanted, box, option] : flags)
         if (wanted)
             setBox(s, *box, true, option, n);
+    if (o.noEasy)
+        setBox(s, s.easyMode, false, "--no-easy", n);
     if (o.keep) {
         setBox(s, s.roundAnswers, true, "--keep", n);
         setList(s, s.answerPlaces, *o.keep, "--keep");
@@ -402,7 +405,7 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
   --zero-end        末尾有零
   --round-tens      整十百千
   --fill-in         填数
-  --easy            简易简便 / 简易方程
+  --easy / --no-easy     简易简便 / 简易方程 (简便计算、解方程默认选中)
   --cap-results     含答案: 和与积不超出范围
   --steps 3|4       脱式步数
   --closeness V     接近度 0..100 (默认 50)

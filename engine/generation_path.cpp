@@ -3,6 +3,7 @@
 #include "engine/application.h"
 #include "engine/generation_run.h"
 #include "output/fraction_writer.h"
+#include "output/simplified_calculation_writer.h"
 #include "output/unit_conversion_writer.h"
 #include "output/worksheet_writer.h"
 #include "problems/expressions/equations.h"
@@ -10,6 +11,7 @@
 #include "problems/fractions/fraction_expression.h"
 #include "problems/fractions/fraction_items.h"
 #include "problems/fractions/fraction_steps.h"
+#include "problems/laws/law_items.h"
 #include "problems/units/unit_families.h"
 #include "problems/whole/addition_subtraction.h"
 #include "problems/whole/division.h"
@@ -56,12 +58,14 @@ void buildFractionExpressions(Workspace& app, int s, int e)
 }
 
 struct UnitChoice {
+// An item of the law or unit menu and the generator it stands for.
+struct MenuChoice {
     MenuItem ExerciseSettings::*item;
     ItemGenerator generate;
 };
 
 // In the order of the selector's tens: r < 10 area, r < 20 length … r < 70 mass.
-constexpr std::array<UnitChoice, 7> unitChoices{{
+constexpr std::array<MenuChoice, 7> unitChoices{{
     {&ExerciseSettings::area, makeUnitItem<areaFamily>},
     {&ExerciseSettings::length, makeUnitItem<lengthFamily>},
     {&ExerciseSettings::volume, makeUnitItem<volumeFamily>},
@@ -71,19 +75,35 @@ constexpr std::array<UnitChoice, 7> unitChoices{{
     {&ExerciseSettings::mass, makeUnitItem<massFamily>},
 }};
 
-// The first ticked family whose tens lie above r, as for the operations.
-ItemGenerator pickUnitFamily(const ExerciseSettings& s, int r)
+// In menu order, r < 10 加法交换律 … r < 120 无简便运算.
+constexpr std::array<MenuChoice, 12> lawChoices{{
+    {&ExerciseSettings::additionCommutative, makeLawItem<additionCommutative>},
+    {&ExerciseSettings::additionAssociative, makeLawItem<additionAssociative>},
+    {&ExerciseSettings::subtractionReorder, makeLawItem<subtractionReorder>},
+    {&ExerciseSettings::subtractionBrackets, makeLawItem<subtractionBrackets>},
+    {&ExerciseSettings::addSubtractMixed, makeLawItem<addSubtractMixed>},
+    {&ExerciseSettings::multiplicationCommutative, makeLawItem<multiplicationCommutative>},
+    {&ExerciseSettings::multiplicationAssociative, makeLawItem<multiplicationAssociative>},
+    {&ExerciseSettings::distributive, makeLawItem<distributive>},
+    {&ExerciseSettings::divisionReorder, makeLawItem<divisionReorder>},
+    {&ExerciseSettings::divisionBrackets, makeLawItem<divisionBrackets>},
+    {&ExerciseSettings::multiplyDivideMixed, makeLawItem<multiplyDivideMixed>},
+    {&ExerciseSettings::noShortcut, makeNoShortcutItem},
+}};
+
+// The first ticked item whose tens lie above r, as for the operations.
+template <const auto& choices> ItemGenerator pickTicked(const ExerciseSettings& s, int r)
 {
-    for (std::size_t k = 0; k < unitChoices.size(); ++k)
-        if (r < 10 * static_cast<int>(k + 1) && (s.*unitChoices[k].item).checked)
-            return unitChoices[k].generate;
+    for (std::size_t k = 0; k < choices.size(); ++k)
+        if (r < 10 * static_cast<int>(k + 1) && (s.*choices[k].item).checked)
+            return choices[k].generate;
     return nullptr;
 }
 
 // What the menu shows, not a count kept beside it: a count can say "some" with none ticked.
-bool anyUnitTicked(const ExerciseSettings& s)
+template <const auto& choices> bool anyTicked(const ExerciseSettings& s)
 {
-    for (const UnitChoice& choice : unitChoices)
+    for (const MenuChoice& choice : choices)
         if ((s.*choice.item).checked)
             return true;
     return false;
@@ -111,14 +131,20 @@ const std::array<GenerationPath, 4> paths = {{
      .applies = [](const ExerciseSettings& s) { return s.unitsOption.selected; },
      .selectorSpan = 69,
      .selectorOffset = 1,
-     .pick = pickUnitFamily,
-     .hasChoice = anyUnitTicked,
+     .pick = pickTicked<unitChoices>,
+     .hasChoice = anyTicked<unitChoices>,
      .noChoiceMessage = "请选择单位转换的类型！",
      .choiceMenu = PopupMenu::Units,
      .write = writeUnitConversionSheet},
     {.name = "简便计算",
      .applies = [](const ExerciseSettings& s) { return s.lawsOption.selected; },
-     .unavailableMessage = "简便计算练习暂未开放，请先选择其他题型！"},
+     .selectorSpan = 119,
+     .selectorOffset = 1,
+     .pick = pickTicked<lawChoices>,
+     .hasChoice = anyTicked<lawChoices>,
+     .noChoiceMessage = "请选择简便计算的类型！",
+     .choiceMenu = PopupMenu::Laws,
+     .write = writeSimplifiedCalculationSheet},
     {.name = "整数小数",
      .applies = [](const ExerciseSettings&) { return true; },
      .selectorSpan = 39,

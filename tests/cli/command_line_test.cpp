@@ -223,6 +223,33 @@ TEST(CommandLine, PrintsUnitQuestionsAndTheirAnswers)
     EXPECT_EQ(print({"--kind", "units", "--units", "furlongs"}).status, exitUsage);
 }
 
+// --no-easy clears the 简易简便 that 简便计算 ticks: key values then only end in 0 (A＋C here).
+TEST(CommandLine, PrintsLawExpressionsAndTheirAnswers)
+{
+    const std::vector<std::string> law = {"--kind",  "laws", "--laws", "jfjh", "--no-easy",
+                                          "--count", "6",    "--seed", "5"};
+    const Result questions = print(law);
+    ASSERT_EQ(questions.status, exitOk) << questions.err;
+    std::vector<std::string> withAnswers = law;
+    withAnswers.push_back("--answers");
+    const std::vector<std::string> asked = questions.lines(), answered = print(withAnswers).lines();
+    ASSERT_EQ(asked.size(), 6u);
+    ASSERT_EQ(answered.size(), 6u);
+    bool notTens = false;
+    for (size_t k = 0; k < 6; ++k) {
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(asked[k], m, std::regex("(\\d+)＋(\\d+)＋(\\d+)")))
+            << asked[k];
+        const int a = std::stoi(m[1]), b = std::stoi(m[2]), c = std::stoi(m[3]);
+        EXPECT_EQ((a + c) % 10, 0) << asked[k];
+        notTens = notTens || (a + c != 10 && a + c != 100);
+        EXPECT_EQ(answered[k], asked[k] + "\t" + std::to_string(a + b + c));
+    }
+    EXPECT_TRUE(notTens) << "outside easy mode any sum ending in 0 will do";
+    EXPECT_EQ(print({"--kind", "laws", "--laws", "chuffp"}).status, exitUsage)
+        << "除法性质（分配除） has no items";
+}
+
 TEST(CommandLine, PrintsFractionItemsAndReducedAnswers)
 {
     const Result questions = print({"--numbers", "fraction", "--count", "10", "--seed", "5"});

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <regex>
 #include <set>
 
 namespace quill
@@ -296,28 +297,61 @@ TEST_F(UnitConversionRun, DrawsFromTheTickedFamiliesOnly)
     }
 }
 
+// A kind that draws from the items ticked in its menu.
+struct MenuPath {
+    std::string name;
+    ExerciseKind kind;
+    MenuItem ExerciseSettings::*someItem;
+    std::string noChoiceMessage;
+    PopupMenu menu;
+};
+
+class MenuChoiceRun : public GenerationRun, public ::testing::WithParamInterface<MenuPath>
+{
+protected:
+    void untickAll()
+    {
+        for (MenuItem* item : s.unitItems())
+            if (item->checked)
+                clickMenuItem(s, *item);
+        for (MenuItem* item : s.lawItems())
+            if (item->checked)
+                clickMenuItem(s, *item);
+    }
+};
+
 // Before every round: with none ticked from the start (also after choosing the kind again,
 // which resets its count of ticked items), or once the last is unticked during the draw.
-TEST_F(UnitConversionRun, WithoutATickedFamilyTheRunTellsTheUserAndOpensTheMenu)
+TEST_P(MenuChoiceRun, WithoutATickedItemTheRunTellsTheUserAndOpensTheMenu)
 {
-    tickOnly({});
+    const MenuPath& path = GetParam();
+    untickAll();
     clickKindOption(s, ExerciseKind::Oral, t.notifier);
-    clickKindOption(s, ExerciseKind::Units, t.notifier);
+    clickKindOption(s, path.kind, t.notifier);
     EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Stopped);
-    EXPECT_EQ(t.notifier.messages.back(), "请选择单位转换的类型！");
+    EXPECT_EQ(t.notifier.messages.back(), path.noChoiceMessage);
 
-    tickOnly({&s.money});
+    MenuItem& item = s.*path.someItem;
+    clickMenuItem(s, item);
     auto rounds = std::make_shared<int>(0);
-    t.app.eventPump = [this, rounds] {
+    t.app.eventPump = [this, rounds, &item] {
         if (++*rounds == 20)
-            clickMenuItem(s, s.money);
+            clickMenuItem(s, item);
     };
     EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Stopped);
     EXPECT_LT(items().size(), 20u);
-    EXPECT_EQ(env.menus, (std::vector<PopupMenu>{PopupMenu::Units, PopupMenu::Units}));
+    EXPECT_EQ(env.menus, (std::vector<PopupMenu>{path.menu, path.menu}));
     EXPECT_EQ(env.refreshes, 0) << "no documents, no save, no list refresh";
     EXPECT_FALSE(t.notifier.saw("出题完毕！"));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, MenuChoiceRun,
+    ::testing::Values(MenuPath{"units", ExerciseKind::Units, &ExerciseSettings::money,
+                               "请选择单位转换的类型！", PopupMenu::Units},
+                      MenuPath{"laws", ExerciseKind::Laws, &ExerciseSettings::additionCommutative,
+                               "请选择简便计算的类型！", PopupMenu::Laws}),
+    [](const auto& info) { return info.param.name; });
 
 TEST_F(UnitConversionRun, SavesKindSevenAndLoadsItBackToTheSameSheets)
 {
@@ -364,6 +398,39 @@ TEST_F(UnitConversionRun, AStopWhileTheSheetIsTypedIsNeitherAnnouncedNorSaved)
     ASSERT_EQ(docs.documents.size(), 1u) << "the stopped question sheet, no answer sheet";
     EXPECT_FALSE(t.notifier.saw("出题完毕！"));
     EXPECT_FALSE(std::filesystem::exists(*docs.history));
+}
+
+class LawRun : public GenerationRun
+{
+protected:
+    void SetUp() override { clickKindOption(s, ExerciseKind::Laws, t.notifier); }
+};
+
+// Only 除法性质（加括号变符号） ticked: every item is P÷A÷B＝C; saved as kind 5 and loaded under
+// another kind, the set comes back as the same sheets.
+TEST_F(LawRun, DrawsTheTickedLawSavesKindFiveAndLoadsItBack)
+{
+    for (MenuItem* item : s.lawItems())
+        if (item->checked != (item == &s.divisionBrackets))
+            clickMenuItem(s, *item);
+    saveIntoFolder();
+    s.answerSheet.checked = true;
+    ASSERT_EQ(generateExercises(t.app, docs), RunOutcome::Completed);
+    ASSERT_EQ(items().size(), 24u);
+    const std::regex form(R"([\d.]+÷[\d.]+÷[\d.]+＝[\d.]+)");
+    for (const std::string& item : items())
+        EXPECT_TRUE(std::regex_match(item, form)) << item;
+    const std::string line = readHistoryFile(*docs.history).lines.at(0).text;
+    EXPECT_EQ(line.substr(line.find("|5|") + 3), t.app.run.questionList);
+
+    clickKindOption(s, ExerciseKind::Vertical, t.notifier);
+    ASSERT_EQ(loadSavedSet(t.app, docs, line), RunOutcome::Completed);
+    EXPECT_TRUE(s.lawsOption.selected);
+    ASSERT_EQ(docs.documents.size(), 4u);
+    for (size_t d = 0; d < 2; ++d)
+        EXPECT_EQ(docs.documents[d + 2].content.callsStartingWith("type "),
+                  docs.documents[d].content.callsStartingWith("type "));
+    EXPECT_EQ(docs.documents[1].content.cellText(1, 1), items()[0]);
 }
 
 } // namespace

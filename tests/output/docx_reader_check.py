@@ -136,7 +136,7 @@ def check_worksheets(folder):
             sheets[name]["cells"].append(value)
         else:
             sheets[name][key] = value
-    check(len(sheets) == 30, f"worksheets: {len(sheets)} written")
+    check(len(sheets) == 32, f"worksheets: {len(sheets)} written")
     for name, sheet in sheets.items():
         path = Path(folder) / name
         check_package(path)

@@ -1,7 +1,7 @@
 // Writes sample documents through the .docx backend into a folder, for the checks that
 // read them back with other programs (python-docx, LibreOffice): the layout and fraction
 // samples, and a question and an answer sheet of every worksheet kind (unit sheets with and
-// without the time note). Prints each path
+// without the time note, simplified calculation). Prints each path
 // and writes manifest.tsv: per document its title, date, name line and cell texts, as the
 // writer typed them, for the checks to find in what the other program shows.
 
@@ -10,6 +10,7 @@
 #include "output/docx_word_processor.h"
 #include "output/fraction_writer.h"
 #include "output/sample_documents.h"
+#include "output/simplified_calculation_writer.h"
 #include "output/unit_conversion_writer.h"
 #include "output/worksheet_writer.h"
 #include "problems/expressions/equations.h"
@@ -161,6 +162,13 @@ const std::string fractionList =
 const std::string reductionList = " 6/8 4/10 12/18 9/15 14/21 8/12 10/25 15/20 6/9 18/24 20/30 "
                                   "16/40 21/28 12/16 35/42 24/36 27/45 30/48 22/33 26/39 28/35 "
                                   "32/48 45/60 14/49";
+const std::string lawList =
+    " 37＋45＋63＝145 25＋68＋32＝125 128－36－64＝28 245－45－55＝145 78＋46－28＝96 "
+    "63－27＋37＝73 "
+    "25×17×4＝1700 8×125×7＝7000 （25＋7）×4＝128 36×18＋64×18＝1800 （100－3）×25＝2425 "
+    "99×47－9×47＝4230 1500÷25÷6＝10 3600÷4÷25＝36 48×25÷12＝100 700÷35×5＝100 "
+    "4.5＋3.8＋5.5＝13.8 12.5×7×8＝700 （36＋14）÷5＝10 72÷8×3＝27 56＋38－19＝75 2.5×3.7×4＝37 "
+    "0.25×13×40＝130 180÷12×5＝75";
 
 const Sheet sheets[] = {
     {"口算", ExerciseKind::Oral, false, oralList},
@@ -179,6 +187,7 @@ const Sheet sheets[] = {
     {"约分", ExerciseKind::Estimation, false, reductionList, writeFractionSheet, false, true},
     {"通分计算", ExerciseKind::Vertical, false, fractionList, writeFractionSheet, false, true},
     {"分数脱式计算", ExerciseKind::Steps, false, fractionList, writeFractionSheet, false, true},
+    {"简便计算", ExerciseKind::Laws, false, lawList, writeSimplifiedCalculationSheet},
 };
 
 void writeManifest(std::ostream& manifest, const std::string& file, bool answers,

@@ -193,7 +193,7 @@ def main():
                 question = name.replace("(答案)", "")
                 check(pages.get(name) == pages.get(question),
                       f"{name}: {pages.get(name)} pages, its question sheet {pages.get(question)}")
-        check(len(sheets) == 30, f"{len(sheets)} worksheets written")
+        check(len(sheets) == 32, f"{len(sheets)} worksheets written")
     for failure in failures:
         print("FAIL:", failure)
     print("rendering check:", "failed" if failures else "passed")

@@ -1,0 +1,56 @@
+#pragma once
+
+// A decimal number held exactly, as units of 10^-scale. Answers built from decimal operands
+// come out as the pupil would work them: 0.3 − 0.1 − 0.2 is 0, not 2.8E-17, and a long
+// product keeps all its digits. A result too large to hold, or a quotient that does not end,
+// is no number: it compares false with everything and has no text.
+
+#include <compare>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quill
+{
+
+class ExactDecimal
+{
+public:
+    ExactDecimal() = default;
+    static ExactDecimal whole(long long value);
+    // A number text such as "57.34", "-4", "1E-05"; no number for anything else.
+    static ExactDecimal parse(std::string_view text);
+    static ExactDecimal none() { return ExactDecimal(0, 0, false); }
+
+    bool isNumber() const { return valid_; }
+    bool isZero() const { return valid_ && units_ == 0; }
+    // Whether text() ends in 0, without writing it: a whole multiple of ten (below 1E15).
+    bool endsInZero() const;
+
+    friend ExactDecimal operator+(const ExactDecimal& a, const ExactDecimal& b);
+    friend ExactDecimal operator-(const ExactDecimal& a, const ExactDecimal& b);
+    friend ExactDecimal operator*(const ExactDecimal& a, const ExactDecimal& b);
+    // No number for a zero divisor or a quotient that never ends.
+    friend ExactDecimal operator/(const ExactDecimal& a, const ExactDecimal& b);
+
+    // The value divided by 10^places (a percentage's value: 5 is 0.05).
+    ExactDecimal shifted(int places) const;
+
+    friend bool operator==(const ExactDecimal& a, const ExactDecimal& b);
+    friend std::partial_ordering operator<=>(const ExactDecimal& a, const ExactDecimal& b);
+
+    double toDouble() const;
+    // The number texts' form (shortestText) when 15 significant digits hold the value,
+    // otherwise every digit written out; empty for no number.
+    std::string text() const;
+
+private:
+    ExactDecimal(__int128 units, int scale, bool valid = true);
+    void normalise();
+
+    __int128 units_ = 0;
+    int scale_ = 0; // decimal places, never negative; no trailing zero in units_ when above 0
+    bool valid_ = true;
+};
+
+} // namespace quill

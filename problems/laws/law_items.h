@@ -1,0 +1,45 @@
+#pragma once
+
+// The items of the 简便计算 menu: three operands that one arithmetic law makes easy to work,
+// usually because two of them combine to a number ending in 0 (37＋45＋63＝145). Every item
+// carries its answer after "＝".
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quill
+{
+
+struct LawOperands;
+struct Workspace;
+
+// One form of a law's items: the written pattern (law_expression.h) and whether a draw
+// makes an item of it (its key value passes and its conditions hold).
+struct LawShape {
+    std::string_view pattern;
+    bool (*kept)(Workspace& work, const LawOperands& operands);
+};
+
+using LawShapes = std::span<const LawShape>;
+
+// Eight laws of one form each, three of four forms.
+extern const LawShapes additionCommutative, additionAssociative, subtractionReorder,
+    subtractionBrackets, addSubtractMixed, multiplicationCommutative, multiplicationAssociative,
+    distributive, divisionReorder, divisionBrackets, multiplyDivideMixed;
+
+// One item of a law: a form picked at random, operands drawn until they make an item of it.
+// Never a zero divisor or an answer that does not end. A stop meanwhile returns at once with
+// an item the stopped run discards.
+std::string makeShapedLawItem(Workspace& work, LawShapes shapes, int s, int e);
+
+// The run's item generator of a law.
+template <const LawShapes& law> std::string makeLawItem(Workspace& work, int s, int e)
+{
+    return makeShapedLawItem(work, law, s, e);
+}
+
+// 无简便运算: two operations with no law to apply, A＋B then ×C as （A＋B）×C, and so on.
+std::string makeNoShortcutItem(Workspace& work, int s, int e);
+
+} // namespace quill
