@@ -22,8 +22,6 @@ using ItemGenerator = std::string (*)(Workspace& work, int s, int e);
 struct GenerationPath {
     std::string_view name{};
     bool (*applies)(const ExerciseSettings&) = nullptr;
-    // Refusal shown while the family's generators are not part of the program.
-    std::string_view unavailableMessage{};
 
     // Selector r = floor(R × span) + offset; whole numbers draw it before the event processing.
     int selectorSpan = 0;
@@ -42,8 +40,6 @@ struct GenerationPath {
 
     // The writer of the family's documents.
     DocumentWriter write = nullptr;
-
-    bool available() const { return pick != nullptr; }
 };
 
 // The first family, in order fractions, unit conversion, simplified calculation, whole

@@ -153,10 +153,6 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     if (!range)
         return RunOutcome::Refused;
     const GenerationPath& path = choosePath(app.settings);
-    if (!path.available()) {
-        app.notifier.notify(path.unavailableMessage);
-        return RunOutcome::Refused;
-    }
     if (const auto reason = unmeetableReason(app.settings, range->start, range->end)) {
         app.notifier.notify(*reason);
         return RunOutcome::Refused;
