@@ -84,6 +84,10 @@ std::vector<std::string> fractionLines(const Application& app, bool answers)
         if (answers)
             line += "\t＝" + plainText({shownValue(*value)});
         lines.push_back(line);
+    }
+    return lines;
+}
+
 // "37＋45＋63＝145" -> "37＋45＋63", with the answer "\t145" when asked.
 std::vector<std::string> lawLines(const Application& app, bool answers)
 {

@@ -57,7 +57,6 @@ void buildFractionExpressions(Workspace& app, int s, int e)
         app.run.questionList += " " + expression;
 }
 
-struct UnitChoice {
 // An item of the law or unit menu and the generator it stands for.
 struct MenuChoice {
     MenuItem ExerciseSettings::*item;

@@ -50,6 +50,11 @@ void AnswerStore::splitItems(std::string_view listText)
 {
     itemTexts = splitAtSpaces(listText);
     lastItemIndex = static_cast<int>(itemTexts.size()) - 1;
+    sizeTablesToItems();
+}
+
+void AnswerStore::sizeTablesToItems()
+{
     for (auto* table : {&roundedAnswers, &exactAnswers, &remainders, &wholeQuotients, &stepAnswers})
         ensureSlots(*table, itemTexts.size());
 }

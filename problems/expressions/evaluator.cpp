@@ -272,6 +272,8 @@ void computeAnswers(Workspace& work, std::string_view listText, int s, int e)
     if (!builderPrepared) {
         store.clearAnswers(false);
         store.splitItems(listText);
+    } else {
+        store.sizeTablesToItems();
     }
     if (store.replacedList != listText) {
         store.replacedList = listText;

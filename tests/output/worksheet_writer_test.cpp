@@ -52,8 +52,7 @@ protected:
         AnswerStore& store = t.app.answers;
         store.itemTexts = std::move(items);
         store.lastItemIndex = static_cast<int>(store.itemTexts.size()) - 1;
-        for (std::size_t k = 0; k < stepAnswers.size(); ++k)
-            store.stepAnswers[k] = stepAnswers[k];
+        store.stepAnswers = std::move(stepAnswers);
     }
 
     std::vector<std::string> callsUntilTable() const

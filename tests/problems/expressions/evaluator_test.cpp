@@ -31,6 +31,7 @@ TEST_P(ComputeAnswers, FillsTheStoreForEveryItem)
     testing::selectOnly(t.app.settings, ExerciseKind::Oral);
     t.app.settings.roundAnswers.checked = c.places >= 0;
     t.app.settings.answerPlaces.index = std::max(c.places, 0);
+    t.app.answers.remainders.resize(8);
     t.app.answers.remainders[7] = "stale";
     computeAnswers(t.app, c.list, 1, 100);
 
@@ -106,14 +107,15 @@ INSTANTIATE_TEST_SUITE_P(
                    {no, no, no, no, no, "0"},
                    {no, no, "", "", "", "0"}}));
 
-TEST(ComputeAnswersStore, ListsLongerThanTheTablesStillGetAnswers)
+TEST(ComputeAnswersStore, ListsLongerThanTheLargestSetStillGetAnswers)
 {
     TestApplication t;
+    constexpr int largestSet = 10000;
     std::string list = "1＋1";
-    for (int i = 1; i <= AnswerStore::tableSize; ++i)
+    for (int i = 1; i <= largestSet; ++i)
         list += " " + std::to_string(i) + "＋1";
     computeAnswers(t.app, list, 1, 100);
-    EXPECT_EQ(t.app.answers.roundedAnswers[AnswerStore::tableSize], "10001");
+    EXPECT_EQ(t.app.answers.roundedAnswers[largestSet], "10001");
 }
 
 TEST(VerticalReplacement, GivesATerminatingQuotientInItemTextsOnly)
