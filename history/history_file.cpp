@@ -1,6 +1,7 @@
 #include "history/history_file.h"
 
 #include "base/atomic_file.h"
+#include "base/home_folder.h"
 #include "base/line_encoding.h"
 #include "base/program_location.h"
 #include "history/history_line.h"
@@ -8,7 +9,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -241,12 +241,8 @@ fs::path historyFileLocation(const fs::path& programDir, const char* xdgDataHome
 
 fs::path historyFileLocation(const fs::path& programDir)
 {
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) {
-        const passwd* user = ::getpwuid(::getuid());
-        home = user ? user->pw_dir : nullptr;
-    }
-    return historyFileLocation(programDir, std::getenv("XDG_DATA_HOME"), home);
+    const std::string home = homeFolder().string();
+    return historyFileLocation(programDir, std::getenv("XDG_DATA_HOME"), home.c_str());
 }
 
 HistoryRead readHistoryFile(const fs::path& file)

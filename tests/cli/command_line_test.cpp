@@ -145,7 +145,7 @@ TEST(CommandLine, ControlCharactersNeverReachTheTerminal)
     const Result badValue = run({"generate", "--kind", "\x1B[2J\nx"});
     EXPECT_EQ(badValue.status, exitUsage);
     EXPECT_NE(badValue.err.find("\\x1B[2J\\nx"), std::string::npos) << badValue.err;
-    const Result badCommand = run({"\x07bell"});
+    const Result badCommand = run({"\x07" "bell"});
     EXPECT_EQ(badCommand.err.find('\x07'), std::string::npos);
 }
 

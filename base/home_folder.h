@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace quill
+{
+
+// The user's home folder: $HOME, or when that is unset (a service, a bare cron job) the
+// user's entry in /etc/passwd; empty when neither says. The account file is read directly:
+// the C library's name service loads modules at run time, which a statically linked program
+// cannot do safely.
+std::filesystem::path homeFolder();
+
+// The home folder of user `uid` in the text of an account file, or empty.
+std::filesystem::path homeInAccounts(std::string_view accounts, unsigned long uid);
+
+} // namespace quill
