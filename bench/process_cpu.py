@@ -1,44 +1,72 @@
 #!/usr/bin/env python3
 """CPU time of whole processes: user + system time of each run, from the kernel's
-accounting (wait4), over repeated runs. Prints median and spread per command.
+accounting (wait4), over repeated runs. Prints median and spread per command, and the page
+faults of a median run.
 
-    bench/process_cpu.py PROGRAM [RUNS]     e.g. bench/process_cpu.py build/release/bin/quillmere
+    bench/process_cpu.py [--runs N] PROGRAM [PROGRAM...]
+
+With several programs (builds of two versions, say) the runs take turns, so a change in the
+machine's load falls on all of them alike.
 """
+import argparse
 import os
 import statistics
 import subprocess
-import sys
 import tempfile
 
+COMMANDS = [
+    ("--version", ["--version"]),
+    ("generate --answers --no-save", ["generate", "--answers", "--no-save", "--seed", "1"]),
+    ("generate --numbers fraction", ["generate", "--numbers", "fraction", "--answers", "--no-save",
+                                     "--seed", "1"]),
+]
 
-def cpu_ms(argv, cwd):
+
+def run_once(argv, cwd):
     with open(os.devnull, "wb") as null:
         process = subprocess.Popen(argv, stdout=null, stderr=null, cwd=cwd)
         _, status, usage = os.wait4(process.pid, 0)
     if os.waitstatus_to_exitcode(status) != 0:
-        raise SystemExit(f"{' '.join(argv)} failed with status {status}")
-    return (usage.ru_utime + usage.ru_stime) * 1000
+        return None
+    return (usage.ru_utime + usage.ru_stime) * 1000, usage.ru_minflt + usage.ru_majflt
 
 
-def measure(name, argv, runs, cwd):
-    cpu_ms(argv, cwd)  # warm the page cache
-    times = sorted(cpu_ms(argv, cwd) for _ in range(runs))
-    quartiles = statistics.quantiles(times, n=4)
-    print(f"{name:<32} median {statistics.median(times):6.2f} ms CPU   "
-          f"quartiles {quartiles[0]:.2f}–{quartiles[2]:.2f}   range {times[0]:.2f}–{times[-1]:.2f}   "
-          f"({runs} runs)")
+def report(name, samples):
+    times = sorted(ms for ms, _ in samples)
+    faults = statistics.median(f for _, f in samples)
+    low, _, high = statistics.quantiles(times, n=4)
+    print(f"  {name:<44} median {statistics.median(times):6.2f} ms CPU   quartiles {low:.2f}–{high:.2f}"
+          f"   range {times[0]:.2f}–{times[-1]:.2f}   {faults:.0f} page faults")
+
+
+def measure(label, variants, runs, cwd):
+    """variants: (name, argv) pairs, run in turns."""
+    # The first run warms the page cache; a program that cannot run the command (an older
+    # version) is left out of it.
+    variants = [(name, argv) for name, argv in variants if run_once(argv, cwd) is not None]
+    samples = {name: [] for name, _ in variants}
+    for _ in range(runs):
+        for name, argv in variants:
+            sample = run_once(argv, cwd)
+            if sample is None:
+                raise SystemExit(f"{' '.join(argv)} failed")
+            samples[name].append(sample)
+    print(f"{label} ({runs} runs each)")
+    for name, _ in variants:
+        report(name, samples[name])
 
 
 def main():
-    program = os.path.abspath(sys.argv[1])
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 20
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--runs", type=int, default=20)
+    parser.add_argument("programs", nargs="+")
+    args = parser.parse_args()
+    programs = [os.path.abspath(p) for p in args.programs]
     with tempfile.TemporaryDirectory() as out:
-        measure("/bin/true", ["/bin/true"], runs, out)
-        measure("quillmere --version", [program, "--version"], runs, out)
-        measure("generate --answers --no-save", [program, "generate", "--answers", "--no-save",
-                                                 "--out", out, "--seed", "1"], runs, out)
-        measure("generate --numbers fraction --answers", [program, "generate", "--numbers",
-                "fraction", "--answers", "--no-save", "--out", out, "--seed", "1"], runs, out)
+        measure("/bin/true", [("/bin/true", ["/bin/true"])], args.runs, out)
+        for label, arguments in COMMANDS:
+            extra = ["--out", out] if arguments[0] == "generate" else []
+            measure(f"quillmere {label}", [(p, [p, *arguments, *extra]) for p in programs], args.runs, out)
 
 
 if __name__ == "__main__":

@@ -138,7 +138,7 @@ void DocxWordProcessor::appendText(std::string_view text)
                runs.back().format == format_) {
         runs.back().text += text;
     } else if (!text.empty()) {
-        runs.push_back(Run{format_, std::string(text)});
+        runs.push_back(Run{format_, std::string(text), RunKind::Text, {}});
     }
 }
 
@@ -260,7 +260,7 @@ void DocxWordProcessor::insertField()
         return;
     if (selection_.wholeCell)
         clearSelectedCell();
-    currentParagraph().runs.push_back(Run{format_, {}, RunKind::Field});
+    currentParagraph().runs.push_back(Run{format_, {}, RunKind::Field, {}});
     fieldOpen_ = true;
 }
 

@@ -31,8 +31,9 @@ TEST(DocumentOutput, AnnouncesASetWhenCompleteAndRemovesAQuestionSheetLeftAlone)
         announced.clear();
         ASSERT_TRUE(writeSheet(false));
         EXPECT_TRUE(announced.empty()) << "nothing is announced before the set is finished";
-        if (complete)
+        if (complete) {
             ASSERT_TRUE(writeSheet(true));
+        }
         output.finishSet(complete);
         EXPECT_EQ(announced.size(), complete ? 2u : 0u);
         for (const fs::path& file : announced)

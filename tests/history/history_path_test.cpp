@@ -152,8 +152,9 @@ TEST_F(HistoryPath, ALockHoldsInAFolderThatCannotBeListed)
     const fs::path shut = folder / "shut";
     fs::create_directory(shut);
     ::chmod(folder.path().c_str(), 0711);
-    if (::geteuid() == 0)
+    if (::geteuid() == 0) {
         ASSERT_EQ(::chown(shut.c_str(), nobody, nobody), 0);
+    }
     ::chmod(shut.c_str(), 0333);
     const fs::path history = shut / "历史题目.txt";
     ASSERT_EQ(inChild([&] { return appendHistoryLine(history, aLine) ? 0 : 1; }), 0);

@@ -37,15 +37,18 @@ TEST(ControlGlossary, NamesEveryControlOnceAndAgreesWithTheModel)
         EXPECT_TRUE(controls.insert({entry.form, entry.control}).second) << entry.control;
         EXPECT_TRUE(fields.insert(entry.field).second) << entry.field;
         const std::string caption = modelCaption(entry.member);
-        if (!caption.empty())
+        if (!caption.empty()) {
             EXPECT_EQ(std::string(entry.caption).substr(0, caption.size()), caption)
                 << entry.control << " shows its first meaning first";
-        if (!std::holds_alternative<std::monostate>(entry.member))
+        }
+        if (!std::holds_alternative<std::monostate>(entry.member)) {
             EXPECT_EQ(controlName(entry.member), entry.control);
+        }
         EXPECT_EQ(controlName(entry.field, entry.form), entry.control);
-        if (const auto* item = std::get_if<MenuItem ExerciseSettings::*>(&entry.member))
+        if (const auto* item = std::get_if<MenuItem ExerciseSettings::*>(&entry.member)) {
             EXPECT_EQ(entry.control, (ExerciseSettings().**item).name)
                 << "a menu item's control name is its command-line spelling";
+        }
     }
     ExerciseSettings s;
     for (const CheckBox* box : s.checkBoxes())
