@@ -6,6 +6,8 @@
 #include "cli/command_line_environment.h"
 #include "cli/generate_options.h"
 #include "cli/history_command.h"
+#include "cli/terminal_answering.h"
+#include "engine/answering_session.h"
 #include "engine/application.h"
 #include "engine/generation_run.h"
 
@@ -25,6 +27,17 @@ std::uint64_t freshSeed()
     return (static_cast<std::uint64_t>(device()) << 32 | device()) % 1000000000000ull;
 }
 
+// The settings as the options click them, with the conflicts and the seed on stderr.
+void applyOptionsAndSeed(const GenerateOptions& options, Application& app, std::ostream& err)
+{
+    applyGenerateOptions(options, app.settings, app.notifier);
+    for (const std::string& note : conflictNotes(options, app.settings))
+        err << note << '\n';
+    const std::uint64_t seed = options.seed.value_or(freshSeed());
+    app.random.seed(seed);
+    err << "随机种子：" << seed << "（--seed " << seed << " 可重出这套题）\n";
+}
+
 int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     StreamNotifier notifier(err);
@@ -34,12 +47,7 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
         out << generateHelpText();
         return exitOk;
     }
-    applyGenerateOptions(options, app.settings, notifier);
-    for (const std::string& note : conflictNotes(options, app.settings))
-        err << note << '\n';
-    const std::uint64_t seed = options.seed.value_or(freshSeed());
-    app.random.seed(seed);
-    err << "随机种子：" << seed << "（--seed " << seed << " 可重出这套题）\n";
+    applyOptionsAndSeed(options, app, err);
 
     CommandLineOutput output{!options.print, options.outDir, std::nullopt,
                              std::chrono::seconds(options.timeLimit)};
@@ -64,6 +72,64 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     return exitOk;
 }
 
+std::string answerHelpText()
+{
+    return R"(用法: quillmere answer [选项]
+
+在终端上机答题：按选项出一套口算题，逐题提问，每行输入一个答案，当场判对错，最后给出得分。
+有余数的除法把商和余数用……（或空格、“余”）隔开，例如 7……1；空行跳过这一题。
+答案也可以从文件或管道读入：quillmere answer --seed 5 < 答案.txt
+
+选项与 quillmere generate 相同（--grade、--numbers、--ops、--from、--to、--count、--places、
+--keep、--exact、--seed、--time-limit 等）；上机答题不写文档也不保存，所以没有 --answers、
+--out、--print、--no-save 和 --history。
+)";
+}
+
+// Options that write or save: an answering set is only drawn and asked.
+void refuseDocumentOptions(const GenerateOptions& options)
+{
+    if (options.answers || options.outGiven || options.print || options.noSave ||
+        options.historyFile)
+        throw UsageError("上机答题不写文档也不保存：--answers、--out、--print、--no-save 和 "
+                         "--history 只用于 quillmere generate");
+}
+
+int answer(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err)
+{
+    StreamNotifier notifier(err);
+    Application app(notifier);
+    const GenerateOptions options = parseGenerateOptions(args);
+    if (options.help) {
+        out << answerHelpText();
+        return exitOk;
+    }
+    refuseDocumentOptions(options);
+    applyOptionsAndSeed(options, app, err);
+    CommandLineEnvironment env(
+        app, {false, {}, std::nullopt, std::chrono::seconds(options.timeLimit)}, out, err);
+    env.progressStarted(); // the time limit counts from here
+    switch (drawOnScreenSet(app, env)) {
+    case RunOutcome::Refused:
+        return exitUsage;
+    case RunOutcome::Stopped:
+        return stoppedRunStatus(env, err);
+    case RunOutcome::Failed:
+        return exitFailed;
+    case RunOutcome::Completed:
+        break;
+    }
+    env.progressStopped();
+    AnsweringSession session(answeringItems(app.run.questionList), answeringRules(app.settings));
+    if (session.itemCount() == 0) {
+        err << nothingToAnswerMessage << '\n';
+        return exitUsage;
+    }
+    answerOnTerminal(session, in, out, err);
+    return exitOk;
+}
+
 std::string mainHelpText()
 {
     return R"(Quillmere — 小学数学练习题生成器 / arithmetic worksheets for primary school
@@ -71,6 +137,7 @@ std::string mainHelpText()
 用法:
   quillmere                      打开主窗口
   quillmere generate [选项]      按设置出一套练习 (quillmere generate --help 列出选项)
+  quillmere answer [选项]        在终端上机答题：逐题作答，判对错，给出得分 (quillmere answer --help)
   quillmere history list|load N|delete N   保存的练习 (quillmere history --help)
   quillmere --version            显示版本
   quillmere --help               显示本帮助
@@ -84,11 +151,12 @@ bool wantsCommandLine(const std::vector<std::string>& args)
     if (args.empty())
         return false;
     const std::string& first = args.front();
-    return first == "generate" || first == "history" || first == "help" || first == "--help" ||
+    return first == "generate" || first == "answer" || first == "history" || first == "help" || first == "--help" ||
            first == "-h" || first == "--version";
 }
 
-int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err)
 {
     try {
         const std::string command = args.empty() ? "--help" : args.front();
@@ -103,6 +171,8 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         }
         if (command == "generate")
             return generate(rest, out, err);
+        if (command == "answer")
+            return answer(rest, in, out, err);
         if (command == "history")
             return runHistoryCommand(rest, out, err);
         err << "未知的命令：" << printableText(command) << "（quillmere --help 列出全部命令）\n";

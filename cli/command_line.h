@@ -1,7 +1,8 @@
 #pragma once
 
 // The command line beside the window: `quillmere generate [options]` runs the same engine,
-// `quillmere history …` works on the saved sets.
+// `quillmere answer [options]` asks a set on the terminal, `quillmere history …` works on the
+// saved sets.
 
 #include <iosfwd>
 #include <string>
@@ -21,7 +22,9 @@ inline constexpr int exitInterrupted = 130;
 bool wantsCommandLine(const std::vector<std::string>& args);
 
 // Runs the command line; `args` excludes the program name. Messages go to `err`, results
-// (items, paths, lists) to `out`.
-int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// (items, paths, lists, the questions of `answer`) to `out`; `answer` reads its answers
+// from `in`.
+int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err);
 
 } // namespace quill

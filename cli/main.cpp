@@ -10,5 +10,5 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!quill::wantsCommandLine(args))
         return quill::startWindow(argv);
-    return quill::runCommandLine(args, std::cout, std::cerr);
+    return quill::runCommandLine(args, std::cin, std::cout, std::cerr);
 }

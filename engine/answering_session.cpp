@@ -20,6 +20,15 @@ bool remainderGrade(int gradeIndex)
 
 } // namespace
 
+AnsweringRules answeringRules(const ExerciseSettings& settings)
+{
+    return {.gradeIndex = settings.gradeIndex(),
+            .divisionTicked = settings.division.checked,
+            .keptPlaces = settings.roundAnswers.checked
+                              ? std::optional<int>(settings.answerPlaces.index)
+                              : std::nullopt};
+}
+
 std::vector<std::string> answeringItems(std::string_view list)
 {
     std::vector<std::string> items = splitAtSpaces(trimmedList(list));

@@ -5,6 +5,7 @@
 // what this decides.
 
 #include "problems/expressions/one_operator_answer.h"
+#include "settings/exercise_settings.h"
 
 #include <optional>
 #include <string>
@@ -23,6 +24,9 @@ struct AnsweringRules {
         std::nullopt; // 保留: products and quotients rounded to these places
 };
 
+// The rules of the current settings.
+AnsweringRules answeringRules(const ExerciseSettings& settings);
+
 // The items of a drawn list: split at its spaces, empty pieces left out.
 std::vector<std::string> answeringItems(std::string_view list);
 
@@ -36,6 +40,7 @@ enum class Verdict {
 inline constexpr std::string_view answeringMessageTitle = "友情提示";
 inline constexpr std::string_view noPreviousItemMessage = "没有上一题咯~";
 inline constexpr std::string_view noNextItemMessage = "已经是最后一题了，没有下一题咯~";
+inline constexpr std::string_view nothingToAnswerMessage = "没有题目可以作答：题量至少要有一题！";
 
 class AnsweringSession
 {

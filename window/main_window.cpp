@@ -55,7 +55,6 @@ QString fromPath(const std::filesystem::path& path)
 }
 
 const std::string answerNowMessage = "出题完毕，请作答！";
-const std::string nothingToAnswerMessage = "没有题目可以作答：题量至少要有一题！";
 const std::string chooseSavedSetMessage = "请先在“保存的练习”中选择要载入的练习！";
 
 } // namespace
@@ -371,14 +370,8 @@ void MainWindow::openAnsweringWindow()
         notifier_.notify(nothingToAnswerMessage);
         return;
     }
-    const ExerciseSettings& s = app_.settings;
-    const AnsweringRules rules{.gradeIndex = s.gradeIndex(),
-                               .divisionTicked = s.division.checked,
-                               .keptPlaces = s.roundAnswers.checked
-                                                 ? std::optional<int>(s.answerPlaces.index)
-                                                 : std::nullopt};
     closeAnsweringWindow();
-    answering_ = new AnsweringWindow(AnsweringSession(std::move(items), rules));
+    answering_ = new AnsweringWindow(AnsweringSession(std::move(items), answeringRules(app_.settings)));
     connect(answering_, &AnsweringWindow::closed, this, [this] {
         showNormal();
         activateWindow();

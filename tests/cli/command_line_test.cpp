@@ -33,10 +33,11 @@ struct Result {
     }
 };
 
-Result run(std::vector<std::string> args)
+Result run(std::vector<std::string> args, const std::string& input = {})
 {
+    std::istringstream in(input);
     std::ostringstream out, err;
-    const int status = runCommandLine(args, out, err);
+    const int status = runCommandLine(args, in, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -352,8 +353,9 @@ Result runInChild(const std::vector<std::string>& args,
     const pid_t child = ::fork();
     if (child == 0) {
         ::alarm(10);
+        std::istringstream in;
         std::ostringstream out, err;
-        const int status = runCommandLine(args, out, err);
+        const int status = runCommandLine(args, in, out, err);
         const std::string text = err.str();
         ::write(pipeEnds[1], text.data(), text.size());
         ::_exit(status);

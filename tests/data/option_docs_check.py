@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Fails when an option that `quillmere generate --help` or `quillmere history --help` lists
+"""Fails when an option that `quillmere generate|answer|history --help` lists
 is missing from the manual page or from the bash completion.
 
     option_docs_check.py QUILLMERE MANUAL_PAGE BASH_COMPLETION
@@ -25,7 +25,7 @@ def main():
     with open(completion_path, encoding="utf-8") as completion:
         completion_options = set(OPTION.findall(completion.read()))
     missing = []
-    for command in ("generate", "history"):
+    for command in ("generate", "answer", "history"):
         for option in sorted(listed_options(program, command)):
             if option not in manual_options:
                 missing.append(f"{command} {option}: not in the manual page {manual_path}")

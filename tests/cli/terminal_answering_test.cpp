@@ -1,0 +1,107 @@
+#include "cli/command_line.h"
+#include "cli/terminal_answering.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace quill
+{
+namespace
+{
+
+struct Answered {
+    int status;
+    std::vector<std::string> lines;
+};
+
+Answered answer(std::vector<std::string> args, const std::string& input)
+{
+    args.insert(args.begin(), "answer");
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = runCommandLine(args, in, out, err);
+    Answered result{status, {}};
+    std::istringstream text(out.str());
+    for (std::string line; std::getline(text, line);)
+        result.lines.push_back(line);
+    return result;
+}
+
+constexpr std::string_view rightAnswerIs = "正确答案是：";
+
+// Answers every item with 0, then with the answers the wrong ones were told: a pupil who
+// types what the program says is right must score 100, whatever the kind of item.
+TEST(TerminalAnswering, TheAnswersItTellsAreTheAnswersItAccepts)
+{
+    const std::vector<std::vector<std::string>> settings = {
+        {"--grade", "0"},
+        {"--grade", "5", "--ops", "div", "--no-exact"}, // quotients with remainders
+        {"--numbers", "decimal", "--places", "2", "--keep", "1"},
+        {"--numbers", "percent", "--ops", "add,sub"},
+    };
+    for (std::vector<std::string> args : settings) {
+        for (const char* seed : {"1", "2", "3"}) {
+            args.insert(args.end(), {"--count", "12", "--seed", seed});
+            std::string guesses;
+            for (int i = 0; i < 12; ++i)
+                guesses += "0 0\n"; // a quotient and a remainder where one is asked
+            const Answered guessed = answer(args, guesses);
+            ASSERT_EQ(guessed.status, exitOk);
+            ASSERT_EQ(guessed.lines.size(), 13u);
+            std::string told;
+            for (std::size_t i = 0; i < 12; ++i) {
+                const std::string& line = guessed.lines[i];
+                const std::size_t at = line.find(rightAnswerIs);
+                told += (at == std::string::npos ? "0 0" : line.substr(at + rightAnswerIs.size())) + "\n";
+            }
+            const Answered right = answer(args, told);
+            ASSERT_EQ(right.lines.size(), 13u);
+            for (std::size_t i = 0; i < 12; ++i)
+                EXPECT_TRUE(right.lines[i].ends_with(rightAnswerMessage)) << right.lines[i];
+            EXPECT_EQ(right.lines.back(), "共 12 题；正确 12 题；得分：100 分");
+            args.resize(args.size() - 4);
+        }
+    }
+}
+
+TEST(TerminalAnswering, BlankLinesAndTheEndOfInputLeaveItemsUnanswered)
+{
+    const std::vector<std::string> args = {"--grade", "5", "--ops", "div", "--no-exact",
+                                           "--count", "4", "--seed", "2"};
+    // 27÷8, 17÷4, 10÷6, …: a missing remainder asks again, a blank line passes over.
+    const Answered answered = answer(args, "3\n\n4……1\n");
+    ASSERT_EQ(answered.status, exitOk);
+    const std::vector<std::string> expected = {
+        "第 1 题（商和余数用……隔开）：27÷8＝" + std::string(remainderMissingMessage),
+        "第 1 题（商和余数用……隔开）：27÷8＝" + std::string(skippedItemMessage),
+        "第 2 题（商和余数用……隔开）：17÷4＝" + std::string(rightAnswerMessage),
+        "第 3 题（商和余数用……隔开）：10÷6＝",
+        "共 4 题；正确 1 题；得分：25 分",
+    };
+    EXPECT_EQ(answered.lines, expected);
+}
+
+TEST(TerminalAnswering, SplitsAQuotientFromItsRemainder)
+{
+    for (const char* typed : {"7……1", "7…1", " 7 ... 1 ", "7余1", "7 1\r"}) {
+        const TypedAnswer split = splitTypedAnswer(typed, true);
+        EXPECT_EQ(split.answer, "7") << typed;
+        EXPECT_EQ(split.remainder, "1") << typed;
+    }
+    EXPECT_EQ(splitTypedAnswer("7", true).remainder, "");
+    EXPECT_EQ(splitTypedAnswer(" 1 2 ", false).answer, "1 2");
+}
+
+TEST(TerminalAnswering, OptionsThatWriteOrSaveAreRefused)
+{
+    for (const char* option : {"--out", "--print", "--answers", "--no-save"}) {
+        std::vector<std::string> args = {option};
+        if (std::string_view(option) == "--out")
+            args.push_back("folder");
+        EXPECT_EQ(answer(args, "").status, exitUsage) << option;
+    }
+}
+
+} // namespace
+} // namespace quill
