@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Starts the main window on a virtual display and saves a picture of it, to look at the
 # layout without a desktop. Also prints how long the window took to appear.
-#   tools/screenshot.sh [out.png] [scale] [--busy]   e.g. tools/screenshot.sh /tmp/window@2x.png 2
-# --busy takes the picture while a run is drawing (progress line and notices showing).
+#   tools/screenshot.sh [out.png] [scale] [--busy] [--focus NAME]
+#   e.g. tools/screenshot.sh /tmp/window@2x.png 2
+# --busy takes the picture while a run is drawing (progress line and notices showing);
+# --focus NAME gives the control of that object name the keyboard focus.
 # Uses the build in $BUILD (default: build-gui); needs xvfb-run (tools/install-deps.sh test).
 set -euo pipefail
 
@@ -19,4 +21,4 @@ fi
 width=$((1400 * scale))
 height=$((1000 * scale))
 QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 ${width}x${height}x24" "$probe" --screenshot "$out" ${3:-}
+    xvfb-run -a -s "-screen 0 ${width}x${height}x24" "$probe" --screenshot "$out" "${@:3}"

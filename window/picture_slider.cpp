@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWheelEvent>
 #include <cmath>
 #include <cstdlib>
@@ -244,6 +246,13 @@ void PictureSlider::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), backColour_);
     drawTrack(painter);
     drawKnob(painter);
+    // The pictures have no focused look, so keyboard users see the style's focus frame.
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.backgroundColor = backColour_.isValid() ? backColour_ : palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
 }
 
 void PictureSlider::drawTrack(QPainter& painter) const
@@ -304,6 +313,18 @@ void PictureSlider::mouseReleaseEvent(QMouseEvent* event)
 void PictureSlider::leaveEvent(QEvent*)
 {
     pointer_.reset();
+    update();
+}
+
+void PictureSlider::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureSlider::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
     update();
 }
 

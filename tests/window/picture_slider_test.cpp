@@ -155,6 +155,22 @@ TEST_F(PictureSliderTest, TheLookFollowsThePointerOverTheKnobAndLeavesWithIt)
     EXPECT_EQ(changed.count(), 0);
 }
 
+TEST_F(PictureSliderTest, KeyboardFocusShowsAsAFrameAndGoesWithTheFocus)
+{
+    const QImage unfocused = slider.grab().toImage();
+    slider.show();
+    slider.activateWindow();
+    // As a Tab press marks it: styles frame only the focus that came by keyboard.
+    slider.setAttribute(Qt::WA_KeyboardFocusChange);
+    slider.setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(slider.hasFocus());
+    EXPECT_NE(slider.grab().toImage(), unfocused);
+    slider.clearFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(slider.grab().toImage(), unfocused);
+}
+
 TEST_F(PictureSliderTest, AWheelNotchMovesByTheDesktopsWheelLinesUnlessDisabled)
 {
     struct Row {

@@ -1,6 +1,7 @@
 // Starts the main window as the program does and reports how long it took until the window
 // was on screen; with --screenshot FILE it also saves a picture of it. For looking at the
-// window under a virtual display (tools/screenshot.sh). With --busy the picture is taken
+// window under a virtual display (tools/screenshot.sh). With --focus NAME the control of that
+// object name has the keyboard focus. With --busy the picture is taken
 // while a run that cannot finish is drawing.
 
 #include "engine/settings_interlocks.h"
@@ -38,6 +39,14 @@ int main(int argc, char** argv)
                 static_cast<long long>(sinceStart.elapsed()), window.width(), window.height());
     std::fflush(stdout);
 
+    // --focus NAME gives the control of that object name the focus as a Tab press would,
+    // to look at focus frames.
+    if (const qsizetype focus = args.indexOf(QStringLiteral("--focus")); focus > 0 && focus + 1 < args.size())
+        if (auto* control = window.findChild<QWidget*>(args.at(focus + 1))) {
+            window.activateWindow(); // no window manager on a virtual display activates it
+            window.setAttribute(Qt::WA_KeyboardFocusChange);
+            control->setFocus(Qt::TabFocusReason);
+        }
     const bool busy = args.contains(QStringLiteral("--busy"));
     if (busy) {
         quill::ExerciseSettings& settings = window.application().settings;
