@@ -61,17 +61,18 @@ void buildFractionExpressions(Workspace& app, int s, int e)
 struct MenuChoice {
     MenuItem ExerciseSettings::*item;
     ItemGenerator generate;
+    const UnitFamily* family = nullptr; // unit items only
 };
 
 // In the order of the selector's tens: r < 10 area, r < 20 length … r < 70 mass.
 constexpr std::array<MenuChoice, 7> unitChoices{{
-    {&ExerciseSettings::area, makeUnitItem<areaFamily>},
-    {&ExerciseSettings::length, makeUnitItem<lengthFamily>},
-    {&ExerciseSettings::volume, makeUnitItem<volumeFamily>},
-    {&ExerciseSettings::money, makeUnitItem<moneyFamily>},
-    {&ExerciseSettings::time, makeUnitItem<timeFamily>},
-    {&ExerciseSettings::capacity, makeUnitItem<capacityFamily>},
-    {&ExerciseSettings::mass, makeUnitItem<massFamily>},
+    {&ExerciseSettings::area, makeUnitItem<areaFamily>, &areaFamily},
+    {&ExerciseSettings::length, makeUnitItem<lengthFamily>, &lengthFamily},
+    {&ExerciseSettings::volume, makeUnitItem<volumeFamily>, &volumeFamily},
+    {&ExerciseSettings::money, makeUnitItem<moneyFamily>, &moneyFamily},
+    {&ExerciseSettings::time, makeUnitItem<timeFamily>, &timeFamily},
+    {&ExerciseSettings::capacity, makeUnitItem<capacityFamily>, &capacityFamily},
+    {&ExerciseSettings::mass, makeUnitItem<massFamily>, &massFamily},
 }};
 
 // In menu order, r < 10 加法交换律 … r < 120 无简便运算.
@@ -90,20 +91,33 @@ constexpr std::array<MenuChoice, 12> lawChoices{{
     {&ExerciseSettings::noShortcut, makeNoShortcutItem},
 }};
 
-// The first ticked item whose tens lie above r, as for the operations.
+// Not drawable under 整数 in the chosen grade: the family has no conversion with a whole
+// answer there, and its generator would draw for ever.
+bool wholeAnswersMissing(const ExerciseSettings& s, const MenuChoice& choice)
+{
+    return choice.family && s.wholeNumbers.checked &&
+           !hasWholeAnswers(choice.family->schemeFor(s.gradeIndex()));
+}
+
+bool drawable(const ExerciseSettings& s, const MenuChoice& choice)
+{
+    return (s.*choice.item).checked && !wholeAnswersMissing(s, choice);
+}
+
+// The first drawable item whose tens lie above r, as for the operations.
 template <const auto& choices> ItemGenerator pickTicked(const ExerciseSettings& s, int r)
 {
     for (std::size_t k = 0; k < choices.size(); ++k)
-        if (r < 10 * static_cast<int>(k + 1) && (s.*choices[k].item).checked)
+        if (r < 10 * static_cast<int>(k + 1) && drawable(s, choices[k]))
             return choices[k].generate;
     return nullptr;
 }
 
 // What the menu shows, not a count kept beside it: a count can say "some" with none ticked.
-template <const auto& choices> bool anyTicked(const ExerciseSettings& s)
+template <const auto& choices> bool anyDrawable(const ExerciseSettings& s)
 {
     for (const MenuChoice& choice : choices)
-        if ((s.*choice.item).checked)
+        if (drawable(s, choice))
             return true;
     return false;
 }
@@ -131,7 +145,7 @@ const std::array<GenerationPath, 4> paths = {{
      .selectorSpan = 69,
      .selectorOffset = 1,
      .pick = pickTicked<unitChoices>,
-     .hasChoice = anyTicked<unitChoices>,
+     .hasChoice = anyDrawable<unitChoices>,
      .noChoiceMessage = "请选择单位转换的类型！",
      .choiceMenu = PopupMenu::Units,
      .write = writeUnitConversionSheet},
@@ -140,7 +154,7 @@ const std::array<GenerationPath, 4> paths = {{
      .selectorSpan = 119,
      .selectorOffset = 1,
      .pick = pickTicked<lawChoices>,
-     .hasChoice = anyTicked<lawChoices>,
+     .hasChoice = anyDrawable<lawChoices>,
      .noChoiceMessage = "请选择简便计算的类型！",
      .choiceMenu = PopupMenu::Laws,
      .write = writeSimplifiedCalculationSheet},
@@ -162,6 +176,20 @@ const GenerationPath& choosePath(const ExerciseSettings& settings)
         if (path.applies(settings))
             return path;
     return paths.back();
+}
+
+std::vector<std::string_view> unitFamiliesWithoutWholeAnswers(const ExerciseSettings& s)
+{
+    std::vector<std::string_view> captions;
+    for (const MenuChoice& choice : unitChoices)
+        if ((s.*choice.item).checked && wholeAnswersMissing(s, choice))
+            captions.push_back((s.*choice.item).caption);
+    return captions;
+}
+
+bool anyUnitFamilyDrawable(const ExerciseSettings& s)
+{
+    return anyDrawable<unitChoices>(s);
 }
 
 ItemGenerator pickOperation(const ExerciseSettings& s, int r, bool exactDivision)

@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quill
 {
@@ -45,6 +46,12 @@ struct GenerationPath {
 // The first family, in order fractions, unit conversion, simplified calculation, whole
 // numbers and decimals, whose condition holds.
 const GenerationPath& choosePath(const ExerciseSettings& settings);
+
+// The ticked unit families that 整数 leaves nothing to draw from in the chosen grade, by
+// caption; the run passes them over.
+std::vector<std::string_view> unitFamiliesWithoutWholeAnswers(const ExerciseSettings& settings);
+// True when some ticked unit family can be drawn.
+bool anyUnitFamilyDrawable(const ExerciseSettings& settings);
 
 // The operation a selector picks among the ticked operations (thresholds 10, 20, 30, 40);
 // division is exact when `exactDivision` holds. Shared with the on-screen draw.

@@ -157,6 +157,8 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
         app.notifier.notify(*reason);
         return RunOutcome::Refused;
     }
+    if (const auto note = leftOutNote(app.settings))
+        app.notifier.notify(*note);
     if (!historyUsable(app, env))
         return RunOutcome::Failed;
 

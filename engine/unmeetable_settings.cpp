@@ -1,7 +1,10 @@
 #include "engine/unmeetable_settings.h"
 
 #include "base/number_text.h"
+#include "engine/generation_path.h"
 #include "settings/exercise_settings.h"
+
+#include <algorithm>
 
 namespace quill
 {
@@ -32,6 +35,24 @@ double smallProductPairs(int start, int end)
     return pairs;
 }
 
+// The first grades divide within the tables (one-digit divisor and quotient), and so do
+// the next two terms when the division is exact.
+bool tableDivision(const ExerciseSettings& s)
+{
+    const int grade = s.gradeIndex();
+    const bool exact = s.exactDivision() || s.equationsOption.selected || s.stepsOption.selected;
+    return (grade >= 1 && grade <= 3) || (exact && (grade == 4 || grade == 5));
+}
+
+double tableDivisions(int start, int end)
+{
+    double count = 0;
+    for (int divisor = std::max(start, 1); divisor <= std::min(end, 9); ++divisor)
+        for (int quotient = 0; quotient <= 9; ++quotient)
+            count += divisor * quotient >= start && divisor * quotient <= end;
+    return count;
+}
+
 // At most this many different items can be drawn.
 double distinctItems(const ExerciseSettings& s, int start, int end)
 {
@@ -39,16 +60,37 @@ double distinctItems(const ExerciseSettings& s, int start, int end)
     if (s.stepsOption.selected && onlyMultiplication(s) && s.gradeIndex() >= 1 &&
         s.gradeIndex() <= 5)
         return smallProductPairs(start, end);
-    const int operations = s.addition.checked + s.subtraction.checked +
-                           s.multiplication.checked + s.division.checked;
-    return operations * width * width;
+    const int others = s.addition.checked + s.subtraction.checked + s.multiplication.checked;
+    const double divisions =
+        !s.division.checked ? 0 : tableDivision(s) ? tableDivisions(start, end) : width * width;
+    return others * width * width + divisions;
+}
+
+// "“质量”", or "“质量”和“时间”".
+std::string quotedList(const std::vector<std::string_view>& captions)
+{
+    std::string text;
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == captions.size() ? "和" : "、") + ("“" + std::string(captions[i]) + "”");
+    return text;
+}
+
+std::string withoutWholeAnswers(const std::vector<std::string_view>& captions)
+{
+    return "所选年级的" + quotedList(captions) + "换算没有整数答案";
 }
 
 } // namespace
 
 std::optional<std::string> unmeetableReason(const ExerciseSettings& s, int start, int end)
 {
-    if (s.unitsOption.selected || s.lawsOption.selected || s.fractions.checked)
+    if (s.unitsOption.selected) {
+        const auto missing = unitFamiliesWithoutWholeAnswers(s);
+        if (missing.empty() || anyUnitFamilyDrawable(s))
+            return std::nullopt;
+        return withoutWholeAnswers(missing) + "，请取消“整数”，或者再勾选别的单位！";
+    }
+    if (s.lawsOption.selected || s.fractions.checked)
         return std::nullopt;
     if (s.equationsOption.selected && s.simpleEquations() && !s.addition.checked &&
         !s.multiplication.checked)
@@ -61,6 +103,16 @@ std::optional<std::string> unmeetableReason(const ExerciseSettings& s, int start
         return std::nullopt;
     return "这样的设置最多只能出" + shortestText(most) + "道不同的题，比题量" +
            shortestText(count) + "少，永远出不完！请扩大数据范围、多选几种运算或减少题量。";
+}
+
+std::optional<std::string> leftOutNote(const ExerciseSettings& s)
+{
+    if (!s.unitsOption.selected)
+        return std::nullopt;
+    const auto missing = unitFamiliesWithoutWholeAnswers(s);
+    if (missing.empty())
+        return std::nullopt;
+    return withoutWholeAnswers(missing) + "，这次不出这类题。";
 }
 
 } // namespace quill

@@ -11,7 +11,10 @@ namespace quill
 
 struct ExerciseSettings;
 
-// Why the whole-number draw over start..end can never finish, or nothing.
+// Why the draw over start..end can never finish, or nothing.
 std::optional<std::string> unmeetableReason(const ExerciseSettings& settings, int start, int end);
+
+// What a run that can finish leaves out of the ticked choices, to tell the user, or nothing.
+std::optional<std::string> leftOutNote(const ExerciseSettings& settings);
 
 } // namespace quill

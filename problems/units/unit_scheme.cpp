@@ -62,6 +62,17 @@ bool keeps(const ExerciseSettings& s, const UnitItem& item)
 
 } // namespace
 
+bool hasWholeAnswers(const UnitScheme& scheme)
+{
+    const auto pickable = [&](std::string_view unit) {
+        return std::find(scheme.units.begin(), scheme.units.end(), unit) != scheme.units.end();
+    };
+    return std::any_of(scheme.pairs.begin(), scheme.pairs.end(), [&](const UnitPair& pair) {
+        return pickable(pair.from) && pickable(pair.to) &&
+               (pair.how == Conversion::Times || pair.how == Conversion::MonthDays);
+    });
+}
+
 const UnitPair* findPair(const UnitScheme& scheme, std::string_view from, std::string_view to)
 {
     const auto found =

@@ -47,6 +47,10 @@ struct UnitFamily {
 // requested meanwhile returns at once with an item the stopped run discards.
 std::string makeConversionItem(Workspace& work, const UnitFamily& family, int s, int e);
 
+// True when some pair the scheme can pick converts to a unit at least as small, so that
+// 整数 can keep an item: the first grades' mass table has only 克 to 千克.
+bool hasWholeAnswers(const UnitScheme& scheme);
+
 // The pair of the scheme from `from` to `to`, or none.
 const UnitPair* findPair(const UnitScheme& scheme, std::string_view from, std::string_view to);
 

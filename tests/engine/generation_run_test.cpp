@@ -191,6 +191,15 @@ TEST_F(GenerationRun, SettingsThatCanNeverBeMetAreRefusedBeforeTheRunStarts)
     EXPECT_EQ(env.progressStarts, 0);
     ASSERT_EQ(t.notifier.messages.size(), 1u);
     EXPECT_NE(t.notifier.messages[0].find("最多只能出16道不同的题"), std::string::npos);
+
+    // The first grades divide within the tables: 81 divisions of 1 to 100, whatever the range.
+    setText(s, s.rangeEnd, "100");
+    s.grade.index = 1;
+    s.addition.checked = s.subtraction.checked = s.multiplication.checked = false;
+    setText(s, s.itemCount, "82");
+    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
+    EXPECT_TRUE(t.notifier.saw("这样的设置最多只能出81道不同的题，比题量82少，永远出不完！"
+                               "请扩大数据范围、多选几种运算或减少题量。"));
 }
 
 TEST_F(GenerationRun, StopLabelSetsTheFlagAndSaysSo)
@@ -295,6 +304,31 @@ TEST_F(UnitConversionRun, DrawsFromTheTickedFamiliesOnly)
         const UnitItem item = parseUnitItem(text);
         EXPECT_TRUE(massUnits.contains(item.unit) && massUnits.contains(item.answerUnit)) << text;
     }
+}
+
+// Up to 二年级下学期 mass converts only 克 to 千克, never to a whole number: under 整数 the
+// run draws the other families and says so, and with mass alone it refuses to start.
+TEST_F(UnitConversionRun, FamiliesWithoutWholeAnswersArePassedOverOrRefused)
+{
+    s.grade.index = 3;
+    ASSERT_TRUE(s.wholeNumbers.checked);
+    tickOnly({&s.mass, &s.money});
+    ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
+    const std::set<std::string> moneyUnits{"元", "角", "分"};
+    for (const std::string& text : items())
+        EXPECT_TRUE(moneyUnits.contains(parseUnitItem(text).unit)) << text;
+    EXPECT_TRUE(t.notifier.saw("所选年级的“质量”换算没有整数答案，这次不出这类题。"));
+
+    tickOnly({&s.mass});
+    t.notifier.messages.clear();
+    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
+    EXPECT_TRUE(t.notifier.saw("所选年级的“质量”换算没有整数答案，请取消“整数”，或者再勾选别的单位！"));
+
+    s.wholeNumbers.checked = false;
+    ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
+    const std::set<std::string> earlyMassUnits{"克", "千克"};
+    for (const std::string& text : items())
+        EXPECT_TRUE(earlyMassUnits.contains(parseUnitItem(text).unit)) << text;
 }
 
 // A kind that draws from the items ticked in its menu.
