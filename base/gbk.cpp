@@ -17,7 +17,8 @@ constexpr std::string_view euroSign = "\xE2\x82\xAC"; // the one single byte abo
 // The character of a lead and trail byte, or 0.
 char16_t pairCharacter(unsigned char lead, unsigned char trail)
 {
-    if (lead < firstLead || lead > lastLead || trail < firstTrail || trail - firstTrail >= gbkTrailCount)
+    if (lead < firstLead || lead > lastLead || trail < firstTrail ||
+        trail - firstTrail >= gbkTrailCount)
         return 0;
     return gbkTable[lead - firstLead][trail - firstTrail];
 }
@@ -50,7 +51,10 @@ std::string gbkToUtf8(std::string_view bytes)
         } else if (byte == 0x80) {
             result += euroSign;
             ++at;
-        } else if (const char16_t code = at + 1 < bytes.size() ? pairCharacter(byte, static_cast<unsigned char>(bytes[at + 1])) : 0) {
+        } else if (const char16_t code =
+                       at + 1 < bytes.size()
+                           ? pairCharacter(byte, static_cast<unsigned char>(bytes[at + 1]))
+                           : 0) {
             appendUtf8(result, code);
             at += 2;
         } else {

@@ -35,7 +35,8 @@ bool isUid(std::string_view text, unsigned long uid)
 {
     unsigned long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && !text.empty() && value == uid;
+    return error == std::errc() && end == text.data() + text.size() && !text.empty() &&
+           value == uid;
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "base/gbk.h"
 #include "base/utf8.h"
 
-
 namespace quill
 {
 

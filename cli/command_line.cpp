@@ -151,8 +151,8 @@ bool wantsCommandLine(const std::vector<std::string>& args)
     if (args.empty())
         return false;
     const std::string& first = args.front();
-    return first == "generate" || first == "answer" || first == "history" || first == "help" || first == "--help" ||
-           first == "-h" || first == "--version";
+    return first == "generate" || first == "answer" || first == "history" || first == "help" ||
+           first == "--help" || first == "-h" || first == "--version";
 }
 
 int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

@@ -92,7 +92,8 @@ void answerOnTerminal(AnsweringSession& session, std::istream& in, std::ostream&
             break;
     out << summary(session) << '\n';
     const auto seconds =
-        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started).count();
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started)
+            .count();
     err << "用了" << seconds / 60 << "分" << seconds % 60 << "秒\n";
 }
 

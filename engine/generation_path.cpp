@@ -113,7 +113,8 @@ template <const auto& choices> ItemGenerator pickTicked(const ExerciseSettings& 
     return nullptr;
 }
 
-// What the menu shows, not a count kept beside it: a count can say "some" with none ticked.
+// What the menu shows, not a count kept beside it (a count can say "some" with none ticked),
+// less what the settings rule out.
 template <const auto& choices> bool anyDrawable(const ExerciseSettings& s)
 {
     for (const MenuChoice& choice : choices)

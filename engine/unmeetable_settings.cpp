@@ -61,8 +61,9 @@ double distinctItems(const ExerciseSettings& s, int start, int end)
         s.gradeIndex() <= 5)
         return smallProductPairs(start, end);
     const int others = s.addition.checked + s.subtraction.checked + s.multiplication.checked;
-    const double divisions =
-        !s.division.checked ? 0 : tableDivision(s) ? tableDivisions(start, end) : width * width;
+    double divisions = 0;
+    if (s.division.checked)
+        divisions = tableDivision(s) ? tableDivisions(start, end) : width * width;
     return others * width * width + divisions;
 }
 
@@ -70,8 +71,11 @@ double distinctItems(const ExerciseSettings& s, int start, int end)
 std::string quotedList(const std::vector<std::string_view>& captions)
 {
     std::string text;
-    for (std::size_t i = 0; i < captions.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == captions.size() ? "和" : "、") + ("“" + std::string(captions[i]) + "”");
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == captions.size() ? "和" : "、";
+        text += "“" + std::string(captions[i]) + "”";
+    }
     return text;
 }
 

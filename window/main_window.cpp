@@ -371,7 +371,8 @@ void MainWindow::openAnsweringWindow()
         return;
     }
     closeAnsweringWindow();
-    answering_ = new AnsweringWindow(AnsweringSession(std::move(items), answeringRules(app_.settings)));
+    answering_ =
+        new AnsweringWindow(AnsweringSession(std::move(items), answeringRules(app_.settings)));
     connect(answering_, &AnsweringWindow::closed, this, [this] {
         showNormal();
         activateWindow();

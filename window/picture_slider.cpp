@@ -250,7 +250,8 @@ void PictureSlider::paintEvent(QPaintEvent*)
     if (hasFocus()) {
         QStyleOptionFocusRect frame;
         frame.initFrom(this);
-        frame.backgroundColor = backColour_.isValid() ? backColour_ : palette().color(QPalette::Window);
+        frame.backgroundColor =
+            backColour_.isValid() ? backColour_ : palette().color(QPalette::Window);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
     }
 }

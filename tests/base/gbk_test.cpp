@@ -1,8 +1,7 @@
 #include "base/gbk.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <iconv.h>
 #include <random>
 

@@ -2,7 +2,6 @@
 #include "cli/terminal_answering.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace quill
@@ -53,7 +52,8 @@ TEST(TerminalAnswering, TheAnswersItTellsAreTheAnswersItAccepts)
             for (std::size_t i = 0; i < 12; ++i) {
                 const std::string& line = guessed.lines[i];
                 const std::size_t at = line.find(rightAnswerIs);
-                told += (at == std::string::npos ? "0 0" : line.substr(at + rightAnswerIs.size())) + "\n";
+                told += (at == std::string::npos ? "0 0" : line.substr(at + rightAnswerIs.size())) +
+                        "\n";
             }
             const Answered right = answer(args, told);
             ASSERT_EQ(right.lines.size(), 13u);
@@ -67,7 +67,7 @@ TEST(TerminalAnswering, TheAnswersItTellsAreTheAnswersItAccepts)
 
 TEST(TerminalAnswering, BlankLinesAndTheEndOfInputLeaveItemsUnanswered)
 {
-    const std::vector<std::string> args = {"--grade", "5", "--ops", "div", "--no-exact",
+    const std::vector<std::string> args = {"--grade", "5", "--ops",  "div", "--no-exact",
                                            "--count", "4", "--seed", "2"};
     // 27÷8, 17÷4, 10÷6, …: a missing remainder asks again, a blank line passes over.
     const Answered answered = answer(args, "3\n\n4……1\n");

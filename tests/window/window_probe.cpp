@@ -41,7 +41,8 @@ int main(int argc, char** argv)
 
     // --focus NAME gives the control of that object name the focus as a Tab press would,
     // to look at focus frames.
-    if (const qsizetype focus = args.indexOf(QStringLiteral("--focus")); focus > 0 && focus + 1 < args.size())
+    if (const qsizetype focus = args.indexOf(QStringLiteral("--focus"));
+        focus > 0 && focus + 1 < args.size())
         if (auto* control = window.findChild<QWidget*>(args.at(focus + 1))) {
             window.activateWindow(); // no window manager on a virtual display activates it
             window.setAttribute(Qt::WA_KeyboardFocusChange);
