@@ -38,6 +38,23 @@ void applyOptionsAndSeed(const GenerateOptions& options, Application& app, std::
     err << "随机种子：" << seed << "（--seed " << seed << " 可重出这套题）\n";
 }
 
+// The exit status of a run that did not complete, or nothing when it did.
+std::optional<int> unfinishedStatus(RunOutcome outcome, const CommandLineEnvironment& env,
+                                    std::ostream& err)
+{
+    switch (outcome) {
+    case RunOutcome::Refused:
+        return exitUsage;
+    case RunOutcome::Stopped:
+        return stoppedRunStatus(env, err);
+    case RunOutcome::Failed:
+        return exitFailed;
+    case RunOutcome::Completed:
+        break;
+    }
+    return std::nullopt;
+}
+
 int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     StreamNotifier notifier(err);
@@ -54,18 +71,8 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (!options.print)
         output.historyFile = historyFileFor(options.historyFile);
     CommandLineEnvironment env(app, output, out, err);
-    const RunOutcome outcome = generateExercises(app, env);
-
-    switch (outcome) {
-    case RunOutcome::Refused:
-        return exitUsage;
-    case RunOutcome::Stopped:
-        return stoppedRunStatus(env, err);
-    case RunOutcome::Failed:
-        return exitFailed;
-    case RunOutcome::Completed:
-        break;
-    }
+    if (const std::optional<int> status = unfinishedStatus(generateExercises(app, env), env, err))
+        return *status;
     if (options.print)
         for (const std::string& line : options.answers ? answerKeyLines(app) : itemLines(app))
             out << line << '\n';
@@ -110,16 +117,8 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
     CommandLineEnvironment env(
         app, {false, {}, std::nullopt, std::chrono::seconds(options.timeLimit)}, out, err);
     env.progressStarted(); // the time limit counts from here
-    switch (drawOnScreenSet(app, env)) {
-    case RunOutcome::Refused:
-        return exitUsage;
-    case RunOutcome::Stopped:
-        return stoppedRunStatus(env, err);
-    case RunOutcome::Failed:
-        return exitFailed;
-    case RunOutcome::Completed:
-        break;
-    }
+    if (const std::optional<int> status = unfinishedStatus(drawOnScreenSet(app, env), env, err))
+        return *status;
     env.progressStopped();
     AnsweringSession session(answeringItems(app.run.questionList), answeringRules(app.settings));
     if (session.itemCount() == 0) {
