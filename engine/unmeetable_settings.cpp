@@ -92,7 +92,7 @@ std::optional<std::string> unmeetableReason(const ExerciseSettings& s, int start
         const auto missing = unitFamiliesWithoutWholeAnswers(s);
         if (missing.empty() || anyUnitFamilyDrawable(s))
             return std::nullopt;
-        return withoutWholeAnswers(missing) + "，请取消“整数”，或者再勾选别的单位！";
+        return withoutWholeAnswers(missing) + "，请勾选别的单位！";
     }
     if (s.lawsOption.selected || s.fractions.checked)
         return std::nullopt;
