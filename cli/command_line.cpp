@@ -102,6 +102,17 @@ void refuseDocumentOptions(const GenerateOptions& options)
                          "--history 只用于 quillmere generate");
 }
 
+// Draws the set as 上机答题 does; the exit status when that failed. The draw's Ctrl+C handling
+// ends with it, so Ctrl+C while the pupil answers ends the program at once.
+std::optional<int> drawAnsweringSet(Application& app, const GenerateOptions& options,
+                                    std::ostream& out, std::ostream& err)
+{
+    CommandLineEnvironment env(
+        app, {false, {}, std::nullopt, std::chrono::seconds(options.timeLimit)}, out, err);
+    env.progressStarted(); // the time limit counts from here
+    return unfinishedStatus(drawOnScreenSet(app, env), env, err);
+}
+
 int answer(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err)
 {
@@ -114,12 +125,8 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     refuseDocumentOptions(options);
     applyOptionsAndSeed(options, app, err);
-    CommandLineEnvironment env(
-        app, {false, {}, std::nullopt, std::chrono::seconds(options.timeLimit)}, out, err);
-    env.progressStarted(); // the time limit counts from here
-    if (const std::optional<int> status = unfinishedStatus(drawOnScreenSet(app, env), env, err))
+    if (const std::optional<int> status = drawAnsweringSet(app, options, out, err))
         return *status;
-    env.progressStopped();
     AnsweringSession session(answeringItems(app.run.questionList), answeringRules(app.settings));
     if (session.itemCount() == 0) {
         err << nothingToAnswerMessage << '\n';
