@@ -3,7 +3,10 @@
 python-docx and checks every cell twice: against an exact computation with fractions, and
 against what `quillmere generate --print --answers` prints for the same seed.
 
-Usage: answer_sheet_check.py QUILLMERE [--seeds N]
+Usage: answer_sheet_check.py QUILLMERE [--seeds N] [--run-timeout SECONDS]
+
+A run that takes longer than the timeout (default 60 seconds) fails the check: it stands for
+a draw that never ends.
 """
 
 import operator
@@ -23,6 +26,7 @@ except ImportError:
     sys.exit(SKIP)
 
 LONGEST_PLACES = 4
+RUN_TIMEOUT = float(sys.argv[sys.argv.index("--run-timeout") + 1]) if "--run-timeout" in sys.argv else 60
 
 # One entry a kind: the options of its runs; seeds vary the number type, places and grade.
 KINDS = {
@@ -184,7 +188,7 @@ def check_equation(equation, complete, value):
 def run(program, options, folder=None):
     args = [program, "generate", *options, "--answers", "--no-save"]
     args += ["--out", str(folder)] if folder else ["--print"]
-    result = subprocess.run(args, capture_output=True, text=True, timeout=60)
+    result = subprocess.run(args, capture_output=True, text=True, timeout=RUN_TIMEOUT)
     if result.returncode != 0:
         raise RuntimeError(" ".join(args) + " exited " + str(result.returncode) + ": " + result.stderr)
     return result.stdout
