@@ -201,9 +201,7 @@ std::partial_ordering operator<=>(const ExactDecimal& a, const ExactDecimal& b)
 
 bool ExactDecimal::endsInZero() const
 {
-    // From 1E15 up the text takes the E form (1E+15), which no item reaches.
-    static const Wide eFormStart = tenTo(15);
-    return valid_ && scale_ == 0 && units_ % 10 == 0 && magnitude(units_) < eFormStart;
+    return valid_ && scale_ == 0 && units_ % 10 == 0;
 }
 
 double ExactDecimal::toDouble() const

@@ -73,21 +73,10 @@ template <typename Float> Scientific toScientific(Float value, int precision)
     return out;
 }
 
+// Always plain decimal: pupils are never shown E notation, however small or large the number.
 std::string formatScientific(const Scientific& s, bool negative)
 {
     std::string text = negative ? "-" : "";
-    const bool useExponent = s.exponent < -4 || s.exponent >= 15;
-    if (useExponent) {
-        text += s.digits[0];
-        if (s.digits.size() > 1)
-            text += "." + s.digits.substr(1);
-        const int magnitude = std::abs(s.exponent);
-        text += s.exponent < 0 ? "E-" : "E+";
-        if (magnitude < 10)
-            text += '0';
-        text += std::to_string(magnitude);
-        return text;
-    }
     if (s.exponent < 0)
         return text + "0." + std::string(-s.exponent - 1, '0') + s.digits;
     const size_t integerDigits = static_cast<size_t>(s.exponent) + 1;

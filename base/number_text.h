@@ -15,7 +15,7 @@ namespace quill
 double numericValue(std::string_view text);
 
 // The shortest decimal text of a double: at most 15 significant digits, no trailing zeros
-// or point, "0.5" rather than ".5", E notation below 0.0001 and from 1E15 up ("1E-06").
+// or point, "0.5" rather than ".5", and never E notation ("0.000001", not "1E-06").
 std::string shortestText(double value);
 
 // The same for a single-precision value: at most 7 significant digits.

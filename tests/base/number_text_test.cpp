@@ -40,15 +40,16 @@ TEST(ShortestText, WritesAtMostFifteenSignificantDigits)
     EXPECT_EQ(shortestText(0.0001), "0.0001");
 }
 
-TEST(ShortestText, UsesExponentsForTinyAndHugeValues)
+// Pupils read plain decimals only, however small or large the number.
+TEST(ShortestText, NeverWritesExponents)
 {
-    EXPECT_EQ(shortestText(1e-6), "1E-06");
-    EXPECT_EQ(shortestText(0.00005), "5E-05");
-    EXPECT_EQ(shortestText(1.25e-7), "1.25E-07");
-    EXPECT_EQ(shortestText(1e15), "1E+15");
+    EXPECT_EQ(shortestText(1e-6), "0.000001");
+    EXPECT_EQ(shortestText(0.0000398), "0.0000398");
+    EXPECT_EQ(shortestText(1.25e-7), "0.000000125");
+    EXPECT_EQ(shortestText(1e15), "1000000000000000");
     EXPECT_EQ(shortestText(999999999999999.0), "999999999999999");
-    EXPECT_EQ(shortestText(1.5e100), "1.5E+100");
-    EXPECT_EQ(shortestText(-2e-5), "-2E-05");
+    EXPECT_EQ(shortestText(-2e-5), "-0.00002");
+    EXPECT_EQ(shortestSingleText(1e-5f), "0.00001");
 }
 
 TEST(ShortestText, SinglePrecisionKeepsSevenDigits)
@@ -56,7 +57,6 @@ TEST(ShortestText, SinglePrecisionKeepsSevenDigits)
     EXPECT_EQ(shortestSingleText(5.73f), "5.73");
     EXPECT_EQ(shortestSingleText(1.0f / 3), "0.3333333");
     EXPECT_EQ(shortestSingleText(0.2f), "0.2");
-    EXPECT_EQ(shortestSingleText(1e-5f), "1E-05");
 }
 
 TEST(Rounding, GoesToTheNearestWithTiesToEven)
