@@ -166,7 +166,7 @@ std::string buildEquations(Workspace& work, std::string_view listText, int s, in
             return false;
         // The value is part of the question, so it must stay exact: an extension that would
         // run past four decimals is drawn again, as long as the item itself does not.
-        const std::string value = appendedValueText(operation, v, extraValue(work));
+        const std::string value = appendedValueText(operation, store.exactAnswers[k], extra);
         if (decimalPlaces(numericValue(value)) > longestShownPlaces &&
             decimalPlaces(v) <= longestShownPlaces && attempts < 100 && !work.run.stopRequested)
             return false;

@@ -1,5 +1,6 @@
 #include "problems/expressions/evaluator.h"
 
+#include "base/exact_decimal.h"
 #include "base/number_text.h"
 #include "problems/expressions/shown_answer.h"
 #include "problems/whole/operands.h"
@@ -57,13 +58,50 @@ bool startsWithNumber(std::string_view term)
 
 struct Terms {
     std::vector<double> values;
+    std::vector<ExactDecimal> exact; // the same values held exactly, for the exact answer
     bool numeric = true;
 };
+
+// A term's value held exactly; a percent counts a hundredth. No number for anything else.
+ExactDecimal exactTerm(std::string_view term)
+{
+    const bool percent = term.ends_with('%');
+    if (percent)
+        term.remove_suffix(1);
+    const ExactDecimal value = ExactDecimal::parse(term);
+    return percent ? value.shifted(2) : value;
+}
+
+// The result of the whole chain in exact decimals, so a long product keeps every digit
+// (4685.281955348162, not the 15 digits a double holds). No number where a quotient does
+// not end or a term is not a plain number: the double result stands then.
+ExactDecimal exactChain(Operation operation, const std::vector<ExactDecimal>& terms)
+{
+    ExactDecimal result = terms.front();
+    for (size_t j = 1; j < terms.size(); ++j) {
+        switch (operation) {
+        case Operation::Division:
+            result = result / terms[j];
+            break;
+        case Operation::Multiplication:
+            result = result * terms[j];
+            break;
+        case Operation::Subtraction:
+            result = result - terms[j];
+            break;
+        case Operation::Addition:
+            result = result + terms[j];
+            break;
+        }
+    }
+    return result;
+}
 
 // Cut the item at every occurrence of the sign; a percent term counts a hundredth.
 void readTerms(std::string_view item, std::string_view sign, Terms& terms)
 {
     terms.values.clear();
+    terms.exact.clear();
     terms.numeric = true;
     size_t start = 0;
     while (true) {
@@ -74,6 +112,7 @@ void readTerms(std::string_view item, std::string_view sign, Terms& terms)
             value /= 100;
         terms.numeric = terms.numeric && startsWithNumber(term) && std::isfinite(value);
         terms.values.push_back(value);
+        terms.exact.push_back(exactTerm(term));
         if (at == std::string_view::npos)
             return;
         start = at + sign.size();
@@ -227,6 +266,9 @@ void answerItem(Workspace& work, int i, int s, int e, Terms& terms)
                             std::isfinite(r.exact) && std::isfinite(r.remainder);
     storeValue(store.roundedAnswers[i], r.answer, computable);
     storeValue(store.exactAnswers[i], r.exact, computable);
+    if (const ExactDecimal exact = exactChain(op->operation, terms.exact);
+        computable && exact.isNumber())
+        store.exactAnswers[i] = exact.text();
     if (op->operation == Operation::Division)
         storeValue(store.remainders[i], r.remainder, computable);
     // The quotient that goes with the remainder, so that quotient × divisor + remainder is

@@ -1,5 +1,6 @@
 #include "problems/expressions/item_extension.h"
 
+#include "base/exact_decimal.h"
 #include "base/number_text.h"
 #include "problems/expressions/evaluator.h"
 #include "problems/workspace.h"
@@ -86,8 +87,46 @@ std::string appendedText(std::string_view left, AppendedOperation operation, boo
     return text.append(operationSign(operation)).append(right);
 }
 
-std::string appendedValueText(AppendedOperation operation, double v, double extra)
+namespace
 {
+
+// A number text held exactly; a trailing "%" is left aside, as numericValue does.
+ExactDecimal exactNumber(std::string_view text)
+{
+    if (text.ends_with('%'))
+        text.remove_suffix(1);
+    return ExactDecimal::parse(text);
+}
+
+ExactDecimal exactValue(AppendedOperation operation, const ExactDecimal& v, const ExactDecimal& e)
+{
+    switch (operation) {
+    case AppendedOperation::Addition:
+        return v + e;
+    case AppendedOperation::Subtraction:
+        return v - e;
+    case AppendedOperation::Multiplication:
+        return v * e;
+    case AppendedOperation::Division:
+        return v / e;
+    case AppendedOperation::None:
+        break;
+    }
+    return ExactDecimal::none();
+}
+
+} // namespace
+
+std::string appendedValueText(AppendedOperation operation, std::string_view valueText,
+                              std::string_view extraText)
+{
+    // The value is printed as part of the question, so it must be exact whenever it ends.
+    if (const ExactDecimal exact =
+            exactValue(operation, exactNumber(valueText), exactNumber(extraText));
+        exact.isNumber())
+        return exact.text();
+    const double v = numericValue(valueText);
+    const double extra = numericValue(extraText);
     switch (operation) {
     case AppendedOperation::Addition:
         return shortestText(v + extra);

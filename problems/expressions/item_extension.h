@@ -43,9 +43,11 @@ std::string_view operationSign(AppendedOperation operation);
 std::string appendedText(std::string_view left, AppendedOperation operation, bool bracketed,
                          std::string_view right);
 
-// The value of v (operation) E as stored: the shortest text, the exact decimal difference
-// for a subtraction; a division by 0 gives the evaluator's uncomputable answer.
-std::string appendedValueText(AppendedOperation operation, double v, double extra);
+// The text of value (operation) extra, exact wherever the result ends (every sum, difference
+// and product, and quotients that end); a division by 0 gives the evaluator's uncomputable
+// answer.
+std::string appendedValueText(AppendedOperation operation, std::string_view valueText,
+                              std::string_view extraText);
 
 // The numeric value of extraOperand.
 double extraValue(const Workspace& work);

@@ -32,6 +32,7 @@ Op pickOperation(const ExerciseSettings& settings, int r)
 // The expression of one item while operations are appended to it.
 struct Expression {
     int k = -1;
+    std::string valueText; // exact, as the next operation works on it
     double value = 0;
     int appended = 0;
 };
@@ -137,8 +138,10 @@ bool appendOperation(Workspace& work, Expression& expression, int s, int e)
     const bool scales = operation == Op::Multiplication || operation == Op::Division;
     text = appendedText(text, operation, scales && isSumOrDifference(text),
                         work.operands.extraOperand.text());
-    store.stepAnswers[expression.k] = appendedValueText(operation, v, extraValue(work));
-    expression.value = numericValue(store.stepAnswers[expression.k]);
+    store.stepAnswers[expression.k] =
+        appendedValueText(operation, expression.valueText, work.operands.extraOperand.text());
+    expression.valueText = store.stepAnswers[expression.k];
+    expression.value = numericValue(expression.valueText);
     ++expression.appended;
     return true;
 }
@@ -153,7 +156,8 @@ std::string buildStepExpressions(Workspace& work, std::string_view listText, int
     Expression expression;
     auto extend = [&](int k) {
         if (expression.k != k)
-            expression = {k, numericValue(work.answers.exactAnswers[k]), 0};
+            expression = {k, work.answers.exactAnswers[k],
+                          numericValue(work.answers.exactAnswers[k]), 0};
         if (!appendOperation(work, expression, s, e))
             return false;
         // A stop inside a redraw still finishes this item with what it has, so its entry
