@@ -50,6 +50,7 @@ bool isWhole(double value)
 struct Operands {
     std::vector<double> values;
     bool wholeNumbers = true; // every operand written as a whole number, none a percentage
+    bool percent = false;     // some operand is a percentage
 };
 
 Operands readOperands(std::string_view item, std::string_view sign)
@@ -64,6 +65,7 @@ Operands readOperands(std::string_view item, std::string_view sign)
         if (percent)
             value /= 100;
         operands.wholeNumbers = operands.wholeNumbers && !percent && isWhole(value);
+        operands.percent = operands.percent || percent;
         operands.values.push_back(value);
         if (at == std::string_view::npos)
             return operands;
@@ -93,7 +95,8 @@ double apply(Operation operation, double a, double b)
 std::optional<OneOperatorAnswer> remainderAnswer(const Operands& operands,
                                                  const OneOperatorRules& rules)
 {
-    if (operands.values.size() != 2 || operands.values[1] == 0)
+    // A percent item is answered by its value, never quotient……remainder (45%÷9 is 0.05).
+    if (operands.values.size() != 2 || operands.values[1] == 0 || operands.percent)
         return std::nullopt;
     const double dividend = operands.values[0];
     const double divisor = operands.values[1];

@@ -55,7 +55,10 @@ ShownAnswer keyAnswer(const AnswerStore& store, int k, std::optional<int> keptPl
         return uncomputable();
     const double exact = numericValue(exactText);
     const std::string& quotient = store.wholeQuotients[k];
-    const bool leavesRemainder = !quotient.empty() && numericValue(store.remainders[k]) != 0;
+    // A percent item is a value, never "how many times and what is left": 45%÷9 is 5%.
+    const bool percent = store.itemTexts[k].find('%') != std::string::npos;
+    const bool leavesRemainder =
+        !percent && !quotient.empty() && numericValue(store.remainders[k]) != 0;
     const ShownAnswer withRemainder{"＝", quotient + "……" + store.remainders[k]};
     if (remainderForm && leavesRemainder)
         return withRemainder;

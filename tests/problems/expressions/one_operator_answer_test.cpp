@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(remainders, OneOperatorItem,
                                            ItemCase{"35÷5", withRemainders, "7"},
                                            // quotient × divisor + remainder is always the dividend
                                            ItemCase{"7.5÷2", withRemainders, "3……1.5"},
-                                           ItemCase{"99%÷20%", withRemainders, "4……0.19"}));
+                                           ItemCase{"99%÷20%", withRemainders, "4.95"},
+                                           ItemCase{"45%÷9", withRemainders, "0.05"}));
 
 INSTANTIATE_TEST_SUITE_P(
     KeptPlaces, OneOperatorItem,
