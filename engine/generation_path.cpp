@@ -17,6 +17,7 @@
 #include "problems/whole/division.h"
 #include "problems/whole/multiplication.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quill
@@ -25,15 +26,17 @@ namespace quill
 namespace
 {
 
-ItemGenerator pickWhole(const ExerciseSettings& s, int r)
+ItemGenerator pickWhole(const Workspace& work, int r)
 {
+    const ExerciseSettings& s = work.settings;
     return pickOperation(s, r,
                          s.exactDivision() || s.equationsOption.selected || s.stepsOption.selected);
 }
 
 // 约分 reduces in every round; the other kinds pick among the ticked operations.
-ItemGenerator pickFraction(const ExerciseSettings& s, int r)
+ItemGenerator pickFraction(const Workspace& work, int r)
 {
+    const ExerciseSettings& s = work.settings;
     if (s.estimationOption.selected)
         return makeFractionReductionItem;
     // In the order of FractionOperation.
@@ -62,6 +65,7 @@ struct MenuChoice {
     MenuItem ExerciseSettings::*item;
     ItemGenerator generate;
     const UnitFamily* family = nullptr; // unit items only
+    const LawShapes* forms = nullptr;   // law items with forms only
 };
 
 // In the order of the selector's tens: r < 10 area, r < 20 length … r < 70 mass.
@@ -77,17 +81,26 @@ constexpr std::array<MenuChoice, 7> unitChoices{{
 
 // In menu order, r < 10 加法交换律 … r < 120 无简便运算.
 constexpr std::array<MenuChoice, 12> lawChoices{{
-    {&ExerciseSettings::additionCommutative, makeLawItem<additionCommutative>},
-    {&ExerciseSettings::additionAssociative, makeLawItem<additionAssociative>},
-    {&ExerciseSettings::subtractionReorder, makeLawItem<subtractionReorder>},
-    {&ExerciseSettings::subtractionBrackets, makeLawItem<subtractionBrackets>},
-    {&ExerciseSettings::addSubtractMixed, makeLawItem<addSubtractMixed>},
-    {&ExerciseSettings::multiplicationCommutative, makeLawItem<multiplicationCommutative>},
-    {&ExerciseSettings::multiplicationAssociative, makeLawItem<multiplicationAssociative>},
-    {&ExerciseSettings::distributive, makeLawItem<distributive>},
-    {&ExerciseSettings::divisionReorder, makeLawItem<divisionReorder>},
-    {&ExerciseSettings::divisionBrackets, makeLawItem<divisionBrackets>},
-    {&ExerciseSettings::multiplyDivideMixed, makeLawItem<multiplyDivideMixed>},
+    {&ExerciseSettings::additionCommutative, makeLawItem<additionCommutative>, nullptr,
+     &additionCommutative},
+    {&ExerciseSettings::additionAssociative, makeLawItem<additionAssociative>, nullptr,
+     &additionAssociative},
+    {&ExerciseSettings::subtractionReorder, makeLawItem<subtractionReorder>, nullptr,
+     &subtractionReorder},
+    {&ExerciseSettings::subtractionBrackets, makeLawItem<subtractionBrackets>, nullptr,
+     &subtractionBrackets},
+    {&ExerciseSettings::addSubtractMixed, makeLawItem<addSubtractMixed>, nullptr,
+     &addSubtractMixed},
+    {&ExerciseSettings::multiplicationCommutative, makeLawItem<multiplicationCommutative>, nullptr,
+     &multiplicationCommutative},
+    {&ExerciseSettings::multiplicationAssociative, makeLawItem<multiplicationAssociative>, nullptr,
+     &multiplicationAssociative},
+    {&ExerciseSettings::distributive, makeLawItem<distributive>, nullptr, &distributive},
+    {&ExerciseSettings::divisionReorder, makeLawItem<divisionReorder>, nullptr, &divisionReorder},
+    {&ExerciseSettings::divisionBrackets, makeLawItem<divisionBrackets>, nullptr,
+     &divisionBrackets},
+    {&ExerciseSettings::multiplyDivideMixed, makeLawItem<multiplyDivideMixed>, nullptr,
+     &multiplyDivideMixed},
     {&ExerciseSettings::noShortcut, makeNoShortcutItem},
 }};
 
@@ -99,16 +112,34 @@ bool wholeAnswersMissing(const ExerciseSettings& s, const MenuChoice& choice)
            !hasWholeAnswers(choice.family->schemeFor(s.gradeIndex()));
 }
 
+bool leftOut(const std::vector<const LawShape*>& forms, const LawShape& form)
+{
+    return std::ranges::find(forms, &form) != forms.end();
+}
+
+// Every form of the law is left out: no draw can make one of its items.
+bool allFormsLeftOut(const std::vector<const LawShape*>& forms, const MenuChoice& choice)
+{
+    return choice.forms && std::ranges::all_of(*choice.forms, [&](const LawShape& form) {
+               return leftOut(forms, form);
+           });
+}
+
 bool drawable(const ExerciseSettings& s, const MenuChoice& choice)
 {
     return (s.*choice.item).checked && !wholeAnswersMissing(s, choice);
 }
 
+bool drawable(const Workspace& work, const MenuChoice& choice)
+{
+    return drawable(work.settings, choice) && !allFormsLeftOut(work.lawShapesLeftOut, choice);
+}
+
 // The first drawable item whose tens lie above r, as for the operations.
-template <const auto& choices> ItemGenerator pickTicked(const ExerciseSettings& s, int r)
+template <const auto& choices> ItemGenerator pickTicked(const Workspace& work, int r)
 {
     for (std::size_t k = 0; k < choices.size(); ++k)
-        if (r < 10 * static_cast<int>(k + 1) && drawable(s, choices[k]))
+        if (r < 10 * static_cast<int>(k + 1) && drawable(work, choices[k]))
             return choices[k].generate;
     return nullptr;
 }
@@ -150,7 +181,7 @@ const std::array<GenerationPath, 4> paths = {{
      .noChoiceMessage = "请选择单位转换的类型！",
      .choiceMenu = PopupMenu::Units,
      .write = writeUnitConversionSheet},
-    {.name = "简便计算",
+    {.name = lawsPathName,
      .applies = [](const ExerciseSettings& s) { return s.lawsOption.selected; },
      .selectorSpan = 119,
      .selectorOffset = 1,
@@ -191,6 +222,41 @@ std::vector<std::string_view> unitFamiliesWithoutWholeAnswers(const ExerciseSett
 bool anyUnitFamilyDrawable(const ExerciseSettings& s)
 {
     return anyDrawable<unitChoices>(s);
+}
+
+LawFormsLeftOut lawFormsLeftOut(const ExerciseSettings& s, int start, int end)
+{
+    std::vector<const LawShape*> ticked;
+    for (const MenuChoice& choice : lawChoices)
+        if ((s.*choice.item).checked && choice.forms)
+            for (const LawShape& form : *choice.forms)
+                ticked.push_back(&form);
+    const std::vector<bool> meetable = lawShapesMeetable(s, ticked, start, end);
+
+    LawFormsLeftOut out;
+    std::size_t k = 0;
+    for (const MenuChoice& choice : lawChoices) {
+        if (!(s.*choice.item).checked)
+            continue;
+        if (!choice.forms) { // 无简便运算 takes any draw
+            out.anyLawLeft = true;
+            continue;
+        }
+        std::vector<std::string> names;
+        for (const LawShape& form : *choice.forms) {
+            if (meetable[k++])
+                continue;
+            out.forms.push_back(&form);
+            names.push_back((s.*choice.item).caption + " " + std::string(form.pattern));
+        }
+        if (allFormsLeftOut(out.forms, choice)) {
+            out.laws.push_back((s.*choice.item).caption);
+            continue;
+        }
+        out.anyLawLeft = true;
+        out.formNames.insert(out.formNames.end(), names.begin(), names.end());
+    }
+    return out;
 }
 
 ItemGenerator pickOperation(const ExerciseSettings& s, int r, bool exactDivision)

@@ -14,6 +14,7 @@
 namespace quill
 {
 
+struct LawShape;
 struct Workspace;
 struct WriterArguments;
 class WordProcessor;
@@ -28,7 +29,7 @@ struct GenerationPath {
     int selectorSpan = 0;
     int selectorOffset = 0;
     bool selectorBeforeEvents = false;
-    ItemGenerator (*pick)(const ExerciseSettings&, int r) = nullptr;
+    ItemGenerator (*pick)(const Workspace&, int r) = nullptr;
 
     // Laws and units need a ticked menu item; checked before every round, so a run without
     // one (from the start or after the last is unticked) ends and opens the menu.
@@ -43,6 +44,8 @@ struct GenerationPath {
     DocumentWriter write = nullptr;
 };
 
+inline constexpr std::string_view lawsPathName = "简便计算";
+
 // The first family, in order fractions, unit conversion, simplified calculation, whole
 // numbers and decimals, whose condition holds.
 const GenerationPath& choosePath(const ExerciseSettings& settings);
@@ -52,6 +55,16 @@ const GenerationPath& choosePath(const ExerciseSettings& settings);
 std::vector<std::string_view> unitFamiliesWithoutWholeAnswers(const ExerciseSettings& settings);
 // True when some ticked unit family can be drawn.
 bool anyUnitFamilyDrawable(const ExerciseSettings& settings);
+
+// What the settings leave of the ticked laws: the forms no draw can make (found by probes,
+// never drawn), and the laws left with no form at all, by caption.
+struct LawFormsLeftOut {
+    std::vector<const LawShape*> forms;
+    std::vector<std::string> formNames; // "乘除混合 Q÷A×B", for forms of laws that stay
+    std::vector<std::string_view> laws;
+    bool anyLawLeft = false;
+};
+LawFormsLeftOut lawFormsLeftOut(const ExerciseSettings& settings, int start, int end);
 
 // The operation a selector picks among the ticked operations (thresholds 10, 20, 30, 40);
 // division is exact when `exactDivision` holds. Shared with the on-screen draw.

@@ -99,10 +99,28 @@ DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& pa
             return DrawEnd::NoChoice;
         if (!path.selectorBeforeEvents)
             r = drawSelector(app, path);
-        if (ItemGenerator generate = path.pick(app.settings, r))
+        if (ItemGenerator generate = path.pick(app, r))
             appendIfNew(app.run, listed, generate(app, range.start, range.end), accepted);
     }
     return DrawEnd::Full;
+}
+
+// Law forms these settings cannot give are left out before the draw, so that no round draws
+// for ever; with no law left the run is refused.
+bool planLawForms(Application& app, const GenerationPath& path, Range range)
+{
+    app.lawShapesLeftOut.clear();
+    if (path.name != lawsPathName)
+        return true;
+    const LawFormsLeftOut leftOut = lawFormsLeftOut(app.settings, range.start, range.end);
+    if (const auto reason = lawsUnmeetableReason(leftOut)) {
+        app.notifier.notify(*reason);
+        return false;
+    }
+    app.lawShapesLeftOut = leftOut.forms;
+    if (const auto note = lawsLeftOutNote(leftOut))
+        app.notifier.notify(*note);
+    return true;
 }
 
 // A set written but not saved would be drawn and written again by a user who retries, so
@@ -159,6 +177,8 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     }
     if (const auto note = leftOutNote(app.settings))
         app.notifier.notify(*note);
+    if (!planLawForms(app, path, *range))
+        return RunOutcome::Refused;
     if (!historyUsable(app, env))
         return RunOutcome::Failed;
 

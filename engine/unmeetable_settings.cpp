@@ -109,6 +109,30 @@ std::optional<std::string> unmeetableReason(const ExerciseSettings& s, int start
            shortestText(count) + "少，永远出不完！请扩大数据范围、多选几种运算或减少题量。";
 }
 
+std::optional<std::string> lawsUnmeetableReason(const LawFormsLeftOut& leftOut)
+{
+    if (leftOut.anyLawLeft || leftOut.laws.empty())
+        return std::nullopt;
+    return "这些设置下" + quotedList(leftOut.laws) +
+           "都凑不出简便计算的题，请减少小数位数、扩大数据范围或勾选别的简便计算类型！";
+}
+
+std::optional<std::string> lawsLeftOutNote(const LawFormsLeftOut& leftOut)
+{
+    if (!leftOut.anyLawLeft || (leftOut.laws.empty() && leftOut.formNames.empty()))
+        return std::nullopt;
+    std::string text = "这些设置下凑不出";
+    if (!leftOut.laws.empty())
+        text += quotedList(leftOut.laws);
+    if (!leftOut.laws.empty() && !leftOut.formNames.empty())
+        text += "和";
+    if (!leftOut.formNames.empty()) {
+        std::vector<std::string_view> names(leftOut.formNames.begin(), leftOut.formNames.end());
+        text += quotedList(names) + "形式";
+    }
+    return text + "的题，这次不出这些题。";
+}
+
 std::optional<std::string> leftOutNote(const ExerciseSettings& s)
 {
     if (!s.unitsOption.selected)

@@ -17,4 +17,10 @@ std::optional<std::string> unmeetableReason(const ExerciseSettings& settings, in
 // What a run that can finish leaves out of the ticked choices, to tell the user, or nothing.
 std::optional<std::string> leftOutNote(const ExerciseSettings& settings);
 
+struct LawFormsLeftOut;
+// Why no ticked law can be drawn at all, or nothing.
+std::optional<std::string> lawsUnmeetableReason(const LawFormsLeftOut& leftOut);
+// Which ticked laws and forms the run leaves out, or nothing.
+std::optional<std::string> lawsLeftOutNote(const LawFormsLeftOut& leftOut);
+
 } // namespace quill

@@ -13,9 +13,12 @@
 #include "settings/run_state.h"
 
 #include <functional>
+#include <vector>
 
 namespace quill
 {
+
+struct LawShape;
 
 struct Workspace {
     ExerciseSettings settings;
@@ -24,6 +27,8 @@ struct Workspace {
     OperandRegisters operands;
     FractionOperands fractionOperands;
     AnswerStore answers;
+    // Forms of law items these settings cannot give, found before the run; never drawn.
+    std::vector<const LawShape*> lawShapesLeftOut;
 
     // Called wherever long work lets the window handle pending events (timers, the stop
     // label, further clicks). The window passes its event processing; tests pass hooks.

@@ -4,7 +4,9 @@
 #include "problems/laws/law_operands.h"
 #include "problems/whole/operands.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace quill
 {
@@ -109,8 +111,14 @@ const LawShapes multiplyDivideMixed = multiplyDivideMixedShapes;
 std::string makeShapedLawItem(Workspace& work, LawShapes shapes, int s, int e)
 {
     work.random.mixClock();
+    std::vector<const LawShape*> open;
+    for (const LawShape& shape : shapes)
+        if (std::ranges::find(work.lawShapesLeftOut, &shape) == work.lawShapesLeftOut.end())
+            open.push_back(&shape);
+    if (open.empty())
+        return {};
     const LawShape& shape =
-        shapes[shapes.size() == 1 ? 0 : work.random.below(static_cast<int>(shapes.size()))];
+        *open[open.size() == 1 ? 0 : work.random.below(static_cast<int>(open.size()))];
     std::string expression;
     ExactDecimal answer;
     drawLawOperandsUntil(work, s, e, [&](const LawOperands& o) {
@@ -121,6 +129,33 @@ std::string makeShapedLawItem(Workspace& work, LawShapes shapes, int s, int e)
         return answer.isNumber();
     });
     return expression + std::string(lawEquals) + answer.text();
+}
+
+} // namespace quill
+
+namespace quill
+{
+
+std::vector<bool> lawShapesMeetable(const ExerciseSettings& settings,
+                                    const std::vector<const LawShape*>& shapes, int s, int e)
+{
+    constexpr std::uint64_t probeSeed = 20231;
+    Workspace probe;
+    probe.settings = settings;
+    probe.random.seed(probeSeed);
+    std::vector<int> hits(shapes.size(), 0);
+    std::size_t unmet = shapes.size();
+    for (int draw = 0; draw < lawShapeProbeDraws && unmet > 0; ++draw) {
+        const LawOperands operands = drawLawOperands(probe, s, e);
+        for (std::size_t k = 0; k < shapes.size(); ++k)
+            if (hits[k] < lawShapeProbeHits && shapes[k]->kept(probe, operands) &&
+                ++hits[k] == lawShapeProbeHits)
+                --unmet;
+    }
+    std::vector<bool> meetable;
+    for (const int count : hits)
+        meetable.push_back(count >= lawShapeProbeHits);
+    return meetable;
 }
 
 } // namespace quill

@@ -7,10 +7,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quill
 {
 
+struct ExerciseSettings;
 struct LawOperands;
 struct Workspace;
 
@@ -28,10 +30,22 @@ extern const LawShapes additionCommutative, additionAssociative, subtractionReor
     subtractionBrackets, addSubtractMixed, multiplicationCommutative, multiplicationAssociative,
     distributive, divisionReorder, divisionBrackets, multiplyDivideMixed;
 
-// One item of a law: a form picked at random, operands drawn until they make an item of it.
-// Never a zero divisor or an answer that does not end. A stop meanwhile returns at once with
-// an item the stopped run discards.
+// One item of a law: a form picked at random among those not in work.lawShapesLeftOut,
+// operands drawn until they make an item of it. Never a zero divisor or an answer that does
+// not end. A stop meanwhile returns at once with an item the stopped run discards.
 std::string makeShapedLawItem(Workspace& work, LawShapes shapes, int s, int e);
+
+// A probe draws this many operand triples and keeps the forms met at least `lawShapeProbeHits`
+// times: a rarer form (under about one draw in 20,000) would hold a run up for a noticeable
+// while on every item, so these settings are taken as unable to give it.
+inline constexpr int lawShapeProbeDraws = 100000;
+inline constexpr int lawShapeProbeHits = 5;
+
+// For each form, whether operands drawn from s..e under these settings make items of it,
+// judged by a probe with a random source of its own: the same settings always get the same
+// answer, and the run's own draws are left alone. One stream of draws serves every form.
+std::vector<bool> lawShapesMeetable(const ExerciseSettings& settings,
+                                    const std::vector<const LawShape*>& shapes, int s, int e);
 
 // The run's item generator of a law.
 template <const LawShapes& law> std::string makeLawItem(Workspace& work, int s, int e)
