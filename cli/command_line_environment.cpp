@@ -82,26 +82,33 @@ void CommandLineEnvironment::pumpEvents()
     if (!drawing_ || ++calls_ % 256 != 0)
         return;
     const auto elapsed = std::chrono::steady_clock::now() - started_;
-    // Past the limit the draw ends as the stop label would end it, with the advice the window
-    // gives after a minute.
+    // Past the limit the draw ends as a stop would end it; stoppedRunStatus says why.
     if (timeLimit_.count() > 0 && elapsed >= timeLimit_ && !timedOut_) {
         timedOut_ = true;
         app_.run.stopRequested = true;
-        err_ << longRunAdvice(std::to_string(timeLimit_.count())) << '\n' << std::flush;
         return;
     }
+    // A long draw without a limit gets the same minute-by-minute advice as in the window,
+    // worded for the terminal.
     const long ticks = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() / 10;
     while (app_.run.progressTicks < ticks)
-        if (const ProgressTick tick = progressTick(app_.run); tick.advice)
-            err_ << *tick.advice << '\n' << std::flush;
+        if (progressTick(app_.run).advice)
+            err_ << "已经出了" << ticks / 100
+                 << "秒题还没出完，有可能题目不好找，可按 Ctrl+C 终止。\n"
+                 << std::flush;
 }
 
 int stoppedRunStatus(const CommandLineEnvironment& env, std::ostream& err)
 {
-    if (!env.interrupted() && !env.timedOut())
+    if (env.interrupted()) {
+        err << "出题已被 Ctrl+C 终止，什么都没写。\n";
+        return exitInterrupted;
+    }
+    if (!env.timedOut())
         return exitFailed;
-    err << stoppedMessage << '\n';
-    return env.interrupted() ? exitInterrupted : exitTimedOut;
+    err << "出题超过了 --time-limit 的 " << env.timeLimitSeconds()
+        << " 秒还没出完，已停止，什么都没写。请放宽设置，或加大 --time-limit（0 为不限）。\n";
+    return exitTimedOut;
 }
 
 std::filesystem::path historyFileFor(const std::optional<std::string>& named)

@@ -54,6 +54,7 @@ public:
     bool interrupted() const;
     // True when the time limit stopped the draw.
     bool timedOut() const { return timedOut_; }
+    long long timeLimitSeconds() const { return timeLimit_.count(); }
 
 private:
     void pumpEvents();

@@ -343,6 +343,9 @@ std::vector<std::string> conflictNotes(const GenerateOptions& o, const ExerciseS
         notes.push_back("--laws 只用于简便计算（--kind laws），这里不起作用。");
     if (o.units && !s.unitsOption.selected)
         notes.push_back("--units 只用于单位换算（--kind units），这里不起作用。");
+    if (!o.units && s.unitsOption.selected)
+        notes.push_back("单位换算的单位可用 --units 选择（money,time,length,mass,area,volume,"
+                        "capacity），这次全部都出。");
     if (o.print && o.outGiven)
         notes.push_back("--print 只打印题目，不写文档：--out 不起作用。");
     if (o.print && o.historyFile)

@@ -175,10 +175,8 @@ void setValues(ExerciseSettings& s, ExerciseKind kind, Notifier& n)
 
 void applyKindEffects(ExerciseSettings& s, ExerciseKind kind, Notifier& n)
 {
-    if (kind == ExerciseKind::Units) {
-        n.notify("请将鼠标移动到“单位换算”文字上，进行详细设置！");
+    if (kind == ExerciseKind::Units)
         s.unitTally = 70;
-    }
     setText(s, s.columns, kind == ExerciseKind::Units ? "2" : "4");
     setText(s, s.itemCount, itemCountFor(s, kind));
     if (kind != ExerciseKind::Equations && kind != ExerciseKind::Units && !s.fractions.checked)

@@ -183,6 +183,9 @@ void MainWindow::mirror()
 void MainWindow::kindClicked(ExerciseKind kind)
 {
     clickKindOption(app_.settings, kind, notifier_);
+    // The units are chosen in the menu that opens over the option's caption.
+    if (kind == ExerciseKind::Units)
+        notifier_.notify("请将鼠标移动到“单位换算”文字上，进行详细设置！");
     mirror();
 }
 
