@@ -16,7 +16,7 @@ DocumentOutput::DocumentOutput(std::filesystem::path folder, Notifier& notifier,
 std::unique_ptr<WordProcessor> DocumentOutput::newDocument(const DocumentName& name)
 {
     return std::make_unique<DocxWordProcessor>(
-        folder_, name, [this](const IoResult& outcome) { report(outcome); });
+        folder_, name, [this](const IoResult& outcome) { report(outcome); }, setAttempt_);
 }
 
 void DocumentOutput::report(const IoResult& outcome)
@@ -29,6 +29,7 @@ void DocumentOutput::report(const IoResult& outcome)
 
 void DocumentOutput::finishSet(bool complete)
 {
+    *setAttempt_ = 1;
     std::vector<std::filesystem::path> written;
     written.swap(pending_);
     for (const std::filesystem::path& file : written) {

@@ -38,6 +38,7 @@ private:
     Notifier& notifier_;
     SavedCallback saved_;
     std::vector<std::filesystem::path> pending_;
+    std::shared_ptr<int> setAttempt_ = std::make_shared<int>(1); // the stem number of this set
 };
 
 // The notice for a document that could not be saved: the file and the reason.

@@ -47,16 +47,20 @@ IoResult DocumentFolder::prepare() const
     return error ? ioSystemFailure(path_, error.value()) : ioFailure(path_, "不是文件夹");
 }
 
-std::filesystem::path DocumentFolder::freePath(const DocumentName& name, int& attempt) const
+std::filesystem::path DocumentFolder::freePath(const DocumentName& name, int& attempt,
+                                               bool pairFree) const
 {
+    DocumentName partner = name;
+    partner.answers = !name.answers;
+    auto taken = [&](int k) {
+        std::error_code error;
+        return std::filesystem::exists(path_ / name.fileName(k), error) ||
+               (pairFree && std::filesystem::exists(path_ / partner.fileName(k), error));
+    };
     attempt = std::max(attempt, 1);
-    std::filesystem::path candidate = path_ / name.fileName(attempt);
-    std::error_code error;
-    while (attempt < maximumAttempt && std::filesystem::exists(candidate, error)) {
+    while (attempt < maximumAttempt && taken(attempt))
         ++attempt;
-        candidate = path_ / name.fileName(attempt);
-    }
-    return candidate;
+    return path_ / name.fileName(attempt);
 }
 
 } // namespace quill

@@ -34,8 +34,10 @@ public:
     IoResult prepare() const;
 
     // The first name of `name`, from `attempt` on, that no file has yet; `attempt` is
-    // left at the number used.
-    std::filesystem::path freePath(const DocumentName& name, int& attempt) const;
+    // left at the number used. With `pairFree` the name of the other sheet of the set (the
+    // answer sheet of a question sheet) must be free as well, so the two can share a stem.
+    std::filesystem::path freePath(const DocumentName& name, int& attempt,
+                                   bool pairFree = false) const;
 
 private:
     std::filesystem::path path_;

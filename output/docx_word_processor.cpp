@@ -37,8 +37,10 @@ std::string utcTimeText()
 
 } // namespace
 
-DocxWordProcessor::DocxWordProcessor(DocumentFolder folder, DocumentName name, Report report)
-    : folder_(std::move(folder)), name_(std::move(name)), report_(std::move(report))
+DocxWordProcessor::DocxWordProcessor(DocumentFolder folder, DocumentName name, Report report,
+                                     std::shared_ptr<int> setAttempt)
+    : folder_(std::move(folder)), name_(std::move(name)), report_(std::move(report)),
+      setAttempt_(std::move(setAttempt))
 {
 }
 
@@ -303,15 +305,18 @@ bool DocxWordProcessor::activate()
     }
 
     // Another program may take a free name before the file is moved there: try the next.
-    int attempt = 1;
+    int attempt = setAttempt_ ? *setAttempt_ : 1;
+    const bool firstOfSet = setAttempt_ && !name_.answers;
     std::filesystem::path path;
     IoResult written;
     for (int tries = 0; tries < 100; ++tries, ++attempt) {
-        path = folder_.freePath(name_, attempt);
+        path = folder_.freePath(name_, attempt, firstOfSet);
         written = writeNewFile(path, *bytes);
         if (written.status != IoStatus::NameTaken)
             break;
     }
+    if (setAttempt_ && written.ok())
+        *setAttempt_ = attempt;
     finish(written);
     return outcome_.ok();
 }

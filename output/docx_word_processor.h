@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace quill
@@ -21,7 +22,11 @@ public:
     // What became of the document handed over by `activate()`: its file, or why not.
     using Report = std::function<void(const IoResult&)>;
 
-    DocxWordProcessor(DocumentFolder folder, DocumentName name, Report report = {});
+    // Sheets of one set share `setAttempt`: the question sheet takes the first number whose
+    // question and answer names are both free, the answer sheet follows it, so the two
+    // always share their stem ("口算-…-2.docx" and "口算-…(答案)-2.docx").
+    DocxWordProcessor(DocumentFolder folder, DocumentName name, Report report = {},
+                      std::shared_ptr<int> setAttempt = {});
 
     void addDocument() override;
     void setPageMargins(double top, double bottom, double left, double right) override;
@@ -68,6 +73,7 @@ private:
     DocumentFolder folder_;
     DocumentName name_;
     Report report_;
+    std::shared_ptr<int> setAttempt_;
     std::optional<DocxDocument> document_;
     RunFormat format_;
     Selection selection_;

@@ -3,6 +3,7 @@
 #include "support/recording_notifier.h"
 #include "support/temp_folder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace quill
@@ -42,6 +43,36 @@ TEST(DocumentOutput, AnnouncesASetWhenCompleteAndRemovesAQuestionSheetLeftAlone)
     // The second question sheet was removed with its missing answers; the first set stays.
     EXPECT_EQ(folder.entries(), (std::vector<std::string>{"口算-1(答案).docx", "口算-1.docx"}));
     EXPECT_NE(notifier.messages.back().find("已删除题目文档"), std::string::npos);
+}
+
+// Whatever names other files have taken, the two sheets of one set share their stem.
+TEST(DocumentOutput, GivesBothSheetsOfASetTheSameStem)
+{
+    testing::TempFolder folder;
+    testing::RecordingNotifier notifier;
+    std::vector<fs::path> announced;
+    DocumentOutput output(folder.path(), notifier,
+                          [&](const fs::path& file) { announced.push_back(file); });
+    const auto writeSet = [&] {
+        for (const bool answers : {false, true}) {
+            const std::unique_ptr<WordProcessor> sheet = output.newDocument({"口算", "1", answers});
+            sheet->addDocument();
+            sheet->typeText("1＋2＝");
+            ASSERT_TRUE(sheet->activate());
+        }
+        output.finishSet(true);
+    };
+    // Only the answer name of the first stem is taken, and a question name further on.
+    for (const char* taken : {"口算-1(答案).docx", "口算-1-3.docx"})
+        std::ofstream(folder.path() / taken) << "not ours";
+    for (int set = 0; set < 3; ++set)
+        writeSet();
+    std::vector<std::string> names;
+    for (const fs::path& file : announced)
+        names.push_back(file.filename().string());
+    EXPECT_EQ(names, (std::vector<std::string>{"口算-1-2.docx", "口算-1(答案)-2.docx",
+                                               "口算-1-4.docx", "口算-1(答案)-4.docx",
+                                               "口算-1-5.docx", "口算-1(答案)-5.docx"}));
 }
 
 } // namespace
