@@ -37,13 +37,21 @@ KINDS = {
     "脱式 一年级": ["--kind", "steps", "--grade", "1", "--from", "1", "--to", "20"],
     "脱式 四年级": ["--kind", "steps", "--grade", "7"],
     "解方程": ["--kind", "equations"],
+    # Long products: the right side must keep every digit for X to solve the equation.
+    "解方程 四位小数": ["--kind", "equations", "--numbers", "decimal", "--places", "4"],
 }
+
+# Pupils never see E notation (3.98E-05): every number is written as a plain decimal.
+E_NOTATION = re.compile(r"\d[Ee][+-]?\d")
 
 
 def varied(kind_options, seed):
     """Number type, places and grade for one seed, so that every kind meets them all."""
+    options = ["--count", "40", "--seed", str(seed)]
+    if "--numbers" in kind_options:
+        return options
     numbers = ["whole", "decimal", "percent"][seed % 3]
-    options = ["--numbers", numbers, "--count", "40", "--seed", str(seed)]
+    options += ["--numbers", numbers]
     if numbers == "decimal":
         options += ["--places", str(1 + seed % 4)]
     if seed % 4 == 1 and "equations" not in kind_options:
@@ -149,6 +157,8 @@ def check_single(item, sign, shown, keep, estimation):
     if estimation:
         return sign == "≈" and Fraction(shown) == estimate(exact)
     if "……" in shown:
+        if "%" in item:
+            return False  # a percent is a value, never quotient……remainder
         quotient, remainder = (Fraction(part) for part in shown.split("……"))
         dividend, divisor = (number(part) for part in item.split("÷"))
         return (sign == "＝" and quotient == int(quotient) and
@@ -236,7 +246,7 @@ def check_run(program, kind, options, folder):
             shown = right if right.startswith("≈") else "＝" + right
             same = cell == left + shown and question == left + "＝"
             sound = check_single(left, shown[0], shown[1:], keep, False)
-        elif kind == "解方程":
+        elif kind.startswith("解方程"):
             equation, value = left.split("＝")
             complete = right.split("＝")[0]
             same = cell == right and question == left
@@ -251,9 +261,25 @@ def check_run(program, kind, options, folder):
             sound = check_single(left, sign, shown, keep, kind == "估算")
         if not same:
             fault(f"sheet shows {cell!r} / {question!r}, printed {line!r}")
+        if E_NOTATION.search(cell + question + "".join(line)):
+            fault(f"E notation in {cell!r}")
         if not sound:
             fault(f"wrong answer {cell!r}")
     return len(printed), faults, long_values
+
+
+def check_unit_numbers(program, seeds):
+    """Unit sheets write given values and answers as plain decimals, however small."""
+    faults = []
+    for seed in range(1, seeds + 1):
+        options = ["--kind", "units", "--numbers", "decimal", "--count", "40", "--seed", str(seed)]
+        for line in run(program, options).splitlines():
+            if E_NOTATION.search(line):
+                faults.append(f"单位换算 {' '.join(options)}: {line!r}")
+    print(f"单位换算: {40 * seeds} items read, {len(faults)} in E notation")
+    for text in faults[:10]:
+        print("   ", text)
+    return bool(faults)
 
 
 def main():
@@ -275,6 +301,7 @@ def main():
             for text in faults[:10]:
                 print("   ", text)
             failed = failed or bool(faults)
+        failed = check_unit_numbers(program, seeds) or failed
     return 1 if failed else 0
 
 
