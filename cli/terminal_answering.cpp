@@ -2,27 +2,16 @@
 
 #include "engine/answering_session.h"
 
-#include <array>
 #include <chrono>
 #include <istream>
 #include <ostream>
+#include <string>
 
 namespace quill
 {
 
 namespace
 {
-
-constexpr std::array<std::string_view, 5> remainderMarks = {"……", "…", "...", "余", " "};
-
-std::string_view trimmed(std::string_view text)
-{
-    constexpr std::string_view blanks = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
 
 // "第 3 题（本题保留 2 位小数）：1.25×0.3＝"
 std::string prompt(const AnsweringSession& session)
@@ -44,8 +33,7 @@ bool askItem(AnsweringSession& session, std::istream& in, std::ostream& out)
             out << '\n';
             return false;
         }
-        const TypedAnswer typed = splitTypedAnswer(line, session.asksRemainder());
-        switch (session.submit(typed.answer, typed.remainder)) {
+        switch (session.submit(line, "")) {
         case Verdict::Right:
             out << rightAnswerMessage << '\n';
             return true;
@@ -70,18 +58,6 @@ std::string summary(const AnsweringSession& session)
 }
 
 } // namespace
-
-TypedAnswer splitTypedAnswer(std::string_view line, bool asksRemainder)
-{
-    line = trimmed(line);
-    if (!asksRemainder)
-        return {std::string(line), {}};
-    for (const std::string_view mark : remainderMarks)
-        if (const std::size_t at = line.find(mark); at != std::string_view::npos)
-            return {std::string(trimmed(line.substr(0, at))),
-                    std::string(trimmed(line.substr(at + mark.size())))};
-    return {std::string(line), {}};
-}
 
 void answerOnTerminal(AnsweringSession& session, std::istream& in, std::ostream& out,
                       std::ostream& err)

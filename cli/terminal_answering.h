@@ -4,21 +4,12 @@
 // one answer per line is read from `in` and judged as the answering window judges it.
 
 #include <iosfwd>
-#include <string>
 #include <string_view>
 
 namespace quill
 {
 
 class AnsweringSession;
-
-// A typed line split into answer and remainder. A remainder follows "……", "…", "...", "余"
-// or a space; without a remainder asked, the whole line is the answer.
-struct TypedAnswer {
-    std::string answer;
-    std::string remainder;
-};
-TypedAnswer splitTypedAnswer(std::string_view line, bool asksRemainder);
 
 inline constexpr std::string_view rightAnswerMessage = "答对了！";
 inline constexpr std::string_view skippedItemMessage = "没有作答，下一题。";

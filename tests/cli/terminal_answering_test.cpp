@@ -82,17 +82,6 @@ TEST(TerminalAnswering, BlankLinesAndTheEndOfInputLeaveItemsUnanswered)
     EXPECT_EQ(answered.lines, expected);
 }
 
-TEST(TerminalAnswering, SplitsAQuotientFromItsRemainder)
-{
-    for (const char* typed : {"7……1", "7…1", " 7 ... 1 ", "7余1", "7 1\r"}) {
-        const TypedAnswer split = splitTypedAnswer(typed, true);
-        EXPECT_EQ(split.answer, "7") << typed;
-        EXPECT_EQ(split.remainder, "1") << typed;
-    }
-    EXPECT_EQ(splitTypedAnswer("7", true).remainder, "");
-    EXPECT_EQ(splitTypedAnswer(" 1 2 ", false).answer, "1 2");
-}
-
 TEST(TerminalAnswering, OptionsThatWriteOrSaveAreRefused)
 {
     for (const char* option : {"--out", "--print", "--answers", "--no-save"}) {
