@@ -193,6 +193,21 @@ bool anyUnitFamilyDrawable(const ExerciseSettings& s)
     return anyDrawable<unitChoices>(s);
 }
 
+const GenerationPath& onScreenPath()
+{
+    static const GenerationPath onScreen = [] {
+        GenerationPath path = paths.back();
+        path.name = "上机答题";
+        path.pick = [](const ExerciseSettings& s, int r) {
+            return pickOperation(s, r, s.exactDivision());
+        };
+        path.afterDraw = nullptr;
+        path.write = nullptr;
+        return path;
+    }();
+    return onScreen;
+}
+
 ItemGenerator pickOperation(const ExerciseSettings& s, int r, bool exactDivision)
 {
     if (r < 10 && s.addition.checked)

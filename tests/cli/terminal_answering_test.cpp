@@ -12,7 +12,17 @@ namespace
 struct Answered {
     int status;
     std::vector<std::string> lines;
+    std::string err;
 };
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
 
 Answered answer(std::vector<std::string> args, const std::string& input)
 {
@@ -20,11 +30,23 @@ Answered answer(std::vector<std::string> args, const std::string& input)
     std::istringstream in(input);
     std::ostringstream out, err;
     const int status = runCommandLine(args, in, out, err);
-    Answered result{status, {}};
-    std::istringstream text(out.str());
-    for (std::string line; std::getline(text, line);)
-        result.lines.push_back(line);
-    return result;
+    return {status, linesOf(out.str()), err.str()};
+}
+
+// The items a run of `answer` asks, each passed over with an empty line:
+// "第 3 题（…）：45÷9＝没有作答，下一题。" gives 45÷9.
+std::vector<std::string> askedItems(const std::vector<std::string>& args)
+{
+    const Answered answered = answer(args, std::string(10000, '\n'));
+    EXPECT_EQ(answered.status, exitOk) << answered.err;
+    std::vector<std::string> items;
+    for (const std::string& line : answered.lines) {
+        const size_t colon = line.find("：");
+        const size_t equals = line.find("＝");
+        if (colon != std::string::npos && equals != std::string::npos)
+            items.push_back(line.substr(colon + 3, equals - colon - 3));
+    }
+    return items;
 }
 
 constexpr std::string_view rightAnswerIs = "正确答案是：";
@@ -80,6 +102,49 @@ TEST(TerminalAnswering, BlankLinesAndTheEndOfInputLeaveItemsUnanswered)
         "共 4 题；正确 1 题；得分：25 分",
     };
     EXPECT_EQ(answered.lines, expected);
+}
+
+// The set `answer` asks is the set `generate --kind oral` prints, for any options and seed.
+TEST(TerminalAnswering, AsksExactlyTheItemsOfTheOralSetOfTheSameSeed)
+{
+    const std::vector<std::vector<std::string>> settings = {
+        {},
+        {"--grade", "2"},
+        {"--grade", "5", "--ops", "div", "--no-exact"},
+        {"--grade", "12", "--ops", "mul,div", "--to", "1000"},
+        {"--numbers", "decimal", "--places", "2", "--keep", "1"},
+        {"--numbers", "percent", "--ops", "add,div"},
+        {"--zero-end", "--count", "40"},
+        {"--round-tens", "--grade", "7", "--cap-results"},
+        {"--kind", "oral", "--ops", "add", "--to", "20", "--count", "30"},
+    };
+    for (const std::vector<std::string>& options : settings)
+        for (const char* seed : {"1", "2", "3"}) {
+            std::vector<std::string> args = options;
+            args.insert(args.end(), {"--seed", seed});
+            std::vector<std::string> printing = {"generate", "--kind", "oral", "--print"};
+            printing.insert(printing.end(), args.begin(), args.end());
+            std::istringstream none;
+            std::ostringstream printed, err;
+            ASSERT_EQ(runCommandLine(printing, none, printed, err), exitOk) << err.str();
+            const std::vector<std::string> asked = askedItems(args);
+            EXPECT_FALSE(asked.empty());
+            EXPECT_EQ(asked, linesOf(printed.str())) << testing::PrintToString(args);
+        }
+}
+
+TEST(TerminalAnswering, KindsThatCannotBeAnsweredAreRefusedWithTheReason)
+{
+    const std::vector<std::vector<std::string>> refused = {
+        {"--kind", "vertical"},   {"--kind", "estimation"}, {"--kind", "steps"},
+        {"--kind", "laws"},       {"--kind", "equations"},  {"--kind", "units"},
+        {"--numbers", "fraction"}};
+    for (const std::vector<std::string>& args : refused) {
+        const Answered answered = answer(args, "1\n");
+        EXPECT_EQ(answered.status, exitUsage) << args.back();
+        EXPECT_TRUE(answered.lines.empty()) << args.back();
+        EXPECT_TRUE(answered.err.starts_with("上机答题只出")) << answered.err;
+    }
 }
 
 TEST(TerminalAnswering, OptionsThatWriteOrSaveAreRefused)
