@@ -94,6 +94,9 @@ std::string answerHelpText()
 --keep、--exact、--seed、--time-limit 等）；上机答题只出口算题，--kind 只能是 oral（口算），
 --numbers 不能是 fraction（分数）。上机答题不写文档也不保存，所以没有 --answers、--out、
 --print、--no-save 和 --history。
+
+退出码: 0 答完或输入结束, 1 输入不是答案 (含空字符，或一行超过 4096 个字节), 2 选项或设置有误,
+        3 到了 --time-limit 还没出完, 130 被 Ctrl+C 终止。
 )";
 }
 
@@ -150,8 +153,7 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
         err << nothingToAnswerMessage << '\n';
         return exitUsage;
     }
-    answerOnTerminal(session, in, out, err);
-    return exitOk;
+    return answerOnTerminal(session, in, out, err) == AnsweringEnd::Finished ? exitOk : exitFailed;
 }
 
 std::string mainHelpText()

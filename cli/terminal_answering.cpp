@@ -1,5 +1,6 @@
 #include "cli/terminal_answering.h"
 
+#include "cli/answer_line_reading.h"
 #include "engine/answering_session.h"
 
 #include <chrono>
@@ -23,27 +24,53 @@ std::string prompt(const AnsweringSession& session)
            (hint.empty() ? "" : "（" + hint + "）") + "：" + session.currentItem() + "＝";
 }
 
-// Asks until the item is judged or passed over; false when the input has ended.
-bool askItem(AnsweringSession& session, std::istream& in, std::ostream& out)
+// The input's lines, counted for the message that refuses one.
+struct AnswerInput {
+    std::istream& in;
+    std::size_t lineNumber = 0;
+};
+
+std::string refusalMessage(LineRead read, std::size_t lineNumber)
 {
-    for (;;) {
+    const std::string line = "输入的第 " + std::to_string(lineNumber) + " 行";
+    if (read == LineRead::Binary)
+        return line + "含有空字符（NUL），不是答案，像是二进制文件或 /dev/zero；答题结束！";
+    return line + "超过 " + std::to_string(longestAnswerLine) + " 个字节，不是答案；答题结束！";
+}
+
+enum class Asked { Judged, InputEnded, InputRefused };
+
+// Asks until the item is judged or passed over. A pupil told to add the remainder gets one
+// more try: a script that never gives one must still come to the end of the set.
+Asked askItem(AnsweringSession& session, AnswerInput& input, std::ostream& out, std::ostream& err)
+{
+    for (int attempt = 1;; ++attempt) {
         out << prompt(session) << std::flush;
         std::string line;
-        if (!std::getline(in, line)) {
-            out << '\n';
-            return false;
+        const LineRead read = readAnswerLine(input.in, line);
+        ++input.lineNumber;
+        if (read != LineRead::Line) {
+            out << '\n' << std::flush;
+            if (read == LineRead::End)
+                return Asked::InputEnded;
+            err << refusalMessage(read, input.lineNumber) << '\n';
+            return Asked::InputRefused;
         }
         switch (session.submit(line, "")) {
         case Verdict::Right:
             out << rightAnswerMessage << '\n';
-            return true;
+            return Asked::Judged;
         case Verdict::Wrong:
             out << session.wrongAnswerMessage() << '\n';
-            return true;
+            return Asked::Judged;
         case Verdict::AnswerMissing:
             out << skippedItemMessage << '\n';
-            return true;
+            return Asked::Judged;
         case Verdict::RemainderMissing:
+            if (attempt > 1) {
+                out << remainderStillMissingMessage << '\n';
+                return Asked::Judged;
+            }
             out << remainderMissingMessage << '\n';
             break;
         }
@@ -59,18 +86,20 @@ std::string summary(const AnsweringSession& session)
 
 } // namespace
 
-void answerOnTerminal(AnsweringSession& session, std::istream& in, std::ostream& out,
-                      std::ostream& err)
+AnsweringEnd answerOnTerminal(AnsweringSession& session, std::istream& in, std::ostream& out,
+                              std::ostream& err)
 {
     const auto started = std::chrono::steady_clock::now();
-    for (bool more = true; more; more = session.next())
-        if (!askItem(session, in, out))
-            break;
+    AnswerInput input{in};
+    Asked asked = askItem(session, input, out, err);
+    while (asked == Asked::Judged && session.next())
+        asked = askItem(session, input, out, err);
     out << summary(session) << '\n';
     const auto seconds =
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started)
             .count();
     err << "用了" << seconds / 60 << "分" << seconds % 60 << "秒\n";
+    return asked == Asked::InputRefused ? AnsweringEnd::InputRefused : AnsweringEnd::Finished;
 }
 
 } // namespace quill

@@ -1,3 +1,4 @@
+#include "cli/answer_line_reading.h"
 #include "cli/command_line.h"
 #include "cli/terminal_answering.h"
 
@@ -146,6 +147,49 @@ TEST(TerminalAnswering, KindsThatCannotBeAnsweredAreRefusedWithTheReason)
         EXPECT_TRUE(answered.err.starts_with("上机答题只出")) << answered.err;
     }
 }
+
+struct InputCase {
+    const char* name;
+    std::string input;
+    int status;
+    std::string message; // on stdout or stderr
+};
+
+class AnswerInput : public ::testing::TestWithParam<InputCase>
+{
+};
+
+// Input that cannot hold answers ends the answering at once, with the score so far; a line
+// as long as allowed, and a script that never writes the remainder, are answered to the end.
+TEST_P(AnswerInput, EndsOnInputThatCannotBeAnswers)
+{
+    const InputCase& c = GetParam();
+    const Answered answered = answer(
+        {"--grade", "5", "--ops", "div", "--no-exact", "--count", "4", "--seed", "2"}, c.input);
+    EXPECT_EQ(answered.status, c.status);
+    std::string told = answered.err;
+    for (const std::string& line : answered.lines)
+        told += line + "\n";
+    EXPECT_NE(told.find(c.message), std::string::npos) << told;
+    ASSERT_FALSE(answered.lines.empty());
+    EXPECT_TRUE(answered.lines.back().starts_with("共 4 题；正确 ")) << answered.lines.back();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, AnswerInput,
+    ::testing::Values(
+        InputCase{"zeroBytes", std::string(100000, '\0'), exitFailed, "第 1 行含有空字符"},
+        InputCase{"nulAfterAnAnswer", std::string("3……3\n7\0\n", 12), exitFailed,
+                  "第 2 行含有空字符"},
+        InputCase{"overlongLine", std::string(longestAnswerLine + 1, '7') + "\n", exitFailed,
+                  "第 1 行超过 4096 个字节"},
+        InputCase{"lineOfTheLongestLength",
+                  std::string(longestAnswerLine - 3, ' ') + "7 1\n" + std::string(3, '\n'), exitOk,
+                  "第 1 题（商和余数用……隔开）：27÷8＝加油哦！"},
+        InputCase{"remainderNeverGiven", std::string(20, '3') + "\n3\n3\n3\n3\n3\n3\n3\n3\n",
+                  exitOk,
+                  "第 4 题（商和余数用……隔开）：" /* reached: two lines at most per item */}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TerminalAnswering, OptionsThatWriteOrSaveAreRefused)
 {
