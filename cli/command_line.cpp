@@ -87,9 +87,16 @@ std::string answerHelpText()
 有余数的除法把商和余数用……（或空格、“余”）隔开，例如 7……1；空行跳过这一题。
 答案也可以从文件或管道读入：quillmere answer --seed 5 < 答案.txt
 
+有余数的除法也可以写成小数（能除尽时），例如 6÷4 写 1.5 或 1……2 都对；保留小数的题按保留后的数判。
+同样的选项和 --seed 得到的题目与 quillmere generate --kind oral 完全相同。
+
 选项与 quillmere generate 相同（--grade、--numbers、--ops、--from、--to、--count、--places、
---keep、--exact、--seed、--time-limit 等）；上机答题不写文档也不保存，所以没有 --answers、
---out、--print、--no-save 和 --history。
+--keep、--exact、--seed、--time-limit 等）；上机答题只出口算题，--kind 只能是 oral（口算），
+--numbers 不能是 fraction（分数）。上机答题不写文档也不保存，所以没有 --answers、--out、
+--print、--no-save 和 --history。
+
+退出码: 0 答完或输入结束, 1 输入不是答案 (含空字符，或一行超过 4096 个字节), 2 选项或设置有误,
+        3 到了 --time-limit 还没出完, 130 被 Ctrl+C 终止。
 )";
 }
 
@@ -102,6 +109,20 @@ void refuseDocumentOptions(const GenerateOptions& options)
                          "--history 只用于 quillmere generate");
 }
 
+// Only oral items, of whole numbers, decimals or percentages, have one answer a line can
+// hold and the session can judge; the set is then exactly the one generate --kind oral draws.
+void askForOralItems(GenerateOptions& options)
+{
+    if (options.kind && *options.kind != ExerciseKind::Oral)
+        throw UsageError("上机答题只出口算题（--kind oral）：“" +
+                         ExerciseSettings().option(*options.kind).caption +
+                         "”的题不能逐题输入答案判分，请用 quillmere generate 出这类题。");
+    if (options.numbers == NumberType::Fraction)
+        throw UsageError("上机答题只出整数、小数和百分数的口算题：分数题请用 quillmere generate "
+                         "--numbers fraction 出题。");
+    options.kind = ExerciseKind::Oral;
+}
+
 // Draws the set as 上机答题 does; the exit status when that failed. The draw's Ctrl+C handling
 // ends with it, so Ctrl+C while the pupil answers ends the program at once.
 std::optional<int> drawAnsweringSet(Application& app, const GenerateOptions& options,
@@ -109,7 +130,6 @@ std::optional<int> drawAnsweringSet(Application& app, const GenerateOptions& opt
 {
     CommandLineEnvironment env(
         app, {false, {}, std::nullopt, std::chrono::seconds(options.timeLimit)}, out, err);
-    env.progressStarted(); // the time limit counts from here
     return unfinishedStatus(drawOnScreenSet(app, env), env, err);
 }
 
@@ -118,12 +138,13 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
 {
     StreamNotifier notifier(err);
     Application app(notifier);
-    const GenerateOptions options = parseGenerateOptions(args);
+    GenerateOptions options = parseGenerateOptions(args);
     if (options.help) {
         out << answerHelpText();
         return exitOk;
     }
     refuseDocumentOptions(options);
+    askForOralItems(options);
     applyOptionsAndSeed(options, app, err);
     if (const std::optional<int> status = drawAnsweringSet(app, options, out, err))
         return *status;
@@ -132,8 +153,7 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
         err << nothingToAnswerMessage << '\n';
         return exitUsage;
     }
-    answerOnTerminal(session, in, out, err);
-    return exitOk;
+    return answerOnTerminal(session, in, out, err) == AnsweringEnd::Finished ? exitOk : exitFailed;
 }
 
 std::string mainHelpText()

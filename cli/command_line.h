@@ -13,8 +13,9 @@ namespace quill
 
 // Exit statuses of the command line.
 inline constexpr int exitOk = 0;
-inline constexpr int exitFailed = 1; // a document or the history could not be written
-inline constexpr int exitUsage = 2;  // bad options or refused settings: nothing written
+inline constexpr int exitFailed = 1;   // a document or the history could not be written;
+                                       // answer: the input holds no answers
+inline constexpr int exitUsage = 2;    // bad options or refused settings: nothing written
 inline constexpr int exitTimedOut = 3; // --time-limit passed before the set was drawn
 inline constexpr int exitInterrupted = 130;
 

@@ -1,28 +1,18 @@
 #include "cli/terminal_answering.h"
 
+#include "cli/answer_line_reading.h"
 #include "engine/answering_session.h"
 
-#include <array>
 #include <chrono>
 #include <istream>
 #include <ostream>
+#include <string>
 
 namespace quill
 {
 
 namespace
 {
-
-constexpr std::array<std::string_view, 5> remainderMarks = {"……", "…", "...", "余", " "};
-
-std::string_view trimmed(std::string_view text)
-{
-    constexpr std::string_view blanks = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
 
 // "第 3 题（本题保留 2 位小数）：1.25×0.3＝"
 std::string prompt(const AnsweringSession& session)
@@ -34,28 +24,53 @@ std::string prompt(const AnsweringSession& session)
            (hint.empty() ? "" : "（" + hint + "）") + "：" + session.currentItem() + "＝";
 }
 
-// Asks until the item is judged or passed over; false when the input has ended.
-bool askItem(AnsweringSession& session, std::istream& in, std::ostream& out)
+// The input's lines, counted for the message that refuses one.
+struct AnswerInput {
+    std::istream& in;
+    std::size_t lineNumber = 0;
+};
+
+std::string refusalMessage(LineRead read, std::size_t lineNumber)
 {
-    for (;;) {
+    const std::string line = "输入的第 " + std::to_string(lineNumber) + " 行";
+    if (read == LineRead::Binary)
+        return line + "含有空字符（NUL），不是答案，像是二进制文件或 /dev/zero；答题结束！";
+    return line + "超过 " + std::to_string(longestAnswerLine) + " 个字节，不是答案；答题结束！";
+}
+
+enum class Asked { Judged, InputEnded, InputRefused };
+
+// Asks until the item is judged or passed over. A pupil told to add the remainder gets one
+// more try: a script that never gives one must still come to the end of the set.
+Asked askItem(AnsweringSession& session, AnswerInput& input, std::ostream& out, std::ostream& err)
+{
+    for (int attempt = 1;; ++attempt) {
         out << prompt(session) << std::flush;
         std::string line;
-        if (!std::getline(in, line)) {
-            out << '\n';
-            return false;
+        const LineRead read = readAnswerLine(input.in, line);
+        ++input.lineNumber;
+        if (read != LineRead::Line) {
+            out << '\n' << std::flush;
+            if (read == LineRead::End)
+                return Asked::InputEnded;
+            err << refusalMessage(read, input.lineNumber) << '\n';
+            return Asked::InputRefused;
         }
-        const TypedAnswer typed = splitTypedAnswer(line, session.asksRemainder());
-        switch (session.submit(typed.answer, typed.remainder)) {
+        switch (session.submit(line, "")) {
         case Verdict::Right:
             out << rightAnswerMessage << '\n';
-            return true;
+            return Asked::Judged;
         case Verdict::Wrong:
             out << session.wrongAnswerMessage() << '\n';
-            return true;
+            return Asked::Judged;
         case Verdict::AnswerMissing:
             out << skippedItemMessage << '\n';
-            return true;
+            return Asked::Judged;
         case Verdict::RemainderMissing:
+            if (attempt > 1) {
+                out << remainderStillMissingMessage << '\n';
+                return Asked::Judged;
+            }
             out << remainderMissingMessage << '\n';
             break;
         }
@@ -71,30 +86,20 @@ std::string summary(const AnsweringSession& session)
 
 } // namespace
 
-TypedAnswer splitTypedAnswer(std::string_view line, bool asksRemainder)
-{
-    line = trimmed(line);
-    if (!asksRemainder)
-        return {std::string(line), {}};
-    for (const std::string_view mark : remainderMarks)
-        if (const std::size_t at = line.find(mark); at != std::string_view::npos)
-            return {std::string(trimmed(line.substr(0, at))),
-                    std::string(trimmed(line.substr(at + mark.size())))};
-    return {std::string(line), {}};
-}
-
-void answerOnTerminal(AnsweringSession& session, std::istream& in, std::ostream& out,
-                      std::ostream& err)
+AnsweringEnd answerOnTerminal(AnsweringSession& session, std::istream& in, std::ostream& out,
+                              std::ostream& err)
 {
     const auto started = std::chrono::steady_clock::now();
-    for (bool more = true; more; more = session.next())
-        if (!askItem(session, in, out))
-            break;
+    AnswerInput input{in};
+    Asked asked = askItem(session, input, out, err);
+    while (asked == Asked::Judged && session.next())
+        asked = askItem(session, input, out, err);
     out << summary(session) << '\n';
     const auto seconds =
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started)
             .count();
     err << "用了" << seconds / 60 << "分" << seconds % 60 << "秒\n";
+    return asked == Asked::InputRefused ? AnsweringEnd::InputRefused : AnsweringEnd::Finished;
 }
 
 } // namespace quill

@@ -4,7 +4,6 @@
 // one answer per line is read from `in` and judged as the answering window judges it.
 
 #include <iosfwd>
-#include <string>
 #include <string_view>
 
 namespace quill
@@ -12,21 +11,21 @@ namespace quill
 
 class AnsweringSession;
 
-// A typed line split into answer and remainder. A remainder follows "……", "…", "...", "余"
-// or a space; without a remainder asked, the whole line is the answer.
-struct TypedAnswer {
-    std::string answer;
-    std::string remainder;
-};
-TypedAnswer splitTypedAnswer(std::string_view line, bool asksRemainder);
-
 inline constexpr std::string_view rightAnswerMessage = "答对了！";
 inline constexpr std::string_view skippedItemMessage = "没有作答，下一题。";
 inline constexpr std::string_view remainderMissingMessage = "这道题还要写出余数，例如 7……1";
+inline constexpr std::string_view remainderStillMissingMessage = "还是没有余数，这一题先跳过。";
+
+enum class AnsweringEnd {
+    Finished,     // the set or the input ended
+    InputRefused, // the input holds something that cannot be an answer; the pupil was told
+};
 
 // Asks every item in turn until the set or the input ends; an empty line leaves an item
-// unanswered. Ends with "共 N 题；正确 c 题；得分：s 分" on `out` and the time taken on `err`.
-void answerOnTerminal(AnsweringSession& session, std::istream& in, std::ostream& out,
-                      std::ostream& err);
+// unanswered, and so does a second line without the remainder asked for. Ends with
+// "共 N 题；正确 c 题；得分：s 分" on `out` and the time taken on `err`, also when the input is
+// refused.
+AnsweringEnd answerOnTerminal(AnsweringSession& session, std::istream& in, std::ostream& out,
+                              std::ostream& err);
 
 } // namespace quill

@@ -52,6 +52,17 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+constexpr std::array<std::string_view, 5> remainderMarks = {"……", "…", "...", "余", " "};
+
+std::string_view trimmed(std::string_view text)
+{
+    constexpr std::string_view blanks = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 } // namespace
 
 std::optional<double> typedNumber(std::string_view typed)
@@ -63,6 +74,18 @@ std::optional<double> typedNumber(std::string_view typed)
         return std::nullopt;
     const double value = numericValue(text);
     return text.back() == '%' ? value / 100 : value;
+}
+
+TypedAnswer splitTypedAnswer(std::string_view line, bool takesRemainder)
+{
+    line = trimmed(line);
+    if (!takesRemainder)
+        return {std::string(line), {}};
+    for (const std::string_view mark : remainderMarks)
+        if (const std::size_t at = line.find(mark); at != std::string_view::npos)
+            return {std::string(trimmed(line.substr(0, at))),
+                    std::string(trimmed(line.substr(at + mark.size())))};
+    return {std::string(line), {}};
 }
 
 } // namespace quill

@@ -1,5 +1,6 @@
 #include "engine/answering_session.h"
 
+#include "base/number_text.h"
 #include "engine/answering_input.h"
 #include "engine/generation_run.h"
 #include "problems/expressions/answer_store.h"
@@ -67,18 +68,21 @@ std::string AnsweringSession::placesHint() const
 
 Verdict AnsweringSession::submit(std::string_view answer, std::string_view remainder)
 {
-    const std::optional<double> typed = typedNumber(answer);
-    if (!typed)
+    const TypedAnswer typed = typedNumber(remainder)
+                                  ? TypedAnswer{std::string(answer), std::string(remainder)}
+                                  : splitTypedAnswer(answer, takesRemainder());
+    const std::optional<double> typedAnswer = typedNumber(typed.answer);
+    if (!typedAnswer)
         return Verdict::AnswerMissing;
+    const std::optional<double> typedRemainder = typedNumber(typed.remainder);
     const OneOperatorAnswer& expected = currentAnswer();
-    const std::optional<double> typedRemainder = typedNumber(remainder);
-    if (expected.remainder && !typedRemainder)
+    const bool right = !items_.empty() && expected.accepts(*typedAnswer, typedRemainder);
+    // A whole number alone is a quotient whose remainder was forgotten; a decimal is judged.
+    if (!right && expected.remainder && !typedRemainder && fixPart(*typedAnswer) == *typedAnswer)
         return Verdict::RemainderMissing;
     if (items_.empty())
         return Verdict::Wrong;
 
-    const bool right = sameNumber(expected.value, *typed) &&
-                       (!expected.remainder || sameNumber(*expected.remainder, *typedRemainder));
     Mark& mark = marks_[current_];
     rightCount_ += (right ? 1 : 0) - (mark == Mark::Right ? 1 : 0);
     mark = right ? Mark::Right : Mark::Wrong;

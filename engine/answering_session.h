@@ -34,7 +34,7 @@ enum class Verdict {
     Right,
     Wrong,
     AnswerMissing,    // the answer box is blank: nothing judged
-    RemainderMissing, // a remainder is asked for and its box is blank: nothing judged
+    RemainderMissing, // a remainder is asked for, a whole quotient typed without it: nothing judged
 };
 
 inline constexpr std::string_view answeringMessageTitle = "友情提示";
@@ -52,10 +52,13 @@ public:
     const std::string& currentItem() const;
     const OneOperatorAnswer& currentAnswer() const;
     bool asksRemainder() const { return currentAnswer().remainder.has_value(); }
+    // Whether the current item can be answered quotient……remainder, asked or not.
+    bool takesRemainder() const { return currentAnswer().withRemainder.has_value(); }
     // "本题保留 2 位小数" when the current answer is rounded, else empty.
     std::string placesHint() const;
 
-    // Judges the current item; a new judgement replaces the item's earlier one.
+    // Judges the current item; a new judgement replaces the item's earlier one. With the
+    // remainder left blank, `answer` may hold both, as "7……1".
     Verdict submit(std::string_view answer, std::string_view remainder);
     // "加油哦！正确答案是：7……1", shown after a wrong answer.
     std::string wrongAnswerMessage() const;

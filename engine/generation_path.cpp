@@ -259,6 +259,21 @@ LawFormsLeftOut lawFormsLeftOut(const ExerciseSettings& s, int start, int end)
     return out;
 }
 
+const GenerationPath& onScreenPath()
+{
+    static const GenerationPath onScreen = [] {
+        GenerationPath path = paths.back();
+        path.name = "上机答题";
+        path.pick = [](const Workspace& work, int r) {
+            return pickOperation(work.settings, r, work.settings.exactDivision());
+        };
+        path.afterDraw = nullptr;
+        path.write = nullptr;
+        return path;
+    }();
+    return onScreen;
+}
+
 ItemGenerator pickOperation(const ExerciseSettings& s, int r, bool exactDivision)
 {
     if (r < 10 && s.addition.checked)

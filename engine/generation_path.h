@@ -66,6 +66,11 @@ struct LawFormsLeftOut {
 };
 LawFormsLeftOut lawFormsLeftOut(const ExerciseSettings& settings, int start, int end);
 
+// The whole-number path without its builders: one-operation items as 上机答题 asks them.
+// Its draw is that path's, so the same settings and seed give the same items as 生成练习
+// gives under 口算.
+const GenerationPath& onScreenPath();
+
 // The operation a selector picks among the ticked operations (thresholds 10, 20, 30, 40);
 // division is exact when `exactDivision` holds. Shared with the on-screen draw.
 ItemGenerator pickOperation(const ExerciseSettings& settings, int r, bool exactDivision);

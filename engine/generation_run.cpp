@@ -217,21 +217,19 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)
     const std::optional<Range> range = checkedRange(app, env);
     if (!range)
         return RunOutcome::Refused;
+    // Distinct items, as 生成练习 draws them, can run out where repeats could not.
+    if (const auto reason = unmeetableOnScreenReason(app.settings, range->start, range->end)) {
+        app.notifier.notify(*reason);
+        return RunOutcome::Refused;
+    }
     app.run.writingSavedSet = false;
     app.run.stopRequested = false;
+    app.run.progressTicks = 0;
+    env.progressStarted();
     beginDrawing(app);
-    const long count = itemCount(app.settings);
-    for (long accepted = 0; accepted < count;) {
-        app.processEvents();
-        if (app.run.stopRequested)
-            return RunOutcome::Stopped;
-        const int r = app.random.below(40) + 1;
-        if (ItemGenerator generate = pickOperation(app.settings, r, app.settings.exactDivision())) {
-            app.run.questionList += ' ' + generate(app, range->start, range->end);
-            ++accepted;
-        }
-    }
-    return RunOutcome::Completed;
+    const DrawEnd end = drawList(app, env, onScreenPath(), *range);
+    env.progressStopped();
+    return end == DrawEnd::Full ? RunOutcome::Completed : RunOutcome::Stopped;
 }
 
 void requestStop(Application& app, RunEnvironment& env)

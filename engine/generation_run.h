@@ -22,8 +22,9 @@ enum class RunOutcome {
 // The button 生成练习.
 RunOutcome generateExercises(Application& app, RunEnvironment& env);
 
-// The button 上机答题: draws `app.run.questionList` for the answering window, without duplicate
-// test.
+// The button 上机答题: draws `app.run.questionList` for the answering window, the same
+// distinct one-operation items 生成练习 draws under 口算 for the same settings and seed, with
+// the progress line to stop it by; nothing is built, written or saved.
 RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env);
 
 // The stop label: the running draw ends at its next round.

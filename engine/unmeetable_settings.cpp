@@ -35,12 +35,18 @@ double smallProductPairs(int start, int end)
     return pairs;
 }
 
+// Step expressions and equations are built from the drawn items; an on-screen set is not.
+bool builtOn(const ExerciseSettings& s, bool onScreen)
+{
+    return !onScreen && (s.equationsOption.selected || s.stepsOption.selected);
+}
+
 // The first grades divide within the tables (one-digit divisor and quotient), and so do
 // the next two terms when the division is exact.
-bool tableDivision(const ExerciseSettings& s)
+bool tableDivision(const ExerciseSettings& s, bool onScreen)
 {
     const int grade = s.gradeIndex();
-    const bool exact = s.exactDivision() || s.equationsOption.selected || s.stepsOption.selected;
+    const bool exact = s.exactDivision() || builtOn(s, onScreen);
     return (grade >= 1 && grade <= 3) || (exact && (grade == 4 || grade == 5));
 }
 
@@ -54,17 +60,30 @@ double tableDivisions(int start, int end)
 }
 
 // At most this many different items can be drawn.
-double distinctItems(const ExerciseSettings& s, int start, int end)
+double distinctItems(const ExerciseSettings& s, int start, int end, bool onScreen)
 {
     const double width = end - start + 1;
-    if (s.stepsOption.selected && onlyMultiplication(s) && s.gradeIndex() >= 1 &&
+    if (!onScreen && s.stepsOption.selected && onlyMultiplication(s) && s.gradeIndex() >= 1 &&
         s.gradeIndex() <= 5)
         return smallProductPairs(start, end);
     const int others = s.addition.checked + s.subtraction.checked + s.multiplication.checked;
     double divisions = 0;
     if (s.division.checked)
-        divisions = tableDivision(s) ? tableDivisions(start, end) : width * width;
+        divisions = tableDivision(s, onScreen) ? tableDivisions(start, end) : width * width;
     return others * width * width + divisions;
+}
+
+std::optional<std::string> tooFewDistinctItems(const ExerciseSettings& s, int start, int end,
+                                               bool onScreen)
+{
+    if (!plainWholeNumbers(s))
+        return std::nullopt;
+    const double count = fixPart(s.itemCount.value());
+    const double most = distinctItems(s, start, end, onScreen);
+    if (count <= most)
+        return std::nullopt;
+    return "这样的设置最多只能出" + shortestText(most) + "道不同的题，比题量" +
+           shortestText(count) + "少，永远出不完！请扩大数据范围、多选几种运算或减少题量。";
 }
 
 // "“质量”", or "“质量”和“时间”".
@@ -99,14 +118,12 @@ std::optional<std::string> unmeetableReason(const ExerciseSettings& s, int start
     if (s.equationsOption.selected && s.simpleEquations() && !s.addition.checked &&
         !s.multiplication.checked)
         return "“简易方程”只用加法和乘法列方程，请再勾选加法或乘法，或者取消“简易方程”！";
-    if (!plainWholeNumbers(s))
-        return std::nullopt;
-    const double count = fixPart(s.itemCount.value());
-    const double most = distinctItems(s, start, end);
-    if (count <= most)
-        return std::nullopt;
-    return "这样的设置最多只能出" + shortestText(most) + "道不同的题，比题量" +
-           shortestText(count) + "少，永远出不完！请扩大数据范围、多选几种运算或减少题量。";
+    return tooFewDistinctItems(s, start, end, false);
+}
+
+std::optional<std::string> unmeetableOnScreenReason(const ExerciseSettings& s, int start, int end)
+{
+    return tooFewDistinctItems(s, start, end, true);
 }
 
 std::optional<std::string> lawsUnmeetableReason(const LawFormsLeftOut& leftOut)

@@ -14,6 +14,10 @@ struct ExerciseSettings;
 // Why the draw over start..end can never finish, or nothing.
 std::optional<std::string> unmeetableReason(const ExerciseSettings& settings, int start, int end);
 
+// The same for 上机答题, whose one-operation items ignore the kind options.
+std::optional<std::string> unmeetableOnScreenReason(const ExerciseSettings& settings, int start,
+                                                    int end);
+
 // What a run that can finish leaves out of the ticked choices, to tell the user, or nothing.
 std::optional<std::string> leftOutNote(const ExerciseSettings& settings);
 

@@ -1,5 +1,6 @@
 #include "problems/expressions/one_operator_answer.h"
 
+#include "base/exact_decimal.h"
 #include "base/number_text.h"
 #include "problems/whole/operands.h"
 
@@ -108,7 +109,69 @@ std::optional<OneOperatorAnswer> remainderAnswer(const Operands& operands,
     if (!rules.remainders && !tooLong)
         return std::nullopt;
     const double whole = fixPart(quotient);
-    return OneOperatorAnswer{whole, written(dividend - whole * divisor), std::nullopt};
+    OneOperatorAnswer answer;
+    answer.value = whole;
+    answer.remainder = written(dividend - whole * divisor);
+    return answer;
+}
+
+// The exact decimal quotient, or nothing when it never ends.
+std::optional<double> endingQuotient(double dividend, double divisor)
+{
+    const ExactDecimal quotient =
+        ExactDecimal::parse(shortestText(dividend)) / ExactDecimal::parse(shortestText(divisor));
+    return quotient.isNumber() ? std::optional(quotient.toDouble()) : std::nullopt;
+}
+
+// Adds the exact forms of a two-number division besides the one asked for. Rounded answers
+// are judged only as asked, and decimals or percentages get no remainder the pupil was not
+// asked for: a quotient of theirs can be taken to tenths as well as to ones.
+void addExactForms(OneOperatorAnswer& answer, const Operands& operands,
+                   const OneOperatorRules& rules)
+{
+    if (answer.remainder)
+        answer.withRemainder = QuotientAndRemainder{answer.value, *answer.remainder};
+    if (rules.keptPlaces || operands.values.size() != 2 || operands.values[1] == 0)
+        return;
+    const double dividend = operands.values[0];
+    const double divisor = operands.values[1];
+    if (isWhole(written(dividend / divisor)))
+        return;
+    if (!answer.withRemainder && operands.wholeNumbers) {
+        const double whole = fixPart(dividend / divisor);
+        answer.withRemainder = QuotientAndRemainder{whole, written(dividend - whole * divisor)};
+    }
+    if (answer.withRemainder)
+        answer.decimalQuotient = endingQuotient(dividend, divisor);
+}
+
+OneOperatorAnswer answerOf(const Operator& op, const Operands& operands,
+                           const OneOperatorRules& rules)
+{
+    if (op.operation == Operation::Division)
+        if (std::optional<OneOperatorAnswer> answer = remainderAnswer(operands, rules))
+            return *answer;
+
+    // Operands as written; each product or quotient rounded before the next step.
+    const bool rounds = rules.keptPlaces && (op.operation == Operation::Multiplication ||
+                                             op.operation == Operation::Division);
+    double value = operands.values[0];
+    double exact = value;
+    for (size_t i = 1; i < operands.values.size(); ++i) {
+        exact = apply(op.operation, exact, operands.values[i]);
+        value = apply(op.operation, value, operands.values[i]);
+        if (rounds)
+            value = roundHalfUp(value, *rules.keptPlaces);
+    }
+    OneOperatorAnswer answer;
+    answer.value = written(value);
+    if (rounds && !isWhole(written(exact)))
+        answer.places = rules.keptPlaces;
+    else if (std::isfinite(answer.value) && decimalPlaces(answer.value) > longestPlaces) {
+        answer.value = roundHalfUp(answer.value, placesOfLongAnswers);
+        answer.places = placesOfLongAnswers;
+    }
+    return answer;
 }
 
 } // namespace
@@ -125,29 +188,20 @@ OneOperatorAnswer answerOneOperatorItem(std::string_view item, const OneOperator
 {
     const Operator op = operatorOf(item);
     const Operands operands = readOperands(item, op.sign);
+    OneOperatorAnswer answer = answerOf(op, operands, rules);
     if (op.operation == Operation::Division)
-        if (std::optional<OneOperatorAnswer> answer = remainderAnswer(operands, rules))
-            return *answer;
-
-    // Operands as written; each product or quotient rounded before the next step.
-    const bool rounds = rules.keptPlaces && (op.operation == Operation::Multiplication ||
-                                             op.operation == Operation::Division);
-    double value = operands.values[0];
-    double exact = value;
-    for (size_t i = 1; i < operands.values.size(); ++i) {
-        exact = apply(op.operation, exact, operands.values[i]);
-        value = apply(op.operation, value, operands.values[i]);
-        if (rounds)
-            value = roundHalfUp(value, *rules.keptPlaces);
-    }
-    OneOperatorAnswer answer{written(value), std::nullopt, std::nullopt};
-    if (rounds && !isWhole(written(exact)))
-        answer.places = rules.keptPlaces;
-    else if (std::isfinite(answer.value) && decimalPlaces(answer.value) > longestPlaces) {
-        answer.value = roundHalfUp(answer.value, placesOfLongAnswers);
-        answer.places = placesOfLongAnswers;
-    }
+        addExactForms(answer, operands, rules);
     return answer;
+}
+
+bool OneOperatorAnswer::accepts(double typed, std::optional<double> typedRemainder) const
+{
+    if (typedRemainder && withRemainder)
+        return sameNumber(withRemainder->quotient, typed) &&
+               sameNumber(withRemainder->remainder, *typedRemainder);
+    if (decimalQuotient && sameNumber(*decimalQuotient, typed))
+        return true;
+    return !remainder && sameNumber(value, typed);
 }
 
 bool sameNumber(double a, double b)

@@ -19,13 +19,28 @@ struct OneOperatorRules {
     std::optional<int> keptPlaces = std::nullopt;
 };
 
+struct QuotientAndRemainder {
+    double quotient = 0;
+    double remainder = 0;
+};
+
 struct OneOperatorAnswer {
     double value = 0;                // the answer; the whole quotient when a remainder is asked
     std::optional<double> remainder; // set when the item is answered quotient……remainder
     std::optional<int> places;       // the places the answer is rounded to, for a hint
 
+    // A division that does not come out whole, unrounded, is right in either exact form a
+    // pupil may have been taught: the decimal quotient (when it ends) and the whole quotient
+    // with its remainder (for whole numbers, or wherever the remainder is asked).
+    std::optional<double> decimalQuotient;
+    std::optional<QuotientAndRemainder> withRemainder;
+
     // "7.2", or "7……1" with a remainder.
     std::string text() const;
+
+    // Whether a typed answer is right; a typed remainder counts only for an item that can be
+    // answered with one.
+    bool accepts(double typed, std::optional<double> typedRemainder) const;
 };
 
 // The answer of `item`. A long decimal is not asked for: without kept places a division of

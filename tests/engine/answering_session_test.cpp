@@ -1,5 +1,9 @@
 #include "engine/answering_input.h"
 #include "engine/answering_session.h"
+#include "engine/generation_run.h"
+#include "engine/settings_interlocks.h"
+#include "support/recording_environment.h"
+#include "support/test_application.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +24,7 @@ TEST(AnsweringSession, AtARemainderGradeADivisionWantsQuotientAndRemainder)
     EXPECT_EQ(s.placesHint(), "");
     EXPECT_EQ(s.submit("7.2", "0"), Verdict::Wrong);
     EXPECT_EQ(s.wrongAnswerMessage(), "加油哦！正确答案是：7……1");
-    EXPECT_EQ(s.submit("7.2", ""), Verdict::RemainderMissing);
+    EXPECT_EQ(s.submit("7", ""), Verdict::RemainderMissing) << "a whole quotient alone";
     EXPECT_EQ(s.submit("7", "1"), Verdict::Right);
     EXPECT_EQ(s.rightCount(), 1);
 
@@ -109,6 +113,107 @@ TEST(TypedNumber, ReadsWhatAPupilTypes)
     for (const char* blank : {"", "  ", "　"})
         EXPECT_EQ(typedNumber(blank), std::nullopt) << '"' << blank << '"';
 }
+
+TEST(TypedAnswer, SplitsAQuotientFromItsRemainder)
+{
+    for (const char* typed : {"7……1", "7…1", " 7 ... 1 ", "7余1", "7 1\r"}) {
+        const TypedAnswer split = splitTypedAnswer(typed, true);
+        EXPECT_EQ(split.answer, "7") << typed;
+        EXPECT_EQ(split.remainder, "1") << typed;
+    }
+    EXPECT_EQ(splitTypedAnswer("7", true).remainder, "");
+    EXPECT_EQ(splitTypedAnswer(" 1 2 ", false).answer, "1 2");
+}
+
+// The decimal quotient of a ÷ b by long division, when it ends within 20 places.
+std::optional<std::string> endingDecimal(long a, long b)
+{
+    std::string text = std::to_string(a / b);
+    long rest = a % b;
+    if (rest != 0)
+        text += '.';
+    for (int places = 0; rest != 0; ++places) {
+        if (places == 20)
+            return std::nullopt;
+        rest *= 10;
+        text += static_cast<char>('0' + rest / b);
+        rest %= b;
+    }
+    return text;
+}
+
+struct DivisionDraw {
+    const char* name;
+    int grade;
+    std::optional<int> keptPlaces = std::nullopt;
+};
+
+class DrawnDivisions : public ::testing::TestWithParam<DivisionDraw>
+{
+};
+
+// Over drawn sets of oral divisions: one that does not come out whole is right as the whole
+// quotient with its remainder and as its decimal quotient when that ends, and wrong with a
+// wrong remainder. A quotient to be rounded is not: a longer exact decimal is wrong.
+TEST_P(DrawnDivisions, AreRightInEitherExactFormAndWrongWithAWrongRemainder)
+{
+    const DivisionDraw& draw = GetParam();
+    int withRemainder = 0, withDecimal = 0;
+    for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+        testing::TestApplication t(seed);
+        ExerciseSettings& s = t.app.settings;
+        clickKindOption(s, ExerciseKind::Oral, t.notifier);
+        s.grade.index = draw.grade;
+        s.addition.checked = s.subtraction.checked = s.multiplication.checked = false;
+        s.exactOrProper.checked = false;
+        s.roundAnswers.checked = draw.keptPlaces.has_value();
+        s.answerPlaces.index = draw.keptPlaces.value_or(0);
+        s.itemCount.text = "40";
+        testing::RecordingEnvironment env;
+        ASSERT_EQ(drawOnScreenSet(t.app, env), RunOutcome::Completed);
+        AnsweringSession session(answeringItems(t.app.run.questionList), answeringRules(s));
+        do {
+            const std::string& item = session.currentItem();
+            const size_t sign = item.find("÷");
+            ASSERT_NE(sign, std::string::npos) << item;
+            const long a = std::stol(item.substr(0, sign));
+            const long b = std::stol(item.substr(sign + std::string_view("÷").size()));
+            const std::string q = std::to_string(a / b), r = std::to_string(a % b);
+            const std::optional<std::string> decimal = endingDecimal(a, b);
+            if (a % b == 0)
+                continue;
+            const auto places = static_cast<size_t>(draw.keptPlaces.value_or(0));
+            if (draw.keptPlaces) {
+                if (decimal && decimal->size() - decimal->find('.') - 1 > places) {
+                    ++withDecimal;
+                    EXPECT_EQ(session.submit(*decimal, ""), Verdict::Wrong) << item;
+                }
+                continue;
+            }
+            ++withRemainder;
+            EXPECT_EQ(session.submit(q + "……" + r, ""), Verdict::Right) << item;
+            EXPECT_EQ(session.submit(q, r), Verdict::Right) << item << " in two boxes";
+            EXPECT_EQ(session.submit(q + "……" + std::to_string(a % b + 1), ""), Verdict::Wrong)
+                << item;
+            EXPECT_EQ(session.submit(q, std::to_string(a % b + b)), Verdict::Wrong) << item;
+            withDecimal += decimal.has_value();
+            if (decimal) {
+                EXPECT_EQ(session.submit(*decimal, ""), Verdict::Right) << item;
+            }
+        } while (session.next());
+    }
+    if (!draw.keptPlaces) {
+        EXPECT_GT(withRemainder, 60) << "divisions that do not come out whole were drawn";
+    }
+    EXPECT_GT(withDecimal, 10) << "some of them end as decimals";
+}
+
+INSTANTIATE_TEST_SUITE_P(Grades, DrawnDivisions,
+                         ::testing::Values(DivisionDraw{"oralSet", 0},
+                                           DivisionDraw{"remainderGrade", 5},
+                                           DivisionDraw{"lastRemainderGrade", 6},
+                                           DivisionDraw{"keptPlaces", 0, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace quill

@@ -265,20 +265,29 @@ TEST_F(GenerationRun, TheSameSeedGivesTheSameSet)
     EXPECT_EQ(again.app.run.questionList, first);
 }
 
-TEST_F(GenerationRun, OnScreenSetIsFullEvenAfterAStopAndRepeatsItems)
+// The on-screen set is the oral set of the same seed, drawn in full even after a stopped run,
+// and settings with too few distinct items are refused rather than drawn for ever.
+TEST_F(GenerationRun, AfterAStopTheOnScreenSetIsFullAndTheOralRunsSet)
 {
     t.stopAfter(1);
     generateExercises(t.app, env);
     t.app.eventPump = nullptr;
+    clickKindOption(s, ExerciseKind::Oral, t.notifier);
+    t.app.random.seed(7);
+    ASSERT_EQ(drawOnScreenSet(t.app, env), RunOutcome::Completed);
+    const std::string onScreen = t.app.run.questionList;
+    EXPECT_EQ(items().size(), static_cast<size_t>(s.itemCount.value()));
+    t.app.random.seed(7);
+    ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
+    EXPECT_EQ(t.app.run.questionList, onScreen);
+
     s.rangeStart.text = "1";
     s.rangeEnd.text = "3";
     s.subtraction.checked = s.multiplication.checked = s.division.checked = false;
     s.itemCount.text = "20";
-    ASSERT_EQ(drawOnScreenSet(t.app, env), RunOutcome::Completed);
-    const auto list = items();
-    EXPECT_EQ(list.size(), 20u);
-    std::set<std::string> distinct(list.begin(), list.end());
-    EXPECT_LT(distinct.size(), list.size()) << "the on-screen draw does not test for repeats";
+    EXPECT_EQ(drawOnScreenSet(t.app, env), RunOutcome::Refused);
+    EXPECT_TRUE(t.notifier.messages.back().starts_with("这样的设置最多只能出9道不同的题"))
+        << t.notifier.messages.back();
 }
 
 class UnitConversionRun : public GenerationRun

@@ -102,6 +102,21 @@ TEST_F(AnsweringWindowTest, ARemainderItemTakesTwoBoxesAndARightAnswerShowsThePi
     EXPECT_TRUE(answerBox()->text().isEmpty());
 }
 
+// A division that is not whole is right in either exact form, in the boxes it shows.
+TEST_F(AnsweringWindowTest, EitherExactFormOfAQuotientIsRight)
+{
+    open({"6÷4"});
+    EXPECT_FALSE(remainderBox()->isVisible());
+    answerBox()->setText(QStringLiteral("1……2")); // keyClicks types ASCII only
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    EXPECT_TRUE(pictureShown()) << "quotient and remainder in the one box";
+
+    open({"36÷5"}, {.gradeIndex = 5, .divisionTicked = true});
+    type(answerBox(), QStringLiteral("7.2"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    EXPECT_TRUE(pictureShown()) << "the decimal quotient, the remainder box left blank";
+}
+
 TEST_F(AnsweringWindowTest, AWrongAnswerTellsTheRightOneAndTheNextItemComesByItself)
 {
     open({"36÷5", "3＋4"}, {.gradeIndex = 5, .divisionTicked = true});
