@@ -64,16 +64,41 @@ bool isTemporaryOf(const std::filesystem::path& candidate, const std::filesystem
 namespace
 {
 
+// Gives the temporary file the owner and group of the file it replaces. Where they cannot be
+// given (a user saving a file that is not theirs), the rename would take the file from its
+// owner, so the replacement is refused.
+IoResult takeOwnerOf(int fd, const struct stat& original, const std::filesystem::path& path)
+{
+    struct stat current {
+    };
+    if (::fstat(fd, &current) == 0 && current.st_uid == original.st_uid &&
+        current.st_gid == original.st_gid)
+        return ioDone(path);
+    if (::fchown(fd, original.st_uid, original.st_gid) == 0)
+        return ioDone(path);
+    return ioFailure(path, "无法保留文件原来的所有者和组（" + systemReason(errno) + "），未作改动",
+                     IoStatus::Refused);
+}
+
 // Writes `bytes` to a new temporary file beside `path`, flushed to the disk, with the given
-// permissions; its name is left in `temporary`.
+// permissions and, for a replacement, the original's owner and group; its name is left in
+// `temporary`.
 IoResult writeTemporary(const std::filesystem::path& path, std::string_view bytes, mode_t mode,
-                        std::string& temporary)
+                        const struct stat* original, std::string& temporary)
 {
     temporary =
         (folderOf(path) / ("." + path.filename().string() + std::string(temporarySuffix))).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return ioSystemFailure(path, errno);
+    // Owner first: a change of owner clears the set-id bits that the mode may bring back.
+    if (original) {
+        if (IoResult owned = takeOwnerOf(fd, *original, path); !owned) {
+            ::close(fd);
+            ::unlink(temporary.c_str());
+            return owned;
+        }
+    }
     ::fchmod(fd, mode);
     int error = 0;
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
@@ -104,7 +129,7 @@ IoResult writeNewFile(const std::filesystem::path& path, std::string_view bytes)
     const mode_t mask = ::umask(0);
     ::umask(mask);
     std::string temporary;
-    IoResult outcome = writeTemporary(path, bytes, 0666 & ~mask, temporary);
+    IoResult outcome = writeTemporary(path, bytes, 0666 & ~mask, nullptr, temporary);
     if (!outcome)
         return outcome;
     outcome = moveIntoPlace(temporary, path);
@@ -138,9 +163,11 @@ IoResult replaceFile(const std::filesystem::path& path, std::string_view bytes)
 {
     struct stat original {
     };
-    const mode_t mode = ::stat(path.c_str(), &original) == 0 ? original.st_mode & 07777 : 0644;
+    const bool replacing = ::stat(path.c_str(), &original) == 0;
+    const mode_t mode = replacing ? original.st_mode & 07777 : 0644;
     std::string temporary;
-    const IoResult outcome = writeTemporary(path, bytes, mode, temporary);
+    const IoResult outcome =
+        writeTemporary(path, bytes, mode, replacing ? &original : nullptr, temporary);
     if (!outcome)
         return outcome;
     if (::rename(temporary.c_str(), path.c_str()) != 0) {

@@ -15,7 +15,8 @@ IoResult writeNewFile(const std::filesystem::path& path, std::string_view bytes)
 
 // Replaces the file at `path` (or creates it) with `bytes` the same way: the old content
 // stays whole until the new file, flushed to the disk, takes its name in one rename. The
-// file keeps its permissions.
+// file keeps its permissions, owner and group; where they cannot be kept it is left as it was
+// (IoStatus::Refused).
 IoResult replaceFile(const std::filesystem::path& path, std::string_view bytes);
 
 // Appends `bytes` to the existing file at `path` and flushes them to the disk. Unlike the

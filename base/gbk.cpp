@@ -65,4 +65,20 @@ std::string gbkToUtf8(std::string_view bytes)
     return result;
 }
 
+bool isGbkText(std::string_view bytes)
+{
+    for (std::size_t at = 0; at < bytes.size();) {
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        if (byte <= 0x80) {
+            ++at;
+            continue;
+        }
+        if (at + 1 >= bytes.size() ||
+            pairCharacter(byte, static_cast<unsigned char>(bytes[at + 1])) == 0)
+            return false;
+        at += 2;
+    }
+    return true;
+}
+
 } // namespace quill

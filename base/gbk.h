@@ -14,4 +14,7 @@ namespace quill
 // with the next byte, so one damaged character costs nothing else.
 std::string gbkToUtf8(std::string_view bytes);
 
+// Whether every byte belongs to a GBK character: binary data almost never does.
+bool isGbkText(std::string_view bytes);
+
 } // namespace quill

@@ -14,6 +14,7 @@ enum class IoStatus {
     Missing,   // nothing at the path
     NameTaken, // something at the path that must not be replaced
     Changed,   // the file no longer holds what was last read from it
+    Refused,   // left alone on purpose: the reason says why and that nothing was changed
     Failed,    // anything else: the reason says what
 };
 

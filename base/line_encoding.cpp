@@ -21,6 +21,16 @@ std::size_t sequenceLength(std::string_view bytes, std::size_t at)
     return utf8Sequence(bytes.substr(at), ignored);
 }
 
+// How many bytes a sequence starting with this lead byte has; 0 for no lead byte.
+std::size_t sequenceLengthOfLead(unsigned char lead)
+{
+    if (lead >= 0xF0)
+        return lead <= 0xF4 ? 4 : 0;
+    if (lead >= 0xE0)
+        return 3;
+    return lead >= 0xC2 ? 2 : 0;
+}
+
 } // namespace
 
 bool isValidUtf8(std::string_view bytes)
@@ -32,6 +42,25 @@ bool isValidUtf8(std::string_view bytes)
         at += length;
     }
     return true;
+}
+
+bool isHistoryEncoding(std::string_view bytes)
+{
+    return isValidUtf8(bytes) || isGbkText(bytes);
+}
+
+bool isCutUtf8(std::string_view bytes)
+{
+    // A sequence is at most four bytes: its lead and up to two continuations can be left.
+    for (std::size_t cut = 1; cut <= 3 && cut <= bytes.size(); ++cut) {
+        const auto byte = static_cast<unsigned char>(bytes[bytes.size() - cut]);
+        if (byte < 0x80)
+            return false;
+        if (!isContinuation(byte))
+            return cut < sequenceLengthOfLead(byte) &&
+                   isValidUtf8(bytes.substr(0, bytes.size() - cut));
+    }
+    return false;
 }
 
 std::string decodeHistoryBytes(std::string_view bytes)

@@ -83,6 +83,8 @@ ReadSets readSets(const HistoryOptions& options, std::ostream& err)
     result.read = result.sets.refresh();
     if (!result.read)
         err << unreadableHistoryMessage(result.read) << '\n';
+    else if (result.sets.skippedTornLine())
+        err << tornLineMessage(result.sets.file()) << '\n';
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include "base/line_encoding.h"
 #include "base/program_location.h"
 #include "history/history_line.h"
+#include "history/rewrite_obstacles.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -22,7 +23,6 @@ namespace
 {
 
 constexpr std::string_view lineEnd = "\r\n";
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view lockSuffix = ".lock";
 
 fs::path folderOf(const fs::path& file)
@@ -132,23 +132,6 @@ IoResult readHistoryBytes(const fs::path& file, std::string& content)
     return read;
 }
 
-// Splits at CR LF, LF and CR alike.
-std::vector<StoredLine> splitLines(std::string_view content)
-{
-    std::vector<StoredLine> lines;
-    while (!content.empty()) {
-        const std::size_t end = std::min(content.find_first_of("\r\n"), content.size());
-        const std::string_view line = content.substr(0, end);
-        content.remove_prefix(end);
-        content.remove_prefix(content.starts_with(lineEnd) ? lineEnd.size() : std::min<std::size_t>(1, content.size()));
-        std::string text = decodeHistoryBytes(line);
-        if (lines.empty() && text.starts_with(byteOrderMark))
-            text.erase(0, byteOrderMark.size());
-        lines.push_back({std::string(line), std::move(text)});
-    }
-    return lines;
-}
-
 // Left behind only when a rewrite was killed; nobody else writes them while we hold the lock.
 void removeStaleTemporaries(const fs::path& file)
 {
@@ -158,56 +141,26 @@ void removeStaleTemporaries(const fs::path& file)
             fs::remove(entry.path(), ec);
 }
 
-// Rewrites the file where it is: for a file whose folder takes no temporary file, or one
-// with other hard links, which a rename would split off. Unlike a rename, a crash in
-// mid-write can leave the file mixed; the caller holds the lock against other writers.
-IoResult rewriteInPlace(const fs::path& file, std::string_view content)
-{
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0)
-        return ioSystemFailure(file, errno);
-    int error = 0;
-    for (std::string_view rest = content; error == 0 && !rest.empty();) {
-        const ssize_t written = ::pwrite(fd, rest.data(), rest.size(),
-                                         static_cast<off_t>(content.size() - rest.size()));
-        if (written < 0 && errno != EINTR)
-            error = errno;
-        else if (written > 0)
-            rest.remove_prefix(static_cast<std::size_t>(written));
-    }
-    if (error == 0 && (::ftruncate(fd, static_cast<off_t>(content.size())) != 0 ||
-                       ::fsync(fd) != 0))
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    return error ? ioSystemFailure(file, error) : ioDone(file);
-}
-
-// Whether a change must be made in place rather than by renaming a new file over it.
-bool changeInPlace(const fs::path& file)
-{
-    struct stat info {
-    };
-    if (::stat(file.c_str(), &info) != 0)
-        return false;
-    return info.st_nlink > 1 || ::access(folderOf(file).c_str(), W_OK | X_OK) != 0;
-}
-
-// The new content replaces the file in one rename, so a crash at any moment leaves either
-// the old file or the new one, whole. The caller holds the HistoryFileLock.
+// A new file, or one with no obstacle to a rename: the whole content replaces it at once.
 IoResult writeReplacement(const fs::path& file, std::string_view content)
 {
-    if (changeInPlace(file))
-        return rewriteInPlace(file, content);
     removeStaleTemporaries(file);
     return replaceFile(file, content);
 }
 
-// For a file that keeps its place: a line appended in place, which a crash in mid-write
-// could leave cut short.
-IoResult appendInPlace(const fs::path& file, std::string_view bytes)
+// For a file that keeps its place: a torn last line cut off, then the line appended. A crash
+// after the cut leaves a history; one in mid-write a torn line again.
+IoResult appendInPlace(const fs::path& file, std::size_t keptBytes, std::size_t presentBytes,
+                       std::string_view bytes)
 {
+    if (keptBytes < presentBytes && ::truncate(file.c_str(), static_cast<off_t>(keptBytes)) != 0)
+        return ioSystemFailure(file, errno);
     return appendToFile(file, bytes);
+}
+
+bool endsWithLineEnd(std::string_view content)
+{
+    return content.empty() || content.ends_with('\n') || content.ends_with('\r');
 }
 
 // The nearest folder on the way to `file` that exists: the one a save would create in.
@@ -251,8 +204,13 @@ HistoryRead readHistoryFile(const fs::path& file)
     std::string content;
     read.result = readHistoryBytes(file, content);
     if (read.result)
-        read.lines = splitLines(content);
+        static_cast<HistoryContent&>(read) = historyContentOf(content);
     return read;
+}
+
+IoResult notAHistory(const fs::path& file)
+{
+    return ioFailure(file, "不是本程序的历史记录，未作改动", IoStatus::Refused);
 }
 
 IoResult checkHistoryTarget(const fs::path& named)
@@ -265,7 +223,12 @@ IoResult checkHistoryTarget(const fs::path& named)
     if (::stat(file.c_str(), &info) == 0) {
         if (IoResult kind = checkKind(named, info); !kind)
             return kind;
-        return readOnly(file, info) ? ioFailure(named, "文件是只读的") : ioDone(named);
+        if (readOnly(file, info))
+            return ioFailure(named, "文件是只读的");
+        const HistoryRead read = readHistoryFile(file);
+        if (!read.result)
+            return IoResult{read.result.status, named, read.result.reason};
+        return read.isHistory() ? ioDone(named) : notAHistory(named);
     }
     if (errno != ENOENT)
         return ioSystemFailure(named, errno);
@@ -302,16 +265,22 @@ IoResult appendHistoryLine(const fs::path& named, std::string_view lineText)
     if (!read && read.status != IoStatus::Missing)
         return read;
 
-    // A line left without its line end (written by hand, or cut off) stays a line of its own.
-    std::string added = content.empty() || content.ends_with('\n') || content.ends_with('\r')
-                            ? ""
-                            : std::string(lineEnd);
+    const HistoryContent history = historyContentOf(content);
+    if (!history.isHistory())
+        return notAHistory(named);
+
+    // A torn line is written over; a whole line left without its line end (written by hand)
+    // stays a line of its own.
+    const std::string_view kept =
+        std::string_view(content).substr(0, content.size() - history.tornBytes);
+    std::string added = endsWithLineEnd(kept) ? "" : std::string(lineEnd);
     added += lineText;
     added += lineEnd;
-    if (content.size() + added.size() > largestHistoryFile)
+    if (kept.size() + added.size() > largestHistoryFile)
         return ioFailure(named, "历史记录已满 64 MB，请删除一些保存的练习");
-    IoResult written = read && changeInPlace(file) ? appendInPlace(file, added)
-                                                    : writeReplacement(file, content + added);
+    IoResult written = read && rewriteObstaclesOf(file).any()
+                           ? appendInPlace(file, kept.size(), content.size(), added)
+                           : writeReplacement(file, std::string(kept) + added);
     written.path = named;
     return written;
 }
@@ -323,6 +292,8 @@ IoResult replaceHistoryFile(const fs::path& named, const std::vector<std::string
     };
     if (::stat(file.c_str(), &info) == 0 && readOnly(file, info))
         return ioFailure(named, "文件是只读的");
+    if (IoResult permitted = rewritePermission(named, rewriteObstaclesOf(file)); !permitted)
+        return permitted;
     std::string content;
     for (const std::string& line : lineBytes) {
         content += line;

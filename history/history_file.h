@@ -1,15 +1,17 @@
 #pragma once
 
-// The history file on disk. Every change is made so that a crash at any moment leaves the
-// file whole: the new content goes to a temporary file beside it, is synced, and replaces
-// the original in one rename. Success is reported only once the change is on disk.
+// The history file on disk. Every change is made so that a crash at any moment leaves a
+// history that reads: the new content goes to a temporary file beside it, is synced, and
+// replaces the original in one rename, keeping its owner, group and mode. Where no such
+// rename can be made (see RewriteObstacles) a save appends in place and a delete is refused.
+// Success is reported only once the change is on disk.
 //
-// The path may be a symbolic link: its target is the file. Only a regular file is read or
-// written; a read-only file is left alone, and a file with other hard links is rewritten in
-// place so that all its names keep seeing it. Files and lines far larger than any set can
-// make are refused rather than read.
+// The path may be a symbolic link: its target is the file. Only a regular file that is empty
+// or a history is changed; a read-only file is left alone. Files and lines far larger than
+// any set can make are refused rather than read.
 
 #include "base/io_result.h"
+#include "history/history_content.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -33,32 +35,30 @@ std::filesystem::path historyFileLocation(const std::filesystem::path& programDi
 // The same, with the values of the environment of this process.
 std::filesystem::path historyFileLocation(const std::filesystem::path& programDir);
 
-struct StoredLine {
-    std::string bytes; // as in the file, without the line end
-    std::string text;  // UTF-8
-};
-
-struct HistoryRead {
+struct HistoryRead : HistoryContent {
     IoResult result; // Missing when there is no file yet
-    std::vector<StoredLine> lines;
 };
 
-// Lines end with CR LF, LF or CR; a last line without a line end counts as well.
 HistoryRead readHistoryFile(const std::filesystem::path& file);
 
+// The refusal to change a file that is not a history.
+IoResult notAHistory(const std::filesystem::path& file);
+
 // Whether a line could be saved to `file` now: an existing file must be a writable regular
-// file below the size limit, a missing one must be creatable. Writes nothing; a run asks
-// before it writes its documents, so that a set is never written and then not saved.
+// file below the size limit that is empty or a history, a missing one must be creatable.
+// Writes nothing; a run asks before it writes its documents, so that a set is never written
+// and then not saved.
 IoResult checkHistoryTarget(const std::filesystem::path& file);
 
-// Adds one line with CR LF at the end, keeping every byte already in the file. Creates the
-// file (and its folder) on the first save, never empty. Takes the HistoryFileLock and
-// refuses to save without it.
+// Adds one line with CR LF at the end, keeping every byte already in the file but a torn last
+// line, which it writes over. Creates the file (and its folder) on the first save, never
+// empty. Takes the HistoryFileLock and refuses to save without it.
 IoResult appendHistoryLine(const std::filesystem::path& file, std::string_view lineText);
 
 // Replaces the file with these lines (each as stored bytes, CR LF added) through a
 // temporary file in the same folder, so the original stays intact until the new one is
-// complete. The caller holds a HistoryFileLock.
+// complete; refused where RewriteObstacles stand in the way. The caller holds a
+// HistoryFileLock and has checked that the file is a history.
 IoResult replaceHistoryFile(const std::filesystem::path& file,
                             const std::vector<std::string>& lineBytes);
 

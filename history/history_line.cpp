@@ -4,6 +4,7 @@
 #include "settings/exercise_settings.h"
 #include "settings/run_state.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -39,6 +40,13 @@ int kindNumber(std::string_view field)
     if (field.size() != 1 || field[0] < '1' || field[0] > '9')
         return unknownHistoryKind;
     return field[0] - '0';
+}
+
+bool hasControlCharacter(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F;
+    });
 }
 
 } // namespace
@@ -85,6 +93,32 @@ HistoryLine parseHistoryLine(std::string_view text)
     if (fields.size() > 3 && line.kind == 6)
         line.equations = std::string(fields[3]);
     return line;
+}
+
+bool hasHistoryLineForm(std::string_view text)
+{
+    const std::vector<std::string_view> fields = splitAtBars(text);
+    return fields.size() >= 3 && !fields[0].empty() &&
+           kindNumber(fields[1]) != unknownHistoryKind && !hasControlCharacter(text);
+}
+
+bool couldBeCutHistoryLine(std::string_view text)
+{
+    if (hasControlCharacter(text))
+        return false;
+    const std::size_t dateEnd = std::min(text.find('|'), text.size());
+    if (text.substr(0, dateEnd).find_first_not_of("0123456789/") != std::string_view::npos)
+        return false;
+    const std::string_view afterDate = text.substr(dateEnd);
+    if (afterDate.size() <= 1) // the date, with or without its bar
+        return true;
+    return dateEnd > 0 && kindNumber(afterDate.substr(1, 1)) != unknownHistoryKind &&
+           (afterDate.size() == 2 || afterDate[2] == '|');
+}
+
+bool isBlankHistoryLine(std::string_view text)
+{
+    return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
 std::string_view historyKindLabel(int kind)

@@ -39,6 +39,17 @@ struct HistoryLine {
 
 HistoryLine parseHistoryLine(std::string_view text);
 
+// Whether the text has the form of a saved set: a date, a kind number 1..9 and the list, and
+// no control characters (which no saved set holds, and binary data nearly always does).
+bool hasHistoryLineForm(std::string_view text);
+
+// Whether the text could be the beginning of a line this program writes, cut short: the
+// digits and slashes of its date, then "|", the kind number, "|" and the list.
+bool couldBeCutHistoryLine(std::string_view text);
+
+// Nothing but spaces and tabs: no set, and not listed.
+bool isBlankHistoryLine(std::string_view text);
+
 // "口算" .. "约分" for 1..9, "未知" for anything else.
 std::string_view historyKindLabel(int kind);
 

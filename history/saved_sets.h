@@ -1,7 +1,8 @@
 #pragma once
 
-// The saved-set list: the lines of the history file as of the last refresh and one list
-// entry per line at the same position, so the selected entry's index is the line's index.
+// The saved-set list: the lines of the history file as of the last refresh, blank ones and a
+// torn last line left out, and one list entry per line at the same position, so the selected
+// entry's index is the line's index.
 
 #include "history/history_file.h"
 
@@ -31,8 +32,11 @@ std::string unsavableHistoryMessage(const IoResult& result);
 // Shown when the history cannot be read.
 std::string unreadableHistoryMessage(const IoResult& result);
 
+// Shown when a list skips the torn last line of the file.
+std::string tornLineMessage(const std::filesystem::path& file);
+
 // What the user is told after a delete: done, the file missing, the list changed meanwhile,
-// or why the file could not be rewritten.
+// why the file was left alone, or why it could not be rewritten.
 std::string deleteMessage(const IoResult& result);
 
 class SavedSets
@@ -43,6 +47,8 @@ public:
     const std::filesystem::path& file() const { return file_; }
     const std::vector<std::string>& lines() const { return lines_; }
     const std::vector<std::string>& entries() const { return entries_; }
+    // Whether the last refresh skipped a torn last line.
+    bool skippedTornLine() const { return skippedTornLine_; }
 
     // Rereads the file. A missing file leaves the list empty and is no failure; a file that
     // cannot be read leaves it empty too and says why.
@@ -50,15 +56,17 @@ public:
 
     // Deletes the line at `selected` if the file still holds the same text there; with
     // nothing selected every line is written back. Refreshes the list in every case. Changed
-    // when the line is no longer where the list had it.
+    // when the line is no longer where the list had it; Refused, changing nothing, when the
+    // file is not a history or cannot be rewritten safely.
     IoResult deleteSavedSet(std::optional<std::size_t> selected);
 
 private:
     std::filesystem::path file_;
     std::vector<std::string> lines_;
     std::vector<std::string> entries_;
+    bool skippedTornLine_ = false;
 
-    void take(const std::vector<StoredLine>& stored);
+    void take(const HistoryContent& content);
 };
 
 } // namespace quill

@@ -253,6 +253,8 @@ void MainWindow::refreshSavedSetList()
     const IoResult read = savedSets_.refresh();
     if (!read)
         notifier_.notify(unreadableHistoryMessage(read));
+    else if (savedSets_.skippedTornLine())
+        notifier_.notify(tornLineMessage(savedSets_.file()));
     QComboBox* list = controls_.savedSetList;
     const QSignalBlocker quiet(list);
     list->clear();

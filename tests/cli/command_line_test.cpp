@@ -477,6 +477,50 @@ TEST_F(HistoryCommand, ASavedSetThatCannotBeWrittenIsAFailureNotABadOption)
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"历史题目.txt"});
 }
 
+TEST_F(HistoryCommand, AFileThatIsNoHistoryIsRefusedAndLeftAsItWas)
+{
+    constexpr char docx[] = "PK\x03\x04\x14\x00\x06\x00[Content_Types].xml\r\n\x8D";
+    constexpr char binary[] = "\x7F"
+                              "ELF\x02\x01\x01\x00\r\n\x03\x00>\x00\xC8";
+    const std::pair<std::string, std::string> rows[] = {
+        {"a.docx", std::string(docx, sizeof docx - 1)},
+        {"some.bin", std::string(binary, sizeof binary - 1)},
+    };
+    for (const auto& [name, bytes] : rows) {
+        const std::string path = (folder / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        const std::string refusal = "“" + path + "”：不是本程序的历史记录，未作改动";
+        const Result deleted = run({"history", "delete", "1", "--history", path});
+        EXPECT_EQ(deleted.status, exitFailed) << name;
+        EXPECT_EQ(deleted.err, refusal + "\n") << name;
+        const Result generated = run(
+            {"generate", "--count", "3", "--history", path, "--out", (folder / "docs").string()});
+        EXPECT_EQ(generated.status, exitFailed) << name;
+        EXPECT_NE(generated.err.find(refusal), std::string::npos) << generated.err;
+        EXPECT_EQ(testing::fileBytes(path), bytes) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "docs"));
+}
+
+TEST_F(HistoryCommand, ATornLastLineIsSkippedWithANoticeAndTheNextSaveWritesOverIt)
+{
+    std::ofstream(file, std::ios::binary) << "2016/7/27|1| 1＋2\r\n2026/3/1|3";
+    const Result listed = history({"list"});
+    EXPECT_EQ(listed.status, exitOk);
+    EXPECT_EQ(listed.out, "1\t2016/7/27口算\n");
+    EXPECT_EQ(listed.err, "“" + file + "”的最后一行不完整（保存时被中断），已略过\n");
+
+    ASSERT_EQ(run({"generate", "--count", "2", "--history", file, "--out", folder.path().string()})
+                  .status,
+              exitOk);
+    const Result after = history({"list"});
+    EXPECT_TRUE(after.err.empty()) << after.err;
+    EXPECT_EQ(after.lines().size(), 2u);
+    const std::string bytes = testing::fileBytes(file);
+    EXPECT_TRUE(bytes.starts_with("2016/7/27|1| 1＋2\r\n")) << bytes;
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 2) << "the torn line written over";
+}
+
 TEST_F(HistoryCommand, DeletingFromAMissingFileSaysSo)
 {
     const Result r = history({"delete", "1"});

@@ -1,9 +1,11 @@
 // Kills a process that saves and deletes history lines in a loop at random moments, then
 // checks what it left: only complete lines, every line whose save was announced still there
-// unless its delete had begun, no line whose delete was announced. With --parallel, runs
-// savers and deleters side by side in a folder that cannot be listed (mode 0333) and checks
-// that every announced save is there unless an announced delete took it. Not part of the
-// test suite (it takes a while); run it with tools/history-crash-check.sh.
+// unless its delete had begun, no line whose delete was announced. With --closed-folder, does
+// the same in a folder where no new file can be made, where deletes must be refused and saves
+// append in place: no line may go, and a save cut short may leave only a torn last line. With
+// --parallel, runs savers and deleters side by side in a folder that cannot be listed (mode
+// 0333) and checks that every announced save is there unless an announced delete took it.
+// Not part of the test suite (it takes a while); run it with tools/history-crash-check.sh.
 
 #include "base/atomic_file.h"
 #include "history/history_file.h"
@@ -81,7 +83,7 @@ void tell(int fd, char event, long id)
 
 struct Ledger {
     std::set<long> attempted, announced, deleting, deleted;
-    long failedSaves = 0;
+    long failedSaves = 0, refusedDeletes = 0;
     int killedInSave = 0, killedInDelete = 0, killedElsewhere = 0;
 
     void read(const std::string& events)
@@ -106,6 +108,8 @@ struct Ledger {
                 deleting.insert(id);
             else if (event == 'X')
                 deleted.insert(id);
+            else if (event == 'R')
+                ++refusedDeletes;
         }
         killedInSave += last == 'A';
         killedInDelete += last == 'D';
@@ -149,6 +153,54 @@ std::string drain(int fd)
 }
 
 constexpr uid_t nobody = 65534;
+
+// Saves now and then, deletes in between: in a closed folder every delete must be refused.
+[[noreturn]] void deleteInClosedFolder(const fs::path& file, long firstId, int events)
+{
+    std::mt19937 random(static_cast<unsigned>(firstId));
+    for (long id = firstId;; ++id) {
+        if (id % 3 == 0) {
+            tell(events, 'A', id);
+            tell(events, appendHistoryLine(file, lineFor(id, 1 + random() % 1500)) ? 'S' : 'F', id);
+        }
+        SavedSets sets(file);
+        sets.refresh();
+        if (sets.lines().empty())
+            continue;
+        const std::size_t index = random() % sets.lines().size();
+        const long doomed = idOf(sets.lines()[index]);
+        tell(events, 'D', doomed);
+        tell(events, sets.deleteSavedSet(index) ? 'X' : 'R', doomed);
+    }
+}
+
+// What is wrong with a history in a closed folder: a read that fails, a file that is no
+// history, any line gone or cut, any delete carried out. A torn last line is no fault (the
+// next read skips it, the next save writes over it) but is counted.
+std::vector<std::string> closedFolderFaults(const fs::path& file, const Ledger& ledger, int& torn)
+{
+    const HistoryRead read = readHistoryFile(file);
+    if (!read.result)
+        return {"unreadable: " + read.result.describe()};
+    std::vector<std::string> found;
+    if (!read.isHistory())
+        found.push_back("no history: line " + std::to_string(read.foreignLine));
+    torn += read.tornBytes > 0;
+    std::set<long> present;
+    for (const StoredLine& line : read.lines) {
+        const long id = idOf(line.text);
+        if (id < 0)
+            found.push_back("incomplete line of " + std::to_string(line.text.size()) + " bytes");
+        else if (!present.insert(id).second || !ledger.attempted.count(id))
+            found.push_back("line " + std::to_string(id) + " twice or never saved");
+    }
+    for (const long id : ledger.announced)
+        if (!present.count(id))
+            found.push_back("announced line " + std::to_string(id) + " lost");
+    if (!ledger.deleted.empty())
+        found.push_back(std::to_string(ledger.deleted.size()) + " deletes carried out");
+    return found;
+}
 
 // Folder permissions do not bind the superuser, so its workers run as nobody.
 void dropPrivileges()
@@ -254,10 +306,73 @@ int checkParallel(int savers, int deleters, int savesEach, int deletesEach)
 
 } // namespace
 
+// Kills a worker `rounds` times in a folder where no new file can be made: one of mode 0555,
+// or for the superuser, whose workers run as nobody, one that nobody may not write. Returns
+// the number of rounds that left a fault.
+int checkClosedFolder(int rounds, int maxDelayMs)
+{
+    std::string baseName = (fs::temp_directory_path() / "quill-closed-XXXXXX").string();
+    const fs::path base = ::mkdtemp(baseName.data());
+    const fs::path folder = base / "closed";
+    fs::create_directory(folder);
+    ::chmod(base.c_str(), 0711);
+    const fs::path file = folder / historyFileName;
+    Ledger ledger;
+    for (long id = 1; id <= static_cast<long>(keptLines); ++id) {
+        if (!appendHistoryLine(file, lineFor(id, id * 37)))
+            return rounds;
+        ledger.attempted.insert(id);
+        ledger.announced.insert(id);
+    }
+    if (::geteuid() == 0 ? ::chown(file.c_str(), nobody, nobody) != 0
+                         : ::chmod(folder.c_str(), 0555) != 0)
+        return rounds;
+
+    std::mt19937 random(std::random_device{}());
+    int faultyRounds = 0, torn = 0;
+    for (int round = 0; round < rounds; ++round) {
+        int events[2];
+        if (::pipe(events) != 0)
+            return rounds;
+        const pid_t worker = ::fork();
+        if (worker == 0) {
+            ::close(events[0]);
+            dropPrivileges();
+            deleteInClosedFolder(file, (round + 1) * 1000000L, events[1]);
+        }
+        ::close(events[1]);
+        ::usleep(static_cast<useconds_t>(random() % (maxDelayMs * 1000 + 1)));
+        ::kill(worker, SIGKILL);
+        ::waitpid(worker, nullptr, 0);
+        ledger.read(drain(events[0]));
+        ::close(events[0]);
+        const std::vector<std::string> found = closedFolderFaults(file, ledger, torn);
+        faultyRounds += !found.empty();
+        for (const std::string& fault : found)
+            std::printf("closed folder, round %d: %s\n", round + 1, fault.c_str());
+    }
+    std::printf("closed folder%s: kills %d (in a save %d, in a delete %d, elsewhere %d)\n",
+                ::geteuid() == 0 ? " (run as nobody)" : "", rounds, ledger.killedInSave,
+                ledger.killedInDelete, ledger.killedElsewhere);
+    std::printf("deletes refused %ld, carried out %zu; saves announced %zu, failed %ld\n",
+                ledger.refusedDeletes, ledger.deleted.size(), ledger.announced.size() - keptLines,
+                ledger.failedSaves);
+    std::printf("rounds that left a torn last line %d; broken files %d of %d\n", torn, faultyRounds,
+                rounds);
+    ::chmod(folder.c_str(), 0755);
+    fs::remove_all(base);
+    return faultyRounds;
+}
+
 int main(int argc, char** argv)
 {
     if (argc > 1 && std::string(argv[1]) == "--parallel")
         return checkParallel(8, 2, 25, 50) == 0 ? 0 : 1;
+    if (argc > 1 && std::string(argv[1]) == "--closed-folder")
+        return checkClosedFolder(argc > 2 ? std::atoi(argv[2]) : 200,
+                                 argc > 3 ? std::atoi(argv[3]) : 60) == 0
+                   ? 0
+                   : 1;
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 200;
     const int maxDelayMs = argc > 2 ? std::atoi(argv[2]) : 60;
     std::string folderName = (fs::temp_directory_path() / "quill-crash-XXXXXX").string();

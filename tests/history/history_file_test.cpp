@@ -118,7 +118,7 @@ TEST(HistoryAppend, KeepsEveryByteAlreadyInTheFile)
 {
     TempFolder folder;
     const fs::path file = folder / "历史题目.txt";
-    const std::string gbkLines = "2016/7/27|1| \xBF\xDA\xCB\xE3\r\n\xFF odd\n";
+    const std::string gbkLines = "2016/7/27|1| \xBF\xDA\xCB\xE3\r\n2016/7/28|2| \xB9\xC0\xCB\xE3\n";
     writeBytes(file, gbkLines);
     ASSERT_TRUE(appendHistoryLine(file, "2016/7/28|2| 3＋4"));
     EXPECT_EQ(fileBytes(file), gbkLines + "2016/7/28|2| 3＋4\r\n");

@@ -91,9 +91,20 @@ TEST_F(SavedSetsTest, MalformedLinesAreListedInPlace)
 {
     writeBytes(file, "2016/7/27|1| 1＋2\r\nsome note\r\n\r\n2016/7/28|0| x\r\n\xFF\xFE|3| 1\r\n");
     ASSERT_TRUE(sets.refresh());
-    EXPECT_EQ(sets.entries(), (std::vector<std::string>{"2016/7/27口算", "some note未知", "未知",
+    // Blank lines are no sets and are not listed.
+    EXPECT_EQ(sets.entries(), (std::vector<std::string>{"2016/7/27口算", "some note未知",
                                                         "2016/7/28未知", "\uFFFD\uFFFD竖式"}));
-    EXPECT_EQ(sets.lines()[1], "some note");
+    EXPECT_EQ(sets.lines()[2], "2016/7/28|0| x");
+}
+
+TEST_F(SavedSetsTest, BlankLinesAreNotListedAndADeleteStillHitsItsLine)
+{
+    writeBytes(file, "\r\n2016/7/27|1| a\r\n  \r\n\r\n2016/7/28|2| b\r\n\t\r\n2016/7/29|3| c");
+    ASSERT_TRUE(sets.refresh());
+    EXPECT_EQ(sets.entries(),
+              (std::vector<std::string>{"2016/7/27口算", "2016/7/28估算", "2016/7/29竖式"}));
+    EXPECT_EQ(sets.deleteSavedSet(1).status, Status::Done);
+    EXPECT_EQ(fileBytes(file), "\r\n2016/7/27|1| a\r\n  \r\n\r\n\t\r\n2016/7/29|3| c\r\n");
 }
 
 TEST_F(SavedSetsTest, DeletingWithNothingSelectedKeepsTheFileAsItWas)
