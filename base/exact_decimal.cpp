@@ -185,6 +185,70 @@ ExactDecimal ExactDecimal::shifted(int places) const
     return ExactDecimal(units_, scale_ + places, valid_);
 }
 
+std::string ExactDecimal::fixedText(int places) const
+{
+    const ExactDecimal rounded = roundedHalfUp(places);
+    if (!rounded.valid_)
+        return {};
+    std::string digits = digitsOf(magnitude(rounded.units_));
+    const auto wanted = static_cast<size_t>(std::max(places, 0));
+    digits += std::string(wanted - static_cast<size_t>(rounded.scale_), '0');
+    if (digits.size() <= wanted)
+        digits = std::string(wanted - digits.size() + 1, '0') + digits;
+    const std::string sign = rounded.units_ < 0 ? "-" : "";
+    if (wanted == 0)
+        return sign + digits;
+    const size_t point = digits.size() - wanted;
+    return sign + digits.substr(0, point) + "." + digits.substr(point);
+}
+
+ExactDecimal ExactDecimal::roundedHalfUp(int places) const
+{
+    if (!valid_ || scale_ <= places)
+        return *this;
+    const int drop = scale_ - places;
+    if (drop > largestScale)
+        return ExactDecimal(0, 0);
+    const Wide unit = tenTo(drop);
+    Wide kept = (magnitude(units_) + unit / 2) / unit;
+    if (units_ < 0)
+        kept = -kept;
+    if (places >= 0)
+        return ExactDecimal(kept, places);
+    Wide whole = 0;
+    if (!timesFits(kept, tenTo(-places), whole))
+        return none();
+    return ExactDecimal(whole, 0);
+}
+
+ExactDecimal ExactDecimal::roundedQuotient(const ExactDecimal& a, const ExactDecimal& b, int places)
+{
+    // a ÷ b at `places` is round(a.units · 10^(places + b.scale − a.scale) / b.units).
+    if (!a.valid_ || !b.valid_ || b.units_ == 0 || places < 0)
+        return none();
+    Wide n = a.units_, d = b.units_;
+    const int shift = places + b.scale_ - a.scale_;
+    if (shift >= 0 && !timesFits(n, tenTo(shift), n))
+        return none();
+    if (shift < 0 && !timesFits(d, tenTo(-shift), d))
+        return none();
+    const bool negative = (n < 0) != (d < 0);
+    n = magnitude(n);
+    d = magnitude(d);
+    Wide q = n / d;
+    if (2 * (n % d) >= d)
+        ++q;
+    return ExactDecimal(negative ? -q : q, places);
+}
+
+ExactDecimal ExactDecimal::wholeQuotient(const ExactDecimal& a, const ExactDecimal& b)
+{
+    Wide x = a.units_, y = b.units_;
+    if (!a.valid_ || !b.valid_ || y == 0 || !align(x, a.scale_, y, b.scale_))
+        return none();
+    return ExactDecimal(x / y, 0);
+}
+
 bool operator==(const ExactDecimal& a, const ExactDecimal& b)
 {
     // Normalised, so equal numbers have equal units and scale.

@@ -24,6 +24,11 @@ public:
 
     bool isNumber() const { return valid_; }
     bool isZero() const { return valid_ && units_ == 0; }
+    bool isWhole() const { return valid_ && scale_ == 0; }
+    // The decimal places of its shortest writing: 2.50 has 1.
+    int places() const { return scale_; }
+    // Written with exactly `places` decimals, rounded half up first: 10.0378 at 1 is "10.0".
+    std::string fixedText(int places) const;
     // Whether text() ends in 0, without writing it: a whole multiple of ten (below 1E15).
     bool endsInZero() const;
 
@@ -35,6 +40,15 @@ public:
 
     // The value divided by 10^places (a percentage's value: 5 is 0.05).
     ExactDecimal shifted(int places) const;
+
+    // Rounded half away from zero to `places` decimals; negative places round to tens (-1),
+    // hundreds (-2)…: 2.675 gives 2.68 at 2, 25 gives 30 at -1.
+    ExactDecimal roundedHalfUp(int places) const;
+    // a ÷ b rounded half away from zero to `places` decimals, whether or not it ends. No
+    // number for a zero divisor.
+    static ExactDecimal roundedQuotient(const ExactDecimal& a, const ExactDecimal& b, int places);
+    // trunc(a ÷ b), a whole number; no number for a zero divisor.
+    static ExactDecimal wholeQuotient(const ExactDecimal& a, const ExactDecimal& b);
 
     friend bool operator==(const ExactDecimal& a, const ExactDecimal& b);
     friend std::partial_ordering operator<=>(const ExactDecimal& a, const ExactDecimal& b);

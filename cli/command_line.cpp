@@ -148,7 +148,7 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
     applyOptionsAndSeed(options, app, err);
     if (const std::optional<int> status = drawAnsweringSet(app, options, out, err))
         return *status;
-    AnsweringSession session(answeringItems(app.run.questionList), answeringRules(app.settings));
+    AnsweringSession session(answeringItems(app.set), answeringRules(app.settings));
     if (session.itemCount() == 0) {
         err << nothingToAnswerMessage << '\n';
         return exitUsage;

@@ -3,7 +3,6 @@
 #include "base/number_text.h"
 #include "engine/answering_input.h"
 #include "engine/generation_run.h"
-#include "problems/expressions/answer_store.h"
 
 #include <algorithm>
 
@@ -30,22 +29,24 @@ AnsweringRules answeringRules(const ExerciseSettings& settings)
                               : std::nullopt};
 }
 
-std::vector<std::string> answeringItems(std::string_view list)
+std::vector<OperationItem> answeringItems(const ExerciseSet& set)
 {
-    std::vector<std::string> items = splitAtSpaces(trimmedList(list));
-    std::erase(items, std::string());
-    return items;
+    return itemsOf<OperationItem>(set);
 }
 
-AnsweringSession::AnsweringSession(std::vector<std::string> items, const AnsweringRules& rules)
-    : items_(std::move(items)), marks_(items_.size(), Mark::Unanswered)
+AnsweringSession::AnsweringSession(const std::vector<OperationItem>& items,
+                                   const AnsweringRules& rules)
+    : marks_(items.size(), Mark::Unanswered)
 {
     const OneOperatorRules itemRules{.remainders =
                                          rules.divisionTicked && remainderGrade(rules.gradeIndex),
                                      .keptPlaces = rules.keptPlaces};
-    answers_.reserve(items_.size());
-    for (const std::string& item : items_)
+    items_.reserve(items.size());
+    answers_.reserve(items.size());
+    for (const OperationItem& item : items) {
+        items_.push_back(item.text());
         answers_.push_back(answerOneOperatorItem(item, itemRules));
+    }
 }
 
 const std::string& AnsweringSession::currentItem() const

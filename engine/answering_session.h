@@ -4,6 +4,7 @@
 // item, the score and the clock. Plain inputs, no window: the answering window only shows
 // what this decides.
 
+#include "problems/exercise_set.h"
 #include "problems/expressions/one_operator_answer.h"
 #include "settings/exercise_settings.h"
 
@@ -27,8 +28,8 @@ struct AnsweringRules {
 // The rules of the current settings.
 AnsweringRules answeringRules(const ExerciseSettings& settings);
 
-// The items of a drawn list: split at its spaces, empty pieces left out.
-std::vector<std::string> answeringItems(std::string_view list);
+// The items of a drawn set that can be answered on screen.
+std::vector<OperationItem> answeringItems(const ExerciseSet& set);
 
 enum class Verdict {
     Right,
@@ -45,7 +46,7 @@ inline constexpr std::string_view nothingToAnswerMessage = "没有题目可以�
 class AnsweringSession
 {
 public:
-    AnsweringSession(std::vector<std::string> items, const AnsweringRules& rules);
+    AnsweringSession(const std::vector<OperationItem>& items, const AnsweringRules& rules);
 
     std::size_t itemCount() const { return items_.size(); }
     std::size_t currentIndex() const { return current_; }

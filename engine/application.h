@@ -1,18 +1,62 @@
 #pragma once
 
-// The application object: the workspace of generators and writers, and the notifier every
-// message to the user goes through.
+// The application object: the settings, the run, the one random source, the last set drawn
+// or loaded, and the notifier every message to the user goes through. Nothing of it is
+// global, so each test builds a fresh one.
 
-#include "problems/workspace.h"
+#include "base/random_source.h"
+#include "problems/draw.h"
+#include "problems/exercise_set.h"
+#include "settings/exercise_settings.h"
 #include "settings/notifier.h"
+#include "settings/run_state.h"
+
+#include <functional>
+#include <vector>
 
 namespace quill
 {
 
-struct Application : Workspace {
-    explicit Application(Notifier& notifier) : notifier(notifier) {}
+struct LawShape;
 
+struct Application {
+    explicit Application(Notifier& notifier) : notifier(notifier) {}
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    ExerciseSettings settings;
+    RunState run;
+    RandomSource random;
+    ExerciseSet set;
+    // Forms of law items these settings cannot give, found before the run; never drawn.
+    std::vector<const LawShape*> lawShapesLeftOut;
     Notifier& notifier;
+
+    // The host's part of every stop test: the window handles its pending events (a click on
+    // the stop label among them), the command line looks for Ctrl+C and its time limit.
+    std::function<void()> eventPump;
+
+    // What generators, builders and writers get.
+    Draw draw() { return {settings, random, stop_}; }
+    StopSignal& stop() { return stop_; }
+
+private:
+    class RunStop : public StopSignal
+    {
+    public:
+        explicit RunStop(Application& app) : app_(app) {}
+        bool stopRequested() override
+        {
+            if (app_.eventPump)
+                app_.eventPump();
+            return app_.run.stopRequested;
+        }
+
+    private:
+        Application& app_;
+    };
+
+    RunStop stop_{*this};
 };
 
 } // namespace quill

@@ -20,7 +20,9 @@ DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, Docume
         const std::unique_ptr<WordProcessor> document = env.newDocument({kind, stamp, answers});
         if (!document)
             return DocumentsWritten::NotWanted;
-        if (!write(app, app.notifier, *document, writerArguments(app, answers))) {
+        const WriterArguments args{app.settings, app.set,    sheetLayoutOf(app.settings),
+                                   answers,      app.notifier, app.stop()};
+        if (!write(args, *document)) {
             env.documentsFinished(false);
             return DocumentsWritten::Failed;
         }

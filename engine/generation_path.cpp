@@ -15,6 +15,7 @@
 #include "problems/units/unit_families.h"
 #include "problems/whole/addition_subtraction.h"
 #include "problems/whole/division.h"
+#include "problems/whole/column_division.h"
 #include "problems/whole/multiplication.h"
 
 #include <algorithm>
@@ -26,82 +27,76 @@ namespace quill
 namespace
 {
 
-ItemGenerator pickWhole(const Workspace& work, int r)
+// A generator of one family's item type, as the run takes it.
+template <auto make> SetItem generate(Draw& draw, Range range)
 {
-    const ExerciseSettings& s = work.settings;
+    return make(draw, range);
+}
+
+ItemGenerator pickWhole(const Application& app, int r)
+{
+    const ExerciseSettings& s = app.settings;
     return pickOperation(s, r,
                          s.exactDivision() || s.equationsOption.selected || s.stepsOption.selected);
 }
 
 // 约分 reduces in every round; the other kinds pick among the ticked operations.
-ItemGenerator pickFraction(const Workspace& work, int r)
+ItemGenerator pickFraction(const Application& app, int r)
 {
-    const ExerciseSettings& s = work.settings;
+    const ExerciseSettings& s = app.settings;
     if (s.estimationOption.selected)
-        return makeFractionReductionItem;
+        return generate<makeFractionReductionItem>;
     // In the order of FractionOperation.
-    constexpr ItemGenerator byOperation[] = {makeFractionAdditionItem, makeFractionSubtractionItem,
-                                             makeFractionMultiplicationItem,
-                                             makeFractionDivisionItem};
+    using Generator = SetItem (*)(Draw&, Range);
+    constexpr Generator byOperation[] = {
+        generate<makeFractionAdditionItem>, generate<makeFractionSubtractionItem>,
+        generate<makeFractionMultiplicationItem>, generate<makeFractionDivisionItem>};
     const std::optional<FractionOperation> operation = tickedOperation(s, r);
     return operation ? byOperation[static_cast<int>(*operation)] : nullptr;
 }
 
-// 脱式计算 extends the drawn items; the list then holds the expressions, so the sheets and
-// the history show what was extended, and the step list their values.
-void buildFractionExpressions(Workspace& app, int s, int e)
+// 脱式计算 extends the drawn items, so the sheets and the history show what was extended.
+void buildFractionExpressions(Application& app, Range range)
 {
     if (!app.settings.stepsOption.selected)
         return;
-    const FractionStepList steps = buildFractionSteps(app, trimmedList(app.run.questionList), s, e);
-    app.run.stepList = steps.entries;
-    app.run.questionList.clear();
-    for (const std::string& expression : steps.expressions)
-        app.run.questionList += " " + expression;
+    Draw draw = app.draw();
+    app.set = setOf(buildFractionSteps(draw, range, itemsOf<FractionExpression>(app.set)));
 }
 
 // An item of the law or unit menu and the generator it stands for.
 struct MenuChoice {
     MenuItem ExerciseSettings::*item;
-    ItemGenerator generate;
-    const UnitFamily* family = nullptr; // unit items only
-    const LawShapes* forms = nullptr;   // law items with forms only
+    SetItem (*generate)(Draw& draw, Range range) = nullptr; // units and 无简便运算
+    const UnitFamily* family = nullptr;                      // unit items only
+    const LawShapes* forms = nullptr;                        // law items with forms only
 };
 
 // In the order of the selector's tens: r < 10 area, r < 20 length … r < 70 mass.
 constexpr std::array<MenuChoice, 7> unitChoices{{
-    {&ExerciseSettings::area, makeUnitItem<areaFamily>, &areaFamily},
-    {&ExerciseSettings::length, makeUnitItem<lengthFamily>, &lengthFamily},
-    {&ExerciseSettings::volume, makeUnitItem<volumeFamily>, &volumeFamily},
-    {&ExerciseSettings::money, makeUnitItem<moneyFamily>, &moneyFamily},
-    {&ExerciseSettings::time, makeUnitItem<timeFamily>, &timeFamily},
-    {&ExerciseSettings::capacity, makeUnitItem<capacityFamily>, &capacityFamily},
-    {&ExerciseSettings::mass, makeUnitItem<massFamily>, &massFamily},
+    {&ExerciseSettings::area, generate<makeUnitItem<areaFamily>>, &areaFamily},
+    {&ExerciseSettings::length, generate<makeUnitItem<lengthFamily>>, &lengthFamily},
+    {&ExerciseSettings::volume, generate<makeUnitItem<volumeFamily>>, &volumeFamily},
+    {&ExerciseSettings::money, generate<makeUnitItem<moneyFamily>>, &moneyFamily},
+    {&ExerciseSettings::time, generate<makeUnitItem<timeFamily>>, &timeFamily},
+    {&ExerciseSettings::capacity, generate<makeUnitItem<capacityFamily>>, &capacityFamily},
+    {&ExerciseSettings::mass, generate<makeUnitItem<massFamily>>, &massFamily},
 }};
 
 // In menu order, r < 10 加法交换律 … r < 120 无简便运算.
 constexpr std::array<MenuChoice, 12> lawChoices{{
-    {&ExerciseSettings::additionCommutative, makeLawItem<additionCommutative>, nullptr,
-     &additionCommutative},
-    {&ExerciseSettings::additionAssociative, makeLawItem<additionAssociative>, nullptr,
-     &additionAssociative},
-    {&ExerciseSettings::subtractionReorder, makeLawItem<subtractionReorder>, nullptr,
-     &subtractionReorder},
-    {&ExerciseSettings::subtractionBrackets, makeLawItem<subtractionBrackets>, nullptr,
-     &subtractionBrackets},
-    {&ExerciseSettings::addSubtractMixed, makeLawItem<addSubtractMixed>, nullptr,
-     &addSubtractMixed},
-    {&ExerciseSettings::multiplicationCommutative, makeLawItem<multiplicationCommutative>, nullptr,
-     &multiplicationCommutative},
-    {&ExerciseSettings::multiplicationAssociative, makeLawItem<multiplicationAssociative>, nullptr,
-     &multiplicationAssociative},
-    {&ExerciseSettings::distributive, makeLawItem<distributive>, nullptr, &distributive},
-    {&ExerciseSettings::divisionReorder, makeLawItem<divisionReorder>, nullptr, &divisionReorder},
-    {&ExerciseSettings::divisionBrackets, makeLawItem<divisionBrackets>, nullptr,
-     &divisionBrackets},
-    {&ExerciseSettings::multiplyDivideMixed, makeLawItem<multiplyDivideMixed>, nullptr,
-     &multiplyDivideMixed},
-    {&ExerciseSettings::noShortcut, makeNoShortcutItem},
+    {&ExerciseSettings::additionCommutative, nullptr, nullptr, &additionCommutative},
+    {&ExerciseSettings::additionAssociative, nullptr, nullptr, &additionAssociative},
+    {&ExerciseSettings::subtractionReorder, nullptr, nullptr, &subtractionReorder},
+    {&ExerciseSettings::subtractionBrackets, nullptr, nullptr, &subtractionBrackets},
+    {&ExerciseSettings::addSubtractMixed, nullptr, nullptr, &addSubtractMixed},
+    {&ExerciseSettings::multiplicationCommutative, nullptr, nullptr, &multiplicationCommutative},
+    {&ExerciseSettings::multiplicationAssociative, nullptr, nullptr, &multiplicationAssociative},
+    {&ExerciseSettings::distributive, nullptr, nullptr, &distributive},
+    {&ExerciseSettings::divisionReorder, nullptr, nullptr, &divisionReorder},
+    {&ExerciseSettings::divisionBrackets, nullptr, nullptr, &divisionBrackets},
+    {&ExerciseSettings::multiplyDivideMixed, nullptr, nullptr, &multiplyDivideMixed},
+    {&ExerciseSettings::noShortcut, generate<makeNoShortcutItem>},
 }};
 
 // Not drawable under 整数 in the chosen grade: the family has no conversion with a whole
@@ -130,17 +125,26 @@ bool drawable(const ExerciseSettings& s, const MenuChoice& choice)
     return (s.*choice.item).checked && !wholeAnswersMissing(s, choice);
 }
 
-bool drawable(const Workspace& work, const MenuChoice& choice)
+bool drawable(const Application& app, const MenuChoice& choice)
 {
-    return drawable(work.settings, choice) && !allFormsLeftOut(work.lawShapesLeftOut, choice);
+    return drawable(app.settings, choice) && !allFormsLeftOut(app.lawShapesLeftOut, choice);
+}
+
+ItemGenerator generatorOf(const Application& app, const MenuChoice& choice)
+{
+    if (!choice.forms)
+        return choice.generate;
+    return [forms = choice.forms, leftOut = app.lawShapesLeftOut](Draw& draw, Range range) {
+        return SetItem(makeShapedLawItem(draw, range, *forms, leftOut));
+    };
 }
 
 // The first drawable item whose tens lie above r, as for the operations.
-template <const auto& choices> ItemGenerator pickTicked(const Workspace& work, int r)
+template <const auto& choices> ItemGenerator pickTicked(const Application& app, int r)
 {
     for (std::size_t k = 0; k < choices.size(); ++k)
-        if (r < 10 * static_cast<int>(k + 1) && drawable(work, choices[k]))
-            return choices[k].generate;
+        if (r < 10 * static_cast<int>(k + 1) && drawable(app, choices[k]))
+            return generatorOf(app, choices[k]);
     return nullptr;
 }
 
@@ -154,14 +158,18 @@ template <const auto& choices> bool anyDrawable(const ExerciseSettings& s)
     return false;
 }
 
-// 脱式计算 and 解方程 turn the drawn items into longer expressions, kept for the history.
-void buildWholeExpressions(Workspace& app, int s, int e)
+// 脱式计算 and 解方程 turn the drawn items into longer expressions; the other kinds get their
+// sheets ready.
+void buildWholeExpressions(Application& app, Range range)
 {
-    const std::string_view list = trimmedList(app.run.questionList);
+    Draw draw = app.draw();
+    const std::vector<OperationItem> items = itemsOf<OperationItem>(app.set);
     if (app.settings.stepsOption.selected)
-        app.run.stepList = buildStepExpressions(app, list, s, e);
-    if (app.settings.equationsOption.selected)
-        app.run.completeEquations = buildEquations(app, list, s, e);
+        app.set = setOf(buildStepExpressions(draw, range, items));
+    else if (app.settings.equationsOption.selected)
+        app.set = setOf(buildEquations(draw, range, items));
+    else
+        prepareSheets(app, range);
 }
 
 const std::array<GenerationPath, 4> paths = {{
@@ -224,14 +232,14 @@ bool anyUnitFamilyDrawable(const ExerciseSettings& s)
     return anyDrawable<unitChoices>(s);
 }
 
-LawFormsLeftOut lawFormsLeftOut(const ExerciseSettings& s, int start, int end)
+LawFormsLeftOut lawFormsLeftOut(const ExerciseSettings& s, Range range)
 {
     std::vector<const LawShape*> ticked;
     for (const MenuChoice& choice : lawChoices)
         if ((s.*choice.item).checked && choice.forms)
             for (const LawShape& form : *choice.forms)
                 ticked.push_back(&form);
-    const std::vector<bool> meetable = lawShapesMeetable(s, ticked, start, end);
+    const std::vector<bool> meetable = lawShapesMeetable(s, ticked, range);
 
     LawFormsLeftOut out;
     std::size_t k = 0;
@@ -264,8 +272,8 @@ const GenerationPath& onScreenPath()
     static const GenerationPath onScreen = [] {
         GenerationPath path = paths.back();
         path.name = "上机答题";
-        path.pick = [](const Workspace& work, int r) {
-            return pickOperation(work.settings, r, work.settings.exactDivision());
+        path.pick = [](const Application& app, int r) {
+            return pickOperation(app.settings, r, app.settings.exactDivision());
         };
         path.afterDraw = nullptr;
         path.write = nullptr;
@@ -277,14 +285,38 @@ const GenerationPath& onScreenPath()
 ItemGenerator pickOperation(const ExerciseSettings& s, int r, bool exactDivision)
 {
     if (r < 10 && s.addition.checked)
-        return makeAdditionItem;
+        return generate<makeAdditionItem>;
     if (r < 20 && s.subtraction.checked)
-        return makeSubtractionItem;
+        return generate<makeSubtractionItem>;
     if (r < 30 && s.multiplication.checked)
-        return makeMultiplicationItem;
+        return generate<makeMultiplicationItem>;
     if (r < 40 && s.division.checked)
-        return exactDivision ? makeExactDivisionItem : makeDivisionItem;
+        return exactDivision ? generate<makeExactDivisionItem> : generate<makeDivisionItem>;
     return nullptr;
+}
+
+void prepareSheets(Application& app, Range range)
+{
+    const ExerciseSettings& s = app.settings;
+    const bool wholePath = !s.fractions.checked && !s.unitsOption.selected && !s.lawsOption.selected;
+    const bool fillIn = s.fillIn.checked && (s.oralOption.selected || s.estimationOption.selected ||
+                                             s.verticalOption.selected);
+    if (!wholePath)
+        return;
+    Draw draw = app.draw();
+    for (SetItem& item : app.set) {
+        if (OperationItem* operation = std::get_if<OperationItem>(&item);
+            operation && s.verticalOption.selected)
+            *operation = divisionForColumns(draw, range, *operation);
+    }
+    if (!fillIn)
+        return;
+    for (SetItem& item : app.set)
+        if (OperationItem* operation = std::get_if<OperationItem>(&item)) {
+            const int w = app.random.below(2);
+            if (operation->isPair())
+                operation->blank = static_cast<std::size_t>(w);
+        }
 }
 
 } // namespace quill

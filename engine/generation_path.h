@@ -5,8 +5,11 @@
 
 #include "engine/document_writing.h"
 #include "engine/run_environment.h"
+#include "problems/draw.h"
+#include "problems/exercise_set.h"
 #include "settings/exercise_settings.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,22 +17,22 @@
 namespace quill
 {
 
+struct Application;
 struct LawShape;
-struct Workspace;
-struct WriterArguments;
-class WordProcessor;
 
-using ItemGenerator = std::string (*)(Workspace& work, int s, int e);
+using ItemGenerator = std::function<SetItem(Draw& draw, Range range)>;
 
 struct GenerationPath {
     std::string_view name{};
     bool (*applies)(const ExerciseSettings&) = nullptr;
 
-    // Selector r = floor(R × span) + offset; whole numbers draw it before the event processing.
+    // Selector r = floor(R × span) + offset, one step of ten for each choice of the family
+    // (39: four operations, 69: seven unit families, 119: twelve laws); whole numbers draw it
+    // before the stop test, the others after, so that a seed keeps giving the same set.
     int selectorSpan = 0;
     int selectorOffset = 0;
     bool selectorBeforeEvents = false;
-    ItemGenerator (*pick)(const Workspace&, int r) = nullptr;
+    ItemGenerator (*pick)(const Application&, int r) = nullptr;
 
     // Laws and units need a ticked menu item; checked before every round, so a run without
     // one (from the start or after the last is unticked) ends and opens the menu.
@@ -37,8 +40,8 @@ struct GenerationPath {
     std::string_view noChoiceMessage{};
     PopupMenu choiceMenu = PopupMenu::Laws;
 
-    // Builders run on the drawn list (also after a stop: they return at their first test).
-    void (*afterDraw)(Workspace&, int s, int e) = nullptr;
+    // Builders run on the drawn set (also after a stop: they return at their first test).
+    void (*afterDraw)(Application&, Range range) = nullptr;
 
     // The writer of the family's documents.
     DocumentWriter write = nullptr;
@@ -64,7 +67,7 @@ struct LawFormsLeftOut {
     std::vector<std::string_view> laws;
     bool anyLawLeft = false;
 };
-LawFormsLeftOut lawFormsLeftOut(const ExerciseSettings& settings, int start, int end);
+LawFormsLeftOut lawFormsLeftOut(const ExerciseSettings& settings, Range range);
 
 // The whole-number path without its builders: one-operation items as 上机答题 asks them.
 // Its draw is that path's, so the same settings and seed give the same items as 生成练习
@@ -74,5 +77,10 @@ const GenerationPath& onScreenPath();
 // The operation a selector picks among the ticked operations (thresholds 10, 20, 30, 40);
 // division is exact when `exactDivision` holds. Shared with the on-screen draw.
 ItemGenerator pickOperation(const ExerciseSettings& settings, int r, bool exactDivision);
+
+// What a set of whole numbers or decimals needs before its sheets are written: 竖式计算 gives
+// each division that cannot be worked in columns a pair that can, and 填数 picks the number
+// each item leaves blank. Drawn or reloaded, the two sheets of a set show the same.
+void prepareSheets(Application& app, Range range);
 
 } // namespace quill

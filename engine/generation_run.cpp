@@ -20,11 +20,6 @@ namespace quill
 namespace
 {
 
-struct Range {
-    int start;
-    int end;
-};
-
 // The range the generators get, or nothing when the run must not start. The generators
 // compute in 16-bit terms, so ends and widths beyond 32767 are refused up front, as are
 // more items than the answer tables hold.
@@ -55,13 +50,14 @@ long itemCount(const ExerciseSettings& s)
     return static_cast<long>(fixPart(s.itemCount.value()));
 }
 
-void appendIfNew(RunState& run, DuplicateFilter& listed, const std::string& item, long& accepted)
+// An item whose text occurs in one already drawn (or holds one) is drawn again.
+void appendIfNew(ExerciseSet& set, DuplicateFilter& listed, SetItem item, long& accepted)
 {
-    if (listed.occurs(item))
+    const std::string text = itemText(item);
+    if (listed.occurs(text))
         return;
-    listed.add(item);
-    run.questionList += ' ';
-    run.questionList += item;
+    listed.add(text);
+    set.push_back(std::move(item));
     ++accepted;
 }
 
@@ -92,15 +88,16 @@ DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& pa
     DuplicateFilter listed;
     while (accepted < count) {
         int r = path.selectorBeforeEvents ? drawSelector(app, path) : 0;
-        app.processEvents();
-        if (app.run.stopRequested)
+        if (app.stop().stopRequested())
             return DrawEnd::Stopped;
         if (choiceMissing(app, env, path))
             return DrawEnd::NoChoice;
         if (!path.selectorBeforeEvents)
             r = drawSelector(app, path);
-        if (ItemGenerator generate = path.pick(app, r))
-            appendIfNew(app.run, listed, generate(app, range.start, range.end), accepted);
+        if (ItemGenerator generate = path.pick(app, r)) {
+            Draw draw = app.draw();
+            appendIfNew(app.set, listed, generate(draw, range), accepted);
+        }
     }
     return DrawEnd::Full;
 }
@@ -112,7 +109,7 @@ bool planLawForms(Application& app, const GenerationPath& path, Range range)
     app.lawShapesLeftOut.clear();
     if (path.name != lawsPathName)
         return true;
-    const LawFormsLeftOut leftOut = lawFormsLeftOut(app.settings, range.start, range.end);
+    const LawFormsLeftOut leftOut = lawFormsLeftOut(app.settings, range);
     if (const auto reason = lawsUnmeetableReason(leftOut)) {
         app.notifier.notify(*reason);
         return false;
@@ -142,10 +139,10 @@ bool saveSet(Application& app, RunEnvironment& env)
     const std::optional<std::filesystem::path> file = env.historyFile();
     if (!app.settings.saveToHistory.checked || !file)
         return true;
-    env.waitSeconds(3);
+    env.waitSeconds(savePauseSeconds);
     const int kind = historyKindOf(app.settings);
     const IoResult saved = appendHistoryLine(
-        *file, historyLineText(shortDateText(), kind, savedTextOf(kind, app.run)));
+        *file, historyLineText(shortDateText(), kind, savedTextOf(kind, app.set)));
     app.notifier.notify(saved ? std::string(savedMessage) : saveFailedMessage(saved));
     return saved.ok();
 }
@@ -158,7 +155,7 @@ RunOutcome finishRun(RunEnvironment& env, RunOutcome outcome)
 
 void beginDrawing(Application& app)
 {
-    app.run.questionList.clear();
+    app.set.clear();
     app.random.mixClock();
     app.notifier.notify(drawingMessage);
 }
@@ -184,9 +181,7 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
 
     RunState& run = app.run;
     run.stopRequested = true; // an earlier run still drawing sees this while we wait, and ends
-    run.writingSavedSet = false;
-    run.equationList.clear();
-    env.waitSeconds(1);
+    env.waitSeconds(earlierRunEndsSeconds);
     run.stopRequested = false;
     run.progressTicks = 0;
     env.progressStarted();
@@ -195,7 +190,7 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     if (drawList(app, env, path, *range) == DrawEnd::NoChoice)
         return RunOutcome::Stopped;
     if (path.afterDraw)
-        path.afterDraw(app, range->start, range->end);
+        path.afterDraw(app, *range);
     env.progressStopped();
     if (run.stopRequested)
         return finishRun(env, RunOutcome::Stopped);
@@ -222,7 +217,6 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)
         app.notifier.notify(*reason);
         return RunOutcome::Refused;
     }
-    app.run.writingSavedSet = false;
     app.run.stopRequested = false;
     app.run.progressTicks = 0;
     env.progressStarted();
@@ -237,15 +231,6 @@ void requestStop(Application& app, RunEnvironment& env)
     app.run.stopRequested = true;
     env.progressStopped();
     app.notifier.notify(stoppedMessage);
-}
-
-std::string_view trimmedList(std::string_view list)
-{
-    while (!list.empty() && list.front() == ' ')
-        list.remove_prefix(1);
-    while (!list.empty() && list.back() == ' ')
-        list.remove_suffix(1);
-    return list;
 }
 
 } // namespace quill

@@ -22,7 +22,7 @@ enum class RunOutcome {
 // The button 生成练习.
 RunOutcome generateExercises(Application& app, RunEnvironment& env);
 
-// The button 上机答题: draws `app.run.questionList` for the answering window, the same
+// The button 上机答题: draws `app.set` for the answering window, the same
 // distinct one-operation items 生成练习 draws under 口算 for the same settings and seed, with
 // the progress line to stop it by; nothing is built, written or saved.
 RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env);
@@ -30,14 +30,15 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env);
 // The stop label: the running draw ends at its next round.
 void requestStop(Application& app, RunEnvironment& env);
 
-// The list as writers take it: leading and trailing spaces removed.
-std::string_view trimmedList(std::string_view list);
-
 inline constexpr std::string_view rangeMessage = "结束数字要大于起始数字！";
 inline constexpr std::string_view drawingMessage = "正在出题中，请耐心等待！";
 inline constexpr std::string_view stoppedMessage = "出题终止，请点击再次出题！";
 inline constexpr std::string_view finishedMessage = "出题完毕！";
 inline constexpr int largestRangeNumber = 32767;
 inline constexpr int largestItemCount = 10000;
+// A new run waits this long with the stop set, so that a run still drawing sees it and ends.
+inline constexpr double earlierRunEndsSeconds = 1;
+// Before saving, the finished message stays on its own long enough to be read.
+inline constexpr double savePauseSeconds = 3;
 
 } // namespace quill

@@ -1,5 +1,6 @@
 #include "engine/saved_set_loading.h"
 
+#include "base/number_text.h"
 #include "engine/application.h"
 #include "engine/document_writing.h"
 #include "engine/generation_path.h"
@@ -86,6 +87,15 @@ std::optional<std::string> refusalOf(const HistoryLine& line)
     return std::nullopt;
 }
 
+// The range a reloaded set draws a replacement from: the boxes rounded, within 16 bits.
+Range sheetRange(const ExerciseSettings& s)
+{
+    auto number = [](double value) {
+        return static_cast<int>(std::clamp(roundHalfEven(value), -32768.0, 32767.0));
+    };
+    return {number(s.rangeStart.value()), number(s.rangeEnd.value())};
+}
+
 } // namespace
 
 RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view lineText)
@@ -101,13 +111,14 @@ RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view 
     }
     const SavedKind saved = savedKind(line.kind);
     const GenerationPath& path = writingPath(app.settings, saved);
-    takeSavedSet(app.run, line);
+    app.set = savedSetItems(line);
     // A stop left from an earlier run must not keep the sheet writers from filling cells.
     app.run.stopRequested = false;
     app.notifier.notify(drawingMessage);
     selectSavedKind(app.settings, saved, app.notifier);
     if (saved.pause)
         env.waitSeconds(1);
+    prepareSheets(app, sheetRange(app.settings));
     if (writeSetDocuments(app, env, path.write) == DocumentsWritten::Failed)
         return RunOutcome::Failed;
     // Stopped while a sheet was typed (another job asked for, the exit): not finished.

@@ -2,7 +2,6 @@
 
 #include "base/line_encoding.h"
 #include "settings/exercise_settings.h"
-#include "settings/run_state.h"
 
 #include <algorithm>
 #include <array>
@@ -62,13 +61,18 @@ int historyKindOf(const ExerciseSettings& settings)
     return static_cast<int>(settings.kind());
 }
 
-std::string savedTextOf(int kind, const RunState& run)
+std::string savedTextOf(int kind, const ExerciseSet& set)
 {
-    if (kind == 4)
-        return run.stepList;
-    if (kind == 6)
-        return run.completeEquations + "|" + run.equationList;
-    return run.questionList;
+    std::string text;
+    for (const SetItem& item : set)
+        text += " " + itemText(item);
+    if (kind != 6)
+        return text;
+    text += "|";
+    for (const SetItem& item : set)
+        if (const EquationItem* equation = std::get_if<EquationItem>(&item))
+            text += " " + equationText(*equation);
+    return text;
 }
 
 std::string historyLineText(std::string_view date, int kind, std::string_view savedText)

@@ -4,6 +4,8 @@
 // list is handed back to the writers exactly as it was stored. Equation sets (kind 6) carry
 // the complete expressions and, after one more bar, the equations themselves.
 
+#include "problems/exercise_set.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,7 +14,6 @@ namespace quill
 {
 
 struct ExerciseSettings;
-struct RunState;
 
 inline constexpr std::string_view historyFileName = "历史题目.txt";
 
@@ -23,9 +24,9 @@ inline constexpr int unknownHistoryKind = 0;
 // simplified calculation, then the whole-number kinds by their option.
 int historyKindOf(const ExerciseSettings& settings);
 
-// What a set of that kind keeps: the step list for kind 4, the complete expressions and the
-// equations for kind 6, the question list (with its leading space) for the others.
-std::string savedTextOf(int kind, const RunState& run);
+// What a set of that kind keeps: each item after one space (" 37＋48 56÷7"); for kind 6 the
+// complete expressions with their values, a bar, and the equations with theirs.
+std::string savedTextOf(int kind, const ExerciseSet& set);
 
 // The text of one line, without its line end.
 std::string historyLineText(std::string_view date, int kind, std::string_view savedText);

@@ -1,16 +1,15 @@
 #pragma once
 
-// The first half of loading a saved set: taking the stored list back into the run state.
-// Choosing the kind and calling the writer is the window's part.
+// Reading a saved set back: the items of its stored list, typed as the kind's writer needs
+// them. Choosing the kind and calling the writer is the engine's part.
 
 #include "history/history_line.h"
+#include "problems/exercise_set.h"
 
 #include <string_view>
 
 namespace quill
 {
-
-struct RunState;
 
 inline constexpr std::string_view unreadableSavedSetMessage = "这条保存的练习格式不对，无法载入！";
 
@@ -18,9 +17,10 @@ inline constexpr std::string_view unreadableSavedSetMessage = "这条保存的�
 // needs its equations, or the writer would pair its answers with the previous run's.
 bool isLoadable(const HistoryLine& line);
 
-// For a loadable line: marks the run as writing saved text and puts the list into `out`
-// (and the equations of kind 6 into `equationList`). Returns false and leaves the run untouched
-// otherwise; the caller then shows unreadableSavedSetMessage.
-bool takeSavedSet(RunState& run, const HistoryLine& line);
+// The items of a loadable line, in order; an entry its kind cannot read is kept as it stands.
+ExerciseSet savedSetItems(const HistoryLine& line);
+
+// The entries of a stored list: split at its spaces, empty pieces left out.
+std::vector<std::string_view> listEntries(std::string_view list);
 
 } // namespace quill

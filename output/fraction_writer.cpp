@@ -1,9 +1,7 @@
 #include "output/fraction_writer.h"
 
 #include "output/worksheet_layout.h"
-#include "problems/expressions/answer_store.h"
 #include "problems/fractions/fraction_expression.h"
-#include "problems/workspace.h"
 #include "settings/notifier.h"
 
 #include <optional>
@@ -73,15 +71,16 @@ CellForm cellForm(const ExerciseSettings& s)
     return {false, "＝"};
 }
 
-// False when the item is no fraction item: it is then typed as it stands, without answer.
-bool typeCell(WordProcessor& word, const std::string& text, const CellForm& form, bool answers)
+// False when the item is no fraction item that can be worked out: it is then typed as it
+// stands, without answer.
+bool typeCell(WordProcessor& word, const SetItem& item, const CellForm& form, bool answers)
 {
-    const std::optional<FractionExpression> parsed = parseFractionExpression(text);
+    const FractionExpression* fraction = std::get_if<FractionExpression>(&item);
     const std::optional<FractionExpression> asked =
-        parsed ? std::optional(withoutNegativeDifference(*parsed)) : std::nullopt;
+        fraction ? std::optional(withoutNegativeDifference(*fraction)) : std::nullopt;
     const std::optional<Rational> value = asked ? expressionValue(*asked) : std::nullopt;
     if (!value) {
-        word.typeText(text);
+        word.typeText(itemText(item));
         return false;
     }
     typeTerms(word, shownTerms(*asked));
@@ -96,29 +95,27 @@ bool typeCell(WordProcessor& word, const std::string& text, const CellForm& form
 
 } // namespace
 
-bool writeFractionSheet(Workspace& work, Notifier& notifier, WordProcessor& word,
-                        const WriterArguments& args)
+bool writeFractionSheet(const WriterArguments& args, WordProcessor& word)
 {
-    const std::vector<std::string> items = splitAtSpaces(args.list);
-    const CellForm form = cellForm(work.settings);
-    typeTitleBlock(word, args.answers());
+    const ExerciseSet& items = args.set;
+    const CellForm form = cellForm(args.settings);
+    typeTitleBlock(word, args.answers);
 
-    const auto columns = tableColumnCount(args, notifier);
+    const auto columns = tableColumnCount(args);
     const WorksheetGeometry geometry{static_cast<int>(items.size()), columns.value_or(0),
                                      form.workRows};
     addWorksheetTable(word, geometry, args);
     int unreadable = 0;
     for (int k = 0; columns && k < geometry.items; ++k) {
-        work.processEvents();
-        if (work.run.stopRequested)
+        if (args.stop.stopRequested())
             break;
         word.selectCell(geometry.row(k), geometry.column(k));
-        if (!typeCell(word, items[k], form, args.answers()))
+        if (!typeCell(word, items[k], form, args.answers))
             ++unreadable;
         word.setAlignment(Alignment::Left);
     }
     if (unreadable > 0)
-        notifier.notify(std::to_string(unreadable) + "道题不是分数题，按原样写出，没有答案。");
+        args.notifier.notify(std::to_string(unreadable) + "道题不是分数题，按原样写出，没有答案。");
     return word.activate();
 }
 

@@ -6,16 +6,12 @@
 namespace quill
 {
 
-class Notifier;
-struct Workspace;
-
 // Writes one sheet of fraction items with every fraction stacked, numerator over
 // denominator, as soon as the document is opened. 口算 and 约分: one row per line of items,
 // "3/8 +  1/8 ＝" and on the answer sheet the reduced answer after "＝". 通分计算 and
 // 脱式计算: an empty working row under each line, the item alone and on the answer sheet
-// "= answer". The window's events run before each cell; after a stop no further cell is
-// filled, and the document is still handed over. True when it was.
-bool writeFractionSheet(Workspace& work, Notifier& notifier, WordProcessor& word,
-                        const WriterArguments& args);
+// "= answer". After a stop no further cell is filled, and the document is still handed over.
+// True when it was.
+bool writeFractionSheet(const WriterArguments& args, WordProcessor& word);
 
 } // namespace quill

@@ -1,9 +1,7 @@
 #include "output/unit_conversion_writer.h"
 
 #include "output/worksheet_layout.h"
-#include "problems/expressions/answer_store.h"
 #include "problems/units/unit_item.h"
-#include "problems/workspace.h"
 
 #include <string>
 #include <vector>
@@ -42,23 +40,24 @@ void typeCell(WordProcessor& word, const UnitItem& item, bool answers)
 
 } // namespace
 
-bool writeUnitConversionSheet(Workspace& work, Notifier& notifier, WordProcessor& word,
-                              const WriterArguments& args)
+bool writeUnitConversionSheet(const WriterArguments& args, WordProcessor& word)
 {
-    const std::vector<std::string> items = splitAtSpaces(args.list);
     // The note takes the place of the empty paragraph above the table.
-    typeTitleBlock(word, args.answers(),
-                   work.settings.time.checked ? "\r" + std::string(timeNote) : "\r\r");
+    typeTitleBlock(word, args.answers,
+                   args.settings.time.checked ? "\r" + std::string(timeNote) : "\r\r");
 
-    const auto columns = tableColumnCount(args, notifier);
-    const WorksheetGeometry geometry{static_cast<int>(items.size()), columns.value_or(0), false};
+    const auto columns = tableColumnCount(args);
+    const WorksheetGeometry geometry{static_cast<int>(args.set.size()), columns.value_or(0),
+                                     false};
     addWorksheetTable(word, geometry, args);
     for (int k = 0; columns && k < geometry.items; ++k) {
-        work.processEvents();
-        if (work.run.stopRequested)
+        if (args.stop.stopRequested())
             break;
         word.selectCell(geometry.row(k), geometry.column(k));
-        typeCell(word, parseUnitItem(items[k]), args.answers());
+        if (const UnitItem* item = std::get_if<UnitItem>(&args.set[k]))
+            typeCell(word, *item, args.answers);
+        else
+            word.typeText(itemText(args.set[k]));
     }
     return word.activate();
 }

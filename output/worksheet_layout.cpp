@@ -28,11 +28,11 @@ std::optional<int> columnCount(std::string_view text)
     return static_cast<int>(columns);
 }
 
-std::optional<int> tableColumnCount(const WriterArguments& args, Notifier& notifier)
+std::optional<int> tableColumnCount(const WriterArguments& args)
 {
-    const auto columns = columnCount(args.columns);
+    const auto columns = columnCount(args.layout.columns);
     if (!columns)
-        notifier.notify("列数“" + args.columns + "”无效，文档中没有题目表格。");
+        args.notifier.notify("列数“" + args.layout.columns + "”无效，文档中没有题目表格。");
     return columns;
 }
 
@@ -64,22 +64,23 @@ void typeTitleBlock(WordProcessor& word, bool answers, std::string_view afterNam
 void addWorksheetTable(WordProcessor& word, const WorksheetGeometry& geometry,
                        const WriterArguments& args)
 {
-    word.setFontName(args.fontName);
-    word.setFontSize(std::string_view(args.fontSize));
+    const SheetLayout& layout = args.layout;
+    word.setFontName(layout.fontName);
+    word.setFontSize(std::string_view(layout.fontSize));
     if (geometry.tableRows() < 1)
         return;
     word.addTable(geometry.tableRows(), geometry.columns);
-    if (args.borders()) {
+    if (layout.borders) {
         word.setOutsideLineStyle(singleLine);
         word.setInsideLineStyle(singleLine);
     }
     if (!geometry.workRows) {
         for (int row = 1; row <= geometry.tableRows(); ++row)
-            word.setRowHeight(row, std::string_view(args.rowHeight));
+            word.setRowHeight(row, std::string_view(layout.rowHeight));
         return;
     }
     // Three times a height that is no number is no height: the working rows keep theirs.
-    if (const auto height = measureValue(args.rowHeight))
+    if (const auto height = measureValue(layout.rowHeight))
         for (int row = 2; row <= geometry.tableRows(); row += 2)
             word.setRowHeight(row, 3 * *height);
     // A page must not end between an item and the room to work it out.

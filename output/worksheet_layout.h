@@ -12,8 +12,6 @@
 namespace quill
 {
 
-class Notifier;
-
 struct WorksheetGeometry {
     int items = 0;
     int columns = 0;
@@ -30,7 +28,7 @@ struct WorksheetGeometry {
 std::optional<int> columnCount(std::string_view text);
 
 // The same, telling the user when the sheet gets no table because the count is unusable.
-std::optional<int> tableColumnCount(const WriterArguments& args, Notifier& notifier);
+std::optional<int> tableColumnCount(const WriterArguments& args);
 
 // Margins, title ("Quillmere" or "Quillmere(答案)") with the date, and on the question
 // sheet the line for name, seat number and result, followed by `afterNameLine`; the

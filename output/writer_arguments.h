@@ -1,29 +1,36 @@
 #pragma once
 
+// What every sheet writer is called with: the set, the page layout as the window's boxes
+// hold it, which sheet to write, and where messages and a stop come from.
+
+#include "problems/draw.h"
+#include "problems/exercise_set.h"
+
 #include <string>
 
 namespace quill
 {
 
-struct Workspace;
+class Notifier;
 
-// The eight texts every worksheet writer is called with, in their order.
-struct WriterArguments {
-    std::string list;      // the QuestionList, trimmed: items separated by single spaces
+// Measures stay as their boxes hold them: the word processor reads each as a measure.
+struct SheetLayout {
     std::string rowHeight; // points
     std::string columns;
     std::string fontSize; // points
     std::string fontName;
-    std::string itemCount;  // handed on, not used
-    std::string borderFlag; // "1" draws the grid
-    std::string answerFlag; // "1" makes the answer document
-
-    bool answers() const { return answerFlag == "1"; }
-    bool borders() const { return borderFlag == "1"; }
+    bool borders = true;
 };
 
-// The arguments as the run passes them: the run's list and the layout boxes of the
-// window, for the question document or the answer document.
-WriterArguments writerArguments(const Workspace& work, bool answerDocument);
+SheetLayout sheetLayoutOf(const ExerciseSettings& settings);
+
+struct WriterArguments {
+    const ExerciseSettings& settings; // the kind and its options, read at the call
+    const ExerciseSet& set;
+    SheetLayout layout;
+    bool answers = false; // the answer sheet rather than the question sheet
+    Notifier& notifier;   // a layout the writer cannot use is reported here
+    StopSignal& stop;     // asked before each cell: a stop leaves the rest empty
+};
 
 } // namespace quill

@@ -4,7 +4,9 @@
 // box), the hint, the buttons, the status line, the clock in the caption and the picture
 // after a right answer. What is right, the score and the clock belong to the session.
 
+#ifndef Q_MOC_RUN // moc cannot read the C++20 standard headers these reach
 #include "engine/answering_session.h"
+#endif
 
 #include <QMessageBox>
 #include <QTimer>

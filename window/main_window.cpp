@@ -370,14 +370,13 @@ void MainWindow::finishExit()
 // comes back when the answering window closes. A new set replaces one being answered.
 void MainWindow::openAnsweringWindow()
 {
-    std::vector<std::string> items = answeringItems(app_.run.questionList);
+    const std::vector<OperationItem> items = answeringItems(app_.set);
     if (items.empty()) {
         notifier_.notify(nothingToAnswerMessage);
         return;
     }
     closeAnsweringWindow();
-    answering_ =
-        new AnsweringWindow(AnsweringSession(std::move(items), answeringRules(app_.settings)));
+    answering_ = new AnsweringWindow(AnsweringSession(items, answeringRules(app_.settings)));
     connect(answering_, &AnsweringWindow::closed, this, [this] {
         showNormal();
         activateWindow();

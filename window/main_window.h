@@ -4,7 +4,9 @@
 // stop label, the saved sets, the notices and the exit. It owns the application object
 // and only mirrors its settings: every click and key goes to the model first.
 
+#ifndef Q_MOC_RUN // moc cannot read the C++20 standard headers these reach
 #include "engine/application.h"
+#endif
 #include "engine/document_output.h"
 #include "engine/run_environment.h"
 #include "engine/run_scheduler.h"

@@ -1,10 +1,10 @@
 #include "problems/expressions/equations.h"
 
 #include "base/number_text.h"
+#include "problems/expressions/item_answer.h"
 #include "problems/expressions/item_extension.h"
 #include "problems/expressions/shown_answer.h"
 #include "problems/whole/operands.h"
-#include "problems/workspace.h"
 
 #include <array>
 
@@ -14,81 +14,59 @@ namespace quill
 namespace
 {
 
-using Op = AppendedOperation;
-
 constexpr std::string_view unknown = "X";
-constexpr std::string_view blank = "______";
-
-struct Cut {
-    std::string_view before;
-    Op operation = Op::None;
-    std::string_view after;
-};
-
-// Cut the item at the first of "＋", "－", "×", "÷" it contains (tested in that order).
-Cut cutAtOperator(std::string_view item)
-{
-    for (const Op operation : {Op::Addition, Op::Subtraction, Op::Multiplication, Op::Division}) {
-        const std::string_view sign = operationSign(operation);
-        const size_t at = item.find(sign);
-        if (at != std::string_view::npos)
-            return {item.substr(0, at), operation, item.substr(at + sign.size())};
-    }
-    return {};
-}
-
-// The number before the sign (w = 1) or after it (w = 2) replaced by `hole`.
-std::string hide(const Cut& cut, int w, std::string_view hole)
-{
-    return w == 1 ? appendedText(hole, cut.operation, false, cut.after)
-                  : appendedText(cut.before, cut.operation, false, hole);
-}
 
 // r is 1..19 with 能够整除 ticked, so only additions and multiplications come up then
 // (unless neither is ticked); 简易方程 rules out subtractions and divisions.
-Op pickOperation(const ExerciseSettings& settings, int r)
+std::optional<Operation> pickOperation(const ExerciseSettings& settings, int r)
 {
     const bool simple = settings.simpleEquations();
     if (r < 10 && settings.addition.checked)
-        return Op::Addition;
+        return Operation::Addition;
     if (r < 20 && settings.multiplication.checked)
-        return Op::Multiplication;
+        return Operation::Multiplication;
     if (r < 30 && settings.subtraction.checked && !simple)
-        return Op::Subtraction;
+        return Operation::Subtraction;
     if (r < 40 && settings.division.checked && !simple)
-        return Op::Division;
-    return Op::None;
+        return Operation::Division;
+    return std::nullopt;
 }
 
-void drawExtraFor(Workspace& work, Op operation, double v, int s, int e)
+// The number before the sign (w = 1) or after it (w = 2) replaced by `hole`.
+std::string hide(const OperationItem& item, int w, std::string_view hole)
 {
-    auto draw = [&] { drawOperands(work, s, e); };
+    const std::string_view before = w == 1 ? hole : std::string_view(item.terms[0].text);
+    const std::string_view after = w == 1 ? std::string_view(item.terms[1].text) : hole;
+    return appendedText(before, *item.operation, false, after);
+}
+
+void drawExtraFor(Draw& draw, Range range, Operand& extra, Operation operation, double v)
+{
+    auto drawOne = [&] { extra = drawOperands(draw, range).extra; };
     auto settleAt = [&](double value) {
-        work.operands.extraOperand = shortestText(value);
+        extra = shortestText(value);
         return true;
     };
     switch (operation) {
-    case Op::Addition:
-        draw();
+    case Operation::Addition:
+        drawOne();
         break;
-    case Op::Multiplication:
-        redrawExtra(work, draw, [](double extra) { return extra < 11; });
+    case Operation::Multiplication:
+        redrawExtra(draw, extra, drawOne, [](double e) { return e < 11; });
         break;
-    case Op::Subtraction:
+    case Operation::Subtraction:
         // A value below the range cannot take a drawn number away: it cancels itself out.
         redrawExtra(
-            work, draw, [v](double extra) { return extra < v; },
-            [&] { return v < s + 1 && settleAt(v); });
+            draw, extra, drawOne, [v](double e) { return e < v; },
+            [&] { return v < range.start + 1 && settleAt(v); });
         break;
-    case Op::Division:
-        redrawExtra(work, draw, [&work, v](double extra) {
-            double a = v, b = extra;
-            return extra != 0 && quotientTerminates(work, a, b) == 1;
+    case Operation::Division:
+        redrawExtra(draw, extra, drawOne, [&draw, v](double e) {
+            double a = v, b = e;
+            return e != 0 && quotientTerminates(draw.settings, a, b);
         });
-        if (v < s + 1 && v != 0)
+        if (v < range.start + 1 && v != 0)
             settleAt(v);
-        break;
-    case Op::None:
         break;
     }
 }
@@ -96,12 +74,12 @@ void drawExtraFor(Workspace& work, Op operation, double v, int s, int e)
 // Whether exactly one X solves the equation: X must not be multiplied by 0 (0X, (X＋4)×0,
 // 0×5×X) nor divide 0 (0÷X). `inner` is the item with its own unknown, or empty when the
 // unknown is the appended number.
-bool hasOneSolution(Op operation, double v, double extra, std::string_view inner)
+bool hasOneSolution(Operation operation, double v, double extra, std::string_view inner)
 {
-    const bool scales = operation == Op::Multiplication || operation == Op::Division;
+    const bool scales = operation == Operation::Multiplication || operation == Operation::Division;
     if (inner.empty())
         return !(scales && v == 0);
-    if (operation == Op::Multiplication && extra == 0)
+    if (operation == Operation::Multiplication && extra == 0)
         return false;
     if (inner.ends_with(unknown) && inner.find("×") == std::string_view::npos) {
         const std::string_view before = inner.substr(0, inner.size() - unknown.size());
@@ -116,72 +94,65 @@ bool hasOneSolution(Op operation, double v, double extra, std::string_view inner
 
 } // namespace
 
-std::string equationLeftSide(Workspace& work, std::string_view item)
+std::string equationLeftSide(Draw& draw, const OperationItem& item)
 {
-    int w = work.random.below(2) + 1;
-    const Cut cut = cutAtOperator(item);
-    switch (cut.operation) {
-    case Op::None:
+    int w = draw.random.below(2) + 1;
+    if (!item.isPair())
         return {};
-    case Op::Multiplication:
-        return std::string(cut.before).append(unknown);
-    case Op::Division:
-        if (work.settings.simpleEquations())
+    switch (*item.operation) {
+    case Operation::Multiplication:
+        return item.terms[0].text + std::string(unknown);
+    case Operation::Division:
+        if (draw.settings.simpleEquations())
             w = 1;
         break;
     default:
         break;
     }
-    return hide(cut, w, unknown);
+    return hide(item, w, unknown);
 }
 
-std::string fillInItem(Workspace& work, std::string_view item)
+std::vector<EquationItem> buildEquations(Draw& draw, Range range,
+                                         const std::vector<OperationItem>& items)
 {
-    const int w = work.random.below(2) + 1;
-    const Cut cut = cutAtOperator(item);
-    return cut.operation == Op::None ? std::string() : hide(cut, w, blank);
-}
-
-std::string buildEquations(Workspace& work, std::string_view listText, int s, int e)
-{
-    prepareExtension(work, listText, s, e, true);
-    AnswerStore& store = work.answers;
-    int attempts = 0, attemptsAt = -1;
-    auto extend = [&](int k) {
-        attempts = attemptsAt == k ? attempts + 1 : 0;
-        attemptsAt = k;
-        const int r = work.random.below(work.settings.exactDivision() ? 19 : 39) + 1;
-        const int w = work.random.below(2) + 1;
-        const Op operation = pickOperation(work.settings, r);
-        if (operation == Op::None)
-            return false;
-        const std::string item = store.itemTexts[k];
-        const double v = numericValue(store.exactAnswers[k]);
-        drawExtraFor(work, operation, v, s, e);
-
-        const std::string& extra = work.operands.extraOperand.text();
-        const std::string inner = w == 1 ? equationLeftSide(work, item) : std::string();
-        // An equation that every X (or none) solves is drawn again.
-        if (!hasOneSolution(operation, v, extraValue(work), inner) && !work.run.stopRequested)
-            return false;
-        // The value is part of the question, so it must stay exact: an extension that would
-        // run past four decimals is drawn again, as long as the item itself does not.
-        const std::string value = appendedValueText(operation, store.exactAnswers[k], extra);
-        if (decimalPlaces(numericValue(value)) > longestShownPlaces &&
-            decimalPlaces(v) <= longestShownPlaces && attempts < 100 && !work.run.stopRequested)
-            return false;
-        const bool bracketed = (operation == Op::Multiplication || operation == Op::Division) &&
-                               isSumOrDifference(item);
-        store.fullExpressionTexts[k] = appendedText(item, operation, bracketed, extra);
-        store.itemTexts[k] = w == 1 ? appendedText(inner, operation, bracketed, extra)
-                                    : appendedText(item, operation, bracketed, unknown);
-        store.stepAnswers[k] = value;
-        return true;
-    };
-    auto keepEquation = [&](int k, const std::string& value) {
-        work.run.equationList += " " + store.itemTexts[k] + "＝" + value;
-    };
-    return extendEachItem(work, store.fullExpressionTexts, extend, keepEquation);
+    const std::optional<int> noRounding;
+    std::vector<EquationItem> built;
+    Operand extra;
+    for (const OperationItem& item : items) {
+        const std::string text = item.text();
+        const ItemValue v = answerOf(item, noRounding).exact;
+        for (int attempts = 0;; ++attempts) {
+            if (draw.stop.stopRequested())
+                return built;
+            const int r = draw.random.below(draw.settings.exactDivision() ? 19 : 39) + 1;
+            const int w = draw.random.below(2) + 1;
+            const std::optional<Operation> operation = pickOperation(draw.settings, r);
+            if (!operation)
+                continue;
+            drawExtraFor(draw, range, extra, *operation, v.number.toDouble());
+            const std::string inner = w == 1 ? equationLeftSide(draw, item) : std::string();
+            // An equation that every X (or none) solves is drawn again.
+            if (!hasOneSolution(*operation, v.number.toDouble(), extra.value(), inner) &&
+                !draw.stop.stopRequested())
+                continue;
+            // The value is part of the question, so it must stay exact: an extension that
+            // would run past four decimals is drawn again, as long as the item itself does not.
+            const ItemValue value = appendedValue(*operation, v, extra);
+            if (value.computable() && value.number.places() > longestShownPlaces &&
+                v.number.places() <= longestShownPlaces && attempts < 100 &&
+                !draw.stop.stopRequested())
+                continue;
+            const bool bracketed =
+                (operation == Operation::Multiplication || operation == Operation::Division) &&
+                isSumOrDifference(text);
+            const std::string equation =
+                w == 1 ? appendedText(inner, *operation, bracketed, extra.text())
+                       : appendedText(text, *operation, bracketed, unknown);
+            built.push_back({equation, appendedText(text, *operation, bracketed, extra.text()), value});
+            break;
+        }
+    }
+    return built;
 }
 
 } // namespace quill

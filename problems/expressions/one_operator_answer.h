@@ -1,13 +1,13 @@
 #pragma once
 
-// The answer a pupil is asked for when answering an item on screen. Such items use one kind
-// of operator (37＋48, 0.1＋0.2, 36÷5), so they get a small evaluator of their own: left to
-// right, a percent operand counting a hundredth, products and quotients rounded half up when
-// places are kept. Nothing asks a pupil for more than four decimals.
+// The answer a pupil is asked for when answering an item on screen (37＋48, 0.1＋0.2, 36÷5),
+// taken from the item's worked answer: products and quotients rounded half up when places
+// are kept. Nothing asks a pupil for more than four decimals.
+
+#include "problems/whole/operation_item.h"
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace quill
 {
@@ -45,7 +45,7 @@ struct OneOperatorAnswer {
 
 // The answer of `item`. A long decimal is not asked for: without kept places a division of
 // whole numbers is then answered with its remainder, anything else rounded to two places.
-OneOperatorAnswer answerOneOperatorItem(std::string_view item, const OneOperatorRules& rules);
+OneOperatorAnswer answerOneOperatorItem(const OperationItem& item, const OneOperatorRules& rules);
 
 // Whether two numbers agree once each is written with at most 15 significant digits, so
 // that binary noise (0.1 + 0.2) does not count.

@@ -1,17 +1,19 @@
 #pragma once
 
-#include <string>
-#include <string_view>
+// 脱式计算: every drawn item gets one ("3步") or two ("4步") more operations, each with a
+// freshly drawn number, picked among the ticked operations; the value stays exact.
+
+#include "problems/draw.h"
+#include "problems/expressions/expression_items.h"
+#include "problems/whole/operation_item.h"
+
+#include <vector>
 
 namespace quill
 {
 
-struct Workspace;
-
-// Turn every item of a drawn list into a step-by-step expression by appending one more
-// operation with a freshly drawn number ("4步" in 脱式步数: two more), and work out its
-// value. Returns " expression＝value" per finished item; itemTexts keeps the expressions,
-// stepAnswers their values. A stop returns the entries finished so far.
-std::string buildStepExpressions(Workspace& work, std::string_view listText, int s, int e);
+// The items extended in order. A stop ends the walk with the items finished so far.
+std::vector<StepItem> buildStepExpressions(Draw& draw, Range range,
+                                           const std::vector<OperationItem>& items);
 
 } // namespace quill

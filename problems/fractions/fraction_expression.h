@@ -31,6 +31,8 @@ std::string_view fractionSign(FractionOperation operation);
 struct FractionItem {
     FractionOperation operation = FractionOperation::Reduction;
     long a = 0, b = 1, c = 0, d = 1;
+
+    friend bool operator==(const FractionItem&, const FractionItem&) = default;
 };
 
 // The operation a step-by-step expression appends, with its number: a whole number drawn
@@ -39,11 +41,15 @@ struct FractionStep {
     FractionOperation operation = FractionOperation::Addition;
     Rational number;
     bool bracketed = false; // the item stands in brackets: (3＋8＋1＋8)×5
+
+    friend bool operator==(const FractionStep&, const FractionStep&) = default;
 };
 
 struct FractionExpression {
     FractionItem item;
     std::optional<FractionStep> step;
+
+    friend bool operator==(const FractionExpression&, const FractionExpression&) = default;
 };
 
 // Nothing for a text that is no fraction item or extended item (a denominator of 0 included).

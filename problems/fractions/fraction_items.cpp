@@ -1,7 +1,6 @@
 #include "problems/fractions/fraction_items.h"
 
 #include "problems/whole/zero_patterns.h"
-#include "problems/workspace.h"
 
 #include <string_view>
 
@@ -20,7 +19,7 @@ struct FractionRule {
 };
 
 struct FractionGenerator {
-    std::string_view sign;
+    FractionOperation operation;
     bool twoFractions = true;
     // Grades up to 五年级上学期 add and subtract fractions of one denominator only.
     bool gradeRule = false;
@@ -78,7 +77,7 @@ bool shareSmallDivisor(long a, long b)
 }
 
 const FractionGenerator additionGenerator{
-    "＋",
+    FractionOperation::Addition,
     true,
     true,
     {[](const Operands& o, long e) {
@@ -97,7 +96,7 @@ const FractionGenerator additionGenerator{
      }}};
 
 const FractionGenerator subtractionGenerator{
-    "－",
+    FractionOperation::Subtraction,
     true,
     true,
     {[](const Operands& o, long e) {
@@ -117,14 +116,16 @@ const FractionRule productRule{[](const Operands& o, long e) {
                                               denominatorProduct(o);
                                },
                                [](const Operands& o, long e) { return inRange(o, e); }};
-const FractionGenerator multiplicationGenerator{"×", true, false, productRule, productRule};
+const FractionGenerator multiplicationGenerator{FractionOperation::Multiplication, true, false,
+                                               productRule, productRule};
 
 const FractionRule quotientRule{[](const Operands& o, long e) {
                                     return inRange(o, e) && bothProper(o) &&
                                            firstCross(o) <= secondCross(o);
                                 },
                                 [](const Operands& o, long e) { return inRange(o, e); }};
-const FractionGenerator divisionGenerator{"÷", true, false, quotientRule, quotientRule};
+const FractionGenerator divisionGenerator{FractionOperation::Division, true, false, quotientRule,
+                                         quotientRule};
 
 bool reducible(const Operands& o, long e)
 {
@@ -132,45 +133,47 @@ bool reducible(const Operands& o, long e)
 }
 const FractionRule reductionRule{
     [](const Operands& o, long e) { return reducible(o, e) && o.b > o.a; }, reducible};
-const FractionGenerator reductionGenerator{"/", false, false, reductionRule, reductionRule};
+const FractionGenerator reductionGenerator{FractionOperation::Reduction, false, false,
+                                          reductionRule, reductionRule};
 
 class FractionDraw
 {
 public:
-    FractionDraw(Workspace& work, int s, int e, bool sameDenominator)
-        : work_(work), s_(s), e_(e), sameDenominator_(sameDenominator)
+    FractionDraw(Draw& draw, Range range, bool sameDenominator)
+        : draw_(draw), range_(range), sameDenominator_(sameDenominator)
     {
     }
 
     void once()
     {
-        drawFractionOperands(work_, s_, e_);
+        operands_ = drawFractionOperands(draw_.random, range_);
         if (sameDenominator_)
-            work_.fractionOperands.d = work_.fractionOperands.b;
+            operands_.d = operands_.b;
     }
 
     // Draws until `holds`; a stop leaves the last draw in place.
     template <typename Holds> void until(Holds holds)
     {
         do {
-            work_.processEvents();
-            if (work_.run.stopRequested)
+            if (draw_.stop.stopRequested())
                 return;
             once();
-        } while (!holds(work_.fractionOperands));
+        } while (!holds(operands_));
     }
 
+    const Operands& operands() const { return operands_; }
+
 private:
-    Workspace& work_;
-    int s_, e_;
+    Draw& draw_;
+    Range range_;
     bool sameDenominator_;
+    Operands operands_;
 };
 
 // The first of 中间有零 (for ranges above 100), 末尾有零, 整十百千 and 是真分数 that is ticked
 // decides what one draw must meet.
-void drawByFirstRule(Workspace& work, FractionDraw& draw, const FractionRule& rule, long e)
+void drawByFirstRule(const ExerciseSettings& s, FractionDraw& draw, const FractionRule& rule, long e)
 {
-    const ExerciseSettings& s = work.settings;
     if (s.zeroInMiddle.checked && e > 100)
         draw.until([](const Operands& o) {
             return hasZeroInTheMiddle(std::to_string(o.a)) ||
@@ -186,72 +189,70 @@ void drawByFirstRule(Workspace& work, FractionDraw& draw, const FractionRule& ru
         draw.once();
 }
 
-std::string itemText(const Operands& o, const FractionGenerator& generator)
+FractionExpression itemOf(const Operands& o, const FractionGenerator& generator)
 {
-    const std::string sign(generator.sign);
-    std::string text = std::to_string(o.a) + sign + std::to_string(o.b);
-    if (generator.twoFractions)
-        text += sign + std::to_string(o.c) + sign + std::to_string(o.d);
-    return text;
+    if (!generator.twoFractions)
+        return {FractionItem{generator.operation, o.a, o.b, 0, 1}, std::nullopt};
+    return {FractionItem{generator.operation, o.a, o.b, o.c, o.d}, std::nullopt};
 }
 
-std::string makeFractionItem(Workspace& work, int s, int e, const FractionGenerator& generator)
+FractionExpression makeFractionItem(Draw& draw, Range range, const FractionGenerator& generator)
 {
-    work.random.mixClock();
-    const int grade = work.settings.gradeIndex();
+    draw.random.mixClock();
+    const int grade = draw.settings.gradeIndex();
     const bool sameDenominator = generator.gradeRule && grade >= 1 && grade <= 9;
     const FractionRule& rule =
         sameDenominator ? generator.sameDenominator : generator.anyDenominators;
-    FractionDraw draw(work, s, e, sameDenominator);
+    FractionDraw fractions(draw, range, sameDenominator);
     for (;;) {
-        work.processEvents();
-        if (work.run.stopRequested)
+        if (draw.stop.stopRequested())
             break;
-        drawByFirstRule(work, draw, rule, e);
-        if (rule.accepted(work.fractionOperands, e))
+        drawByFirstRule(draw.settings, fractions, rule, range.end);
+        if (rule.accepted(fractions.operands(), range.end))
             break;
     }
-    return itemText(work.fractionOperands, generator);
+    return itemOf(fractions.operands(), generator);
 }
 
 } // namespace
 
-void drawFractionOperands(Workspace& work, int s, int e)
+FractionOperands drawFractionOperands(RandomSource& random, Range range)
 {
-    const double count = static_cast<double>(e) - s + 1;
+    const double count = static_cast<double>(range.end) - range.start + 1;
     // In double the product stays below count, so no draw passes the range end.
-    auto draw = [&] { return static_cast<long>(count * work.random.next()) + s; };
-    FractionOperands& o = work.fractionOperands;
+    auto draw = [&] { return static_cast<long>(count * random.next()) + range.start; };
+    FractionOperands o;
     o.a = draw();
     o.b = draw();
     o.c = draw();
     o.d = draw();
     o.spare = draw();
+    return o;
 }
 
-std::string makeFractionAdditionItem(Workspace& work, int s, int e)
+FractionExpression makeFractionAdditionItem(Draw& draw, Range range)
 {
-    return makeFractionItem(work, s, e, additionGenerator);
+    return makeFractionItem(draw, range, additionGenerator);
 }
 
-std::string makeFractionSubtractionItem(Workspace& work, int s, int e)
+FractionExpression makeFractionSubtractionItem(Draw& draw, Range range)
 {
-    return makeFractionItem(work, s, e, subtractionGenerator);
+    return makeFractionItem(draw, range, subtractionGenerator);
 }
 
-std::string makeFractionMultiplicationItem(Workspace& work, int s, int e)
+FractionExpression makeFractionMultiplicationItem(Draw& draw, Range range)
 {
-    return makeFractionItem(work, s, e, multiplicationGenerator);
+    return makeFractionItem(draw, range, multiplicationGenerator);
 }
 
-std::string makeFractionDivisionItem(Workspace& work, int s, int e)
+FractionExpression makeFractionDivisionItem(Draw& draw, Range range)
 {
-    return makeFractionItem(work, s, e, divisionGenerator);
+    return makeFractionItem(draw, range, divisionGenerator);
 }
 
-std::string makeFractionReductionItem(Workspace& work, int s, int e)
+FractionExpression makeFractionReductionItem(Draw& draw, Range range)
 {
-    return makeFractionItem(work, s, e, reductionGenerator);
+    return makeFractionItem(draw, range, reductionGenerator);
 }
 
 } // namespace quill

@@ -15,24 +15,24 @@ namespace
 {
 
 using O = const LawOperands&;
-using W = Workspace&;
+using W = const ExerciseSettings&;
 
-bool passes(W work, const ExactDecimal& key)
+bool passes(W settings, const ExactDecimal& key)
 {
-    return keyValuePasses(work.settings, key);
+    return keyValuePasses(settings, key);
 }
 
 // 乘除混合 of A×B÷C asks its easy key value only up to 1000.
-bool passesBelowTenThousand(W work, const ExactDecimal& key)
+bool passesBelowTenThousand(W settings, const ExactDecimal& key)
 {
-    return keyValuePasses(work.settings, key, 1000);
+    return keyValuePasses(settings, key, 1000);
 }
 
 // The quotient test of the division items, on copies: with 整数 the quotient must be whole.
-bool terminates(W work, const ExactDecimal& x, const ExactDecimal& y)
+bool terminates(W settings, const ExactDecimal& x, const ExactDecimal& y)
 {
     double a = x.toDouble(), b = y.toDouble();
-    return quotientTerminates(work, a, b) == 1;
+    return quotientTerminates(settings, a, b);
 }
 
 // The product of the three operands, written in at most four characters.
@@ -108,27 +108,27 @@ const LawShapes divisionReorder = divisionReorderShapes;
 const LawShapes divisionBrackets = divisionBracketsShapes;
 const LawShapes multiplyDivideMixed = multiplyDivideMixedShapes;
 
-std::string makeShapedLawItem(Workspace& work, LawShapes shapes, int s, int e)
+LawItem makeShapedLawItem(Draw& draw, Range range, LawShapes shapes,
+                          const std::vector<const LawShape*>& leftOut)
 {
-    work.random.mixClock();
+    draw.random.mixClock();
     std::vector<const LawShape*> open;
     for (const LawShape& shape : shapes)
-        if (std::ranges::find(work.lawShapesLeftOut, &shape) == work.lawShapesLeftOut.end())
+        if (std::ranges::find(leftOut, &shape) == leftOut.end())
             open.push_back(&shape);
     if (open.empty())
         return {};
     const LawShape& shape =
-        *open[open.size() == 1 ? 0 : work.random.below(static_cast<int>(open.size()))];
-    std::string expression;
-    ExactDecimal answer;
-    drawLawOperandsUntil(work, s, e, [&](const LawOperands& o) {
-        if (!shape.kept(work, o))
+        *open[open.size() == 1 ? 0 : draw.random.below(static_cast<int>(open.size()))];
+    LawItem item;
+    drawLawOperandsUntil(draw, range, [&](const LawOperands& o) {
+        if (!shape.kept(draw.settings, o))
             return false;
-        expression = writtenExpression(shape.pattern, o);
-        answer = expressionValue(expression);
-        return answer.isNumber();
+        item.expression = writtenExpression(shape.pattern, o);
+        item.answer = ItemValue::exact(expressionValue(item.expression));
+        return item.answer->computable();
     });
-    return expression + std::string(lawEquals) + answer.text();
+    return item;
 }
 
 } // namespace quill
@@ -137,18 +137,18 @@ namespace quill
 {
 
 std::vector<bool> lawShapesMeetable(const ExerciseSettings& settings,
-                                    const std::vector<const LawShape*>& shapes, int s, int e)
+                                    const std::vector<const LawShape*>& shapes, Range range)
 {
     constexpr std::uint64_t probeSeed = 20231;
-    Workspace probe;
-    probe.settings = settings;
-    probe.random.seed(probeSeed);
+    RandomSource random(probeSeed);
+    NeverStop never;
+    Draw probe{settings, random, never};
     std::vector<int> hits(shapes.size(), 0);
     std::size_t unmet = shapes.size();
     for (int draw = 0; draw < lawShapeProbeDraws && unmet > 0; ++draw) {
-        const LawOperands operands = drawLawOperands(probe, s, e);
+        const LawOperands operands = drawLawOperands(probe, range);
         for (std::size_t k = 0; k < shapes.size(); ++k)
-            if (hits[k] < lawShapeProbeHits && shapes[k]->kept(probe, operands) &&
+            if (hits[k] < lawShapeProbeHits && shapes[k]->kept(settings, operands) &&
                 ++hits[k] == lawShapeProbeHits)
                 --unmet;
     }

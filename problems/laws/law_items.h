@@ -4,6 +4,10 @@
 // usually because two of them combine to a number ending in 0 (37＋45＋63＝145). Every item
 // carries its answer after "＝".
 
+#include "problems/draw.h"
+#include "problems/item_value.h"
+
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,15 +16,21 @@
 namespace quill
 {
 
-struct ExerciseSettings;
 struct LawOperands;
-struct Workspace;
+
+// "37＋45＋63" and its answer 145; a saved entry may have lost its answer.
+struct LawItem {
+    std::string expression;
+    std::optional<ItemValue> answer;
+
+    friend bool operator==(const LawItem&, const LawItem&) = default;
+};
 
 // One form of a law's items: the written pattern (law_expression.h) and whether a draw
 // makes an item of it (its key value passes and its conditions hold).
 struct LawShape {
     std::string_view pattern;
-    bool (*kept)(Workspace& work, const LawOperands& operands);
+    bool (*kept)(const ExerciseSettings& settings, const LawOperands& operands);
 };
 
 using LawShapes = std::span<const LawShape>;
@@ -30,10 +40,11 @@ extern const LawShapes additionCommutative, additionAssociative, subtractionReor
     subtractionBrackets, addSubtractMixed, multiplicationCommutative, multiplicationAssociative,
     distributive, divisionReorder, divisionBrackets, multiplyDivideMixed;
 
-// One item of a law: a form picked at random among those not in work.lawShapesLeftOut,
-// operands drawn until they make an item of it. Never a zero divisor or an answer that does
-// not end. A stop meanwhile returns at once with an item the stopped run discards.
-std::string makeShapedLawItem(Workspace& work, LawShapes shapes, int s, int e);
+// One item of a law: a form picked at random among those not `leftOut`, operands drawn until
+// they make an item of it. Never a zero divisor or an answer that does not end. A stop
+// meanwhile returns at once with an item the stopped run discards.
+LawItem makeShapedLawItem(Draw& draw, Range range, LawShapes shapes,
+                          const std::vector<const LawShape*>& leftOut = {});
 
 // A probe draws this many operand triples and keeps the forms met at least `lawShapeProbeHits`
 // times: a rarer form (under about one draw in 20,000) would hold a run up for a noticeable
@@ -41,19 +52,13 @@ std::string makeShapedLawItem(Workspace& work, LawShapes shapes, int s, int e);
 inline constexpr int lawShapeProbeDraws = 100000;
 inline constexpr int lawShapeProbeHits = 5;
 
-// For each form, whether operands drawn from s..e under these settings make items of it,
+// For each form, whether operands drawn from the range under these settings make items of it,
 // judged by a probe with a random source of its own: the same settings always get the same
 // answer, and the run's own draws are left alone. One stream of draws serves every form.
 std::vector<bool> lawShapesMeetable(const ExerciseSettings& settings,
-                                    const std::vector<const LawShape*>& shapes, int s, int e);
-
-// The run's item generator of a law.
-template <const LawShapes& law> std::string makeLawItem(Workspace& work, int s, int e)
-{
-    return makeShapedLawItem(work, law, s, e);
-}
+                                    const std::vector<const LawShape*>& shapes, Range range);
 
 // 无简便运算: two operations with no law to apply, A＋B then ×C as （A＋B）×C, and so on.
-std::string makeNoShortcutItem(Workspace& work, int s, int e);
+LawItem makeNoShortcutItem(Draw& draw, Range range);
 
 } // namespace quill

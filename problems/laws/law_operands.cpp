@@ -1,7 +1,6 @@
 #include "problems/laws/law_operands.h"
 
 #include "problems/whole/operands.h"
-#include "problems/workspace.h"
 
 namespace quill
 {
@@ -9,29 +8,31 @@ namespace quill
 namespace
 {
 
-ExactDecimal wholeOperand(Workspace& work, int s, int e)
+ExactDecimal wholeOperand(Draw& draw, Range range)
 {
-    const ExactDecimal value = ExactDecimal::whole(work.random.below(e - s + 1) + s);
-    return work.settings.percentages.checked ? value.shifted(2) : value;
+    const ExactDecimal value =
+        ExactDecimal::whole(draw.random.below(range.end - range.start + 1) + range.start);
+    return draw.settings.percentages.checked ? value.shifted(2) : value;
 }
 
 // The decimal operand's text, tidied of leading zeros: a 0 is left with no text and no value.
-ExactDecimal decimalOperand(Workspace& work, int s, int e)
+ExactDecimal decimalOperand(Draw& draw, Range range)
 {
-    const float x = static_cast<float>(s) + static_cast<float>(e - s + 1) * work.random.next();
-    std::string text = decimalOperandText(x, work.settings.operandPlaces.index);
-    if (work.settings.percentages.checked)
+    const float x = static_cast<float>(range.start) +
+                    static_cast<float>(range.end - range.start + 1) * draw.random.next();
+    std::string text = decimalOperandText(x, draw.settings.operandPlaces.index);
+    if (draw.settings.percentages.checked)
         text = ExactDecimal::parse(text).shifted(2).text();
     return ExactDecimal::parse(tidiedOperandText(std::move(text)));
 }
 
-LawOperands drawOnce(Workspace& work, int s, int e)
+LawOperands drawOnce(Draw& draw, Range range)
 {
-    auto draw = work.settings.decimals.checked ? decimalOperand : wholeOperand;
+    auto drawOne = draw.settings.decimals.checked ? decimalOperand : wholeOperand;
     LawOperands o;
-    o.a = draw(work, s, e);
-    o.b = draw(work, s, e);
-    o.c = draw(work, s, e);
+    o.a = drawOne(draw, range);
+    o.b = drawOne(draw, range);
+    o.c = drawOne(draw, range);
     return o;
 }
 
@@ -57,13 +58,11 @@ std::string tidiedOperandText(std::string text)
     return text;
 }
 
-LawOperands drawLawOperands(Workspace& work, int s, int e)
+LawOperands drawLawOperands(Draw& draw, Range range)
 {
-    LawOperands o = drawOnce(work, s, e);
-    while (anyEmpty(o) && !work.run.stopRequested) {
-        work.processEvents();
-        o = drawOnce(work, s, e);
-    }
+    LawOperands o = drawOnce(draw, range);
+    while (anyEmpty(o) && !draw.stop.stopRequested())
+        o = drawOnce(draw, range);
     return o;
 }
 

@@ -4,7 +4,7 @@
 // the item easy to work.
 
 #include "base/exact_decimal.h"
-#include "problems/workspace.h"
+#include "problems/draw.h"
 
 #include <string>
 
@@ -16,21 +16,20 @@ struct LawOperands {
     ExactDecimal a, b, c;
 };
 
-// A, B, C drawn from s..e: whole numbers, or with 小数 decimals of the chosen places; with 百分数
+// A, B, C drawn from the range: whole numbers, or with 小数 decimals of the chosen places; with 百分数
 // each divided by 100 (5 is 0.05). A decimal drawn as 0 is tidied to no text at all, so such a
 // draw is drawn again; a stop meanwhile leaves the last draw.
-LawOperands drawLawOperands(Workspace& work, int s, int e);
+LawOperands drawLawOperands(Draw& draw, Range range);
 
-// Draws until `keep` accepts the operands, letting the window's events run before each draw.
+// Draws until `keep` accepts the operands, asking for a stop before each draw.
 // A stop leaves the last draw (none at all when it came first).
-template <typename Keep> LawOperands drawLawOperandsUntil(Workspace& work, int s, int e, Keep keep)
+template <typename Keep> LawOperands drawLawOperandsUntil(Draw& draw, Range range, Keep keep)
 {
     LawOperands operands;
     do {
-        work.processEvents();
-        if (work.run.stopRequested)
+        if (draw.stop.stopRequested())
             break;
-        operands = drawLawOperands(work, s, e);
+        operands = drawLawOperands(draw, range);
     } while (!keep(operands));
     return operands;
 }

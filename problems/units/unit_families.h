@@ -5,7 +5,6 @@
 
 #include "problems/units/unit_scheme.h"
 
-#include <string>
 
 namespace quill
 {
@@ -14,9 +13,9 @@ extern const UnitFamily areaFamily, lengthFamily, volumeFamily, moneyFamily, tim
     capacityFamily, massFamily;
 
 // The run's item generator of a family.
-template <const UnitFamily& family> std::string makeUnitItem(Workspace& work, int s, int e)
+template <const UnitFamily& family> UnitItem makeUnitItem(Draw& draw, Range range)
 {
-    return makeConversionItem(work, family, s, e);
+    return makeConversionItem(draw, family, range);
 }
 
 } // namespace quill

@@ -12,6 +12,8 @@ namespace quill
 inline constexpr std::string_view unitFieldSeparator = "//";
 
 struct UnitItem {
+    friend bool operator==(const UnitItem&, const UnitItem&) = default;
+
     std::string value;
     std::string unit;
     std::string answer;

@@ -3,7 +3,6 @@
 #include "base/number_text.h"
 #include "problems/units/unit_item.h"
 #include "problems/whole/operands.h"
-#include "problems/workspace.h"
 
 #include <algorithm>
 #include <utility>
@@ -17,35 +16,34 @@ namespace
 // A whole value of s..e, or with 小数 a decimal of the chosen places (at most two digits
 // before the point, as decimal operands have). A decimal draw of 0 is no decimal: it comes
 // back empty and is drawn again.
-std::string drawValue(Workspace& work, int s, int e)
+std::string drawValue(Draw& draw, Range range)
 {
-    const int count = e - s + 1;
-    if (!work.settings.decimals.checked)
-        return std::to_string(work.random.below(count) + s);
-    const float x = static_cast<float>(s) + static_cast<float>(count) * work.random.next();
-    std::string value = decimalOperandText(x, work.settings.operandPlaces.index);
+    const int count = range.end - range.start + 1;
+    if (!draw.settings.decimals.checked)
+        return std::to_string(draw.random.below(count) + range.start);
+    const float x =
+        static_cast<float>(range.start) + static_cast<float>(count) * draw.random.next();
+    std::string value = decimalOperandText(x, draw.settings.operandPlaces.index);
     return value == "0" ? std::string() : value;
 }
 
-std::string_view pickUnit(Workspace& work, const UnitScheme& scheme, int span)
+std::string_view pickUnit(RandomSource& random, const UnitScheme& scheme, int span)
 {
-    const auto tens = static_cast<std::size_t>((work.random.below(span) + 1) / 10);
+    const auto tens = static_cast<std::size_t>((random.below(span) + 1) / 10);
     return scheme.units[std::min(tens, scheme.units.size() - 1)];
 }
 
 // Picks units until the scheme accepts the pair for the value; none when the run is
 // stopped meanwhile. Some schemes draw the value anew with every pick.
-const UnitPair* pickPair(Workspace& work, const UnitScheme& scheme, std::string& value, int s,
-                         int e)
+const UnitPair* pickPair(Draw& draw, const UnitScheme& scheme, std::string& value, Range range)
 {
     for (;;) {
-        work.processEvents();
-        if (work.run.stopRequested)
+        if (draw.stop.stopRequested())
             return nullptr;
         if (scheme.newValueEachPass)
-            value = drawValue(work, s, e);
-        const std::string_view from = pickUnit(work, scheme, scheme.firstSpan);
-        const std::string_view to = pickUnit(work, scheme, scheme.secondSpan);
+            value = drawValue(draw, range);
+        const std::string_view from = pickUnit(draw.random, scheme, scheme.firstSpan);
+        const std::string_view to = pickUnit(draw.random, scheme, scheme.secondSpan);
         if (const UnitPair* pair = findPair(scheme, from, to); pair && convertible(*pair, value))
             return pair;
     }
@@ -81,30 +79,30 @@ const UnitPair* findPair(const UnitScheme& scheme, std::string_view from, std::s
     return found == scheme.pairs.end() ? nullptr : &*found;
 }
 
-std::string makeConversionItem(Workspace& work, const UnitFamily& family, int s, int e)
+UnitItem makeConversionItem(Draw& draw, const UnitFamily& family, Range range)
 {
-    work.random.mixClock();
+    draw.random.mixClock();
     UnitItem item;
     const UnitPair* pair = nullptr;
     do {
-        const UnitScheme& scheme = family.schemeFor(work.settings.gradeIndex());
+        const UnitScheme& scheme = family.schemeFor(draw.settings.gradeIndex());
         if (!scheme.newValueEachPass)
-            item.value = drawValue(work, s, e);
-        pair = pickPair(work, scheme, item.value, s, e);
+            item.value = drawValue(draw, range);
+        pair = pickPair(draw, scheme, item.value, range);
         if (!pair)
-            return unitItemText(item);
+            return item;
         item.unit = pair->from;
         item.answerUnit = pair->to;
         item.answer = convertedText(*pair, item.value);
-    } while (!keeps(work.settings, item));
+    } while (!keeps(draw.settings, item));
 
     // Half the items are read back to front: the pupil converts the other way. Months keep
     // their way: 31 日 is seven months, not one.
-    if (work.random.below(2) == 1 && pair->how != Conversion::MonthDays) {
+    if (draw.random.below(2) == 1 && pair->how != Conversion::MonthDays) {
         std::swap(item.value, item.answer);
         std::swap(item.unit, item.answerUnit);
     }
-    return unitItemText(item);
+    return item;
 }
 
 } // namespace quill

@@ -4,7 +4,9 @@
 // the family accepts the pair, convert, keep the item if the settings allow it, and read it
 // one way or the other.
 
+#include "problems/draw.h"
 #include "problems/units/unit_conversion.h"
+#include "problems/units/unit_item.h"
 
 #include <span>
 #include <string>
@@ -12,8 +14,6 @@
 
 namespace quill
 {
-
-struct Workspace;
 
 struct UnitScheme {
     // unit1 is picked from k = floor(r × firstSpan) + 1, unit2 from secondSpan alike.
@@ -41,11 +41,11 @@ struct UnitFamily {
     }
 };
 
-// One item value1//unit1//value2//unit2 of the family, with values drawn from s..e (decimals
-// of the chosen places when 小数 is ticked). Never an empty value or answer; with 整数 only
-// conversions whose answer is at least the value (to a unit at least as small). A stop
-// requested meanwhile returns at once with an item the stopped run discards.
-std::string makeConversionItem(Workspace& work, const UnitFamily& family, int s, int e);
+// One item of the family, with values drawn from the range (decimals of the chosen places
+// when 小数 is ticked). Never an empty value or answer; with 整数 only conversions whose answer
+// is at least the value (to a unit at least as small). A stop requested meanwhile returns at
+// once with an item the stopped run discards.
+UnitItem makeConversionItem(Draw& draw, const UnitFamily& family, Range range);
 
 // True when some pair the scheme can pick converts to a unit at least as small, so that
 // 整数 can keep an item: the first grades' mass table has only 克 to 千克.

@@ -9,12 +9,12 @@ namespace quill
 namespace
 {
 
-GradeBlock sumBlock(bool (*drawAgain)(Workspace&, const OperandPair&, int))
+GradeBlock sumBlock(bool (*drawAgain)(const ExerciseSettings&, const OperandPair&, int))
 {
     return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Sum};
 }
 
-GradeBlock differenceBlock(bool (*drawAgain)(Workspace&, const OperandPair&, int))
+GradeBlock differenceBlock(bool (*drawAgain)(const ExerciseSettings&, const OperandPair&, int))
 {
     return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Difference};
 }
@@ -23,27 +23,27 @@ GradeBlock additionBlock(const ExerciseSettings& settings)
 {
     switch (settings.gradeIndex()) {
     case 1: // sums within 20
-        return sumBlock([](Workspace&, const OperandPair& p, int e) {
+        return sumBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
             const double sum = p.first + p.second;
             return sum >= 21 || sum >= e;
         });
     case 2: // sums within 100, one operand below 11
-        return sumBlock([](Workspace&, const OperandPair& p, int e) {
+        return sumBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
             const double sum = p.first + p.second;
             return sum >= 101 || (p.first >= 11 && p.second >= 11) || sum >= e;
         });
     case 3:
-        return sumBlock([](Workspace&, const OperandPair& p, int e) {
+        return sumBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
             const double sum = p.first + p.second;
             return sum >= 101 || sum >= e;
         });
     case 4:
-        return sumBlock([](Workspace&, const OperandPair& p, int e) {
+        return sumBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
             return p.first + p.second >= e || (p.first >= 100 && p.second >= 100);
         });
     default:
         return sumBlock(
-            [](Workspace&, const OperandPair& p, int e) { return p.first >= e && p.second >= e; });
+            [](const ExerciseSettings&, const OperandPair& p, int e) { return p.first >= e && p.second >= e; });
     }
 }
 
@@ -63,23 +63,23 @@ GradeBlock subtractionBlock(const ExerciseSettings& settings)
 {
     switch (settings.gradeIndex()) {
     case 1: // no zero differences yet
-        return differenceBlock([](Workspace&, const OperandPair& p, int) {
+        return differenceBlock([](const ExerciseSettings&, const OperandPair& p, int) {
             return subtrahendAtLeast(p) || p.first >= 21;
         });
     case 2:
-        return differenceBlock([](Workspace&, const OperandPair& p, int) {
+        return differenceBlock([](const ExerciseSettings&, const OperandPair& p, int) {
             return subtrahendAbove(p) || p.first >= 21;
         });
     case 3:
-        return differenceBlock([](Workspace&, const OperandPair& p, int) {
+        return differenceBlock([](const ExerciseSettings&, const OperandPair& p, int) {
             return subtrahendAbove(p) || p.first >= 101;
         });
     case 4:
-        return differenceBlock([](Workspace&, const OperandPair& p, int e) {
+        return differenceBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
             return subtrahendAbove(p) || p.first >= e || p.second >= 100;
         });
     default:
-        return differenceBlock([](Workspace&, const OperandPair& p, int e) {
+        return differenceBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
             return subtrahendAbove(p) || p.first >= e;
         });
     }
@@ -87,14 +87,14 @@ GradeBlock subtractionBlock(const ExerciseSettings& settings)
 
 } // namespace
 
-std::string makeAdditionItem(Workspace& work, int s, int e)
+OperationItem makeAdditionItem(Draw& draw, Range range)
 {
-    return makeSingleOperationItem(work, s, e, additionBlock, "＋");
+    return makeSingleOperationItem(draw, range, additionBlock, Operation::Addition);
 }
 
-std::string makeSubtractionItem(Workspace& work, int s, int e)
+OperationItem makeSubtractionItem(Draw& draw, Range range)
 {
-    return makeSingleOperationItem(work, s, e, subtractionBlock, "－");
+    return makeSingleOperationItem(draw, range, subtractionBlock, Operation::Subtraction);
 }
 
 } // namespace quill

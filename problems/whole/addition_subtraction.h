@@ -2,17 +2,14 @@
 
 // Addition and subtraction items such as 37＋48 and 63－27.
 
-#include <string>
+#include "problems/draw.h"
+#include "problems/whole/operation_item.h"
 
 namespace quill
 {
 
-struct Workspace;
-
-// One addition item from the range s..e; the pair stays in the operand registers.
-std::string makeAdditionItem(Workspace& work, int s, int e);
-
-// One subtraction item from the range s..e; never a negative difference.
-std::string makeSubtractionItem(Workspace& work, int s, int e);
+OperationItem makeAdditionItem(Draw& draw, Range range);
+// Never a negative difference.
+OperationItem makeSubtractionItem(Draw& draw, Range range);
 
 } // namespace quill

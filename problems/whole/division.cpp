@@ -2,7 +2,6 @@
 
 #include "problems/whole/operands.h"
 #include "problems/whole/single_operation_item.h"
-#include "problems/workspace.h"
 
 namespace quill
 {
@@ -21,12 +20,12 @@ bool firstGrades(int grade)
     return grade >= 1 && grade <= 3;
 }
 
-GradeBlock quotientBlock(bool (*drawAgain)(Workspace&, const OperandPair&, int))
+GradeBlock quotientBlock(bool (*drawAgain)(const ExerciseSettings&, const OperandPair&, int))
 {
     return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Quotient};
 }
 
-GradeBlock productBlock(bool (*drawAgain)(Workspace&, const OperandPair&, int))
+GradeBlock productBlock(bool (*drawAgain)(const ExerciseSettings&, const OperandPair&, int))
 {
     return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Product, .middleZeroAbove = 101};
 }
@@ -35,31 +34,31 @@ GradeBlock exactDivisionBlock(const ExerciseSettings& settings)
 {
     const int grade = settings.gradeIndex();
     if (grade >= 1 && grade <= 5) // table divisions: one-digit divisor and quotient
-        return quotientBlock([](Workspace&, const OperandPair& p, int) {
+        return quotientBlock([](const ExerciseSettings&, const OperandPair& p, int) {
             return noDivisor(p) || p.first / p.second >= 10 || p.second >= 10 || !dividesExactly(p);
         });
     if (grade == 6)
-        return quotientBlock([](Workspace&, const OperandPair& p, int) {
+        return quotientBlock([](const ExerciseSettings&, const OperandPair& p, int) {
             return noDivisor(p) || p.second >= 10 || !dividesExactly(p);
         });
     GradeBlock block;
     if (settings.oralOption.selected)
-        block.drawAgain = [](Workspace&, const OperandPair& p, int e) {
+        block.drawAgain = [](const ExerciseSettings&, const OperandPair& p, int e) {
             return noDivisor(p) || p.first >= e + 1 || !dividesExactly(p) || p.second >= 10;
         };
     else
-        block.drawAgain = [](Workspace&, const OperandPair& p, int e) {
+        block.drawAgain = [](const ExerciseSettings&, const OperandPair& p, int e) {
             return noDivisor(p) || p.first >= e + 1 || !dividesExactly(p);
         };
     block.zeroPatterns = false;
     return block;
 }
 
-bool terminates(Workspace& work, const OperandPair& p)
+bool terminates(const ExerciseSettings& settings, const OperandPair& p)
 {
     double first = p.first;
     double second = p.second;
-    return quotientTerminates(work, first, second) == 1;
+    return quotientTerminates(settings, first, second);
 }
 
 GradeBlock divisionBlock(const ExerciseSettings& settings)
@@ -69,40 +68,40 @@ GradeBlock divisionBlock(const ExerciseSettings& settings)
     if (firstGrades(grade))
         return exactDivisionBlock(settings);
     if (grade == 4)
-        return quotientBlock([](Workspace&, const OperandPair& p, int) {
+        return quotientBlock([](const ExerciseSettings&, const OperandPair& p, int) {
             return noDivisor(p) || p.first >= 90 || p.second >= 10 || p.second >= p.first;
         });
     if (grade == 5)
-        return quotientBlock([](Workspace&, const OperandPair& p, int) {
+        return quotientBlock([](const ExerciseSettings&, const OperandPair& p, int) {
             return noDivisor(p) || p.first >= 90 || p.second >= 10 || p.second >= p.first ||
                    p.first / p.second >= 10;
         });
     if (grade == 6)
-        return quotientBlock([](Workspace&, const OperandPair& p, int e) {
+        return quotientBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
             return noDivisor(p) || p.first >= e + 1 || p.second >= 10 || p.second >= p.first;
         });
     if (settings.oralOption.selected || settings.estimationOption.selected)
-        return productBlock([](Workspace&, const OperandPair& p, int e) {
+        return productBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
             return noDivisor(p) || p.first * p.second >= e + 1 ||
                    (p.first >= 100 && p.second >= 100) || p.first >= 10;
         });
-    return productBlock([](Workspace& work, const OperandPair& p, int) {
-        return noDivisor(p) || !(p.first < 100 && p.second < p.first && terminates(work, p));
+    return productBlock([](const ExerciseSettings& settings, const OperandPair& p, int) {
+        return noDivisor(p) || !(p.first < 100 && p.second < p.first && terminates(settings, p));
     });
 }
 
 } // namespace
 
-std::string makeExactDivisionItem(Workspace& work, int s, int e)
+OperationItem makeExactDivisionItem(Draw& draw, Range range)
 {
-    return makeSingleOperationItem(work, s, e, exactDivisionBlock, "÷");
+    return makeSingleOperationItem(draw, range, exactDivisionBlock, Operation::Division);
 }
 
-std::string makeDivisionItem(Workspace& work, int s, int e)
+OperationItem makeDivisionItem(Draw& draw, Range range)
 {
-    if (firstGrades(work.settings.gradeIndex()))
-        return makeExactDivisionItem(work, s, e);
-    return makeSingleOperationItem(work, s, e, divisionBlock, "÷");
+    if (firstGrades(draw.settings.gradeIndex()))
+        return makeExactDivisionItem(draw, range);
+    return makeSingleOperationItem(draw, range, divisionBlock, Operation::Division);
 }
 
 } // namespace quill

@@ -9,7 +9,7 @@ namespace quill
 namespace
 {
 
-GradeBlock productBlock(bool (*drawAgain)(Workspace&, const OperandPair&, int))
+GradeBlock productBlock(bool (*drawAgain)(const ExerciseSettings&, const OperandPair&, int))
 {
     return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Product, .middleZeroAbove = 101};
 }
@@ -23,30 +23,30 @@ GradeBlock multiplicationBlock(const ExerciseSettings& settings)
 {
     const int grade = settings.gradeIndex();
     if (grade >= 1 && grade <= 4) // the times table
-        return productBlock([](Workspace&, const OperandPair& p, int) {
+        return productBlock([](const ExerciseSettings&, const OperandPair& p, int) {
             return p.first * p.second >= 101 || p.first >= 10 || p.second >= 10;
         });
     if (grade == 5)
-        return productBlock([](Workspace&, const OperandPair& p, int e) {
+        return productBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
             return p.first * p.second >= e + 1 || bothAtLeast(p, 10);
         });
     if (grade == 6)
         return productBlock(
-            [](Workspace&, const OperandPair& p, int e) { return p.first * p.second >= e + 1; });
+            [](const ExerciseSettings&, const OperandPair& p, int e) { return p.first * p.second >= e + 1; });
     if (settings.oralOption.selected || settings.estimationOption.selected)
-        return productBlock([](Workspace&, const OperandPair& p, int e) {
+        return productBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
             return p.first * p.second >= e + 1 || bothAtLeast(p, 100) || bothAtLeast(p, 10);
         });
-    return productBlock([](Workspace&, const OperandPair& p, int e) {
+    return productBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
         return bothAtLeast(p, e) || bothAtLeast(p, 100);
     });
 }
 
 } // namespace
 
-std::string makeMultiplicationItem(Workspace& work, int s, int e)
+OperationItem makeMultiplicationItem(Draw& draw, Range range)
 {
-    return makeSingleOperationItem(work, s, e, multiplicationBlock, "×");
+    return makeSingleOperationItem(draw, range, multiplicationBlock, Operation::Multiplication);
 }
 
 } // namespace quill

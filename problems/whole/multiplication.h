@@ -2,14 +2,12 @@
 
 // Multiplication items such as 7×8, 2.5×4 or 25%×12.
 
-#include <string>
+#include "problems/draw.h"
+#include "problems/whole/operation_item.h"
 
 namespace quill
 {
 
-struct Workspace;
-
-// One multiplication item from the range s..e; the pair stays in the operand registers.
-std::string makeMultiplicationItem(Workspace& work, int s, int e);
+OperationItem makeMultiplicationItem(Draw& draw, Range range);
 
 } // namespace quill

@@ -1,15 +1,15 @@
 #include "problems/whole/operand_pair.h"
 
 #include "base/number_text.h"
-#include "problems/whole/operand_registers.h"
+#include "problems/whole/operand.h"
 
 namespace quill
 {
 
-OperandPair heldPair(const OperandRegisters& registers)
+OperandPair pairOf(const DrawnOperands& operands)
 {
-    const Operand& first = registers.firstOperand;
-    const Operand& second = registers.secondOperand;
+    const Operand& first = operands.first;
+    const Operand& second = operands.second;
     return {first.value(), second.value(), first.amount(), second.amount()};
 }
 

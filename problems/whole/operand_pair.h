@@ -7,7 +7,7 @@
 namespace quill
 {
 
-struct OperandRegisters;
+struct DrawnOperands;
 
 struct OperandPair {
     double first = 0;
@@ -17,9 +17,8 @@ struct OperandPair {
     double secondAmount = second;
 };
 
-// The numeric values of firstOperand and secondOperand ("25%" counts as 25), and their
-// amounts (0.25).
-OperandPair heldPair(const OperandRegisters& registers);
+// The numeric values of the drawn pair ("25%" counts as 25), and their amounts (0.25).
+OperandPair pairOf(const DrawnOperands& operands);
 
 // Which result of the pair a whole-tens test looks at.
 enum class ResultValue { Sum, Difference, Product, Quotient };

@@ -1,7 +1,6 @@
 #include "problems/whole/operands.h"
 
 #include "base/number_text.h"
-#include "problems/workspace.h"
 
 #include <cmath>
 #include <cstdint>
@@ -14,20 +13,20 @@ namespace quill
 namespace
 {
 
-// x = s + w·r in single precision, as the draws have always been made.
-float drawPosition(Workspace& work, int s, int e)
+// x = start + width·r in single precision, so that a seed keeps giving the same set.
+float drawPosition(RandomSource& random, Range range)
 {
-    const int width = e - s + 1;
-    return static_cast<float>(s) + static_cast<float>(width) * work.random.next();
+    const int width = range.end - range.start + 1;
+    return static_cast<float>(range.start) + static_cast<float>(width) * random.next();
 }
 
-double drawWholeNumber(Workspace& work, int s, int e)
+double drawWholeNumber(RandomSource& random, Range range)
 {
-    // Rounding of s + w·r in single precision can reach e + 1 for r just below 1.
-    const float x = drawPosition(work, s, e);
+    // Rounding of start + width·r in single precision can reach end + 1 for r just below 1.
+    const float x = drawPosition(random, range);
     // Truncation is floor for the usual ranges from 0 up, and much cheaper.
     const double whole = x >= 0 ? static_cast<double>(static_cast<long>(x)) : std::floor(x);
-    return std::min<double>(whole, e);
+    return std::min<double>(whole, range.end);
 }
 
 } // namespace
@@ -49,44 +48,43 @@ std::string decimalOperandText(float x, int places)
 namespace
 {
 
-bool capHolds(const Workspace& work, int e)
+bool capHolds(const ExerciseSettings& s, const DrawnOperands& o, int end)
 {
-    const ExerciseSettings& s = work.settings;
-    const OperandRegisters& r = work.operands;
     // Read the operands only when a cap is on: this runs for every draw.
     if (s.capResults.checked && (s.addition.checked || s.multiplication.checked)) {
-        const double first = r.firstOperand.value();
-        const double second = r.secondOperand.value();
-        if (s.addition.checked && first + second > e + 1)
+        const double first = o.first.value();
+        const double second = o.second.value();
+        if (s.addition.checked && first + second > end + 1)
             return true;
-        if (s.multiplication.checked && first * second > e + 1)
+        if (s.multiplication.checked && first * second > end + 1)
             return true;
     }
+    // The first grades' step-by-step items append numbers up to 10, 20, 30 and 50.
     static constexpr double extraCaps[] = {0, 10, 20, 30, 50};
     const int grade = s.gradeIndex();
-    return s.stepsOption.selected && grade >= 1 && grade <= 4 &&
-           r.extraOperand.value() > extraCaps[grade];
+    return s.stepsOption.selected && grade >= 1 && grade <= 4 && o.extra.value() > extraCaps[grade];
 }
 
 // Draw all three operands with `drawOne` until no cap holds. A stop leaves the loop too
 // (with the last draw), so impossible caps never keep a stopped run alive.
-template <typename DrawOne> void drawUntilNoCap(Workspace& work, int e, DrawOne drawOne)
+template <typename DrawOne> DrawnOperands drawUntilNoCap(Draw& draw, int end, DrawOne drawOne)
 {
+    DrawnOperands o;
     do {
-        work.processEvents();
-        drawOne(work.operands.firstOperand);
-        drawOne(work.operands.secondOperand);
-        drawOne(work.operands.extraOperand);
-    } while (capHolds(work, e) && !work.run.stopRequested);
+        drawOne(o.first);
+        drawOne(o.second);
+        drawOne(o.extra);
+    } while (capHolds(draw.settings, o, end) && !draw.stop.stopRequested());
+    return o;
 }
 
-void markPercentages(Workspace& work)
+void markPercentages(RandomSource& random, DrawnOperands& o)
 {
-    const int j = work.random.below(4) + 1;
+    const int j = random.below(4) + 1;
     if (j == 1 || j >= 3)
-        work.operands.firstOperand.markPercent();
+        o.first.markPercent();
     if (j >= 2)
-        work.operands.secondOperand.markPercent();
+        o.second.markPercent();
 }
 
 std::int64_t wholeNumber(double value)
@@ -94,16 +92,12 @@ std::int64_t wholeNumber(double value)
     return static_cast<std::int64_t>(roundHalfEven(value));
 }
 
-// The greatest common divisor by Euclid, letting the window breathe between steps; a stop
-// leaves g and h where they are.
-void reduceByCommonDivisor(Workspace& work, std::int64_t& g, std::int64_t& h)
+// The greatest common divisor by Euclid, left in both g and h.
+void reduceByCommonDivisor(std::int64_t& g, std::int64_t& h)
 {
     g = std::llabs(g);
     h = std::llabs(h);
     while (g != h && g != 0 && h != 0) {
-        work.processEvents();
-        if (work.run.stopRequested)
-            return;
         if (g < h)
             h = h % g == 0 ? g : h % g;
         else
@@ -126,47 +120,43 @@ bool onlyTwosAndFives(std::int64_t b)
 int decimalPlaces(double value)
 {
     const std::string text = shortestText(value);
-    const size_t exponent = text.find('E');
-    const std::string mantissa = text.substr(0, exponent);
-    const size_t point = mantissa.find('.');
-    int places = point == std::string::npos ? 0 : static_cast<int>(mantissa.size() - point - 1);
-    if (exponent != std::string::npos)
-        places -= std::stoi(text.substr(exponent + 1));
-    return std::max(places, 0);
+    const size_t point = text.find('.');
+    return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
 }
 
-void drawDecimalOperands(Workspace& work, int s, int e)
+DrawnOperands drawDecimalOperands(Draw& draw, Range range)
 {
-    const int places = work.settings.operandPlaces.index;
-    drawUntilNoCap(work, e, [&](Operand& operand) {
-        operand = decimalOperandText(drawPosition(work, s, e), places);
+    const int places = draw.settings.operandPlaces.index;
+    return drawUntilNoCap(draw, range.end, [&](Operand& operand) {
+        operand = decimalOperandText(drawPosition(draw.random, range), places);
     });
 }
 
-void drawWholeOperands(Workspace& work, int s, int e)
+DrawnOperands drawWholeOperands(Draw& draw, Range range)
 {
-    drawUntilNoCap(work, e,
-                   [&](Operand& operand) { operand.setNumber(drawWholeNumber(work, s, e)); });
-    if (work.settings.percentages.checked)
-        markPercentages(work);
+    DrawnOperands o = drawUntilNoCap(draw, range.end, [&](Operand& operand) {
+        operand.setNumber(drawWholeNumber(draw.random, range));
+    });
+    if (draw.settings.percentages.checked)
+        markPercentages(draw.random, o);
+    return o;
 }
 
-void drawOperands(Workspace& work, int s, int e)
+DrawnOperands drawOperands(Draw& draw, Range range)
 {
-    if (work.settings.decimals.checked)
-        drawDecimalOperands(work, s, e);
-    else
-        drawWholeOperands(work, s, e);
+    if (draw.settings.decimals.checked)
+        return drawDecimalOperands(draw, range);
+    return drawWholeOperands(draw, range);
 }
 
-int quotientTerminates(Workspace& work, double& a, double& b)
+bool quotientTerminates(const ExerciseSettings& settings, double& a, double& b)
 {
     if (a == 0 || b == 0)
-        return 1;
+        return true;
     for (double* scaled : {&a, &b}) {
         const int places = decimalPlaces(*scaled);
         if (places > 4)
-            return 0;
+            return false;
         if (places > 0) {
             const double factor = std::pow(10.0, places);
             a *= factor;
@@ -179,14 +169,14 @@ int quotientTerminates(Workspace& work, double& a, double& b)
     const std::int64_t denominator = wholeNumber(b);
     std::int64_t g = numerator;
     std::int64_t h = denominator;
-    reduceByCommonDivisor(work, g, h);
+    reduceByCommonDivisor(g, h);
     if (g == 0 || h == 0)
-        return 0;
+        return false;
     a = static_cast<double>(numerator) / static_cast<double>(g);
     b = static_cast<double>(denominator) / static_cast<double>(h);
-    if (work.settings.wholeNumbers.checked)
-        return b == 1 ? 1 : 0;
-    return onlyTwosAndFives(wholeNumber(b)) ? 1 : 0;
+    if (settings.wholeNumbers.checked)
+        return b == 1;
+    return onlyTwosAndFives(wholeNumber(b));
 }
 
 } // namespace quill

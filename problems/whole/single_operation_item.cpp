@@ -3,7 +3,6 @@
 #include "problems/whole/closeness.h"
 #include "problems/whole/operands.h"
 #include "problems/whole/zero_patterns.h"
-#include "problems/workspace.h"
 
 namespace quill
 {
@@ -14,11 +13,11 @@ namespace
 enum class ZeroPattern { None, MiddleZero, EndZero, WholeTens };
 
 // Only one pattern applies per item, in the order 中间有零, 末尾有零, 整十百千.
-ZeroPattern applyingPattern(const ExerciseSettings& settings, const GradeBlock& block, int e)
+ZeroPattern applyingPattern(const ExerciseSettings& settings, const GradeBlock& block, int end)
 {
     if (!block.zeroPatterns)
         return ZeroPattern::None;
-    if (settings.zeroInMiddle.checked && e > block.middleZeroAbove)
+    if (settings.zeroInMiddle.checked && end > block.middleZeroAbove)
         return ZeroPattern::MiddleZero;
     if (settings.zeroAtEnd.checked)
         return ZeroPattern::EndZero;
@@ -27,17 +26,17 @@ ZeroPattern applyingPattern(const ExerciseSettings& settings, const GradeBlock& 
     return ZeroPattern::None;
 }
 
-bool patternHolds(ZeroPattern pattern, const OperandRegisters& registers, ResultValue result)
+bool patternHolds(ZeroPattern pattern, const DrawnOperands& operands, ResultValue result)
 {
     switch (pattern) {
     case ZeroPattern::None:
         return true;
     case ZeroPattern::MiddleZero:
-        return eitherHasZeroInTheMiddle(registers);
+        return eitherHasZeroInTheMiddle(operands);
     case ZeroPattern::EndZero:
-        return eitherEndsInZero(registers);
+        return eitherEndsInZero(operands);
     case ZeroPattern::WholeTens: {
-        const std::optional<double> value = resultValue(result, heldPair(registers));
+        const std::optional<double> value = resultValue(result, pairOf(operands));
         return value && isWholeTens(*value);
     }
     }
@@ -45,49 +44,46 @@ bool patternHolds(ZeroPattern pattern, const OperandRegisters& registers, Result
 }
 
 // One draw, or with a zero pattern as many as it takes to meet it.
-void drawWithPattern(Workspace& work, int s, int e, const GradeBlock& block)
+void drawWithPattern(Draw& draw, Range range, const GradeBlock& block, DrawnOperands& operands)
 {
-    const ZeroPattern pattern = applyingPattern(work.settings, block, e);
+    const ZeroPattern pattern = applyingPattern(draw.settings, block, range.end);
     if (pattern == ZeroPattern::None) {
-        drawOperands(work, s, e);
+        operands = drawOperands(draw, range);
         return;
     }
     do {
-        work.processEvents();
-        if (work.run.stopRequested)
+        if (draw.stop.stopRequested())
             return;
-        drawOperands(work, s, e);
-    } while (!patternHolds(pattern, work.operands, block.wholeTensOf));
+        operands = drawOperands(draw, range);
+    } while (!patternHolds(pattern, operands, block.wholeTensOf));
 }
 
-void drawUntilAccepted(Workspace& work, int s, int e, const GradeBlock& block)
+void drawUntilAccepted(Draw& draw, Range range, const GradeBlock& block, DrawnOperands& operands)
 {
     do {
-        work.processEvents();
-        if (work.run.stopRequested)
+        if (draw.stop.stopRequested())
             return;
-        drawWithPattern(work, s, e, block);
-    } while (!work.run.stopRequested && block.drawAgain(work, heldPair(work.operands), e));
+        drawWithPattern(draw, range, block, operands);
+    } while (!draw.stop.stopRequested() &&
+             block.drawAgain(draw.settings, pairOf(operands), range.end));
 }
 
 } // namespace
 
-std::string makeSingleOperationItem(Workspace& work, int s, int e, GradeBlockPicker pickBlock,
-                                    std::string_view sign)
+OperationItem makeSingleOperationItem(Draw& draw, Range range, GradeBlockPicker pickBlock,
+                                      Operation operation)
 {
+    DrawnOperands operands;
     for (;;) {
-        work.random.mixClock();
-        const GradeBlock block = pickBlock(work.settings);
-        drawUntilAccepted(work, s, e, block);
+        draw.random.mixClock();
+        const GradeBlock block = pickBlock(draw.settings);
+        drawUntilAccepted(draw, range, block, operands);
         // A stopped run keeps whatever pair it holds: it is about to discard the list.
-        if (work.run.stopRequested ||
-            isCloseEnough(heldPair(work.operands), s, e, work.settings.closeness))
+        if (draw.stop.stopRequested() ||
+            isCloseEnough(pairOf(operands), range.start, range.end, draw.settings.closeness))
             break;
     }
-    std::string item = work.operands.firstOperand.text();
-    item += sign;
-    item += work.operands.secondOperand.text();
-    return item;
+    return OperationItem::of(operands.first.text(), operation, operands.second.text());
 }
 
 } // namespace quill

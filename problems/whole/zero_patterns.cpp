@@ -1,7 +1,7 @@
 #include "problems/whole/zero_patterns.h"
 
 #include "base/number_text.h"
-#include "problems/whole/operand_registers.h"
+#include "problems/whole/operand.h"
 
 #include <algorithm>
 #include <string>
@@ -35,17 +35,17 @@ bool isWholeTens(double value)
     return text.size() >= 2 && text.size() <= 5 && allZeros(std::string_view(text).substr(1));
 }
 
-bool eitherHasZeroInTheMiddle(const OperandRegisters& registers)
+bool eitherHasZeroInTheMiddle(const DrawnOperands& operands)
 {
-    for (const Operand* operand : {&registers.firstOperand, &registers.secondOperand})
+    for (const Operand* operand : {&operands.first, &operands.second})
         if (hasZeroInTheMiddle(shortestText(operand->value())))
             return true;
     return false;
 }
 
-bool eitherEndsInZero(const OperandRegisters& registers)
+bool eitherEndsInZero(const DrawnOperands& operands)
 {
-    return endsInZero(registers.firstOperand.text()) || endsInZero(registers.secondOperand.text());
+    return endsInZero(operands.first.text()) || endsInZero(operands.second.text());
 }
 
 } // namespace quill

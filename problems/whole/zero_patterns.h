@@ -8,7 +8,7 @@
 namespace quill
 {
 
-struct OperandRegisters;
+struct DrawnOperands;
 
 // "?0?", "?00?", "?000?" or "?0000?": 3 to 6 characters, all but the first and last "0".
 bool hasZeroInTheMiddle(std::string_view text);
@@ -20,9 +20,9 @@ bool endsInZero(std::string_view text);
 bool isWholeTens(double value);
 
 // The shortest text of either operand's value has a zero in the middle.
-bool eitherHasZeroInTheMiddle(const OperandRegisters& registers);
+bool eitherHasZeroInTheMiddle(const DrawnOperands& operands);
 
 // Either operand, exactly as held, ends in zero.
-bool eitherEndsInZero(const OperandRegisters& registers);
+bool eitherEndsInZero(const DrawnOperands& operands);
 
 } // namespace quill

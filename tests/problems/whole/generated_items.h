@@ -16,7 +16,7 @@ namespace quill::testing
 {
 
 struct Operation {
-    std::string (*generate)(Workspace&, int, int);
+    OperationItem (*generate)(Draw&, Range);
     std::string sign;
 };
 
@@ -35,13 +35,15 @@ inline std::vector<GeneratedItem> generateItems(Application& app, const Operatio
                                                 int e, int count = 1500)
 {
     std::vector<GeneratedItem> items;
+    Draw draw = app.draw();
     for (int i = 0; i < count; ++i) {
-        const std::string text = operation.generate(app, s, e);
-        const std::string& first = app.operands.firstOperand.text();
-        const std::string& second = app.operands.secondOperand.text();
-        // The item is the held pair exactly as held, joined by the sign.
-        EXPECT_EQ(text, first + operation.sign + second);
-        items.push_back({text, first, second, numericValue(first), numericValue(second)});
+        const OperationItem item = operation.generate(draw, {s, e});
+        EXPECT_TRUE(item.isPair());
+        const std::string& first = item.terms.at(0).text;
+        const std::string& second = item.terms.at(1).text;
+        // The item is its pair joined by the sign.
+        EXPECT_EQ(item.text(), first + operation.sign + second);
+        items.push_back({item.text(), first, second, numericValue(first), numericValue(second)});
     }
     return items;
 }

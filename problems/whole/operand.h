@@ -33,11 +33,11 @@ private:
     mutable std::string text_;
 };
 
-// The last pair drawn, and one further operand drawn with it, until the next draw.
-struct OperandRegisters {
-    Operand firstOperand;
-    Operand secondOperand;
-    Operand extraOperand;
+// One draw: a pair, and one further operand drawn with it (the number a builder appends).
+struct DrawnOperands {
+    Operand first;
+    Operand second;
+    Operand extra;
 };
 
 } // namespace quill

@@ -1,4 +1,4 @@
-#include "problems/whole/operand_registers.h"
+#include "problems/whole/operand.h"
 
 #include "base/number_text.h"
 
