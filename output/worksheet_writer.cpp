@@ -57,6 +57,8 @@ public:
 
     void fill(const SetItem& item, int k)
     {
+        if (form_ == CellForm::None) // 简便计算 and 单位换算 have writers of their own
+            return;
         select(k);
         const OperationItem* operation = std::get_if<OperationItem>(&item);
         if (form_ == CellForm::Steps && std::holds_alternative<StepItem>(item))

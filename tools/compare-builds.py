@@ -1,16 +1,20 @@
 #!/usr/bin/env python3
 """Runs two builds of quillmere over a grid of settings (kinds × number types × grades ×
 option sets × seeds) with `generate --print --answers --no-save` and compares what they print,
-byte for byte, stdout and exit status. Prints the counts and the first differing line of each
-setting that differs.
+byte for byte, stdout and exit status. With --documents each setting is written as a question
+and an answer sheet instead, and the two builds' word/document.xml are compared. Prints the
+counts and the first differing line of each setting that differs.
 
-Usage: compare-builds.py OLD NEW [--seeds N] [--time-limit S] [--show N]
+Usage: compare-builds.py OLD NEW [--seeds N] [--time-limit S] [--show N] [--documents]
 """
 
 import argparse
 import concurrent.futures
 import itertools
 import subprocess
+import tempfile
+import zipfile
+from pathlib import Path
 
 KINDS = ["oral", "estimation", "vertical", "steps", "laws", "equations", "units"]
 NUMBERS = ["whole", "decimal", "fraction", "percent"]
@@ -24,14 +28,21 @@ OPTION_SETS = [
 ]
 
 
-def run(program, options, time_limit):
-    args = [program, "generate", *options, "--print", "--answers", "--no-save",
-            "--time-limit", str(time_limit)]
-    try:
-        done = subprocess.run(args, capture_output=True, timeout=time_limit + 20)
-    except subprocess.TimeoutExpired:
-        return ("hung", b"")
-    return (done.returncode, done.stdout)
+def run(program, options, time_limit, documents=False):
+    with tempfile.TemporaryDirectory() as folder:
+        output = ["--out", folder] if documents else ["--print"]
+        args = [program, "generate", *options, *output, "--answers", "--no-save",
+                "--time-limit", str(time_limit)]
+        try:
+            done = subprocess.run(args, capture_output=True, timeout=time_limit + 20)
+        except subprocess.TimeoutExpired:
+            return ("hung", b"")
+        if not documents:
+            return (done.returncode, done.stdout)
+        # The sheets in name order (question before answers), their document parts joined.
+        parts = [zipfile.ZipFile(sheet).read("word/document.xml")
+                 for sheet in sorted(Path(folder).glob("*.docx"), key=lambda p: "答案" in p.name)]
+        return (done.returncode, b"\n".join(parts))
 
 
 def first_difference(a, b):
@@ -48,6 +59,7 @@ def main():
     parser.add_argument("--seeds", type=int, default=2)
     parser.add_argument("--time-limit", type=int, default=5)
     parser.add_argument("--show", type=int, default=20)
+    parser.add_argument("--documents", action="store_true")
     args = parser.parse_args()
 
     grid = [["--kind", k, "--numbers", n, "--grade", g, *o, "--seed", str(seed)]
@@ -55,7 +67,8 @@ def main():
             for seed in range(1, args.seeds + 1)]
 
     def both(options):
-        return options, run(args.old, options, args.time_limit), run(args.new, options, args.time_limit)
+        return (options, run(args.old, options, args.time_limit, args.documents),
+                run(args.new, options, args.time_limit, args.documents))
 
     counts = {"same output": 0, "differ": 0, "same refusal": 0, "both at the time limit": 0}
     differing = []

@@ -12,9 +12,12 @@ namespace quill
 namespace
 {
 
-AnsweringSession sessionOf(std::vector<std::string> items, AnsweringRules rules = {})
+AnsweringSession sessionOf(const std::vector<std::string>& items, AnsweringRules rules = {})
 {
-    return AnsweringSession(std::move(items), rules);
+    std::vector<OperationItem> read;
+    for (const std::string& item : items)
+        read.push_back(OperationItem::read(item));
+    return AnsweringSession(read, rules);
 }
 
 TEST(AnsweringSession, AtARemainderGradeADivisionWantsQuotientAndRemainder)
@@ -96,11 +99,13 @@ TEST(AnsweringSession, TheClockRollsOverToTheNextMinute)
     EXPECT_EQ(s.caption("2026/5/1"), "时间：2026/5/1，用了1分0秒");
 }
 
-TEST(AnsweringItems, SplitsTheDrawnListAtSpaces)
+TEST(AnsweringItems, TakesTheOneOperationItemsOfTheSet)
 {
-    EXPECT_EQ(answeringItems(" 3＋4 5×6"), (std::vector<std::string>{"3＋4", "5×6"}));
-    EXPECT_EQ(answeringItems("3＋4  5×6 "), (std::vector<std::string>{"3＋4", "5×6"}));
-    EXPECT_TRUE(answeringItems(" ").empty());
+    const ExerciseSet set{OperationItem::read("3＋4"), StepItem{"(1＋2)×3", std::nullopt},
+                          OperationItem::read("5×6")};
+    EXPECT_EQ(answeringItems(set),
+              (std::vector<OperationItem>{OperationItem::read("3＋4"), OperationItem::read("5×6")}));
+    EXPECT_TRUE(answeringItems({}).empty());
 }
 
 TEST(TypedNumber, ReadsWhatAPupilTypes)
@@ -171,7 +176,7 @@ TEST_P(DrawnDivisions, AreRightInEitherExactFormAndWrongWithAWrongRemainder)
         s.itemCount.text = "40";
         testing::RecordingEnvironment env;
         ASSERT_EQ(drawOnScreenSet(t.app, env), RunOutcome::Completed);
-        AnsweringSession session(answeringItems(t.app.run.questionList), answeringRules(s));
+        AnsweringSession session(answeringItems(t.app.set), answeringRules(s));
         do {
             const std::string& item = session.currentItem();
             const size_t sign = item.find("÷");

@@ -2,10 +2,10 @@
 #include "engine/saved_set_loading.h"
 #include "engine/settings_interlocks.h"
 #include "history/history_file.h"
-#include "problems/expressions/answer_store.h"
 #include "problems/units/unit_item.h"
 #include "support/document_environment.h"
 #include "support/recording_environment.h"
+#include "support/sets.h"
 #include "support/temp_folder.h"
 #include "support/test_application.h"
 
@@ -34,15 +34,13 @@ protected:
 
     void saveIntoFolder() { docs.history = folder / "历史题目.txt"; }
 
-    std::vector<std::string> items() const
-    {
-        return splitAtSpaces(trimmedList(t.app.run.questionList));
-    }
+    std::vector<std::string> items() const { return testing::textsOf(t.app.set); }
+    std::string list() const { return testing::listOf(t.app.set); }
 };
 
 TEST_F(GenerationRun, RefusesARangeThatDoesNotRise)
 {
-    t.app.run.questionList = " 1＋2";
+    t.app.set = testing::listItems(1, " 1＋2");
     s.rangeStart.text = "5";
     s.rangeEnd.text = "5";
     EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
@@ -52,7 +50,7 @@ TEST_F(GenerationRun, RefusesARangeThatDoesNotRise)
     EXPECT_EQ(t.notifier.messages,
               (std::vector<std::string>{"结束数字要大于起始数字！", "结束数字要大于起始数字！"}));
     EXPECT_EQ(env.focusRequests, 2);
-    EXPECT_EQ(t.app.run.questionList, " 1＋2") << "nothing else changes";
+    EXPECT_EQ(list(), " 1＋2") << "nothing else changes";
     EXPECT_TRUE(env.waits.empty());
 }
 
@@ -68,15 +66,12 @@ TEST_F(GenerationRun, RefusesRangesAndCountsBeyondWhatTheGeneratorsHold)
     EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused);
     ASSERT_EQ(t.notifier.messages.size(), 3u);
     EXPECT_EQ(t.notifier.messages[2], "题量不能超过10000题！");
-    EXPECT_TRUE(t.app.run.questionList.empty());
+    EXPECT_TRUE(t.app.set.empty());
 }
 
 TEST_F(GenerationRun, DrawsExactlyTheCountOfDistinctItems)
 {
     ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
-    const std::string& out = t.app.run.questionList;
-    ASSERT_EQ(out.front(), ' ');
-    EXPECT_EQ(out.find("  "), std::string::npos);
     const auto list = items();
     ASSERT_EQ(list.size(), 24u);
     // Every item is new to the list drawn before it, substrings included.
@@ -239,10 +234,10 @@ TEST_F(GenerationRun, FractionSetsOfEveryKindAreWrittenSavedAndLoadBack)
         std::string line, last;
         while (std::getline(in, line))
             last = line;
-        EXPECT_NE(last.find("|" + std::to_string(historyKind) + "|"), std::string::npos) << last;
-        if (kind == ExerciseKind::Steps) {
-            EXPECT_EQ(t.app.run.stepList.substr(0, drawn[0].size() + 1), " " + drawn[0]);
-        }
+        const std::string kindField = "|" + std::to_string(historyKind) + "|";
+        ASSERT_NE(last.find(kindField), std::string::npos) << last;
+        const std::string saved = last.substr(last.find(kindField) + kindField.size());
+        EXPECT_EQ(saved.substr(0, saved.find('\r')), list()) << "the set is saved as written";
         docs.documents.clear();
         ASSERT_EQ(loadSavedSet(t.app, docs, last), RunOutcome::Completed);
         // Kind 8 loads as 通分计算, whose answers follow a plain "=".
@@ -259,10 +254,9 @@ TEST_F(GenerationRun, FractionSetsOfEveryKindAreWrittenSavedAndLoadBack)
 TEST_F(GenerationRun, TheSameSeedGivesTheSameSet)
 {
     ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
-    const std::string first = t.app.run.questionList;
     TestApplication again(1);
     ASSERT_EQ(generateExercises(again.app, env), RunOutcome::Completed);
-    EXPECT_EQ(again.app.run.questionList, first);
+    EXPECT_EQ(again.app.set, t.app.set);
 }
 
 // The on-screen set is the oral set of the same seed, drawn in full even after a stopped run,
@@ -275,11 +269,11 @@ TEST_F(GenerationRun, AfterAStopTheOnScreenSetIsFullAndTheOralRunsSet)
     clickKindOption(s, ExerciseKind::Oral, t.notifier);
     t.app.random.seed(7);
     ASSERT_EQ(drawOnScreenSet(t.app, env), RunOutcome::Completed);
-    const std::string onScreen = t.app.run.questionList;
+    const std::string onScreen = list();
     EXPECT_EQ(items().size(), static_cast<size_t>(s.itemCount.value()));
     t.app.random.seed(7);
     ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
-    EXPECT_EQ(t.app.run.questionList, onScreen);
+    EXPECT_EQ(list(), onScreen);
 
     s.rangeStart.text = "1";
     s.rangeEnd.text = "3";
@@ -404,7 +398,7 @@ TEST_F(UnitConversionRun, SavesKindSevenAndLoadsItBackToTheSameSheets)
     const HistoryRead saved = readHistoryFile(*docs.history);
     ASSERT_EQ(saved.lines.size(), 1u);
     const std::string line = saved.lines[0].text;
-    EXPECT_EQ(line.substr(line.find("|7|") + 3), t.app.run.questionList);
+    EXPECT_EQ(line.substr(line.find("|7|") + 3), list());
 
     // Loaded under another kind and after a stopped run, it switches back with the kind's
     // click effects and fills every cell.
@@ -463,7 +457,7 @@ TEST_F(LawRun, DrawsTheTickedLawSavesKindFiveAndLoadsItBack)
     for (const std::string& item : items())
         EXPECT_TRUE(std::regex_match(item, form)) << item;
     const std::string line = readHistoryFile(*docs.history).lines.at(0).text;
-    EXPECT_EQ(line.substr(line.find("|5|") + 3), t.app.run.questionList);
+    EXPECT_EQ(line.substr(line.find("|5|") + 3), list());
 
     clickKindOption(s, ExerciseKind::Vertical, t.notifier);
     ASSERT_EQ(loadSavedSet(t.app, docs, line), RunOutcome::Completed);

@@ -30,9 +30,8 @@ TEST_F(SavedSetLoading, AnEquationLineLoadsBothListsAndSelectsEquations)
 {
     const std::string line = "2026/1/2|6| 12＋5＋8＝25 6×4－9＝15| X＋5＋8＝25 6X－9＝15";
     ASSERT_EQ(loadSavedSet(t.app, env, line), RunOutcome::Completed);
-    EXPECT_EQ(t.app.run.questionList, " 12＋5＋8＝25 6×4－9＝15");
-    EXPECT_EQ(t.app.run.equationList, " X＋5＋8＝25 6X－9＝15");
-    EXPECT_TRUE(t.app.run.writingSavedSet);
+    EXPECT_EQ(t.app.set, (ExerciseSet{EquationItem{"X＋5＋8", "12＋5＋8", ItemValue::read("25")},
+                                      EquationItem{"6X－9", "6×4－9", ItemValue::read("15")}}));
     EXPECT_TRUE(s.equationsOption.selected);
     EXPECT_EQ(env.waits, std::vector<double>{1});
     ASSERT_EQ(env.documents.size(), 1u);

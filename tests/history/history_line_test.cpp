@@ -1,7 +1,6 @@
 #include "history/history_line.h"
 #include "history/saved_set_load.h"
 #include "settings/exercise_settings.h"
-#include "settings/run_state.h"
 
 #include <gtest/gtest.h>
 
@@ -24,10 +23,8 @@ TEST(HistoryLine, BuildsDateTagAndListAndReadsThemBack)
 
 TEST(HistoryLine, EquationSetsSplitIntoExpressionsAndEquations)
 {
-    RunState run;
-    run.completeEquations = " 12＋5＝17";
-    run.equationList = " X＋5＝17";
-    const std::string text = historyLineText("2026/3/1", 6, savedTextOf(6, run));
+    const ExerciseSet set{EquationItem{"X＋5", "12＋5", ItemValue::read("17")}};
+    const std::string text = historyLineText("2026/3/1", 6, savedTextOf(6, set));
     EXPECT_EQ(text, "2026/3/1|6| 12＋5＝17| X＋5＝17");
 
     const HistoryLine line = parseHistoryLine(text);
@@ -42,17 +39,22 @@ TEST(HistoryLine, OnlyEquationSetsHaveAFourthField)
     EXPECT_EQ(parseHistoryLine("2026/3/1|3| 1＋2|extra").savedList, " 1＋2");
 }
 
-TEST(HistoryLine, SavedTextFollowsTheKind)
+// Every kind's list reads back to the same items and is written again byte for byte.
+TEST(HistoryLine, SavedListsReadBackToTheSameText)
 {
-    RunState run;
-    run.questionList = " a b";
-    run.stepList = " a×3 b÷2";
-    run.completeEquations = "c";
-    run.equationList = "d";
-    EXPECT_EQ(savedTextOf(1, run), " a b");
-    EXPECT_EQ(savedTextOf(8, run), " a b");
-    EXPECT_EQ(savedTextOf(4, run), " a×3 b÷2");
-    EXPECT_EQ(savedTextOf(6, run), "c|d");
+    const std::pair<int, std::string> lists[] = {
+        {1, " 37＋48 56÷7 25%×4 4.5－1.25"},
+        {4, " (12＋5)×3＝51 9－6÷3＝7"},
+        {5, " 37＋45＋63＝145 （25＋7）×4＝128"},
+        {6, " 5＋5×3＝20| X＋5×3＝20"},
+        {7, " 5//米//500//厘米 90//秒//3/2//分"},
+        {8, " 3＋8＋1＋8 (3＋8＋1＋8)×5 not-a-fraction"},
+        {9, " 6/8"},
+    };
+    for (const auto& [kind, list] : lists) {
+        const HistoryLine line = parseHistoryLine("2026/3/1|" + std::to_string(kind) + "|" + list);
+        EXPECT_EQ(savedTextOf(kind, savedSetItems(line)), list) << kind;
+    }
 }
 
 TEST(HistoryLine, KindFollowsThePathOrder)
@@ -102,29 +104,21 @@ TEST(SavedSetEntry, LinesOutsideTheFormatAreUnknown)
     EXPECT_EQ(savedSetEntry("||"), "未知");
 }
 
-TEST(SavedSetLoad, TakesTheListAndMarksTheRun)
+TEST(SavedSetLoad, ReadsTheItemsOfTheKind)
 {
-    RunState run;
-    run.equationList = "earlier";
-    ASSERT_TRUE(takeSavedSet(run, parseHistoryLine("2016/7/27|3| 37＋48 52－19")));
-    EXPECT_TRUE(run.writingSavedSet);
-    EXPECT_EQ(run.questionList, " 37＋48 52－19");
-    EXPECT_EQ(run.equationList, "earlier"); // only equation sets bring their own
+    const ExerciseSet operations = savedSetItems(parseHistoryLine("2016/7/27|3| 37＋48 52－19"));
+    EXPECT_EQ(operations, (ExerciseSet{OperationItem::read("37＋48"), OperationItem::read("52－19")}));
 
-    ASSERT_TRUE(takeSavedSet(run, parseHistoryLine("2016/7/27|6|A|B")));
-    EXPECT_EQ(run.questionList, "A");
-    EXPECT_EQ(run.equationList, "B");
+    const ExerciseSet equations = savedSetItems(parseHistoryLine("2016/7/27|6| 12＋5＝17| X＋5＝17"));
+    EXPECT_EQ(equations, (ExerciseSet{EquationItem{"X＋5", "12＋5", ItemValue::read("17")}}));
 }
 
-TEST(SavedSetLoad, RefusesLinesItCannotWriteAndLeavesTheRunAlone)
+TEST(SavedSetLoad, LinesItCannotWriteAreNotLoadable)
 {
     for (const char* text :
          {"no bars at all", "2016/7/27|0| 1＋2", "2016/7/27|3", "2016/7/27|6| 12＋5＝17"}) {
-        RunState run;
-        run.questionList = " kept";
-        EXPECT_FALSE(takeSavedSet(run, parseHistoryLine(text))) << text;
-        EXPECT_EQ(run.questionList, " kept");
-        EXPECT_FALSE(run.writingSavedSet);
+        EXPECT_FALSE(isLoadable(parseHistoryLine(text))) << text;
+        EXPECT_TRUE(savedSetItems(parseHistoryLine(text)).empty()) << text;
     }
 }
 

@@ -1,7 +1,6 @@
 #include "history/history_line.h"
 #include "history/saved_set_load.h"
 #include "history/saved_sets.h"
-#include "settings/run_state.h"
 #include "support/gbk.h"
 #include "support/temp_folder.h"
 
@@ -61,10 +60,8 @@ TEST_F(SavedSetsTest, ThreeSavesRefreshedTwiceGiveThreeEntriesAlignedWithTheLine
               (std::vector<std::string>{"2016/7/27口算", "2016/7/28脱式", "2016/7/29解方程"}));
     ASSERT_EQ(sets.lines().size(), 3u);
 
-    RunState run;
-    ASSERT_TRUE(takeSavedSet(run, parseHistoryLine(sets.lines()[2])));
-    EXPECT_EQ(run.questionList, " 2＋3＝5");
-    EXPECT_EQ(run.equationList, " X＋3＝5");
+    EXPECT_EQ(savedSetItems(parseHistoryLine(sets.lines()[2])),
+              (ExerciseSet{EquationItem{"X＋3", "2＋3", ItemValue::read("5")}}));
 }
 
 TEST_F(SavedSetsTest, AMissingFileLeavesTheListEmpty)

@@ -6,6 +6,7 @@
 // writer typed them, for the checks to find in what the other program shows.
 
 #include "base/short_date.h"
+#include "engine/generation_path.h"
 #include "engine/settings_interlocks.h"
 #include "output/docx_word_processor.h"
 #include "output/fraction_writer.h"
@@ -17,6 +18,7 @@
 #include "problems/expressions/step_expressions.h"
 #include "problems/fractions/fraction_steps.h"
 #include "support/recording_word_processor.h"
+#include "support/sets.h"
 #include "support/test_application.h"
 
 #include <fstream>
@@ -127,7 +129,7 @@ bool writeSample(const std::filesystem::path& folder, const std::string& kind,
     return word.activate();
 }
 
-using SheetWriter = bool (*)(Workspace&, Notifier&, WordProcessor&, const WriterArguments&);
+using SheetWriter = bool (*)(const WriterArguments&, WordProcessor&);
 
 struct Sheet {
     std::string name;
@@ -220,16 +222,21 @@ bool writeSheets(const std::filesystem::path& folder, const Sheet& sheet, std::o
     if (sheet.fractions)
         clickCheck(app.settings, app.settings.fractions, t.notifier);
     app.settings.rowHeight.text = sheet.rowHeight;
-    app.run.questionList = sheet.list;
-    const std::string list = sheet.list.substr(1);
-    if (sheet.fractions && sheet.kind == ExerciseKind::Steps) {
-        app.run.questionList.clear();
-        for (const std::string& expression : buildFractionSteps(app, list, 1, 100).expressions)
-            app.run.questionList += " " + expression;
-    } else if (sheet.kind == ExerciseKind::Steps)
-        app.run.stepList = buildStepExpressions(app, list, 1, 100);
-    if (sheet.kind == ExerciseKind::Equations)
-        app.run.completeEquations = buildEquations(app, list, 1, 100);
+    const int listKind = sheet.fractions                        ? 8
+                         : sheet.kind == ExerciseKind::Units ? 7
+                         : sheet.kind == ExerciseKind::Laws  ? 5
+                                                             : 1;
+    app.set = testing::listItems(listKind, sheet.list);
+    Draw draw = app.draw();
+    const Range range{1, 100};
+    if (sheet.fractions && sheet.kind == ExerciseKind::Steps)
+        app.set = setOf(buildFractionSteps(draw, range, itemsOf<FractionExpression>(app.set)));
+    else if (sheet.kind == ExerciseKind::Steps)
+        app.set = setOf(buildStepExpressions(draw, range, itemsOf<OperationItem>(app.set)));
+    else if (sheet.kind == ExerciseKind::Equations)
+        app.set = setOf(buildEquations(draw, range, itemsOf<OperationItem>(app.set)));
+    else
+        prepareSheets(app, range);
 
     bool ok = true;
     for (const bool answers : {false, true}) {
@@ -237,7 +244,7 @@ bool writeSheets(const std::filesystem::path& folder, const Sheet& sheet, std::o
         DocxWordProcessor document(DocumentFolder(folder), name, printOutcome);
         testing::RecordingWordProcessor recorder;
         TeeWordProcessor word(document, recorder);
-        ok = sheet.write(app, app.notifier, word, writerArguments(app, answers)) && ok;
+        ok = sheet.write(testing::writerArguments(app, answers), word) && ok;
         writeManifest(manifest, name.fileName(), answers, recorder, sheet);
     }
     return ok;

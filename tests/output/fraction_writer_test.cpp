@@ -1,5 +1,6 @@
 #include "output/fraction_writer.h"
 #include "support/recording_word_processor.h"
+#include "support/sets.h"
 #include "support/test_application.h"
 
 #include <gtest/gtest.h>
@@ -22,9 +23,9 @@ protected:
         s.option(s.kind()).selected = false;
         s.option(kind).selected = true;
         s.columns.text = std::move(columns);
-        t.app.run.questionList = list;
+        t.app.set = testing::listItems(8, list);
         word = {};
-        return writeFractionSheet(t.app, t.notifier, word, writerArguments(t.app, answers));
+        return writeFractionSheet(testing::writerArguments(t.app, answers), word);
     }
 };
 

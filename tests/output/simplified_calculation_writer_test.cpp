@@ -1,5 +1,6 @@
 #include "output/simplified_calculation_writer.h"
 #include "support/recording_word_processor.h"
+#include "support/sets.h"
 #include "support/test_application.h"
 
 #include <gtest/gtest.h>
@@ -18,11 +19,10 @@ protected:
     bool write(const std::string& list, bool answers)
     {
         word = {};
-        t.app.run.questionList = list;
+        t.app.set = testing::listItems(5, list);
         t.app.settings.columns.text = "2";
         t.app.settings.rowHeight.text = "25";
-        return writeSimplifiedCalculationSheet(t.app, t.notifier, word,
-                                               writerArguments(t.app, answers));
+        return writeSimplifiedCalculationSheet(testing::writerArguments(t.app, answers), word);
     }
 };
 
@@ -51,7 +51,7 @@ TEST_F(SimplifiedCalculationWriter, ItemsStandOverEmptyWorkingRows)
 
 TEST_F(SimplifiedCalculationWriter, AStopFillsNoFurtherCellButTheSheetIsHandedOver)
 {
-    t.stopAfter(4); // the item row, then a cell each
+    t.stopAfter(3); // a stop test before each cell
     EXPECT_TRUE(write("1＋2＋8＝11 2＋3＋7＝12 3＋4＋6＝13", true));
     EXPECT_TRUE(word.touched(1, 2));
     EXPECT_FALSE(word.touched(3, 1));

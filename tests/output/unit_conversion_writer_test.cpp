@@ -1,5 +1,6 @@
 #include "output/unit_conversion_writer.h"
 #include "support/recording_word_processor.h"
+#include "support/sets.h"
 #include "support/test_application.h"
 
 #include <gtest/gtest.h>
@@ -17,9 +18,9 @@ protected:
 
     bool write(const std::string& list, bool answers)
     {
-        t.app.run.questionList = list;
+        t.app.set = testing::listItems(7, list);
         t.app.settings.columns.text = "2";
-        return writeUnitConversionSheet(t.app, t.notifier, word, writerArguments(t.app, answers));
+        return writeUnitConversionSheet(testing::writerArguments(t.app, answers), word);
     }
 
     // What was typed outside the table after the name line's paragraph.

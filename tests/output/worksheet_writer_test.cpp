@@ -1,6 +1,8 @@
 #include "base/short_date.h"
+#include "engine/generation_path.h"
 #include "output/worksheet_writer.h"
 #include "support/recording_word_processor.h"
+#include "support/sets.h"
 #include "support/test_application.h"
 
 #include <gmock/gmock.h>
@@ -40,19 +42,18 @@ protected:
             s.option(k).selected = k == kind;
     }
 
+    // The list's items, made ready for their sheets as a run makes them, written on `word`.
     bool write(const std::string& list, bool answers)
     {
-        t.app.run.questionList = list;
-        return writeWorksheet(t.app, t.notifier, word, writerArguments(t.app, answers));
+        t.app.set = testing::listItems(1, list);
+        prepareSheets(t.app, {1, 100});
+        return writeAgain(word, answers);
     }
 
-    // Prepares the items and step answers as the step and equation builders leave them.
-    void prepared(std::vector<std::string> items, std::vector<std::string> stepAnswers)
+    // The same set once more, on another sheet.
+    bool writeAgain(testing::RecordingWordProcessor& sheet, bool answers)
     {
-        AnswerStore& store = t.app.answers;
-        store.itemTexts = std::move(items);
-        store.lastItemIndex = static_cast<int>(store.itemTexts.size()) - 1;
-        store.stepAnswers = std::move(stepAnswers);
+        return writeWorksheet(testing::writerArguments(t.app, answers), sheet);
     }
 
     std::vector<std::string> callsUntilTable() const
@@ -110,8 +111,8 @@ TEST_F(WorksheetWriter, OneItemRowPerColumnsItems)
     EXPECT_EQ(word.cellText(6, 4), "24＋25＝");
 
     testing::RecordingWordProcessor second;
-    t.app.run.questionList = listOf(25);
-    writeWorksheet(t.app, t.notifier, second, writerArguments(t.app, false));
+    t.app.set = testing::listItems(1, listOf(25));
+    writeAgain(second, false);
     EXPECT_EQ(second.tableRows, 7);
     EXPECT_EQ(second.cellText(7, 1), "25＋26＝");
     for (int column = 2; column <= 4; ++column)
@@ -134,8 +135,8 @@ TEST_F(WorksheetWriter, QuestionAndAnswerSheetsShareTheirGeometry)
     const std::string list = listOf(25);
     write(list, false);
     testing::RecordingWordProcessor answers;
-    t.app.run.questionList = list;
-    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
+    t.app.set = testing::listItems(1, list);
+    writeAgain(answers, true);
 
     EXPECT_EQ(word.tableRows, 14);
     EXPECT_EQ(answers.tableRows, 14);
@@ -160,8 +161,8 @@ TEST_F(WorksheetWriter, BordersOnlyWhenAsked)
 
     testing::RecordingWordProcessor plain;
     s.borders.checked = false;
-    t.app.run.questionList = " 1＋2";
-    writeWorksheet(t.app, t.notifier, plain, writerArguments(t.app, false));
+    t.app.set = testing::listItems(1, " 1＋2");
+    writeAgain(plain, false);
     EXPECT_THAT(plain.callsStartingWith("outside"), IsEmpty());
     EXPECT_THAT(plain.callsStartingWith("inside"), IsEmpty());
 }
@@ -174,8 +175,8 @@ TEST_F(WorksheetWriter, OralCells)
     EXPECT_EQ(word.cell(1, 2).alignment, Alignment::Left);
 
     testing::RecordingWordProcessor answers;
-    t.app.run.questionList = " 37＋48 56÷7";
-    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
+    t.app.set = testing::listItems(1, " 37＋48 56÷7");
+    writeAgain(answers, true);
     EXPECT_EQ(answers.cellText(1, 1), "37＋48＝85");
     EXPECT_EQ(answers.cellText(1, 2), "56÷7＝8");
     EXPECT_TRUE(answers.cell(1, 1).aligned);
@@ -190,7 +191,7 @@ TEST_F(WorksheetWriter, FillInCellsHideANumberOnTheQuestionSheetOnly)
     EXPECT_THAT(word.cellText(1, 1), MatchesRegex("(______＋48|37＋______)＝85"));
 
     testing::RecordingWordProcessor answers;
-    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
+    writeAgain(answers, true);
     EXPECT_EQ(answers.cellText(1, 1), "37＋48＝85");
 }
 
@@ -199,20 +200,19 @@ TEST_F(WorksheetWriter, FirstGradeStepsShowTheStepValueInOneRow)
 {
     choose(ExerciseKind::Steps);
     s.grade.index = 2;
-    prepared({"2×5＋5", "5×9÷9", "(15－14)×5"}, {"15", "5", "5"});
-    write(" 2×5 5×9 15－14", true);
+    t.app.set = testing::listItems(4, " 2×5＋5＝15 5×9÷9＝5 (15－14)×5＝5");
+    writeAgain(word, true);
     EXPECT_EQ(word.tableRows, 1);
     EXPECT_EQ(word.cellText(1, 1), "2×5＋5＝15");
     EXPECT_EQ(word.cellText(1, 2), "5×9÷9＝5");
     EXPECT_EQ(word.cellText(1, 3), "(15－14)×5＝5");
     EXPECT_EQ(word.cell(1, 1).alignment, Alignment::Left);
 
-    // A reloaded set holds "expression＝value": the question sheet shows the expression only.
-    t.app.run.writingSavedSet = true;
+    // The question sheet shows the expression only.
     testing::RecordingWordProcessor questions, answers;
-    t.app.run.questionList = " 3＋4＋2＝9 (15－14)×5＝5";
-    writeWorksheet(t.app, t.notifier, questions, writerArguments(t.app, false));
-    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
+    t.app.set = testing::listItems(4, " 3＋4＋2＝9 (15－14)×5＝5");
+    writeAgain(questions, false);
+    writeAgain(answers, true);
     EXPECT_EQ(questions.tableRows, 1);
     EXPECT_EQ(questions.cellText(1, 1), "3＋4＋2＝");
     EXPECT_EQ(questions.cellText(1, 2), "(15－14)×5＝");
@@ -230,14 +230,15 @@ TEST_F(WorksheetWriter, EstimationShowsTheAnswerRoundedToTensHalfUp)
     EXPECT_FALSE(word.cell(1, 1).aligned);    // stays centred
 
     testing::RecordingWordProcessor questions;
-    writeWorksheet(t.app, t.notifier, questions, writerArguments(t.app, false));
+    writeAgain(questions, false);
     EXPECT_EQ(questions.cellText(1, 1), "120＋5＝");
     EXPECT_EQ(questions.cellText(1, 4), "47÷5≈"); // a remainder: only about
     EXPECT_EQ(questions.cell(1, 4).alignment, Alignment::Left);
 
     testing::RecordingWordProcessor fillIn;
     s.fillIn.checked = true;
-    writeWorksheet(t.app, t.notifier, fillIn, writerArguments(t.app, false));
+    prepareSheets(t.app, {1, 100});
+    writeAgain(fillIn, false);
     EXPECT_THAT(fillIn.cellText(1, 2), MatchesRegex("(______＋5|130＋______)≈140"));
     EXPECT_FALSE(fillIn.cell(1, 2).aligned);
 }
@@ -255,14 +256,14 @@ TEST_F(WorksheetWriter, VerticalAnswersTakeTheFirstCaseThatApplies)
 
     testing::RecordingWordProcessor notDivisible;
     s.exactOrProper.checked = false;
-    writeWorksheet(t.app, t.notifier, notDivisible, writerArguments(t.app, true));
+    writeAgain(notDivisible, true);
     EXPECT_EQ(notDivisible.cellText(1, 2), "1÷8≈0.1");
 
     testing::RecordingWordProcessor withRemainder;
     s.grade.index = 5;
     s.division.checked = true;
-    t.app.run.questionList = " 47÷5 15÷2";
-    writeWorksheet(t.app, t.notifier, withRemainder, writerArguments(t.app, true));
+    t.app.set = testing::listItems(1, " 47÷5 15÷2");
+    writeAgain(withRemainder, true);
     EXPECT_EQ(withRemainder.cellText(1, 1), "47÷5＝9……2");
     EXPECT_EQ(withRemainder.cellText(1, 2), "15÷2＝7……1");
 }
@@ -278,7 +279,7 @@ TEST_F(WorksheetWriter, VerticalWorkingCellsAreLeftAlignedOnAnswerSheets)
     EXPECT_EQ(word.cellText(2, 1), "");
 
     testing::RecordingWordProcessor questions;
-    writeWorksheet(t.app, t.notifier, questions, writerArguments(t.app, false));
+    writeAgain(questions, false);
     EXPECT_THAT(questions.callsStartingWith("select"), ElementsAre("select 1 1", "select 1 2"));
     EXPECT_EQ(questions.cellText(1, 2), "63－27＝");
     EXPECT_EQ(questions.cell(1, 2).alignment, Alignment::Left);
@@ -293,83 +294,65 @@ TEST_F(WorksheetWriter, VerticalFillInCarriesTheAnswer)
     EXPECT_EQ(word.cell(2, 1).alignment, Alignment::Left);
 }
 
-TEST_F(WorksheetWriter, StepAnswersAreCleanedAndKeptSo)
+// Values saved in another form (".5", "3.", "14.0") are shown as the program writes them.
+TEST_F(WorksheetWriter, StepValuesAreShownInTheirPlainForm)
 {
     choose(ExerciseKind::Steps);
-    prepared({"1÷4＋0.25", "6÷2＋0"}, {".5", "3."});
-    write(" ignored", true);
+    t.app.set = testing::listItems(4, " 1÷4＋0.25＝.5 6÷2＋0＝3.");
+    writeAgain(word, true);
     EXPECT_EQ(word.tableRows, 2);
     EXPECT_EQ(word.cellText(1, 1), "1÷4＋0.25＝0.5");
     EXPECT_EQ(word.cellText(1, 2), "6÷2＋0＝3");
-    EXPECT_EQ(t.app.answers.stepAnswers[0], "0.5");
-    EXPECT_EQ(t.app.answers.stepAnswers[1], "3");
     EXPECT_EQ(word.cell(2, 2).alignment, Alignment::Left);
 }
 
 TEST_F(WorksheetWriter, StepQuestionsAndPercentAnswers)
 {
     choose(ExerciseKind::Steps);
-    prepared({"(3＋4)×2"}, {"14.0"});
-    write(" ignored", false);
+    t.app.set = testing::listItems(4, " (3＋4)×2＝14.0");
+    writeAgain(word, false);
     EXPECT_EQ(word.cellText(1, 1), "(3＋4)×2＝");
     EXPECT_EQ(word.cell(1, 1).alignment, Alignment::Left);
     EXPECT_THAT(word.callsStartingWith("select"), ElementsAre("select 1 1", "select 2 1"));
 
     testing::RecordingWordProcessor answers;
     s.percentages.checked = true;
-    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
+    writeAgain(answers, true);
     EXPECT_EQ(answers.cellText(1, 1), "(3＋4)×2＝14");
 }
 
 TEST_F(WorksheetWriter, ReloadedStepSetsPrintTheSavedTexts)
 {
     choose(ExerciseKind::Steps);
-    t.app.run.writingSavedSet = true;
     const std::string saved = " (3＋4)×2＝14 9－6÷3＝7";
-    write(saved, false);
+    t.app.set = testing::listItems(4, saved);
+    writeAgain(word, false);
     EXPECT_EQ(word.cellText(1, 1), "(3＋4)×2＝");
     EXPECT_EQ(word.cellText(1, 2), "9－6÷3＝");
 
     testing::RecordingWordProcessor answers;
     s.percentages.checked = true;
-    t.app.run.questionList = saved;
-    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
+    writeAgain(answers, true);
     // The saved values are plain decimals, as on the set's first answer sheet: no "%".
     EXPECT_EQ(answers.cellText(1, 1), "(3＋4)×2＝14");
     EXPECT_EQ(answers.cellText(1, 2), "9－6÷3＝7");
 }
 
+// The question sheet shows the equation with X, the answer sheet the number in its place.
 TEST_F(WorksheetWriter, EquationSheets)
 {
     choose(ExerciseKind::Equations);
-    prepared({"X＋5×3", "4X－6"}, {"20", "10.%"});
-    s.percentages.checked = true;
-    t.app.run.completeEquations = " 5＋5×3＝20 4×4－6＝10%";
-    write(" 5＋5 4×4", false);
+    t.app.set = testing::listItems(6, " 5＋5×3＝20 4×4－6＝10", " X＋5×3＝20 4X－6＝10");
+    writeAgain(word, false);
     EXPECT_EQ(word.tableRows, 2);
     EXPECT_EQ(word.cellText(1, 1), "X＋5×3＝20");
-    EXPECT_EQ(word.cellText(1, 2), "4X－6＝10%");
+    EXPECT_EQ(word.cellText(1, 2), "4X－6＝10");
     EXPECT_EQ(word.cell(2, 1).alignment, Alignment::Left);
 
     testing::RecordingWordProcessor answers;
-    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
+    writeAgain(answers, true);
     EXPECT_EQ(answers.cellText(1, 1), "5＋5×3＝20");
-    EXPECT_EQ(answers.cellText(1, 2), "4×4－6＝10%");
-}
-
-TEST_F(WorksheetWriter, ReloadedEquationSetsTakeQuestionsAndAnswersFromTheSavedTexts)
-{
-    choose(ExerciseKind::Equations);
-    t.app.run.writingSavedSet = true;
-    t.app.run.equationList = " X＋5×3＝20";
-    const std::string saved = " 5＋5×3＝20";
-    write(saved, false);
-    EXPECT_EQ(word.cellText(1, 1), "X＋5×3＝20");
-
-    testing::RecordingWordProcessor answers;
-    t.app.run.questionList = saved;
-    writeWorksheet(t.app, t.notifier, answers, writerArguments(t.app, true));
-    EXPECT_EQ(answers.cellText(1, 1), "5＋5×3＝20");
+    EXPECT_EQ(answers.cellText(1, 2), "4×4－6＝10");
 }
 
 TEST_F(WorksheetWriter, SimplifiedSetsGetTheTwoRowTableAndNoText)
@@ -402,7 +385,7 @@ TEST_F(WorksheetWriter, ARowHeightThatIsNoNumberIsPassedOnOrLeftOut)
 
     testing::RecordingWordProcessor vertical;
     choose(ExerciseKind::Vertical);
-    writeWorksheet(t.app, t.notifier, vertical, writerArguments(t.app, false));
+    writeAgain(vertical, false);
     EXPECT_THAT(vertical.callsStartingWith("height"), IsEmpty());
 }
 
@@ -411,16 +394,6 @@ TEST_F(WorksheetWriter, ReportsWhetherTheDocumentWasHandedOver)
     choose(ExerciseKind::Oral);
     word.activateResult = false;
     EXPECT_FALSE(write(" 1＋2", false));
-}
-
-TEST(CleanAnswerText, MendsPointsAtEitherEnd)
-{
-    EXPECT_EQ(cleanAnswerText(".5", false), "0.5");
-    EXPECT_EQ(cleanAnswerText("3.", false), "3");
-    EXPECT_EQ(cleanAnswerText("12.%", true), "12%");
-    EXPECT_EQ(cleanAnswerText("12.%", false), "12.%");
-    EXPECT_EQ(cleanAnswerText("0.25", true), "0.25");
-    EXPECT_EQ(cleanAnswerText("", true), "");
 }
 
 } // namespace

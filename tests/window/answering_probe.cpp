@@ -36,7 +36,9 @@ int main(int argc, char** argv)
 
     QElapsedTimer sinceStart;
     sinceStart.start();
-    const std::vector<std::string> items = {"47÷6", "36＋58", "72÷8", "95－37", "8×7", "60÷7"};
+    std::vector<quill::OperationItem> items;
+    for (const char* item : {"47÷6", "36＋58", "72÷8", "95－37", "8×7", "60÷7"})
+        items.push_back(quill::OperationItem::read(item));
     quill::AnsweringWindow window(
         quill::AnsweringSession(items, {.gradeIndex = 5, .divisionTicked = true}));
     window.setAttribute(Qt::WA_DeleteOnClose, false);

@@ -49,7 +49,10 @@ protected:
 
     void open(std::vector<std::string> items, AnsweringRules rules = {})
     {
-        window = std::make_unique<AnsweringWindow>(AnsweringSession(std::move(items), rules));
+        std::vector<OperationItem> read;
+        for (const std::string& item : items)
+            read.push_back(OperationItem::read(item));
+        window = std::make_unique<AnsweringWindow>(AnsweringSession(read, rules));
         window->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
         window->show();
         QApplication::setActiveWindow(window.get());
