@@ -47,8 +47,6 @@ struct GenerationPath {
     DocumentWriter write = nullptr;
 };
 
-inline constexpr std::string_view lawsPathName = "简便计算";
-
 // The first family, in order fractions, unit conversion, simplified calculation, whole
 // numbers and decimals, whose condition holds.
 const GenerationPath& choosePath(const ExerciseSettings& settings);

@@ -4,10 +4,10 @@
 #include "base/short_date.h"
 #include "engine/application.h"
 #include "engine/document_writing.h"
+#include "engine/draw_plan.h"
 #include "engine/duplicate_filter.h"
 #include "engine/generation_path.h"
 #include "engine/run_environment.h"
-#include "engine/unmeetable_settings.h"
 #include "history/history_file.h"
 #include "history/history_line.h"
 #include "history/saved_sets.h"
@@ -102,21 +102,17 @@ DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& pa
     return DrawEnd::Full;
 }
 
-// Law forms these settings cannot give are left out before the draw, so that no round draws
-// for ever; with no law left the run is refused.
-bool planLawForms(Application& app, const GenerationPath& path, Range range)
+// A plan that refuses the run is told and ends it; otherwise its notes are told, and forms of
+// law items it leaves out are never drawn.
+bool followPlan(Application& app, const DrawPlan& plan)
 {
-    app.lawShapesLeftOut.clear();
-    if (path.name != lawsPathName)
-        return true;
-    const LawFormsLeftOut leftOut = lawFormsLeftOut(app.settings, range);
-    if (const auto reason = lawsUnmeetableReason(leftOut)) {
-        app.notifier.notify(*reason);
+    if (plan.refusal) {
+        app.notifier.notify(*plan.refusal);
         return false;
     }
-    app.lawShapesLeftOut = leftOut.forms;
-    if (const auto note = lawsLeftOutNote(leftOut))
-        app.notifier.notify(*note);
+    for (const std::string& note : plan.notes)
+        app.notifier.notify(note);
+    app.lawShapesLeftOut = plan.lawFormsLeftOut;
     return true;
 }
 
@@ -168,13 +164,7 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     if (!range)
         return RunOutcome::Refused;
     const GenerationPath& path = choosePath(app.settings);
-    if (const auto reason = unmeetableReason(app.settings, range->start, range->end)) {
-        app.notifier.notify(*reason);
-        return RunOutcome::Refused;
-    }
-    if (const auto note = leftOutNote(app.settings))
-        app.notifier.notify(*note);
-    if (!planLawForms(app, path, *range))
+    if (!followPlan(app, planDraw(app.settings, *range, DrawPurpose::Sheets)))
         return RunOutcome::Refused;
     if (!historyUsable(app, env))
         return RunOutcome::Failed;
@@ -213,10 +203,8 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)
     if (!range)
         return RunOutcome::Refused;
     // Distinct items, as 生成练习 draws them, can run out where repeats could not.
-    if (const auto reason = unmeetableOnScreenReason(app.settings, range->start, range->end)) {
-        app.notifier.notify(*reason);
+    if (!followPlan(app, planDraw(app.settings, *range, DrawPurpose::OnScreen)))
         return RunOutcome::Refused;
-    }
     app.run.stopRequested = false;
     app.run.progressTicks = 0;
     env.progressStarted();

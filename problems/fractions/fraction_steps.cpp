@@ -32,18 +32,19 @@ long wholeBelow(Rational v)
 
 Rational subtrahend(Draw& draw, Rational v, Range range)
 {
-    const int s = range.start, e = range.end;
-    // No number of the range lies below v: v takes itself away. (A whole v below s + 1 is
-    // at most s; a fraction between s and s + 1 still has s below it.)
-    if (!(Rational(s) < v))
+    // No number of the range lies below v: v takes itself away. (A whole v below start + 1
+    // is at most start; a fraction between start and start + 1 still has start below it.)
+    if (!(Rational(range.start) < v))
         return v;
-    return drawBetween(draw, s, std::min<long>(e, wholeBelow(v)));
+    return drawBetween(draw, range.start, std::min<long>(range.end, wholeBelow(v)));
 }
 
 Rational multiplier(Draw& draw, Range range)
 {
-    const int s = range.start, e = range.end;
-    return drawBetween(draw, s, s <= largestMultiplier ? std::min<long>(e, largestMultiplier) : e);
+    const long top = range.start <= largestMultiplier
+                         ? std::min<long>(range.end, largestMultiplier)
+                         : range.end;
+    return drawBetween(draw, range.start, top);
 }
 
 bool quotientTerminates(Rational v, long divisor)
@@ -54,14 +55,13 @@ bool quotientTerminates(Rational v, long divisor)
 
 Rational divisor(Draw& draw, Rational v, Range range)
 {
-    const int s = range.start, e = range.end;
-    if (v < Rational(s + 1))
+    if (v < Rational(range.start + 1))
         return 4;
     // A value whose denominator holds a factor other than 2 and 5 keeps it in every quotient.
     const bool canTerminate = v.terminates();
     long divisor = 0;
     for (int draws = 0;; ++draws) {
-        const long drawn = drawBetween(draw, s, e);
+        const long drawn = drawBetween(draw, range.start, range.end);
         if (drawn != 0)
             divisor = drawn;
         const bool settled = !canTerminate || draws >= terminatingDivisorDraws ||

@@ -23,27 +23,27 @@ GradeBlock additionBlock(const ExerciseSettings& settings)
 {
     switch (settings.gradeIndex()) {
     case 1: // sums within 20
-        return sumBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
+        return sumBlock([](const ExerciseSettings&, const OperandPair& p, int end) {
             const double sum = p.first + p.second;
-            return sum >= 21 || sum >= e;
+            return sum >= 21 || sum >= end;
         });
     case 2: // sums within 100, one operand below 11
-        return sumBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
+        return sumBlock([](const ExerciseSettings&, const OperandPair& p, int end) {
             const double sum = p.first + p.second;
-            return sum >= 101 || (p.first >= 11 && p.second >= 11) || sum >= e;
+            return sum >= 101 || (p.first >= 11 && p.second >= 11) || sum >= end;
         });
     case 3:
-        return sumBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
+        return sumBlock([](const ExerciseSettings&, const OperandPair& p, int end) {
             const double sum = p.first + p.second;
-            return sum >= 101 || sum >= e;
+            return sum >= 101 || sum >= end;
         });
     case 4:
-        return sumBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
-            return p.first + p.second >= e || (p.first >= 100 && p.second >= 100);
+        return sumBlock([](const ExerciseSettings&, const OperandPair& p, int end) {
+            return p.first + p.second >= end || (p.first >= 100 && p.second >= 100);
         });
     default:
         return sumBlock(
-            [](const ExerciseSettings&, const OperandPair& p, int e) { return p.first >= e && p.second >= e; });
+            [](const ExerciseSettings&, const OperandPair& p, int end) { return p.first >= end && p.second >= end; });
     }
 }
 
@@ -75,12 +75,12 @@ GradeBlock subtractionBlock(const ExerciseSettings& settings)
             return subtrahendAbove(p) || p.first >= 101;
         });
     case 4:
-        return differenceBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
-            return subtrahendAbove(p) || p.first >= e || p.second >= 100;
+        return differenceBlock([](const ExerciseSettings&, const OperandPair& p, int end) {
+            return subtrahendAbove(p) || p.first >= end || p.second >= 100;
         });
     default:
-        return differenceBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
-            return subtrahendAbove(p) || p.first >= e;
+        return differenceBlock([](const ExerciseSettings&, const OperandPair& p, int end) {
+            return subtrahendAbove(p) || p.first >= end;
         });
     }
 }

@@ -7,19 +7,20 @@
 namespace quill
 {
 
-long long closenessThreshold(int s, int e, int v)
+long long closenessThreshold(int rangeStart, int rangeEnd, int closeness)
 {
-    const long long width = static_cast<long long>(e) - s + 1;
-    const long long scaled = width * (100 - static_cast<long long>(v));
+    const long long width = static_cast<long long>(rangeEnd) - rangeStart + 1;
+    const long long scaled = width * (100 - static_cast<long long>(closeness));
     // Floor, not truncation, should a reversed range ever make the width negative.
     return scaled >= 0 ? scaled / 100 : -((-scaled + 99) / 100);
 }
 
-bool isCloseEnough(const OperandPair& pair, int s, int e, int v)
+bool isCloseEnough(const OperandPair& pair, int rangeStart, int rangeEnd, int closeness)
 {
     const double distance = std::fabs(pair.first - pair.second);
-    const double threshold = static_cast<double>(closenessThreshold(s, e, v));
-    return v < 50 ? distance >= threshold : distance <= threshold;
+    const double threshold =
+        static_cast<double>(closenessThreshold(rangeStart, rangeEnd, closeness));
+    return closeness < 50 ? distance >= threshold : distance <= threshold;
 }
 
 } // namespace quill

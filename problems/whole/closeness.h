@@ -8,10 +8,10 @@ namespace quill
 
 struct OperandPair;
 
-// T = floor(w·(100 − v)/100) with w = e − s + 1, computed in 64 bits.
-long long closenessThreshold(int s, int e, int v);
+// floor(width × (100 − closeness) / 100), width = rangeEnd − rangeStart + 1, in 64 bits.
+long long closenessThreshold(int rangeStart, int rangeEnd, int closeness);
 
-// v < 50: |first − second| >= T; v >= 50: |first − second| <= T.
-bool isCloseEnough(const OperandPair& pair, int s, int e, int v);
+// closeness < 50: |first − second| is at least the threshold; from 50 up at most.
+bool isCloseEnough(const OperandPair& pair, int rangeStart, int rangeEnd, int closeness);
 
 } // namespace quill

@@ -43,12 +43,12 @@ GradeBlock exactDivisionBlock(const ExerciseSettings& settings)
         });
     GradeBlock block;
     if (settings.oralOption.selected)
-        block.drawAgain = [](const ExerciseSettings&, const OperandPair& p, int e) {
-            return noDivisor(p) || p.first >= e + 1 || !dividesExactly(p) || p.second >= 10;
+        block.drawAgain = [](const ExerciseSettings&, const OperandPair& p, int end) {
+            return noDivisor(p) || p.first >= end + 1 || !dividesExactly(p) || p.second >= 10;
         };
     else
-        block.drawAgain = [](const ExerciseSettings&, const OperandPair& p, int e) {
-            return noDivisor(p) || p.first >= e + 1 || !dividesExactly(p);
+        block.drawAgain = [](const ExerciseSettings&, const OperandPair& p, int end) {
+            return noDivisor(p) || p.first >= end + 1 || !dividesExactly(p);
         };
     block.zeroPatterns = false;
     return block;
@@ -77,12 +77,12 @@ GradeBlock divisionBlock(const ExerciseSettings& settings)
                    p.first / p.second >= 10;
         });
     if (grade == 6)
-        return quotientBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
-            return noDivisor(p) || p.first >= e + 1 || p.second >= 10 || p.second >= p.first;
+        return quotientBlock([](const ExerciseSettings&, const OperandPair& p, int end) {
+            return noDivisor(p) || p.first >= end + 1 || p.second >= 10 || p.second >= p.first;
         });
     if (settings.oralOption.selected || settings.estimationOption.selected)
-        return productBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
-            return noDivisor(p) || p.first * p.second >= e + 1 ||
+        return productBlock([](const ExerciseSettings&, const OperandPair& p, int end) {
+            return noDivisor(p) || p.first * p.second >= end + 1 ||
                    (p.first >= 100 && p.second >= 100) || p.first >= 10;
         });
     return productBlock([](const ExerciseSettings& settings, const OperandPair& p, int) {

@@ -27,18 +27,18 @@ GradeBlock multiplicationBlock(const ExerciseSettings& settings)
             return p.first * p.second >= 101 || p.first >= 10 || p.second >= 10;
         });
     if (grade == 5)
-        return productBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
-            return p.first * p.second >= e + 1 || bothAtLeast(p, 10);
+        return productBlock([](const ExerciseSettings&, const OperandPair& p, int end) {
+            return p.first * p.second >= end + 1 || bothAtLeast(p, 10);
         });
     if (grade == 6)
         return productBlock(
-            [](const ExerciseSettings&, const OperandPair& p, int e) { return p.first * p.second >= e + 1; });
+            [](const ExerciseSettings&, const OperandPair& p, int end) { return p.first * p.second >= end + 1; });
     if (settings.oralOption.selected || settings.estimationOption.selected)
-        return productBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
-            return p.first * p.second >= e + 1 || bothAtLeast(p, 100) || bothAtLeast(p, 10);
+        return productBlock([](const ExerciseSettings&, const OperandPair& p, int end) {
+            return p.first * p.second >= end + 1 || bothAtLeast(p, 100) || bothAtLeast(p, 10);
         });
-    return productBlock([](const ExerciseSettings&, const OperandPair& p, int e) {
-        return bothAtLeast(p, e) || bothAtLeast(p, 100);
+    return productBlock([](const ExerciseSettings&, const OperandPair& p, int end) {
+        return bothAtLeast(p, end) || bothAtLeast(p, 100);
     });
 }
 

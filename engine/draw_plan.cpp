@@ -1,4 +1,4 @@
-#include "engine/unmeetable_settings.h"
+#include "engine/draw_plan.h"
 
 #include "base/number_text.h"
 #include "engine/generation_path.h"
@@ -103,30 +103,23 @@ std::string withoutWholeAnswers(const std::vector<std::string_view>& captions)
     return "所选年级的" + quotedList(captions) + "换算没有整数答案";
 }
 
-} // namespace
-
-std::optional<std::string> unmeetableReason(const ExerciseSettings& s, int start, int end)
+std::optional<std::string> unitRefusal(const ExerciseSettings& s)
 {
-    if (s.unitsOption.selected) {
-        const auto missing = unitFamiliesWithoutWholeAnswers(s);
-        if (missing.empty() || anyUnitFamilyDrawable(s))
-            return std::nullopt;
-        return withoutWholeAnswers(missing) + "，请勾选别的单位！";
-    }
-    if (s.lawsOption.selected || s.fractions.checked)
+    const auto missing = unitFamiliesWithoutWholeAnswers(s);
+    if (missing.empty() || anyUnitFamilyDrawable(s))
         return std::nullopt;
-    if (s.equationsOption.selected && s.simpleEquations() && !s.addition.checked &&
-        !s.multiplication.checked)
-        return "“简易方程”只用加法和乘法列方程，请再勾选加法或乘法，或者取消“简易方程”！";
-    return tooFewDistinctItems(s, start, end, false);
+    return withoutWholeAnswers(missing) + "，请勾选别的单位！";
 }
 
-std::optional<std::string> unmeetableOnScreenReason(const ExerciseSettings& s, int start, int end)
+std::optional<std::string> unitNote(const ExerciseSettings& s)
 {
-    return tooFewDistinctItems(s, start, end, true);
+    const auto missing = unitFamiliesWithoutWholeAnswers(s);
+    if (missing.empty())
+        return std::nullopt;
+    return withoutWholeAnswers(missing) + "，这次不出这类题。";
 }
 
-std::optional<std::string> lawsUnmeetableReason(const LawFormsLeftOut& leftOut)
+std::optional<std::string> lawsRefusal(const LawFormsLeftOut& leftOut)
 {
     if (leftOut.anyLawLeft || leftOut.laws.empty())
         return std::nullopt;
@@ -134,7 +127,7 @@ std::optional<std::string> lawsUnmeetableReason(const LawFormsLeftOut& leftOut)
            "都凑不出简便计算的题，请减少小数位数、扩大数据范围或勾选别的简便计算类型！";
 }
 
-std::optional<std::string> lawsLeftOutNote(const LawFormsLeftOut& leftOut)
+std::optional<std::string> lawsNote(const LawFormsLeftOut& leftOut)
 {
     if (!leftOut.anyLawLeft || (leftOut.laws.empty() && leftOut.formNames.empty()))
         return std::nullopt;
@@ -150,14 +143,42 @@ std::optional<std::string> lawsLeftOutNote(const LawFormsLeftOut& leftOut)
     return text + "的题，这次不出这些题。";
 }
 
-std::optional<std::string> leftOutNote(const ExerciseSettings& s)
+// Units, then laws, then the whole-number kinds, as the run picks its path.
+DrawPlan sheetPlan(const ExerciseSettings& s, Range range)
 {
-    if (!s.unitsOption.selected)
-        return std::nullopt;
-    const auto missing = unitFamiliesWithoutWholeAnswers(s);
-    if (missing.empty())
-        return std::nullopt;
-    return withoutWholeAnswers(missing) + "，这次不出这类题。";
+    DrawPlan plan;
+    if (s.fractions.checked)
+        return plan;
+    if (s.unitsOption.selected) {
+        plan.refusal = unitRefusal(s);
+        if (const auto note = unitNote(s); note && !plan.refusal)
+            plan.notes.push_back(*note);
+        return plan;
+    }
+    if (s.lawsOption.selected) {
+        const LawFormsLeftOut leftOut = lawFormsLeftOut(s, range);
+        plan.refusal = lawsRefusal(leftOut);
+        plan.lawFormsLeftOut = leftOut.forms;
+        if (const auto note = lawsNote(leftOut))
+            plan.notes.push_back(*note);
+        return plan;
+    }
+    if (s.equationsOption.selected && s.simpleEquations() && !s.addition.checked &&
+        !s.multiplication.checked) {
+        plan.refusal = "“简易方程”只用加法和乘法列方程，请再勾选加法或乘法，或者取消“简易方程”！";
+        return plan;
+    }
+    plan.refusal = tooFewDistinctItems(s, range.start, range.end, false);
+    return plan;
+}
+
+} // namespace
+
+DrawPlan planDraw(const ExerciseSettings& s, Range range, DrawPurpose purpose)
+{
+    if (purpose == DrawPurpose::OnScreen)
+        return {tooFewDistinctItems(s, range.start, range.end, true), {}, {}};
+    return sheetPlan(s, range);
 }
 
 } // namespace quill
