@@ -142,7 +142,7 @@ bool saveSet(Application& app, RunEnvironment& env)
     const std::optional<std::filesystem::path> file = env.historyFile();
     if (!app.settings.saveToHistory.checked || !file)
         return true;
-    env.waitSeconds(3);
+    env.waitSeconds(finishedNoticeSeconds);
     const int kind = historyKindOf(app.settings);
     const IoResult saved = appendHistoryLine(
         *file, historyLineText(shortDateText(), kind, savedTextOf(kind, app.run)));
@@ -186,7 +186,7 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     run.stopRequested = true; // an earlier run still drawing sees this while we wait, and ends
     run.writingSavedSet = false;
     run.equationList.clear();
-    env.waitSeconds(1);
+    env.waitSeconds(earlierRunStopSeconds);
     run.stopRequested = false;
     run.progressTicks = 0;
     env.progressStarted();

@@ -1,11 +1,10 @@
 #include "history/history_line.h"
 
 #include "base/line_encoding.h"
-#include "settings/exercise_settings.h"
+#include "settings/exercise_kinds.h"
 #include "settings/run_state.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace quill
@@ -14,8 +13,7 @@ namespace quill
 namespace
 {
 
-constexpr std::array<std::string_view, 10> kindLabels{
-    "未知", "口算", "估算", "竖式", "脱式", "简便计算", "解方程", "单位换算", "分数计算", "约分"};
+constexpr std::string_view unknownKindLabel = "未知";
 
 constexpr std::size_t entryDateCharacters = 10;
 
@@ -34,12 +32,36 @@ std::vector<std::string_view> splitAtBars(std::string_view text)
     }
 }
 
-// Exactly one digit 1..9, as the program writes it; anything else is not a kind.
+const HistoryKind* historyKindNumbered(int number)
+{
+    for (const HistoryKind& kind : historyKinds())
+        if (kind.number == number)
+            return &kind;
+    return nullptr;
+}
+
+// Exactly the digits of a kind number, as they are written; anything else is not a kind.
 int kindNumber(std::string_view field)
 {
-    if (field.size() != 1 || field[0] < '1' || field[0] > '9')
-        return unknownHistoryKind;
-    return field[0] - '0';
+    for (const HistoryKind& kind : historyKinds())
+        if (field == std::to_string(kind.number))
+            return kind.number;
+    return unknownHistoryKind;
+}
+
+// Whether the field could be a kind number cut short: the beginning of one.
+bool couldBeCutKindNumber(std::string_view field)
+{
+    for (const HistoryKind& kind : historyKinds())
+        if (std::to_string(kind.number).starts_with(field))
+            return true;
+    return false;
+}
+
+SavedList savedListOf(int kind)
+{
+    const HistoryKind* known = historyKindNumbered(kind);
+    return known ? known->list : SavedList::Questions;
 }
 
 bool hasControlCharacter(std::string_view text)
@@ -53,22 +75,25 @@ bool hasControlCharacter(std::string_view text)
 
 int historyKindOf(const ExerciseSettings& settings)
 {
-    if (settings.fractions.checked)
-        return settings.estimationOption.selected ? 9 : 8;
-    if (settings.unitsOption.selected)
-        return 7;
-    if (settings.lawsOption.selected)
-        return 5;
-    return static_cast<int>(settings.kind());
+    return historyKindFor(settings).number;
 }
 
 std::string savedTextOf(int kind, const RunState& run)
 {
-    if (kind == 4)
+    switch (savedListOf(kind)) {
+    case SavedList::Steps:
         return run.stepList;
-    if (kind == 6)
+    case SavedList::Equations:
         return run.completeEquations + "|" + run.equationList;
+    case SavedList::Questions:
+        break;
+    }
     return run.questionList;
+}
+
+bool keepsEquations(int kind)
+{
+    return kind != unknownHistoryKind && savedListOf(kind) == SavedList::Equations;
 }
 
 std::string historyLineText(std::string_view date, int kind, std::string_view savedText)
@@ -90,7 +115,7 @@ HistoryLine parseHistoryLine(std::string_view text)
         line.kind = kindNumber(fields[1]);
     if (fields.size() > 2)
         line.savedList = std::string(fields[2]);
-    if (fields.size() > 3 && line.kind == 6)
+    if (fields.size() > 3 && keepsEquations(line.kind))
         line.equations = std::string(fields[3]);
     return line;
 }
@@ -112,8 +137,13 @@ bool couldBeCutHistoryLine(std::string_view text)
     const std::string_view afterDate = text.substr(dateEnd);
     if (afterDate.size() <= 1) // the date, with or without its bar
         return true;
-    return dateEnd > 0 && kindNumber(afterDate.substr(1, 1)) != unknownHistoryKind &&
-           (afterDate.size() == 2 || afterDate[2] == '|');
+    const std::string_view kindAndList = afterDate.substr(1);
+    const std::size_t kindEnd = kindAndList.find('|');
+    if (dateEnd == 0)
+        return false;
+    if (kindEnd == std::string_view::npos) // cut inside the kind number
+        return couldBeCutKindNumber(kindAndList);
+    return kindNumber(kindAndList.substr(0, kindEnd)) != unknownHistoryKind;
 }
 
 bool isBlankHistoryLine(std::string_view text)
@@ -123,9 +153,8 @@ bool isBlankHistoryLine(std::string_view text)
 
 std::string_view historyKindLabel(int kind)
 {
-    if (kind < 1 || kind > 9)
-        return kindLabels[0];
-    return kindLabels[static_cast<std::size_t>(kind)];
+    const HistoryKind* known = historyKindNumbered(kind);
+    return known ? known->label : unknownKindLabel;
 }
 
 std::string savedSetEntry(std::string_view lineText)

@@ -9,7 +9,7 @@ bool isLoadable(const HistoryLine& line)
 {
     if (line.kind == unknownHistoryKind || !line.savedList)
         return false;
-    return line.kind != 6 || line.equations.has_value();
+    return !keepsEquations(line.kind) || line.equations.has_value();
 }
 
 bool takeSavedSet(RunState& run, const HistoryLine& line)

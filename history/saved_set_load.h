@@ -19,8 +19,8 @@ inline constexpr std::string_view unreadableSavedSetMessage = "这条保存的�
 bool isLoadable(const HistoryLine& line);
 
 // For a loadable line: marks the run as writing saved text and puts the list into `out`
-// (and the equations of kind 6 into `equationList`). Returns false and leaves the run untouched
-// otherwise; the caller then shows unreadableSavedSetMessage.
+// (and the equations of an equation set into `equationList`). Returns false and leaves the run
+// untouched otherwise; the caller then shows unreadableSavedSetMessage.
 bool takeSavedSet(RunState& run, const HistoryLine& line);
 
 } // namespace quill
