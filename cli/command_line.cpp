@@ -10,7 +10,9 @@
 #include "engine/answering_session.h"
 #include "engine/application.h"
 #include "engine/generation_run.h"
+#include "settings/exercise_kinds.h"
 
+#include <algorithm>
 #include <optional>
 #include <ostream>
 #include <random>
@@ -109,18 +111,28 @@ void refuseDocumentOptions(const GenerateOptions& options)
                          "--history 只用于 quillmere generate");
 }
 
-// Only oral items, of whole numbers, decimals or percentages, have one answer a line can
-// hold and the session can judge; the set is then exactly the one generate --kind oral draws.
-void askForOralItems(GenerateOptions& options)
+// The kind whose items, of whole numbers, decimals or percentages, have one answer a line
+// can hold and the session can judge (口算); the set is then exactly the one
+// generate --kind oral draws.
+const ExerciseKindRow& answeredKind()
 {
-    if (options.kind && *options.kind != ExerciseKind::Oral)
-        throw UsageError("上机答题只出口算题（--kind oral）：“" +
-                         ExerciseSettings().option(*options.kind).caption +
+    const auto kinds = exerciseKinds();
+    return *std::find_if(kinds.begin(), kinds.end(),
+                         [](const ExerciseKindRow& row) { return row.answeredOnScreen; });
+}
+
+void askForAnswerableItems(GenerateOptions& options)
+{
+    const ExerciseKindRow& answered = answeredKind();
+    if (options.kind && !kindRow(*options.kind).answeredOnScreen)
+        throw UsageError("上机答题只出" + std::string(answered.caption) + "题（--kind " +
+                         std::string(answered.commandName) + "）：“" +
+                         std::string(kindRow(*options.kind).caption) +
                          "”的题不能逐题输入答案判分，请用 quillmere generate 出这类题。");
     if (options.numbers == NumberType::Fraction)
         throw UsageError("上机答题只出整数、小数和百分数的口算题：分数题请用 quillmere generate "
                          "--numbers fraction 出题。");
-    options.kind = ExerciseKind::Oral;
+    options.kind = answered.kind;
 }
 
 // Draws the set as 上机答题 does; the exit status when that failed. The draw's Ctrl+C handling
@@ -144,7 +156,7 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
         return exitOk;
     }
     refuseDocumentOptions(options);
-    askForOralItems(options);
+    askForAnswerableItems(options);
     applyOptionsAndSeed(options, app, err);
     if (const std::optional<int> status = drawAnsweringSet(app, options, out, err))
         return *status;

@@ -3,6 +3,7 @@
 #include "engine/settings_interlocks.h"
 #include "engine/validation_tick.h"
 #include "settings/control_glossary.h"
+#include "settings/exercise_kinds.h"
 #include "settings/notifier.h"
 
 #include <algorithm>
@@ -76,15 +77,21 @@ std::vector<std::string> commaList(std::string_view option, const std::string& v
     return items;
 }
 
-const Names kindNames = {
-    {{"oral", "口算"}, 1},
-    {{"estimation", "估算", "约分"}, 2},
-    {{"vertical", "竖式计算", "通分计算"}, 3},
-    {{"steps", "脱式计算"}, 4},
-    {{"laws", "简便计算"}, 5},
-    {{"equations", "解方程"}, 6},
-    {{"units", "单位换算"}, 7},
-};
+// Each kind by its command name and by its captions (估算 and 约分 alike).
+const Names& kindNames()
+{
+    static const Names names = [] {
+        Names kinds;
+        for (const ExerciseKindRow& row : exerciseKinds()) {
+            std::vector<std::string_view> spellings = {row.commandName, row.caption};
+            if (!row.fractionCaption.empty())
+                spellings.push_back(row.fractionCaption);
+            kinds.push_back({spellings, static_cast<int>(row.kind)});
+        }
+        return kinds;
+    }();
+    return names;
+}
 const Names numberNames = {{{"whole", "整数"}, 0},
                            {{"decimal", "小数"}, 1},
                            {{"fraction", "分数"}, 2},
@@ -104,7 +111,8 @@ const std::vector<KnownOption>& knownOptions()
     using O = GenerateOptions;
     using V = const std::string&;
     static const std::vector<KnownOption> options = {
-        {"--kind", true, [](O& o, V v) { o.kind = ExerciseKind(lookUp("--kind", v, kindNames)); }},
+        {"--kind", true,
+         [](O& o, V v) { o.kind = ExerciseKind(lookUp("--kind", v, kindNames())); }},
         {"--numbers", true,
          [](O& o, V v) { o.numbers = NumberType(lookUp("--numbers", v, numberNames)); }},
         {"--ops", true,
@@ -310,6 +318,26 @@ void keepExplicitCount(const GenerateOptions& o, ExerciseSettings& s)
         setText(s, s.itemCount, *o.count);
 }
 
+// "oral 口算 | estimation 估算 | …": every kind, the one chosen at start marked, four a line.
+std::string kindChoices()
+{
+    constexpr std::size_t kindsPerLine = 4;
+    constexpr std::size_t helpColumn = 20; // where the help's descriptions begin
+    const std::string continuation = " |\n" + std::string(helpColumn, ' ');
+    const ExerciseKind chosenAtStart = ExerciseSettings().kind();
+    std::string text;
+    std::size_t listed = 0;
+    for (const ExerciseKindRow& row : exerciseKinds()) {
+        if (listed > 0)
+            text += listed % kindsPerLine == 0 ? continuation : " | ";
+        text += std::string(row.commandName) + " " + std::string(row.caption);
+        if (row.kind == chosenAtStart)
+            text += " (默认)";
+        ++listed;
+    }
+    return text;
+}
+
 } // namespace
 
 GenerateOptions parseGenerateOptions(const std::vector<std::string>& args)
@@ -394,8 +422,8 @@ std::string generateHelpText()
 Draws one exercise set as the window would and writes it as .docx (or prints it).
 
 题型与数:
-  --kind K          oral 口算 | estimation 估算 | vertical 竖式计算 (默认) | steps 脱式计算 |
-                    laws 简便计算 | equations 解方程 | units 单位换算
+  --kind K          )" +
+           kindChoices() + R"(
   --numbers T       whole 整数 (默认) | decimal 小数 | fraction 分数 | percent 百分数
   --ops LIST        add,sub,mul,div (加法,减法,乘法,除法)，默认四种都选
   --from N          起始数字 (默认 1)

@@ -135,7 +135,7 @@ bool saveSet(Application& app, RunEnvironment& env)
     const std::optional<std::filesystem::path> file = env.historyFile();
     if (!app.settings.saveToHistory.checked || !file)
         return true;
-    env.waitSeconds(savePauseSeconds);
+    env.waitSeconds(finishedNoticeSeconds);
     const int kind = historyKindOf(app.settings);
     const IoResult saved = appendHistoryLine(
         *file, historyLineText(shortDateText(), kind, savedTextOf(kind, app.set)));
@@ -171,7 +171,7 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
 
     RunState& run = app.run;
     run.stopRequested = true; // an earlier run still drawing sees this while we wait, and ends
-    env.waitSeconds(earlierRunEndsSeconds);
+    env.waitSeconds(earlierRunStopSeconds);
     run.stopRequested = false;
     run.progressTicks = 0;
     env.progressStarted();

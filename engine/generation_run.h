@@ -36,9 +36,5 @@ inline constexpr std::string_view stoppedMessage = "出题终止，请点击再�
 inline constexpr std::string_view finishedMessage = "出题完毕！";
 inline constexpr int largestRangeNumber = 32767;
 inline constexpr int largestItemCount = 10000;
-// A new run waits this long with the stop set, so that a run still drawing sees it and ends.
-inline constexpr double earlierRunEndsSeconds = 1;
-// Before saving, the finished message stays on its own long enough to be read.
-inline constexpr double savePauseSeconds = 3;
 
 } // namespace quill

@@ -16,6 +16,14 @@ struct DocumentName;
 
 enum class PopupMenu { Laws, Units, File };
 
+// The waits of a run and of a load; each lets the window handle events meanwhile.
+// A new run waits this long with the stop raised, so a run still drawing sees it and ends.
+inline constexpr double earlierRunStopSeconds = 1;
+// 出题完毕！ shows this long before 当前计算内容保存完毕！ replaces it.
+inline constexpr double finishedNoticeSeconds = 3;
+// A loaded set shows the kind it switched to this long before its sheet is written.
+inline constexpr double loadedKindShownSeconds = 1;
+
 class RunEnvironment
 {
 public:

@@ -8,6 +8,7 @@
 #include "engine/settings_interlocks.h"
 #include "history/history_line.h"
 #include "history/saved_set_load.h"
+#include "settings/exercise_kinds.h"
 
 #include <algorithm>
 #include <optional>
@@ -18,29 +19,7 @@ namespace quill
 namespace
 {
 
-struct SavedKind {
-    ExerciseKind kind;
-    bool fractions;
-    bool pause; // the pause before writing that the window has always made
-};
-
-SavedKind savedKind(int number)
-{
-    switch (number) {
-    case 8:
-        return {ExerciseKind::Vertical, true, true};
-    case 9:
-        return {ExerciseKind::Estimation, true, true};
-    case 1:
-    case 2:
-    case 5:
-        return {static_cast<ExerciseKind>(number), false, false};
-    default:
-        return {static_cast<ExerciseKind>(number), false, true};
-    }
-}
-
-void selectSavedKind(ExerciseSettings& settings, SavedKind saved, Notifier& notifier)
+void selectSavedKind(ExerciseSettings& settings, const SavedSetKind& saved, Notifier& notifier)
 {
     if (saved.fractions)
         setCheck(settings, settings.fractions, true, notifier);
@@ -55,7 +34,7 @@ protected:
 
 // The family that writes a set of this kind, found on a copy of the settings so that a set
 // that cannot be written yet leaves the window as it was.
-const GenerationPath& writingPath(const ExerciseSettings& settings, SavedKind saved)
+const GenerationPath& writingPath(const ExerciseSettings& settings, const SavedSetKind& saved)
 {
     ExerciseSettings preview = settings;
     SilentNotifier quiet;
@@ -101,7 +80,8 @@ Range sheetRange(const ExerciseSettings& s)
 RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view lineText)
 {
     const HistoryLine line = parseHistoryLine(lineText);
-    if (!isLoadable(line)) {
+    const std::optional<SavedSetKind> saved = savedSetKind(line.kind);
+    if (!isLoadable(line) || !saved) {
         app.notifier.notify(unreadableSavedSetMessage);
         return RunOutcome::Refused;
     }
@@ -109,15 +89,14 @@ RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view 
         app.notifier.notify(*refusal);
         return RunOutcome::Refused;
     }
-    const SavedKind saved = savedKind(line.kind);
-    const GenerationPath& path = writingPath(app.settings, saved);
+    const GenerationPath& path = writingPath(app.settings, *saved);
     app.set = savedSetItems(line);
     // A stop left from an earlier run must not keep the sheet writers from filling cells.
     app.run.stopRequested = false;
     app.notifier.notify(drawingMessage);
-    selectSavedKind(app.settings, saved, app.notifier);
-    if (saved.pause)
-        env.waitSeconds(1);
+    selectSavedKind(app.settings, *saved, app.notifier);
+    if (saved->history.pauseBeforeWriting)
+        env.waitSeconds(loadedKindShownSeconds);
     prepareSheets(app, sheetRange(app.settings));
     if (writeSetDocuments(app, env, path.write) == DocumentsWritten::Failed)
         return RunOutcome::Failed;

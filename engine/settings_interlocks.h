@@ -27,8 +27,8 @@ void clickCheck(ExerciseSettings& settings, CheckBox& box, Notifier& notifier);
 // Replace the text of a number box; a change of 列数 adjusts 题量 under some kinds.
 void setText(ExerciseSettings& settings, NumberBox& box, const std::string& text);
 
-// Toggle a law or unit menu item and keep its menu's counter. Returns true when the unit
-// menu should open again (after 体积).
+// Toggle a law or unit menu item. Returns true when the unit menu should open again (after
+// 体积).
 bool clickMenuItem(ExerciseSettings& settings, MenuItem& item);
 
 } // namespace quill

@@ -1,10 +1,9 @@
 #include "history/history_line.h"
 
 #include "base/line_encoding.h"
-#include "settings/exercise_settings.h"
+#include "settings/exercise_kinds.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace quill
@@ -13,8 +12,7 @@ namespace quill
 namespace
 {
 
-constexpr std::array<std::string_view, 10> kindLabels{
-    "未知", "口算", "估算", "竖式", "脱式", "简便计算", "解方程", "单位换算", "分数计算", "约分"};
+constexpr std::string_view unknownKindLabel = "未知";
 
 constexpr std::size_t entryDateCharacters = 10;
 
@@ -33,12 +31,30 @@ std::vector<std::string_view> splitAtBars(std::string_view text)
     }
 }
 
-// Exactly one digit 1..9, as the program writes it; anything else is not a kind.
+const HistoryKind* historyKindNumbered(int number)
+{
+    for (const HistoryKind& kind : historyKinds())
+        if (kind.number == number)
+            return &kind;
+    return nullptr;
+}
+
+// Exactly the digits of a kind number, as they are written; anything else is not a kind.
 int kindNumber(std::string_view field)
 {
-    if (field.size() != 1 || field[0] < '1' || field[0] > '9')
-        return unknownHistoryKind;
-    return field[0] - '0';
+    for (const HistoryKind& kind : historyKinds())
+        if (field == std::to_string(kind.number))
+            return kind.number;
+    return unknownHistoryKind;
+}
+
+// Whether the field could be a kind number cut short: the beginning of one.
+bool couldBeCutKindNumber(std::string_view field)
+{
+    for (const HistoryKind& kind : historyKinds())
+        if (std::to_string(kind.number).starts_with(field))
+            return true;
+    return false;
 }
 
 bool hasControlCharacter(std::string_view text)
@@ -50,15 +66,15 @@ bool hasControlCharacter(std::string_view text)
 
 } // namespace
 
+SavedList savedListOf(int kind)
+{
+    const HistoryKind* known = historyKindNumbered(kind);
+    return known ? known->list : SavedList::Operations;
+}
+
 int historyKindOf(const ExerciseSettings& settings)
 {
-    if (settings.fractions.checked)
-        return settings.estimationOption.selected ? 9 : 8;
-    if (settings.unitsOption.selected)
-        return 7;
-    if (settings.lawsOption.selected)
-        return 5;
-    return static_cast<int>(settings.kind());
+    return historyKindFor(settings).number;
 }
 
 std::string savedTextOf(int kind, const ExerciseSet& set)
@@ -66,13 +82,18 @@ std::string savedTextOf(int kind, const ExerciseSet& set)
     std::string text;
     for (const SetItem& item : set)
         text += " " + itemText(item);
-    if (kind != 6)
+    if (!keepsEquations(kind))
         return text;
     text += "|";
     for (const SetItem& item : set)
         if (const EquationItem* equation = std::get_if<EquationItem>(&item))
             text += " " + equationText(*equation);
     return text;
+}
+
+bool keepsEquations(int kind)
+{
+    return kind != unknownHistoryKind && savedListOf(kind) == SavedList::Equations;
 }
 
 std::string historyLineText(std::string_view date, int kind, std::string_view savedText)
@@ -94,7 +115,7 @@ HistoryLine parseHistoryLine(std::string_view text)
         line.kind = kindNumber(fields[1]);
     if (fields.size() > 2)
         line.savedList = std::string(fields[2]);
-    if (fields.size() > 3 && line.kind == 6)
+    if (fields.size() > 3 && keepsEquations(line.kind))
         line.equations = std::string(fields[3]);
     return line;
 }
@@ -116,8 +137,13 @@ bool couldBeCutHistoryLine(std::string_view text)
     const std::string_view afterDate = text.substr(dateEnd);
     if (afterDate.size() <= 1) // the date, with or without its bar
         return true;
-    return dateEnd > 0 && kindNumber(afterDate.substr(1, 1)) != unknownHistoryKind &&
-           (afterDate.size() == 2 || afterDate[2] == '|');
+    const std::string_view kindAndList = afterDate.substr(1);
+    const std::size_t kindEnd = kindAndList.find('|');
+    if (dateEnd == 0)
+        return false;
+    if (kindEnd == std::string_view::npos) // cut inside the kind number
+        return couldBeCutKindNumber(kindAndList);
+    return kindNumber(kindAndList.substr(0, kindEnd)) != unknownHistoryKind;
 }
 
 bool isBlankHistoryLine(std::string_view text)
@@ -127,9 +153,8 @@ bool isBlankHistoryLine(std::string_view text)
 
 std::string_view historyKindLabel(int kind)
 {
-    if (kind < 1 || kind > 9)
-        return kindLabels[0];
-    return kindLabels[static_cast<std::size_t>(kind)];
+    const HistoryKind* known = historyKindNumbered(kind);
+    return known ? known->label : unknownKindLabel;
 }
 
 std::string savedSetEntry(std::string_view lineText)

@@ -1,10 +1,12 @@
 #pragma once
 
-// One saved set of the history file: "date|n|list", where n is the kind number 1..9 and the
-// list is handed back to the writers exactly as it was stored. Equation sets (kind 6) carry
-// the complete expressions and, after one more bar, the equations themselves.
+// One saved set of the history file: "date|n|list", where n is a kind number of the kind
+// table (settings/exercise_kinds) and the list is handed back to the writers exactly as it
+// was stored. Equation sets carry the complete expressions and, after one more bar, the
+// equations themselves.
 
 #include "problems/exercise_set.h"
+#include "settings/exercise_kinds.h"
 
 #include <optional>
 #include <string>
@@ -20,13 +22,19 @@ inline constexpr std::string_view historyFileName = "历史题目.txt";
 // The kind number of a line that does not follow the format.
 inline constexpr int unknownHistoryKind = 0;
 
-// The kind number the settings save under: fractions first, then unit conversion, then
-// simplified calculation, then the whole-number kinds by their option.
+// The kind number the settings save under: the selected kind's, or its fraction kind's
+// while 分数 is ticked.
 int historyKindOf(const ExerciseSettings& settings);
 
 // What a set of that kind keeps: each item after one space (" 37＋48 56÷7"); for kind 6 the
 // complete expressions with their values, a bar, and the equations with theirs.
 std::string savedTextOf(int kind, const ExerciseSet& set);
+
+// What the list of a set of that kind holds; one-operation items for an unknown kind.
+SavedList savedListOf(int kind);
+
+// Whether sets of that kind keep their equations in a fourth field.
+bool keepsEquations(int kind);
 
 // The text of one line, without its line end.
 std::string historyLineText(std::string_view date, int kind, std::string_view savedText);
@@ -35,13 +43,13 @@ struct HistoryLine {
     std::string date;
     int kind = unknownHistoryKind;
     std::optional<std::string> savedList; // field 3
-    std::optional<std::string> equations; // field 4, kind 6 only
+    std::optional<std::string> equations; // field 4, equation sets only
 };
 
 HistoryLine parseHistoryLine(std::string_view text);
 
-// Whether the text has the form of a saved set: a date, a kind number 1..9 and the list, and
-// no control characters (which no saved set holds, and binary data nearly always does).
+// Whether the text has the form of a saved set: a date, a known kind number and the list,
+// and no control characters (which no saved set holds, and binary data nearly always does).
 bool hasHistoryLineForm(std::string_view text);
 
 // Whether the text could be the beginning of a line this program writes, cut short: the
@@ -51,7 +59,7 @@ bool couldBeCutHistoryLine(std::string_view text);
 // Nothing but spaces and tabs: no set, and not listed.
 bool isBlankHistoryLine(std::string_view text);
 
-// "口算" .. "约分" for 1..9, "未知" for anything else.
+// The label of a known kind number ("口算", "约分"), "未知" for anything else.
 std::string_view historyKindLabel(int kind);
 
 // The list entry of a line: the first 10 characters of its date followed by its kind label.

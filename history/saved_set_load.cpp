@@ -19,27 +19,28 @@ std::pair<std::string, std::optional<ItemValue>> withValue(std::string_view entr
     return {std::string(entry.substr(0, at)), ItemValue::read(entry.substr(at + equals.size()))};
 }
 
-SetItem readEntry(int kind, std::string_view entry)
+SetItem readEntry(SavedList list, std::string_view entry)
 {
-    switch (kind) {
-    case 4: {
+    switch (list) {
+    case SavedList::Steps: {
         auto [expression, value] = withValue(entry, false);
         return StepItem{std::move(expression), value};
     }
-    case 5: {
+    case SavedList::Laws: {
         auto [expression, answer] = withValue(entry, true);
         return LawItem{std::move(expression), answer};
     }
-    case 7:
+    case SavedList::Units:
         return parseUnitItem(entry);
-    case 8:
-    case 9:
+    case SavedList::Fractions:
         if (const auto fraction = parseFractionExpression(entry))
             return *fraction;
         return UnreadItem{std::string(entry)};
-    default:
-        return OperationItem::read(entry);
+    case SavedList::Operations:
+    case SavedList::Equations:
+        break;
     }
+    return OperationItem::read(entry);
 }
 
 // Equation sets keep the complete expressions and the equations in two lists of one order.
@@ -65,7 +66,7 @@ bool isLoadable(const HistoryLine& line)
 {
     if (line.kind == unknownHistoryKind || !line.savedList)
         return false;
-    return line.kind != 6 || line.equations.has_value();
+    return !keepsEquations(line.kind) || line.equations.has_value();
 }
 
 std::vector<std::string_view> listEntries(std::string_view list)
@@ -84,11 +85,11 @@ ExerciseSet savedSetItems(const HistoryLine& line)
 {
     if (!isLoadable(line))
         return {};
-    if (line.kind == 6)
+    if (keepsEquations(line.kind))
         return equationItems(*line.savedList, *line.equations);
     ExerciseSet items;
     for (const std::string_view entry : listEntries(*line.savedList))
-        items.push_back(readEntry(line.kind, entry));
+        items.push_back(readEntry(savedListOf(line.kind), entry));
     return items;
 }
 

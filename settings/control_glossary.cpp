@@ -1,6 +1,10 @@
 #include "settings/control_glossary.h"
 
+#include "settings/exercise_kinds.h"
+
 #include <array>
+#include <string>
+#include <vector>
 
 namespace quill
 {
@@ -10,14 +14,8 @@ namespace
 
 using S = ExerciseSettings;
 
-constexpr auto glossary = std::to_array<GlossaryEntry>({
-    {"Option1", "oralOption", "口算", &S::oralOption},
-    {"Option2", "estimationOption", "估算 / 约分", &S::estimationOption},
-    {"Option3", "verticalOption", "竖式计算 / 通分计算", &S::verticalOption},
-    {"Option4", "stepsOption", "脱式计算", &S::stepsOption},
-    {"Option5", "lawsOption", "简便计算", &S::lawsOption},
-    {"Option6", "equationsOption", "解方程", &S::equationsOption},
-    {"Option7", "unitsOption", "单位换算", &S::unitsOption},
+// Every control but the kind options, which the kind table names (they come first).
+constexpr auto otherControls = std::to_array<GlossaryEntry>({
     {"Check9", "wholeNumbers", "整数", &S::wholeNumbers},
     {"Check5", "decimals", "小数", &S::decimals},
     {"Check6", "fractions", "分数", &S::fractions},
@@ -102,16 +100,41 @@ constexpr auto glossary = std::to_array<GlossaryEntry>({
     {"Timer2", "advanceTimer", "作答两秒后出下一题", {}, answeringForm},
 });
 
+// "估算 / 约分": both captions of an option that has two.
+std::vector<std::string> kindCaptions()
+{
+    std::vector<std::string> captions;
+    for (const ExerciseKindRow& row : exerciseKinds()) {
+        captions.emplace_back(row.caption);
+        if (!row.fractionCaption.empty())
+            captions.back() += " / " + std::string(row.fractionCaption);
+    }
+    return captions;
+}
+
+std::vector<GlossaryEntry> makeGlossary()
+{
+    static const std::vector<std::string> captions = kindCaptions();
+    std::vector<GlossaryEntry> entries;
+    for (std::size_t k = 0; k < captions.size(); ++k) {
+        const ExerciseKindRow& row = exerciseKinds()[k];
+        entries.push_back({row.control, row.field, captions[k], row.option});
+    }
+    entries.insert(entries.end(), otherControls.begin(), otherControls.end());
+    return entries;
+}
+
 } // namespace
 
 std::span<const GlossaryEntry> controlGlossary()
 {
+    static const std::vector<GlossaryEntry> glossary = makeGlossary();
     return glossary;
 }
 
 std::string_view controlName(const SettingMember& member)
 {
-    for (const GlossaryEntry& entry : glossary)
+    for (const GlossaryEntry& entry : controlGlossary())
         if (!std::holds_alternative<std::monostate>(member) && entry.member == member)
             return entry.control;
     return {};
@@ -119,7 +142,7 @@ std::string_view controlName(const SettingMember& member)
 
 std::string_view controlName(std::string_view field, std::string_view form)
 {
-    for (const GlossaryEntry& entry : glossary)
+    for (const GlossaryEntry& entry : controlGlossary())
         if (entry.field == field && entry.form == form)
             return entry.control;
     return {};

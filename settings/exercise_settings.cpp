@@ -1,6 +1,7 @@
 #include "settings/exercise_settings.h"
 
 #include "base/number_text.h"
+#include "settings/exercise_kinds.h"
 
 #include <utility>
 
@@ -17,22 +18,23 @@ std::string DropDown::selectedText() const
     return index >= 0 && index < static_cast<int>(items.size()) ? items[index] : std::string();
 }
 
+ExerciseSettings::ExerciseSettings()
+{
+    for (const ExerciseKindRow& row : exerciseKinds())
+        (this->*row.option).caption = row.caption;
+}
+
 ExerciseKind ExerciseSettings::kind() const
 {
-    for (int k = 1; k <= 7; ++k)
-        if (option(static_cast<ExerciseKind>(k)).selected)
-            return static_cast<ExerciseKind>(k);
+    for (const ExerciseKindRow& row : exerciseKinds())
+        if ((this->*row.option).selected)
+            return row.kind;
     return ExerciseKind::Vertical;
 }
 
 OptionButton ExerciseSettings::*optionMember(ExerciseKind kind)
 {
-    using S = ExerciseSettings;
-    static constexpr OptionButton S::*options[] = {
-        &S::oralOption, &S::estimationOption, &S::verticalOption, &S::stepsOption,
-        &S::lawsOption, &S::equationsOption,  &S::unitsOption};
-    const int index = static_cast<int>(kind) - 1;
-    return options[index >= 0 && index < 7 ? index : 2];
+    return kindRow(kind).option;
 }
 
 OptionButton& ExerciseSettings::option(ExerciseKind kind)

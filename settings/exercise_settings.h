@@ -20,7 +20,7 @@ struct CheckBox {
 
 struct OptionButton {
     bool selected = false;
-    std::string caption;
+    std::string caption{};
     bool enabled = true;
 };
 
@@ -46,17 +46,20 @@ struct MenuItem {
     bool checked = true;
 };
 
+// A new kind is a value here, an option below and a row of settings/exercise_kinds.cpp.
 enum class ExerciseKind { Oral = 1, Estimation, Vertical, Steps, Laws, Equations, Units };
 
 struct ExerciseSettings {
-    // Exercise kind: exactly one selected.
-    OptionButton oralOption{false, "口算"};
-    OptionButton estimationOption{false, "估算"};
-    OptionButton verticalOption{true, "竖式计算"};
-    OptionButton stepsOption{false, "脱式计算"};
-    OptionButton lawsOption{false, "简便计算"};
-    OptionButton equationsOption{false, "解方程"};
-    OptionButton unitsOption{false, "单位换算"};
+    ExerciseSettings(); // the kind options' captions come from the kind table
+
+    // Exercise kind: exactly one selected; 竖式计算 at start.
+    OptionButton oralOption;
+    OptionButton estimationOption;
+    OptionButton verticalOption{.selected = true};
+    OptionButton stepsOption;
+    OptionButton lawsOption;
+    OptionButton equationsOption;
+    OptionButton unitsOption;
 
     // Number type: at most one checked.
     CheckBox wholeNumbers{true, "整数"};
@@ -131,10 +134,6 @@ struct ExerciseSettings {
     MenuItem volume{"tiji", "体积"};
     MenuItem capacity{"rongji", "容积"};
 
-    // Ten per checked law / unit item; 0 until 简便计算 / 单位换算 is first chosen.
-    int lawTally = 0;
-    int unitTally = 0;
-
     ExerciseKind kind() const;
     OptionButton& option(ExerciseKind kind);
     const OptionButton& option(ExerciseKind kind) const;
@@ -149,7 +148,7 @@ struct ExerciseSettings {
     std::array<CheckBox*, 19> checkBoxes();
 };
 
-// The field of a kind's option button.
+// The field of a kind's option button (its row in the kind table).
 OptionButton ExerciseSettings::*optionMember(ExerciseKind kind);
 
 // The grade indexes 1..6: the terms before 四年级上学期, which know whole numbers only.

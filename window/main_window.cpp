@@ -9,6 +9,7 @@
 #include "history/history_file.h"
 #include "output/word_processor.h"
 #include "settings/control_glossary.h"
+#include "settings/exercise_kinds.h"
 #include "window/answering_window.h"
 #include "window/artwork.h"
 #include "window/document_opener.h"
@@ -183,9 +184,9 @@ void MainWindow::mirror()
 void MainWindow::kindClicked(ExerciseKind kind)
 {
     clickKindOption(app_.settings, kind, notifier_);
-    // The units are chosen in the menu that opens over the option's caption.
-    if (kind == ExerciseKind::Units)
-        notifier_.notify("请将鼠标移动到“单位换算”文字上，进行详细设置！");
+    // 单位换算 says where its units are chosen: in the menu over the option's caption.
+    if (const std::string_view hint = kindRow(kind).clickHint; !hint.empty())
+        notifier_.notify(std::string(hint));
     mirror();
 }
 

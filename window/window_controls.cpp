@@ -1,6 +1,7 @@
 #include "window/window_controls.h"
 
 #include "settings/control_glossary.h"
+#include "settings/exercise_kinds.h"
 #include "window/artwork.h"
 #include "window/picture_slider.h"
 #include "window/slider_artwork.h"
@@ -147,8 +148,8 @@ QHBoxLayout* pair(QLabel* label, QWidget* field)
 QGroupBox* kindGroup(ControlBuilder& b)
 {
     auto* layout = new QHBoxLayout;
-    for (int k = 1; k <= 7; ++k)
-        layout->addWidget(b.option(static_cast<ExerciseKind>(k)));
+    for (const ExerciseKindRow& row : exerciseKinds())
+        layout->addWidget(b.option(row.kind));
     layout->addStretch();
     return group(QStringLiteral("练习类型"), layout);
 }

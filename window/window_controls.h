@@ -43,7 +43,7 @@ struct ComboControl {
 };
 
 struct WindowControls {
-    std::vector<OptionControl> options; // oralOption..unitsOption
+    std::vector<OptionControl> options; // one per row of the kind table
     std::vector<CheckControl> checks;
     std::vector<TextControl> texts;
     std::vector<ComboControl> combos;

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const HistoryLine line = parseHistoryLine(text);
     require(line.kind >= 0 && line.kind <= 9);
-    require(line.kind == 6 || !line.equations);
+    require(keepsEquations(line.kind) || !line.equations);
 
     // The entry is the date cut to ten characters and a label of at most four.
     const std::string entry = savedSetEntry(text);

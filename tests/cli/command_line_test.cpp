@@ -1,5 +1,7 @@
 #include "base/version.h"
 #include "cli/command_line.h"
+#include "cli/generate_options.h"
+#include "settings/exercise_kinds.h"
 #include "support/gbk.h"
 #include "support/temp_folder.h"
 
@@ -76,6 +78,30 @@ TEST(CommandLine, HelpAndVersion)
     const Result historyHelp = run({"history", "--help"});
     EXPECT_EQ(historyHelp.status, exitOk);
     EXPECT_NE(historyHelp.out.find("--history"), std::string::npos);
+}
+
+// The kinds come from the kind table: each is listed, chosen by every one of its names, and
+// refused for answering unless the table says its items can be answered.
+TEST(CommandLine, EveryKindIsListedAndChosenByEachOfItsNames)
+{
+    const std::string help = run({"generate", "--help"}).out;
+    for (const ExerciseKindRow& row : exerciseKinds()) {
+        const std::string listed = std::string(row.commandName) + " " + std::string(row.caption);
+        EXPECT_NE(help.find(listed), std::string::npos) << listed;
+        for (const std::string_view name : {row.commandName, row.caption, row.fractionCaption}) {
+            if (!name.empty()) {
+                EXPECT_EQ(parseGenerateOptions({"--kind", std::string(name)}).kind, row.kind)
+                    << name;
+            }
+        }
+        const Result answering = run({"answer", "--kind", std::string(row.commandName)});
+        if (row.answeredOnScreen) {
+            EXPECT_EQ(answering.status, exitOk) << row.commandName;
+        } else {
+            EXPECT_EQ(answering.status, exitUsage) << row.commandName;
+            EXPECT_NE(answering.err.find(row.caption), std::string::npos) << answering.err;
+        }
+    }
 }
 
 TEST(CommandLine, BadOptionsExitWithTwoAndPrintNothing)

@@ -4,6 +4,7 @@
 //   right      a right answer just submitted, the picture showing
 // Also reports how long the window took to appear.
 
+#include "settings/control_glossary.h"
 #include "window/answering_window.h"
 #include "window/window_start.h"
 
@@ -19,9 +20,16 @@
 namespace
 {
 
-void typeInto(quill::AnsweringWindow& window, const char* box, const char* text)
+// The answering window's part that the control glossary calls `field`.
+template <typename Widget> Widget* part(quill::AnsweringWindow& window, std::string_view field)
 {
-    window.findChild<QLineEdit*>(QLatin1String(box))->setText(QString::fromUtf8(text));
+    return window.findChild<Widget*>(
+        QString::fromUtf8(quill::controlName(field, quill::answeringForm)));
+}
+
+void typeInto(quill::AnsweringWindow& window, std::string_view box, const char* text)
+{
+    part<QLineEdit>(window, box)->setText(QString::fromUtf8(text));
 }
 
 } // namespace
@@ -49,10 +57,10 @@ int main(int argc, char** argv)
                 static_cast<long long>(sinceStart.elapsed()), window.width(), window.height());
     std::fflush(stdout);
 
-    typeInto(window, "Text1", "7");
-    typeInto(window, "Text2", "5");
+    typeInto(window, "answerBox", "7");
+    typeInto(window, "remainderBox", "5");
     if (mode == QStringLiteral("right"))
-        window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        part<QPushButton>(window, "submitButton")->click();
 
     // Past the first clock tick, so the caption shows the time used.
     QTimer::singleShot(1300, [&] {

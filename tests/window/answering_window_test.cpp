@@ -1,3 +1,4 @@
+#include "support/glossary_controls.h"
 #include "support/qt_printers.h"
 #include "window/answering_window.h"
 
@@ -59,18 +60,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    template <typename Widget> Widget* find(const char* name)
+    template <typename Widget> Widget* part(std::string_view field)
     {
-        auto* widget = window->findChild<Widget*>(QLatin1String(name));
-        if (!widget)
-            ADD_FAILURE() << "no control " << name;
-        return widget;
+        return testing::findPart<Widget>(window.get(), field, answeringForm);
     }
-    QLineEdit* answerBox() { return find<QLineEdit>("Text1"); }
-    QLineEdit* remainderBox() { return find<QLineEdit>("Text2"); }
-    QString item() { return find<QLabel>("Label1")->text(); }
-    QString status() { return find<QLabel>("Label2")->text(); }
-    bool pictureShown() { return find<QLabel>("Image1")->isVisible(); }
+    QLineEdit* answerBox() { return part<QLineEdit>("answerBox"); }
+    QLineEdit* remainderBox() { return part<QLineEdit>("remainderBox"); }
+    QString item() { return part<QLabel>("itemLabel")->text(); }
+    QString status() { return part<QLabel>("statusLine")->text(); }
+    bool pictureShown() { return part<QLabel>("rightAnswerPicture")->isVisible(); }
 
     void type(QLineEdit* box, const QString& text)
     {
@@ -84,7 +82,7 @@ TEST_F(AnsweringWindowTest, ARemainderItemTakesTwoBoxesAndARightAnswerShowsThePi
     open({"36÷5", "3＋4"}, {.gradeIndex = 5, .divisionTicked = true});
     EXPECT_EQ(item(), QStringLiteral("36÷5"));
     EXPECT_TRUE(remainderBox()->isVisible());
-    EXPECT_TRUE(find<QLabel>("Label3")->isVisible());
+    EXPECT_TRUE(part<QLabel>("remainderDots")->isVisible());
     EXPECT_LT(answerBox()->width(), 150);
     EXPECT_TRUE(answerBox()->hasFocus());
     EXPECT_FALSE(pictureShown());
@@ -94,12 +92,12 @@ TEST_F(AnsweringWindowTest, ARemainderItemTakesTwoBoxesAndARightAnswerShowsThePi
     QTest::keyClick(remainderBox(), Qt::Key_Return);
     EXPECT_TRUE(pictureShown());
     EXPECT_EQ(status(), QStringLiteral("共 2 题，现在是第 1 题；正确 1 题；得分：50 分"));
-    EXPECT_TRUE(find<QTimer>("Timer2")->isActive()) << "the next item is on its way";
+    EXPECT_TRUE(part<QTimer>("advanceTimer")->isActive()) << "the next item is on its way";
 
-    find<QPushButton>("Command3")->click();
+    part<QPushButton>("nextButton")->click();
     EXPECT_EQ(item(), QStringLiteral("3＋4"));
     EXPECT_FALSE(remainderBox()->isVisible());
-    EXPECT_FALSE(find<QLabel>("Label3")->isVisible());
+    EXPECT_FALSE(part<QLabel>("remainderDots")->isVisible());
     EXPECT_GT(answerBox()->width(), 200);
     EXPECT_FALSE(pictureShown());
     EXPECT_TRUE(answerBox()->text().isEmpty());
@@ -146,14 +144,14 @@ TEST_F(AnsweringWindowTest, ABlankAnswerIsNotJudged)
 {
     open({"36÷5"}, {.gradeIndex = 5, .divisionTicked = true});
     const auto told = closeMessages(window.get());
-    find<QPushButton>("Command1")->click();
+    part<QPushButton>("submitButton")->click();
     EXPECT_TRUE(answerBox()->hasFocus());
     type(answerBox(), QStringLiteral("7"));
     QTest::keyClick(answerBox(), Qt::Key_Return);
     EXPECT_TRUE(remainderBox()->hasFocus()) << "the remainder is still missing";
     QTest::qWait(20);
     EXPECT_EQ(told->count, 0);
-    EXPECT_FALSE(find<QTimer>("Timer2")->isActive());
+    EXPECT_FALSE(part<QTimer>("advanceTimer")->isActive());
     EXPECT_EQ(status(), QStringLiteral("共 1 题，现在是第 1 题；正确 0 题；得分：0 分"));
 }
 
@@ -161,13 +159,13 @@ TEST_F(AnsweringWindowTest, NeitherEndOfTheSetCanBePassed)
 {
     open({"1＋1", "2＋2"});
     const auto told = closeMessages(window.get());
-    find<QPushButton>("Command2")->click();
+    part<QPushButton>("previousButton")->click();
     ASSERT_EQ(told->count, 1);
     EXPECT_EQ(told->text, QStringLiteral("没有上一题咯~"));
     EXPECT_EQ(told->icon, QMessageBox::Question);
-    find<QPushButton>("Command3")->click();
+    part<QPushButton>("nextButton")->click();
     EXPECT_EQ(item(), QStringLiteral("2＋2"));
-    find<QPushButton>("Command3")->click();
+    part<QPushButton>("nextButton")->click();
     ASSERT_EQ(told->count, 2);
     EXPECT_EQ(told->text, QStringLiteral("已经是最后一题了，没有下一题咯~"));
     EXPECT_EQ(item(), QStringLiteral("2＋2"));
@@ -176,13 +174,13 @@ TEST_F(AnsweringWindowTest, NeitherEndOfTheSetCanBePassed)
 TEST_F(AnsweringWindowTest, TheHintAndTheClockShow)
 {
     open({"36÷5"}, {.gradeIndex = 0, .keptPlaces = 2});
-    EXPECT_EQ(find<QLabel>("Label4")->text(), QStringLiteral("本题保留 2 位小数"));
+    EXPECT_EQ(part<QLabel>("placesHint")->text(), QStringLiteral("本题保留 2 位小数"));
     EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("时间：")));
     EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("，用了0分0秒")));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return window->windowTitle().endsWith(QStringLiteral("，用了0分1秒")); }, 1500));
     type(answerBox(), QStringLiteral("7.2"));
-    find<QPushButton>("Command1")->click();
+    part<QPushButton>("submitButton")->click();
     EXPECT_TRUE(pictureShown());
 }
 

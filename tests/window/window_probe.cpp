@@ -5,6 +5,7 @@
 // while a run that cannot finish is drawing.
 
 #include "engine/settings_interlocks.h"
+#include "settings/control_glossary.h"
 #include "window/main_window.h"
 #include "window/window_start.h"
 
@@ -53,7 +54,8 @@ int main(int argc, char** argv)
         quill::ExerciseSettings& settings = window.application().settings;
         quill::setText(settings, settings.rangeEnd, "2"); // 1 to 2 never gives 24 items
         QTimer::singleShot(0, [&] {
-            if (auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1")))
+            if (auto* generate = window.findChild<QPushButton*>(
+                    QString::fromUtf8(quill::controlName("generateButton"))))
                 generate->click();
         });
     }
