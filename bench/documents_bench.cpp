@@ -52,6 +52,12 @@ private:
     std::filesystem::path folder_;
 };
 
+// What a run hands the writer for the drawn set.
+WriterArguments writerArguments(Application& app, bool answers)
+{
+    return {app.settings, app.set, sheetLayoutOf(app.settings), answers, app.notifier, app.stop()};
+}
+
 // A whole run with 答案, drawing included, writes both documents to disk.
 void pairGeneratedAndWritten(benchmark::State& state, std::optional<ExerciseKind> kind,
                              bool fractions = false)
@@ -83,7 +89,7 @@ void defaultPairWritten(benchmark::State& state)
     for (auto _ : state) {
         for (const bool answers : {false, true}) {
             DocxWordProcessor word(DocumentFolder(folder.path), {"竖式计算", "bench", answers});
-            if (!writeWorksheet(t.app, t.notifier, word, writerArguments(t.app, answers)))
+            if (!writeWorksheet(writerArguments(t.app, answers), word))
                 state.SkipWithError("the document was not written");
         }
         folder.clear(state);
@@ -102,11 +108,11 @@ void tenThousandItemQuestionDocument(benchmark::State& state)
         state.SkipWithError("the set was not drawn");
     for (auto _ : state) {
         DocxWordProcessor word(DocumentFolder(folder.path), {"竖式计算", "bench", false});
-        if (!writeWorksheet(t.app, t.notifier, word, writerArguments(t.app, false)))
+        if (!writeWorksheet(writerArguments(t.app, false), word))
             state.SkipWithError("the document was not written");
         folder.clear(state);
     }
-    state.counters["items"] = static_cast<double>(t.app.answers.lastItemIndex + 1);
+    state.counters["items"] = static_cast<double>(t.app.set.size());
 }
 
 // The default settings: 24 items of 竖式计算.

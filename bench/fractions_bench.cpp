@@ -10,19 +10,20 @@ namespace
 using namespace quill;
 
 // 10000 fraction items drawn in turn by the four arithmetic generators (range 1..100, 是真分数
-// as at the start), each read back and answered in lowest terms with the terms a sheet shows.
+// as at the start), each answered in lowest terms with the terms a sheet shows.
 void tenThousandFractionItemsAnswered(benchmark::State& state, int grade)
 {
-    using Generator = std::string (*)(Workspace&, int, int);
+    using Generator = FractionExpression (*)(Draw&, Range);
     const Generator generators[] = {makeFractionAdditionItem, makeFractionSubtractionItem,
                                     makeFractionMultiplicationItem, makeFractionDivisionItem};
     testing::TestApplication t(42);
     t.app.settings.grade.index = grade;
+    Draw draw = t.app.draw();
     for (auto _ : state)
         for (int i = 0; i < 10000; ++i) {
-            const auto expression = parseFractionExpression(generators[i % 4](t.app, 1, 100));
-            benchmark::DoNotOptimize(shownTerms(*expression));
-            benchmark::DoNotOptimize(shownValue(*expressionValue(*expression)));
+            const FractionExpression expression = generators[i % 4](draw, {1, 100});
+            benchmark::DoNotOptimize(shownTerms(expression));
+            benchmark::DoNotOptimize(shownValue(*expressionValue(expression)));
         }
 }
 

@@ -9,17 +9,19 @@
 namespace
 {
 
-using quill::Workspace;
-using Generator = std::string (*)(Workspace&, int, int);
+using quill::Draw;
+using quill::Range;
 
 // One item per iteration on the default settings; `middleZero` ticks 中间有零.
-void generate(benchmark::State& state, Generator generator, int e, bool middleZero, int grade = 0)
+void generate(benchmark::State& state, quill::OperationItem (*generator)(Draw&, Range), int e,
+              bool middleZero, int grade = 0)
 {
     quill::testing::TestApplication t(42);
     t.app.settings.zeroInMiddle.checked = middleZero;
     t.app.settings.grade.index = grade;
+    Draw draw = t.app.draw();
     for (auto _ : state)
-        benchmark::DoNotOptimize(generator(t.app, 1, e));
+        benchmark::DoNotOptimize(generator(draw, {1, e}));
 }
 
 BENCHMARK_CAPTURE(generate, addition, quill::makeAdditionItem, 100, false);
@@ -38,12 +40,13 @@ BENCHMARK_CAPTURE(generate, exact_division_middle_zero, quill::makeExactDivision
 
 // 10000 conversion items of one family per iteration, on the settings 单位换算 starts with
 // (整数 keeps conversions to smaller units only, range 1..100).
-void tenThousandConversions(benchmark::State& state, Generator generator)
+void tenThousandConversions(benchmark::State& state, quill::UnitItem (*generator)(Draw&, Range))
 {
     quill::testing::TestApplication t(42);
+    Draw draw = t.app.draw();
     for (auto _ : state)
         for (int i = 0; i < 10000; ++i)
-            benchmark::DoNotOptimize(generator(t.app, 1, 100));
+            benchmark::DoNotOptimize(generator(draw, {1, 100}));
 }
 
 BENCHMARK_CAPTURE(tenThousandConversions, area, quill::makeUnitItem<quill::areaFamily>)

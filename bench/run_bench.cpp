@@ -21,7 +21,7 @@ template <typename Configure> void drawSets(benchmark::State& state, Configure c
         t.app.random.seed(seed++);
         if (quill::generateExercises(t.app, env) != quill::RunOutcome::Completed)
             state.SkipWithError("the run did not complete");
-        benchmark::DoNotOptimize(t.app.run.questionList.data());
+        benchmark::DoNotOptimize(t.app.set.data());
     }
 }
 

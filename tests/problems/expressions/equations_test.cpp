@@ -10,37 +10,50 @@ namespace quill
 namespace
 {
 
-using testing::entries;
+using testing::readItems;
 using testing::TestApplication;
 using Forms = std::set<std::string>;
 
-// Every form a hiding function gives for an item over many draws.
-template <typename Hide> Forms formsOf(const std::string& item, bool simple, Hide hide)
+// Every equation left side drawn for an item over many draws.
+Forms leftSidesOf(const std::string& text, bool simple)
 {
     Forms forms;
     TestApplication t;
     t.app.settings.easyMode.checked = simple;
+    Draw draw = t.app.draw();
     for (int i = 0; i < 100; ++i)
-        forms.insert(hide(t.app, item));
+        forms.insert(equationLeftSide(draw, OperationItem::read(text)));
+    return forms;
+}
+
+// Both numbers of the item left out in turn, as a fill-in sheet writes it.
+Forms blanksOf(const std::string& text)
+{
+    OperationItem item = OperationItem::read(text);
+    Forms forms;
+    for (const std::size_t blank : {0, 1}) {
+        item.blank = blank;
+        forms.insert(item.text(true));
+    }
+    EXPECT_EQ(item.text(), text) << "the item keeps its numbers";
     return forms;
 }
 
 TEST(HidingANumber, EquationLeftSidesAndFillInItems)
 {
-    EXPECT_EQ(formsOf("12＋5", false, equationLeftSide), (Forms{"X＋5", "12＋X"}));
-    EXPECT_EQ(formsOf("20－8", false, equationLeftSide), (Forms{"X－8", "20－X"}));
-    EXPECT_EQ(formsOf("6×4", false, equationLeftSide), (Forms{"6X"}));
-    EXPECT_EQ(formsOf("56÷7", false, equationLeftSide), (Forms{"X÷7", "56÷X"}));
-    EXPECT_EQ(formsOf("56÷7", true, equationLeftSide), (Forms{"X÷7"}));
-    EXPECT_EQ(formsOf("56", false, equationLeftSide), (Forms{""}));
-    EXPECT_EQ(formsOf("8×7", true, fillInItem), (Forms{"______×7", "8×______"}));
-    EXPECT_EQ(formsOf("25%＋30%", false, fillInItem), (Forms{"______＋30%", "25%＋______"}));
-    EXPECT_EQ(formsOf("9÷3", true, fillInItem), (Forms{"______÷3", "9÷______"}));
-    EXPECT_EQ(formsOf("", false, fillInItem), (Forms{""}));
+    EXPECT_EQ(leftSidesOf("12＋5", false), (Forms{"X＋5", "12＋X"}));
+    EXPECT_EQ(leftSidesOf("20－8", false), (Forms{"X－8", "20－X"}));
+    EXPECT_EQ(leftSidesOf("6×4", false), (Forms{"6X"}));
+    EXPECT_EQ(leftSidesOf("56÷7", false), (Forms{"X÷7", "56÷X"}));
+    EXPECT_EQ(leftSidesOf("56÷7", true), (Forms{"X÷7"}));
+    EXPECT_EQ(leftSidesOf("56", false), (Forms{""}));
+    EXPECT_EQ(blanksOf("8×7"), (Forms{"______×7", "8×______"}));
+    EXPECT_EQ(blanksOf("25%＋30%"), (Forms{"______＋30%", "25%＋______"}));
+    EXPECT_EQ(blanksOf("9÷3"), (Forms{"______÷3", "9÷______"}));
 }
 
-// Over thousands of items: equationList and completeEquations pair up, the equation is the complete
-// expression with one number turned into X, the value is right, and the ticked limits hold.
+// Over thousands of items: the equation is the complete expression with one number turned
+// into X, the value is right, and the ticked limits hold.
 void expectSoundEquations(bool simple, bool exact)
 {
     for (unsigned seed = 1; seed <= 60; ++seed) {
@@ -48,16 +61,14 @@ void expectSoundEquations(bool simple, bool exact)
         testing::selectOnly(t.app.settings, ExerciseKind::Equations);
         t.app.settings.easyMode.checked = simple;
         t.app.settings.exactOrProper.checked = exact;
-        const std::string list = testing::randomItemList(seed, 40);
-        const auto items = entries(" " + list);
-        const auto complete = entries(buildEquations(t.app, list, 1, 100));
-        const auto equations = entries(t.app.run.equationList);
-        ASSERT_EQ(complete.size(), items.size());
-        ASSERT_EQ(equations.size(), items.size());
+        const std::vector<OperationItem> items = testing::randomItems(seed, 40);
+        Draw draw = t.app.draw();
+        const std::vector<EquationItem> built = buildEquations(draw, {1, 100}, items);
+        ASSERT_EQ(built.size(), items.size());
         for (size_t i = 0; i < items.size(); ++i) {
-            const auto& [expression, value] = complete[i];
-            const std::string& equation = equations[i].first;
-            EXPECT_EQ(equations[i].second, value);
+            const std::string& expression = built[i].complete;
+            const std::string& equation = built[i].equation;
+            const std::string value = built[i].value.text();
             const auto reader = testing::expectExpression(expression, value, 2);
             const std::vector<std::string> hidden = testing::tokens(equation);
             ASSERT_EQ(hidden.size(), reader.t.size()) << equation << " / " << expression;
@@ -76,7 +87,7 @@ void expectSoundEquations(bool simple, bool exact)
             const std::string appended = reader.t[reader.t.size() - 2];
             if (appended == "－") { // more than 0 left, unless the item is below start + 1
                 EXPECT_EQ(numericValue(value) > 0,
-                          testing::ExpressionReader(items[i].first).value >= 2);
+                          testing::ExpressionReader(items[i].text()).value >= 2);
             }
             if (simple || exact) {
                 EXPECT_TRUE(appended == "＋" || appended == "×") << expression;
@@ -101,23 +112,30 @@ TEST(Equations, ExactDivisionAppendsOnlyAdditionOrMultiplication)
     expectSoundEquations(false, true);
 }
 
-TEST(EquationsStop, ReturnsTheEntriesFinishedSoFar)
+TEST(EquationsStop, KeepsTheEquationsFinishedSoFar)
 {
+    const std::vector<OperationItem> items = readItems("1＋2 3＋4 5＋6");
+    testing::expectStopsKeepFinishedItems(items, 40, [&](int stopAt) {
+        TestApplication t;
+        testing::selectOnly(t.app.settings, ExerciseKind::Equations);
+        if (stopAt > 0)
+            t.stopAfter(stopAt);
+        Draw draw = t.app.draw();
+        return buildEquations(draw, {1, 100}, items);
+    });
+}
+
+TEST(EquationsStop, EndsABuildThatCanAppendNothing)
+{
+    // Only 除法 with 简易方程: nothing can be appended, so only the stop ends the builder.
     TestApplication t;
     testing::selectOnly(t.app.settings, ExerciseKind::Equations);
-    t.app.run.equationList = " kept";
-    t.app.eventPump = [&] { t.app.run.stopRequested = !t.app.answers.expressionListText.empty(); };
-    EXPECT_EQ(entries(buildEquations(t.app, "1＋2 3＋4 5＋6", 1, 100)).size(), 1u);
-    EXPECT_EQ(t.app.run.equationList,
-              " kept " + t.app.answers.itemTexts[0] + "＝" + t.app.answers.stepAnswers[0]);
-
-    // Only 除法 with 简易方程: nothing can be appended, so only the stop ends the builder.
     testing::tickOperations(t.app.settings, false, false, false, true);
     t.app.settings.easyMode.checked = true;
-    t.app.run.equationList.clear();
     t.stopAfter(1000);
-    EXPECT_EQ(buildEquations(t.app, "8÷2", 1, 100), "");
-    EXPECT_EQ(t.app.run.equationList, "");
+    Draw draw = t.app.draw();
+    EXPECT_TRUE(buildEquations(draw, {1, 100}, readItems("8÷2")).empty());
+    EXPECT_TRUE(t.app.run.stopRequested);
 }
 
 } // namespace

@@ -4,10 +4,13 @@
 // single-operation lists to feed them.
 
 #include "base/number_text.h"
+#include "problems/whole/operation_item.h"
 #include "settings/exercise_settings.h"
 
 #include <gtest/gtest.h>
 #include <random>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -103,33 +106,51 @@ inline ExpressionReader expectExpression(const std::string& expression, const st
     return reader;
 }
 
-// " a＝1 b＝2" -> {{"a", "1"}, {"b", "2"}}.
-inline std::vector<std::pair<std::string, std::string>> entries(const std::string& text)
+// "1＋2 3＋4" -> its items.
+inline std::vector<OperationItem> readItems(const std::string& list)
 {
-    std::vector<std::pair<std::string, std::string>> out;
-    for (size_t at = text.find(' '); at != std::string::npos; at = text.find(' ', at + 1)) {
-        const std::string entry = text.substr(at + 1, text.find(' ', at + 1) - at - 1);
-        const size_t sign = entry.find("＝");
-        out.emplace_back(entry.substr(0, sign),
-                         sign == std::string::npos ? "" : entry.substr(sign + 3));
-    }
-    return out;
+    std::vector<OperationItem> items;
+    std::istringstream in(list);
+    for (std::string item; in >> item;)
+        items.push_back(OperationItem::read(item));
+    return items;
 }
 
-// A list of whole-number items of all four kinds with exact divisions, as a run draws them.
-inline std::string randomItemList(unsigned seed, int count)
+// Whole-number items of all four kinds with exact divisions, as a run draws them.
+inline std::vector<OperationItem> randomItems(unsigned seed, int count)
 {
     std::mt19937 g(seed);
     auto in = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(g); };
     auto text = [](int n) { return std::to_string(n); };
-    std::string list;
+    std::vector<OperationItem> items;
     for (int i = 0; i < count; ++i) {
         const int a = in(1, 100), b = in(1, a), q = in(1, 12), d = in(1, 9);
-        const std::string items[] = {text(a) + "＋" + text(b), text(a) + "－" + text(b),
-                                     text(q) + "×" + text(d), text(q * d) + "÷" + text(d)};
-        list += (i ? " " : "") + items[in(0, 3)];
+        const OperationItem drawn[] = {
+            OperationItem::of(text(a), Operation::Addition, text(b)),
+            OperationItem::of(text(a), Operation::Subtraction, text(b)),
+            OperationItem::of(text(q), Operation::Multiplication, text(d)),
+            OperationItem::of(text(q * d), Operation::Division, text(d))};
+        items.push_back(drawn[in(0, 3)]);
     }
-    return list;
+    return items;
+}
+
+// A stop at any of the first `checks` stop checks keeps the items finished before it exactly
+// as an unstopped build finishes them (the item it interrupts is finished with what it has),
+// and every count of finished items comes up. `build(k)` stops at check k, never for 0.
+template <typename Build>
+void expectStopsKeepFinishedItems(const std::vector<OperationItem>& items, int checks, Build build)
+{
+    const auto unstopped = build(0);
+    ASSERT_EQ(unstopped.size(), items.size());
+    std::set<size_t> counts;
+    for (int k = 1; k <= checks; ++k) {
+        const auto built = build(k);
+        counts.insert(built.size());
+        for (size_t i = 0; i + 1 < built.size(); ++i)
+            EXPECT_EQ(built[i], unstopped[i]) << "stopped at check " << k << ", item " << i;
+    }
+    EXPECT_EQ(counts.size(), items.size() + 1) << "some count of finished items never came up";
 }
 
 inline void selectOnly(ExerciseSettings& settings, ExerciseKind kind)

@@ -28,7 +28,7 @@ class OneOperatorItem : public ::testing::TestWithParam<ItemCase>
 TEST_P(OneOperatorItem, GivesTheAnswerAPupilIsAskedFor)
 {
     const ItemCase& c = GetParam();
-    const OneOperatorAnswer answer = answerOneOperatorItem(c.item, c.rules);
+    const OneOperatorAnswer answer = answerOneOperatorItem(OperationItem::read(c.item), c.rules);
     EXPECT_EQ(answer.text(), c.answer) << c.item;
     EXPECT_EQ(answer.places, c.hint) << c.item;
 }

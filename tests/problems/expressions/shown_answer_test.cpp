@@ -1,9 +1,6 @@
 #include "base/number_text.h"
-#include "problems/expressions/evaluator.h"
-#include "problems/expressions/expression_reading.h"
 #include "problems/expressions/shown_answer.h"
 #include "problems/whole/operands.h"
-#include "support/test_application.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -13,33 +10,27 @@ namespace quill
 namespace
 {
 
-using testing::TestApplication;
-
 // Every division a÷b of 1..60 by 1..60, as an oral key shows it without 保留.
 TEST(KeyAnswer, DivisionsShowAnExactQuotientOrAnHonestRemainder)
 {
-    TestApplication t;
-    testing::selectOnly(t.app.settings, ExerciseKind::Oral);
-    std::string list;
     for (int a = 1; a <= 60; ++a)
-        for (int b = 1; b <= 60; ++b)
-            list += (list.empty() ? "" : " ") + std::to_string(a) + "÷" + std::to_string(b);
-    computeAnswers(t.app, list, 1, 100);
-    for (int k = 0; k <= t.app.answers.lastItemIndex; ++k) {
-        const std::string& item = t.app.answers.itemTexts[k];
-        const double a = numericValue(item), b = numericValue(item.substr(item.find("÷") + 2));
-        const ShownAnswer shown = keyAnswer(t.app.answers, k, std::nullopt, false);
-        const size_t dots = shown.text.find("……");
-        if (dots != std::string::npos) {
-            const double q = numericValue(shown.text),
-                         r = numericValue(shown.text.substr(dots + 6));
-            ASSERT_TRUE(q * b + r == a && r > 0 && r < b) << item << shown.joined();
-            ASSERT_GT(decimalPlaces(a / b), longestShownPlaces) << item;
-        } else {
-            ASSERT_EQ(shown.sign, "＝") << item;
-            ASSERT_EQ(shortestText(numericValue(shown.text) * b), shortestText(a)) << item;
+        for (int b = 1; b <= 60; ++b) {
+            const OperationItem item =
+                OperationItem::of(std::to_string(a), Operation::Division, std::to_string(b));
+            const ShownAnswer shown =
+                keyAnswer(item, answerOf(item, std::nullopt), std::nullopt, false);
+            const size_t dots = shown.text.find("……");
+            if (dots != std::string::npos) {
+                const double q = numericValue(shown.text),
+                             r = numericValue(shown.text.substr(dots + 6));
+                ASSERT_TRUE(q * b + r == a && r > 0 && r < b) << item.text() << shown.joined();
+                ASSERT_GT(decimalPlaces(1.0 * a / b), longestShownPlaces) << item.text();
+            } else {
+                ASSERT_EQ(shown.sign, "＝") << item.text();
+                ASSERT_EQ(shortestText(numericValue(shown.text) * b), shortestText(a))
+                    << item.text();
+            }
         }
-    }
 }
 
 struct ShownCase {
@@ -58,14 +49,11 @@ class KeyAnswerOf : public ::testing::TestWithParam<ShownCase>
 TEST_P(KeyAnswerOf, OneItem)
 {
     const ShownCase& c = GetParam();
-    TestApplication t;
-    testing::selectOnly(t.app.settings, ExerciseKind::Oral);
-    t.app.settings.roundAnswers.checked = c.keptPlaces >= 0;
-    t.app.settings.answerPlaces.index = std::max(c.keptPlaces, 0);
-    computeAnswers(t.app, c.item, 1, 100);
     const auto kept = c.keptPlaces >= 0 ? std::optional(c.keptPlaces) : std::nullopt;
-    EXPECT_EQ(keyAnswer(t.app.answers, 0, kept, c.remainderForm).joined(), c.key);
-    EXPECT_EQ(estimatedAnswer(t.app.answers, 0).joined(), c.estimated);
+    const OperationItem item = OperationItem::read(c.item);
+    const ItemAnswer answer = answerOf(item, kept);
+    EXPECT_EQ(keyAnswer(item, answer, kept, c.remainderForm).joined(), c.key);
+    EXPECT_EQ(estimatedAnswer(answer).joined(), c.estimated);
 }
 
 // clang-format off
@@ -94,10 +82,11 @@ INSTANTIATE_TEST_SUITE_P(Items, KeyAnswerOf, ::testing::ValuesIn(shownCases),
 TEST(Estimate, IsNeverZeroForAResultOtherThanZero)
 {
     for (double v = 0.0001; v < 1000; v *= 1.37) {
-        const double e = estimate(v);
-        ASSERT_GT(e, 0) << v;
-        ASSERT_LE(decimalPlaces(e), longestShownPlaces) << v;
-        ASSERT_LE(std::fabs(e - v), v >= 10 ? 5 : v) << v;
+        const ExactDecimal value = ExactDecimal::parse(shortestText(v));
+        const ExactDecimal e = estimate(value);
+        ASSERT_GT(e, ExactDecimal::whole(0)) << v;
+        ASSERT_LE(e.places(), longestShownPlaces) << v;
+        ASSERT_LE(std::fabs(e.toDouble() - v), v >= 10 ? 5 : v) << v;
     }
 }
 

@@ -1,6 +1,6 @@
+#include "problems/exercise_set.h"
 #include "problems/expressions/expression_reading.h"
 #include "problems/expressions/step_expressions.h"
-#include "problems/whole/operands.h"
 #include "support/test_application.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ namespace quill
 namespace
 {
 
-using testing::entries;
+using testing::readItems;
 using testing::TestApplication;
 
 struct StepCase {
@@ -32,7 +32,10 @@ TEST_P(StepExample, ExtendsTheItem)
     TestApplication t;
     testing::selectOnly(t.app.settings, ExerciseKind::Steps);
     testing::tickOperations(t.app.settings, c.add, c.sub, c.mul, c.div);
-    EXPECT_EQ(buildStepExpressions(t.app, c.item, c.s, c.e), " " + c.expected);
+    Draw draw = t.app.draw();
+    const std::vector<StepItem> built = buildStepExpressions(draw, {c.s, c.e}, readItems(c.item));
+    ASSERT_EQ(built.size(), 1u);
+    EXPECT_EQ(itemText(built[0]), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -57,17 +60,17 @@ void expectSoundExpressions(int operations, int grade, bool decimals)
         t.app.settings.stepCount.index = operations - 2;
         t.app.settings.grade.index = grade;
         t.app.settings.decimals.checked = decimals;
-        const std::string list = testing::randomItemList(seed, 50);
-        const auto items = entries(" " + list);
-        const auto built = entries(buildStepExpressions(t.app, list, 1, 100));
+        const std::vector<OperationItem> items = testing::randomItems(seed, 50);
+        Draw draw = t.app.draw();
+        const std::vector<StepItem> built = buildStepExpressions(draw, {1, 100}, items);
         ASSERT_EQ(built.size(), items.size());
         for (size_t i = 0; i < built.size(); ++i) {
-            const auto& [expression, value] = built[i];
-            EXPECT_EQ(expression, t.app.answers.itemTexts[i]);
-            EXPECT_EQ(value, t.app.answers.stepAnswers[i]);
+            const std::string& expression = built[i].expression;
+            ASSERT_TRUE(built[i].value) << expression;
+            const std::string value = built[i].value->text();
             std::string unbracketed = expression;
             std::erase(unbracketed, '(');
-            EXPECT_TRUE(unbracketed.starts_with(items[i].first)) << expression;
+            EXPECT_TRUE(unbracketed.starts_with(items[i].text())) << expression;
             EXPECT_FALSE(value.starts_with("-")) << expression;
             const auto reader = testing::expectExpression(expression, value, operations);
             EXPECT_EQ(reader.needlessBrackets, 0) << expression;
@@ -94,41 +97,50 @@ TEST(StepExpressions, DecimalsAppendDecimals)
     expectSoundExpressions(2, 0, true);
 }
 
-TEST(StepExpressionsStop, ReturnsTheEntriesFinishedSoFar)
+TEST(StepExpressionsStop, KeepsTheItemsFinishedSoFar)
+{
+    const std::vector<OperationItem> items = readItems("1＋2 3＋4 5＋6");
+    testing::expectStopsKeepFinishedItems(items, 40, [&](int stopAt) {
+        TestApplication t;
+        testing::selectOnly(t.app.settings, ExerciseKind::Steps);
+        t.app.settings.stepCount.index = 1;
+        if (stopAt > 0)
+            t.stopAfter(stopAt);
+        Draw draw = t.app.draw();
+        return buildStepExpressions(draw, {1, 100}, items);
+    });
+}
+
+TEST(StepExpressionsStop, EndsDrawsThatCanNeverFit)
 {
     TestApplication t;
     testing::selectOnly(t.app.settings, ExerciseKind::Steps);
+    Draw draw = t.app.draw();
     t.app.run.stopRequested = true;
-    EXPECT_EQ(buildStepExpressions(t.app, "1＋2 3＋4", 1, 100), "");
-
-    t.app.eventPump = [&] {
-        t.app.run.stopRequested = entries(t.app.answers.expressionListText).size() == 2;
-    };
-    t.app.run.stopRequested = false;
-    const auto built = entries(buildStepExpressions(t.app, "1＋2 3＋4 5＋6", 1, 100));
-    ASSERT_EQ(built.size(), 2u);
-    EXPECT_EQ(built[1].first, t.app.answers.itemTexts[1]);
+    EXPECT_TRUE(buildStepExpressions(draw, {1, 100}, readItems("1＋2 3＋4")).empty());
 
     // Only 乘法 in grade 2: 3×4 (12 > 9) never takes another factor; 2×3 takes one below 10.
     testing::tickOperations(t.app.settings, false, false, true, false);
     t.app.settings.grade.index = 2;
     t.app.run.stopRequested = false;
     t.stopAfter(500);
-    const auto multiplied = entries(buildStepExpressions(t.app, "2×3 3×4", 1, 100));
+    const auto multiplied = buildStepExpressions(draw, {1, 100}, readItems("2×3 3×4"));
     const std::string head = "2×3×";
     ASSERT_EQ(multiplied.size(), 1u);
-    EXPECT_TRUE(multiplied[0].first.starts_with(head)) << multiplied[0].first;
-    EXPECT_LT(numericValue(multiplied[0].first.substr(head.size())), 10) << multiplied[0].first;
+    EXPECT_TRUE(multiplied[0].expression.starts_with(head)) << multiplied[0].expression;
+    EXPECT_LT(numericValue(multiplied[0].expression.substr(head.size())), 10)
+        << multiplied[0].expression;
 
     // 2.5 has no whole one-digit divisor: after 100 fruitless draws a divisor whose
     // quotient ends within four places does, so the builder does not hang on it.
     testing::tickOperations(t.app.settings, false, false, false, true);
     t.app.run.stopRequested = false;
     t.stopAfter(5000);
-    const auto divided = entries(buildStepExpressions(t.app, "8÷4 5÷2 9÷3", 1, 100));
+    const auto divided = buildStepExpressions(draw, {1, 100}, readItems("8÷4 5÷2 9÷3"));
     ASSERT_EQ(divided.size(), 3u);
-    EXPECT_TRUE(divided[1].first.starts_with("5÷2÷")) << divided[1].first;
-    EXPECT_LE(decimalPlaces(numericValue(divided[1].second)), 4) << divided[1].second;
+    EXPECT_TRUE(divided[1].expression.starts_with("5÷2÷")) << divided[1].expression;
+    ASSERT_TRUE(divided[1].value && divided[1].value->computable());
+    EXPECT_LE(divided[1].value->number.places(), 4) << divided[1].value->text();
 }
 
 } // namespace

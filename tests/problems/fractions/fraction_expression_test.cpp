@@ -70,7 +70,7 @@ TEST(FractionExpression, RefusesWhatIsNoFractionItem)
 // terms, checked against cross products computed here.
 TEST(FractionExpression, AnswersOfDrawnItemsAreExactAndReduced)
 {
-    using Generator = std::string (*)(Workspace&, int, int);
+    using Generator = FractionExpression (*)(Draw&, Range);
     struct Source {
         Generator generate;
         long long (*numerator)(long long a, long long b, long long c, long long d);
@@ -90,15 +90,17 @@ TEST(FractionExpression, AnswersOfDrawnItemsAreExactAndReduced)
     };
     TestApplication t;
     t.app.settings.exactOrProper.checked = false;
+    Draw draw = t.app.draw();
     for (int grade : {0, 3})
         for (const Source& source : sources) {
             t.app.settings.grade.index = grade;
             for (int i = 0; i < 400; ++i) {
-                const std::string text = source.generate(t.app, 1, 500);
+                const FractionExpression drawn = source.generate(draw, {1, 500});
+                const std::string text = expressionText(drawn);
                 const auto expression = parseFractionExpression(text);
                 ASSERT_TRUE(expression) << text;
-                EXPECT_EQ(expressionText(*expression), text);
-                const FractionOperands& o = t.app.fractionOperands;
+                EXPECT_EQ(*expression, drawn) << text;
+                const FractionItem& o = drawn.item;
                 const long long n = source.numerator(o.a, o.b, o.c, o.d);
                 const long long d = source.denominator(o.a, o.b, o.c, o.d);
                 const Rational answer = *expressionValue(*expression);

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 #include <regex>
-#include <sstream>
 
 namespace quill
 {
@@ -14,24 +13,15 @@ namespace
 
 using namespace quill::testing;
 
-std::string drawnList(Application& app, int count, int s, int e)
+std::vector<FractionExpression> drawnItems(Draw& draw, int count, Range range)
 {
-    using Generator = std::string (*)(Workspace&, int, int);
+    using Generator = FractionExpression (*)(Draw&, Range);
     const Generator generators[] = {makeFractionAdditionItem, makeFractionSubtractionItem,
                                     makeFractionMultiplicationItem, makeFractionDivisionItem};
-    std::string list;
+    std::vector<FractionExpression> items;
     for (int k = 0; k < count; ++k)
-        list += (k ? " " : "") + generators[k % 4](app, s, e);
-    return list;
-}
-
-std::vector<std::string> words(const std::string& list)
-{
-    std::vector<std::string> out;
-    std::istringstream in(list);
-    for (std::string w; in >> w;)
-        out.push_back(w);
-    return out;
+        items.push_back(generators[k % 4](draw, range));
+    return items;
 }
 
 struct StepCase {
@@ -47,8 +37,14 @@ class FractionSteps : public ::testing::TestWithParam<StepCase>
 {
 };
 
+bool scales(FractionOperation operation)
+{
+    return operation == FractionOperation::Multiplication ||
+           operation == FractionOperation::Division;
+}
+
 // Each expression is its item, one sign and a number; brackets exactly around a sum or
-// difference that is multiplied or divided; the entry's value is the expression's exact value.
+// difference that is multiplied or divided; the value is the expression's exact value.
 TEST_P(FractionSteps, ExtendEveryItemOnce)
 {
     const StepCase c = GetParam();
@@ -57,50 +53,47 @@ TEST_P(FractionSteps, ExtendEveryItemOnce)
     s.addition.checked = c.add, s.subtraction.checked = c.sub;
     s.multiplication.checked = c.mul, s.division.checked = c.div;
     s.grade.index = c.grade;
-    const std::vector<std::string> items = words(drawnList(t.app, 200, c.s, c.e));
-    std::string list;
-    for (const auto& item : items)
-        list += item + " ";
-    const FractionStepList built = buildFractionSteps(t.app, list, c.s, c.e);
-    const std::vector<std::string> entries = words(built.entries);
-    ASSERT_EQ(built.expressions.size(), items.size());
-    ASSERT_EQ(entries.size(), items.size());
+    Draw draw = t.app.draw();
+    const std::vector<FractionExpression> items = drawnItems(draw, 200, {c.s, c.e});
+    const std::vector<FractionExpression> built = buildFractionSteps(draw, {c.s, c.e}, items);
+    ASSERT_EQ(built.size(), items.size());
 
     const std::regex shape(R"((\(?)(.+?)(\)?)(＋|－|×|÷)(\d+(?:/\d+)?))");
     for (size_t k = 0; k < items.size(); ++k) {
-        const std::string& text = built.expressions[k];
+        const std::string text = expressionText(built[k]);
+        EXPECT_EQ(built[k].item, items[k].item) << text;
+        ASSERT_TRUE(built[k].step) << text;
+        const FractionStep& step = *built[k].step;
         std::smatch m;
         ASSERT_TRUE(std::regex_match(text, m, shape)) << text;
-        EXPECT_EQ(m[2].str(), items[k]);
-        const std::string sign = m[4];
-        const bool scales = sign == "×" || sign == "÷";
-        const bool sumOrDifference =
-            items[k].find("＋") != std::string::npos || items[k].find("－") != std::string::npos;
-        EXPECT_EQ(m[1].length() == 1, scales && sumOrDifference) << text;
+        EXPECT_EQ(m[2].str(), expressionText(items[k]));
+        EXPECT_EQ(m[4].str(), fractionSign(step.operation)) << text;
+        const FractionOperation itemOperation = items[k].item.operation;
+        const bool sumOrDifference = itemOperation == FractionOperation::Addition ||
+                                     itemOperation == FractionOperation::Subtraction;
+        EXPECT_EQ(step.bracketed, scales(step.operation) && sumOrDifference) << text;
+        EXPECT_EQ(m[1].length(), step.bracketed ? 1 : 0) << text;
         EXPECT_EQ(m[1].length(), m[3].length()) << text;
-        EXPECT_TRUE((sign == "＋" && c.add) || (sign == "－" && c.sub) || (sign == "×" && c.mul) ||
-                    (sign == "÷" && c.div))
-            << text;
+        const bool ticked[] = {c.add, c.sub, c.mul, c.div};
+        EXPECT_TRUE(ticked[static_cast<int>(step.operation)]) << text;
 
-        const Rational v = *itemValue(parseFractionExpression(items[k])->item);
-        const auto number = parseFractionExpression("1/1" + sign + m[5].str());
-        ASSERT_TRUE(number) << text;
-        const Rational n = number->step->number;
-        if (n.isWhole() && sign != "÷") {
+        const Rational v = *itemValue(items[k].item);
+        const Rational n = step.number;
+        if (n.isWhole() && step.operation != FractionOperation::Division) {
             EXPECT_TRUE(n.numerator() >= c.s && n.numerator() <= c.e) << text;
         }
-        if (sign == "×" && c.s <= 10) {
+        if (step.operation == FractionOperation::Multiplication && c.s <= 10) {
             EXPECT_LE(n.numerator(), 10) << text;
         }
-        if (sign == "－") {
+        if (step.operation == FractionOperation::Subtraction) {
             // A number of the range below v, or v itself when there is none.
             EXPECT_TRUE(n < v || (n == v && !(Rational(c.s) < v))) << text;
         }
-        const Rational expected = sign == "＋"   ? v + n
-                                  : sign == "－" ? v - n
-                                  : sign == "×"  ? v * n
-                                                 : *(v / n);
-        EXPECT_EQ(entries[k], text + "＝" + expected.text());
+        const Rational expected = step.operation == FractionOperation::Addition         ? v + n
+                                  : step.operation == FractionOperation::Subtraction    ? v - n
+                                  : step.operation == FractionOperation::Multiplication ? v * n
+                                                                                        : *(v / n);
+        EXPECT_EQ(expressionValue(built[k]), expected) << text;
     }
 }
 
@@ -121,26 +114,29 @@ INSTANTIATE_TEST_SUITE_P(Operations, FractionSteps, ::testing::ValuesIn(stepCase
 TEST(FractionStepsStop, BeforeTheStartLeavesTheItemsAsDrawn)
 {
     TestApplication t;
-    const std::string list = drawnList(t.app, 10, 1, 100);
+    Draw draw = t.app.draw();
+    const std::vector<FractionExpression> items = drawnItems(draw, 10, {1, 100});
     t.app.run.stopRequested = true;
-    const FractionStepList built = buildFractionSteps(t.app, list, 1, 100);
-    EXPECT_EQ(built.entries, "");
-    EXPECT_EQ(built.expressions, words(list));
+    EXPECT_EQ(buildFractionSteps(draw, {1, 100}, items), items);
 }
 
-TEST(FractionStepsStop, HalfWayKeepsTheFinishedEntries)
+TEST(FractionStepsStop, HalfWayKeepsTheFinishedItems)
 {
     TestApplication t;
-    const std::string list = drawnList(t.app, 10, 1, 100);
+    Draw draw = t.app.draw();
+    const std::vector<FractionExpression> items = drawnItems(draw, 10, {1, 100});
     t.stopAfter(4);
-    const FractionStepList built = buildFractionSteps(t.app, list, 1, 100);
-    const auto entries = words(built.entries);
-    ASSERT_LT(entries.size(), 10u);
-    for (size_t k = 0; k < 10; ++k) {
-        if (k >= entries.size()) {
-            EXPECT_EQ(built.expressions[k], words(list)[k]);
+    const std::vector<FractionExpression> built = buildFractionSteps(draw, {1, 100}, items);
+    ASSERT_EQ(built.size(), items.size());
+    size_t extended = 0;
+    while (extended < built.size() && built[extended].step)
+        ++extended;
+    ASSERT_LT(extended, items.size());
+    for (size_t k = 0; k < items.size(); ++k) {
+        if (k < extended) {
+            EXPECT_EQ(built[k].item, items[k].item);
         } else {
-            EXPECT_TRUE(entries[k].starts_with(built.expressions[k] + "＝"));
+            EXPECT_EQ(built[k], items[k]) << "item " << k << " was not reached";
         }
     }
 }

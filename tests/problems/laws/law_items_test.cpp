@@ -1,3 +1,4 @@
+#include "problems/exercise_set.h"
 #include "problems/laws/law_items.h"
 #include "problems/laws/law_operands.h"
 #include "support/test_application.h"
@@ -76,19 +77,15 @@ Big tenTo(int n)
     return p;
 }
 
-// "37", "0.35", "1E-05"; none for an empty or malformed text.
+// "37", "0.35", "0.00001"; none for an empty or malformed text (E notation included, which
+// no sheet shows).
 std::optional<Q> number(const std::string& text)
 {
-    static const std::regex form(R"((\d+)(?:\.(\d+))?(?:E([-+]\d+))?)");
+    static const std::regex form(R"((\d+)(?:\.(\d+))?)");
     std::smatch m;
     if (!std::regex_match(text, m, form))
         return std::nullopt;
-    Q x = reduced(static_cast<Big>(std::stoll(m[1].str() + m[2].str())), tenTo(m[2].length()));
-    if (m[3].matched) {
-        const int exponent = std::stoi(m[3].str());
-        x = x * (exponent >= 0 ? Q{tenTo(exponent), 1} : Q{1, tenTo(-exponent)});
-    }
-    return x;
+    return reduced(static_cast<Big>(std::stoll(m[1].str() + m[2].str())), tenTo(m[2].length()));
 }
 
 bool terminating(Q x)
@@ -136,7 +133,7 @@ ReadItem readExpression(const std::string& expression)
             continue;
         }
         const size_t end =
-            std::min(expression.find_first_not_of("0123456789.E-+", i), expression.size());
+            std::min(expression.find_first_not_of("0123456789.", i), expression.size());
         const auto x = number(expression.substr(i, end - i));
         item.wellFormed = item.wellFormed && x && end > i;
         tokens.push_back("n");
@@ -204,29 +201,34 @@ struct Form {
 
 struct Law {
     std::string name;
-    std::string (*generate)(Workspace&, int s, int e);
+    LawItem (*generate)(Draw&, Range);
     std::vector<Form> forms;
 };
+
+template <const LawShapes& law> LawItem lawItem(Draw& draw, Range range)
+{
+    return makeShapedLawItem(draw, range, law);
+}
 
 using X = const std::vector<Q>&;
 using S = const Sheet&;
 
 const std::vector<Law> laws = {
     {"jfjh",
-     makeLawItem<additionCommutative>,
+     lawItem<additionCommutative>,
      {{"A+C", "n＋n＋n", [](S s, X x, Q) { return s.key(x[0] + x[2]); }}}},
     {"jfjh1",
-     makeLawItem<additionAssociative>,
+     lawItem<additionAssociative>,
      {{"B+C", "n＋n＋n", [](S s, X x, Q) { return s.key(x[1] + x[2]); }}}},
     {"jianfjh",
-     makeLawItem<subtractionReorder>,
+     lawItem<subtractionReorder>,
      {{"A-C", "n－n－n", [](S s, X x, Q) { return s.key(x[0] - x[2]) && x[1] + x[2] <= x[0]; }}}},
     {"jianfjh1",
-     makeLawItem<subtractionBrackets>,
+     lawItem<subtractionBrackets>,
      {{"B+C", "n－n－n",
        [](S s, X x, Q a) { return s.key(x[1] + x[2]) && x[1] + x[2] < x[0] && Q{} < a; }}}},
     {"jjhh",
-     makeLawItem<addSubtractMixed>,
+     lawItem<addSubtractMixed>,
      {{"1", "n＋n－n",
        [](S s, X x, Q) { return s.key(x[0] - x[2]) && x[2] < x[0] + x[1] && x[2] < x[0]; }},
       {"2", "n＋n－n", [](S s, X x, Q) { return s.key(x[1] - x[2]) && x[2] < x[0] + x[1]; }},
@@ -237,13 +239,13 @@ const std::vector<Law> laws = {
            return s.key(x[1] - x[2]) && x[1] < x[0] && x[1] - x[2] < x[0] && x[2] < x[1];
        }}}},
     {"cfjh",
-     makeLawItem<multiplicationCommutative>,
+     lawItem<multiplicationCommutative>,
      {{"A×C", "n×n×n", [](S s, X x, Q) { return s.key(x[0] * x[2]); }}}},
     {"cfjh1",
-     makeLawItem<multiplicationAssociative>,
+     lawItem<multiplicationAssociative>,
      {{"B×C", "n×n×n", [](S s, X x, Q) { return s.key(x[1] * x[2]); }}}},
     {"cffp",
-     makeLawItem<distributive>,
+     lawItem<distributive>,
      {{"1", "（n＋n）×n", [](S s, X x, Q) { return s.key(x[0] * x[2]) || s.key(x[1] * x[2]); }},
       {"2", "n×n＋n×n", [](S s, X x, Q) { return x[1] == x[3] && s.key(x[0] + x[2]); }},
       {"3", "（n－n）×n",
@@ -255,19 +257,19 @@ const std::vector<Law> laws = {
        [](S s, X x, Q) { return x[1] == x[3] && s.key(x[0] - x[2]) && x[2] < x[0]; }}}},
     // P÷A÷B＝C: P is A × B × C in at most four characters.
     {"chufjh",
-     makeLawItem<divisionReorder>,
+     lawItem<divisionReorder>,
      {{"A×C", "n÷n÷n",
        [](S s, X x, Q c) {
            return x[0] == x[1] * x[2] * c && plainText(x[0]).size() <= 4 && s.key(x[1] * c);
        }}}},
     {"chufjh1",
-     makeLawItem<divisionBrackets>,
+     lawItem<divisionBrackets>,
      {{"A×B", "n÷n÷n",
        [](S s, X x, Q c) {
            return x[0] == x[1] * x[2] * c && plainText(x[0]).size() <= 4 && s.key(x[1] * x[2]);
        }}}},
     {"cchh",
-     makeLawItem<multiplyDivideMixed>,
+     lawItem<multiplyDivideMixed>,
      {{"1", "n×n÷n", [](S s, X x, Q) { return s.ends(x[0], x[2]) && s.key(x[0] / x[2], 1000); }},
       {"2", "n×n÷n", [](S s, X x, Q) { return s.ends(x[1], x[2]) && s.key(x[1] / x[2], 1000); }},
       {"3", "n÷n×n",
@@ -335,12 +337,13 @@ TEST_P(DrawnLawItems, AreExactAndMakeTheirLawEasy)
     const Sheet sheet{sheetCase.easy, s.wholeNumbers.checked};
 
     std::map<std::string, int> seen;
+    Draw draw = t.app.draw();
     for (int i = 0; i < 150; ++i) {
-        const std::string item = law.generate(t.app, sheetCase.s, sheetCase.e);
-        const size_t equals = item.find("＝");
-        ASSERT_NE(equals, std::string::npos) << item;
-        const ReadItem read = readExpression(item.substr(0, equals));
-        const auto answer = number(item.substr(equals + 3));
+        const LawItem drawn = law.generate(draw, {sheetCase.s, sheetCase.e});
+        const std::string item = itemText(drawn);
+        ASSERT_TRUE(drawn.answer) << item;
+        const ReadItem read = readExpression(drawn.expression);
+        const auto answer = number(drawn.answer->text());
         ASSERT_TRUE(read.wellFormed && answer) << item;
         ASSERT_TRUE(read.value == *answer) << item;
         ASSERT_TRUE(Q{} <= *answer) << item;
@@ -399,7 +402,8 @@ TEST(LawItems, AStopEndsADrawThatCanNeverPass)
         testing::TestApplication t;
         t.app.settings.easyMode.checked = true;
         t.stopAfter(300);
-        law.generate(t.app, 1, 3);
+        Draw draw = t.app.draw();
+        law.generate(draw, {1, 3});
         EXPECT_TRUE(t.app.run.stopRequested) << law.name;
     }
 }

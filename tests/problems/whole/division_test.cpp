@@ -33,8 +33,8 @@ TEST(Division, DivisorIsNeverZeroInAnyBlock)
             s.oralOption.selected = option == 1;
             s.estimationOption.selected = option == 2;
             s.verticalOption.selected = option == 3;
-            for (const Operation* operation : {&division, &exactDivision})
-                for (const auto& item : generateItems(t.app, *operation, 0, 100, 150))
+            for (const Generator* generator : {&division, &exactDivision})
+                for (const auto& item : generateItems(t.app, *generator, 0, 100, 150))
                     ASSERT_NE(item.b, 0) << "grade " << grade << ": " << item.text;
         }
     }

@@ -26,7 +26,7 @@ bool exact(double a, double b)
 
 struct GradeCase {
     const char* name;
-    const Operation* operation;
+    const Generator* generator;
     int grade, s, e;
     bool (*always)(double, double);
     bool (*sometimes)(double, double) = nullptr; // a form the block must still produce
@@ -44,7 +44,7 @@ TEST_P(GradeLimits, HoldForEveryItem)
     t.app.settings.grade.index = c.grade;
     if (c.prepare)
         c.prepare(t.app.settings);
-    const auto items = generateItems(t.app, *c.operation, c.s, c.e);
+    const auto items = generateItems(t.app, *c.generator, c.s, c.e);
     for (const auto& item : items)
         ASSERT_TRUE(c.always(item.a, item.b)) << item.text;
     if (c.sometimes) {
@@ -119,8 +119,8 @@ TEST(Caps, SumCapHoldsForSubtractionItemsToo)
 {
     TestApplication t;
     t.app.settings.capResults.checked = true;
-    for (const Operation& operation : {addition, subtraction})
-        for (const auto& item : generateItems(t.app, operation, 1, 100, 1000))
+    for (const Generator& generator : {addition, subtraction})
+        for (const auto& item : generateItems(t.app, generator, 1, 100, 1000))
             ASSERT_LE(item.a + item.b, 101) << item.text;
 }
 

@@ -14,7 +14,7 @@ using testing::TestApplication;
 struct TerminatesCase {
     double a, b;
     bool wholeNumbers;
-    int expected;
+    bool expected;
 };
 
 class QuotientTerminates : public ::testing::TestWithParam<TerminatesCase>
@@ -24,10 +24,10 @@ class QuotientTerminates : public ::testing::TestWithParam<TerminatesCase>
 TEST_P(QuotientTerminates, AnswersForThePair)
 {
     const TerminatesCase c = GetParam();
-    TestApplication t;
-    t.app.settings.wholeNumbers.checked = c.wholeNumbers;
+    ExerciseSettings settings;
+    settings.wholeNumbers.checked = c.wholeNumbers;
     double a = c.a, b = c.b;
-    EXPECT_EQ(quotientTerminates(t.app, a, b), c.expected) << c.a << " / " << c.b;
+    EXPECT_EQ(quotientTerminates(settings, a, b), c.expected) << c.a << " / " << c.b;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -46,25 +46,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(QuotientTerminatesReduction, LeavesThePairInLowestTerms)
 {
-    TestApplication t;
+    const ExerciseSettings settings;
     double a = 1.5, b = 0.25;
-    quotientTerminates(t.app, a, b);
+    quotientTerminates(settings, a, b);
     EXPECT_EQ(a, 6);
     EXPECT_EQ(b, 1);
 
     double c = 12, d = 18;
-    quotientTerminates(t.app, c, d);
+    quotientTerminates(settings, c, d);
     EXPECT_EQ(c, 2);
     EXPECT_EQ(d, 3);
-}
-
-TEST(QuotientTerminatesReduction, AStopLeavesTheLoopPromptly)
-{
-    TestApplication t;
-    t.app.settings.wholeNumbers.checked = false;
-    t.stopAfter(1);
-    double a = 17, b = 29;
-    EXPECT_EQ(quotientTerminates(t.app, a, b), 0);
 }
 
 TEST(DecimalOperandText, KeepsAtMostTwoDigitsBeforeThePoint)
@@ -89,10 +80,10 @@ TEST(DecimalPlaces, CountsTheFractionDigitsOfTheShortestText)
 TEST(DrawOperands, WholeNumbersStayInsideTheRange)
 {
     TestApplication t;
+    Draw draw = t.app.draw();
     for (int i = 0; i < 5000; ++i) {
-        drawWholeOperands(t.app, 5, 60);
-        for (const Operand* operand : {&t.app.operands.firstOperand, &t.app.operands.secondOperand,
-                                       &t.app.operands.extraOperand}) {
+        const DrawnOperands o = drawWholeOperands(draw, {5, 60});
+        for (const Operand* operand : {&o.first, &o.second, &o.extra}) {
             const double v = numericValue(operand->text());
             ASSERT_EQ(v, operand->value());
             ASSERT_GE(v, 5);
@@ -107,10 +98,10 @@ TEST(DrawOperands, DecimalsShowNoMorePlacesThanChosen)
     TestApplication t;
     t.app.settings.operandPlaces.index = 1;
     bool sawDecimal = false;
+    Draw draw = t.app.draw();
     for (int i = 0; i < 5000; ++i) {
-        drawDecimalOperands(t.app, 1, 100);
-        for (const std::string& operand :
-             {t.app.operands.firstOperand.text(), t.app.operands.secondOperand.text()}) {
+        const DrawnOperands o = drawDecimalOperands(draw, {1, 100});
+        for (const std::string& operand : {o.first.text(), o.second.text()}) {
             ASSERT_LE(decimalPlaces(numericValue(operand)), 1) << operand;
             ASSERT_LE(numericValue(operand), 100);
             sawDecimal |= operand.find('.') != std::string::npos;
@@ -124,11 +115,12 @@ TEST(DrawOperands, PercentagesMarkOneOrBothOfThePairNeverTheExtra)
     TestApplication t;
     t.app.settings.percentages.checked = true;
     int firstOnly = 0, secondOnly = 0, both = 0;
+    Draw draw = t.app.draw();
     for (int i = 0; i < 4000; ++i) {
-        drawWholeOperands(t.app, 1, 100);
-        const bool first = t.app.operands.firstOperand.text().back() == '%';
-        const bool second = t.app.operands.secondOperand.text().back() == '%';
-        ASSERT_NE(t.app.operands.extraOperand.text().back(), '%');
+        const DrawnOperands o = drawWholeOperands(draw, {1, 100});
+        const bool first = o.first.text().back() == '%';
+        const bool second = o.second.text().back() == '%';
+        ASSERT_NE(o.extra.text().back(), '%');
         ASSERT_TRUE(first || second);
         firstOnly += first && !second;
         secondOnly += second && !first;
@@ -146,15 +138,16 @@ TEST(DrawOperands, CapsKeepSumsAndProductsWithinTheRange)
     s.capResults.checked = true;
     s.addition.checked = true;
     s.multiplication.checked = false;
+    Draw draw = t.app.draw();
     for (int i = 0; i < 3000; ++i) {
-        drawWholeOperands(t.app, 1, 100);
-        ASSERT_LE(t.app.operands.firstOperand.value() + t.app.operands.secondOperand.value(), 101);
+        const DrawnOperands o = drawWholeOperands(draw, {1, 100});
+        ASSERT_LE(o.first.value() + o.second.value(), 101);
     }
     s.addition.checked = false;
     s.multiplication.checked = true;
     for (int i = 0; i < 3000; ++i) {
-        drawWholeOperands(t.app, 1, 100);
-        ASSERT_LE(t.app.operands.firstOperand.value() * t.app.operands.secondOperand.value(), 101);
+        const DrawnOperands o = drawWholeOperands(draw, {1, 100});
+        ASSERT_LE(o.first.value() * o.second.value(), 101);
     }
 }
 
@@ -165,12 +158,11 @@ TEST(DrawOperands, StepByStepCapsTheExtraOperandInTheFirstGrades)
     s.verticalOption.selected = false;
     s.stepsOption.selected = true;
     const int caps[] = {0, 10, 20, 30, 50};
+    Draw draw = t.app.draw();
     for (int grade = 1; grade <= 4; ++grade) {
         s.grade.index = grade;
-        for (int i = 0; i < 1000; ++i) {
-            drawWholeOperands(t.app, 1, 100);
-            ASSERT_LE(t.app.operands.extraOperand.value(), caps[grade]);
-        }
+        for (int i = 0; i < 1000; ++i)
+            ASSERT_LE(drawWholeOperands(draw, {1, 100}).extra.value(), caps[grade]);
     }
 }
 
@@ -179,7 +171,8 @@ TEST(DrawOperands, AnImpossibleCapStillEndsOnStop)
     TestApplication t;
     t.app.settings.capResults.checked = true; // with 加法: no pair of 200..300 sums to 301 or less
     t.stopAfter(50);
-    drawWholeOperands(t.app, 200, 300);
+    Draw draw = t.app.draw();
+    drawWholeOperands(draw, {200, 300});
     EXPECT_TRUE(t.app.run.stopRequested);
 }
 

@@ -30,8 +30,8 @@ TEST_P(ClosenessOfItems, EveryGeneratorKeepsTheDistance)
     const auto [slider, least, most] = GetParam();
     TestApplication t;
     t.app.settings.closeness = slider;
-    for (const Operation& operation : {addition, subtraction, multiplication, exactDivision}) {
-        for (const auto& item : generateItems(t.app, operation, 1, 100, 400)) {
+    for (const Generator& generator : {addition, subtraction, multiplication, exactDivision}) {
+        for (const auto& item : generateItems(t.app, generator, 1, 100, 400)) {
             ASSERT_GE(std::fabs(item.a - item.b), least) << item.text;
             ASSERT_LE(std::fabs(item.a - item.b), most) << item.text;
         }
@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Slider, ClosenessOfItems,
 
 struct ImpossibleCase {
     const char* name;
-    const Operation* operation;
+    const Generator* generator;
     int grade, s, e;
     void (*prepare)(ExerciseSettings&) = nullptr;
 };
@@ -67,10 +67,11 @@ TEST_P(ImpossibleSettings, EndPromptlyOnStop)
         if (++pumps >= stopAt)
             t.app.run.stopRequested = true;
     };
-    const std::string item = c.operation->generate(t.app, c.s, c.e);
+    Draw draw = t.app.draw();
+    const OperationItem item = c.generator->generate(draw, {c.s, c.e});
     EXPECT_LE(pumps, stopAt + 2) << "kept drawing after the stop";
-    EXPECT_EQ(item, t.app.operands.firstOperand.text() + c.operation->sign +
-                        t.app.operands.secondOperand.text());
+    // The pair it held, which the stopped run discards.
+    EXPECT_TRUE(item.isPair() && item.operation == c.generator->operation) << item.text();
 }
 
 // clang-format off
@@ -93,10 +94,14 @@ INSTANTIATE_TEST_SUITE_P(Generators, ImpossibleSettings, ::testing::ValuesIn(imp
 
 TEST(SingleOperationItem, AStoppedRunDrawsNothingMore)
 {
-    TestApplication t;
-    const std::string held = makeAdditionItem(t.app, 1, 100);
+    TestApplication t(3);
     t.app.run.stopRequested = true;
-    EXPECT_EQ(makeAdditionItem(t.app, 1, 100), held);
+    Draw draw = t.app.draw();
+    makeAdditionItem(draw, {1, 100});
+    // Every generator call mixes the clock in (with a seed, a counter), and nothing else.
+    RandomSource untouched(3);
+    untouched.mixClock();
+    EXPECT_EQ(t.app.random.next(), untouched.next());
 }
 
 } // namespace

@@ -37,8 +37,8 @@ TEST(ZeroPatterns, MiddleZeroOnlyAboveTheRangeThreshold)
     EXPECT_TRUE(std::any_of(sums.begin(), sums.end(), plain)) << "e = 100 leaves addition alone";
     const auto products = generateItems(t.app, multiplication, 1, 101, 300);
     EXPECT_TRUE(std::any_of(products.begin(), products.end(), plain)) << "so does e = 101 for ×";
-    for (const Operation& operation : {addition, subtraction, multiplication})
-        for (const auto& item : generateItems(t.app, operation, 1, 1000, 300))
+    for (const Generator& generator : {addition, subtraction, multiplication})
+        for (const auto& item : generateItems(t.app, generator, 1, 1000, 300))
             ASSERT_FALSE(plain(item)) << item.text;
 }
 
