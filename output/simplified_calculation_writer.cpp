@@ -29,15 +29,19 @@ bool writeSimplifiedCalculationSheet(const WriterArguments& args, WordProcessor&
     const auto columns = tableColumnCount(args);
     const WorksheetGeometry geometry{static_cast<int>(items.size()), columns.value_or(0), true};
     addWorksheetTable(word, geometry, args);
+    int withoutAnswer = 0;
     for (int k = 0; columns && k < geometry.items; ++k) {
         if (args.stop.stopRequested())
             break;
         word.selectCell(geometry.row(k), geometry.column(k));
         word.typeText(cellText(items[k], args.answers));
+        const LawItem* law = std::get_if<LawItem>(&items[k]);
+        withoutAnswer += !law || !law->answer;
         word.setAlignment(Alignment::Left);
         word.selectCell(geometry.row(k) + 1, geometry.column(k));
         word.setAlignment(Alignment::Left);
     }
+    reportItemsWithoutAnswers(args, withoutAnswer);
     return word.activate();
 }
 

@@ -36,6 +36,12 @@ std::optional<int> tableColumnCount(const WriterArguments& args)
     return columns;
 }
 
+void reportItemsWithoutAnswers(const WriterArguments& args, int count)
+{
+    if (args.answers && count > 0)
+        args.notifier.notify(std::to_string(count) + "道题算不出答案，按原样写出。");
+}
+
 void typeTitleBlock(WordProcessor& word, bool answers, std::string_view afterNameLine)
 {
     word.addDocument();

@@ -30,6 +30,10 @@ std::optional<int> columnCount(std::string_view text);
 // The same, telling the user when the sheet gets no table because the count is unusable.
 std::optional<int> tableColumnCount(const WriterArguments& args);
 
+// On an answer sheet, tells the user how many items it shows as they stand, without an
+// answer (a saved entry that lost its value, or one its kind cannot read).
+void reportItemsWithoutAnswers(const WriterArguments& args, int count);
+
 // Margins, title ("Quillmere" or "Quillmere(答案)") with the date, and on the question
 // sheet the line for name, seat number and result, followed by `afterNameLine`; the
 // selection is then where the table goes.

@@ -72,11 +72,20 @@ public:
         else if (operation && form_ == CellForm::Vertical)
             fillVertical(*operation, k);
         else
-            typeLeft(itemText(item)); // an entry the kind cannot read, shown as it stands
+            showAsItStands(item);
     }
+
+    int shownWithoutAnswer() const { return withoutAnswer_; }
 
 private:
     bool fillIn() const { return !answers_ && s_.fillIn.checked; }
+
+    // An entry the kind cannot read, shown as it stands.
+    void showAsItStands(const SetItem& item)
+    {
+        typeLeft(itemText(item));
+        ++withoutAnswer_;
+    }
     std::optional<int> keptPlaces() const
     {
         return s_.roundAnswers.checked ? std::optional(s_.answerPlaces.index) : std::nullopt;
@@ -135,8 +144,10 @@ private:
             typeLeft(item.expression + "＝");
         else if (item.value)
             word_.typeText(item.expression + shownValue(*item.value, keptPlaces()).joined());
-        else
+        else {
             word_.typeText(item.expression);
+            ++withoutAnswer_;
+        }
         selectWorkCell(k);
     }
 
@@ -151,6 +162,7 @@ private:
     const WorksheetGeometry& geometry_;
     bool answers_;
     CellForm form_;
+    int withoutAnswer_ = 0;
 };
 
 } // namespace
@@ -166,6 +178,7 @@ bool writeWorksheet(const WriterArguments& args, WordProcessor& word)
         CellWriter cells(args, word, geometry);
         for (int k = 0; k < geometry.items; ++k)
             cells.fill(args.set[k], k);
+        reportItemsWithoutAnswers(args, cells.shownWithoutAnswer());
     }
     return word.activate();
 }

@@ -355,6 +355,18 @@ TEST_F(WorksheetWriter, EquationSheets)
     EXPECT_EQ(answers.cellText(1, 2), "4×4－6＝10");
 }
 
+// A saved entry that lost its value is shown as it stands, and the answer sheet says so.
+TEST_F(WorksheetWriter, EntriesWithoutAnAnswerAreShownAsTheyStandAndCounted)
+{
+    choose(ExerciseKind::Steps);
+    t.app.set = testing::listItems(4, " (3＋4)×2＝14 9－6÷3 5×5");
+    writeAgain(word, false);
+    EXPECT_TRUE(t.notifier.messages.empty()) << "a question sheet needs no answers";
+    writeAgain(word, true);
+    EXPECT_EQ(word.cellText(1, 2), "9－6÷3");
+    EXPECT_EQ(t.notifier.messages, std::vector<std::string>{"2道题算不出答案，按原样写出。"});
+}
+
 TEST_F(WorksheetWriter, SimplifiedSetsGetTheTwoRowTableAndNoText)
 {
     choose(ExerciseKind::Laws);
