@@ -196,7 +196,10 @@ def check_equation(equation, complete, value):
 # ---- one run ----------------------------------------------------------------------------
 
 def run(program, options, folder=None):
-    args = [program, "generate", *options, "--answers", "--no-save"]
+    # The program's own limit stays out of the way: the check's timeout stands for a draw that
+    # never ends, and under the sanitizers a slow draw takes minutes.
+    args = [program, "generate", *options, "--answers", "--no-save",
+            "--time-limit", str(int(RUN_TIMEOUT))]
     args += ["--out", str(folder)] if folder else ["--print"]
     result = subprocess.run(args, capture_output=True, text=True, timeout=RUN_TIMEOUT)
     if result.returncode != 0:
