@@ -4,6 +4,7 @@
 #include "engine/application.h"
 #include "engine/run_environment.h"
 #include "output/document_folder.h"
+#include "output/worksheet_layout.h"
 #include "output/writer_arguments.h"
 
 namespace quill
@@ -17,10 +18,11 @@ DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, Docume
         // No answer sheet for a question sheet stopped half way.
         if (answers && (!app.settings.answerSheet.checked || app.run.stopRequested))
             break;
-        const std::unique_ptr<WordProcessor> document = env.newDocument({kind, stamp, answers});
+        const std::unique_ptr<WordProcessor> document =
+            env.newDocument({kind, stamp, answers, sheetTitle(app.settings, answers)});
         if (!document)
             return DocumentsWritten::NotWanted;
-        const WriterArguments args{app.settings, app.set,    sheetLayoutOf(app.settings),
+        const WriterArguments args{app.settings, app.set,      sheetLayoutOf(app.settings),
                                    answers,      app.notifier, app.stop()};
         if (!write(args, *document)) {
             env.documentsFinished(false);

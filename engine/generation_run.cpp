@@ -138,7 +138,7 @@ bool saveSet(Application& app, RunEnvironment& env)
     env.waitSeconds(finishedNoticeSeconds);
     const int kind = historyKindOf(app.settings);
     const IoResult saved = appendHistoryLine(
-        *file, historyLineText(shortDateText(), kind, savedTextOf(kind, app.set)));
+        *file, historyLineText(shortDateText(), kind, savedTextFor(app.settings, app.set)));
     app.notifier.notify(saved ? std::string(savedMessage) : saveFailedMessage(saved));
     return saved.ok();
 }

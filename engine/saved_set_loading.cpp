@@ -80,7 +80,7 @@ Range sheetRange(const ExerciseSettings& s)
 RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view lineText)
 {
     const HistoryLine line = parseHistoryLine(lineText);
-    const std::optional<SavedSetKind> saved = savedSetKind(line.kind);
+    const std::optional<SavedSetKind> saved = savedSetKind(line.kind, line.writtenAs.value_or(""));
     if (!isLoadable(line) || !saved) {
         app.notifier.notify(unreadableSavedSetMessage);
         return RunOutcome::Refused;

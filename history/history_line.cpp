@@ -96,6 +96,15 @@ bool keepsEquations(int kind)
     return kind != unknownHistoryKind && savedListOf(kind) == SavedList::Equations;
 }
 
+std::string savedTextFor(const ExerciseSettings& settings, const ExerciseSet& set)
+{
+    const int kind = historyKindOf(settings);
+    std::string text = savedTextOf(kind, set);
+    if (settings.fractions.checked)
+        text += "|" + std::string(kindRow(settings.kind()).commandName);
+    return text;
+}
+
 std::string historyLineText(std::string_view date, int kind, std::string_view savedText)
 {
     std::string line(date);
@@ -117,6 +126,8 @@ HistoryLine parseHistoryLine(std::string_view text)
         line.savedList = std::string(fields[2]);
     if (fields.size() > 3 && keepsEquations(line.kind))
         line.equations = std::string(fields[3]);
+    else if (fields.size() > 3)
+        line.writtenAs = std::string(fields[3]);
     return line;
 }
 

@@ -36,6 +36,10 @@ SavedList savedListOf(int kind);
 // Whether sets of that kind keep their equations in a fourth field.
 bool keepsEquations(int kind);
 
+// What a set drawn under these settings saves: savedTextOf the set, and for fraction sets the
+// kind it is written as after one more bar, so that a reload writes the same sheets.
+std::string savedTextFor(const ExerciseSettings& settings, const ExerciseSet& set);
+
 // The text of one line, without its line end.
 std::string historyLineText(std::string_view date, int kind, std::string_view savedText);
 
@@ -44,6 +48,9 @@ struct HistoryLine {
     int kind = unknownHistoryKind;
     std::optional<std::string> savedList; // field 3
     std::optional<std::string> equations; // field 4, equation sets only
+    // Field 4 of a fraction set: the command name of the kind it was written as (oral,
+    // vertical, steps), which share one kind number. Older lines lack it.
+    std::optional<std::string> writtenAs;
 };
 
 HistoryLine parseHistoryLine(std::string_view text);

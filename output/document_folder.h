@@ -14,6 +14,7 @@ struct DocumentName {
     std::string kind;
     std::string stamp;
     bool answers = false;
+    std::string title{}; // the sheet's title, for the document's properties
 
     // "竖式计算-20261209-104501.docx", "竖式计算-20261209-104501(答案).docx"; from the
     // second attempt on "-2", "-3", … before the extension.

@@ -293,7 +293,9 @@ bool DocxWordProcessor::activate()
         return false;
     }
     std::string reason;
-    const std::string title = name_.answers ? "Quillmere(答案)" : "Quillmere";
+    const std::string title = !name_.title.empty() ? name_.title
+                              : name_.answers      ? "Quillmere(答案)"
+                                                   : "Quillmere";
     const auto bytes = packDocx(docxParts(*document_, title, utcTimeText()), reason);
     if (!bytes) {
         finish(ioFailure(firstName, reason));

@@ -93,27 +93,34 @@ bool typeCell(WordProcessor& word, const SetItem& item, const CellForm& form, bo
     return true;
 }
 
+// Fills every cell until a stop; how many items it showed as they stand.
+int fillCells(const WriterArguments& args, WordProcessor& word, const WorksheetGeometry& geometry)
+{
+    const CellForm form = cellForm(args.settings);
+    int unreadable = 0;
+    for (int k = 0; k < geometry.items; ++k) {
+        if (args.stop.stopRequested())
+            break;
+        word.selectCell(geometry.row(k), geometry.column(k));
+        if (!typeCell(word, args.set[k], form, args.answers))
+            ++unreadable;
+        word.setAlignment(Alignment::Left);
+    }
+    return unreadable;
+}
+
 } // namespace
 
 bool writeFractionSheet(const WriterArguments& args, WordProcessor& word)
 {
-    const ExerciseSet& items = args.set;
-    const CellForm form = cellForm(args.settings);
-    typeTitleBlock(word, args.answers);
-
+    typeTitleBlock(word, args);
     const auto columns = tableColumnCount(args);
-    const WorksheetGeometry geometry{static_cast<int>(items.size()), columns.value_or(0),
-                                     form.workRows};
+    WorksheetGeometry geometry{static_cast<int>(args.set.size()), columns.value_or(0),
+                               cellForm(args.settings).workRows};
+    geometry.itemRowHeight = sharedItemRowHeight(
+        args, geometry, [](const auto& a, auto& w, const auto& g) { fillCells(a, w, g); });
     addWorksheetTable(word, geometry, args);
-    int unreadable = 0;
-    for (int k = 0; columns && k < geometry.items; ++k) {
-        if (args.stop.stopRequested())
-            break;
-        word.selectCell(geometry.row(k), geometry.column(k));
-        if (!typeCell(word, items[k], form, args.answers))
-            ++unreadable;
-        word.setAlignment(Alignment::Left);
-    }
+    const int unreadable = columns ? fillCells(args, word, geometry) : 0;
     if (unreadable > 0)
         args.notifier.notify(std::to_string(unreadable) + "道题不是分数题，按原样写出，没有答案。");
     return word.activate();

@@ -19,29 +19,36 @@ std::string cellText(const SetItem& item, bool answers)
     return itemText(item);
 }
 
-} // namespace
-
-bool writeSimplifiedCalculationSheet(const WriterArguments& args, WordProcessor& word)
+// Fills every cell until a stop; how many items it showed without an answer.
+int fillCells(const WriterArguments& args, WordProcessor& word, const WorksheetGeometry& geometry)
 {
-    const ExerciseSet& items = args.set;
-    typeTitleBlock(word, args.answers, "\r");
-
-    const auto columns = tableColumnCount(args);
-    const WorksheetGeometry geometry{static_cast<int>(items.size()), columns.value_or(0), true};
-    addWorksheetTable(word, geometry, args);
     int withoutAnswer = 0;
-    for (int k = 0; columns && k < geometry.items; ++k) {
+    for (int k = 0; k < geometry.items; ++k) {
         if (args.stop.stopRequested())
             break;
         word.selectCell(geometry.row(k), geometry.column(k));
-        word.typeText(cellText(items[k], args.answers));
-        const LawItem* law = std::get_if<LawItem>(&items[k]);
+        word.typeText(cellText(args.set[k], args.answers));
+        const LawItem* law = std::get_if<LawItem>(&args.set[k]);
         withoutAnswer += !law || !law->answer;
         word.setAlignment(Alignment::Left);
         word.selectCell(geometry.row(k) + 1, geometry.column(k));
         word.setAlignment(Alignment::Left);
     }
-    reportItemsWithoutAnswers(args, withoutAnswer);
+    return withoutAnswer;
+}
+
+} // namespace
+
+bool writeSimplifiedCalculationSheet(const WriterArguments& args, WordProcessor& word)
+{
+    typeTitleBlock(word, args, "\r");
+    const auto columns = tableColumnCount(args);
+    WorksheetGeometry geometry{static_cast<int>(args.set.size()), columns.value_or(0), true};
+    geometry.itemRowHeight = sharedItemRowHeight(
+        args, geometry, [](const auto& a, auto& w, const auto& g) { fillCells(a, w, g); });
+    addWorksheetTable(word, geometry, args);
+    if (columns)
+        reportItemsWithoutAnswers(args, fillCells(args, word, geometry));
     return word.activate();
 }
 

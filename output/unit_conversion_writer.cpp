@@ -38,19 +38,9 @@ void typeCell(WordProcessor& word, const UnitItem& item, bool answers)
     word.setAlignment(Alignment::Left);
 }
 
-} // namespace
-
-bool writeUnitConversionSheet(const WriterArguments& args, WordProcessor& word)
+void fillCells(const WriterArguments& args, WordProcessor& word, const WorksheetGeometry& geometry)
 {
-    // The note takes the place of the empty paragraph above the table.
-    typeTitleBlock(word, args.answers,
-                   args.settings.time.checked ? "\r" + std::string(timeNote) : "\r\r");
-
-    const auto columns = tableColumnCount(args);
-    const WorksheetGeometry geometry{static_cast<int>(args.set.size()), columns.value_or(0),
-                                     false};
-    addWorksheetTable(word, geometry, args);
-    for (int k = 0; columns && k < geometry.items; ++k) {
+    for (int k = 0; k < geometry.items; ++k) {
         if (args.stop.stopRequested())
             break;
         word.selectCell(geometry.row(k), geometry.column(k));
@@ -59,6 +49,21 @@ bool writeUnitConversionSheet(const WriterArguments& args, WordProcessor& word)
         else
             word.typeText(itemText(args.set[k]));
     }
+}
+
+} // namespace
+
+bool writeUnitConversionSheet(const WriterArguments& args, WordProcessor& word)
+{
+    // The note takes the place of the empty paragraph above the table.
+    typeTitleBlock(word, args, args.settings.time.checked ? "\r" + std::string(timeNote) : "\r\r");
+
+    const auto columns = tableColumnCount(args);
+    WorksheetGeometry geometry{static_cast<int>(args.set.size()), columns.value_or(0), false};
+    geometry.itemRowHeight = sharedItemRowHeight(args, geometry, fillCells);
+    addWorksheetTable(word, geometry, args);
+    if (columns)
+        fillCells(args, word, geometry);
     return word.activate();
 }
 

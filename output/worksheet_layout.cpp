@@ -2,6 +2,8 @@
 
 #include "base/number_text.h"
 #include "base/short_date.h"
+#include "output/cell_fit.h"
+#include "output/cell_text_capture.h"
 #include "output/measure_text.h"
 #include "settings/notifier.h"
 
@@ -15,7 +17,76 @@ constexpr double pageMargin = 50;
 constexpr std::string_view titleFont = "宋体";
 constexpr std::string_view nameLine = "姓名：___________   座号：__________    情况：___________";
 
+// LibreOffice draws formulas at 12 pt whatever the size asked for.
+constexpr double smallestFormulaSize = 12;
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// A capture writes a stacked fraction as "numerator/denominator"; drawn, it is as wide as the
+// longer of the two. Its width, and whether the text holds one.
+struct CellWidth {
+    double ems = 0;
+    bool fraction = false;
+};
+
+CellWidth cellWidthOf(const std::string& text)
+{
+    CellWidth width;
+    std::string flat;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '/' || flat.empty() || !isDigit(flat.back()) || i + 1 == text.size() ||
+            !isDigit(text[i + 1])) {
+            flat += text[i];
+            continue;
+        }
+        size_t before = flat.size();
+        while (before > 0 && isDigit(flat[before - 1]))
+            --before;
+        size_t after = i + 1;
+        while (after < text.size() && isDigit(text[after]))
+            ++after;
+        const size_t longer = std::max(flat.size() - before, after - i - 1);
+        flat.replace(before, std::string::npos, std::string(longer, '0'));
+        i = after - 1;
+        width.fraction = true;
+    }
+    width.ems = textEms(flat);
+    return width;
+}
+
 } // namespace
+
+std::optional<double> sharedItemRowHeight(const WriterArguments& args,
+                                          const WorksheetGeometry& geometry, const CellFiller& fill)
+{
+    const std::optional<double> fontSize = measureValue(args.layout.fontSize);
+    if (!fontSize || geometry.columns < 1)
+        return std::nullopt;
+    int lines = 1;
+    bool fractions = false;
+    NeverStop measuring; // a stop during the real filling is the user's; this one is ours
+    for (const bool answers : {false, true}) {
+        const WriterArguments sheet{args.settings, args.set,      args.layout,
+                                    answers,       args.notifier, measuring};
+        CellTextCapture capture;
+        capture.addDocument();
+        fill(sheet, capture, geometry);
+        for (const std::string& text : capture.typedCells()) {
+            const CellWidth width = cellWidthOf(text);
+            const double size =
+                width.fraction ? std::max(*fontSize, smallestFormulaSize) : *fontSize;
+            lines = std::max(lines, linesNeeded(width.ems, size, cellTextWidth(geometry.columns)));
+            fractions = fractions || width.fraction;
+        }
+    }
+    if (lines == 1)
+        return std::nullopt;
+    const double size = fractions ? std::max(*fontSize, smallestFormulaSize) : *fontSize;
+    return linesHeight(fractions ? 2 * lines : lines, size);
+}
 
 std::optional<int> columnCount(std::string_view text)
 {
@@ -42,17 +113,34 @@ void reportItemsWithoutAnswers(const WriterArguments& args, int count)
         args.notifier.notify(std::to_string(count) + "道题算不出答案，按原样写出。");
 }
 
-void typeTitleBlock(WordProcessor& word, bool answers, std::string_view afterNameLine)
+std::string sheetTitle(const ExerciseSettings& s, bool answers)
 {
+    std::string title;
+    if (s.gradeIndex() != 0)
+        title += s.grade.selectedText() + " ";
+    const std::string& caption = s.option(s.kind()).caption;
+    if (s.fractions.checked && caption.find("分") == std::string::npos)
+        title += "分数";
+    title += caption + "练习";
+    return answers ? title + "（答案）" : title;
+}
+
+void typeTitleBlock(WordProcessor& word, const WriterArguments& args,
+                    std::string_view afterNameLine)
+{
+    const bool answers = args.answers;
     word.addDocument();
     word.setPageMargins(pageMargin, pageMargin, pageMargin, pageMargin);
 
     word.setBold(true);
     word.setFontName(titleFont);
     word.setFontSize(22);
-    word.typeText(answers ? "Quillmere(答案)" : "Quillmere");
+    word.typeText(sheetTitle(args.settings, answers));
     word.setFontSize(12);
     word.typeText("    " + shortDateText());
+    word.setBold(false);
+    word.setFontSize(9);
+    word.typeText("  Quillmere");
     word.setAlignment(Alignment::Center);
     word.typeText("\r");
     word.setFontSize(12);
@@ -80,13 +168,21 @@ void addWorksheetTable(WordProcessor& word, const WorksheetGeometry& geometry,
         word.setOutsideLineStyle(singleLine);
         word.setInsideLineStyle(singleLine);
     }
+    const auto rowHeight = measureValue(layout.rowHeight);
     if (!geometry.workRows) {
-        for (int row = 1; row <= geometry.tableRows(); ++row)
-            word.setRowHeight(row, std::string_view(layout.rowHeight));
+        for (int row = 1; row <= geometry.tableRows(); ++row) {
+            if (geometry.itemRowHeight && rowHeight && *geometry.itemRowHeight > *rowHeight)
+                word.setRowHeight(row, *geometry.itemRowHeight);
+            else
+                word.setRowHeight(row, std::string_view(layout.rowHeight));
+        }
         return;
     }
+    if (geometry.itemRowHeight)
+        for (int row = 1; row <= geometry.tableRows(); row += 2)
+            word.setRowHeight(row, *geometry.itemRowHeight);
     // Three times a height that is no number is no height: the working rows keep theirs.
-    if (const auto height = measureValue(layout.rowHeight))
+    if (const auto height = rowHeight)
         for (int row = 2; row <= geometry.tableRows(); row += 2)
             word.setRowHeight(row, 3 * *height);
     // A page must not end between an item and the room to work it out.

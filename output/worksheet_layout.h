@@ -6,7 +6,9 @@
 #include "output/word_processor.h"
 #include "output/writer_arguments.h"
 
+#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quill
@@ -16,6 +18,9 @@ struct WorksheetGeometry {
     int items = 0;
     int columns = 0;
     bool workRows = false; // an empty row under every item row
+    // The height item rows get on both sheets, when the widest text of a cell needs more than
+    // one line (see sharedItemRowHeight); none leaves them to the row height.
+    std::optional<double> itemRowHeight = std::nullopt;
 
     int itemRows() const { return columns > 0 ? (items + columns - 1) / columns : 0; }
     int tableRows() const { return itemRows() * (workRows ? 2 : 1); }
@@ -23,6 +28,17 @@ struct WorksheetGeometry {
     int row(int k) const { return (k / columns) * (workRows ? 2 : 1) + 1; }
     int column(int k) const { return k % columns + 1; }
 };
+
+// Fills the cells of a sheet: the writers' own filling, run once more to measure it.
+using CellFiller =
+    std::function<void(const WriterArguments&, WordProcessor&, const WorksheetGeometry&)>;
+
+// The height both sheets give their item rows so that they page alike: none while every cell
+// of either sheet fits its text on one line, otherwise as many lines as the widest text needs
+// (stacked fractions two lines each). Measured by filling both sheets into a text capture.
+std::optional<double> sharedItemRowHeight(const WriterArguments& args,
+                                          const WorksheetGeometry& geometry,
+                                          const CellFiller& fill);
 
 // The column count of the columns argument: a whole positive number, or none.
 std::optional<int> columnCount(std::string_view text);
@@ -34,10 +50,16 @@ std::optional<int> tableColumnCount(const WriterArguments& args);
 // answer (a saved entry that lost its value, or one its kind cannot read).
 void reportItemsWithoutAnswers(const WriterArguments& args, int count);
 
-// Margins, title ("Quillmere" or "Quillmere(答案)") with the date, and on the question
-// sheet the line for name, seat number and result, followed by `afterNameLine`; the
+// What the sheet is: the grade when one is chosen, the kind as its option reads ("分数" before
+// a fraction kind that does not say so), "练习", and "（答案）" on the answer sheet:
+// "三年级上学期 口算练习", "分数脱式计算练习（答案）", "约分练习".
+std::string sheetTitle(const ExerciseSettings& settings, bool answers);
+
+// Margins, the sheet's title with the date and the program's name in small print, and on the
+// question sheet the line for name, seat number and result, followed by `afterNameLine`; the
 // selection is then where the table goes.
-void typeTitleBlock(WordProcessor& word, bool answers, std::string_view afterNameLine = "\r\r");
+void typeTitleBlock(WordProcessor& word, const WriterArguments& args,
+                    std::string_view afterNameLine = "\r\r");
 
 // The table font and size, the table with its borders and row heights: each row at least
 // the row height, or with working rows those three times as high.

@@ -109,7 +109,8 @@ private:
     void fillOral(const OperationItem& item)
     {
         if (answers_ || fillIn())
-            typeLeft(item.text(fillIn()) + keyAnswer(item, answerFor(item), keptPlaces(), false).joined());
+            typeLeft(item.text(fillIn()) +
+                     keyAnswer(item, answerFor(item), keptPlaces(), false).joined());
         else
             typeLeft(item.text() + "＝");
     }
@@ -165,21 +166,28 @@ private:
     int withoutAnswer_ = 0;
 };
 
+// Fills every cell; how many items it showed without an answer.
+int fillCells(const WriterArguments& args, WordProcessor& word, const WorksheetGeometry& geometry)
+{
+    CellWriter cells(args, word, geometry);
+    for (int k = 0; k < geometry.items; ++k)
+        cells.fill(args.set[k], k);
+    return cells.shownWithoutAnswer();
+}
+
 } // namespace
 
 bool writeWorksheet(const WriterArguments& args, WordProcessor& word)
 {
-    typeTitleBlock(word, args.answers);
+    typeTitleBlock(word, args);
     const auto columns = tableColumnCount(args);
-    const WorksheetGeometry geometry{static_cast<int>(args.set.size()), columns.value_or(0),
-                                     hasWorkRows(args.settings)};
+    WorksheetGeometry geometry{static_cast<int>(args.set.size()), columns.value_or(0),
+                               hasWorkRows(args.settings)};
+    geometry.itemRowHeight = sharedItemRowHeight(
+        args, geometry, [](const auto& a, auto& w, const auto& g) { fillCells(a, w, g); });
     addWorksheetTable(word, geometry, args);
-    if (columns) {
-        CellWriter cells(args, word, geometry);
-        for (int k = 0; k < geometry.items; ++k)
-            cells.fill(args.set[k], k);
-        reportItemsWithoutAnswers(args, cells.shownWithoutAnswer());
-    }
+    if (columns)
+        reportItemsWithoutAnswers(args, fillCells(args, word, geometry));
     return word.activate();
 }
 

@@ -209,11 +209,14 @@ std::span<const HistoryKind> historyKinds()
     return kinds;
 }
 
-std::optional<SavedSetKind> savedSetKind(int number)
+std::optional<SavedSetKind> savedSetKind(int number, std::string_view writtenAs)
 {
     for (const ExerciseKindRow& row : table())
         if (row.saved.number == number)
             return SavedSetKind{row.saved, row.kind, false};
+    for (const ExerciseKindRow& row : table())
+        if (row.savedWithFractions->history.number == number && row.commandName == writtenAs)
+            return SavedSetKind{row.savedWithFractions->history, row.kind, true};
     for (const ExerciseKindRow& row : table())
         if (row.savedWithFractions->history.number == number)
             return SavedSetKind{row.savedWithFractions->history, row.savedWithFractions->loadedAs,

@@ -102,12 +102,14 @@ const ExerciseKindRow& kindRow(ExerciseKind kind);
 std::span<const HistoryKind> historyKinds();
 
 // What loading a saved set of history number `number` selects; none for an unknown number.
+// A fraction set names the kind it was written as (`writtenAs`, a command name), since several
+// kinds share its number; without that name it loads as the number's own kind.
 struct SavedSetKind {
     HistoryKind history;
     ExerciseKind kind;
     bool fractions; // 分数 is ticked before the kind is selected
 };
-std::optional<SavedSetKind> savedSetKind(int number);
+std::optional<SavedSetKind> savedSetKind(int number, std::string_view writtenAs = {});
 
 // The history kind a set drawn under these settings is saved as.
 const HistoryKind& historyKindFor(const ExerciseSettings& settings);

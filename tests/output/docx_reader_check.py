@@ -158,9 +158,10 @@ def check_worksheets(folder):
         texts = [cell_text(cell) for row in table.rows for cell in row.cells if cell_text(cell)]
         check(sorted(texts) == sorted(sheet["cells"]), f"{name}: cell texts differ")
         work_rows = int(sheet["tableRows"]) == 12
-        height = int(sheet["rowHeight"])
+        heights = sheet["rowHeights"].split()
         for index, row in enumerate(table.rows):
-            expected = (Pt(3 * height) if index % 2 else None) if work_rows else Pt(height)
+            asked = heights[index]
+            expected = None if asked == "-" else Twips(round(float(asked) * 20))
             check(row.height == expected, f"{name}: row {index + 1} height {row.height}")
             # An item row keeps with its working row.
             kept = all(p.paragraph_format.keep_with_next for c in row.cells for p in c.paragraphs)

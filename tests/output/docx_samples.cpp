@@ -13,6 +13,7 @@
 #include "output/sample_documents.h"
 #include "output/simplified_calculation_writer.h"
 #include "output/unit_conversion_writer.h"
+#include "output/worksheet_layout.h"
 #include "output/worksheet_writer.h"
 #include "problems/expressions/equations.h"
 #include "problems/expressions/step_expressions.h"
@@ -180,7 +181,8 @@ const Sheet sheets[] = {
     {"竖式计算", ExerciseKind::Vertical, false, verticalList},
     {"竖式计算填数", ExerciseKind::Vertical, true, verticalList},
     // Tall rows: page breaks fall where an item row would be parted from its working row.
-    {"竖式计算高行", ExerciseKind::Vertical, false, verticalList, writeWorksheet, true, false, "45"},
+    {"竖式计算高行", ExerciseKind::Vertical, false, verticalList, writeWorksheet, true, false,
+     "45"},
     {"脱式计算", ExerciseKind::Steps, false, oralList},
     {"解方程", ExerciseKind::Equations, false, oralList},
     {"单位换算", ExerciseKind::Units, false, unitList, writeUnitConversionSheet},
@@ -193,17 +195,28 @@ const Sheet sheets[] = {
 };
 
 void writeManifest(std::ostream& manifest, const std::string& file, bool answers,
-                   const testing::RecordingWordProcessor& recorder, const Sheet& sheet)
+                   const testing::RecordingWordProcessor& recorder, const Sheet& sheet,
+                   const std::string& title)
 {
     const auto line = [&](const std::string& key, const std::string& value) {
         manifest << file << '\t' << key << '\t' << value << '\n';
     };
-    line("title", answers ? "Quillmere(答案)" : "Quillmere");
+    line("title", title);
     line("date", shortDateText());
     line("nameLine", answers ? "0" : "1");
     line("rowHeight", sheet.rowHeight);
     line("tableRows", std::to_string(recorder.tableRows));
     line("tableColumns", std::to_string(recorder.tableColumns));
+    // Each row's height as the writer asked for it ("30"), or "-" where it asked for none.
+    std::vector<std::string> heights(recorder.tableRows, "-");
+    for (const std::string& call : recorder.callsStartingWith("height ")) {
+        const size_t space = call.find(' ', 7);
+        heights.at(std::stoi(call.substr(7, space - 7)) - 1) = call.substr(space + 1);
+    }
+    std::string joined;
+    for (const std::string& height : heights)
+        joined += (joined.empty() ? "" : " ") + height;
+    line("rowHeights", joined);
     if (sheet.kind == ExerciseKind::Units)
         line("note", sheet.timeTicked ? std::string(timeNote) : "none");
     for (const auto& [cell, content] : recorder.cells)
@@ -222,7 +235,7 @@ bool writeSheets(const std::filesystem::path& folder, const Sheet& sheet, std::o
     if (sheet.fractions)
         clickCheck(app.settings, app.settings.fractions, t.notifier);
     app.settings.rowHeight.text = sheet.rowHeight;
-    const int listKind = sheet.fractions                        ? 8
+    const int listKind = sheet.fractions                     ? 8
                          : sheet.kind == ExerciseKind::Units ? 7
                          : sheet.kind == ExerciseKind::Laws  ? 5
                                                              : 1;
@@ -245,7 +258,8 @@ bool writeSheets(const std::filesystem::path& folder, const Sheet& sheet, std::o
         testing::RecordingWordProcessor recorder;
         TeeWordProcessor word(document, recorder);
         ok = sheet.write(testing::writerArguments(app, answers), word) && ok;
-        writeManifest(manifest, name.fileName(), answers, recorder, sheet);
+        writeManifest(manifest, name.fileName(), answers, recorder, sheet,
+                      sheetTitle(app.settings, answers));
     }
     return ok;
 }

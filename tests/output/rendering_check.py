@@ -1,7 +1,11 @@
 #!/usr/bin/python3
 """Converts the sample documents to PDF with LibreOffice, in one call, and checks what it
 draws: the texts, the page counts, and fractions drawn with the numerator above the
-denominator."""
+denominator. Given the program too, it also writes drawn sets of every kind, with whole
+numbers, long decimals and fractions, and checks that each answer sheet has as many pages as
+its question sheet.
+
+Usage: rendering_check.py DOCX_SAMPLES [QUILLMERE]"""
 
 import os
 import re
@@ -120,9 +124,9 @@ def check_sheet(name, sheet, texts, pages):
     each cell on its line. Brackets that grow with fractions are drawn, not read as text."""
     flat = squeezed(texts[0])
     layout = squeezed(texts[1])
-    answers = sheet["title"].endswith("(答案)")
+    answers = sheet["title"].endswith("（答案）")
     check(sheet["title"] in flat, f"{name}: title {sheet['title']!r} not drawn")
-    check(answers or "(答案)" not in flat, f"{name}: question sheet titled as answers")
+    check(answers or "（答案）" not in flat, f"{name}: question sheet titled as answers")
     check(sheet["date"] in flat, f"{name}: date not drawn")
     check(("姓名：" in flat) == (sheet["nameLine"] == "1"), f"{name}: name line")
     check(len(sheet["cells"]) > 0, f"{name}: no cells typed")
@@ -159,6 +163,32 @@ def check_rows_kept_together(name, pdf, working_row_points):
               f"{name}: page {number} ends with an item row ({room:.0f} pt below it)")
 
 
+# Drawn sets whose answers are long: every kind, with decimals of four places and fractions.
+DRAWN = [
+    ["--kind", kind, "--numbers", numbers, "--places", "4", "--seed", "4"]
+    for kind in ("oral", "estimation", "vertical", "steps", "equations", "laws", "units")
+    for numbers in ("whole", "decimal")
+] + [["--kind", kind, "--numbers", "fraction", "--seed", str(seed)]
+     for kind in ("oral", "vertical", "steps") for seed in (1, 2)]
+
+
+def write_drawn_sets(program, folder):
+    """The question and answer sheet of each drawn set, in a folder of its own."""
+    pairs = []
+    for number, options in enumerate(DRAWN):
+        out = Path(folder) / f"drawn{number}"
+        result = subprocess.run([program, "generate", *options, "--answers", "--no-save",
+                                 "--out", str(out)], capture_output=True, text=True, timeout=120)
+        if result.returncode != 0:
+            continue  # settings a kind refuses (such as decimal units in some grades)
+        sheets = sorted(out.glob("*.docx"), key=lambda p: "答案" in p.name)
+        if len(sheets) == 2:
+            pairs.append((" ".join(options), sheets[0], sheets[1]))
+        else:
+            failures.append(f"{' '.join(options)}: {len(sheets)} sheets written")
+    return pairs
+
+
 def main():
     if shutil.which("soffice") is None:
         print("SKIP: LibreOffice (soffice) is not installed; "
@@ -169,7 +199,8 @@ def main():
         listed = subprocess.run([str(samples), folder], check=True, capture_output=True,
                                 text=True).stdout.splitlines()
         documents = [Path(p) for p in listed]
-        convert(folder, documents)
+        drawn = write_drawn_sets(sys.argv[2], folder) if len(sys.argv) > 2 else []
+        convert(folder, documents + [sheet for _, *pair in drawn for sheet in pair])
         checks = {"layout-sample": check_layout, "fractions-sample": check_fractions}
         sheets = read_manifest(folder)
         pages = {}
@@ -189,11 +220,17 @@ def main():
                 check_sheet(document.stem, sheets[document.stem],
                             (text, pdf_text(pdf), word_boxes(pdf)), pages[document.stem])
         for name, sheet in sheets.items():
-            if sheet["title"].endswith("(答案)"):
+            if sheet["title"].endswith("（答案）"):
                 question = name.replace("(答案)", "")
                 check(pages.get(name) == pages.get(question),
                       f"{name}: {pages.get(name)} pages, its question sheet {pages.get(question)}")
         check(len(sheets) == 32, f"{len(sheets)} worksheets written")
+        for options, question, answers in drawn:
+            question_pages = page_count(Path(folder) / (question.stem + ".pdf"))
+            answer_pages = page_count(Path(folder) / (answers.stem + ".pdf"))
+            check(question_pages == answer_pages,
+                  f"{options}: question sheet {question_pages} pages, answer sheet {answer_pages}")
+        print(f"drawn sets: {len(drawn)} pairs of sheets compared")
     for failure in failures:
         print("FAIL:", failure)
     print("rendering check:", "failed" if failures else "passed")

@@ -1,6 +1,9 @@
 #include "base/short_date.h"
 #include "engine/generation_path.h"
+#include "engine/settings_interlocks.h"
+#include "output/worksheet_layout.h"
 #include "output/worksheet_writer.h"
+#include "support/recording_notifier.h"
 #include "support/recording_word_processor.h"
 #include "support/sets.h"
 #include "support/test_application.h"
@@ -73,17 +76,29 @@ TEST_F(WorksheetWriter, TypesTheTitleBlockThenTheTableInTheChosenFont)
     choose(ExerciseKind::Oral);
     s.font.index = 1; // 楷体
     ASSERT_TRUE(write(" 37＋48 63－27", false));
-    EXPECT_EQ(callsUntilTable(),
-              (std::vector<std::string>{"addDocument",  "margins 50 50 50 50",
-                                        "bold 1",       "font 宋体",
-                                        "size 22",      "type Quillmere",
-                                        "size 12",      "type     " + shortDateText(),
-                                        "align center", "type \r",
-                                        "size 12",      "type \r",
-                                        "bold 0",       "font 宋体",
-                                        "size 12",      std::string("type ") + nameLine,
-                                        "align center", "type \r\r",
-                                        "font 楷体",    "size 11"}));
+    EXPECT_EQ(callsUntilTable(), (std::vector<std::string>{"addDocument",
+                                                           "margins 50 50 50 50",
+                                                           "bold 1",
+                                                           "font 宋体",
+                                                           "size 22",
+                                                           "type 口算练习",
+                                                           "size 12",
+                                                           "type     " + shortDateText(),
+                                                           "bold 0",
+                                                           "size 9",
+                                                           "type   Quillmere",
+                                                           "align center",
+                                                           "type \r",
+                                                           "size 12",
+                                                           "type \r",
+                                                           "bold 0",
+                                                           "font 宋体",
+                                                           "size 12",
+                                                           std::string("type ") + nameLine,
+                                                           "align center",
+                                                           "type \r\r",
+                                                           "font 楷体",
+                                                           "size 11"}));
     EXPECT_EQ(word.calls.back(), "activate");
 }
 
@@ -92,11 +107,11 @@ TEST_F(WorksheetWriter, TheAnswerSheetHasItsTitleAndNoNameLine)
     choose(ExerciseKind::Oral);
     write(" 37＋48", true);
     const auto calls = callsUntilTable();
-    EXPECT_NE(std::find(calls.begin(), calls.end(), "type Quillmere(答案)"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "type 口算练习（答案）"), calls.end());
     EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
                             [](const std::string& c) { return c.find("姓名") != c.npos; }),
               0);
-    EXPECT_EQ(word.bodyText, "Quillmere(答案)    " + shortDateText() + "\r\r\r\r");
+    EXPECT_EQ(word.bodyText, "口算练习（答案）    " + shortDateText() + "  Quillmere\r\r\r\r");
 }
 
 TEST_F(WorksheetWriter, OneItemRowPerColumnsItems)
@@ -406,6 +421,24 @@ TEST_F(WorksheetWriter, ReportsWhetherTheDocumentWasHandedOver)
     choose(ExerciseKind::Oral);
     word.activateResult = false;
     EXPECT_FALSE(write(" 1＋2", false));
+}
+
+// The title says what the sheet is: the grade when one is chosen, the kind as its option reads
+// (fraction kinds that do not say so get "分数"), and which of the two sheets it is.
+TEST(SheetTitle, NamesGradeKindAndSheet)
+{
+    testing::RecordingNotifier n;
+    ExerciseSettings s;
+    EXPECT_EQ(sheetTitle(s, false), "竖式计算练习");
+    s.grade.index = 5;
+    EXPECT_EQ(sheetTitle(s, true), "三年级上学期 竖式计算练习（答案）");
+    s.grade.index = 0;
+    clickCheck(s, s.fractions, n);
+    EXPECT_EQ(sheetTitle(s, false), "通分计算练习");
+    clickKindOption(s, ExerciseKind::Steps, n);
+    EXPECT_EQ(sheetTitle(s, true), "分数脱式计算练习（答案）");
+    clickKindOption(s, ExerciseKind::Estimation, n);
+    EXPECT_EQ(sheetTitle(s, false), "约分练习");
 }
 
 } // namespace
