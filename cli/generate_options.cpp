@@ -401,7 +401,7 @@ std::vector<std::string> conflictNotes(const GenerateOptions& o, const ExerciseS
 void applyGenerateOptions(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
 {
     if (o.grade)
-        s.grade.index = *o.grade;
+        setChoice(s, s.grade, *o.grade);
     if (o.kind)
         clickKindOption(s, *o.kind, n);
     if (o.numbers)
@@ -428,6 +428,8 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
   --ops LIST        add,sub,mul,div (加法,减法,乘法,除法)，默认四种都选
   --from N          起始数字 (默认 1)
   --to N            结束数字 (默认 100，最大 32767)
+                    分数（约分除外）的默认范围随年级：三年级及以前 1–10，
+                    四、五年级 1–12，六年级和小学阶段综合 1–20；给出的 --from、--to 总是优先
   --grade G         范围: 0 小学阶段综合, 1 一年级上学期 … 12 六年级下学期
   --places P        小数位数 0..4 (默认 1)
   --keep P          答案保留 P 位小数 (0..4)

@@ -2,6 +2,7 @@
 
 #include "base/number_text.h"
 #include "engine/generation_path.h"
+#include "problems/fractions/fraction_items.h"
 #include "settings/exercise_settings.h"
 
 #include <algorithm>
@@ -143,12 +144,35 @@ std::optional<std::string> lawsNote(const LawFormsLeftOut& leftOut)
     return text + "的题，这次不出这些题。";
 }
 
-// Units, then laws, then the whole-number kinds, as the run picks its path.
+// The ticked one of 中间有零, 末尾有零 and 整十百千 (they exclude each other).
+const CheckBox* tickedDigitRule(const ExerciseSettings& s)
+{
+    for (const CheckBox* box : {&s.zeroInMiddle, &s.zeroAtEnd, &s.wholeTens})
+        if (box->checked)
+            return box;
+    return nullptr;
+}
+
+// A grade's fraction range (1 to 10) holds no number ending in zero below its end.
+std::optional<std::string> fractionRefusal(const ExerciseSettings& s, Range range)
+{
+    const CheckBox* rule = tickedDigitRule(s);
+    if (!rule || digitRuleMeetable(s, range))
+        return std::nullopt;
+    const std::string quoted = "“" + rule->caption + "”";
+    return "数据范围" + std::to_string(range.start) + "到" + std::to_string(range.end) +
+           "里凑不出" + quoted + "的分数（分子、分母都小于结束数字），请扩大数据范围或取消" +
+           quoted + "！";
+}
+
+// Fractions, then units, then laws, then the whole-number kinds, as the run picks its path.
 DrawPlan sheetPlan(const ExerciseSettings& s, Range range)
 {
     DrawPlan plan;
-    if (s.fractions.checked)
+    if (s.fractions.checked) {
+        plan.refusal = fractionRefusal(s, range);
         return plan;
+    }
     if (s.unitsOption.selected) {
         plan.refusal = unitRefusal(s);
         if (const auto note = unitNote(s); note && !plan.refusal)

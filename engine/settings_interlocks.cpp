@@ -1,6 +1,7 @@
 #include "engine/settings_interlocks.h"
 
 #include "base/number_text.h"
+#include "settings/default_range.h"
 #include "settings/exercise_kinds.h"
 #include "settings/notifier.h"
 
@@ -51,6 +52,16 @@ const ExerciseKindRow* selectedKind(const ExerciseSettings& s)
     return nullptr;
 }
 
+// Boxes the user has not typed in show the range of the number type, kind and grade.
+void showDefaultRange(ExerciseSettings& s)
+{
+    if (s.rangeTyped)
+        return;
+    const RangeTexts range = defaultRange(s);
+    s.rangeStart.text = range.start;
+    s.rangeEnd.text = range.end;
+}
+
 void applyKindEffects(ExerciseSettings& s, const ExerciseKindRow& kind, Notifier& n)
 {
     setText(s, s.columns, std::string(kind.columns));
@@ -65,6 +76,7 @@ void applyKindEffects(ExerciseSettings& s, const ExerciseKindRow& kind, Notifier
         (s.*item).checked = false;
     if (!kind.easyModeCaption.empty())
         s.easyMode.caption = kind.easyModeCaption;
+    showDefaultRange(s);
 }
 
 // The options that read differently while 分数 is ticked (约分, 通分计算).
@@ -94,6 +106,7 @@ void numberTypeClicked(ExerciseSettings& s, CheckBox& box, Notifier& n)
     } else {
         setWholeNumberCaptions(s, &box != &s.percentages);
     }
+    showDefaultRange(s);
 }
 
 void zeroModifierClicked(ExerciseSettings& s, CheckBox& box, Notifier& n)
@@ -160,6 +173,15 @@ void setText(ExerciseSettings& settings, NumberBox& box, const std::string& text
     box.text = text;
     if (&box == &settings.columns)
         columnsChanged(settings);
+    if (&box == &settings.rangeStart || &box == &settings.rangeEnd)
+        settings.rangeTyped = true;
+}
+
+void setChoice(ExerciseSettings& settings, DropDown& list, int index)
+{
+    list.index = index;
+    if (&list == &settings.grade)
+        showDefaultRange(settings);
 }
 
 bool clickMenuItem(ExerciseSettings& settings, MenuItem& item)

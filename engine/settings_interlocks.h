@@ -24,8 +24,13 @@ void setCheck(ExerciseSettings& settings, CheckBox& box, bool checked, Notifier&
 // A click on a check box: toggle it and run its click handler.
 void clickCheck(ExerciseSettings& settings, CheckBox& box, Notifier& notifier);
 
-// Replace the text of a number box; a change of 列数 adjusts 题量 under some kinds.
+// Replace the text of a number box; a change of 列数 adjusts 题量 under some kinds, and a
+// changed range box is the user's range from then on.
 void setText(ExerciseSettings& settings, NumberBox& box, const std::string& text);
+
+// Choose an entry of a drop-down list; a new grade shows its fraction range while 分数 is
+// ticked and the user has typed no range (as ticking 分数 or choosing a kind does).
+void setChoice(ExerciseSettings& settings, DropDown& list, int index);
 
 // Toggle a law or unit menu item. Returns true when the unit menu should open again (after
 // 体积).

@@ -5,6 +5,8 @@
 // The window only mirrors this model; generators read it the moment they need a value, so a
 // change made during a run takes effect from then on.
 
+#include "settings/default_range.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -89,8 +91,11 @@ struct ExerciseSettings {
     DropDown answerPlaces{{"整数", "1位", "2位", "3位", "4位"}, 2};
 
     // Range and difficulty.
-    NumberBox rangeStart{"1"};
-    NumberBox rangeEnd{"100"};
+    NumberBox rangeStart{std::string(plainDefaultRange.start)};
+    NumberBox rangeEnd{std::string(plainDefaultRange.end)};
+    // The user changed a range box. Until then the boxes follow the number type and grade
+    // (settings/default_range); afterwards neither changes them.
+    bool rangeTyped = false;
     DropDown grade{{"小学阶段综合", "一年级上学期", "一年级下学期", "二年级上学期", "二年级下学期",
                     "三年级上学期", "三年级下学期", "四年级上学期", "四年级下学期", "五年级上学期",
                     "五年级下学期", "六年级上学期", "六年级下学期"},

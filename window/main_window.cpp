@@ -135,7 +135,7 @@ void MainWindow::connectControls()
     }
     for (const ComboControl& d : controls_.combos)
         connect(d.widget, &QComboBox::activated, this, [this, &list = s.*d.box](int index) {
-            list.index = index;
+            setChoice(app_.settings, list, index);
             mirror();
         });
     connect(controls_.closenessSlider, &PictureSlider::changed, this, [this](int value) {

@@ -1,7 +1,9 @@
 #include "problems/fractions/fraction_items.h"
 
+#include "problems/fractions/fraction_steps.h"
 #include "problems/whole/zero_patterns.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace quill
@@ -117,7 +119,7 @@ const FractionRule productRule{[](const Operands& o, long e) {
                                },
                                [](const Operands& o, long e) { return inRange(o, e); }};
 const FractionGenerator multiplicationGenerator{FractionOperation::Multiplication, true, false,
-                                               productRule, productRule};
+                                                productRule, productRule};
 
 const FractionRule quotientRule{[](const Operands& o, long e) {
                                     return inRange(o, e) && bothProper(o) &&
@@ -125,7 +127,7 @@ const FractionRule quotientRule{[](const Operands& o, long e) {
                                 },
                                 [](const Operands& o, long e) { return inRange(o, e); }};
 const FractionGenerator divisionGenerator{FractionOperation::Division, true, false, quotientRule,
-                                         quotientRule};
+                                          quotientRule};
 
 bool reducible(const Operands& o, long e)
 {
@@ -134,7 +136,7 @@ bool reducible(const Operands& o, long e)
 const FractionRule reductionRule{
     [](const Operands& o, long e) { return reducible(o, e) && o.b > o.a; }, reducible};
 const FractionGenerator reductionGenerator{FractionOperation::Reduction, false, false,
-                                          reductionRule, reductionRule};
+                                           reductionRule, reductionRule};
 
 class FractionDraw
 {
@@ -170,30 +172,35 @@ private:
     Operands operands_;
 };
 
-// The first of 中间有零 (for ranges above 100), 末尾有零, 整十百千 and 是真分数 that is ticked
-// decides what one draw must meet.
-void drawByFirstRule(const ExerciseSettings& s, FractionDraw& draw, const FractionRule& rule, long e)
-{
-    if (s.zeroInMiddle.checked && e > 100)
-        draw.until([](const Operands& o) {
-            return hasZeroInTheMiddle(std::to_string(o.a)) ||
-                   hasZeroInTheMiddle(std::to_string(o.b));
-        });
-    else if (s.zeroAtEnd.checked)
-        draw.until([](const Operands& o) { return o.a % 10 == 0 || o.b % 10 == 0; });
-    else if (s.wholeTens.checked)
-        draw.until([](const Operands& o) { return isWholeTens(static_cast<double>(o.a + o.b)); });
-    else if (s.properFractions())
-        draw.until([&rule, e](const Operands& o) { return rule.proper(o, e); });
-    else
-        draw.once();
-}
-
 FractionExpression itemOf(const Operands& o, const FractionGenerator& generator)
 {
     if (!generator.twoFractions)
         return {FractionItem{generator.operation, o.a, o.b, 0, 1}, std::nullopt};
     return {FractionItem{generator.operation, o.a, o.b, o.c, o.d}, std::nullopt};
+}
+
+// The digit rule ticked (中间有零 for ranges above 100, 末尾有零 or 整十百千; they exclude each
+// other), asked of the first fraction. True when none is ticked.
+bool meetsDigitRule(const ExerciseSettings& s, const Operands& o, long e)
+{
+    if (s.zeroInMiddle.checked && e > 100)
+        return hasZeroInTheMiddle(std::to_string(o.a)) || hasZeroInTheMiddle(std::to_string(o.b));
+    if (s.zeroAtEnd.checked)
+        return o.a % 10 == 0 || o.b % 10 == 0;
+    if (s.wholeTens.checked)
+        return isWholeTens(static_cast<double>(o.a + o.b));
+    return true;
+}
+
+// 脱式计算 goes on from the item's value, so a value pupils cannot carry further is drawn
+// again; the steps keep their values within the same digits.
+bool valueFitsSteps(const ExerciseSettings& s, const Operands& o,
+                    const FractionGenerator& generator)
+{
+    if (!s.stepsOption.selected)
+        return true;
+    const std::optional<Rational> value = itemValue(itemOf(o, generator).item);
+    return value && fitsFractionSteps(*value);
 }
 
 FractionExpression makeFractionItem(Draw& draw, Range range, const FractionGenerator& generator)
@@ -203,14 +210,14 @@ FractionExpression makeFractionItem(Draw& draw, Range range, const FractionGener
     const bool sameDenominator = generator.gradeRule && grade >= 1 && grade <= 9;
     const FractionRule& rule =
         sameDenominator ? generator.sameDenominator : generator.anyDenominators;
+    const ExerciseSettings& s = draw.settings;
+    const long e = range.end;
     FractionDraw fractions(draw, range, sameDenominator);
-    for (;;) {
-        if (draw.stop.stopRequested())
-            break;
-        drawByFirstRule(draw.settings, fractions, rule, range.end);
-        if (rule.accepted(fractions.operands(), range.end))
-            break;
-    }
+    // 是真分数 and a digit rule both hold when both are ticked.
+    fractions.until([&](const Operands& o) {
+        return meetsDigitRule(s, o, e) && (!s.properFractions() || rule.proper(o, e)) &&
+               rule.accepted(o, e) && valueFitsSteps(s, o, generator);
+    });
     return itemOf(fractions.operands(), generator);
 }
 
@@ -228,6 +235,18 @@ FractionOperands drawFractionOperands(RandomSource& random, Range range)
     o.d = draw();
     o.spare = draw();
     return o;
+}
+
+bool digitRuleMeetable(const ExerciseSettings& settings, Range range)
+{
+    const long low = std::max(range.start, 1);
+    const long high = range.end - 1;
+    // 整十百千 reads a + b: with b at either end every sum of two such numbers comes up.
+    for (long a = low; a <= high; ++a)
+        if (meetsDigitRule(settings, {a, low}, range.end) ||
+            meetsDigitRule(settings, {a, high}, range.end))
+            return true;
+    return low > high; // no numbers at all: that is no digit rule's doing
 }
 
 FractionExpression makeFractionAdditionItem(Draw& draw, Range range)

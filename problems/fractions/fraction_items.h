@@ -17,6 +17,10 @@ struct FractionOperands {
 
 FractionOperands drawFractionOperands(RandomSource& random, Range range);
 
+// Whether the numbers below the range's end hold a first fraction the ticked digit rule (中间有零,
+// 末尾有零, 整十百千) asks for; where they do not, a draw would go on for ever.
+bool digitRuleMeetable(const ExerciseSettings& settings, Range range);
+
 FractionExpression makeFractionAdditionItem(Draw& draw, Range range);
 FractionExpression makeFractionSubtractionItem(Draw& draw, Range range);
 FractionExpression makeFractionMultiplicationItem(Draw& draw, Range range);

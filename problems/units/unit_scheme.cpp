@@ -97,8 +97,11 @@ UnitItem makeConversionItem(Draw& draw, const UnitFamily& family, Range range)
     } while (!keeps(draw.settings, item));
 
     // Half the items are read back to front: the pupil converts the other way. Months keep
-    // their way: 31 日 is seven months, not one.
-    if (draw.random.below(2) == 1 && pair->how != Conversion::MonthDays) {
+    // their way (31 日 is seven months, not one), and so does an item whose answer is a
+    // fraction: the given value is of the set's numbers, a fraction only ever an answer.
+    const bool reversible =
+        pair->how != Conversion::MonthDays && item.answer.find('/') == std::string::npos;
+    if (draw.random.below(2) == 1 && reversible) {
         std::swap(item.value, item.answer);
         std::swap(item.unit, item.answerUnit);
     }

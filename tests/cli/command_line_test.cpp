@@ -309,6 +309,32 @@ TEST(CommandLine, PrintsFractionItemsAndReducedAnswers)
     EXPECT_EQ(print({"--numbers", "fraction", "--kind", "equations"}).status, exitUsage);
 }
 
+// The largest number the printed items show.
+long largestNumber(const std::string& text)
+{
+    long largest = 0;
+    const std::regex number("\\d+");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), number);
+         it != std::sregex_iterator(); ++it)
+        largest = std::max(largest, std::stol(it->str()));
+    return largest;
+}
+
+TEST(CommandLine, FractionsKeepToTheGradesRangeUnlessOneIsGiven)
+{
+    const std::vector<std::string> fractions = {"--numbers", "fraction", "--kind",  "oral",
+                                                "--seed",    "4",        "--grade", "3"};
+    const auto largestWith = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), fractions.begin(), fractions.end());
+        const Result r = print(args);
+        EXPECT_EQ(r.status, exitOk) << r.err;
+        return largestNumber(r.out);
+    };
+    EXPECT_LE(largestWith({}), 9);
+    EXPECT_GT(largestWith({"--to", "60"}), 20);
+    EXPECT_LE(largestWith({"--from", "2"}), 9) << "the grade's end stays";
+}
+
 class HistoryCommand : public ::testing::Test
 {
 protected:
@@ -421,6 +447,8 @@ TEST(CommandLine, SettingsThatCanNeverBeMetAreRefusedAtOnce)
         {"simple equations with division only", {"--kind", "equations", "--ops", "div,sub"}},
         {"early step expressions with multiplication only",
          {"--kind", "steps", "--ops", "mul", "--grade", "3"}},
+        {"fractions ending in zero below 10",
+         {"--numbers", "fraction", "--grade", "3", "--zero-end"}},
     };
     for (const auto& [name, args] : rows) {
         const Result r = print(args);

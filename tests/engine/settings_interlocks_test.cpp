@@ -164,6 +164,38 @@ TEST_F(Interlocks, NumberTypesExcludeEachOtherAndRenameCaptions)
         << "a number type can be cleared; the validation repairs it";
 }
 
+std::pair<std::string, std::string> rangeOf(const ExerciseSettings& s)
+{
+    return {s.rangeStart.text, s.rangeEnd.text};
+}
+
+// The boxes follow 分数, the kind and the grade until the user types a range, and never after.
+TEST_F(Interlocks, FractionsShowTheGradesRangeUntilARangeIsTyped)
+{
+    using Range = std::pair<std::string, std::string>;
+    setChoice(s, s.grade, 5); // 三年级上学期
+    EXPECT_EQ(rangeOf(s), Range("1", "100")) << "whole numbers keep the default";
+    clickCheck(s, s.fractions, n);
+    EXPECT_EQ(rangeOf(s), Range("1", "10"));
+    setChoice(s, s.grade, 8); // 四年级下学期
+    EXPECT_EQ(rangeOf(s), Range("1", "12"));
+    setChoice(s, s.grade, 0);
+    EXPECT_EQ(rangeOf(s), Range("1", "20"));
+    clickKindOption(s, ExerciseKind::Estimation, n);
+    EXPECT_EQ(rangeOf(s), Range("1", "100")) << "约分 needs numbers to reduce";
+    clickKindOption(s, ExerciseKind::Steps, n);
+    EXPECT_EQ(rangeOf(s), Range("1", "20"));
+    clickKindOption(s, ExerciseKind::Equations, n); // ticks 整数
+    EXPECT_EQ(rangeOf(s), Range("1", "100"));
+    clickCheck(s, s.fractions, n);
+    setText(s, s.rangeEnd, "30");
+    for (int grade : {1, 12})
+        setChoice(s, s.grade, grade);
+    clickCheck(s, s.decimals, n);
+    clickCheck(s, s.fractions, n);
+    EXPECT_EQ(rangeOf(s), Range("1", "30")) << "a typed range is the user's";
+}
+
 TEST_F(Interlocks, ZeroModifiersExcludeEachOther)
 {
     clickCheck(s, s.zeroInMiddle, n);

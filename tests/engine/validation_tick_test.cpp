@@ -39,7 +39,7 @@ TEST_F(Validation, EachRuleRepairsSoTheNextTickIsQuiet)
     s.columns.text = "11";
     s.fontSize.text = "";
     s.rowHeight.text = "19";
-    s.rangeStart.text = "";
+    setText(s, s.rangeStart, ""); // typed: ticking 整数 again leaves it to the repair
     s.itemCount.text = "0";
     EXPECT_EQ(tick(), (std::vector<std::string>{
                           "请务必选择一种运算形式！", "请务必选择一种运算形式！",

@@ -268,6 +268,19 @@ TEST_F(MainWindowTest, FractionsRenameTheCaptionsAndWholeNumbersRestoreThem)
     EXPECT_EQ(option(&S::verticalOption)->text(), QStringLiteral("竖式计算"));
 }
 
+TEST_F(MainWindowTest, TheRangeBoxesShowTheGradesFractionRangeUntilOneIsTyped)
+{
+    check(&S::fractions)->click();
+    EXPECT_EQ(textOf(&S::rangeEnd), QStringLiteral("20"));
+    emit control<QComboBox>(&S::grade)->activated(5); // 三年级上学期
+    EXPECT_EQ(textOf(&S::rangeEnd), QStringLiteral("10"));
+    check(&S::wholeNumbers)->click();
+    EXPECT_EQ(textOf(&S::rangeEnd), QStringLiteral("100"));
+    typeInto(&S::rangeEnd, QStringLiteral("50"));
+    check(&S::fractions)->click();
+    EXPECT_EQ(textOf(&S::rangeEnd), QStringLiteral("50"));
+}
+
 TEST_F(MainWindowTest, ARunWithAnswersWritesTwoDocumentsAnnouncesAndSaves)
 {
     check(&S::answerSheet)->click();

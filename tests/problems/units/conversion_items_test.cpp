@@ -192,7 +192,8 @@ bool whole(const std::string& text)
 }
 
 // Many items drawn: no field is empty, no unit stands with itself, every answer is the value
-// times the factor exactly (fractions in lowest terms), months are whole, named by 1..12,
+// times the factor exactly (fractions in lowest terms, and only ever as the answer), months
+// are whole, named by 1..12,
 // never read back; 整数 gives whole numbers only; grade tables keep to their units; items are
 // read both ways.
 TEST_P(DrawnItems, AreExactCompleteAndWithinTheirSettings)
@@ -215,6 +216,7 @@ TEST_P(DrawnItems, AreExactCompleteAndWithinTheirSettings)
             << text;
         ASSERT_NE(item.unit, item.answerUnit) << text;
         ASSERT_NE(item.answerUnit, "月") << text;
+        ASSERT_EQ(item.value.find('/'), std::string::npos) << "a fraction only as answer: " << text;
         if (!c.units.empty()) {
             ASSERT_TRUE(c.units.contains(item.unit) && c.units.contains(item.answerUnit)) << text;
         }
