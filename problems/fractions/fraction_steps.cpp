@@ -1,6 +1,7 @@
 #include "problems/fractions/fraction_steps.h"
 
 #include "problems/fractions/fraction_expression.h"
+#include "problems/trivial_items.h"
 
 #include <algorithm>
 
@@ -106,6 +107,7 @@ std::vector<FractionExpression> buildFractionSteps(Draw& draw, Range range,
         const std::optional<Rational> v = itemValue(expression.item);
         if (!v || expression.step)
             continue; // nothing a generator makes
+        TrivialRefusals trivial(draw.settings);
         for (;;) {
             if (draw.stop.stopRequested())
                 return items;
@@ -116,6 +118,9 @@ std::vector<FractionExpression> buildFractionSteps(Draw& draw, Range range,
             const FractionExpression extended{
                 expression.item, drawStep(draw, *operation, expression.item, *v, range)};
             if (!expressionValue(extended))
+                continue;
+            if (trivial.refuses([&] { return isTrivialFractionStep(extended); }) &&
+                !draw.stop.stopRequested())
                 continue;
             expression = extended;
             break;
