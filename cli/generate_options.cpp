@@ -140,6 +140,7 @@ const std::vector<KnownOption>& knownOptions()
         {"--easy", false, [](O& o, V) { o.easy = true; }},
         {"--no-easy", false, [](O& o, V) { o.noEasy = true; }},
         {"--cap-results", false, [](O& o, V) { o.capResults = true; }},
+        {"--allow-trivial", false, [](O& o, V) { o.allowTrivial = true; }},
         {"--steps", true, [](O& o, V v) { o.steps = numberBetween("--steps", v, 3, 4); }},
         {"--closeness", true,
          [](O& o, V v) { o.closeness = numberBetween("--closeness", v, 0, 100); }},
@@ -281,6 +282,8 @@ void applyModifiers(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
             setBox(s, *box, true, option, n);
     if (o.noEasy)
         setBox(s, s.easyMode, false, "--no-easy", n);
+    if (o.allowTrivial)
+        setBox(s, s.avoidTrivial, false, "--allow-trivial", n);
     if (o.keep) {
         setBox(s, s.roundAnswers, true, "--keep", n);
         setList(s, s.answerPlaces, *o.keep, "--keep");
@@ -440,6 +443,8 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
   --fill-in         填数
   --easy / --no-easy     简易简便 / 简易方程 (简便计算、解方程默认选中)
   --cap-results     含答案: 和与积不超出范围
+  --allow-trivial   不避免简单题: 也出×1、÷1、8÷8、8－8、＋0 和得数为0的题
+                    (默认避免；只剩简单题时照样出，并说明出了几道)
   --steps 3|4       脱式步数
   --closeness V     接近度 0..100 (默认 50)
   --laws LIST       简便计算的运算律: additionCommutative,additionAssociative,subtractionReorder,subtractionBrackets,addSubtractMixed,multiplicationCommutative,multiplicationAssociative,distributive,

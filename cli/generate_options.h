@@ -35,7 +35,8 @@ struct GenerateOptions {
     std::optional<bool> exact;
     bool zeroMiddle = false, zeroEnd = false, roundTens = false, fillIn = false, easy = false;
     bool capResults = false, answers = false, noBorders = false, noSave = false;
-    bool noEasy = false; // 简便计算 ticks 简易简便 itself; this clears it
+    bool noEasy = false;       // 简便计算 ticks 简易简便 itself; this clears it
+    bool allowTrivial = false; // clears 避免简单题
     std::optional<std::vector<std::string>> laws, units;
 
     std::optional<std::uint64_t> seed;

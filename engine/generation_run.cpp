@@ -11,7 +11,9 @@
 #include "history/history_file.h"
 #include "history/history_line.h"
 #include "history/saved_sets.h"
+#include "problems/trivial_items.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace quill
@@ -51,14 +53,20 @@ long itemCount(const ExerciseSettings& s)
 }
 
 // An item whose text occurs in one already drawn (or holds one) is drawn again.
-void appendIfNew(ExerciseSet& set, DuplicateFilter& listed, SetItem item, long& accepted)
+bool appendIfNew(ExerciseSet& set, DuplicateFilter& listed, SetItem item)
 {
     const std::string text = itemText(item);
     if (listed.occurs(text))
-        return;
+        return false;
     listed.add(text);
     set.push_back(std::move(item));
-    ++accepted;
+    return true;
+}
+
+// The kind whose sheets the items are drawn for: the on-screen set is answered as 口算.
+ExerciseKind drawnFor(const ExerciseSettings& s, DrawPurpose purpose)
+{
+    return purpose == DrawPurpose::OnScreen ? ExerciseKind::Oral : s.kind();
 }
 
 int drawSelector(Application& app, const GenerationPath& path)
@@ -80,12 +88,16 @@ bool choiceMissing(Application& app, RunEnvironment& env, const GenerationPath& 
 enum class DrawEnd { Full, Stopped, NoChoice };
 
 // The path's menu choice is checked before every round, so unticking its last item while
-// the run draws ends the run as surely as having none at the start.
-DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& path, Range range)
+// the run draws ends the run as surely as having none at the start. A trivial item is drawn
+// again like a repeat, until the settings show they leave hardly anything else
+// (problems/trivial_items.h).
+DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& path, Range range,
+                 DrawPurpose purpose)
 {
     const long count = itemCount(app.settings);
     long accepted = 0;
     DuplicateFilter listed;
+    TrivialRefusals trivial(app.settings);
     while (accepted < count) {
         int r = path.selectorBeforeEvents ? drawSelector(app, path) : 0;
         if (app.stop().stopRequested())
@@ -96,7 +108,15 @@ DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& pa
             r = drawSelector(app, path);
         if (ItemGenerator generate = path.pick(app, r)) {
             Draw draw = app.draw();
-            appendIfNew(app.set, listed, generate(draw, range), accepted);
+            SetItem item = generate(draw, range);
+            if (trivial.refuses([&] {
+                    return isTrivialItem(item, app.settings, drawnFor(app.settings, purpose));
+                }))
+                continue;
+            if (appendIfNew(app.set, listed, std::move(item))) {
+                ++accepted;
+                trivial.kept();
+            }
         }
     }
     return DrawEnd::Full;
@@ -149,6 +169,19 @@ RunOutcome finishRun(RunEnvironment& env, RunOutcome outcome)
     return outcome;
 }
 
+// Settings that leave hardly anything else get trivial items anyway, and the user is told
+// once how many the set holds.
+void tellTrivialItemsKept(Application& app, DrawPurpose purpose)
+{
+    if (!avoidsTrivialItems(app.settings))
+        return;
+    const ExerciseKind kind = drawnFor(app.settings, purpose);
+    const auto kept = std::ranges::count_if(
+        app.set, [&](const SetItem& item) { return isTrivialItem(item, app.settings, kind); });
+    if (kept > 0)
+        app.notifier.notify(trivialItemsKeptMessage(kept));
+}
+
 void beginDrawing(Application& app)
 {
     app.set.clear();
@@ -177,13 +210,14 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     env.progressStarted();
     beginDrawing(app);
     // Without a menu choice the run ends at once: no builders, no documents, no refresh.
-    if (drawList(app, env, path, *range) == DrawEnd::NoChoice)
+    if (drawList(app, env, path, *range, DrawPurpose::Sheets) == DrawEnd::NoChoice)
         return RunOutcome::Stopped;
     if (path.afterDraw)
         path.afterDraw(app, *range);
     env.progressStopped();
     if (run.stopRequested)
         return finishRun(env, RunOutcome::Stopped);
+    tellTrivialItemsKept(app, DrawPurpose::Sheets);
     const DocumentsWritten written = writeSetDocuments(app, env, path.write);
     if (written == DocumentsWritten::Failed)
         return finishRun(env, RunOutcome::Failed);
@@ -209,9 +243,18 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)
     app.run.progressTicks = 0;
     env.progressStarted();
     beginDrawing(app);
-    const DrawEnd end = drawList(app, env, onScreenPath(), *range);
+    const DrawEnd end = drawList(app, env, onScreenPath(), *range, DrawPurpose::OnScreen);
     env.progressStopped();
-    return end == DrawEnd::Full ? RunOutcome::Completed : RunOutcome::Stopped;
+    if (end != DrawEnd::Full)
+        return RunOutcome::Stopped;
+    tellTrivialItemsKept(app, DrawPurpose::OnScreen);
+    return RunOutcome::Completed;
+}
+
+std::string trivialItemsKeptMessage(long count)
+{
+    return "这样的设置避不开简单题（如×1、÷1、得数为0），这套题里有" + std::to_string(count) +
+           "道。要避开，请扩大数据范围或多选几种运算。";
 }
 
 void requestStop(Application& app, RunEnvironment& env)

@@ -34,6 +34,8 @@ inline constexpr std::string_view rangeMessage = "结束数字要大于起始数
 inline constexpr std::string_view drawingMessage = "正在出题中，请耐心等待！";
 inline constexpr std::string_view stoppedMessage = "出题终止，请点击再次出题！";
 inline constexpr std::string_view finishedMessage = "出题完毕！";
+// 避免简单题 could not be kept: the set holds `count` trivial items.
+std::string trivialItemsKeptMessage(long count);
 inline constexpr int largestRangeNumber = 32767;
 inline constexpr int largestItemCount = 10000;
 

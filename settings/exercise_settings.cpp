@@ -60,12 +60,12 @@ std::array<MenuItem*, 7> ExerciseSettings::unitItems()
     return {&money, &time, &length, &mass, &area, &volume, &capacity};
 }
 
-std::array<CheckBox*, 19> ExerciseSettings::checkBoxes()
+std::array<CheckBox*, 20> ExerciseSettings::checkBoxes()
 {
     return {&addition,     &subtraction, &multiplication, &exactOrProper, &decimals,
             &fractions,    &percentages, &wholeNumbers,   &roundAnswers,  &easyMode,
             &zeroInMiddle, &zeroAtEnd,   &division,       &fillIn,        &wholeTens,
-            &borders,      &answerSheet, &saveToHistory,  &capResults};
+            &borders,      &answerSheet, &saveToHistory,  &capResults,    &avoidTrivial};
 }
 
 } // namespace quill

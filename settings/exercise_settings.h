@@ -84,6 +84,8 @@ struct ExerciseSettings {
     CheckBox fillIn{false, "填数"};
     CheckBox easyMode{false, "简易简便", false}; // 简易方程 under 解方程
     CheckBox capResults{false, "含答案"};        // sums and products stay within the range
+    // No ×1, ÷1, 8÷8, 8－8, ＋0, nothing that comes to 0 or shows as 0 (problems/trivial_items).
+    CheckBox avoidTrivial{true, "避免简单题"};
 
     // Decimals: places of drawn operands; answers rounded to `answerPlaces` when asked.
     DropDown operandPlaces{{"整数", "1位", "2位", "3位", "4位"}, 1};
@@ -150,7 +152,7 @@ struct ExerciseSettings {
 
     std::array<MenuItem*, 12> lawItems();
     std::array<MenuItem*, 7> unitItems();
-    std::array<CheckBox*, 19> checkBoxes();
+    std::array<CheckBox*, 20> checkBoxes();
 };
 
 // The field of a kind's option button (its row in the kind table).

@@ -5,12 +5,17 @@ byte for byte, stdout and exit status. With --documents each setting is written 
 and an answer sheet instead, and the two builds' word/document.xml are compared. Prints the
 counts and the first differing line of each setting that differs.
 
+With --extra-args the given options are added to every setting of NEW only, so that NEW can
+be held to OLD with a new option that restores OLD's behaviour (--extra-args=--allow-trivial).
+
 Usage: compare-builds.py OLD NEW [--seeds N] [--time-limit S] [--show N] [--documents]
+                         [--extra-args ARGS]
 """
 
 import argparse
 import concurrent.futures
 import itertools
+import shlex
 import subprocess
 import tempfile
 import zipfile
@@ -60,7 +65,9 @@ def main():
     parser.add_argument("--time-limit", type=int, default=5)
     parser.add_argument("--show", type=int, default=20)
     parser.add_argument("--documents", action="store_true")
+    parser.add_argument("--extra-args", default="", help="options added to NEW's settings")
     args = parser.parse_args()
+    extra = shlex.split(args.extra_args)
 
     grid = [["--kind", k, "--numbers", n, "--grade", g, *o, "--seed", str(seed)]
             for k in KINDS for n in NUMBERS for g in GRADES for o in OPTION_SETS
@@ -68,7 +75,7 @@ def main():
 
     def both(options):
         return (options, run(args.old, options, args.time_limit, args.documents),
-                run(args.new, options, args.time_limit, args.documents))
+                run(args.new, options + extra, args.time_limit, args.documents))
 
     counts = {"same output": 0, "differ": 0, "same refusal": 0, "both at the time limit": 0}
     differing = []

@@ -169,13 +169,21 @@ QGroupBox* operationsGroup(ControlBuilder& b)
                                               b.check(&S::multiplication), b.check(&S::division)}));
 }
 
+QCheckBox* avoidTrivialBox(ControlBuilder& b)
+{
+    QCheckBox* box = b.check(&ExerciseSettings::avoidTrivial);
+    box->setToolTip(
+        QStringLiteral("不出×1、÷1、8÷8、8－8、＋0和得数为0的题；只剩这样的题时照样出，并提示"));
+    return box;
+}
+
 QGroupBox* modifiersGroup(ControlBuilder& b)
 {
     using S = ExerciseSettings;
     return group(QStringLiteral("出题要求"),
                  row({b.check(&S::exactOrProper), b.check(&S::zeroInMiddle), b.check(&S::zeroAtEnd),
                       b.check(&S::wholeTens), b.check(&S::fillIn), b.check(&S::easyMode),
-                      b.check(&S::capResults)}));
+                      b.check(&S::capResults), avoidTrivialBox(b)}));
 }
 
 QGroupBox* decimalsGroup(ControlBuilder& b)

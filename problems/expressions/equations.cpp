@@ -4,6 +4,7 @@
 #include "problems/expressions/item_answer.h"
 #include "problems/expressions/item_extension.h"
 #include "problems/expressions/shown_answer.h"
+#include "problems/trivial_items.h"
 #include "problems/whole/operands.h"
 
 #include <array>
@@ -121,6 +122,8 @@ std::vector<EquationItem> buildEquations(Draw& draw, Range range,
     for (const OperationItem& item : items) {
         const std::string text = item.text();
         const ItemValue v = answerOf(item, noRounding).exact;
+        TrivialRefusals trivial(draw.settings);
+        int refusedAsTrivial = 0; // these do not use up the draws the places rule allows
         for (int attempts = 0;; ++attempts) {
             if (draw.stop.stopRequested())
                 return built;
@@ -139,9 +142,16 @@ std::vector<EquationItem> buildEquations(Draw& draw, Range range,
             // would run past four decimals is drawn again, as long as the item itself does not.
             const ItemValue value = appendedValue(*operation, v, extra);
             if (value.computable() && value.number.places() > longestShownPlaces &&
-                v.number.places() <= longestShownPlaces && attempts < 100 &&
+                v.number.places() <= longestShownPlaces && attempts - refusedAsTrivial < 100 &&
                 !draw.stop.stopRequested())
                 continue;
+            if (trivial.refuses([&] {
+                    return isTrivialStep(*operation, v.number, appendedNumber(extra), value.number);
+                }) &&
+                !draw.stop.stopRequested()) {
+                ++refusedAsTrivial;
+                continue;
+            }
             const bool bracketed =
                 (operation == Operation::Multiplication || operation == Operation::Division) &&
                 isSumOrDifference(text);

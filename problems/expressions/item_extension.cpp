@@ -34,13 +34,18 @@ std::string appendedText(std::string_view left, Operation operation, bool bracke
     return text.append(signOf(operation)).append(right);
 }
 
-ItemValue appendedValue(Operation operation, const ItemValue& value, const Operand& extra)
+ExactDecimal appendedNumber(const Operand& extra)
 {
-    // The number as written counts, a percent sign aside: builders never see percentages.
+    // Builders never see percentages.
     std::string_view text = extra.text();
     if (text.ends_with('%'))
         text.remove_suffix(1);
-    const ExactDecimal e = ExactDecimal::parse(text);
+    return ExactDecimal::parse(text);
+}
+
+ItemValue appendedValue(Operation operation, const ItemValue& value, const Operand& extra)
+{
+    const ExactDecimal e = appendedNumber(extra);
     const ExactDecimal& v = value.number;
     switch (operation) {
     case Operation::Addition:

@@ -23,6 +23,9 @@ bool isSumOrDifference(std::string_view text);
 std::string appendedText(std::string_view left, Operation operation, bool bracketed,
                          std::string_view right);
 
+// The appended number as builders count it: as written, a percent sign aside.
+ExactDecimal appendedNumber(const Operand& extra);
+
 // value (operation) extra, exact wherever the result ends (every sum, difference and product,
 // and quotients that end); a division by 0 cannot be worked out.
 ItemValue appendedValue(Operation operation, const ItemValue& value, const Operand& extra);

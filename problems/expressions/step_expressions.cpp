@@ -4,6 +4,7 @@
 #include "problems/expressions/item_answer.h"
 #include "problems/expressions/item_extension.h"
 #include "problems/expressions/shown_answer.h"
+#include "problems/trivial_items.h"
 #include "problems/whole/operands.h"
 
 namespace quill
@@ -67,12 +68,18 @@ public:
         }
         const bool scales =
             operation == Operation::Multiplication || operation == Operation::Division;
+        const ItemValue before = expression.value;
         expression.text = appendedText(expression.text, *operation,
                                        scales && isSumOrDifference(expression.text), extra_.text());
         expression.value = appendedValue(*operation, expression.value, extra_);
         ++expression.appended;
+        lastStepTrivial_ = isTrivialStep(*operation, before.number, appendedNumber(extra_),
+                                         expression.value.number);
         return true;
     }
+
+    // Whether the operation appended last is trivial.
+    bool lastStepTrivial() const { return lastStepTrivial_; }
 
 private:
     void drawExtra() { extra_ = drawOperands(draw_, range_).extra; }
@@ -150,7 +157,16 @@ private:
     Draw& draw_;
     Range range_;
     Operand extra_;
+    bool lastStepTrivial_ = false;
 };
+
+// The finished expression shows its value as 0 (≈0.00 with 保留 or for a long decimal).
+bool showsZeroValue(const Expression& expression, const ExerciseSettings& settings)
+{
+    const std::optional<int> kept =
+        settings.roundAnswers.checked ? std::optional(settings.answerPlaces.index) : std::nullopt;
+    return showsAsZero(shownValue(expression.value, kept));
+}
 
 } // namespace
 
@@ -164,11 +180,21 @@ std::vector<StepItem> buildStepExpressions(Draw& draw, Range range,
     std::vector<StepItem> built;
     for (const OperationItem& item : items) {
         Expression expression{item.text(), answerOf(item, noRounding).exact};
+        TrivialRefusals trivial(draw.settings);
         for (;;) {
             if (draw.stop.stopRequested())
                 return built;
-            if (!builder.appendOperation(expression))
+            Expression extended = expression;
+            if (!builder.appendOperation(extended))
                 continue;
+            const bool finished = extended.appended == operationsToAppend;
+            if (trivial.refuses([&] {
+                    return builder.lastStepTrivial() ||
+                           (finished && showsZeroValue(extended, draw.settings));
+                }) &&
+                !draw.stop.stopRequested())
+                continue;
+            expression = std::move(extended);
             // A stop inside a redraw still finishes this item with what it has, so its entry
             // is kept with the others finished so far.
             if (expression.appended == operationsToAppend || draw.stop.stopRequested())

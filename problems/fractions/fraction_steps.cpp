@@ -2,6 +2,7 @@
 
 #include "problems/fractions/fraction_expression.h"
 #include "problems/fractions/fraction_items.h"
+#include "problems/trivial_items.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -151,8 +152,10 @@ std::optional<Op> drawOperation(Draw& draw)
     return tickedOperation(draw.settings, draw.random.below(39) + 1);
 }
 
-// The item with a step whose value fits; none when no draw found one, or on a stop.
-std::optional<FractionExpression> extended(Draw& draw, Range range, const FractionItem& item)
+// The item with a step whose value fits and that is no trivial step (×1, ÷1, a value of 0)
+// while those are refused; none when no draw found one, or on a stop.
+std::optional<FractionExpression> extended(Draw& draw, Range range, const FractionItem& item,
+                                           TrivialRefusals& trivial)
 {
     const std::optional<Rational> v = itemValue(item);
     if (!v || !fitsFractionSteps(*v))
@@ -167,8 +170,13 @@ std::optional<FractionExpression> extended(Draw& draw, Range range, const Fracti
         const FractionExpression expression{item, drawStep(draw, *operation, item, *v, range)};
         const std::optional<Rational> value =
             expression.step ? expressionValue(expression) : std::nullopt;
-        if (value && fitsFractionSteps(*value))
-            return expression;
+        if (!value || !fitsFractionSteps(*value))
+            continue;
+        if (trivial.refuses([&] { return isTrivialFractionStep(expression); }) &&
+            !draw.stop.stopRequested())
+            continue;
+        trivial.kept();
+        return expression;
     }
     return std::nullopt;
 }
@@ -217,12 +225,14 @@ bool fitsFractionSteps(Rational value)
 std::vector<FractionExpression> buildFractionSteps(Draw& draw, Range range,
                                                    std::vector<FractionExpression> items)
 {
+    TrivialRefusals trivial(draw.settings);
     for (FractionExpression& expression : items) {
         if (!itemValue(expression.item) || expression.step)
             continue; // nothing a generator makes
         FractionItem item = expression.item;
         for (;;) {
-            if (const std::optional<FractionExpression> done = extended(draw, range, item)) {
+            if (const std::optional<FractionExpression> done =
+                    extended(draw, range, item, trivial)) {
                 expression = *done;
                 break;
             }

@@ -1,6 +1,7 @@
 #include "problems/whole/column_division.h"
 
 #include "problems/expressions/shown_answer.h"
+#include "problems/trivial_items.h"
 #include "problems/whole/operands.h"
 
 #include <algorithm>
@@ -27,6 +28,11 @@ bool pairFits(const ExerciseSettings& settings, const DrawnOperands& o)
                        o.first.amount() / o.second.amount());
 }
 
+OperationItem itemOf(const DrawnOperands& o)
+{
+    return OperationItem::of(o.first.text(), Operation::Division, o.second.text());
+}
+
 } // namespace
 
 OperationItem divisionForColumns(Draw& draw, Range range, const OperationItem& item)
@@ -39,14 +45,17 @@ OperationItem divisionForColumns(Draw& draw, Range range, const OperationItem& i
                     item.terms[0].amount.toDouble() / item.terms[1].amount.toDouble()))
         return item;
     std::optional<DrawnOperands> drawn;
+    TrivialRefusals trivial(draw.settings);
     while (!draw.stop.stopRequested()) {
         drawn = drawOperands(draw, range);
-        if (pairFits(draw.settings, *drawn))
+        if (pairFits(draw.settings, *drawn) && !trivial.refuses([&] {
+                return isTrivialItem(itemOf(*drawn), draw.settings, ExerciseKind::Vertical);
+            }))
             break;
     }
     if (!drawn)
         return item;
-    return OperationItem::of(drawn->first.text(), Operation::Division, drawn->second.text());
+    return itemOf(*drawn);
 }
 
 } // namespace quill

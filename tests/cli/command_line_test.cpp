@@ -72,7 +72,7 @@ TEST(CommandLine, HelpAndVersion)
           "--keep",    "--exact",   "--no-exact",    "--zero-middle", "--zero-end",  "--round-tens",
           "--fill-in", "--easy",    "--cap-results", "--steps",       "--closeness", "--laws",
           "--units",   "--answers", "--no-borders",  "--no-save",     "--seed",      "--out",
-          "--print"})
+          "--print",   "--allow-trivial"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     // Every history error message points to this.
     const Result historyHelp = run({"history", "--help"});
@@ -193,6 +193,23 @@ TEST(CommandLine, ValidationRepairsAreReported)
     const Result r = print({"--row-height", "5", "--count", "3", "--seed", "2"});
     EXPECT_EQ(r.status, exitOk);
     EXPECT_NE(r.err.find("行距请不要少于20磅！"), std::string::npos);
+}
+
+// 1×1, 1×2 and 2×1 are all there is: drawn anyway with a word on stderr, which
+// --allow-trivial, asking for them, does without.
+TEST(CommandLine, TrivialItemsAreAvoidedUnlessAllowed)
+{
+    const std::vector<std::string> onlyTrivial = {"--kind", "oral", "--ops", "mul", "--to", "2",
+                                                  "--count", "2", "--seed", "5"};
+    const Result avoided = print(onlyTrivial);
+    ASSERT_EQ(avoided.status, exitOk);
+    EXPECT_EQ(avoided.lines().size(), 2u);
+    EXPECT_NE(avoided.err.find("避不开简单题"), std::string::npos) << avoided.err;
+    std::vector<std::string> allowing = onlyTrivial;
+    allowing.push_back("--allow-trivial");
+    const Result allowed = print(allowing);
+    ASSERT_EQ(allowed.status, exitOk);
+    EXPECT_EQ(allowed.err.find("简单题"), std::string::npos) << allowed.err;
 }
 
 TEST(CommandLine, PrintsAnswerKeysInTheFormOfTheAnswerSheet)

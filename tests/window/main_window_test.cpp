@@ -151,8 +151,9 @@ TEST_F(MainWindowTest, StartsWithTheDefaults)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillmere V0.1.0"));
     EXPECT_TRUE(option(&S::verticalOption)->isChecked());
     EXPECT_EQ(option(&S::verticalOption)->text(), QStringLiteral("竖式计算"));
-    for (CheckBox S::*on : {&S::wholeNumbers, &S::addition, &S::subtraction, &S::multiplication,
-                            &S::division, &S::exactOrProper, &S::borders, &S::saveToHistory})
+    for (CheckBox S::*on :
+         {&S::wholeNumbers, &S::addition, &S::subtraction, &S::multiplication, &S::division,
+          &S::exactOrProper, &S::borders, &S::saveToHistory, &S::avoidTrivial})
         EXPECT_TRUE(check(on)->isChecked()) << controlName(on);
     for (CheckBox S::*off : {&S::decimals, &S::fractions, &S::percentages, &S::zeroInMiddle,
                              &S::zeroAtEnd, &S::wholeTens, &S::fillIn, &S::easyMode, &S::capResults,

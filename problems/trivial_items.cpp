@@ -1,0 +1,267 @@
+#include "problems/trivial_items.h"
+
+#include "problems/expressions/item_answer.h"
+#include "problems/item_value.h"
+
+#include <array>
+
+namespace quill
+{
+
+namespace
+{
+
+// A result of 0 covers 0×8, 0÷8 and 8－8; the rest are the operations with nothing to work.
+template <typename Number>
+bool trivialStep(Operation operation, const Number& left, const Number& right, const Number& result,
+                 const Number& zero, const Number& one)
+{
+    if (result == zero)
+        return true;
+    switch (operation) {
+    case Operation::Addition:
+        return left == zero || right == zero;
+    case Operation::Subtraction:
+        return right == zero;
+    case Operation::Multiplication:
+        return left == one || right == one;
+    case Operation::Division:
+        return left == one || right == one || left == right;
+    }
+    return false;
+}
+
+ExactDecimal worked(Operation operation, const ExactDecimal& left, const ExactDecimal& right)
+{
+    switch (operation) {
+    case Operation::Addition:
+        return left + right;
+    case Operation::Subtraction:
+        return left - right;
+    case Operation::Multiplication:
+        return left * right;
+    case Operation::Division:
+        return ItemValue::quotient(left, right).number;
+    }
+    return ExactDecimal::none();
+}
+
+// Reads an expression of numbers, ＋ － × ÷ and brackets of either width ("(12＋5)×3－4",
+// "（37＋45）×2"), × and ÷ before ＋ and －, and notes whether any operation is trivial.
+class StepReader
+{
+public:
+    explicit StepReader(std::string_view text) : rest_(text) {}
+
+    bool anyTrivial()
+    {
+        sum();
+        return trivial_;
+    }
+
+private:
+    bool take(std::string_view sign)
+    {
+        if (!rest_.starts_with(sign))
+            return false;
+        rest_.remove_prefix(sign.size());
+        return true;
+    }
+
+    std::optional<Operation> takeOperation(std::initializer_list<Operation> operations)
+    {
+        for (const Operation operation : operations)
+            if (take(signOf(operation)))
+                return operation;
+        return std::nullopt;
+    }
+
+    ExactDecimal step(Operation operation, const ExactDecimal& left, const ExactDecimal& right)
+    {
+        const ExactDecimal result = worked(operation, left, right);
+        if (left.isNumber() && right.isNumber())
+            trivial_ = trivial_ || isTrivialStep(operation, left, right, result);
+        return result;
+    }
+
+    ExactDecimal sum()
+    {
+        ExactDecimal value = product();
+        while (const auto operation = takeOperation({Operation::Addition, Operation::Subtraction}))
+            value = step(*operation, value, product());
+        return value;
+    }
+
+    ExactDecimal product()
+    {
+        ExactDecimal value = factor();
+        while (const auto operation =
+                   takeOperation({Operation::Multiplication, Operation::Division}))
+            value = step(*operation, value, factor());
+        return value;
+    }
+
+    ExactDecimal factor()
+    {
+        for (const auto& [open, close] : brackets)
+            if (take(open)) {
+                const ExactDecimal value = sum();
+                return take(close) ? value : ExactDecimal::none();
+            }
+        // A number runs to the next sign or bracket; "25%" is worth 0.25.
+        size_t end = 0;
+        while (end < rest_.size() && static_cast<unsigned char>(rest_[end]) < 0x80 &&
+               rest_[end] != '(' && rest_[end] != ')')
+            ++end;
+        std::string_view number = rest_.substr(0, end);
+        rest_.remove_prefix(end);
+        const bool percent = number.ends_with('%');
+        if (percent)
+            number.remove_suffix(1);
+        const ExactDecimal value = ExactDecimal::parse(number);
+        return percent ? value.shifted(2) : value;
+    }
+
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 2> brackets{
+        {{"(", ")"}, {"（", "）"}}};
+
+    std::string_view rest_;
+    bool trivial_ = false;
+};
+
+std::optional<int> keptPlaces(const ExerciseSettings& s)
+{
+    return s.roundAnswers.checked ? std::optional(s.answerPlaces.index) : std::nullopt;
+}
+
+// The answer the sheets of `kind` show for a one-operation item; none where the item is only
+// the start of a longer expression.
+std::optional<ShownAnswer> shownAnswer(const OperationItem& item, const ExerciseSettings& s,
+                                       ExerciseKind kind)
+{
+    const ItemAnswer answer = answerOf(item, keptPlaces(s));
+    switch (kind) {
+    case ExerciseKind::Oral:
+        return keyAnswer(item, answer, keptPlaces(s), false);
+    case ExerciseKind::Vertical: {
+        // 二年级下学期 to 三年级下学期 divide with remainders in columns.
+        const bool remainderForm = s.gradeIndex() >= 4 && s.gradeIndex() <= 6 && s.division.checked;
+        return keyAnswer(item, answer, keptPlaces(s), remainderForm);
+    }
+    case ExerciseKind::Estimation:
+        return estimatedAnswer(answer);
+    default:
+        return std::nullopt;
+    }
+}
+
+bool trivialOperation(const OperationItem& item, const ExerciseSettings& s, ExerciseKind kind)
+{
+    if (!item.operation || item.terms.size() < 2)
+        return false;
+    ExactDecimal value = item.terms.front().amount;
+    for (size_t k = 1; k < item.terms.size(); ++k) {
+        const ExactDecimal& term = item.terms[k].amount;
+        const ExactDecimal result = worked(*item.operation, value, term);
+        if (value.isNumber() && term.isNumber() &&
+            isTrivialStep(*item.operation, value, term, result))
+            return true;
+        value = result;
+    }
+    const std::optional<ShownAnswer> shown = shownAnswer(item, s, kind);
+    return shown && showsAsZero(*shown);
+}
+
+bool trivialSteps(const StepItem& item, const ExerciseSettings& s)
+{
+    if (StepReader(item.expression).anyTrivial())
+        return true;
+    return item.value && showsAsZero(shownValue(*item.value, keptPlaces(s)));
+}
+
+Operation operationOf(FractionOperation operation)
+{
+    switch (operation) {
+    case FractionOperation::Subtraction:
+        return Operation::Subtraction;
+    case FractionOperation::Multiplication:
+        return Operation::Multiplication;
+    case FractionOperation::Division:
+        return Operation::Division;
+    default:
+        return Operation::Addition;
+    }
+}
+
+bool trivialFractionItem(const FractionItem& item)
+{
+    const std::optional<Rational> value = itemValue(item);
+    if (!value)
+        return false;
+    if (item.operation == FractionOperation::Reduction)
+        return value->isZero();
+    const std::optional<Rational> left = Rational::of(item.a, item.b);
+    const std::optional<Rational> right = Rational::of(item.c, item.d);
+    return left && right && isTrivialStep(operationOf(item.operation), *left, *right, *value);
+}
+
+bool trivialFraction(const FractionExpression& expression)
+{
+    return trivialFractionItem(expression.item) || isTrivialFractionStep(expression);
+}
+
+} // namespace
+
+bool avoidsTrivialItems(const ExerciseSettings& settings)
+{
+    return settings.avoidTrivial.checked;
+}
+
+bool isTrivialStep(Operation operation, const ExactDecimal& left, const ExactDecimal& right,
+                   const ExactDecimal& result)
+{
+    return trivialStep(operation, left, right, result, ExactDecimal::whole(0),
+                       ExactDecimal::whole(1));
+}
+
+bool isTrivialStep(Operation operation, Rational left, Rational right, Rational result)
+{
+    return trivialStep(operation, left, right, result, Rational(0), Rational(1));
+}
+
+bool showsAsZero(const ShownAnswer& shown)
+{
+    std::string_view text = shown.text;
+    if (text.starts_with("0……"))
+        return true;
+    if (text.ends_with('%'))
+        text.remove_suffix(1);
+    return ExactDecimal::parse(text).isZero();
+}
+
+bool isTrivialItem(const SetItem& item, const ExerciseSettings& settings, ExerciseKind kind)
+{
+    if (const auto* operation = std::get_if<OperationItem>(&item))
+        return trivialOperation(*operation, settings, kind);
+    if (const auto* steps = std::get_if<StepItem>(&item))
+        return trivialSteps(*steps, settings);
+    if (const auto* equation = std::get_if<EquationItem>(&item))
+        return StepReader(equation->complete).anyTrivial();
+    if (const auto* law = std::get_if<LawItem>(&item))
+        return StepReader(law->expression).anyTrivial();
+    if (const auto* fraction = std::get_if<FractionExpression>(&item))
+        return trivialFraction(*fraction);
+    return false; // conversions and unread entries
+}
+
+bool isTrivialFractionStep(const FractionExpression& expression)
+{
+    const std::optional<Rational> before = itemValue(expression.item);
+    const std::optional<Rational> after = expressionValue(expression);
+    if (!expression.step || !before || !after)
+        return false;
+    return isTrivialStep(operationOf(expression.step->operation), *before, expression.step->number,
+                         *after);
+}
+
+} // namespace quill
