@@ -38,10 +38,11 @@ std::optional<std::vector<Token>> tokens(std::string_view text)
         if (text.front() >= '0' && text.front() <= '9') {
             std::size_t n = 0;
             long value = 0;
-            while (n < text.size() && text[n] >= '0' && text[n] <= '9')
+            while (n < text.size() && text[n] >= '0' && text[n] <= '9') {
+                if (n == longestNumber)
+                    return std::nullopt;
                 value = value * 10 + (text[n++] - '0');
-            if (n > longestNumber)
-                return std::nullopt;
+            }
             out.push_back({true, value, {}});
             text.remove_prefix(n);
             continue;
