@@ -1,0 +1,57 @@
+#include "problems/expressions/equation_solution.h"
+
+#include <gtest/gtest.h>
+
+namespace quill
+{
+namespace
+{
+
+struct SolutionCase {
+    const char* name;
+    const char* equation;
+    const char* complete;
+    const char* solution; // nullptr: none can be read
+};
+
+class SolutionOf : public ::testing::TestWithParam<SolutionCase>
+{
+};
+
+// Drawn equations are covered by the equation builder's test; these are the written forms
+// it rarely or never draws, and saved entries that lost a part.
+TEST_P(SolutionOf, AnEquationAndItsCompleteExpression)
+{
+    const SolutionCase& c = GetParam();
+    const EquationItem item{c.equation, c.complete, ItemValue::read("1")};
+    const std::optional<std::string> solution = solutionOf(item);
+    if (!c.solution) {
+        EXPECT_EQ(solution, std::nullopt);
+        EXPECT_EQ(solvedEquationText(item), std::string(c.complete) + "＝1");
+        return;
+    }
+    EXPECT_EQ(solution, c.solution);
+    EXPECT_EQ(solvedEquationText(item), std::string(c.equation) + "＝1，X＝" + c.solution);
+}
+
+// clang-format off
+const SolutionCase solutionCases[] = {
+    {"First", "X÷9＋21", "36÷9＋21", "36"},
+    {"Last", "(12＋5)×X", "(12＋5)×3", "3"},
+    {"InBrackets", "(X＋4)×3", "(13＋4)×3", "13"},
+    {"Coefficient", "6X－6", "6×4－6", "4"},
+    {"DecimalCoefficient", "4.5X", "4.5×0.2", "0.2"},
+    {"Percent", "59X＋35", "59×30%＋35", "30%"},
+    {"PercentCoefficient", "19%X＋89", "19%×40＋89", "40"},
+    {"CompleteLost", "X＋5", "", nullptr},
+    {"NoUnknown", "12＋5", "12＋5", nullptr},
+    {"OtherExpression", "X＋5", "7－5", nullptr},
+    {"TwoUnknowns", "X＋X", "2＋2", nullptr},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Forms, SolutionOf, ::testing::ValuesIn(solutionCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace quill
