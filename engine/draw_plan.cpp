@@ -2,6 +2,7 @@
 
 #include "base/number_text.h"
 #include "engine/generation_path.h"
+#include "engine/sheet_combinations.h"
 #include "settings/exercise_settings.h"
 
 #include <algorithm>
@@ -147,8 +148,10 @@ std::optional<std::string> lawsNote(const LawFormsLeftOut& leftOut)
 DrawPlan sheetPlan(const ExerciseSettings& s, Range range)
 {
     DrawPlan plan;
-    if (s.fractions.checked)
+    if (s.fractions.checked) {
+        plan.refusal = unshowableCombination(s);
         return plan;
+    }
     if (s.unitsOption.selected) {
         plan.refusal = unitRefusal(s);
         if (const auto note = unitNote(s); note && !plan.refusal)

@@ -117,6 +117,9 @@ TEST(CommandLine, BadOptionsExitWithTwoAndPrintNothing)
              {"generate", "--print=yes"},
              {"generate", "--font", "Comic Sans"},
              {"generate", "--kind", "steps", "--fill-in", "--print"},
+             // Items no sheet can show: fractions have no blank to fill and no law items.
+             {"generate", "--numbers", "fraction", "--fill-in", "--print"},
+             {"generate", "--kind", "laws", "--numbers", "fraction", "--print"},
              {"generate", "--from", "50", "--to", "10", "--print"},
              {"generate", "--to", "40000", "--print"},
              {"frobnicate"}}) {

@@ -175,6 +175,47 @@ TEST_F(Interlocks, ZeroModifiersExcludeEachOther)
     EXPECT_TRUE(s.wholeTens.checked);
 }
 
+struct RefusedTick {
+    const char* name;
+    ExerciseKind kind;
+    CheckBox ExerciseSettings::*first;
+    CheckBox ExerciseSettings::*second; // refused once `first` is ticked
+    const char* reason;
+};
+
+class RefusedTicks : public ::testing::TestWithParam<RefusedTick>
+{
+};
+
+// A tick that asks for items no sheet can show is refused with the reason, and the box
+// ticked before stays.
+TEST_P(RefusedTicks, AreRefusedWithTheReason)
+{
+    const RefusedTick& c = GetParam();
+    ExerciseSettings s;
+    RecordingNotifier n;
+    clickKindOption(s, c.kind, n);
+    setCheck(s, s.*c.first, true, n);
+    n.messages.clear();
+    clickCheck(s, s.*c.second, n);
+    EXPECT_FALSE((s.*c.second).checked);
+    EXPECT_TRUE((s.*c.first).checked);
+    EXPECT_EQ(n.messages, std::vector<std::string>{c.reason});
+}
+
+using S = ExerciseSettings;
+const RefusedTick refusedTicks[] = {
+    {"FillInOfFractions", ExerciseKind::Oral, &S::fractions, &S::fillIn,
+     "分数题没有“填数”的形式，请先改选整数、小数或百分数！"},
+    {"FractionsToFillIn", ExerciseKind::Estimation, &S::fillIn, &S::fractions,
+     "分数题没有“填数”的形式，请先取消“填数”！"},
+    {"FractionLaws", ExerciseKind::Laws, &S::wholeNumbers, &S::fractions,
+     "“简便计算”没有分数题，请选择整数或小数！"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Combinations, RefusedTicks, ::testing::ValuesIn(refusedTicks),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(Interlocks, EveryClickOnSaveShowsWhereTheFileIs)
 {
     clickCheck(s, s.saveToHistory, n);

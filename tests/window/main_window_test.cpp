@@ -268,6 +268,15 @@ TEST_F(MainWindowTest, FractionsRenameTheCaptionsAndWholeNumbersRestoreThem)
     EXPECT_EQ(option(&S::verticalOption)->text(), QStringLiteral("竖式计算"));
 }
 
+TEST_F(MainWindowTest, TickingFillInForFractionsIsRefusedWithTheReason)
+{
+    check(&S::fractions)->click();
+    check(&S::fillIn)->click();
+    EXPECT_FALSE(check(&S::fillIn)->isChecked());
+    EXPECT_FALSE(window->application().settings.fillIn.checked);
+    EXPECT_EQ(count(QStringLiteral("分数题没有“填数”的形式，请先改选整数、小数或百分数！")), 1);
+}
+
 TEST_F(MainWindowTest, ARunWithAnswersWritesTwoDocumentsAnnouncesAndSaves)
 {
     check(&S::answerSheet)->click();
