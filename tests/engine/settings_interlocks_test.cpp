@@ -2,6 +2,7 @@
 #include "support/recording_notifier.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace quill
 {
@@ -175,46 +176,31 @@ TEST_F(Interlocks, ZeroModifiersExcludeEachOther)
     EXPECT_TRUE(s.wholeTens.checked);
 }
 
-struct RefusedTick {
-    const char* name;
-    ExerciseKind kind;
-    CheckBox ExerciseSettings::*first;
-    CheckBox ExerciseSettings::*second; // refused once `first` is ticked
-    const char* reason;
-};
-
-class RefusedTicks : public ::testing::TestWithParam<RefusedTick>
+// A tick that asks for items no sheet can show is refused with the reason; the box ticked
+// before stays.
+TEST(RefusedTicks, AreRefusedWithTheReason)
 {
-};
-
-// A tick that asks for items no sheet can show is refused with the reason, and the box
-// ticked before stays.
-TEST_P(RefusedTicks, AreRefusedWithTheReason)
-{
-    const RefusedTick& c = GetParam();
-    ExerciseSettings s;
-    RecordingNotifier n;
-    clickKindOption(s, c.kind, n);
-    setCheck(s, s.*c.first, true, n);
-    n.messages.clear();
-    clickCheck(s, s.*c.second, n);
-    EXPECT_FALSE((s.*c.second).checked);
-    EXPECT_TRUE((s.*c.first).checked);
-    EXPECT_EQ(n.messages, std::vector<std::string>{c.reason});
+    using S = ExerciseSettings;
+    const std::tuple<ExerciseKind, CheckBox S::*, CheckBox S::*, const char*> rows[] = {
+        {ExerciseKind::Oral, &S::fractions, &S::fillIn,
+         "分数题没有“填数”的形式，请先改选整数、小数或百分数！"},
+        {ExerciseKind::Estimation, &S::fillIn, &S::fractions,
+         "分数题没有“填数”的形式，请先取消“填数”！"},
+        {ExerciseKind::Laws, &S::wholeNumbers, &S::fractions,
+         "“简便计算”没有分数题，请选择整数或小数！"},
+    };
+    for (const auto& [kind, before, ticked, reason] : rows) {
+        ExerciseSettings s;
+        RecordingNotifier n;
+        clickKindOption(s, kind, n);
+        setCheck(s, s.*before, true, n);
+        n.messages.clear();
+        clickCheck(s, s.*ticked, n);
+        EXPECT_FALSE((s.*ticked).checked) << reason;
+        EXPECT_TRUE((s.*before).checked) << reason;
+        EXPECT_EQ(n.messages, std::vector<std::string>{reason});
+    }
 }
-
-using S = ExerciseSettings;
-const RefusedTick refusedTicks[] = {
-    {"FillInOfFractions", ExerciseKind::Oral, &S::fractions, &S::fillIn,
-     "分数题没有“填数”的形式，请先改选整数、小数或百分数！"},
-    {"FractionsToFillIn", ExerciseKind::Estimation, &S::fillIn, &S::fractions,
-     "分数题没有“填数”的形式，请先取消“填数”！"},
-    {"FractionLaws", ExerciseKind::Laws, &S::wholeNumbers, &S::fractions,
-     "“简便计算”没有分数题，请选择整数或小数！"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Combinations, RefusedTicks, ::testing::ValuesIn(refusedTicks),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Interlocks, EveryClickOnSaveShowsWhereTheFileIs)
 {

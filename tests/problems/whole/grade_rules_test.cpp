@@ -122,10 +122,11 @@ TEST(PercentItems, SumsAndDifferencesArePercentsAnsweredAsPercents)
                 const bool percentKey = key.text.ends_with('%');
                 ASSERT_EQ(percentKey, sum || (generator == &division && first && !second))
                     << drawn.text << key.joined();
-                if (percentKey && key.sign == "＝")
+                if (percentKey && key.sign == "＝") {
                     ASSERT_EQ(ExactDecimal::parse(key.text.substr(0, key.text.size() - 1)),
                               percentNumber(answer.exact.number))
                         << drawn.text << key.joined();
+                }
             }
         }
 }
