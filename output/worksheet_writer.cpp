@@ -161,10 +161,17 @@ private:
         selectWorkCell(k);
     }
 
+    // The answer sheet shows the equation as asked and, where the pupil's working ends, the
+    // number X stands for: rows as high as the question sheet's, and a line to mark against.
+    // An equation whose number cannot be read shows its complete expression, as saved.
     void fillEquations(const EquationItem& item, int k)
     {
-        word_.typeText(answers_ ? solvedEquationText(item) : equationText(item));
+        const std::optional<std::string> solution =
+            answers_ ? solutionText(item) : std::nullopt;
+        word_.typeText(answers_ && !solution ? itemText(item) : equationText(item));
         selectWorkCell(k);
+        if (solution)
+            word_.typeText(*solution);
     }
 
     const ExerciseSettings& s_;

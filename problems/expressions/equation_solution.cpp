@@ -1,7 +1,5 @@
 #include "problems/expressions/equation_solution.h"
 
-#include "problems/exercise_set.h"
-
 #include <string_view>
 
 namespace quill
@@ -73,10 +71,5 @@ std::optional<std::string> solutionText(const EquationItem& item)
     return std::string(unknown) + "＝" + *solution;
 }
 
-std::string solvedEquationText(const EquationItem& item)
-{
-    const std::optional<std::string> solution = solutionText(item);
-    return solution ? equationText(item) + "，" + *solution : itemText(item);
-}
 
 } // namespace quill

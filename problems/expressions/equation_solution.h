@@ -1,6 +1,6 @@
 #pragma once
 
-// The number X stands for in an equation, as an answer key ends with it: "X＝36".
+// The number X stands for in an equation, as an answer sheet gives it: "X＝36".
 
 #include "problems/expressions/expression_items.h"
 
@@ -18,9 +18,5 @@ std::optional<std::string> solutionOf(const EquationItem& item);
 
 // "X＝36"; none when solutionOf has none.
 std::optional<std::string> solutionText(const EquationItem& item);
-
-// "X÷9＋21＝25，X＝36": the equation as asked, then its solution. An equation whose
-// solution cannot be read shows its complete expression with its value, as saved.
-std::string solvedEquationText(const EquationItem& item);
 
 } // namespace quill

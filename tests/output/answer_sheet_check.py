@@ -234,14 +234,17 @@ def run(program, options, folder=None):
     return result.stdout
 
 
-def cells(path):
-    """The texts of the filled cells, in item order (working rows are empty)."""
-    table = docx.Document(str(path)).tables[0]
+def cells(path, working=False):
+    """The texts of the filled item cells, in item order (working rows are empty); with
+    `working`, each with the text of the working cell below it (解方程's X＝ is there)."""
+    rows = docx.Document(str(path)).tables[0].rows
+    if not working:
+        return [cell.text for row in rows for cell in row.cells if cell.text]
     out = []
-    for row in table.rows:
-        for cell in row.cells:
-            if cell.text:
-                out.append(cell.text)
+    for item_row, work_row in zip(rows[0::2], rows[1::2]):
+        for item, work in zip(item_row.cells, work_row.cells):
+            if item.text:
+                out.append((item.text, work.text))
     return out
 
 
@@ -258,7 +261,8 @@ def check_run(program, kind, options, folder):
     answer_sheet = next(p for p in folder.glob("*.docx") if "答案" in p.name)
     question_sheet = next(p for p in folder.glob("*.docx") if "答案" not in p.name)
     printed = [line.split("\t") for line in run(program, options).splitlines()]
-    answers, questions = cells(answer_sheet), cells(question_sheet)
+    equations = kind.startswith("解方程")
+    answers, questions = cells(answer_sheet, equations), cells(question_sheet, equations)
     faults = []
 
     def fault(text):
@@ -276,10 +280,10 @@ def check_run(program, kind, options, folder):
             shown = right if right.startswith("≈") else "＝" + right
             same = cell == left + shown and question == left + "＝"
             sound = check_single(left, shown[0], shown[1:], keep, False)
-        elif kind.startswith("解方程"):
+        elif equations:
             equation, value = left.split("＝")
             solution = right.removeprefix("X＝")
-            same = cell == left + "，" + right and question == left and right.startswith("X＝")
+            same = cell == (left, right) and question == (left, "") and right.startswith("X＝")
             sound = check_equation(equation, solution, value)
             long_values += places_of(value) > LONGEST_PLACES
         elif kind.endswith("填数"):
@@ -291,7 +295,7 @@ def check_run(program, kind, options, folder):
             sound = check_single(left, sign, shown, keep, kind == "估算")
         if not same:
             fault(f"sheet shows {cell!r} / {question!r}, printed {line!r}")
-        if E_NOTATION.search(cell + question + "".join(line)):
+        if E_NOTATION.search("".join(cell) + "".join(question) + "".join(line)):
             fault(f"E notation in {cell!r}")
         if not sound:
             fault(f"wrong answer {cell!r}")

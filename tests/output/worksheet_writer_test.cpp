@@ -340,7 +340,8 @@ TEST_F(WorksheetWriter, ReloadedStepSetsPrintTheSavedTexts)
     EXPECT_EQ(answers.cellText(1, 2), "9－6÷3＝7");
 }
 
-// The question sheet shows the equation with X, the answer sheet the same ending in X's number.
+// The question sheet shows the equation with X; the answer sheet the same, with X's number
+// where the working ends.
 TEST_F(WorksheetWriter, EquationSheets)
 {
     choose(ExerciseKind::Equations);
@@ -353,8 +354,15 @@ TEST_F(WorksheetWriter, EquationSheets)
 
     testing::RecordingWordProcessor answers;
     writeAgain(answers, true);
-    EXPECT_EQ(answers.cellText(1, 1), "X＋5×3＝20，X＝5");
-    EXPECT_EQ(answers.cellText(1, 2), "4X－6＝10，X＝4");
+    EXPECT_EQ(answers.cellText(1, 1), "X＋5×3＝20");
+    EXPECT_EQ(answers.cellText(2, 1), "X＝5");
+    EXPECT_EQ(answers.cellText(2, 2), "X＝4");
+    EXPECT_EQ(word.cellText(2, 1), "") << "the question sheet leaves the working empty";
+
+    testing::RecordingWordProcessor lost;
+    t.app.set = testing::listItems(6, " 5＋5×3＝20", " 12＋5＝20");
+    writeAgain(lost, true);
+    EXPECT_EQ(lost.cellText(1, 1), "5＋5×3＝20") << "no X to read: the complete expression";
 }
 
 // A saved entry that lost its value is shown as it stands, and the answer sheet says so.
