@@ -4,6 +4,7 @@
 #include "output/cell_text_capture.h"
 #include "output/worksheet_writer.h"
 #include "output/writer_arguments.h"
+#include "problems/expressions/equation_solution.h"
 #include "problems/expressions/shown_answer.h"
 #include "problems/fractions/fraction_expression.h"
 #include "problems/units/unit_item.h"
@@ -57,14 +58,49 @@ std::string lawLine(const LawItem& item, bool answers)
     return item.expression + "\t" + (item.answer ? item.answer->text() : "");
 }
 
+// "X＋5＋8＝25" and with its answer "X＋5＋8＝25<TAB>X＝12"; an equation whose solution
+// cannot be read gets its complete expression with its value, as its sheet shows it.
+std::string equationLine(const EquationItem& item, bool answers)
+{
+    if (!answers)
+        return equationText(item);
+    return equationText(item) + "\t" + solutionText(item).value_or(itemText(item));
+}
+
+// The cells of one sheet of the set, as the worksheet writer types them.
+std::vector<std::string> sheetCells(Application& app, bool answers)
+{
+    CellTextCapture sheet;
+    const WriterArguments args{app.settings, app.set,      sheetLayoutOf(app.settings),
+                               answers,      app.notifier, app.stop()};
+    writeWorksheet(args, sheet);
+    return sheet.typedCells();
+}
+
+// 填数: each question as its sheet asks it, with answers followed by the number that fills
+// its blank; an item without a blank as its answer sheet shows it.
+std::vector<std::string> fillInLines(Application& app, bool answers)
+{
+    const std::vector<std::string> questions = sheetCells(app, false);
+    const std::vector<std::string> keys = answers ? sheetCells(app, true) : questions;
+    std::vector<std::string> lines;
+    for (size_t k = 0; k < questions.size(); ++k) {
+        const OperationItem* item =
+            k < app.set.size() ? std::get_if<OperationItem>(&app.set[k]) : nullptr;
+        if (!answers)
+            lines.push_back(questions[k]);
+        else if (item && item->blank && *item->blank < item->terms.size())
+            lines.push_back(questions[k] + "\t" + item->terms[*item->blank].text);
+        else
+            lines.push_back(k < keys.size() ? keys[k] : questions[k]);
+    }
+    return lines;
+}
+
 // The cells of the answer sheet, each split after its item.
 std::vector<std::string> sheetLines(Application& app)
 {
-    CellTextCapture sheet;
-    const WriterArguments args{app.settings, app.set,    sheetLayoutOf(app.settings),
-                               true,         app.notifier, app.stop()};
-    writeWorksheet(args, sheet);
-    const std::vector<std::string> cells = sheet.typedCells();
+    const std::vector<std::string> cells = sheetCells(app, true);
     std::vector<std::string> lines;
     for (size_t k = 0; k < cells.size(); ++k) {
         const std::string item = k < app.set.size() ? itemText(app.set[k]) : "";
@@ -85,7 +121,7 @@ std::vector<std::string> familyLines(const Application& app, bool answers)
         else if (const auto* step = std::get_if<StepItem>(&item))
             lines.push_back(stepLine(*step, keptPlaces(s), answers));
         else if (const auto* equation = std::get_if<EquationItem>(&item))
-            lines.push_back(equationText(*equation) + (answers ? "\t" + itemText(item) : ""));
+            lines.push_back(equationLine(*equation, answers));
         else if (const auto* unit = std::get_if<UnitItem>(&item))
             lines.push_back(unitLine(*unit, answers));
         else if (const auto* law = std::get_if<LawItem>(&item))
@@ -108,12 +144,14 @@ bool answeredOnTheSheet(const ExerciseSettings& s)
 std::vector<std::string> answerKeyLines(Application& app)
 {
     if (answeredOnTheSheet(app.settings))
-        return sheetLines(app);
+        return app.settings.fillIn.checked ? fillInLines(app, true) : sheetLines(app);
     return familyLines(app, true);
 }
 
-std::vector<std::string> itemLines(const Application& app)
+std::vector<std::string> itemLines(Application& app)
 {
+    if (answeredOnTheSheet(app.settings) && app.settings.fillIn.checked)
+        return fillInLines(app, false);
     return familyLines(app, false);
 }
 

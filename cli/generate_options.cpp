@@ -440,7 +440,7 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
   --zero-middle     中间有零
   --zero-end        末尾有零
   --round-tens      整十百千
-  --fill-in         填数
+  --fill-in         填数: 答案卷用括号标出空里的数，如 37＋（48）＝85 (分数题不能填数)
   --easy / --no-easy     简易简便 / 简易方程 (简便计算、解方程默认选中)
   --cap-results     含答案: 和与积不超出范围
   --allow-trivial   不避免简单题: 也出×1、÷1、8÷8、8－8、＋0 和得数为0的题

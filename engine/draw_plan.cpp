@@ -2,6 +2,7 @@
 
 #include "base/number_text.h"
 #include "engine/generation_path.h"
+#include "engine/sheet_combinations.h"
 #include "problems/fractions/fraction_items.h"
 #include "settings/exercise_settings.h"
 
@@ -170,7 +171,9 @@ DrawPlan sheetPlan(const ExerciseSettings& s, Range range)
 {
     DrawPlan plan;
     if (s.fractions.checked) {
-        plan.refusal = fractionRefusal(s, range);
+        plan.refusal = unshowableCombination(s);
+        if (!plan.refusal)
+            plan.refusal = fractionRefusal(s, range);
         return plan;
     }
     if (s.unitsOption.selected) {

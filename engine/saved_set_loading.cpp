@@ -19,10 +19,13 @@ namespace quill
 namespace
 {
 
+// A fraction set clears 填数 as it ticks 分数: no fraction item has a blank to fill.
 void selectSavedKind(ExerciseSettings& settings, const SavedSetKind& saved, Notifier& notifier)
 {
-    if (saved.fractions)
+    if (saved.fractions) {
+        setCheck(settings, settings.fillIn, false, notifier);
         setCheck(settings, settings.fractions, true, notifier);
+    }
     selectKind(settings, saved.kind, notifier);
 }
 

@@ -1,10 +1,12 @@
 #include "engine/settings_interlocks.h"
 
 #include "base/number_text.h"
+#include "engine/sheet_combinations.h"
 #include "settings/default_range.h"
 #include "settings/exercise_kinds.h"
 #include "settings/notifier.h"
 
+#include <optional>
 #include <string_view>
 #include <variant>
 
@@ -163,6 +165,11 @@ void setCheck(ExerciseSettings& settings, CheckBox& box, bool checked, Notifier&
 
 void clickCheck(ExerciseSettings& settings, CheckBox& box, Notifier& notifier)
 {
+    if (!box.checked)
+        if (const std::optional<std::string> refusal = refusedTick(settings, box)) {
+            notifier.notify(*refusal);
+            return;
+        }
     setCheck(settings, box, !box.checked, notifier);
 }
 

@@ -21,7 +21,8 @@ void selectKind(ExerciseSettings& settings, ExerciseKind kind, Notifier& notifie
 // Set a check box from code; a change of value runs its click handler.
 void setCheck(ExerciseSettings& settings, CheckBox& box, bool checked, Notifier& notifier);
 
-// A click on a check box: toggle it and run its click handler.
+// A click on a check box: toggle it and run its click handler. A tick that would ask for
+// items no sheet can show (分数 with 填数) is refused with the reason.
 void clickCheck(ExerciseSettings& settings, CheckBox& box, Notifier& notifier);
 
 // Replace the text of a number box; a change of 列数 adjusts 题量 under some kinds, and a

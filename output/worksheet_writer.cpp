@@ -1,6 +1,7 @@
 #include "output/worksheet_writer.h"
 
 #include "output/worksheet_layout.h"
+#include "problems/expressions/equation_solution.h"
 #include "problems/expressions/shown_answer.h"
 
 #include <optional>
@@ -78,7 +79,15 @@ public:
     int shownWithoutAnswer() const { return withoutAnswer_; }
 
 private:
-    bool fillIn() const { return !answers_ && s_.fillIn.checked; }
+    // 填数: the question sheet leaves a number blank and shows the answer; the answer sheet
+    // shows which number fills the blank.
+    bool fillIn() const { return s_.fillIn.checked; }
+    BlankShown blankShown() const
+    {
+        if (!fillIn())
+            return BlankShown::AsNumber;
+        return answers_ ? BlankShown::Filled : BlankShown::AsBlank;
+    }
 
     // An entry the kind cannot read, shown as it stands.
     void showAsItStands(const SetItem& item)
@@ -109,7 +118,7 @@ private:
     void fillOral(const OperationItem& item)
     {
         if (answers_ || fillIn())
-            typeLeft(item.text(fillIn()) +
+            typeLeft(item.text(blankShown()) +
                      keyAnswer(item, answerFor(item), keptPlaces(), false).joined());
         else
             typeLeft(item.text() + "＝");
@@ -120,7 +129,7 @@ private:
     {
         const ItemAnswer answer = answerFor(item);
         if (answers_ || fillIn())
-            word_.typeText(item.text(fillIn()) + estimatedAnswer(answer).joined());
+            word_.typeText(item.text(blankShown()) + estimatedAnswer(answer).joined());
         else
             typeLeft(item.text() + (answer.remainder.isZero() ? "＝" : "≈"));
     }
@@ -134,7 +143,7 @@ private:
         }
         const int grade = s_.gradeIndex();
         const bool remainderForm = grade >= 4 && grade <= 6 && s_.division.checked;
-        word_.typeText(item.text(fillIn()) +
+        word_.typeText(item.text(blankShown()) +
                        keyAnswer(item, answerFor(item), keptPlaces(), remainderForm).joined());
         selectWorkCell(k);
     }
@@ -152,10 +161,17 @@ private:
         selectWorkCell(k);
     }
 
+    // The answer sheet shows the equation as asked and, where the pupil's working ends, the
+    // number X stands for: rows as high as the question sheet's, and a line to mark against.
+    // An equation whose number cannot be read shows its complete expression, as saved.
     void fillEquations(const EquationItem& item, int k)
     {
-        word_.typeText(answers_ ? itemText(item) : equationText(item));
+        const std::optional<std::string> solution =
+            answers_ ? solutionText(item) : std::nullopt;
+        word_.typeText(answers_ && !solution ? itemText(item) : equationText(item));
         selectWorkCell(k);
+        if (solution)
+            word_.typeText(*solution);
     }
 
     const ExerciseSettings& s_;

@@ -84,6 +84,13 @@ ExactDecimal chainRemainder(const std::vector<WrittenNumber>& terms)
     return rest;
 }
 
+// 保留 on a percent answer keeps places of the percent: 34%÷3 ≈ 11.33%.
+ItemValue roundedPercent(const ItemValue& exact, int places)
+{
+    const ExactDecimal hundred = ExactDecimal::whole(100);
+    return ItemValue::exact(percentNumber(exact.number).roundedHalfUp(places) / hundred);
+}
+
 bool computable(const OperationItem& item)
 {
     const bool numbers = std::all_of(item.terms.begin(), item.terms.end(),
@@ -108,9 +115,13 @@ ItemAnswer answerOf(const OperationItem& item, std::optional<int> keptPlaces)
     }
     const Operation operation = *item.operation;
     answer.exact = chainValue(operation, item.terms);
-    const bool rounds = keptPlaces && (operation == Operation::Multiplication ||
-                                       operation == Operation::Division);
-    answer.rounded = rounds ? roundedChain(operation, item.terms, *keptPlaces) : answer.exact;
+    const bool rounds =
+        keptPlaces && (operation == Operation::Multiplication || operation == Operation::Division);
+    answer.percent = answeredAsPercent(item);
+    if (rounds && answer.percent)
+        answer.rounded = roundedPercent(answer.exact, *keptPlaces);
+    else
+        answer.rounded = rounds ? roundedChain(operation, item.terms, *keptPlaces) : answer.exact;
     if (operation == Operation::Division) {
         answer.remainder = chainRemainder(item.terms);
         if (item.terms.size() == 2)
@@ -120,6 +131,29 @@ ItemAnswer answerOf(const OperationItem& item, std::optional<int> keptPlaces)
     if (!answer.exact.computable() || !answer.rounded.computable() || !answer.remainder.isNumber())
         return ItemAnswer{};
     return answer;
+}
+
+bool answeredAsPercent(const OperationItem& item)
+{
+    if (item.terms.size() < 2 || !item.operation)
+        return false;
+    const auto percent = [](const WrittenNumber& t) { return t.percent(); };
+    const auto rest = item.terms.begin() + 1;
+    switch (*item.operation) {
+    case Operation::Addition:
+    case Operation::Subtraction:
+        return std::all_of(item.terms.begin(), item.terms.end(), percent);
+    case Operation::Division:
+        return item.terms.front().percent() && std::none_of(rest, item.terms.end(), percent);
+    case Operation::Multiplication:
+        break;
+    }
+    return false;
+}
+
+ExactDecimal percentNumber(const ExactDecimal& value)
+{
+    return value * ExactDecimal::whole(100);
 }
 
 double divisionRemainder(double dividend, double divisor)

@@ -33,7 +33,7 @@ bool isDivisionPair(const OperationItem& item)
 
 // Quotient and remainder of a two-number division that does not come out whole, when they
 // are what the pupil is asked for; quotient × divisor + remainder is the dividend. A percent
-// item is answered by its value, never quotient……remainder (45%÷9 is 0.05).
+// item is answered by its value, never quotient……remainder (45%÷9 is 5%).
 std::optional<OneOperatorAnswer> remainderAnswer(const OperationItem& item,
                                                  const ItemAnswer& worked,
                                                  const OneOperatorRules& rules)
@@ -71,18 +71,32 @@ void addExactForms(OneOperatorAnswer& answer, const OperationItem& item,
         answer.decimalQuotient = ending.toDouble();
 }
 
+// The number a pupil writes: the percent's when the answer is one (0.26 is written 26%).
+ExactDecimal writtenNumber(const ExactDecimal& value, bool percent)
+{
+    return percent ? percentNumber(value) : value;
+}
+
+ExactDecimal valueOfWritten(const ExactDecimal& written, bool percent)
+{
+    return percent ? written / ExactDecimal::whole(100) : written;
+}
+
 OneOperatorAnswer plainAnswer(const OperationItem& item, const ItemAnswer& worked,
                               const OneOperatorRules& rules)
 {
     const bool rounds = rules.keptPlaces && (item.operation == Operation::Multiplication ||
                                              item.operation == Operation::Division);
     OneOperatorAnswer answer;
+    answer.percent = worked.percent;
     const ExactDecimal& value = rounds ? worked.rounded.number : worked.exact.number;
+    const ExactDecimal written = writtenNumber(value, worked.percent);
     answer.value = value.toDouble();
-    if (rounds && !worked.exact.number.isWhole())
+    if (rounds && !writtenNumber(worked.exact.number, worked.percent).isWhole())
         answer.places = rules.keptPlaces;
-    else if (value.isNumber() && value.places() > longestShownPlaces) {
-        answer.value = value.roundedHalfUp(placesOfLongAnswers).toDouble();
+    else if (written.isNumber() && written.places() > longestShownPlaces) {
+        const ExactDecimal kept = written.roundedHalfUp(placesOfLongAnswers);
+        answer.value = valueOfWritten(kept, worked.percent).toDouble();
         answer.places = placesOfLongAnswers;
     }
     return answer;
@@ -92,6 +106,8 @@ OneOperatorAnswer plainAnswer(const OperationItem& item, const ItemAnswer& worke
 
 std::string OneOperatorAnswer::text() const
 {
+    if (percent)
+        return percentNumber(ExactDecimal::parse(shortestText(value))).text() + "%";
     std::string text = shortestText(value);
     if (remainder)
         text += "……" + shortestText(*remainder);

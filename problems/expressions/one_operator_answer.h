@@ -34,8 +34,11 @@ struct OneOperatorAnswer {
     // with its remainder (for whole numbers, or wherever the remainder is asked).
     std::optional<double> decimalQuotient;
     std::optional<QuotientAndRemainder> withRemainder;
+    // The answer is a percent (95%－69% is 26%): shown as one, its places are the percent's,
+    // and it is right typed as 26% or as its value 0.26.
+    bool percent = false;
 
-    // "7.2", or "7……1" with a remainder.
+    // "7.2", "26%", or "7……1" with a remainder.
     std::string text() const;
 
     // Whether a typed answer is right; a typed remainder counts only for an item that can be

@@ -13,6 +13,23 @@ ShownAnswer uncomputable()
     return {"＝", std::string(uncomputableAnswer)};
 }
 
+ShownAnswer asPercent(ShownAnswer number)
+{
+    return {number.sign, number.text + "%"};
+}
+
+// 26%; with 保留 34%÷3≈11.33%, without it the percent's places are held to four as any
+// answer's are.
+ShownAnswer percentAnswer(const ItemAnswer& answer, std::optional<int> keptPlaces)
+{
+    const ItemValue percent = ItemValue::exact(percentNumber(answer.exact.number));
+    if (!keptPlaces)
+        return asPercent(shownValue(percent, std::nullopt));
+    if (answer.rounded == answer.exact)
+        return {"＝", percent.text() + "%"};
+    return {"≈", percentNumber(answer.rounded.number).fixedText(*keptPlaces) + "%"};
+}
+
 } // namespace
 
 ShownAnswer keyAnswer(const OperationItem& item, const ItemAnswer& answer,
@@ -20,6 +37,8 @@ ShownAnswer keyAnswer(const OperationItem& item, const ItemAnswer& answer,
 {
     if (!answer.exact.computable())
         return uncomputable();
+    if (answer.percent)
+        return percentAnswer(answer, keptPlaces);
     const ExactDecimal& exact = answer.exact.number;
     // A percent item is a value, never "how many times and what is left": 45%÷9 is 5%.
     const bool percent = std::any_of(item.terms.begin(), item.terms.end(),
@@ -67,6 +86,8 @@ ShownAnswer estimatedAnswer(const ItemAnswer& answer)
 {
     if (!answer.exact.computable())
         return uncomputable();
+    if (answer.percent)
+        return {"≈", estimate(percentNumber(answer.exact.number)).text() + "%"};
     return {"≈", estimate(answer.exact.number).text()};
 }
 

@@ -27,7 +27,8 @@ inline constexpr int placesOfLongAnswers = 2;
 // when it is not exact (≈10.0), otherwise the exact one. `remainderForm` asks for
 // quotient……remainder whenever a division leaves a remainder; a division of whole numbers
 // that would run past four decimals gets that form anyway. A percent item is a value and
-// never gets that form. Quotient × divisor + remainder is always the dividend.
+// never gets that form; an answer that is a percent is written as one (95%－69%＝26%).
+// Quotient × divisor + remainder is always the dividend.
 ShownAnswer keyAnswer(const OperationItem& item, const ItemAnswer& answer,
                       std::optional<int> keptPlaces, bool remainderForm);
 
@@ -37,7 +38,8 @@ ShownAnswer shownValue(const ItemValue& value, std::optional<int> keptPlaces);
 
 // 估算: the exact answer rounded half up to tens. A result below 10 is rounded to whole
 // numbers, and one below a half to its first non-zero place (up to four), so a result
-// other than 0 does not get the estimate 0: 89÷89≈1, 2÷49≈0.04.
+// other than 0 does not get the estimate 0: 89÷89≈1, 2÷49≈0.04. A percent answer is
+// estimated as the percent it is: 95%－69%≈30%.
 ShownAnswer estimatedAnswer(const ItemAnswer& answer);
 ExactDecimal estimate(const ExactDecimal& value);
 

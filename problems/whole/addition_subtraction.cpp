@@ -11,12 +11,16 @@ namespace
 
 GradeBlock sumBlock(bool (*drawAgain)(const ExerciseSettings&, const OperandPair&, int))
 {
-    return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Sum};
+    return {.drawAgain = drawAgain,
+            .wholeTensOf = ResultValue::Sum,
+            .percentMarks = PercentMarks::Both};
 }
 
 GradeBlock differenceBlock(bool (*drawAgain)(const ExerciseSettings&, const OperandPair&, int))
 {
-    return {.drawAgain = drawAgain, .wholeTensOf = ResultValue::Difference};
+    return {.drawAgain = drawAgain,
+            .wholeTensOf = ResultValue::Difference,
+            .percentMarks = PercentMarks::Both};
 }
 
 GradeBlock additionBlock(const ExerciseSettings& settings)

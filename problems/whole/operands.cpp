@@ -78,12 +78,14 @@ template <typename DrawOne> DrawnOperands drawUntilNoCap(Draw& draw, int end, Dr
     return o;
 }
 
-void markPercentages(RandomSource& random, DrawnOperands& o)
+void markPercentages(RandomSource& random, DrawnOperands& o, PercentMarks marks)
 {
+    // Drawn for both kinds of marks, so the numbers a seed gives stay the same.
     const int j = random.below(4) + 1;
-    if (j == 1 || j >= 3)
+    const bool both = marks == PercentMarks::Both;
+    if (both || j == 1 || j >= 3)
         o.first.markPercent();
-    if (j >= 2)
+    if (both || j >= 2)
         o.second.markPercent();
 }
 
@@ -132,21 +134,21 @@ DrawnOperands drawDecimalOperands(Draw& draw, Range range)
     });
 }
 
-DrawnOperands drawWholeOperands(Draw& draw, Range range)
+DrawnOperands drawWholeOperands(Draw& draw, Range range, PercentMarks marks)
 {
     DrawnOperands o = drawUntilNoCap(draw, range.end, [&](Operand& operand) {
         operand.setNumber(drawWholeNumber(draw.random, range));
     });
     if (draw.settings.percentages.checked)
-        markPercentages(draw.random, o);
+        markPercentages(draw.random, o, marks);
     return o;
 }
 
-DrawnOperands drawOperands(Draw& draw, Range range)
+DrawnOperands drawOperands(Draw& draw, Range range, PercentMarks marks)
 {
     if (draw.settings.decimals.checked)
         return drawDecimalOperands(draw, range);
-    return drawWholeOperands(draw, range);
+    return drawWholeOperands(draw, range, marks);
 }
 
 bool quotientTerminates(const ExerciseSettings& settings, double& a, double& b)

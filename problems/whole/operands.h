@@ -15,11 +15,18 @@ namespace quill
 // again until none of the caps holds (or a stop, which keeps the last draw).
 DrawnOperands drawDecimalOperands(Draw& draw, Range range);
 
+// Which of a pair get a "%" under 百分数.
+enum class PercentMarks {
+    OneOrBoth, // 25%×4, 6÷3%, 24%×4%
+    Both,      // sums and differences: pupils add and take away percents of one whole
+};
+
 // The same with whole numbers; with 百分数 ticked one or both of the pair get a "%".
-DrawnOperands drawWholeOperands(Draw& draw, Range range);
+DrawnOperands drawWholeOperands(Draw& draw, Range range,
+                                PercentMarks marks = PercentMarks::OneOrBoth);
 
 // Decimals when 小数 is ticked, whole numbers otherwise.
-DrawnOperands drawOperands(Draw& draw, Range range);
+DrawnOperands drawOperands(Draw& draw, Range range, PercentMarks marks = PercentMarks::OneOrBoth);
 
 // Whether a ÷ b is a terminating decimal (with 整数 ticked: a whole number). Reduces a/b to
 // lowest terms in place, as callers that keep the reduced pair expect.

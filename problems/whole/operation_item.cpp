@@ -105,13 +105,18 @@ OperationItem OperationItem::read(std::string_view text)
     }
 }
 
-std::string OperationItem::text(bool withBlank) const
+std::string OperationItem::text(BlankShown shown) const
 {
     std::string text;
     for (size_t k = 0; k < terms.size(); ++k) {
         if (k > 0 && operation)
             text += signOf(*operation);
-        text += withBlank && blank == k ? std::string(fillInBlank) : terms[k].text;
+        if (blank != k || shown == BlankShown::AsNumber)
+            text += terms[k].text;
+        else if (shown == BlankShown::AsBlank)
+            text += fillInBlank;
+        else
+            text += "（" + terms[k].text + "）";
     }
     return text;
 }

@@ -22,6 +22,11 @@ std::string_view signOf(Operation operation);
 // The blank a 填数 item leaves for the pupil.
 inline constexpr std::string_view fillInBlank = "______";
 
+// How an item's text shows the number its blank leaves out: as the number, as the blank
+// ("______＋48") or, on the answer sheet, marked as the number that fills it ("（37）＋48"),
+// in the brackets a blank to fill has on Chinese worksheets.
+enum class BlankShown { AsNumber, AsBlank, Filled };
+
 // A number as an item writes it ("37", "4.5", "25%") and what it is worth, exactly: 25% is
 // 0.25. A text with no leading number is worth no number.
 struct WrittenNumber {
@@ -44,8 +49,8 @@ struct OperationItem {
     // A saved item, cut at every occurrence of the first of ÷ × － ＋ it holds.
     static OperationItem read(std::string_view text);
 
-    // "37＋48"; with `withBlank`, the blank number written as the blank: "______＋48".
-    std::string text(bool withBlank = false) const;
+    // "37＋48", "______＋48" or "（37）＋48"; the same for an item without a blank.
+    std::string text(BlankShown shown = BlankShown::AsNumber) const;
     bool isPair() const { return terms.size() == 2 && operation.has_value(); }
 
     friend bool operator==(const OperationItem&, const OperationItem&) = default;

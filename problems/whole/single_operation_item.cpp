@@ -48,13 +48,13 @@ void drawWithPattern(Draw& draw, Range range, const GradeBlock& block, DrawnOper
 {
     const ZeroPattern pattern = applyingPattern(draw.settings, block, range.end);
     if (pattern == ZeroPattern::None) {
-        operands = drawOperands(draw, range);
+        operands = drawOperands(draw, range, block.percentMarks);
         return;
     }
     do {
         if (draw.stop.stopRequested())
             return;
-        operands = drawOperands(draw, range);
+        operands = drawOperands(draw, range, block.percentMarks);
     } while (!patternHolds(pattern, operands, block.wholeTensOf));
 }
 

@@ -5,6 +5,7 @@
 
 #include "problems/draw.h"
 #include "problems/whole/operand_pair.h"
+#include "problems/whole/operands.h"
 #include "problems/whole/operation_item.h"
 
 namespace quill
@@ -20,6 +21,8 @@ struct GradeBlock {
     int middleZeroAbove = 100;
     // Some blocks draw once per round whatever zero pattern is ticked.
     bool zeroPatterns = true;
+    // Under 百分数, which of the pair are percents.
+    PercentMarks percentMarks = PercentMarks::OneOrBoth;
 };
 
 // The block for the current settings (grade index, oral and estimation options).

@@ -26,6 +26,9 @@ bool hasZeroInTheMiddle(std::string_view text)
 
 bool endsInZero(std::string_view text)
 {
+    // A percent is read by its number: sums of two percents must still meet the pattern.
+    if (text.ends_with('%'))
+        text.remove_suffix(1);
     return !text.empty() && text.back() == '0';
 }
 

@@ -13,7 +13,7 @@ struct DrawnOperands;
 // "?0?", "?00?", "?000?" or "?0000?": 3 to 6 characters, all but the first and last "0".
 bool hasZeroInTheMiddle(std::string_view text);
 
-// The text ends with "0"; "30%" does not.
+// The number written ends with "0": "30" and "30%" do, "35%" and "3.5" do not.
 bool endsInZero(std::string_view text);
 
 // The shortest text of the value is "?0", "?00", "?000" or "?0000".

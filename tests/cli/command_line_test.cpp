@@ -117,6 +117,9 @@ TEST(CommandLine, BadOptionsExitWithTwoAndPrintNothing)
              {"generate", "--print=yes"},
              {"generate", "--font", "Comic Sans"},
              {"generate", "--kind", "steps", "--fill-in", "--print"},
+             // Items no sheet can show: fractions have no blank to fill and no law items.
+             {"generate", "--numbers", "fraction", "--fill-in", "--print"},
+             {"generate", "--kind", "laws", "--numbers", "fraction", "--print"},
              {"generate", "--from", "50", "--to", "10", "--print"},
              {"generate", "--to", "40000", "--print"},
              {"frobnicate"}}) {
@@ -242,7 +245,29 @@ TEST(CommandLine, PrintsAnswerKeysInTheFormOfTheAnswerSheet)
     ASSERT_EQ(equations.lines().size(), 6u);
     for (const std::string& line : equations.lines()) {
         EXPECT_NE(line.find('X'), std::string::npos) << line;
-        EXPECT_EQ(answerOf(line).find('X'), std::string::npos) << line;
+        EXPECT_TRUE(std::regex_match(answerOf(line), std::regex("X＝\\d+(\\.\\d+)?"))) << line;
+    }
+}
+
+// 填数: the questions as their sheet asks them; the key adds the number for each blank.
+TEST(CommandLine, PrintsFillInQuestionsAndTheNumbersForTheirBlanks)
+{
+    std::vector<std::string> options = {"--kind", "vertical", "--fill-in", "--count",
+                                        "12",     "--seed",   "6"};
+    const Result questions = print(options);
+    options.push_back("--answers");
+    const Result answers = print(options);
+    const std::vector<std::string> asked = questions.lines(), keys = answers.lines();
+    ASSERT_EQ(asked.size(), 12u) << questions.err;
+    ASSERT_EQ(keys.size(), 12u) << answers.err;
+    const std::string sign = "(＋|－|×|÷)";
+    const std::regex question("(______" + sign + "[0-9.]+|[0-9.]+" + sign + "______)＝.+");
+    for (size_t k = 0; k < 12; ++k) {
+        EXPECT_TRUE(std::regex_match(asked[k], question)) << asked[k];
+        const std::string& key = keys[k];
+        EXPECT_TRUE(key.starts_with(asked[k] + "\t") &&
+                    std::regex_match(key.substr(asked[k].size() + 1), std::regex("[0-9.]+")))
+            << key;
     }
 }
 

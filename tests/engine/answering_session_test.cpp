@@ -130,6 +130,37 @@ TEST(TypedAnswer, SplitsAQuotientFromItsRemainder)
     EXPECT_EQ(splitTypedAnswer(" 1 2 ", false).answer, "1 2");
 }
 
+// Over drawn percent sets: a percent answer is right typed as the percent (26%) and as its
+// value (0.26), and wrong as the bare number (26).
+TEST(DrawnPercentSets, APercentAnswerIsRightAsAPercentAndAsItsValue)
+{
+    int percentAnswers = 0;
+    for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+        testing::TestApplication t(seed);
+        ExerciseSettings& s = t.app.settings;
+        clickKindOption(s, ExerciseKind::Oral, t.notifier);
+        clickCheck(s, s.percentages, t.notifier);
+        s.itemCount.text = "40";
+        testing::RecordingEnvironment env;
+        ASSERT_EQ(drawOnScreenSet(t.app, env), RunOutcome::Completed);
+        AnsweringSession session(answeringItems(t.app.set), answeringRules(s));
+        do {
+            const std::string shown = session.currentAnswer().text();
+            if (!shown.ends_with('%'))
+                continue;
+            ++percentAnswers;
+            const std::string number = shown.substr(0, shown.size() - 1);
+            const ExactDecimal value = ExactDecimal::parse(number) / ExactDecimal::whole(100);
+            const std::string& item = session.currentItem();
+            EXPECT_EQ(session.submit(shown, ""), Verdict::Right) << item;
+            EXPECT_EQ(session.submit(value.text(), ""), Verdict::Right) << item;
+            EXPECT_EQ(session.submit(number, ""), value.isZero() ? Verdict::Right : Verdict::Wrong)
+                << item;
+        } while (session.next());
+    }
+    EXPECT_GT(percentAnswers, 40);
+}
+
 // The decimal quotient of a ÷ b by long division, when it ends within 20 places.
 std::optional<std::string> endingDecimal(long a, long b)
 {

@@ -93,6 +93,16 @@ TEST_F(SavedSetLoading, EverySetRestoresItsOwnKind)
     EXPECT_EQ(cell(2, 1, 2), "37＋45＋63") << "written by the simplified-calculation writer";
 }
 
+// No fraction item has a blank to fill: the window is left with settings it can draw again.
+TEST_F(SavedSetLoading, AFractionSetClearsFillIn)
+{
+    selectKind(s, ExerciseKind::Oral, t.notifier);
+    s.fillIn.checked = true;
+    ASSERT_EQ(loadSavedSet(t.app, env, "2026/1/2|8| 3＋8＋1＋8"), RunOutcome::Completed);
+    EXPECT_TRUE(s.fractions.checked);
+    EXPECT_FALSE(s.fillIn.checked);
+}
+
 TEST_F(SavedSetLoading, AStopWhileASheetIsTypedIsNotAnnouncedAsFinished)
 {
     t.stopAfter(2);

@@ -2,6 +2,7 @@
 #include "support/recording_notifier.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace quill
 {
@@ -205,6 +206,32 @@ TEST_F(Interlocks, ZeroModifiersExcludeEachOther)
     clickCheck(s, s.wholeTens, n);
     EXPECT_FALSE(s.zeroAtEnd.checked);
     EXPECT_TRUE(s.wholeTens.checked);
+}
+
+// A tick that asks for items no sheet can show is refused with the reason; the box ticked
+// before stays.
+TEST(RefusedTicks, AreRefusedWithTheReason)
+{
+    using S = ExerciseSettings;
+    const std::tuple<ExerciseKind, CheckBox S::*, CheckBox S::*, const char*> rows[] = {
+        {ExerciseKind::Oral, &S::fractions, &S::fillIn,
+         "分数题没有“填数”的形式，请先改选整数、小数或百分数！"},
+        {ExerciseKind::Estimation, &S::fillIn, &S::fractions,
+         "分数题没有“填数”的形式，请先取消“填数”！"},
+        {ExerciseKind::Laws, &S::wholeNumbers, &S::fractions,
+         "“简便计算”没有分数题，请选择整数或小数！"},
+    };
+    for (const auto& [kind, before, ticked, reason] : rows) {
+        ExerciseSettings s;
+        RecordingNotifier n;
+        clickKindOption(s, kind, n);
+        setCheck(s, s.*before, true, n);
+        n.messages.clear();
+        clickCheck(s, s.*ticked, n);
+        EXPECT_FALSE((s.*ticked).checked) << reason;
+        EXPECT_TRUE((s.*before).checked) << reason;
+        EXPECT_EQ(n.messages, std::vector<std::string>{reason});
+    }
 }
 
 TEST_F(Interlocks, EveryClickOnSaveShowsWhereTheFileIs)

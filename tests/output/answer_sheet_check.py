@@ -33,7 +33,9 @@ KINDS = {
     "口算": ["--kind", "oral"],
     "口算 填数": ["--kind", "oral", "--fill-in"],
     "估算": ["--kind", "estimation"],
+    "估算 填数": ["--kind", "estimation", "--fill-in"],
     "竖式": ["--kind", "vertical"],
+    "竖式 填数": ["--kind", "vertical", "--fill-in"],
     "脱式 一年级": ["--kind", "steps", "--grade", "1", "--from", "1", "--to", "20"],
     "脱式 四年级": ["--kind", "steps", "--grade", "7"],
     "解方程": ["--kind", "equations"],
@@ -151,9 +153,27 @@ def estimate(value):
 
 # ---- one cell ---------------------------------------------------------------------------
 
+def answered_as_percent(item):
+    """Items of two numbers: a sum or difference of percents, and a percent divided by a plain
+    number, are answered as percents (95%－69%＝26%, 34%÷2＝17%). Every other answer, a
+    step-by-step value among them, is a plain number."""
+    signs = re.findall("[＋－×÷]", item)
+    if len(signs) != 1:
+        return False
+    first, second = (term.endswith("%") for term in item.split(signs[0]))
+    if signs[0] in "＋－":
+        return first and second
+    return signs[0] == "÷" and first and not second
+
+
 def check_single(item, sign, shown, keep, estimation):
-    """An item of one operation: its answer is exact, a remainder, or rightly rounded."""
+    """An item of one operation: its answer is exact, a remainder, or rightly rounded, and a
+    percent exactly where pupils write one."""
     exact = evaluate(tokens(item))
+    if shown.endswith("%") != answered_as_percent(item):
+        return False
+    if shown.endswith("%"):
+        exact, shown = exact * 100, shown[:-1]
     if estimation:
         return sign == "≈" and Fraction(shown) == estimate(exact)
     if "……" in shown:
@@ -172,25 +192,35 @@ def check_single(item, sign, shown, keep, estimation):
         Fraction(shown) == half_up(exact, places) and Fraction(shown) != exact
 
 
+def check_fill_in(question, missing, keep, estimation):
+    """A 填数 question ("______＋48＝85") and the number that fills its blank: the one blank
+    filled with it makes an item whose answer is the one shown."""
+    blank = "______"
+    signs = [i for i in (question.find("＝"), question.find("≈")) if i >= 0]
+    if not signs:
+        return False
+    at = min(signs)
+    asked, sign, shown = question[:at], question[at], question[at + 1:]
+    if asked.count(blank) != 1 or not re.fullmatch(r"\d+(?:\.\d+)?%?", missing):
+        return False
+    return check_single(asked.replace(blank, missing), sign, shown, keep, estimation)
+
+
 def check_expression(expression, value):
     return evaluate(tokens(expression)) == Fraction(value)
 
 
-def check_equation(equation, complete, value):
-    """The complete expression is right, and exactly one X solves the equation: the number
-    it hides."""
-    hidden, full = tokens(equation), tokens(complete)
-    if len(hidden) != len(full) or not check_expression(complete, value):
+def check_equation(equation, solution, value):
+    """X's number solves the equation, and no other number does."""
+    if not re.fullmatch(r"\d+(?:\.\d+)?%?", solution):
         return False
-    at = [i for i, token in enumerate(hidden) if token != full[i]]
-    if len(at) != 1 or hidden[at[0]] != "X":
-        return False
-    solution = number(full[at[0]])
+    hidden = tokens(equation)
+    x = number(solution)
     try:
-        other = evaluate(hidden, solution + 1)
+        other = evaluate(hidden, x + 1)
     except ZeroDivisionError:
         other = None
-    return evaluate(hidden, solution) == Fraction(value) and other != Fraction(value)
+    return evaluate(hidden, x) == Fraction(value) and other != Fraction(value)
 
 
 # ---- one run ----------------------------------------------------------------------------
@@ -207,14 +237,17 @@ def run(program, options, folder=None):
     return result.stdout
 
 
-def cells(path):
-    """The texts of the filled cells, in item order (working rows are empty)."""
-    table = docx.Document(str(path)).tables[0]
+def cells(path, working=False):
+    """The texts of the filled item cells, in item order (working rows are empty); with
+    `working`, each with the text of the working cell below it (解方程's X＝ is there)."""
+    rows = docx.Document(str(path)).tables[0].rows
+    if not working:
+        return [cell.text for row in rows for cell in row.cells if cell.text]
     out = []
-    for row in table.rows:
-        for cell in row.cells:
-            if cell.text:
-                out.append(cell.text)
+    for item_row, work_row in zip(rows[0::2], rows[1::2]):
+        for item, work in zip(item_row.cells, work_row.cells):
+            if item.text:
+                out.append((item.text, work.text))
     return out
 
 
@@ -231,7 +264,8 @@ def check_run(program, kind, options, folder):
     answer_sheet = next(p for p in folder.glob("*.docx") if "答案" in p.name)
     question_sheet = next(p for p in folder.glob("*.docx") if "答案" not in p.name)
     printed = [line.split("\t") for line in run(program, options).splitlines()]
-    answers, questions = cells(answer_sheet), cells(question_sheet)
+    equations = kind.startswith("解方程")
+    answers, questions = cells(answer_sheet, equations), cells(question_sheet, equations)
     faults = []
 
     def fault(text):
@@ -249,22 +283,22 @@ def check_run(program, kind, options, folder):
             shown = right if right.startswith("≈") else "＝" + right
             same = cell == left + shown and question == left + "＝"
             sound = check_single(left, shown[0], shown[1:], keep, False)
-        elif kind.startswith("解方程"):
+        elif equations:
             equation, value = left.split("＝")
-            complete = right.split("＝")[0]
-            same = cell == right and question == left
-            sound = check_equation(equation, complete, value)
+            solution = right.removeprefix("X＝")
+            same = cell == (left, right) and question == (left, "") and right.startswith("X＝")
+            sound = check_equation(equation, solution, value)
             long_values += places_of(value) > LONGEST_PLACES
+        elif kind.endswith("填数"):
+            same = question == left and cell == left.replace("______", "（" + right + "）")
+            sound = check_fill_in(left, right, keep, kind.startswith("估算"))
         else:
             sign, shown = right[0], right[1:]
             same = cell == left + right
-            if kind.endswith("填数"):
-                blank = "______"
-                same = same and question.endswith(right) and question.count(blank) == 1
             sound = check_single(left, sign, shown, keep, kind == "估算")
         if not same:
             fault(f"sheet shows {cell!r} / {question!r}, printed {line!r}")
-        if E_NOTATION.search(cell + question + "".join(line)):
+        if E_NOTATION.search("".join(cell) + "".join(question) + "".join(line)):
             fault(f"E notation in {cell!r}")
         if not sound:
             fault(f"wrong answer {cell!r}")

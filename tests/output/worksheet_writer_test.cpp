@@ -198,7 +198,8 @@ TEST_F(WorksheetWriter, OralCells)
     EXPECT_EQ(answers.cell(1, 1).alignment, Alignment::Left);
 }
 
-TEST_F(WorksheetWriter, FillInCellsHideANumberOnTheQuestionSheetOnly)
+// The answer sheet shows the number that fills the question sheet's blank, in brackets.
+TEST_F(WorksheetWriter, FillInCellsHideANumberTheAnswerSheetMarks)
 {
     choose(ExerciseKind::Oral);
     s.fillIn.checked = true;
@@ -207,7 +208,8 @@ TEST_F(WorksheetWriter, FillInCellsHideANumberOnTheQuestionSheetOnly)
 
     testing::RecordingWordProcessor answers;
     writeAgain(answers, true);
-    EXPECT_EQ(answers.cellText(1, 1), "37＋48＝85");
+    const bool firstLeftOut = word.cellText(1, 1).starts_with(fillInBlank);
+    EXPECT_EQ(answers.cellText(1, 1), firstLeftOut ? "（37）＋48＝85" : "37＋（48）＝85");
 }
 
 // First-grade steps take one row per item, and still show the value of the whole expression.
@@ -353,7 +355,8 @@ TEST_F(WorksheetWriter, ReloadedStepSetsPrintTheSavedTexts)
     EXPECT_EQ(answers.cellText(1, 2), "9－6÷3＝7");
 }
 
-// The question sheet shows the equation with X, the answer sheet the number in its place.
+// The question sheet shows the equation with X; the answer sheet the same, with X's number
+// where the working ends.
 TEST_F(WorksheetWriter, EquationSheets)
 {
     choose(ExerciseKind::Equations);
@@ -366,8 +369,15 @@ TEST_F(WorksheetWriter, EquationSheets)
 
     testing::RecordingWordProcessor answers;
     writeAgain(answers, true);
-    EXPECT_EQ(answers.cellText(1, 1), "5＋5×3＝20");
-    EXPECT_EQ(answers.cellText(1, 2), "4×4－6＝10");
+    EXPECT_EQ(answers.cellText(1, 1), "X＋5×3＝20");
+    EXPECT_EQ(answers.cellText(2, 1), "X＝5");
+    EXPECT_EQ(answers.cellText(2, 2), "X＝4");
+    EXPECT_EQ(word.cellText(2, 1), "") << "the question sheet leaves the working empty";
+
+    testing::RecordingWordProcessor lost;
+    t.app.set = testing::listItems(6, " 5＋5×3＝20", " 12＋5＝20");
+    writeAgain(lost, true);
+    EXPECT_EQ(lost.cellText(1, 1), "5＋5×3＝20") << "no X to read: the complete expression";
 }
 
 // A saved entry that lost its value is shown as it stands, and the answer sheet says so.

@@ -282,6 +282,15 @@ TEST_F(MainWindowTest, TheRangeBoxesShowTheGradesFractionRangeUntilOneIsTyped)
     EXPECT_EQ(textOf(&S::rangeEnd), QStringLiteral("50"));
 }
 
+TEST_F(MainWindowTest, TickingFillInForFractionsIsRefusedWithTheReason)
+{
+    check(&S::fractions)->click();
+    check(&S::fillIn)->click();
+    EXPECT_FALSE(check(&S::fillIn)->isChecked());
+    EXPECT_FALSE(window->application().settings.fillIn.checked);
+    EXPECT_EQ(count(QStringLiteral("分数题没有“填数”的形式，请先改选整数、小数或百分数！")), 1);
+}
+
 TEST_F(MainWindowTest, ARunWithAnswersWritesTwoDocumentsAnnouncesAndSaves)
 {
     check(&S::answerSheet)->click();

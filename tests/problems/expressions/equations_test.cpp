@@ -1,3 +1,4 @@
+#include "problems/expressions/equation_solution.h"
 #include "problems/expressions/equations.h"
 #include "problems/expressions/expression_reading.h"
 #include "support/test_application.h"
@@ -26,14 +27,20 @@ Forms leftSidesOf(const std::string& text, bool simple)
     return forms;
 }
 
-// Both numbers of the item left out in turn, as a fill-in sheet writes it.
+// Both numbers of the item left out in turn, as a fill-in question sheet writes it; its
+// answer sheet has the number in the blank's place, in brackets.
 Forms blanksOf(const std::string& text)
 {
     OperationItem item = OperationItem::read(text);
     Forms forms;
     for (const std::size_t blank : {0, 1}) {
         item.blank = blank;
-        forms.insert(item.text(true));
+        const std::string asked = item.text(BlankShown::AsBlank);
+        std::string filled = asked;
+        filled.replace(filled.find(fillInBlank), fillInBlank.size(),
+                       "（" + item.terms[blank].text + "）");
+        EXPECT_EQ(item.text(BlankShown::Filled), filled);
+        forms.insert(asked);
     }
     EXPECT_EQ(item.text(), text) << "the item keeps its numbers";
     return forms;
@@ -74,8 +81,11 @@ void expectSoundEquations(bool simple, bool exact)
             ASSERT_EQ(hidden.size(), reader.t.size()) << equation << " / " << expression;
             int differences = 0;
             for (size_t j = 0; j < hidden.size(); ++j)
-                if (hidden[j] != reader.t[j])
+                if (hidden[j] != reader.t[j]) {
                     differences += hidden[j] == "X" && std::isdigit(reader.t[j][0]) ? 1 : 99;
+                    // The answer key's X＝ is the number X hides.
+                    EXPECT_EQ(solutionOf(built[i]), reader.t[j]) << equation;
+                }
             EXPECT_EQ(differences, 1) << equation << " / " << expression;
             // Exactly one X solves it: another number in X's place gives another value.
             std::string other;

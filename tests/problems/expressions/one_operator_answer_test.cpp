@@ -48,7 +48,15 @@ INSTANTIATE_TEST_SUITE_P(remainders, OneOperatorItem,
                                            // quotient × divisor + remainder is always the dividend
                                            ItemCase{"7.5÷2", withRemainders, "3……1.5"},
                                            ItemCase{"99%÷20%", withRemainders, "4.95"},
-                                           ItemCase{"45%÷9", withRemainders, "0.05"}));
+                                           ItemCase{"45%÷9", withRemainders, "5%"}));
+
+// A percent answer is told as a percent, its places the percent's.
+INSTANTIATE_TEST_SUITE_P(Percents, OneOperatorItem,
+                         ::testing::Values(ItemCase{"95%－69%", plain, "26%"},
+                                           ItemCase{"34%÷2", keeping(2), "17%"},
+                                           ItemCase{"34%÷3", keeping(2), "11.33%", 2},
+                                           ItemCase{"1%÷3", plain, "0.33%", 2},
+                                           ItemCase{"24%×2", plain, "0.48"}));
 
 INSTANTIATE_TEST_SUITE_P(
     KeptPlaces, OneOperatorItem,

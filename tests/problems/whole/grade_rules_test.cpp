@@ -1,3 +1,4 @@
+#include "problems/expressions/shown_answer.h"
 #include "problems/whole/generated_items.h"
 #include "support/test_application.h"
 
@@ -100,19 +101,34 @@ const GradeCase gradeCases[] = {
 INSTANTIATE_TEST_SUITE_P(Generators, GradeLimits, ::testing::ValuesIn(gradeCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// 48%－4 would be negative: the sizes compared are the amounts, a percentage a hundredth.
-TEST(PercentSubtraction, NeverGoesBelowZero)
+// Percent sets: a sum or difference is of two percents, answered as a percent and never below
+// zero; a product or quotient has one or two, and only a percent divided by a plain number is
+// answered as a percent (34%÷2＝17%, 75%×44＝33, 6÷3%＝200).
+TEST(PercentItems, SumsAndDifferencesArePercentsAnsweredAsPercents)
 {
-    auto amount = [](const std::string& operand) {
-        return numericValue(operand) / (operand.ends_with("%") ? 100 : 1);
-    };
-    for (const int grade : {0, 1, 4}) {
-        TestApplication t;
-        percentages(t.app.settings);
-        t.app.settings.grade.index = grade;
-        for (const auto& item : generateItems(t.app, subtraction, 1, 100, 800))
-            ASSERT_GE(amount(item.first), amount(item.second)) << item.text;
-    }
+    for (const int grade : {0, 1, 4, 9})
+        for (const Generator* generator : {&addition, &subtraction, &multiplication, &division}) {
+            TestApplication t(static_cast<std::uint64_t>(grade) + 1);
+            percentages(t.app.settings);
+            t.app.settings.grade.index = grade;
+            const bool sum = generator == &addition || generator == &subtraction;
+            for (const auto& drawn : generateItems(t.app, *generator, 1, 100, 300)) {
+                const OperationItem item = OperationItem::read(drawn.text);
+                const bool first = drawn.first.ends_with('%'), second = drawn.second.ends_with('%');
+                ASSERT_TRUE(sum ? first && second : first || second) << drawn.text;
+                const ItemAnswer answer = answerOf(item, std::nullopt);
+                ASSERT_GE(answer.exact.number, ExactDecimal::whole(0)) << drawn.text;
+                const ShownAnswer key = keyAnswer(item, answer, std::nullopt, false);
+                const bool percentKey = key.text.ends_with('%');
+                ASSERT_EQ(percentKey, sum || (generator == &division && first && !second))
+                    << drawn.text << key.joined();
+                if (percentKey && key.sign == "＝") {
+                    ASSERT_EQ(ExactDecimal::parse(key.text.substr(0, key.text.size() - 1)),
+                              percentNumber(answer.exact.number))
+                        << drawn.text << key.joined();
+                }
+            }
+        }
 }
 
 TEST(Caps, SumCapHoldsForSubtractionItemsToo)
