@@ -1,6 +1,7 @@
 #include "base/number_text.h"
 #include "engine/generation_run.h"
 #include "engine/settings_interlocks.h"
+#include "engine/sheet_combinations.h"
 #include "engine/validation_tick.h"
 #include "problems/expressions/item_answer.h"
 #include "problems/trivial_items.h"
@@ -109,6 +110,8 @@ TEST_P(TrivialFreeSets, HoldNoTrivialItemAndKeepTheirRules)
         if (!box.enabled)
             GTEST_SKIP() << "the kind takes no such numbers";
         setCheck(s, box, true, t.notifier);
+        if (unshowableCombination(s))
+            GTEST_SKIP() << "the kind refuses such numbers";
         s.itemCount.text = "60";
         repairSettings(s, t.notifier); // as the window's half-second tick would
         if (generateExercises(t.app, env) != RunOutcome::Completed)
