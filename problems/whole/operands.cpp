@@ -31,11 +31,35 @@ double drawWholeNumber(RandomSource& random, Range range)
 
 } // namespace
 
+namespace
+{
+
+constexpr long long powersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+
+// n × 10^-places written plainly, without trailing zeros: 57340 at 3 places is "57.34".
+std::string scaledText(long long n, int places)
+{
+    std::string digits = std::to_string(n);
+    if (static_cast<int>(digits.size()) <= places)
+        digits.insert(0, places + 1 - digits.size(), '0');
+    std::string text = digits.substr(0, digits.size() - places);
+    std::string fraction = digits.substr(digits.size() - places);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    return fraction.empty() ? text : text + "." + fraction;
+}
+
+} // namespace
+
 std::string decimalOperandText(float x, int places)
 {
     if (places == 0)
         return shortestText(std::floor(x));
     const double n = std::floor(static_cast<double>(x) * std::pow(10.0, places));
+    // Below 100 the operand is n at `places` places, and written at once: the draws spend
+    // most of their time here. From 100 up its leading digits are dropped as below.
+    if (n >= 0 && places <= 4 && n < static_cast<double>(powersOfTen[places + 2]))
+        return scaledText(static_cast<long long>(n), places);
     const double divisor = std::pow(10.0, places + 1);
     const std::string quotient = places <= 3 ? shortestSingleText(static_cast<float>(n / divisor))
                                              : shortestText(n / divisor);

@@ -1,7 +1,9 @@
 #include "base/number_text.h"
+#include "base/random_source.h"
 #include "problems/whole/operands.h"
 #include "support/test_application.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace quill
@@ -67,6 +69,31 @@ TEST(DecimalOperandText, KeepsAtMostTwoDigitsBeforeThePoint)
     EXPECT_EQ(decimalOperandText(57.34f, 0), "57");
     EXPECT_EQ(decimalOperandText(3.14159f, 2), "3.14");
     EXPECT_EQ(decimalOperandText(45.6789f, 4), "45.6789");
+}
+
+// The operand through the text of a float quotient, as it was first defined: the quick path
+// for operands below 100 must give exactly the same text for every draw.
+std::string operandThroughFloatText(float x, int places)
+{
+    const double n = std::floor(static_cast<double>(x) * std::pow(10.0, places));
+    const double divisor = std::pow(10.0, places + 1);
+    const std::string quotient = places <= 3 ? shortestSingleText(static_cast<float>(n / divisor))
+                                             : shortestText(n / divisor);
+    const size_t keep = static_cast<size_t>(places) + 3;
+    const std::string kept =
+        quotient.size() > keep ? quotient.substr(quotient.size() - keep) : quotient;
+    return shortestText(10 * numericValue(kept));
+}
+
+TEST(DecimalOperandText, IsTheTextOfTheFloatQuotientForEveryDraw)
+{
+    RandomSource random(3);
+    for (int i = 0; i < 200000; ++i) {
+        const float x = 150 * random.next();
+        const int places = 1 + i % 4;
+        ASSERT_EQ(decimalOperandText(x, places), operandThroughFloatText(x, places))
+            << x << " at " << places;
+    }
 }
 
 TEST(DecimalPlaces, CountsTheFractionDigitsOfTheShortestText)
