@@ -3,9 +3,9 @@
 #include "base/number_text.h"
 #include "base/short_date.h"
 #include "engine/application.h"
+#include "engine/distinct_items.h"
 #include "engine/document_writing.h"
 #include "engine/draw_plan.h"
-#include "engine/duplicate_filter.h"
 #include "engine/generation_path.h"
 #include "engine/run_environment.h"
 #include "history/history_file.h"
@@ -52,13 +52,11 @@ long itemCount(const ExerciseSettings& s)
     return static_cast<long>(fixPart(s.itemCount.value()));
 }
 
-// An item whose text occurs in one already drawn (or holds one) is drawn again.
-bool appendIfNew(ExerciseSet& set, DuplicateFilter& listed, SetItem item)
+// An item equal to one already drawn is drawn again.
+bool appendIfNew(ExerciseSet& set, DistinctItems& listed, SetItem item)
 {
-    const std::string text = itemText(item);
-    if (listed.occurs(text))
+    if (!listed.add(item))
         return false;
-    listed.add(text);
     set.push_back(std::move(item));
     return true;
 }
@@ -85,18 +83,19 @@ bool choiceMissing(Application& app, RunEnvironment& env, const GenerationPath& 
     return true;
 }
 
-enum class DrawEnd { Full, Stopped, NoChoice };
+enum class DrawEnd { Full, Stopped, NoChoice, TooFewItems };
 
 // The path's menu choice is checked before every round, so unticking its last item while
 // the run draws ends the run as surely as having none at the start. A trivial item is drawn
 // again like a repeat, until the settings show they leave hardly anything else
-// (problems/trivial_items.h).
+// (problems/trivial_items.h). Settings that allow fewer items than asked end the draw with
+// the user told how many there are.
 DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& path, Range range,
                  DrawPurpose purpose)
 {
     const long count = itemCount(app.settings);
     long accepted = 0;
-    DuplicateFilter listed;
+    DistinctItems listed;
     TrivialRefusals trivial(app.settings);
     while (accepted < count) {
         int r = path.selectorBeforeEvents ? drawSelector(app, path) : 0;
@@ -116,6 +115,13 @@ DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& pa
             if (appendIfNew(app.set, listed, std::move(item))) {
                 ++accepted;
                 trivial.kept();
+            } else if (listed.exhausted()) {
+                if (trivial.giveWay()) {
+                    listed.countRepeatsAfresh();
+                    continue;
+                }
+                app.notifier.notify(tooFewItemsMessage(listed.count(), count));
+                return DrawEnd::TooFewItems;
             }
         }
     }
@@ -210,8 +216,14 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     env.progressStarted();
     beginDrawing(app);
     // Without a menu choice the run ends at once: no builders, no documents, no refresh.
-    if (drawList(app, env, path, *range, DrawPurpose::Sheets) == DrawEnd::NoChoice)
+    const DrawEnd end = drawList(app, env, path, *range, DrawPurpose::Sheets);
+    if (end == DrawEnd::NoChoice)
         return RunOutcome::Stopped;
+    if (end == DrawEnd::TooFewItems) {
+        env.progressStopped();
+        app.set.clear(); // a part of a set is no set to answer or write
+        return RunOutcome::Refused;
+    }
     if (path.afterDraw)
         path.afterDraw(app, *range);
     env.progressStopped();
@@ -245,6 +257,10 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)
     beginDrawing(app);
     const DrawEnd end = drawList(app, env, onScreenPath(), *range, DrawPurpose::OnScreen);
     env.progressStopped();
+    if (end == DrawEnd::TooFewItems) {
+        app.set.clear();
+        return RunOutcome::Refused;
+    }
     if (end != DrawEnd::Full)
         return RunOutcome::Stopped;
     tellTrivialItemsKept(app, DrawPurpose::OnScreen);

@@ -63,6 +63,16 @@ public:
     // An item was kept: the count starts again.
     void kept() { inARow_ = 0; }
 
+    // The settings allow no other new item: trivial ones are taken from now on. False when
+    // they already were, or were never refused.
+    bool giveWay()
+    {
+        if (!avoidsTrivialItems(settings_) || gaveWay_)
+            return false;
+        gaveWay_ = true;
+        return true;
+    }
+
 private:
     const ExerciseSettings& settings_;
     bool gaveWay_ = false;

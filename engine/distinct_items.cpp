@@ -1,0 +1,42 @@
+#include "engine/distinct_items.h"
+
+#include "problems/exercise_set.h"
+
+#include <algorithm>
+
+namespace quill
+{
+
+namespace
+{
+
+// With one item left unfound among n drawn alike, a run of 30·n repeats happens with a
+// chance of about e^-30; the floor keeps tiny sets from being judged on a few draws.
+constexpr long repeatsPerItem = 30;
+constexpr long fewestRepeats = 2000;
+
+} // namespace
+
+bool DistinctItems::add(const SetItem& item)
+{
+    if (!listed_.insert(itemText(item)).second) {
+        ++repeatsInARow_;
+        return false;
+    }
+    repeatsInARow_ = 0;
+    return true;
+}
+
+bool DistinctItems::exhausted() const
+{
+    return repeatsInARow_ >
+           std::max(fewestRepeats, repeatsPerItem * static_cast<long>(listed_.size()));
+}
+
+std::string tooFewItemsMessage(std::size_t distinct, long asked)
+{
+    return "这些设置下只有" + std::to_string(distinct) + "道不同的题，比题量" +
+           std::to_string(asked) + "少！请扩大数据范围、多选几种运算或减少题量。";
+}
+
+} // namespace quill

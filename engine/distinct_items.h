@@ -1,0 +1,37 @@
+#pragma once
+
+#include "problems/exercise_set.h"
+
+#include <cstddef>
+#include <string>
+#include <unordered_set>
+
+namespace quill
+{
+
+// The repeat rule of a run: an item equal to one already drawn is drawn again. Equal means
+// the same item, not a text inside another (2÷1 is new after 12÷1), so how many items the
+// settings allow does not depend on the order they come in.
+//
+// Settings that allow fewer items than asked for show it by a long run of repeats: once a
+// run of repeats is many times longer than a larger set of items would ever give, the items
+// found are taken to be all there are, and the run is refused with their number instead of
+// drawing until the time limit.
+class DistinctItems
+{
+public:
+    // True when the item is new, and then it is listed.
+    bool add(const SetItem& item);
+    bool exhausted() const;
+    // After a rule gave way, repeats so far say nothing of what may now be drawn.
+    void countRepeatsAfresh() { repeatsInARow_ = 0; }
+    std::size_t count() const { return listed_.size(); }
+
+private:
+    std::unordered_set<std::string> listed_;
+    long repeatsInARow_ = 0;
+};
+
+std::string tooFewItemsMessage(std::size_t distinct, long asked);
+
+} // namespace quill

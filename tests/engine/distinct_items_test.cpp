@@ -1,0 +1,84 @@
+#include "engine/distinct_items.h"
+#include "engine/generation_run.h"
+#include "engine/settings_interlocks.h"
+#include "support/recording_environment.h"
+#include "support/sets.h"
+#include "support/test_application.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace quill
+{
+namespace
+{
+
+using testing::RecordingEnvironment;
+using testing::TestApplication;
+using S = ExerciseSettings;
+
+TEST(DistinctItems, AnItemRepeatsOnlyAnEqualItem)
+{
+    DistinctItems listed;
+    std::vector<bool> added;
+    for (const SetItem& item : testing::listItems(1, " 12÷1 2÷1 12÷1 13＋45 3＋4 45＋13 3＋4"))
+        added.push_back(listed.add(item));
+    EXPECT_EQ(added, (std::vector<bool>{true, true, false, true, true, true, false}));
+    EXPECT_EQ(listed.count(), 5u);
+}
+
+void onlyDivision(TestApplication& t, int grade, const char* rangeEnd, const char* count,
+                  bool avoidTrivial = false)
+{
+    S& s = t.app.settings;
+    s.grade.index = grade;
+    clickKindOption(s, ExerciseKind::Oral, t.notifier);
+    s.addition.checked = s.subtraction.checked = s.multiplication.checked = false;
+    s.rangeEnd.text = rangeEnd;
+    s.itemCount.text = count;
+    s.avoidTrivial.checked = avoidTrivial;
+}
+
+// Only 除法 from 1 to 2 allows 1÷1, 2÷1 and 2÷2, all trivial: three are drawn (the rule
+// against trivial items gives way before the count is judged), four are refused at once with
+// that number, and the progress bar stops.
+TEST(DistinctItemsRun, MoreItemsThanTheSettingsAllowAreRefusedWithTheirNumber)
+{
+    RecordingEnvironment env;
+    TestApplication enough(4), tooMany(4);
+    onlyDivision(enough, 0, "2", "3", true);
+    onlyDivision(tooMany, 0, "2", "4", true);
+    ASSERT_EQ(generateExercises(enough.app, env), RunOutcome::Completed);
+    EXPECT_EQ(testing::listOf(enough.app.set).size(), std::string(" 1÷1 2÷1 2÷2").size());
+    EXPECT_EQ(generateExercises(tooMany.app, env), RunOutcome::Refused);
+    EXPECT_EQ(env.progressStops, env.progressStarts);
+    EXPECT_EQ(std::ranges::count(tooMany.notifier.messages, tooFewItemsMessage(3, 4)), 1);
+    EXPECT_TRUE(tooMany.app.set.empty());
+    EXPECT_EQ(drawOnScreenSet(tooMany.app, env), RunOutcome::Refused);
+}
+
+// The first grades divide within the tables, though not up to 81 (8÷2 lies inside 18÷2, so
+// a filter of texts would run out early): as many as the settings allow are drawn, and one
+// more is refused with their number rather than drawn until a time limit.
+TEST(DistinctItemsRun, AGradeOneDivisionSetTakesEveryItemItAllows)
+{
+    RecordingEnvironment env;
+    TestApplication probe(7);
+    onlyDivision(probe, 1, "100", "81");
+    ASSERT_EQ(generateExercises(probe.app, env), RunOutcome::Refused);
+    const std::string told = probe.notifier.messages.back();
+    const std::string start = "这些设置下只有";
+    ASSERT_TRUE(told.starts_with(start)) << told;
+    const int allowed = std::stoi(told.substr(start.size()));
+    EXPECT_GT(allowed, 60);
+
+    TestApplication all(8);
+    onlyDivision(all, 1, "100", std::to_string(allowed).c_str());
+    ASSERT_EQ(generateExercises(all.app, env), RunOutcome::Completed);
+    const std::vector<std::string> texts = testing::textsOf(all.app.set);
+    EXPECT_EQ(std::set(texts.begin(), texts.end()).size(), static_cast<size_t>(allowed));
+}
+
+} // namespace
+} // namespace quill
