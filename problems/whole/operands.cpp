@@ -51,14 +51,31 @@ std::string scaledText(long long n, int places)
 
 } // namespace
 
+namespace
+{
+
+// x·10^places cut to a whole number: the operand's digits.
+double scaledDigits(float x, int places)
+{
+    return std::floor(static_cast<double>(x) * static_cast<double>(powersOfTen[places]));
+}
+
+// Below 100 an operand is its digits at `places` places, and needs no text to be judged:
+// the draws throw most operands away, and spent most of their time writing them.
+bool hasQuickValue(double digits, int places)
+{
+    return digits >= 0 && places <= 4 && digits < static_cast<double>(powersOfTen[places + 2]);
+}
+
+} // namespace
+
 std::string decimalOperandText(float x, int places)
 {
     if (places == 0)
         return shortestText(std::floor(x));
-    const double n = std::floor(static_cast<double>(x) * std::pow(10.0, places));
-    // Below 100 the operand is n at `places` places, and written at once: the draws spend
-    // most of their time here. From 100 up its leading digits are dropped as below.
-    if (n >= 0 && places <= 4 && n < static_cast<double>(powersOfTen[places + 2]))
+    const double n = scaledDigits(x, places);
+    // From 100 up the operand's leading digits are dropped, through the text of a quotient.
+    if (hasQuickValue(n, places))
         return scaledText(static_cast<long long>(n), places);
     const double divisor = std::pow(10.0, places + 1);
     const std::string quotient = places <= 3 ? shortestSingleText(static_cast<float>(n / divisor))
@@ -67,6 +84,19 @@ std::string decimalOperandText(float x, int places)
     const std::string kept =
         quotient.size() > keep ? quotient.substr(quotient.size() - keep) : quotient;
     return shortestText(10 * numericValue(kept));
+}
+
+void setDecimalOperand(Operand& operand, float x, int places)
+{
+    if (places > 0 && places <= 4) {
+        const double n = scaledDigits(x, places);
+        if (hasQuickValue(n, places)) {
+            // Both exact, so the quotient is the value nearest the operand's decimal text.
+            operand.setNumber(n / static_cast<double>(powersOfTen[places]));
+            return;
+        }
+    }
+    operand = decimalOperandText(x, places);
 }
 
 namespace
@@ -154,7 +184,7 @@ DrawnOperands drawDecimalOperands(Draw& draw, Range range)
 {
     const int places = draw.settings.operandPlaces.index;
     return drawUntilNoCap(draw, range.end, [&](Operand& operand) {
-        operand = decimalOperandText(drawPosition(draw.random, range), places);
+        setDecimalOperand(operand, drawPosition(draw.random, range), places);
     });
 }
 

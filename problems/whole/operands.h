@@ -35,6 +35,8 @@ bool quotientTerminates(const ExerciseSettings& settings, double& a, double& b);
 // The decimal operand drawn at position x with `places` places: at most two digits before
 // the point, fewer places when the last one is 0 (57.34 -> 57.3, 123.45 -> 23.4, 2.04 -> 2).
 std::string decimalOperandText(float x, int places);
+// The operand of that text, its text written only when read.
+void setDecimalOperand(Operand& operand, float x, int places);
 
 // The decimal places of a number's shortest text (2.25 -> 2, 0.000001 -> 6, 40 -> 0).
 int decimalPlaces(double value);

@@ -85,14 +85,19 @@ std::string operandThroughFloatText(float x, int places)
     return shortestText(10 * numericValue(kept));
 }
 
-TEST(DecimalOperandText, IsTheTextOfTheFloatQuotientForEveryDraw)
+TEST(DecimalOperand, IsTheTextOfTheFloatQuotientForEveryDraw)
 {
     RandomSource random(3);
     for (int i = 0; i < 200000; ++i) {
         const float x = 150 * random.next();
         const int places = 1 + i % 4;
-        ASSERT_EQ(decimalOperandText(x, places), operandThroughFloatText(x, places))
-            << x << " at " << places;
+        const std::string text = operandThroughFloatText(x, places);
+        ASSERT_EQ(decimalOperandText(x, places), text) << x << " at " << places;
+        // The operand a draw makes without writing its text has that text and its value.
+        Operand operand;
+        setDecimalOperand(operand, x, places);
+        ASSERT_EQ(operand.value(), numericValue(text)) << text;
+        ASSERT_EQ(operand.text(), text);
     }
 }
 
