@@ -11,6 +11,7 @@
 #include "settings/notifier.h"
 #include "settings/run_state.h"
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -30,6 +31,8 @@ struct Application {
     ExerciseSet set;
     // Forms of law items these settings cannot give, found before the run; never drawn.
     std::vector<const LawShape*> lawShapesLeftOut;
+    // Ticked operations (＋ － × ÷) these settings can never give, found before the run.
+    std::array<bool, 4> operationsLeftOut{};
     Notifier& notifier;
 
     // The host's part of every stop test: the window handles its pending events (a click on

@@ -166,6 +166,39 @@ std::optional<std::string> fractionRefusal(const ExerciseSettings& s, Range rang
            quoted + "！";
 }
 
+constexpr CheckBox ExerciseSettings::*operationBoxes[operationCount] = {
+    &ExerciseSettings::addition, &ExerciseSettings::subtraction, &ExerciseSettings::multiplication,
+    &ExerciseSettings::division};
+
+// Each ticked operation gets a budget of redraws to give one item. One that spends it all
+// cannot meet the settings (a proper fraction sum of numbers from 20 to 60), and drawn among
+// the others it would stall the whole set.
+void leaveOutUndrawableOperations(const ExerciseSettings& s, Range range, DrawPlan& plan)
+{
+    constexpr long redrawBudget = 200000;
+    constexpr std::uint64_t probeSeed = 20231;
+    std::vector<std::string_view> drawable, leftOut;
+    for (int k = 0; k < operationCount; ++k) {
+        const CheckBox& box = s.*operationBoxes[k];
+        if (!box.checked)
+            continue;
+        RandomSource random(probeSeed);
+        CountdownStop budget(redrawBudget);
+        Draw probe{s, random, budget};
+        operationGenerator(s, k)(probe, range);
+        plan.operationsLeftOut[k] = budget.ranOut();
+        (budget.ranOut() ? leftOut : drawable).push_back(box.caption);
+    }
+    if (leftOut.empty())
+        return;
+    if (drawable.empty())
+        plan.refusal =
+            "这些设置下出不了" + quotedList(leftOut) + "的题，请扩大数据范围或取消一些出题要求！";
+    else
+        plan.notes.push_back("这些设置下出不了" + quotedList(leftOut) + "的题，这次只出" +
+                             quotedList(drawable) + "的题。");
+}
+
 // Fractions, then units, then laws, then the whole-number kinds, as the run picks its path.
 DrawPlan sheetPlan(const ExerciseSettings& s, Range range)
 {
@@ -174,6 +207,8 @@ DrawPlan sheetPlan(const ExerciseSettings& s, Range range)
         plan.refusal = unshowableCombination(s);
         if (!plan.refusal)
             plan.refusal = fractionRefusal(s, range);
+        if (!plan.refusal && !s.estimationOption.selected)
+            leaveOutUndrawableOperations(s, range, plan);
         return plan;
     }
     if (s.unitsOption.selected) {
@@ -196,6 +231,8 @@ DrawPlan sheetPlan(const ExerciseSettings& s, Range range)
         return plan;
     }
     plan.refusal = tooFewDistinctItems(s, range.start, range.end, false);
+    if (!plan.refusal)
+        leaveOutUndrawableOperations(s, range, plan);
     return plan;
 }
 

@@ -7,6 +7,7 @@
 
 #include "problems/draw.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,9 +19,10 @@ struct ExerciseSettings;
 struct LawShape;
 
 struct DrawPlan {
-    std::optional<std::string> refusal;          // why the run must not start
-    std::vector<std::string> notes;              // what the run leaves out, to tell the user
+    std::optional<std::string> refusal;           // why the run must not start
+    std::vector<std::string> notes;               // what the run leaves out, to tell the user
     std::vector<const LawShape*> lawFormsLeftOut; // forms of law items never drawn
+    std::array<bool, 4> operationsLeftOut{};      // ticked ＋ － × ÷ never drawn
 };
 
 // 生成练习 draws the kind's items; 上机答题 one-operation items, whatever the kind options.

@@ -14,8 +14,8 @@
 #include "problems/laws/law_items.h"
 #include "problems/units/unit_families.h"
 #include "problems/whole/addition_subtraction.h"
-#include "problems/whole/division.h"
 #include "problems/whole/column_division.h"
+#include "problems/whole/division.h"
 #include "problems/whole/multiplication.h"
 
 #include <algorithm>
@@ -33,26 +33,21 @@ template <auto make> SetItem generate(Draw& draw, Range range)
     return make(draw, range);
 }
 
-ItemGenerator pickWhole(const Application& app, int r)
+// The ticked operation r picks, unless the plan found that it can never be drawn.
+ItemGenerator pickTickedOperation(const Application& app, int r)
 {
-    const ExerciseSettings& s = app.settings;
-    return pickOperation(s, r,
-                         s.exactDivision() || s.equationsOption.selected || s.stepsOption.selected);
+    const std::optional<FractionOperation> operation = tickedOperation(app.settings, r);
+    if (!operation || app.operationsLeftOut[static_cast<int>(*operation)])
+        return nullptr;
+    return operationGenerator(app.settings, static_cast<int>(*operation));
 }
 
 // 约分 reduces in every round; the other kinds pick among the ticked operations.
 ItemGenerator pickFraction(const Application& app, int r)
 {
-    const ExerciseSettings& s = app.settings;
-    if (s.estimationOption.selected)
+    if (app.settings.estimationOption.selected)
         return generate<makeFractionReductionItem>;
-    // In the order of FractionOperation.
-    using Generator = SetItem (*)(Draw&, Range);
-    constexpr Generator byOperation[] = {
-        generate<makeFractionAdditionItem>, generate<makeFractionSubtractionItem>,
-        generate<makeFractionMultiplicationItem>, generate<makeFractionDivisionItem>};
-    const std::optional<FractionOperation> operation = tickedOperation(s, r);
-    return operation ? byOperation[static_cast<int>(*operation)] : nullptr;
+    return pickTickedOperation(app, r);
 }
 
 // 脱式计算 extends the drawn items, so the sheets and the history show what was extended.
@@ -68,8 +63,8 @@ void buildFractionExpressions(Application& app, Range range)
 struct MenuChoice {
     MenuItem ExerciseSettings::*item;
     SetItem (*generate)(Draw& draw, Range range) = nullptr; // units and 无简便运算
-    const UnitFamily* family = nullptr;                      // unit items only
-    const LawShapes* forms = nullptr;                        // law items with forms only
+    const UnitFamily* family = nullptr;                     // unit items only
+    const LawShapes* forms = nullptr;                       // law items with forms only
 };
 
 // In the order of the selector's tens: r < 10 area, r < 20 length … r < 70 mass.
@@ -203,7 +198,7 @@ const std::array<GenerationPath, 4> paths = {{
      .selectorSpan = 39,
      .selectorOffset = 0,
      .selectorBeforeEvents = true,
-     .pick = pickWhole,
+     .pick = pickTickedOperation,
      .afterDraw = buildWholeExpressions,
      .write = writeWorksheet},
 }};
@@ -282,6 +277,24 @@ const GenerationPath& onScreenPath()
     return onScreen;
 }
 
+ItemGenerator operationGenerator(const ExerciseSettings& s, int k)
+{
+    using Generator = SetItem (*)(Draw&, Range);
+    // In the order of FractionOperation.
+    constexpr Generator fractions[] = {
+        generate<makeFractionAdditionItem>, generate<makeFractionSubtractionItem>,
+        generate<makeFractionMultiplicationItem>, generate<makeFractionDivisionItem>};
+    constexpr Generator whole[] = {generate<makeAdditionItem>, generate<makeSubtractionItem>,
+                                   generate<makeMultiplicationItem>};
+    if (s.fractions.checked)
+        return fractions[k];
+    if (k < 3)
+        return whole[k];
+    // Step expressions and equations are built on exact quotients.
+    const bool exact = s.exactDivision() || s.equationsOption.selected || s.stepsOption.selected;
+    return exact ? generate<makeExactDivisionItem> : generate<makeDivisionItem>;
+}
+
 ItemGenerator pickOperation(const ExerciseSettings& s, int r, bool exactDivision)
 {
     if (r < 10 && s.addition.checked)
@@ -298,7 +311,8 @@ ItemGenerator pickOperation(const ExerciseSettings& s, int r, bool exactDivision
 void prepareSheets(Application& app, Range range)
 {
     const ExerciseSettings& s = app.settings;
-    const bool wholePath = !s.fractions.checked && !s.unitsOption.selected && !s.lawsOption.selected;
+    const bool wholePath =
+        !s.fractions.checked && !s.unitsOption.selected && !s.lawsOption.selected;
     const bool fillIn = s.fillIn.checked && (s.oralOption.selected || s.estimationOption.selected ||
                                              s.verticalOption.selected);
     if (!wholePath)

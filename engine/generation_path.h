@@ -9,6 +9,7 @@
 #include "problems/exercise_set.h"
 #include "settings/exercise_settings.h"
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -71,6 +72,13 @@ LawFormsLeftOut lawFormsLeftOut(const ExerciseSettings& settings, Range range);
 // Its draw is that path's, so the same settings and seed give the same items as 生成练习
 // gives under 口算.
 const GenerationPath& onScreenPath();
+
+// The four operations of the whole-number and fraction paths, in the selector's order.
+constexpr int operationCount = 4;
+using OperationFlags = std::array<bool, operationCount>;
+
+// The generator the sheets draw operation k (0 ＋, 1 －, 2 ×, 3 ÷) with, ticked or not.
+ItemGenerator operationGenerator(const ExerciseSettings& settings, int k);
 
 // The operation a selector picks among the ticked operations (thresholds 10, 20, 30, 40);
 // division is exact when `exactDivision` holds. Shared with the on-screen draw.

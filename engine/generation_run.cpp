@@ -139,6 +139,7 @@ bool followPlan(Application& app, const DrawPlan& plan)
     for (const std::string& note : plan.notes)
         app.notifier.notify(note);
     app.lawShapesLeftOut = plan.lawFormsLeftOut;
+    app.operationsLeftOut = plan.operationsLeftOut;
     return true;
 }
 

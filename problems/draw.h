@@ -26,6 +26,18 @@ public:
     bool stopRequested() override { return false; }
 };
 
+// A signal that asks for a stop after so many questions: a probe's budget of redraws.
+class CountdownStop : public StopSignal
+{
+public:
+    explicit CountdownStop(long asks) : left_(asks) {}
+    bool stopRequested() override { return left_-- <= 0; }
+    bool ranOut() const { return left_ < 0; }
+
+private:
+    long left_;
+};
+
 // The numbers a set is drawn from, both ends included.
 struct Range {
     int start = 1;

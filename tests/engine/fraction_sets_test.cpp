@@ -135,5 +135,36 @@ const DigitRuleCase digitRuleCases[] = {
 INSTANTIATE_TEST_SUITE_P(Rules, FractionDigitRules, ::testing::ValuesIn(digitRuleCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Proper fractions from 20 to 60 never add up below 1: the sum is left out with a note and
+// the set is drawn from the other operations; with only addition ticked the run is refused.
+TEST(FractionSets, AnOperationThatCanNeverBeDrawnIsLeftOutOrRefused)
+{
+    for (const ExerciseKind kind : {ExerciseKind::Oral, ExerciseKind::Steps}) {
+        TestApplication t(3), onlyAddition(3);
+        for (TestApplication* app : {&t, &onlyAddition}) {
+            ExerciseSettings& s = app->app.settings;
+            clickKindOption(s, kind, app->notifier);
+            setCheck(s, s.fractions, true, app->notifier);
+            setText(s, s.rangeStart, "20");
+            setText(s, s.rangeEnd, "60");
+        }
+        setCheck(onlyAddition.app.settings, onlyAddition.app.settings.subtraction, false,
+                 onlyAddition.notifier);
+        setCheck(onlyAddition.app.settings, onlyAddition.app.settings.multiplication, false,
+                 onlyAddition.notifier);
+        setCheck(onlyAddition.app.settings, onlyAddition.app.settings.division, false,
+                 onlyAddition.notifier);
+        testing::RecordingEnvironment env;
+        ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
+        EXPECT_TRUE(
+            t.notifier.saw("这些设置下出不了“加法”的题，这次只出“减法”、“乘法”和“除法”的题。"));
+        for (const FractionExpression& e : itemsOf<FractionExpression>(t.app.set))
+            EXPECT_NE(e.item.operation, Op::Addition) << expressionText(e);
+        EXPECT_EQ(generateExercises(onlyAddition.app, env), RunOutcome::Refused);
+        EXPECT_TRUE(onlyAddition.notifier.saw(
+            "这些设置下出不了“加法”的题，请扩大数据范围或取消一些出题要求！"));
+    }
+}
+
 } // namespace
 } // namespace quill
