@@ -508,9 +508,12 @@ TEST(CommandLine, SettingsThatCanNeverBeMetAreRefusedAtOnce)
 
 TEST_F(HistoryCommand, ATimeLimitOrCtrlCStopsTheDrawWritesNothingAndSaysSo)
 {
-    const std::vector<std::string> neverClose = {
-        "generate", "--closeness", "0", "--out", folder.path().string(), "--history", file};
-    std::vector<std::string> limited = neverClose;
+    // Ten thousand exact quotients of four-place decimals take far longer than a second.
+    const std::vector<std::string> slow = {
+        "generate",  "--kind",  "estimation", "--numbers", "decimal", "--places",
+        "4",         "--exact", "--count",    "10000",     "--out",   folder.path().string(),
+        "--history", file};
+    std::vector<std::string> limited = slow;
     limited.insert(limited.end(), {"--time-limit", "1"});
     const Result timedOut = runInChild(limited);
     EXPECT_EQ(timedOut.status, exitTimedOut);
@@ -519,7 +522,7 @@ TEST_F(HistoryCommand, ATimeLimitOrCtrlCStopsTheDrawWritesNothingAndSaysSo)
                                "请放宽设置，或加大 --time-limit（0 为不限）。\n"))
         << timedOut.err;
 
-    std::vector<std::string> unlimited = neverClose;
+    std::vector<std::string> unlimited = slow;
     unlimited.insert(unlimited.end(), {"--time-limit", "0"});
     const Result interrupted = runInChild(unlimited, [](pid_t child) {
         ::usleep(300000);
