@@ -18,6 +18,8 @@ class ExactDecimal
 public:
     ExactDecimal() = default;
     static ExactDecimal whole(long long value);
+    // units × 10^-scale (scale 0 to 15): 5734 at 2 is 57.34.
+    static ExactDecimal scaled(long long units, int scale);
     // A number text such as "57.34", "-4", "1E-05"; no number for anything else.
     static ExactDecimal parse(std::string_view text);
     static ExactDecimal none() { return ExactDecimal(0, 0, false); }

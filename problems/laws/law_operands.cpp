@@ -20,7 +20,11 @@ ExactDecimal decimalOperand(Draw& draw, Range range)
 {
     const float x = static_cast<float>(range.start) +
                     static_cast<float>(range.end - range.start + 1) * draw.random.next();
-    std::string text = decimalOperandText(x, draw.settings.operandPlaces.index);
+    const int places = draw.settings.operandPlaces.index;
+    if (!draw.settings.percentages.checked)
+        if (const std::optional<long long> digits = quickOperandDigits(x, places))
+            return ExactDecimal::scaled(*digits, places);
+    std::string text = decimalOperandText(x, places);
     if (draw.settings.percentages.checked)
         text = ExactDecimal::parse(text).shifted(2).text();
     return ExactDecimal::parse(tidiedOperandText(std::move(text)));

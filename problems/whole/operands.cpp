@@ -86,15 +86,22 @@ std::string decimalOperandText(float x, int places)
     return shortestText(10 * numericValue(kept));
 }
 
+std::optional<long long> quickOperandDigits(float x, int places)
+{
+    if (places <= 0 || places > 4)
+        return std::nullopt;
+    const double n = scaledDigits(x, places);
+    if (!hasQuickValue(n, places))
+        return std::nullopt;
+    return static_cast<long long>(n);
+}
+
 void setDecimalOperand(Operand& operand, float x, int places)
 {
-    if (places > 0 && places <= 4) {
-        const double n = scaledDigits(x, places);
-        if (hasQuickValue(n, places)) {
-            // Both exact, so the quotient is the value nearest the operand's decimal text.
-            operand.setNumber(n / static_cast<double>(powersOfTen[places]));
-            return;
-        }
+    if (const std::optional<long long> digits = quickOperandDigits(x, places)) {
+        // Both exact, so the quotient is the value nearest the operand's decimal text.
+        operand.setNumber(static_cast<double>(*digits) / static_cast<double>(powersOfTen[places]));
+        return;
     }
     operand = decimalOperandText(x, places);
 }

@@ -6,6 +6,7 @@
 #include "problems/draw.h"
 #include "problems/whole/operand.h"
 
+#include <optional>
 #include <string>
 
 namespace quill
@@ -35,6 +36,9 @@ bool quotientTerminates(const ExerciseSettings& settings, double& a, double& b);
 // The decimal operand drawn at position x with `places` places: at most two digits before
 // the point, fewer places when the last one is 0 (57.34 -> 57.3, 123.45 -> 23.4, 2.04 -> 2).
 std::string decimalOperandText(float x, int places);
+// Below 100 the operand's digits (57.34 at 2 places is 5734): it is those digits at `places`
+// places. Nothing from 100 up, where only decimalOperandText tells the operand.
+std::optional<long long> quickOperandDigits(float x, int places);
 // The operand of that text, its text written only when read.
 void setDecimalOperand(Operand& operand, float x, int places);
 

@@ -134,6 +134,18 @@ protected:
 
     bool drawing() { return !stopLabel()->text().isEmpty(); }
 
+    // Ten thousand exact quotients of four-place decimals: a run far longer than any test,
+    // for the tests that stop it or leave during it.
+    void chooseALongRun()
+    {
+        option(&S::estimationOption)->click();
+        check(&S::decimals)->click();
+        QComboBox* places = control<QComboBox>(&S::operandPlaces);
+        places->setCurrentIndex(4);
+        emit places->activated(4);
+        typeInto(&S::itemCount, QStringLiteral("10000"));
+    }
+
     // Stops everything after `seconds`, so a faulty run cannot hang the tests.
     std::shared_ptr<bool> watchdog(int seconds)
     {
@@ -311,9 +323,7 @@ TEST_F(MainWindowTest, ARunWithAnswersWritesTwoDocumentsAnnouncesAndSaves)
 
 TEST_F(MainWindowTest, ClickingTheProgressLabelStopsARunThatCannotFinishPromptly)
 {
-    // 98 to 100 holds 36 pairs, but the grade rules and closeness leave fewer than 24: a run
-    // that never finishes, and too costly to foresee for the refusal of unmeetable settings.
-    typeInto(&S::rangeStart, QStringLiteral("98"));
+    chooseALongRun();
     QElapsedTimer sinceClick;
     double latency = -1; // ms
     whenReady(
@@ -346,15 +356,15 @@ TEST_F(MainWindowTest, ClickingTheProgressLabelStopsARunThatCannotFinishPromptly
 
 TEST_F(MainWindowTest, ASecondClickDuringARunStartsItsRunOnlyAfterTheFirstReturned)
 {
-    check(&S::saveToHistory)->click();              // no saving, no pause for it
-    typeInto(&S::rangeStart, QStringLiteral("98")); // a run that never finishes
+    check(&S::saveToHistory)->click(); // no saving, no pause for it
+    chooseALongRun();
     qint64 clickTook = -1;
     bool busyAtClick = false;
     whenReady(
         window.get(), [this] { return drawing(); },
         [&] {
-            // The first run keeps its range; the second one will find enough items.
-            window->application().settings.rangeStart.text = "1";
+            // The first run keeps its count; the second one draws a few items.
+            window->application().settings.itemCount.text = "24";
             busyAtClick = window->runInProgress();
             QElapsedTimer clock;
             clock.start();
@@ -486,7 +496,7 @@ TEST_F(MainWindowTest, TheExitQuestionAnsweredNoKeepsTheWindowAndYesCloses)
 TEST_F(MainWindowTest, LeavingDuringARunStopsItFirstAndWritesNothing)
 {
     window->show();
-    typeInto(&S::rangeStart, QStringLiteral("98")); // a run that never finishes
+    chooseALongRun();
     QuestionAnswer seen;
     whenReady(
         window.get(), [this] { return drawing(); },

@@ -1,3 +1,4 @@
+#include "base/exact_decimal.h"
 #include "base/number_text.h"
 #include "base/random_source.h"
 #include "problems/whole/operands.h"
@@ -98,6 +99,8 @@ TEST(DecimalOperand, IsTheTextOfTheFloatQuotientForEveryDraw)
         setDecimalOperand(operand, x, places);
         ASSERT_EQ(operand.value(), numericValue(text)) << text;
         ASSERT_EQ(operand.text(), text);
+        if (const std::optional<long long> digits = quickOperandDigits(x, places))
+            ASSERT_EQ(ExactDecimal::scaled(*digits, places).text(), text);
     }
 }
 
