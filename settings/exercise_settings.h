@@ -123,7 +123,7 @@ struct ExerciseSettings {
     DropDown stepCount{{"3步", "4步"}, 0}; // 脱式步数
 
     // Whether a sum must carry and a difference borrow in some column (ColumnRule order).
-    // 凑十 and 破十 are first grade's sums and differences across ten within 20.
+    // 凑十 and 破十 are first grade's sums and differences across ten within 20 (8＋5, 13－8).
     DropDown carry{{"不限", "进位", "不进位", "凑十"}, 0};
     DropDown borrow{{"不限", "退位", "不退位", "破十"}, 0};
 

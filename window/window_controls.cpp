@@ -184,7 +184,7 @@ QHBoxLayout* columnRuleRow(ControlBuilder& b)
     QComboBox* carry = b.combo(&S::carry);
     QComboBox* borrow = b.combo(&S::borrow);
     carry->setToolTip(QStringLiteral("竖式中任何一位（小数对齐小数点）满十进一就算进位；"
-                                     "凑十：一年级两个一位数相加满十"));
+                                     "凑十：一年级两个一位数相加超过十"));
     borrow->setToolTip(QStringLiteral("竖式中任何一位不够减就算退位；"
                                       "破十：一年级十几减一位数要退位"));
     auto* layout = new QHBoxLayout;

@@ -49,7 +49,7 @@ bool differenceBorrows(double first, double second)
 
 bool makesTen(double first, double second)
 {
-    return wholeBetween(first, 1, 9) && wholeBetween(second, 1, 9) && first + second >= 10;
+    return wholeBetween(first, 1, 9) && wholeBetween(second, 1, 9) && first + second > 10;
 }
 
 bool breaksTen(double first, double second)

@@ -18,7 +18,7 @@ bool sumCarries(double first, double second);
 // Some column of first − second takes from the next: its top digit is below the bottom one.
 bool differenceBorrows(double first, double second);
 
-// 凑十: two one-digit numbers whose sum reaches ten (8＋5).
+// 凑十: two one-digit numbers whose sum crosses ten (8＋5; 6＋4 only makes it).
 bool makesTen(double first, double second);
 
 // 破十: a teen less a one-digit number that borrows (13－8).
