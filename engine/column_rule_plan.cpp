@@ -5,6 +5,7 @@
 #include "problems/whole/operands.h"
 #include "settings/exercise_settings.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -17,8 +18,10 @@ namespace
 // Ranges up to this wide are counted pair by pair (160 000 pairs take a few milliseconds).
 constexpr int countedWidth = 400;
 // Wider ranges and decimals are probed: a choice that this many draws never meet would
-// keep a run drawing far longer than any sheet is worth.
-constexpr long probeDraws = 4000;
+// keep a run drawing far longer than any sheet is worth. A decimal draw writes its text,
+// a whole one does not, hence the smaller budget.
+constexpr long wholeProbeDraws = 200000;
+constexpr long decimalProbeDraws = 20000;
 constexpr std::uint64_t probeSeed = 26;
 
 struct ColumnChoice {
@@ -51,9 +54,20 @@ private:
     long left_;
 };
 
+// The numbers a pair of the grade can hold: the first term's sums and differences stay
+// within 20 and the next two terms' within 100, whatever the range, so those are counted
+// in full.
+Range countedBox(const ExerciseSettings& s, Range range)
+{
+    const int grade = s.gradeIndex();
+    const int largest = grade == 1 ? 20 : grade == 2 || grade == 3 ? 100 : range.end;
+    return {range.start, std::min(range.end, largest)};
+}
+
 bool counted(const ExerciseSettings& s, Range range)
 {
-    return !s.decimals.checked && range.end - range.start < countedWidth;
+    const Range box = countedBox(s, range);
+    return !s.decimals.checked && box.end - box.start < countedWidth;
 }
 
 DrawnOperands wholePair(int first, int second, bool percents)
@@ -71,9 +85,10 @@ DrawnOperands wholePair(int first, int second, bool percents)
 // The different items of the operation the draws can keep.
 long keptPairs(const ExerciseSettings& s, Range range, const GradeBlock& block)
 {
+    const Range box = countedBox(s, range);
     long kept = 0;
-    for (int a = range.start; a <= range.end; ++a)
-        for (int b = range.start; b <= range.end; ++b)
+    for (int a = box.start; a <= box.end; ++a)
+        for (int b = box.start; b <= box.end; ++b)
             kept += pairKept(s, range, block, wholePair(a, b, s.percentages.checked));
     return kept;
 }
@@ -81,7 +96,7 @@ long keptPairs(const ExerciseSettings& s, Range range, const GradeBlock& block)
 bool probeMeets(const ExerciseSettings& s, Range range, const GradeBlock& block)
 {
     RandomSource random(probeSeed);
-    DrawBudget budget(probeDraws);
+    DrawBudget budget(s.decimals.checked ? decimalProbeDraws : wholeProbeDraws);
     Draw draw{s, random, budget};
     while (!budget.stopRequested())
         if (pairKept(s, range, block, drawOperands(draw, range, block.percentMarks)))

@@ -68,17 +68,24 @@ TEST_P(ColumnRuleRefusal, ComesBeforeTheRunStarts)
 INSTANTIATE_TEST_SUITE_P(Settings, ColumnRuleRefusal, ::testing::ValuesIn(refusalCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ColumnRuleRun, AllThirtySixMakeTenItemsAreDrawn)
+// First grade keeps its pairs within 20 whatever the range, so a wide range is counted
+// exactly rather than probed (a probe would rarely meet a 凑十 pair among 1 to 2000).
+TEST(ColumnRuleRun, AllThirtySixMakeTenItemsAreDrawnFromAnyRange)
 {
-    TestApplication t;
-    testing::RecordingEnvironment env;
-    ExerciseSettings& s = t.app.settings;
-    s.grade.index = 1;
-    ruleOf(s.carry, ColumnRule::Ten);
-    s.subtraction.checked = s.multiplication.checked = s.division.checked = false;
-    s.itemCount.text = "36";
-    EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
-    EXPECT_EQ(t.app.set.size(), 36u);
+    for (const char* end : {"100", "2000"}) {
+        TestApplication t;
+        testing::RecordingEnvironment env;
+        ExerciseSettings& s = t.app.settings;
+        s.grade.index = 1;
+        s.rangeEnd.text = end;
+        ruleOf(s.carry, ColumnRule::Ten);
+        s.subtraction.checked = s.multiplication.checked = s.division.checked = false;
+        s.itemCount.text = "36";
+        EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Completed) << end;
+        EXPECT_EQ(t.app.set.size(), 36u) << end;
+        s.itemCount.text = "37";
+        EXPECT_EQ(generateExercises(t.app, env), RunOutcome::Refused) << end;
+    }
 }
 
 // The choice rides in the history line and comes back with the set; a set drawn without one
