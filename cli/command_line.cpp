@@ -93,7 +93,7 @@ std::string answerHelpText()
 同样的选项和 --seed 得到的题目与 quillmere generate --kind oral 完全相同。
 
 选项与 quillmere generate 相同（--grade、--numbers、--ops、--from、--to、--count、--places、
---keep、--exact、--seed、--time-limit 等）；上机答题只出口算题，--kind 只能是 oral（口算），
+--keep、--exact、--carry、--borrow、--seed、--time-limit 等）；上机答题只出口算题，--kind 只能是 oral（口算），
 --numbers 不能是 fraction（分数）。上机答题不写文档也不保存，所以没有 --answers、--out、
 --print、--no-save 和 --history。
 

@@ -2,6 +2,7 @@
 
 #include "engine/settings_interlocks.h"
 #include "engine/validation_tick.h"
+#include "settings/column_rule_words.h"
 #include "settings/control_glossary.h"
 #include "settings/exercise_kinds.h"
 #include "settings/notifier.h"
@@ -98,6 +99,17 @@ const Names numberNames = {{{"whole", "整数"}, 0},
                            {{"percent", "百分数"}, 3}};
 const Names operationNames = {
     {{"add", "加法"}, 0}, {{"sub", "减法"}, 1}, {{"mul", "乘法"}, 2}, {{"div", "除法"}, 3}};
+ColumnRule ruleOf(std::string_view option, const std::string& value,
+                  std::span<const std::string_view> words)
+{
+    if (const std::optional<ColumnRule> rule = ruleNamed(words, value))
+        return *rule;
+    std::string known;
+    for (const std::string_view word : words)
+        known += (known.empty() ? "" : "、") + std::string(word);
+    refuse("选项 " + std::string(option) + " 不认识“" + value + "”；可用：" + known + "。");
+}
+
 const Names fontNames = {{{"宋体"}, 0}, {{"楷体"}, 1}, {{"黑体"}, 2}, {{"微软雅黑"}, 3}};
 
 struct KnownOption {
@@ -142,6 +154,8 @@ const std::vector<KnownOption>& knownOptions()
         {"--cap-results", false, [](O& o, V) { o.capResults = true; }},
         {"--allow-trivial", false, [](O& o, V) { o.allowTrivial = true; }},
         {"--steps", true, [](O& o, V v) { o.steps = numberBetween("--steps", v, 3, 4); }},
+        {"--carry", true, [](O& o, V v) { o.carry = ruleOf("--carry", v, carryWords()); }},
+        {"--borrow", true, [](O& o, V v) { o.borrow = ruleOf("--borrow", v, borrowWords()); }},
         {"--closeness", true,
          [](O& o, V v) { o.closeness = numberBetween("--closeness", v, 0, 100); }},
         {"--laws", true, [](O& o, V v) { o.laws = commaList("--laws", v); }},
@@ -265,6 +279,20 @@ void applyTexts(const GenerateOptions& o, ExerciseSettings& s)
             setText(s, *box, **value);
 }
 
+// The lists apply to 口算 and 竖式计算 sums and differences only; the reason a choice is
+// refused names what it needs rather than the kind alone.
+void setColumnRule(ExerciseSettings& s, DropDown& list, std::optional<ColumnRule> rule,
+                   std::string_view option, std::string_view operation)
+{
+    if (!rule || list.index == static_cast<int>(*rule))
+        return;
+    if (!list.enabled)
+        refuse("选项 " + std::string(option) + " 只用于口算和竖式计算的" + std::string(operation) +
+               "（整数、小数或百分数，并选了" + std::string(operation) + "），在“" +
+               kindCaption(s) + "”的这些设置下不可用。");
+    list.index = static_cast<int>(*rule);
+}
+
 void applyModifiers(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
 {
     if (o.exact)
@@ -292,6 +320,8 @@ void applyModifiers(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
         setList(s, s.operandPlaces, *o.places, "--places");
     if (o.steps)
         setList(s, s.stepCount, *o.steps - 3, "--steps");
+    setColumnRule(s, s.carry, o.carry, "--carry", "加法");
+    setColumnRule(s, s.borrow, o.borrow, "--borrow", "减法");
 }
 
 void applyOutput(const GenerateOptions& o, ExerciseSettings& s)
@@ -446,6 +476,10 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
   --allow-trivial   不避免简单题: 也出×1、÷1、8÷8、8－8、＋0 和得数为0的题
                     (默认避免；只剩简单题时照样出，并说明出了几道)
   --steps 3|4       脱式步数
+  --carry C         加法进位: any 不限 (默认) | yes 进位 | no 不进位 | make-ten 凑十
+  --borrow B        减法退位: any 不限 (默认) | yes 退位 | no 不退位 | break-ten 破十
+                    只用于口算、竖式计算的整数、小数、百分数；竖式对齐小数点后任何一位
+                    进位（退位）都算。凑十、破十只用于一年级20以内的整数
   --closeness V     接近度 0..100 (默认 50)
   --laws LIST       简便计算的运算律: additionCommutative,additionAssociative,subtractionReorder,subtractionBrackets,addSubtractMixed,multiplicationCommutative,multiplicationAssociative,distributive,
                     divisionReorder,divisionBrackets,multiplyDivideMixed,noShortcut

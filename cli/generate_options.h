@@ -32,6 +32,7 @@ struct GenerateOptions {
     std::optional<std::vector<std::string>> operations;
     std::optional<std::string> from, to, count, columns, fontSize, rowHeight;
     std::optional<int> font, places, keep, steps, closeness;
+    std::optional<ColumnRule> carry, borrow;
     std::optional<bool> exact;
     bool zeroMiddle = false, zeroEnd = false, roundTens = false, fillIn = false, easy = false;
     bool capResults = false, answers = false, noBorders = false, noSave = false;

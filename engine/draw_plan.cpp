@@ -1,6 +1,7 @@
 #include "engine/draw_plan.h"
 
 #include "base/number_text.h"
+#include "engine/column_rule_plan.h"
 #include "engine/generation_path.h"
 #include "engine/sheet_combinations.h"
 #include "problems/fractions/fraction_items.h"
@@ -240,6 +241,8 @@ DrawPlan sheetPlan(const ExerciseSettings& s, Range range)
 
 DrawPlan planDraw(const ExerciseSettings& s, Range range, DrawPurpose purpose)
 {
+    if (auto refusal = columnRuleRefusal(s, range))
+        return {std::move(refusal), {}, {}};
     if (purpose == DrawPurpose::OnScreen)
         return {tooFewDistinctItems(s, range.start, range.end, true), {}, {}};
     return sheetPlan(s, range);

@@ -8,6 +8,7 @@
 #include "engine/settings_interlocks.h"
 #include "history/history_line.h"
 #include "history/saved_set_load.h"
+#include "settings/column_rule_words.h"
 #include "settings/exercise_kinds.h"
 
 #include <algorithm>
@@ -98,6 +99,8 @@ RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view 
     app.run.stopRequested = false;
     app.notifier.notify(drawingMessage);
     selectSavedKind(app.settings, *saved, app.notifier);
+    // The lists show what the set was drawn with; sets saved without a choice had none.
+    setColumnRules(app.settings, line.drawnWith.value_or(""));
     if (saved->history.pauseBeforeWriting)
         env.waitSeconds(loadedKindShownSeconds);
     prepareSheets(app, sheetRange(app.settings));

@@ -64,6 +64,17 @@ void showDefaultRange(ExerciseSettings& s)
     s.rangeEnd.text = range.end;
 }
 
+// 进位 and 退位 concern sums and differences worked column by column: 口算 and 竖式计算
+// items of whole numbers, decimals or percentages, while the operation is ticked. The
+// kinds that build on drawn items (脱式, 解方程) would lose the choice in what they add.
+void showColumnRuleLists(ExerciseSettings& s)
+{
+    const bool columnItems =
+        (s.oralOption.selected || s.verticalOption.selected) && !s.fractions.checked;
+    s.carry.enabled = columnItems && s.addition.checked;
+    s.borrow.enabled = columnItems && s.subtraction.checked;
+}
+
 void applyKindEffects(ExerciseSettings& s, const ExerciseKindRow& kind, Notifier& n)
 {
     setText(s, s.columns, std::string(kind.columns));
@@ -79,6 +90,7 @@ void applyKindEffects(ExerciseSettings& s, const ExerciseKindRow& kind, Notifier
     if (!kind.easyModeCaption.empty())
         s.easyMode.caption = kind.easyModeCaption;
     showDefaultRange(s);
+    showColumnRuleLists(s);
 }
 
 // The options that read differently while 分数 is ticked (约分, 通分计算).
@@ -129,6 +141,7 @@ void checkClicked(ExerciseSettings& s, CheckBox& box, Notifier& n)
         zeroModifierClicked(s, box, n);
     else if (&box == &s.saveToHistory)
         n.notify("文件保存在“历史题目.txt”中，如果要全部删除，请直接删除该文件！");
+    showColumnRuleLists(s);
 }
 
 void columnsChanged(ExerciseSettings& s)

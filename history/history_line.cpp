@@ -1,6 +1,7 @@
 #include "history/history_line.h"
 
 #include "base/line_encoding.h"
+#include "settings/column_rule_words.h"
 #include "settings/exercise_kinds.h"
 
 #include <algorithm>
@@ -102,6 +103,8 @@ std::string savedTextFor(const ExerciseSettings& settings, const ExerciseSet& se
     std::string text = savedTextOf(kind, set);
     if (settings.fractions.checked)
         text += "|" + std::string(kindRow(settings.kind()).commandName);
+    if (const std::string rules = columnRulesText(settings); !rules.empty())
+        text += "|" + rules;
     return text;
 }
 
@@ -124,10 +127,13 @@ HistoryLine parseHistoryLine(std::string_view text)
         line.kind = kindNumber(fields[1]);
     if (fields.size() > 2)
         line.savedList = std::string(fields[2]);
-    if (fields.size() > 3 && keepsEquations(line.kind))
-        line.equations = std::string(fields[3]);
-    else if (fields.size() > 3)
-        line.writtenAs = std::string(fields[3]);
+    std::size_t next = 3;
+    if (fields.size() > next && keepsEquations(line.kind))
+        line.equations = std::string(fields[next++]);
+    else if (fields.size() > next && !isColumnRulesText(fields[next]))
+        line.writtenAs = std::string(fields[next++]);
+    if (fields.size() > next && isColumnRulesText(fields[next]))
+        line.drawnWith = std::string(fields[next]);
     return line;
 }
 

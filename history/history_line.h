@@ -37,7 +37,8 @@ SavedList savedListOf(int kind);
 bool keepsEquations(int kind);
 
 // What a set drawn under these settings saves: savedTextOf the set, and for fraction sets the
-// kind it is written as after one more bar, so that a reload writes the same sheets.
+// kind it is written as after one more bar, so that a reload writes the same sheets. A set
+// drawn with a carry or borrow choice other than 不限 names it after a last bar.
 std::string savedTextFor(const ExerciseSettings& settings, const ExerciseSet& set);
 
 // The text of one line, without its line end.
@@ -51,6 +52,9 @@ struct HistoryLine {
     // Field 4 of a fraction set: the command name of the kind it was written as (oral,
     // vertical, steps), which share one kind number. Older lines lack it.
     std::optional<std::string> writtenAs;
+    // The last field of a set drawn with a carry or borrow choice ("carry=yes borrow=no").
+    // Older lines and sets drawn with both 不限 lack it.
+    std::optional<std::string> drawnWith;
 };
 
 HistoryLine parseHistoryLine(std::string_view text);

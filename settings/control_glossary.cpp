@@ -32,6 +32,8 @@ constexpr auto otherControls = std::to_array<GlossaryEntry>({
     {"Check12", "easyMode", "简易简便 / 简易方程", &S::easyMode},
     {"Check21", "capResults", "含答案", &S::capResults},
     {"Check22", "avoidTrivial", "避免简单题", &S::avoidTrivial},
+    {"Combo7", "carry", "加法：", &S::carry},
+    {"Combo8", "borrow", "减法：", &S::borrow},
     {"Combo3", "operandPlaces", "小数位数：", &S::operandPlaces},
     {"Check11", "roundAnswers", "保留：", &S::roundAnswers},
     {"Combo4", "answerPlaces", "保留的位数", &S::answerPlaces},

@@ -47,6 +47,26 @@ const OptionButton& ExerciseSettings::option(ExerciseKind kind) const
     return this->*optionMember(kind);
 }
 
+namespace
+{
+
+ColumnRule ruleOf(const DropDown& list)
+{
+    return list.enabled ? static_cast<ColumnRule>(list.index) : ColumnRule::Any;
+}
+
+} // namespace
+
+ColumnRule ExerciseSettings::carryRule() const
+{
+    return ruleOf(carry);
+}
+
+ColumnRule ExerciseSettings::borrowRule() const
+{
+    return ruleOf(borrow);
+}
+
 std::array<MenuItem*, 12> ExerciseSettings::lawItems()
 {
     return {&additionCommutative,       &additionAssociative, &subtractionReorder,

@@ -48,6 +48,10 @@ struct MenuItem {
     bool checked = true;
 };
 
+// What a sum's or difference's columns must do, in the order of the carry and borrow lists:
+// cross ten in some column (进位, 退位), in none (不进位, 不退位), or first grade's 凑十 / 破十.
+enum class ColumnRule { Any, Across, Within, Ten };
+
 // A new kind is a value here, an option below and a row of settings/exercise_kinds.cpp.
 enum class ExerciseKind { Oral = 1, Estimation, Vertical, Steps, Laws, Equations, Units };
 
@@ -118,6 +122,11 @@ struct ExerciseSettings {
 
     DropDown stepCount{{"3步", "4步"}, 0}; // 脱式步数
 
+    // Whether a sum must carry and a difference borrow in some column (ColumnRule order).
+    // 凑十 and 破十 are first grade's sums and differences across ten within 20 (8＋5, 13－8).
+    DropDown carry{{"不限", "进位", "不进位", "凑十"}, 0};
+    DropDown borrow{{"不限", "退位", "不退位", "破十"}, 0};
+
     // Law items of the 简便计算 menu, in menu order; names are the command line's spellings.
     MenuItem additionCommutative{"jfjh", "加法交换律"};
     MenuItem additionAssociative{"jfjh1", "加法结合律"};
@@ -149,6 +158,9 @@ struct ExerciseSettings {
     bool properFractions() const { return exactOrProper.checked; }
     bool easyLaws() const { return easyMode.checked; }
     bool simpleEquations() const { return easyMode.checked; }
+    // The choices in force: a disabled list asks for nothing.
+    ColumnRule carryRule() const;
+    ColumnRule borrowRule() const;
 
     std::array<MenuItem*, 12> lawItems();
     std::array<MenuItem*, 7> unitItems();

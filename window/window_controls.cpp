@@ -177,13 +177,33 @@ QCheckBox* avoidTrivialBox(ControlBuilder& b)
     return box;
 }
 
+// 加法：[不限|进位|不进位|凑十]  减法：[不限|退位|不退位|破十]
+QHBoxLayout* columnRuleRow(ControlBuilder& b)
+{
+    using S = ExerciseSettings;
+    QComboBox* carry = b.combo(&S::carry);
+    QComboBox* borrow = b.combo(&S::borrow);
+    carry->setToolTip(QStringLiteral("竖式中任何一位（小数对齐小数点）满十进一就算进位；"
+                                     "凑十：一年级两个一位数相加超过十"));
+    borrow->setToolTip(QStringLiteral("竖式中任何一位不够减就算退位；"
+                                      "破十：一年级十几减一位数要退位"));
+    auto* layout = new QHBoxLayout;
+    layout->addLayout(pair(b.label(QStringLiteral("加法："), carry), carry));
+    layout->addSpacing(12);
+    layout->addLayout(pair(b.label(QStringLiteral("减法："), borrow), borrow));
+    layout->addStretch();
+    return layout;
+}
+
 QGroupBox* modifiersGroup(ControlBuilder& b)
 {
     using S = ExerciseSettings;
-    return group(QStringLiteral("出题要求"),
-                 row({b.check(&S::exactOrProper), b.check(&S::zeroInMiddle), b.check(&S::zeroAtEnd),
-                      b.check(&S::wholeTens), b.check(&S::fillIn), b.check(&S::easyMode),
-                      b.check(&S::capResults), avoidTrivialBox(b)}));
+    auto* layout = new QVBoxLayout;
+    layout->addLayout(row({b.check(&S::exactOrProper), b.check(&S::zeroInMiddle),
+                           b.check(&S::zeroAtEnd), b.check(&S::wholeTens), b.check(&S::fillIn),
+                           b.check(&S::easyMode), b.check(&S::capResults), avoidTrivialBox(b)}));
+    layout->addLayout(columnRuleRow(b));
+    return group(QStringLiteral("出题要求"), layout);
 }
 
 QGroupBox* decimalsGroup(ControlBuilder& b)

@@ -1,5 +1,6 @@
 #include "problems/whole/addition_subtraction.h"
 
+#include "problems/whole/column_rules.h"
 #include "problems/whole/single_operation_item.h"
 #include "settings/exercise_settings.h"
 
@@ -13,15 +14,23 @@ GradeBlock sumBlock(bool (*drawAgain)(const ExerciseSettings&, const OperandPair
 {
     return {.drawAgain = drawAgain,
             .wholeTensOf = ResultValue::Sum,
-            .percentMarks = PercentMarks::Both};
+            .percentMarks = PercentMarks::Both,
+            .columnsObey = [](const ExerciseSettings& s, const OperandPair& p) {
+                return sumObeys(s.carryRule(), p);
+            }};
 }
 
 GradeBlock differenceBlock(bool (*drawAgain)(const ExerciseSettings&, const OperandPair&, int))
 {
     return {.drawAgain = drawAgain,
             .wholeTensOf = ResultValue::Difference,
-            .percentMarks = PercentMarks::Both};
+            .percentMarks = PercentMarks::Both,
+            .columnsObey = [](const ExerciseSettings& s, const OperandPair& p) {
+                return differenceObeys(s.borrowRule(), p);
+            }};
 }
+
+} // namespace
 
 GradeBlock additionBlock(const ExerciseSettings& settings)
 {
@@ -46,10 +55,14 @@ GradeBlock additionBlock(const ExerciseSettings& settings)
             return p.first + p.second >= end || (p.first >= 100 && p.second >= 100);
         });
     default:
-        return sumBlock(
-            [](const ExerciseSettings&, const OperandPair& p, int end) { return p.first >= end && p.second >= end; });
+        return sumBlock([](const ExerciseSettings&, const OperandPair& p, int end) {
+            return p.first >= end && p.second >= end;
+        });
     }
 }
+
+namespace
+{
 
 // A difference is never negative: "48%－4" would be −3.52, so the sizes compared are the
 // amounts with a percentage counting a hundredth.
@@ -62,6 +75,8 @@ bool subtrahendAtLeast(const OperandPair& p)
 {
     return p.secondAmount >= p.firstAmount;
 }
+
+} // namespace
 
 GradeBlock subtractionBlock(const ExerciseSettings& settings)
 {
@@ -88,8 +103,6 @@ GradeBlock subtractionBlock(const ExerciseSettings& settings)
         });
     }
 }
-
-} // namespace
 
 OperationItem makeAdditionItem(Draw& draw, Range range)
 {

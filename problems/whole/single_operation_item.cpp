@@ -58,6 +58,13 @@ void drawWithPattern(Draw& draw, Range range, const GradeBlock& block, DrawnOper
     } while (!patternHolds(pattern, operands, block.wholeTensOf));
 }
 
+bool blockRejects(const ExerciseSettings& settings, const GradeBlock& block,
+                  const OperandPair& pair, int end)
+{
+    return block.drawAgain(settings, pair, end) ||
+           (block.columnsObey && !block.columnsObey(settings, pair));
+}
+
 void drawUntilAccepted(Draw& draw, Range range, const GradeBlock& block, DrawnOperands& operands)
 {
     do {
@@ -65,10 +72,19 @@ void drawUntilAccepted(Draw& draw, Range range, const GradeBlock& block, DrawnOp
             return;
         drawWithPattern(draw, range, block, operands);
     } while (!draw.stop.stopRequested() &&
-             block.drawAgain(draw.settings, pairOf(operands), range.end));
+             blockRejects(draw.settings, block, pairOf(operands), range.end));
 }
 
 } // namespace
+
+bool pairKept(const ExerciseSettings& settings, Range range, const GradeBlock& block,
+              const DrawnOperands& operands)
+{
+    const OperandPair pair = pairOf(operands);
+    return patternHolds(applyingPattern(settings, block, range.end), operands, block.wholeTensOf) &&
+           !blockRejects(settings, block, pair, range.end) &&
+           isCloseEnough(pair, range.start, range.end, settings.closeness);
+}
 
 OperationItem makeSingleOperationItem(Draw& draw, Range range, GradeBlockPicker pickBlock,
                                       Operation operation)

@@ -23,6 +23,8 @@ struct GradeBlock {
     bool zeroPatterns = true;
     // Under 百分数, which of the pair are percents.
     PercentMarks percentMarks = PercentMarks::OneOrBoth;
+    // What the carry or borrow setting asks of the pair; none where it has no say.
+    bool (*columnsObey)(const ExerciseSettings& settings, const OperandPair& pair) = nullptr;
 };
 
 // The block for the current settings (grade index, oral and estimation options).
@@ -31,6 +33,11 @@ using GradeBlockPicker = GradeBlock (*)(const ExerciseSettings& settings);
 // Draw until the block picked by `pickBlock` accepts a pair that passes the closeness test,
 // and return the item of the pair ("37＋48"). Once a stop is asked for it returns promptly
 // with the pair it holds, which the stopped run discards.
+// Whether the loop below keeps a drawn pair: its zero pattern, the block's rule, the
+// columns' rule and the closeness test all hold.
+bool pairKept(const ExerciseSettings& settings, Range range, const GradeBlock& block,
+              const DrawnOperands& operands);
+
 OperationItem makeSingleOperationItem(Draw& draw, Range range, GradeBlockPicker pickBlock,
                                       Operation operation);
 

@@ -1,5 +1,6 @@
 #include "history/history_line.h"
 #include "history/saved_set_load.h"
+#include "settings/column_rule_words.h"
 #include "settings/exercise_settings.h"
 
 #include <gtest/gtest.h>
@@ -107,9 +108,11 @@ TEST(SavedSetEntry, LinesOutsideTheFormatAreUnknown)
 TEST(SavedSetLoad, ReadsTheItemsOfTheKind)
 {
     const ExerciseSet operations = savedSetItems(parseHistoryLine("2016/7/27|3| 37＋48 52－19"));
-    EXPECT_EQ(operations, (ExerciseSet{OperationItem::read("37＋48"), OperationItem::read("52－19")}));
+    EXPECT_EQ(operations,
+              (ExerciseSet{OperationItem::read("37＋48"), OperationItem::read("52－19")}));
 
-    const ExerciseSet equations = savedSetItems(parseHistoryLine("2016/7/27|6| 12＋5＝17| X＋5＝17"));
+    const ExerciseSet equations =
+        savedSetItems(parseHistoryLine("2016/7/27|6| 12＋5＝17| X＋5＝17"));
     EXPECT_EQ(equations, (ExerciseSet{EquationItem{"X＋5", "12＋5", ItemValue::read("17")}}));
 }
 
@@ -120,6 +123,51 @@ TEST(SavedSetLoad, LinesItCannotWriteAreNotLoadable)
         EXPECT_FALSE(isLoadable(parseHistoryLine(text))) << text;
         EXPECT_TRUE(savedSetItems(parseHistoryLine(text)).empty()) << text;
     }
+}
+
+} // namespace
+} // namespace quill
+
+namespace quill
+{
+namespace
+{
+
+// A carry or borrow choice is the last field; lines without one (all older lines) read as
+// they always did, a fraction set's kind name stays where it was.
+TEST(HistoryLine, TheCarryAndBorrowChoiceIsAnOptionalLastField)
+{
+    const HistoryLine chosen = parseHistoryLine("2026/3/1|3| 37＋48|carry=yes borrow=no");
+    EXPECT_EQ(chosen.savedList, " 37＋48");
+    EXPECT_EQ(chosen.drawnWith, "carry=yes borrow=no");
+    EXPECT_FALSE(chosen.writtenAs);
+    const HistoryLine fraction = parseHistoryLine("2026/3/1|8| 1＋2＋1＋3, 5/6|oral");
+    EXPECT_EQ(fraction.writtenAs, "oral");
+    EXPECT_FALSE(fraction.drawnWith);
+    const HistoryLine equation = parseHistoryLine("2026/3/1|6| 12＋5＝17| X＋5＝17");
+    EXPECT_EQ(equation.equations, " X＋5＝17");
+    EXPECT_FALSE(equation.drawnWith);
+    EXPECT_FALSE(parseHistoryLine("2026/3/1|3| 37＋48").drawnWith);
+}
+
+// Every pair of choices is written so that reading it back sets the same lists, and only
+// 不限 on both leaves the saved text as it was.
+TEST(HistoryLine, EveryCarryAndBorrowChoiceReadsBackFromItsText)
+{
+    const ExerciseSet set{OperationItem::of("37", Operation::Addition, "48")};
+    for (int carry = 0; carry < 4; ++carry)
+        for (int borrow = 0; borrow < 4; ++borrow) {
+            ExerciseSettings drawn;
+            drawn.carry.index = carry;
+            drawn.borrow.index = borrow;
+            const std::string text = savedTextFor(drawn, set);
+            EXPECT_EQ(text == " 37＋48", carry == 0 && borrow == 0) << text;
+            const HistoryLine line = parseHistoryLine(historyLineText("2026/3/1", 3, text));
+            ExerciseSettings loaded;
+            setColumnRules(loaded, line.drawnWith.value_or(""));
+            EXPECT_EQ(loaded.carryRule(), drawn.carryRule()) << text;
+            EXPECT_EQ(loaded.borrowRule(), drawn.borrowRule()) << text;
+        }
 }
 
 } // namespace

@@ -294,6 +294,28 @@ TEST_F(MainWindowTest, TheRangeBoxesShowTheGradesFractionRangeUntilOneIsTyped)
     EXPECT_EQ(textOf(&S::rangeEnd), QStringLiteral("50"));
 }
 
+// The two lists sit in 出题要求, reach the settings, and grey out where they have no say.
+TEST_F(MainWindowTest, TheCarryAndBorrowListsReachTheSettingsWhereTheyApply)
+{
+    const ExerciseSettings& settings = window->application().settings;
+    auto* carry = control<QComboBox>(&S::carry);
+    auto* borrow = control<QComboBox>(&S::borrow);
+    ASSERT_TRUE(carry && borrow);
+    EXPECT_EQ(carry->parentWidget()->property("title").toString(), QStringLiteral("出题要求"));
+    EXPECT_EQ(carry->currentText(), QStringLiteral("不限"));
+    EXPECT_EQ(borrow->itemText(3), QStringLiteral("破十"));
+    emit carry->activated(2);
+    emit borrow->activated(1);
+    EXPECT_EQ(settings.carryRule(), ColumnRule::Within);
+    EXPECT_EQ(settings.borrowRule(), ColumnRule::Across);
+    check(&S::addition)->click();
+    EXPECT_FALSE(carry->isEnabled());
+    EXPECT_TRUE(borrow->isEnabled());
+    EXPECT_EQ(settings.carryRule(), ColumnRule::Any);
+    option(&S::stepsOption)->click();
+    EXPECT_FALSE(borrow->isEnabled());
+}
+
 TEST_F(MainWindowTest, TickingFillInForFractionsIsRefusedWithTheReason)
 {
     check(&S::fractions)->click();
