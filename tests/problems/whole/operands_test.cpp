@@ -99,8 +99,9 @@ TEST(DecimalOperand, IsTheTextOfTheFloatQuotientForEveryDraw)
         setDecimalOperand(operand, x, places);
         ASSERT_EQ(operand.value(), numericValue(text)) << text;
         ASSERT_EQ(operand.text(), text);
-        if (const std::optional<long long> digits = quickOperandDigits(x, places))
+        if (const std::optional<long long> digits = quickOperandDigits(x, places)) {
             ASSERT_EQ(ExactDecimal::scaled(*digits, places).text(), text);
+        }
     }
 }
 
