@@ -23,4 +23,19 @@ struct TypedAnswer {
 };
 TypedAnswer splitTypedAnswer(std::string_view line, bool takesRemainder);
 
+// What an answer box of a set may hold besides digits, one point, "/" and "%" in each number.
+struct AnswerCharacters {
+    bool negatives = false;  // some answer of the set is below zero
+    bool remainders = false; // some item of the set is answered quotient……remainder
+};
+
+// Whether `typed`, or the start of it while it is being typed, can be an answer: digits
+// (full-width too), in each number at most one point, one "/" and a "%" at its end, a minus
+// before a number where negatives exist, and the remainder marks where remainders exist.
+// Letters and other signs cannot.
+bool answerTextAllowed(std::string_view typed, AnswerCharacters allowed);
+
+// "“abc”不是答案：…", said on the terminal to a line answerTextAllowed refuses.
+std::string notAnAnswerMessage(std::string_view typed, AnswerCharacters allowed);
+
 } // namespace quill
