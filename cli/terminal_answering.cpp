@@ -54,6 +54,19 @@ std::string refusalMessage(LineRead read, std::size_t lineNumber)
     return line + "超过 " + std::to_string(longestAnswerLine) + " 个字节，不是答案；答题结束！";
 }
 
+// Why a line was not judged, for the pupil to write it again.
+std::string retryMessage(const AnsweringSession& session, std::string_view line)
+{
+    switch (session.judge(line, "")) {
+    case Verdict::NotReduced:
+        return std::string(notReducedMessage);
+    case Verdict::NotAFraction:
+        return std::string(notAFractionMessage);
+    default:
+        return notAnAnswerMessage(line, session.answerCharacters());
+    }
+}
+
 enum class Asked { Judged, InputEnded, InputRefused };
 
 // Asks until the item is judged or passed over. A pupil told to add the remainder gets one
@@ -86,7 +99,9 @@ Asked askItem(AnsweringSession& session, AnswerInput& input, std::ostream& out, 
             out << skippedItemMessage << '\n';
             return Asked::Judged;
         case Verdict::NotAnAnswer:
-            out << notAnAnswerMessage(line, session.answerCharacters()) << '\n';
+        case Verdict::NotReduced:
+        case Verdict::NotAFraction:
+            out << retryMessage(session, line) << '\n';
             if (++refused == refusedLinesPerItem) {
                 out << stillNotAnAnswerMessage << '\n';
                 return Asked::Judged;

@@ -153,6 +153,37 @@ std::optional<double> typedNumber(std::string_view typed)
     return text.back() == '%' ? value / 100 : value;
 }
 
+namespace
+{
+
+// Digits only, at most 15 of them: far beyond an answer, and safe from overflow.
+std::optional<long long> wholeDigits(std::string_view text)
+{
+    if (text.empty() || text.size() > 15 ||
+        text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    return std::stoll(std::string(text));
+}
+
+} // namespace
+
+std::optional<TypedFraction> typedFraction(std::string_view typed)
+{
+    const std::string plain = plainForm(typed);
+    std::string_view text = trimmed(plain);
+    const bool negative = text.starts_with('-');
+    if (negative)
+        text.remove_prefix(1);
+    const std::size_t slash = text.find('/');
+    const std::optional<long long> numerator = wholeDigits(text.substr(0, slash));
+    const std::optional<long long> denominator = slash == std::string_view::npos
+                                                     ? std::optional<long long>(1)
+                                                     : wholeDigits(text.substr(slash + 1));
+    if (!numerator || !denominator)
+        return std::nullopt;
+    return TypedFraction{negative ? -*numerator : *numerator, *denominator};
+}
+
 TypedAnswer splitTypedAnswer(std::string_view line, bool takesRemainder)
 {
     line = trimmed(line);

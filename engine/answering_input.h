@@ -2,6 +2,7 @@
 
 // What a pupil typed into an answer box, as a number.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,14 @@ namespace quill
 // 0); a trailing "%" makes it a hundredth. Full-width digits, "．", "。", "－" and "％",
 // which a Chinese input method types, read as their plain forms.
 std::optional<double> typedNumber(std::string_view typed);
+
+// "6/8" or "3" as typed, not reduced; nothing when the text is not that form (a blank, a
+// decimal, a percent, a number too long to be an answer).
+struct TypedFraction {
+    long long numerator = 0;
+    long long denominator = 1;
+};
+std::optional<TypedFraction> typedFraction(std::string_view typed);
 
 // A typed line split into answer and remainder. When the item can be answered with a
 // remainder, one follows "……", "…", "...", "余" or a space; otherwise the whole line is the

@@ -39,22 +39,82 @@ std::vector<OperationItem> answeringItems(const ExerciseSet& set)
     return itemsOf<OperationItem>(set);
 }
 
+std::string fractionItemText(const FractionExpression& item)
+{
+    std::string text;
+    for (const ShownTerm& term : shownTerms(item)) {
+        switch (term.kind) {
+        case ShownTerm::Kind::Fraction:
+            text += term.numerator + "/" + term.denominator;
+            break;
+        case ShownTerm::Kind::Whole:
+            text += term.numerator;
+            break;
+        case ShownTerm::Kind::Sign:
+            text += fractionSign(term.operation);
+            break;
+        case ShownTerm::Kind::OpenBracket:
+            text += "(";
+            break;
+        case ShownTerm::Kind::CloseBracket:
+            text += ")";
+            break;
+        }
+    }
+    return text;
+}
+
+namespace
+{
+
+OneOperatorRules oneOperatorRules(const AnsweringRules& rules)
+{
+    return {.remainders = rules.divisionTicked && remainderGrade(rules.gradeIndex),
+            .keptPlaces = rules.keptPlaces};
+}
+
+} // namespace
+
 AnsweringSession::AnsweringSession(const std::vector<OperationItem>& items,
                                    const AnsweringRules& rules)
-    : marks_(items.size(), Mark::Unanswered), given_(items.size())
 {
-    const OneOperatorRules itemRules{.remainders =
-                                         rules.divisionTicked && remainderGrade(rules.gradeIndex),
-                                     .keptPlaces = rules.keptPlaces};
-    items_.reserve(items.size());
-    answers_.reserve(items.size());
-    for (const OperationItem& item : items) {
-        items_.push_back(item.text());
-        answers_.push_back(answerOneOperatorItem(item, itemRules));
-        characters_.negatives = characters_.negatives || answers_.back().value < 0;
-        characters_.remainders =
-            characters_.remainders || answers_.back().withRemainder.has_value();
+    for (const OperationItem& item : items)
+        add(item, oneOperatorRules(rules));
+}
+
+AnsweringSession::AnsweringSession(const ExerciseSet& set, const AnsweringRules& rules)
+{
+    for (const SetItem& item : set) {
+        if (const auto* operation = std::get_if<OperationItem>(&item))
+            add(*operation, oneOperatorRules(rules));
+        else if (const auto* fraction = std::get_if<FractionExpression>(&item))
+            add(*fraction);
     }
+}
+
+void AnsweringSession::add(const OperationItem& item, const OneOperatorRules& rules)
+{
+    items_.push_back(item.text());
+    answers_.push_back(answerOneOperatorItem(item, rules));
+    fractions_.emplace_back();
+    marks_.push_back(Mark::Unanswered);
+    given_.emplace_back();
+    characters_.negatives = characters_.negatives || answers_.back().value < 0;
+    characters_.remainders = characters_.remainders || answers_.back().withRemainder.has_value();
+}
+
+// An item that divides by zero has no value; it is left out rather than asked.
+void AnsweringSession::add(const FractionExpression& item)
+{
+    const std::optional<Rational> value = expressionValue(item);
+    if (!value)
+        return;
+    items_.push_back(fractionItemText(item));
+    answers_.emplace_back();
+    fractions_.push_back(value);
+    marks_.push_back(Mark::Unanswered);
+    given_.emplace_back();
+    characters_.negatives = characters_.negatives || *value < Rational(0);
 }
 
 const std::string& AnsweringSession::currentItem() const
@@ -93,6 +153,8 @@ Verdict AnsweringSession::judge(std::string_view answer, std::string_view remain
         return Verdict::AnswerMissing;
     if (items_.empty())
         return Verdict::Wrong;
+    if (fractions_[current_])
+        return judgeFraction(*fractions_[current_], typed.answer);
     const std::optional<double> typedRemainder = typedNumber(typed.remainder);
     const OneOperatorAnswer& expected = currentAnswer();
     if (expected.accepts(*typedAnswer, typedRemainder))
@@ -101,6 +163,25 @@ Verdict AnsweringSession::judge(std::string_view answer, std::string_view remain
     if (expected.remainder && !typedRemainder && fixPart(*typedAnswer) == *typedAnswer)
         return Verdict::RemainderMissing;
     return Verdict::Wrong;
+}
+
+// Right only in lowest terms; the right value otherwise is sent back to be reduced.
+Verdict AnsweringSession::judgeFraction(const Rational& expected, std::string_view typed) const
+{
+    const std::optional<TypedFraction> fraction = typedFraction(typed);
+    if (!fraction)
+        return Verdict::NotAFraction;
+    const std::optional<Rational> value = Rational::of(fraction->numerator, fraction->denominator);
+    if (!value || *value != expected)
+        return Verdict::Wrong;
+    const bool lowestTerms =
+        value->numerator() == fraction->numerator && value->denominator() == fraction->denominator;
+    return lowestTerms ? Verdict::Right : Verdict::NotReduced;
+}
+
+std::string AnsweringSession::answerText(std::size_t i) const
+{
+    return fractions_[i] ? fractions_[i]->text() : answers_[i].text();
 }
 
 Verdict AnsweringSession::submit(std::string_view answer, std::string_view remainder)
@@ -120,7 +201,7 @@ Verdict AnsweringSession::submit(std::string_view answer, std::string_view remai
 
 std::string AnsweringSession::wrongAnswerMessage() const
 {
-    return "加油哦！正确答案是：" + currentAnswer().text();
+    return "加油哦！正确答案是：" + (items_.empty() ? std::string() : answerText(current_));
 }
 
 bool AnsweringSession::next()
@@ -177,7 +258,7 @@ std::vector<std::string> AnsweringSession::summaryLines() const
             lines.emplace_back("做错的题：");
         const std::string given =
             marks_[i] == Mark::Unanswered ? "没有作答" : "你的答案：" + given_[i];
-        lines.push_back(items_[i] + "＝" + answers_[i].text() + "（" + given + "）");
+        lines.push_back(items_[i] + "＝" + answerText(i) + "（" + given + "）");
     }
     return lines;
 }

@@ -32,6 +32,9 @@ AnsweringRules answeringRules(const ExerciseSettings& settings);
 // The items of a drawn set that can be answered on screen.
 std::vector<OperationItem> answeringItems(const ExerciseSet& set);
 
+// A fraction item as the pupil reads it on screen: "3/8＋1/8", "6/8".
+std::string fractionItemText(const FractionExpression& item);
+
 enum class Verdict {
     Right,
     Wrong,
@@ -39,12 +42,17 @@ enum class Verdict {
     RemainderMissing, // a remainder is asked for, a whole quotient typed without it: nothing judged
     NotAnAnswer,      // letters or signs no answer holds: nothing judged
     AlreadyMarked,    // the item was judged and its answer known: the mark stays
+    NotReduced,       // a fraction item's right value, not in lowest terms: nothing judged
+    NotAFraction,     // a decimal or percent typed for a fraction item: nothing judged
 };
 
 inline constexpr std::string_view answeringMessageTitle = "友情提示";
 inline constexpr std::string_view noPreviousItemMessage = "没有上一题咯~";
 inline constexpr std::string_view noNextItemMessage = "已经是最后一题了，没有下一题咯~";
 inline constexpr std::string_view nothingToAnswerMessage = "没有题目可以作答：题量至少要有一题！";
+inline constexpr std::string_view notReducedMessage = "请约分：得数要化成最简分数，再写一次吧~";
+inline constexpr std::string_view notAFractionMessage =
+    "分数题的得数请写成分数（例如 3/4）或整数，再写一次吧~";
 inline constexpr std::string_view alreadyMarkedMessage =
     "这道题已经判过了，正确答案也看过了，不能再改哦~";
 
@@ -52,6 +60,8 @@ class AnsweringSession
 {
 public:
     AnsweringSession(const std::vector<OperationItem>& items, const AnsweringRules& rules);
+    // The one-operation and fraction items of a drawn set, in order; the others are left out.
+    AnsweringSession(const ExerciseSet& set, const AnsweringRules& rules);
 
     std::size_t itemCount() const { return items_.size(); }
     std::size_t currentIndex() const { return current_; }
@@ -105,8 +115,15 @@ private:
 
     enum class Mark : unsigned char { Unanswered, Right, Wrong };
 
+    void add(const OperationItem& item, const OneOperatorRules& rules);
+    void add(const FractionExpression& item);
+    Verdict judgeFraction(const Rational& expected, std::string_view typed) const;
+    // "7……1", "3/4": the right answer of item i as shown to the pupil.
+    std::string answerText(std::size_t i) const;
+
     std::vector<std::string> items_;
-    std::vector<OneOperatorAnswer> answers_;
+    std::vector<OneOperatorAnswer> answers_;         // of fraction items: none
+    std::vector<std::optional<Rational>> fractions_; // the value of a fraction item
     std::vector<Mark> marks_;
     std::vector<std::string> given_; // what the pupil typed, as judged
     AnswerCharacters characters_;

@@ -203,6 +203,8 @@ DrawPlan sheetPlan(const ExerciseSettings& s, Range range)
 
 DrawPlan planDraw(const ExerciseSettings& s, Range range, DrawPurpose purpose)
 {
+    if (purpose == DrawPurpose::OnScreen && s.fractions.checked)
+        return {fractionRefusal(s, range), {}, {}};
     if (purpose == DrawPurpose::OnScreen)
         return {tooFewDistinctItems(s, range.start, range.end, true), {}, {}};
     return sheetPlan(s, range);

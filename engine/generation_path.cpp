@@ -14,8 +14,8 @@
 #include "problems/laws/law_items.h"
 #include "problems/units/unit_families.h"
 #include "problems/whole/addition_subtraction.h"
-#include "problems/whole/division.h"
 #include "problems/whole/column_division.h"
+#include "problems/whole/division.h"
 #include "problems/whole/multiplication.h"
 
 #include <algorithm>
@@ -68,8 +68,8 @@ void buildFractionExpressions(Application& app, Range range)
 struct MenuChoice {
     MenuItem ExerciseSettings::*item;
     SetItem (*generate)(Draw& draw, Range range) = nullptr; // units and 无简便运算
-    const UnitFamily* family = nullptr;                      // unit items only
-    const LawShapes* forms = nullptr;                        // law items with forms only
+    const UnitFamily* family = nullptr;                     // unit items only
+    const LawShapes* forms = nullptr;                       // law items with forms only
 };
 
 // In the order of the selector's tens: r < 10 area, r < 20 length … r < 70 mass.
@@ -282,6 +282,18 @@ const GenerationPath& onScreenPath()
     return onScreen;
 }
 
+const GenerationPath& onScreenFractionPath()
+{
+    static const GenerationPath onScreen = [] {
+        GenerationPath path = paths.front();
+        path.name = "上机答题（分数）";
+        path.afterDraw = nullptr; // fraction 口算: no steps are built on the items
+        path.write = nullptr;
+        return path;
+    }();
+    return onScreen;
+}
+
 ItemGenerator pickOperation(const ExerciseSettings& s, int r, bool exactDivision)
 {
     if (r < 10 && s.addition.checked)
@@ -298,7 +310,8 @@ ItemGenerator pickOperation(const ExerciseSettings& s, int r, bool exactDivision
 void prepareSheets(Application& app, Range range)
 {
     const ExerciseSettings& s = app.settings;
-    const bool wholePath = !s.fractions.checked && !s.unitsOption.selected && !s.lawsOption.selected;
+    const bool wholePath =
+        !s.fractions.checked && !s.unitsOption.selected && !s.lawsOption.selected;
     const bool fillIn = s.fillIn.checked && (s.oralOption.selected || s.estimationOption.selected ||
                                              s.verticalOption.selected);
     if (!wholePath)

@@ -211,13 +211,23 @@ void AnsweringWindow::clockTick()
 
 void AnsweringWindow::submitAnswer()
 {
-    switch (session_.submit(answer_->text().toStdString(), remainder_->text().toStdString())) {
+    const Verdict verdict =
+        session_.submit(answer_->text().toStdString(), remainder_->text().toStdString());
+    switch (verdict) {
     case Verdict::AnswerMissing:
     case Verdict::NotAnAnswer: // only text set from outside the box gets here
         answer_->setFocus();
         return;
     case Verdict::AlreadyMarked:
         tell(QMessageBox::Information, alreadyMarkedMessage);
+        return;
+    case Verdict::NotReduced:
+    case Verdict::NotAFraction:
+        if (tell(QMessageBox::Information,
+                 verdict == Verdict::NotReduced ? notReducedMessage : notAFractionMessage)) {
+            answer_->selectAll();
+            answer_->setFocus();
+        }
         return;
     case Verdict::RemainderMissing:
         remainder_->setFocus();
@@ -271,6 +281,7 @@ void AnsweringWindow::finishSet()
     picture_->hide();
     status_->hide();
     summary_->show();
+    adjustSize(); // a long list of wrong items must not be cut off
 }
 
 // A move the pupil asks for cancels the automatic one.

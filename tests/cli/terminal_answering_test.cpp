@@ -1,6 +1,7 @@
 #include "cli/answer_line_reading.h"
 #include "cli/command_line.h"
 #include "cli/terminal_answering.h"
+#include "engine/answering_session.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -75,6 +76,7 @@ TEST(TerminalAnswering, TheAnswersItTellsAreTheAnswersItAccepts)
         {{"--grade", "5", "--ops", "div", "--no-exact"}, "0 0"},
         {{"--numbers", "decimal", "--places", "2", "--keep", "1"}, "0"},
         {{"--numbers", "percent", "--ops", "add,sub"}, "0"},
+        {{"--numbers", "fraction"}, "0"},
     };
     for (auto [args, guess] : settings) {
         for (const char* seed : {"1", "2", "3"}) {
@@ -155,9 +157,8 @@ TEST(TerminalAnswering, AsksExactlyTheItemsOfTheOralSetOfTheSameSeed)
 TEST(TerminalAnswering, KindsThatCannotBeAnsweredAreRefusedWithTheReason)
 {
     const std::vector<std::vector<std::string>> refused = {
-        {"--kind", "vertical"},   {"--kind", "estimation"}, {"--kind", "steps"},
-        {"--kind", "laws"},       {"--kind", "equations"},  {"--kind", "units"},
-        {"--numbers", "fraction"}};
+        {"--kind", "vertical"}, {"--kind", "estimation"}, {"--kind", "steps"},
+        {"--kind", "laws"},     {"--kind", "equations"},  {"--kind", "units"}};
     for (const std::vector<std::string>& args : refused) {
         const Answered answered = answer(args, "1\n");
         EXPECT_EQ(answered.status, exitUsage) << args.back();
@@ -233,6 +234,26 @@ TEST(TerminalAnswering, LinesThatAreNoAnswerAreAskedAgain)
     EXPECT_EQ(scoreOf(wordy.lines), "共 2 题；正确 0 题；得分：0 分");
     EXPECT_EQ(std::count(wordy.lines.begin(), wordy.lines.end(), stillNotAnAnswerMessage), 2)
         << "each item passed over after three refused lines";
+}
+
+// A fraction answer not in lowest terms is asked again, and the mark is not lost.
+TEST(TerminalAnswering, AFractionNotInLowestTermsIsAskedAgain)
+{
+    const std::vector<std::string> args = {"--numbers", "fraction", "--count", "1", "--seed", "3"};
+    const Answered told = answer(args, "\n");
+    ASSERT_EQ(told.lines.size(), 4u);
+    const std::string wrong = told.lines[3]; // "12/19×10/14＝60/133（没有作答）"
+    const std::size_t equals = wrong.find("＝") + std::string_view("＝").size();
+    const std::string right = wrong.substr(equals, wrong.find("（") - equals);
+    const std::size_t slash = right.find('/');
+    ASSERT_NE(slash, std::string::npos) << right;
+    const std::string doubled = std::to_string(2 * std::stol(right.substr(0, slash))) + "/" +
+                                std::to_string(2 * std::stol(right.substr(slash + 1)));
+    const Answered answered = answer(args, doubled + "\n" + right + "\n");
+    ASSERT_EQ(answered.status, exitOk);
+    EXPECT_TRUE(answered.lines.at(0).ends_with(notReducedMessage)) << answered.lines.at(0);
+    EXPECT_TRUE(answered.lines.at(1).ends_with(rightAnswerMessage)) << answered.lines.at(1);
+    EXPECT_EQ(scoreOf(answered.lines), "共 1 题；正确 1 题；得分：100 分");
 }
 
 TEST(TerminalAnswering, OptionsThatWriteOrSaveAreRefused)

@@ -231,6 +231,46 @@ TEST(DrawnPercentSets, APercentAnswerIsRightAsAPercentAndAsItsValue)
     EXPECT_GT(percentAnswers, 40);
 }
 
+// Over drawn fraction sets: the answer told is right, the same value not in lowest terms is
+// sent back to be reduced, a decimal is asked to be written as a fraction, a value off by
+// one is wrong; none of it marks the item.
+TEST(DrawnFractionSets, AreRightOnlyInLowestTermsAndTellWhatToRewrite)
+{
+    int fractionAnswers = 0;
+    for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+        testing::TestApplication t(seed);
+        ExerciseSettings& s = t.app.settings;
+        clickKindOption(s, ExerciseKind::Oral, t.notifier);
+        clickCheck(s, s.fractions, t.notifier);
+        s.itemCount.text = "30";
+        testing::RecordingEnvironment env;
+        ASSERT_EQ(drawOnScreenSet(t.app, env), RunOutcome::Completed);
+        ASSERT_EQ(itemsOf<FractionExpression>(t.app.set).size(), 30u);
+        AnsweringSession session(t.app.set, answeringRules(s));
+        ASSERT_EQ(session.itemCount(), 30u);
+        do {
+            const std::string& item = session.currentItem();
+            ASSERT_NE(item.find('/'), std::string::npos) << item;
+            const std::string told = session.wrongAnswerMessage();
+            const std::string right = told.substr(told.find("：") + std::string_view("：").size());
+            const std::size_t slash = right.find('/');
+            const long n = std::stol(right.substr(0, slash));
+            const long d = slash == std::string::npos ? 1 : std::stol(right.substr(slash + 1));
+            fractionAnswers += d != 1;
+            EXPECT_EQ(session.judge(right, ""), Verdict::Right) << item;
+            EXPECT_EQ(session.judge(std::to_string(3 * n) + "/" + std::to_string(3 * d), ""),
+                      n == 0 ? Verdict::Right : Verdict::NotReduced)
+                << item << " " << right;
+            EXPECT_EQ(session.judge(std::to_string(n + d) + "/" + std::to_string(d), ""),
+                      Verdict::Wrong)
+                << item;
+            EXPECT_EQ(session.judge("0.5", ""), Verdict::NotAFraction) << item;
+        } while (session.next());
+        EXPECT_EQ(session.rightCount(), 0);
+    }
+    EXPECT_GT(fractionAnswers, 60) << "most answers are fractions, not whole numbers";
+}
+
 // The decimal quotient of a ÷ b by long division, when it ends within 20 places.
 std::optional<std::string> endingDecimal(long a, long b)
 {

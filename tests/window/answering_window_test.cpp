@@ -250,5 +250,24 @@ TEST_F(AnsweringWindowTest, TheLastAnswerOrFinishingShowsTheSummaryAndStopsTheCl
     EXPECT_TRUE(summary->isVisible()) << "the judgement's advance does not bring an item back";
 }
 
+TEST_F(AnsweringWindowTest, AFractionNotInLowestTermsIsToldToBeReducedAndKeepsItsChance)
+{
+    window = std::make_unique<AnsweringWindow>(
+        AnsweringSession(ExerciseSet{*parseFractionExpression("3＋8＋1＋8")}, {}));
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    const auto told = closeMessages(window.get());
+    EXPECT_EQ(item(), QStringLiteral("3/8＋1/8"));
+    type(answerBox(), QStringLiteral("4/8"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    ASSERT_EQ(told->count, 1);
+    EXPECT_EQ(told->text, QStringLiteral("请约分：得数要化成最简分数，再写一次吧~"));
+    answerBox()->clear();
+    type(answerBox(), QStringLiteral("1/2"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    EXPECT_TRUE(pictureShown());
+    EXPECT_EQ(status(), QStringLiteral("共 1 题，现在是第 1 题；正确 1 题；得分：100 分"));
+}
+
 } // namespace
 } // namespace quill
