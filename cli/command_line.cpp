@@ -93,8 +93,9 @@ std::string answerHelpText()
 同样的选项和 --seed 得到的题目与 quillmere generate --kind oral 完全相同。
 
 选项与 quillmere generate 相同（--grade、--numbers、--ops、--from、--to、--count、--places、
---keep、--exact、--carry、--borrow、--seed、--time-limit 等）；上机答题只出口算题，--kind 只能是 oral（口算），
---numbers 不能是 fraction（分数）。上机答题不写文档也不保存，所以没有 --answers、--out、
+--keep、--exact、--carry、--borrow、--seed、--time-limit 等）；上机答题只出口算题，--kind 只能是 oral（口算）。
+--numbers fraction 出分数口算题：得数写成 a/b 或整数，没约分的对值会提示“请约分”再写一次。
+百分数题写 26% 或 0.26 都对。上机答题不写文档也不保存，所以没有 --answers、--out、
 --print、--no-save 和 --history。
 
 退出码: 0 答完或输入结束, 1 输入不是答案 (含空字符，或一行超过 4096 个字节), 2 选项或设置有误,
@@ -111,9 +112,9 @@ void refuseDocumentOptions(const GenerateOptions& options)
                          "--history 只用于 quillmere generate");
 }
 
-// The kind whose items, of whole numbers, decimals or percentages, have one answer a line
-// can hold and the session can judge (口算); the set is then exactly the one
-// generate --kind oral draws.
+// The kind whose items, of whole numbers, decimals, percentages or fractions, have one answer a
+// line can hold and the session can judge (口算); the set is then exactly the one generate --kind
+// oral draws.
 const ExerciseKindRow& answeredKind()
 {
     const auto kinds = exerciseKinds();
@@ -129,9 +130,6 @@ void askForAnswerableItems(GenerateOptions& options)
                          std::string(answered.commandName) + "）：“" +
                          std::string(kindRow(*options.kind).caption) +
                          "”的题不能逐题输入答案判分，请用 quillmere generate 出这类题。");
-    if (options.numbers == NumberType::Fraction)
-        throw UsageError("上机答题只出整数、小数和百分数的口算题：分数题请用 quillmere generate "
-                         "--numbers fraction 出题。");
     options.kind = answered.kind;
 }
 
@@ -160,7 +158,7 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
     applyOptionsAndSeed(options, app, err);
     if (const std::optional<int> status = drawAnsweringSet(app, options, out, err))
         return *status;
-    AnsweringSession session(answeringItems(app.set), answeringRules(app.settings));
+    AnsweringSession session(app.set, answeringRules(app.settings));
     if (session.itemCount() == 0) {
         err << nothingToAnswerMessage << '\n';
         return exitUsage;

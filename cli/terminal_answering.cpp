@@ -24,11 +24,27 @@ std::string prompt(const AnsweringSession& session)
            (hint.empty() ? "" : "（" + hint + "）") + "：" + session.currentItem() + "＝";
 }
 
-// The input's lines, counted for the message that refuses one.
+// The input's lines, counted for the message that refuses one, and the clock that times them.
 struct AnswerInput {
     std::istream& in;
     std::size_t lineNumber = 0;
+    std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
+    int secondsCounted = 0;
 };
+
+// Gives the session the whole seconds gone since it last heard of them.
+void countSeconds(AnsweringSession& session, AnswerInput& input)
+{
+    const auto gone = std::chrono::duration_cast<std::chrono::seconds>(
+                          std::chrono::steady_clock::now() - input.started)
+                          .count();
+    session.tick(static_cast<int>(gone) - input.secondsCounted);
+    input.secondsCounted = static_cast<int>(gone);
+}
+
+// Lines that are no answer the same item takes before it is passed over: a script typing
+// words for ever must still come to the end of the set.
+constexpr int refusedLinesPerItem = 3;
 
 std::string refusalMessage(LineRead read, std::size_t lineNumber)
 {
@@ -38,17 +54,32 @@ std::string refusalMessage(LineRead read, std::size_t lineNumber)
     return line + "超过 " + std::to_string(longestAnswerLine) + " 个字节，不是答案；答题结束！";
 }
 
+// Why a line was not judged, for the pupil to write it again.
+std::string retryMessage(const AnsweringSession& session, std::string_view line)
+{
+    switch (session.judge(line, "")) {
+    case Verdict::NotReduced:
+        return std::string(notReducedMessage);
+    case Verdict::NotAFraction:
+        return std::string(notAFractionMessage);
+    default:
+        return notAnAnswerMessage(line, session.answerCharacters());
+    }
+}
+
 enum class Asked { Judged, InputEnded, InputRefused };
 
 // Asks until the item is judged or passed over. A pupil told to add the remainder gets one
 // more try: a script that never gives one must still come to the end of the set.
 Asked askItem(AnsweringSession& session, AnswerInput& input, std::ostream& out, std::ostream& err)
 {
+    int refused = 0;
     for (int attempt = 1;; ++attempt) {
         out << prompt(session) << std::flush;
         std::string line;
         const LineRead read = readAnswerLine(input.in, line);
         ++input.lineNumber;
+        countSeconds(session, input);
         if (read != LineRead::Line) {
             out << '\n' << std::flush;
             if (read == LineRead::End)
@@ -64,8 +95,19 @@ Asked askItem(AnsweringSession& session, AnswerInput& input, std::ostream& out, 
             out << session.wrongAnswerMessage() << '\n';
             return Asked::Judged;
         case Verdict::AnswerMissing:
+        case Verdict::AlreadyMarked: // each item is asked once
             out << skippedItemMessage << '\n';
             return Asked::Judged;
+        case Verdict::NotAnAnswer:
+        case Verdict::NotReduced:
+        case Verdict::NotAFraction:
+            out << retryMessage(session, line) << '\n';
+            if (++refused == refusedLinesPerItem) {
+                out << stillNotAnAnswerMessage << '\n';
+                return Asked::Judged;
+            }
+            --attempt; // the remainder's second chance is still to come
+            break;
         case Verdict::RemainderMissing:
             if (attempt > 1) {
                 out << remainderStillMissingMessage << '\n';
@@ -77,28 +119,19 @@ Asked askItem(AnsweringSession& session, AnswerInput& input, std::ostream& out, 
     }
 }
 
-std::string summary(const AnsweringSession& session)
-{
-    return "共 " + std::to_string(session.itemCount()) + " 题；正确 " +
-           std::to_string(session.rightCount()) + " 题；得分：" + std::to_string(session.score()) +
-           " 分";
-}
-
 } // namespace
 
 AnsweringEnd answerOnTerminal(AnsweringSession& session, std::istream& in, std::ostream& out,
                               std::ostream& err)
 {
-    const auto started = std::chrono::steady_clock::now();
     AnswerInput input{in};
     Asked asked = askItem(session, input, out, err);
     while (asked == Asked::Judged && session.next())
         asked = askItem(session, input, out, err);
-    out << summary(session) << '\n';
-    const auto seconds =
-        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started)
-            .count();
-    err << "用了" << seconds / 60 << "分" << seconds % 60 << "秒\n";
+    countSeconds(session, input);
+    session.finish();
+    for (const std::string& line : session.summaryLines())
+        out << line << '\n';
     return asked == Asked::InputRefused ? AnsweringEnd::InputRefused : AnsweringEnd::Finished;
 }
 

@@ -15,6 +15,7 @@ inline constexpr std::string_view rightAnswerMessage = "答对了！";
 inline constexpr std::string_view skippedItemMessage = "没有作答，下一题。";
 inline constexpr std::string_view remainderMissingMessage = "这道题还要写出余数，例如 7……1";
 inline constexpr std::string_view remainderStillMissingMessage = "还是没有余数，这一题先跳过。";
+inline constexpr std::string_view stillNotAnAnswerMessage = "还是不是答案，这一题先跳过。";
 
 enum class AnsweringEnd {
     Finished,     // the set or the input ended
@@ -22,9 +23,9 @@ enum class AnsweringEnd {
 };
 
 // Asks every item in turn until the set or the input ends; an empty line leaves an item
-// unanswered, and so does a second line without the remainder asked for. Ends with
-// "共 N 题；正确 c 题；得分：s 分" on `out` and the time taken on `err`, also when the input is
-// refused.
+// unanswered, and so does a second line without the remainder asked for. A line that is no
+// answer ("abc") is refused with the reason and asked again. Ends with the session's summary
+// on `out`, also when the input is refused.
 AnsweringEnd answerOnTerminal(AnsweringSession& session, std::istream& in, std::ostream& out,
                               std::ostream& err);
 

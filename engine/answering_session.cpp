@@ -18,6 +18,11 @@ bool remainderGrade(int gradeIndex)
     return gradeIndex >= 4 && gradeIndex <= 6;
 }
 
+std::string minutesAndSeconds(int seconds)
+{
+    return std::to_string(seconds / 60) + "分" + std::to_string(seconds % 60) + "秒";
+}
+
 } // namespace
 
 AnsweringRules answeringRules(const ExerciseSettings& settings)
@@ -34,19 +39,82 @@ std::vector<OperationItem> answeringItems(const ExerciseSet& set)
     return itemsOf<OperationItem>(set);
 }
 
+std::string fractionItemText(const FractionExpression& item)
+{
+    std::string text;
+    for (const ShownTerm& term : shownTerms(item)) {
+        switch (term.kind) {
+        case ShownTerm::Kind::Fraction:
+            text += term.numerator + "/" + term.denominator;
+            break;
+        case ShownTerm::Kind::Whole:
+            text += term.numerator;
+            break;
+        case ShownTerm::Kind::Sign:
+            text += fractionSign(term.operation);
+            break;
+        case ShownTerm::Kind::OpenBracket:
+            text += "(";
+            break;
+        case ShownTerm::Kind::CloseBracket:
+            text += ")";
+            break;
+        }
+    }
+    return text;
+}
+
+namespace
+{
+
+OneOperatorRules oneOperatorRules(const AnsweringRules& rules)
+{
+    return {.remainders = rules.divisionTicked && remainderGrade(rules.gradeIndex),
+            .keptPlaces = rules.keptPlaces};
+}
+
+} // namespace
+
 AnsweringSession::AnsweringSession(const std::vector<OperationItem>& items,
                                    const AnsweringRules& rules)
-    : marks_(items.size(), Mark::Unanswered)
 {
-    const OneOperatorRules itemRules{.remainders =
-                                         rules.divisionTicked && remainderGrade(rules.gradeIndex),
-                                     .keptPlaces = rules.keptPlaces};
-    items_.reserve(items.size());
-    answers_.reserve(items.size());
-    for (const OperationItem& item : items) {
-        items_.push_back(item.text());
-        answers_.push_back(answerOneOperatorItem(item, itemRules));
+    for (const OperationItem& item : items)
+        add(item, oneOperatorRules(rules));
+}
+
+AnsweringSession::AnsweringSession(const ExerciseSet& set, const AnsweringRules& rules)
+{
+    for (const SetItem& item : set) {
+        if (const auto* operation = std::get_if<OperationItem>(&item))
+            add(*operation, oneOperatorRules(rules));
+        else if (const auto* fraction = std::get_if<FractionExpression>(&item))
+            add(*fraction);
     }
+}
+
+void AnsweringSession::add(const OperationItem& item, const OneOperatorRules& rules)
+{
+    items_.push_back(item.text());
+    answers_.push_back(answerOneOperatorItem(item, rules));
+    fractions_.emplace_back();
+    marks_.push_back(Mark::Unanswered);
+    given_.emplace_back();
+    characters_.negatives = characters_.negatives || answers_.back().value < 0;
+    characters_.remainders = characters_.remainders || answers_.back().withRemainder.has_value();
+}
+
+// An item that divides by zero has no value; it is left out rather than asked.
+void AnsweringSession::add(const FractionExpression& item)
+{
+    const std::optional<Rational> value = expressionValue(item);
+    if (!value)
+        return;
+    items_.push_back(fractionItemText(item));
+    answers_.emplace_back();
+    fractions_.push_back(value);
+    marks_.push_back(Mark::Unanswered);
+    given_.emplace_back();
+    characters_.negatives = characters_.negatives || *value < Rational(0);
 }
 
 const std::string& AnsweringSession::currentItem() const
@@ -61,38 +129,79 @@ const OneOperatorAnswer& AnsweringSession::currentAnswer() const
     return answers_.empty() ? none : answers_[current_];
 }
 
+TypedAnswer AnsweringSession::typedParts(std::string_view answer, std::string_view remainder) const
+{
+    if (typedNumber(remainder))
+        return {std::string(answer), std::string(remainder)};
+    return splitTypedAnswer(answer, takesRemainder());
+}
+
 std::string AnsweringSession::placesHint() const
 {
     const std::optional<int> places = currentAnswer().places;
     return places ? "本题保留 " + std::to_string(*places) + " 位小数" : std::string();
 }
 
-Verdict AnsweringSession::submit(std::string_view answer, std::string_view remainder)
+Verdict AnsweringSession::judge(std::string_view answer, std::string_view remainder) const
 {
-    const TypedAnswer typed = typedNumber(remainder)
-                                  ? TypedAnswer{std::string(answer), std::string(remainder)}
-                                  : splitTypedAnswer(answer, takesRemainder());
+    if (!answerTextAllowed(answer, characters_) ||
+        !answerTextAllowed(remainder, {.negatives = false, .remainders = false}))
+        return Verdict::NotAnAnswer;
+    const TypedAnswer typed = typedParts(answer, remainder);
     const std::optional<double> typedAnswer = typedNumber(typed.answer);
     if (!typedAnswer)
         return Verdict::AnswerMissing;
-    const std::optional<double> typedRemainder = typedNumber(typed.remainder);
-    const OneOperatorAnswer& expected = currentAnswer();
-    const bool right = !items_.empty() && expected.accepts(*typedAnswer, typedRemainder);
-    // A whole number alone is a quotient whose remainder was forgotten; a decimal is judged.
-    if (!right && expected.remainder && !typedRemainder && fixPart(*typedAnswer) == *typedAnswer)
-        return Verdict::RemainderMissing;
     if (items_.empty())
         return Verdict::Wrong;
+    if (fractions_[current_])
+        return judgeFraction(*fractions_[current_], typed.answer);
+    const std::optional<double> typedRemainder = typedNumber(typed.remainder);
+    const OneOperatorAnswer& expected = currentAnswer();
+    if (expected.accepts(*typedAnswer, typedRemainder))
+        return Verdict::Right;
+    // A whole number alone is a quotient whose remainder was forgotten; a decimal is judged.
+    if (expected.remainder && !typedRemainder && fixPart(*typedAnswer) == *typedAnswer)
+        return Verdict::RemainderMissing;
+    return Verdict::Wrong;
+}
 
-    Mark& mark = marks_[current_];
-    rightCount_ += (right ? 1 : 0) - (mark == Mark::Right ? 1 : 0);
-    mark = right ? Mark::Right : Mark::Wrong;
-    return right ? Verdict::Right : Verdict::Wrong;
+// Right only in lowest terms; the right value otherwise is sent back to be reduced.
+Verdict AnsweringSession::judgeFraction(const Rational& expected, std::string_view typed) const
+{
+    const std::optional<TypedFraction> fraction = typedFraction(typed);
+    if (!fraction)
+        return Verdict::NotAFraction;
+    const std::optional<Rational> value = Rational::of(fraction->numerator, fraction->denominator);
+    if (!value || *value != expected)
+        return Verdict::Wrong;
+    const bool lowestTerms =
+        value->numerator() == fraction->numerator && value->denominator() == fraction->denominator;
+    return lowestTerms ? Verdict::Right : Verdict::NotReduced;
+}
+
+std::string AnsweringSession::answerText(std::size_t i) const
+{
+    return fractions_[i] ? fractions_[i]->text() : answers_[i].text();
+}
+
+Verdict AnsweringSession::submit(std::string_view answer, std::string_view remainder)
+{
+    if (finished_ || (!items_.empty() && marks_[current_] != Mark::Unanswered))
+        return Verdict::AlreadyMarked;
+    const Verdict verdict = judge(answer, remainder);
+    if (items_.empty() || (verdict != Verdict::Right && verdict != Verdict::Wrong))
+        return verdict;
+    marks_[current_] = verdict == Verdict::Right ? Mark::Right : Mark::Wrong;
+    rightCount_ += verdict == Verdict::Right ? 1 : 0;
+    const TypedAnswer typed = typedParts(answer, remainder);
+    given_[current_] =
+        typed.remainder.empty() ? typed.answer : typed.answer + "……" + typed.remainder;
+    return verdict;
 }
 
 std::string AnsweringSession::wrongAnswerMessage() const
 {
-    return "加油哦！正确答案是：" + currentAnswer().text();
+    return "加油哦！正确答案是：" + (items_.empty() ? std::string() : answerText(current_));
 }
 
 bool AnsweringSession::next()
@@ -126,10 +235,32 @@ std::string AnsweringSession::statusLine() const
            " 分";
 }
 
+void AnsweringSession::tick(int seconds)
+{
+    if (!finished_)
+        seconds_ += seconds;
+}
+
 std::string AnsweringSession::caption(std::string_view date) const
 {
-    return "时间：" + std::string(date) + "，用了" + std::to_string(seconds_ / 60) + "分" +
-           std::to_string(seconds_ % 60) + "秒";
+    return "时间：" + std::string(date) + "，用了" + minutesAndSeconds(seconds_);
+}
+
+std::vector<std::string> AnsweringSession::summaryLines() const
+{
+    std::vector<std::string> lines = {
+        "共 " + std::to_string(items_.size()) + " 题；正确 " + std::to_string(rightCount_) +
+        " 题；得分：" + std::to_string(score()) + " 分；用时：" + minutesAndSeconds(seconds_)};
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (marks_[i] == Mark::Right)
+            continue;
+        if (lines.size() == 1)
+            lines.emplace_back("做错的题：");
+        const std::string given =
+            marks_[i] == Mark::Unanswered ? "没有作答" : "你的答案：" + given_[i];
+        lines.push_back(items_[i] + "＝" + answerText(i) + "（" + given + "）");
+    }
+    return lines;
 }
 
 } // namespace quill

@@ -243,6 +243,8 @@ DrawPlan planDraw(const ExerciseSettings& s, Range range, DrawPurpose purpose)
 {
     if (auto refusal = columnRuleRefusal(s, range))
         return {std::move(refusal), {}, {}};
+    if (purpose == DrawPurpose::OnScreen && s.fractions.checked)
+        return {fractionRefusal(s, range), {}, {}};
     if (purpose == DrawPurpose::OnScreen)
         return {tooFewDistinctItems(s, range.start, range.end, true), {}, {}};
     return sheetPlan(s, range);

@@ -295,6 +295,18 @@ ItemGenerator operationGenerator(const ExerciseSettings& s, int k)
     return exact ? generate<makeExactDivisionItem> : generate<makeDivisionItem>;
 }
 
+const GenerationPath& onScreenFractionPath()
+{
+    static const GenerationPath onScreen = [] {
+        GenerationPath path = paths.front();
+        path.name = "上机答题（分数）";
+        path.afterDraw = nullptr; // fraction 口算: no steps are built on the items
+        path.write = nullptr;
+        return path;
+    }();
+    return onScreen;
+}
+
 ItemGenerator pickOperation(const ExerciseSettings& s, int r, bool exactDivision)
 {
     if (r < 10 && s.addition.checked)

@@ -72,6 +72,8 @@ LawFormsLeftOut lawFormsLeftOut(const ExerciseSettings& settings, Range range);
 // Its draw is that path's, so the same settings and seed give the same items as 生成练习
 // gives under 口算.
 const GenerationPath& onScreenPath();
+// With 分数 ticked: fraction 口算 items, one operation each, to be answered a/b.
+const GenerationPath& onScreenFractionPath();
 
 // The four operations of the whole-number and fraction paths, in the selector's order.
 constexpr int operationCount = 4;

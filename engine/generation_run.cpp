@@ -256,7 +256,9 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)
     app.run.progressTicks = 0;
     env.progressStarted();
     beginDrawing(app);
-    const DrawEnd end = drawList(app, env, onScreenPath(), *range, DrawPurpose::OnScreen);
+    const GenerationPath& path =
+        app.settings.fractions.checked ? onScreenFractionPath() : onScreenPath();
+    const DrawEnd end = drawList(app, env, path, *range, DrawPurpose::OnScreen);
     env.progressStopped();
     if (end == DrawEnd::TooFewItems) {
         app.set.clear();

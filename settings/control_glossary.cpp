@@ -98,6 +98,8 @@ constexpr auto otherControls = std::to_array<GlossaryEntry>({
     {"Command1", "submitButton", "提交", {}, answeringForm},
     {"Command2", "previousButton", "上一题", {}, answeringForm},
     {"Command3", "nextButton", "下一题", {}, answeringForm},
+    {"Command4", "finishButton", "交卷", {}, answeringForm},
+    {"Label5", "summaryText", "交卷后的成绩和做错的题", {}, answeringForm},
     {"Image1", "rightAnswerPicture", "答对的图片", {}, answeringForm},
     {"Timer1", "clockTimer", "每秒走一次的时钟", {}, answeringForm},
     {"Timer2", "advanceTimer", "作答两秒后出下一题", {}, answeringForm},

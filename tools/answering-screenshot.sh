@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Opens the answering window on a virtual display with a fixed set and saves a picture of it.
-#   tools/answering-screenshot.sh remainder|right [out.png]
-# remainder: quotient and remainder typed in; right: just after a right answer.
+#   tools/answering-screenshot.sh remainder|right|summary|fraction [out.png]
+# remainder: quotient and remainder typed in; right: just after a right answer; summary: after
+# 交卷; fraction: a fraction item with its answer typed in.
 # Uses the build in $BUILD (default: build-gui); needs xvfb-run (tools/install-deps.sh test).
 set -euo pipefail
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QValidator>
 
 namespace quill
 {
@@ -56,11 +57,30 @@ QLabel* redLabel(QWidget* parent, std::string_view part, int pixelSize)
     return label;
 }
 
-QLineEdit* answerBox(QWidget* parent, std::string_view part)
+// Keeps out of an answer box what no answer holds (letters, a second point), as it is typed.
+class AnswerValidator : public QValidator
+{
+public:
+    AnswerValidator(AnswerCharacters allowed, QObject* parent)
+        : QValidator(parent), allowed_(allowed)
+    {
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        return answerTextAllowed(input.toStdString(), allowed_) ? Acceptable : Invalid;
+    }
+
+private:
+    AnswerCharacters allowed_;
+};
+
+QLineEdit* answerBox(QWidget* parent, std::string_view part, AnswerCharacters allowed)
 {
     auto* box = named(new QLineEdit(parent), part);
     box->setFont(sizedFont(28));
     box->setAlignment(Qt::AlignCenter);
+    box->setValidator(new AnswerValidator(allowed, box));
     return box;
 }
 
@@ -79,7 +99,7 @@ AnsweringWindow::AnsweringWindow(AnsweringSession session, QWidget* parent)
     advance_.setObjectName(glossaryName("advanceTimer"));
     advance_.setInterval(advanceInterval);
     advance_.setSingleShot(true);
-    connect(&advance_, &QTimer::timeout, this, &AnsweringWindow::goNext);
+    connect(&advance_, &QTimer::timeout, this, &AnsweringWindow::advanceAfterJudgement);
 
     showCurrentItem();
     refreshStatus();
@@ -89,20 +109,28 @@ AnsweringWindow::AnsweringWindow(AnsweringSession session, QWidget* parent)
 
 void AnsweringWindow::buildControls()
 {
-    item_ = named(new QLabel(this), "itemLabel");
+    answering_ = new QWidget(this);
+    QWidget* in = answering_;
+    item_ = named(new QLabel(in), "itemLabel");
     item_->setFont(sizedFont(40, QFont::Bold));
-    auto* equals = new QLabel(QStringLiteral("＝"), this);
+    auto* equals = new QLabel(QStringLiteral("＝"), in);
     equals->setFont(sizedFont(40, QFont::Bold));
-    answer_ = answerBox(this, "answerBox");
-    dots_ = named(new QLabel(QStringLiteral("……"), this), "remainderDots");
+    answer_ = answerBox(in, "answerBox", session_.answerCharacters());
+    dots_ = named(new QLabel(QStringLiteral("……"), in), "remainderDots");
     dots_->setFont(sizedFont(28));
-    remainder_ = answerBox(this, "remainderBox");
+    remainder_ = answerBox(in, "remainderBox", {});
     remainder_->setFixedWidth(narrowAnswerBox);
-    hint_ = redLabel(this, "placesHint", 18);
+    hint_ = redLabel(in, "placesHint", 18);
     status_ = redLabel(this, "statusLine", 18);
-    submit_ = named(new QPushButton(QStringLiteral("提交"), this), "submitButton");
-    previous_ = named(new QPushButton(QStringLiteral("上一题"), this), "previousButton");
-    next_ = named(new QPushButton(QStringLiteral("下一题"), this), "nextButton");
+    summary_ = named(new QLabel(this), "summaryText");
+    summary_->setFont(sizedFont(20));
+    summary_->setTextFormat(Qt::PlainText);
+    summary_->setWordWrap(true);
+    summary_->hide();
+    submit_ = named(new QPushButton(QStringLiteral("提交"), in), "submitButton");
+    previous_ = named(new QPushButton(QStringLiteral("上一题"), in), "previousButton");
+    next_ = named(new QPushButton(QStringLiteral("下一题"), in), "nextButton");
+    finish_ = named(new QPushButton(QStringLiteral("交卷"), in), "finishButton");
     picture_ = named(new QLabel(this), "rightAnswerPicture");
     picture_->setPixmap(drawRightAnswerPicture(devicePixelRatioF()));
     picture_->setFixedSize(rightAnswerPictureWidth, rightAnswerPictureHeight);
@@ -117,18 +145,22 @@ void AnsweringWindow::buildControls()
         itemRow->addWidget(w);
     itemRow->addStretch();
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {submit_, previous_, next_}) {
+    for (QPushButton* button : {submit_, previous_, next_, finish_}) {
         button->setFont(sizedFont(18));
         button->setMinimumSize(110, 40);
         buttons->addWidget(button);
     }
     buttons->addStretch();
+    auto* answering = new QVBoxLayout(answering_);
+    answering->setContentsMargins(0, 0, 0, 0);
+    answering->addLayout(itemRow);
+    answering->addWidget(hint_);
+    answering->addSpacing(12);
+    answering->addLayout(buttons);
     auto* left = new QVBoxLayout;
     left->addStretch();
-    left->addLayout(itemRow);
-    left->addWidget(hint_);
-    left->addSpacing(12);
-    left->addLayout(buttons);
+    left->addWidget(answering_);
+    left->addWidget(summary_);
     left->addSpacing(12);
     left->addWidget(status_);
     left->addStretch();
@@ -142,6 +174,7 @@ void AnsweringWindow::buildControls()
     connect(remainder_, &QLineEdit::returnPressed, this, &AnsweringWindow::submitAnswer);
     connect(previous_, &QPushButton::clicked, this, &AnsweringWindow::goPrevious);
     connect(next_, &QPushButton::clicked, this, &AnsweringWindow::goNext);
+    connect(finish_, &QPushButton::clicked, this, &AnsweringWindow::finishSet);
 }
 
 // Every item starts with empty boxes and no picture; the boxes follow what it asks for.
@@ -178,9 +211,23 @@ void AnsweringWindow::clockTick()
 
 void AnsweringWindow::submitAnswer()
 {
-    switch (session_.submit(answer_->text().toStdString(), remainder_->text().toStdString())) {
+    const Verdict verdict =
+        session_.submit(answer_->text().toStdString(), remainder_->text().toStdString());
+    switch (verdict) {
     case Verdict::AnswerMissing:
+    case Verdict::NotAnAnswer: // only text set from outside the box gets here
         answer_->setFocus();
+        return;
+    case Verdict::AlreadyMarked:
+        tell(QMessageBox::Information, alreadyMarkedMessage);
+        return;
+    case Verdict::NotReduced:
+    case Verdict::NotAFraction:
+        if (tell(QMessageBox::Information,
+                 verdict == Verdict::NotReduced ? notReducedMessage : notAFractionMessage)) {
+            answer_->selectAll();
+            answer_->setFocus();
+        }
         return;
     case Verdict::RemainderMissing:
         remainder_->setFocus();
@@ -210,6 +257,31 @@ void AnsweringWindow::goNext()
     answer_->clear();
     picture_->hide();
     tell(QMessageBox::Question, noNextItemMessage);
+}
+
+void AnsweringWindow::advanceAfterJudgement()
+{
+    if (session_.lastItem())
+        finishSet();
+    else
+        goNext();
+}
+
+void AnsweringWindow::finishSet()
+{
+    advance_.stop();
+    clock_.stop();
+    session_.finish();
+    refreshCaption();
+    QStringList lines;
+    for (const std::string& line : session_.summaryLines())
+        lines << fromText(line);
+    summary_->setText(lines.join(QLatin1Char('\n')));
+    answering_->hide();
+    picture_->hide();
+    status_->hide();
+    summary_->show();
+    adjustSize(); // a long list of wrong items must not be cut off
 }
 
 // A move the pupil asks for cancels the automatic one.

@@ -47,6 +47,10 @@ private:
     void submitAnswer();
     void goNext();
     void goPrevious();
+    // After a judgement: the next item, or the summary when the last one was judged.
+    void advanceAfterJudgement();
+    // 交卷: the clock stops and the summary takes the place of the item.
+    void finishSet();
     // A modal 友情提示 box; false when the window went away while it was open.
     bool tell(QMessageBox::Icon icon, std::string_view text);
 
@@ -60,6 +64,9 @@ private:
     QPushButton* submit_ = nullptr;
     QPushButton* previous_ = nullptr;
     QPushButton* next_ = nullptr;
+    QPushButton* finish_ = nullptr;
+    QWidget* answering_ = nullptr; // the item, the boxes, the hint and the buttons
+    QLabel* summary_ = nullptr;
     QLabel* picture_ = nullptr;
     QTimer clock_{this};
     QTimer advance_{this};

@@ -371,13 +371,13 @@ void MainWindow::finishExit()
 // comes back when the answering window closes. A new set replaces one being answered.
 void MainWindow::openAnsweringWindow()
 {
-    const std::vector<OperationItem> items = answeringItems(app_.set);
-    if (items.empty()) {
+    AnsweringSession session(app_.set, answeringRules(app_.settings));
+    if (session.itemCount() == 0) {
         notifier_.notify(nothingToAnswerMessage);
         return;
     }
     closeAnsweringWindow();
-    answering_ = new AnsweringWindow(AnsweringSession(items, answeringRules(app_.settings)));
+    answering_ = new AnsweringWindow(std::move(session));
     connect(answering_, &AnsweringWindow::closed, this, [this] {
         showNormal();
         activateWindow();

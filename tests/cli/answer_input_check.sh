@@ -40,7 +40,7 @@ check() {
     fi
 }
 
-printf '\n' | check "one blank line" 0 "用了" || fail
+printf '\n' | check "one blank line" 0 "用时" || fail
 base=$(lastPeak)
 check "/dev/zero" 1 "含有空字符" </dev/zero || fail
 zeroPeak=$(lastPeak)

@@ -184,5 +184,90 @@ TEST_F(AnsweringWindowTest, TheHintAndTheClockShow)
     EXPECT_TRUE(pictureShown());
 }
 
+// Going back after a wrong answer, the pupil may look but the mark stays.
+TEST_F(AnsweringWindowTest, AnItemWhoseAnswerWasShownKeepsItsMark)
+{
+    open({"36＋39", "3＋4"});
+    const auto told = closeMessages(window.get());
+    type(answerBox(), QStringLiteral("74"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    ASSERT_EQ(told->text, QStringLiteral("加油哦！正确答案是：75"));
+    part<QPushButton>("nextButton")->click();
+    part<QPushButton>("previousButton")->click();
+    EXPECT_EQ(item(), QStringLiteral("36＋39"));
+    type(answerBox(), QStringLiteral("75"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    EXPECT_EQ(told->count, 2);
+    EXPECT_EQ(told->text, QStringLiteral("这道题已经判过了，正确答案也看过了，不能再改哦~"));
+    EXPECT_FALSE(pictureShown());
+    EXPECT_EQ(status(), QStringLiteral("共 2 题，现在是第 1 题；正确 0 题；得分：0 分"));
+}
+
+TEST_F(AnsweringWindowTest, TheAnswerBoxTakesOnlyWhatAnAnswerHolds)
+{
+    open({"36÷5"}, {.gradeIndex = 5, .divisionTicked = true});
+    type(answerBox(), QStringLiteral("a7b.2.5/%x"));
+    EXPECT_EQ(answerBox()->text(), QStringLiteral("7.25/%")) << "letters and a second point";
+    type(remainderBox(), QStringLiteral("1x.5."));
+    EXPECT_EQ(remainderBox()->text(), QStringLiteral("1.5"));
+}
+
+// The last judgement, or 交卷 at any time, ends the set: the clock stops, the summary shows.
+TEST_F(AnsweringWindowTest, TheLastAnswerOrFinishingShowsTheSummaryAndStopsTheClock)
+{
+    open({"3＋4", "6×7"});
+    type(answerBox(), QStringLiteral("7"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    part<QPushButton>("nextButton")->click();
+    auto* summary = part<QLabel>("summaryText");
+    EXPECT_FALSE(summary->isVisible());
+    type(answerBox(), QStringLiteral("42"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return summary->isVisible(); }, 3000));
+    EXPECT_TRUE(
+        summary->text().startsWith(QStringLiteral("共 2 题；正确 2 题；得分：100 分；用时：")))
+        << summary->text().toStdString();
+    EXPECT_FALSE(answerBox()->isVisible());
+    EXPECT_FALSE(part<QTimer>("clockTimer")->isActive());
+    const QString title = window->windowTitle();
+    QTest::qWait(1100);
+    EXPECT_EQ(window->windowTitle(), title) << "the clock stands still";
+
+    open({"36÷5", "3＋4", "6×7"}, {.gradeIndex = 5, .divisionTicked = true});
+    const auto told = closeMessages(window.get());
+    type(answerBox(), QStringLiteral("7"));
+    type(remainderBox(), QStringLiteral("2"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    part<QPushButton>("finishButton")->click();
+    summary = part<QLabel>("summaryText");
+    EXPECT_TRUE(summary->isVisible());
+    const QStringList lines = summary->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 5) << summary->text().toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("共 3 题；正确 0 题；得分：0 分；用时：")));
+    EXPECT_EQ(lines[2], QStringLiteral("36÷5＝7……1（你的答案：7……2）"));
+    EXPECT_EQ(lines[4], QStringLiteral("6×7＝42（没有作答）"));
+    QTest::qWait(advanceInterval + 200);
+    EXPECT_TRUE(summary->isVisible()) << "the judgement's advance does not bring an item back";
+}
+
+TEST_F(AnsweringWindowTest, AFractionNotInLowestTermsIsToldToBeReducedAndKeepsItsChance)
+{
+    window = std::make_unique<AnsweringWindow>(
+        AnsweringSession(ExerciseSet{*parseFractionExpression("3＋8＋1＋8")}, {}));
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    const auto told = closeMessages(window.get());
+    EXPECT_EQ(item(), QStringLiteral("3/8＋1/8"));
+    type(answerBox(), QStringLiteral("4/8"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    ASSERT_EQ(told->count, 1);
+    EXPECT_EQ(told->text, QStringLiteral("请约分：得数要化成最简分数，再写一次吧~"));
+    answerBox()->clear();
+    type(answerBox(), QStringLiteral("1/2"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    EXPECT_TRUE(pictureShown());
+    EXPECT_EQ(status(), QStringLiteral("共 1 题，现在是第 1 题；正确 1 题；得分：100 分"));
+}
+
 } // namespace
 } // namespace quill
