@@ -270,8 +270,10 @@ QGroupBox* outputGroup(ControlBuilder& b)
     save->setPalette(red);
     save->setToolTip(
         QStringLiteral("文件保存在“历史题目.txt”中，如果要全部删除，请直接删除该文件！"));
-    return group(QStringLiteral("输出"),
-                 row({b.check(&S::borders), b.check(&S::answerSheet), save}));
+    QComboBox* format = b.combo(&S::documentFormat);
+    format->setToolTip(QStringLiteral("Word 文档要用文字处理程序打开；PDF 直接就能打印"));
+    return group(QStringLiteral("输出"), row({b.check(&S::borders), b.check(&S::answerSheet), save,
+                                              b.label(QStringLiteral("格式："), format), format}));
 }
 
 QGroupBox* stepsGroup(ControlBuilder& b)

@@ -309,6 +309,28 @@ TEST_F(MainWindowTest, ARunWithAnswersWritesTwoDocumentsAnnouncesAndSaves)
     EXPECT_FALSE(window->runInProgress());
 }
 
+// 格式 Word 和 PDF: each sheet is written twice, the two files sharing their stem.
+TEST_F(MainWindowTest, TheFormatChoiceWritesEachSheetInEveryChosenFormat)
+{
+    check(&S::answerSheet)->click();
+    emit control<QComboBox>(&S::documentFormat)->activated(2);
+    const auto hung = watchdog(30);
+    part<QPushButton>("generateButton")->click();
+    EXPECT_FALSE(*hung);
+    std::vector<std::string> stems, pdfs;
+    for (const fs::path& file : writtenDocuments()) {
+        stems.push_back(file.stem().string());
+        if (file.extension() == ".pdf")
+            pdfs.push_back(file.stem().string());
+    }
+    std::ranges::sort(stems);
+    std::ranges::sort(pdfs);
+    ASSERT_EQ(stems.size(), 4u);
+    EXPECT_EQ(pdfs.size(), 2u);
+    EXPECT_EQ(stems[0], stems[1]);
+    EXPECT_EQ(stems[2], stems[3]);
+}
+
 TEST_F(MainWindowTest, ClickingTheProgressLabelStopsARunThatCannotFinishPromptly)
 {
     // 98 to 100 holds 36 pairs, but the grade rules and closeness leave fewer than 24: a run
