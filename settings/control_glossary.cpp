@@ -78,6 +78,7 @@ constexpr auto otherControls = std::to_array<GlossaryEntry>({
     {"Combo6", "savedSetList", "保存的练习"},
     {"Command1", "generateButton", "生成练习"},
     {"Command2", "answerOnScreenButton", "上机答题"},
+    {"Command3", "previewButton", "预览"},
     {"Label11", "progressLabel", "出题进度，出题时点击停止"},
     {"jbjs", "lawMenu", "简便计算的运算律菜单"},
     {"danwei", "unitMenu", "单位换算的单位菜单"},
