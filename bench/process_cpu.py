@@ -19,6 +19,12 @@ COMMANDS = [
     ("generate --answers --no-save", ["generate", "--answers", "--no-save", "--seed", "1"]),
     ("generate --numbers fraction", ["generate", "--numbers", "fraction", "--answers", "--no-save",
                                      "--seed", "1"]),
+    # PDF sheets: a 24-item question and answer pair, and a pair of 100-item pages.
+    ("generate --answers --format pdf", ["generate", "--answers", "--no-save", "--seed", "1",
+                                         "--format", "pdf"]),
+    ("generate 100 oral items --format pdf", ["generate", "--kind", "oral", "--count", "100",
+                                              "--columns", "5", "--row-height", "20", "--answers",
+                                              "--no-save", "--seed", "1", "--format", "pdf"]),
 ]
 
 

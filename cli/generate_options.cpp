@@ -111,6 +111,9 @@ ColumnRule ruleOf(std::string_view option, const std::string& value,
 }
 
 const Names fontNames = {{{"宋体"}, 0}, {{"楷体"}, 1}, {{"黑体"}, 2}, {{"微软雅黑"}, 3}};
+const Names formatNames = {{{"docx", "word"}, static_cast<int>(DocumentFormatChoice::Docx)},
+                           {{"pdf"}, static_cast<int>(DocumentFormatChoice::Pdf)},
+                           {{"both"}, static_cast<int>(DocumentFormatChoice::Both)}};
 
 struct KnownOption {
     std::string_view name;
@@ -141,6 +144,7 @@ const std::vector<KnownOption>& knownOptions()
         {"--font-size", true, [](O& o, V v) { o.fontSize = digitsOf("--font-size", v); }},
         {"--row-height", true, [](O& o, V v) { o.rowHeight = digitsOf("--row-height", v); }},
         {"--font", true, [](O& o, V v) { o.font = lookUp("--font", v, fontNames); }},
+        {"--format", true, [](O& o, V v) { o.format = documentFormatOption(v); }},
         {"--places", true, [](O& o, V v) { o.places = numberBetween("--places", v, 0, 4); }},
         {"--keep", true, [](O& o, V v) { o.keep = numberBetween("--keep", v, 0, 4); }},
         {"--exact", false, [](O& o, V) { o.exact = true; }},
@@ -328,6 +332,8 @@ void applyOutput(const GenerateOptions& o, ExerciseSettings& s)
 {
     if (o.font)
         s.font.index = *o.font;
+    if (o.format)
+        s.documentFormat.index = *o.format;
     if (o.closeness)
         s.closeness = *o.closeness;
     if (o.laws)
@@ -496,6 +502,7 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
 输出:
   --answers         另写答案文档 (与 --print 同用时在每题后打印答案)
   --out DIR         文档写入的文件夹 (默认当前文件夹)
+  --format docx|pdf|both  格式: Word 文档 (默认)、PDF 或两种都写
   --print           把题目逐行打印到标准输出，不写文档
   --no-save         不把这套题存入历史记录
   --history FILE    历史记录文件 (默认在程序旁或 ~/.local/share/Quillmere)
@@ -505,6 +512,11 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
 退出码: 0 成功, 1 文档或历史记录无法写入或读取, 2 选项或设置有误 (什么都不写),
         3 到了 --time-limit 还没出完 (什么都不写), 130 被 Ctrl+C 终止。
 )";
+}
+
+int documentFormatOption(const std::string& value)
+{
+    return lookUp("--format", value, formatNames);
 }
 
 } // namespace quill

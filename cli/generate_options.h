@@ -33,6 +33,7 @@ struct GenerateOptions {
     std::optional<std::string> from, to, count, columns, fontSize, rowHeight;
     std::optional<int> font, places, keep, steps, closeness;
     std::optional<ColumnRule> carry, borrow;
+    std::optional<int> format; // the index of 格式
     std::optional<bool> exact;
     bool zeroMiddle = false, zeroEnd = false, roundTens = false, fillIn = false, easy = false;
     bool capResults = false, answers = false, noBorders = false, noSave = false;
@@ -48,6 +49,9 @@ struct GenerateOptions {
     bool print = false;
     bool help = false;
 };
+
+// The index of 格式 that `--format VALUE` names (docx, pdf or both); throws UsageError.
+int documentFormatOption(const std::string& value);
 
 // Reads the options after `generate`; throws UsageError on unknown or malformed ones.
 GenerateOptions parseGenerateOptions(const std::vector<std::string>& args);

@@ -24,6 +24,7 @@ struct HistoryOptions {
     std::optional<std::string> historyFile;
     std::string outDir = ".";
     bool answers = false;
+    std::optional<int> format;
 };
 
 HistoryOptions parseHistoryOptions(const std::vector<std::string>& args)
@@ -42,6 +43,8 @@ HistoryOptions parseHistoryOptions(const std::vector<std::string>& args)
             options.outDir = value();
         else if (arg == "--answers")
             options.answers = true;
+        else if (arg == "--format")
+            options.format = documentFormatOption(value());
         else if (arg == "--help" || arg == "-h")
             options.action = "help"; // what every error message here points to
         else if (arg.starts_with("--"))
@@ -107,6 +110,8 @@ int load(const HistoryOptions& options, std::ostream& out, std::ostream& err)
     StreamNotifier notifier(err);
     Application app(notifier);
     app.settings.answerSheet.checked = options.answers;
+    if (options.format)
+        app.settings.documentFormat.index = *options.format;
     CommandLineEnvironment env(app, {true, options.outDir, std::nullopt}, out, err);
     switch (loadSavedSet(app, env, sets.lines()[index])) {
     case RunOutcome::Completed:
@@ -164,6 +169,7 @@ std::string historyHelpText()
   --history FILE    历史记录文件 (默认在程序旁或 ~/.local/share/Quillmere)
   --answers         载入时另写答案文档
   --out DIR         载入时文档写入的文件夹 (默认当前文件夹)
+  --format docx|pdf|both  载入时写的格式: Word 文档 (默认)、PDF 或两种都写
 )";
 }
 

@@ -18,8 +18,8 @@ DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, Docume
         // No answer sheet for a question sheet stopped half way.
         if (answers && (!app.settings.answerSheet.checked || app.run.stopRequested))
             break;
-        const std::unique_ptr<WordProcessor> document =
-            env.newDocument({kind, stamp, answers, sheetTitle(app.settings, answers)});
+        const std::unique_ptr<WordProcessor> document = env.newDocument(
+            {kind, stamp, answers, sheetTitle(app.settings, answers), chosenFormats(app.settings)});
         if (!document)
             return DocumentsWritten::NotWanted;
         const WriterArguments args{app.settings, app.set,      sheetLayoutOf(app.settings),

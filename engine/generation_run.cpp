@@ -270,6 +270,28 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)
     return RunOutcome::Completed;
 }
 
+RunOutcome drawPreviewSet(Application& app, RunEnvironment& env)
+{
+    const std::optional<Range> range = checkedRange(app, env);
+    if (!range)
+        return RunOutcome::Refused;
+    const GenerationPath& path = choosePath(app.settings);
+    if (!followPlan(app, planDraw(app.settings, *range, DrawPurpose::Sheets)))
+        return RunOutcome::Refused;
+    app.run.stopRequested = false;
+    app.run.progressTicks = 0;
+    env.progressStarted();
+    beginDrawing(app);
+    const DrawEnd end = drawList(app, env, path, *range, DrawPurpose::Sheets);
+    if (end != DrawEnd::NoChoice && path.afterDraw)
+        path.afterDraw(app, *range);
+    env.progressStopped();
+    if (end == DrawEnd::NoChoice || app.run.stopRequested)
+        return RunOutcome::Stopped;
+    tellTrivialItemsKept(app, DrawPurpose::Sheets);
+    return RunOutcome::Completed;
+}
+
 std::string trivialItemsKeptMessage(long count)
 {
     return "这样的设置避不开简单题（如×1、÷1、得数为0），这套题里有" + std::to_string(count) +

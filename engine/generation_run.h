@@ -27,6 +27,10 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env);
 // the progress line to stop it by; nothing is built, written or saved.
 RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env);
 
+// The button 预览: draws `app.set` as 生成练习 would for the same settings, with the progress
+// line to stop it by; nothing is written or saved.
+RunOutcome drawPreviewSet(Application& app, RunEnvironment& env);
+
 // The stop label: the running draw ends at its next round.
 void requestStop(Application& app, RunEnvironment& env);
 

@@ -12,7 +12,7 @@
 namespace quill
 {
 
-enum class Job { Generate, OnScreen, Load };
+enum class Job { Generate, OnScreen, Load, Preview };
 
 enum class CloseResponse {
     Ignore,   // stay: the user said no, is still being asked, or a job must return first

@@ -22,14 +22,26 @@ std::string fileNamePart(std::string text)
 
 } // namespace
 
-std::string DocumentName::fileName(int attempt) const
+std::vector<DocumentFormat> chosenFormats(const ExerciseSettings& settings)
+{
+    switch (static_cast<DocumentFormatChoice>(settings.documentFormat.index)) {
+    case DocumentFormatChoice::Pdf:
+        return {DocumentFormat::Pdf};
+    case DocumentFormatChoice::Both:
+        return {DocumentFormat::Docx, DocumentFormat::Pdf};
+    default:
+        return {DocumentFormat::Docx};
+    }
+}
+
+std::string DocumentName::fileName(int attempt, DocumentFormat format) const
 {
     std::string name = fileNamePart(kind) + "-" + fileNamePart(stamp);
     if (answers)
         name += "(答案)";
     if (attempt > 1)
         name += "-" + std::to_string(attempt);
-    return name + ".docx";
+    return name + (format == DocumentFormat::Pdf ? ".pdf" : ".docx");
 }
 
 IoResult DocumentFolder::prepare() const
@@ -52,15 +64,18 @@ std::filesystem::path DocumentFolder::freePath(const DocumentName& name, int& at
 {
     DocumentName partner = name;
     partner.answers = !name.answers;
-    auto taken = [&](int k) {
+    // A stem is another set's as soon as it has a file in either format.
+    auto exists = [this](const DocumentName& sheet, int k) {
         std::error_code error;
-        return std::filesystem::exists(path_ / name.fileName(k), error) ||
-               (pairFree && std::filesystem::exists(path_ / partner.fileName(k), error));
+        return std::filesystem::exists(path_ / sheet.fileName(k, DocumentFormat::Docx), error) ||
+               std::filesystem::exists(path_ / sheet.fileName(k, DocumentFormat::Pdf), error);
     };
+    auto taken = [&](int k) { return exists(name, k) || (pairFree && exists(partner, k)); };
     attempt = std::max(attempt, 1);
     while (attempt < maximumAttempt && taken(attempt))
         ++attempt;
-    return path_ / name.fileName(attempt);
+    return path_ / name.fileName(attempt, name.formats.empty() ? DocumentFormat::Docx
+                                                               : name.formats.front());
 }
 
 } // namespace quill

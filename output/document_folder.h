@@ -1,12 +1,20 @@
 #pragma once
 
 #include "base/io_result.h"
+#include "settings/exercise_settings.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace quill
 {
+
+// The file formats a sheet is written in; every format of a sheet shares its stem.
+enum class DocumentFormat { Docx, Pdf };
+
+// The formats 格式 asks for.
+std::vector<DocumentFormat> chosenFormats(const ExerciseSettings& settings);
 
 // How a worksheet file is called: its kind, the moment of the run ("20261209-104501",
 // shared by the question and the answer sheet of one run) and whether it holds answers.
@@ -15,10 +23,11 @@ struct DocumentName {
     std::string stamp;
     bool answers = false;
     std::string title{}; // the sheet's title, for the document's properties
+    std::vector<DocumentFormat> formats{DocumentFormat::Docx}; // the files written of it
 
-    // "竖式计算-20261209-104501.docx", "竖式计算-20261209-104501(答案).docx"; from the
+    // "竖式计算-20261209-104501.docx", "竖式计算-20261209-104501(答案).pdf"; from the
     // second attempt on "-2", "-3", … before the extension.
-    std::string fileName(int attempt = 1) const;
+    std::string fileName(int attempt = 1, DocumentFormat format = DocumentFormat::Docx) const;
 };
 
 // The folder documents are written to. Files are never overwritten: each document gets
@@ -34,9 +43,10 @@ public:
     // folder.
     IoResult prepare() const;
 
-    // The first name of `name`, from `attempt` on, that no file has yet; `attempt` is
-    // left at the number used. With `pairFree` the name of the other sheet of the set (the
-    // answer sheet of a question sheet) must be free as well, so the two can share a stem.
+    // The first name of `name`, from `attempt` on, whose stem no file has yet in any
+    // format; `attempt` is left at the number used. With `pairFree` the names of the other
+    // sheet of the set (the answer sheet of a question sheet) must be free as well, so the
+    // two can share a stem.
     std::filesystem::path freePath(const DocumentName& name, int& attempt,
                                    bool pairFree = false) const;
 

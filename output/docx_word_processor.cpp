@@ -3,6 +3,7 @@
 #include "base/atomic_file.h"
 #include "output/docx_package.h"
 #include "output/measure_text.h"
+#include "output/pdf_drawing.h"
 
 #include <cmath>
 #include <ctime>
@@ -284,22 +285,60 @@ void DocxWordProcessor::finish(IoResult outcome)
         report_(outcome_);
 }
 
+std::optional<std::string> DocxWordProcessor::encode(DocumentFormat format,
+                                                     const std::string& title,
+                                                     std::string& reason) const
+{
+    if (format == DocumentFormat::Pdf)
+        return pdfBytes(*document_, title, reason);
+    return packDocx(docxParts(*document_, title, utcTimeText()), reason);
+}
+
+// Every file of one attempt, or none: a file written before a later one failed is removed.
+IoResult DocxWordProcessor::writeFiles(int attempt, const std::vector<EncodedFile>& files,
+                                       std::vector<std::filesystem::path>& written) const
+{
+    written.clear();
+    for (const EncodedFile& file : files) {
+        const std::filesystem::path path = folder_.path() / name_.fileName(attempt, file.format);
+        const IoResult result = writeNewFile(path, file.bytes);
+        if (!result) {
+            for (const std::filesystem::path& done : written) {
+                std::error_code ignored;
+                std::filesystem::remove(done, ignored);
+            }
+            written.clear();
+            return result;
+        }
+        written.push_back(path);
+    }
+    return written.empty() ? ioFailure(folder_.path(), "没有文档") : ioDone(written.front());
+}
+
 bool DocxWordProcessor::activate()
 {
     fieldOpen_ = false;
-    const std::filesystem::path firstName = folder_.path() / name_.fileName();
+    const std::vector<DocumentFormat>& formats = name_.formats;
+    if (formats.empty()) // only built, for a preview
+        return document_.has_value();
+    const std::filesystem::path firstName = folder_.path() / name_.fileName(1, formats.front());
     if (!document_) {
         finish(ioFailure(firstName, "没有文档"));
         return false;
     }
-    std::string reason;
     const std::string title = !name_.title.empty() ? name_.title
                               : name_.answers      ? "Quillmere(答案)"
                                                    : "Quillmere";
-    const auto bytes = packDocx(docxParts(*document_, title, utcTimeText()), reason);
-    if (!bytes) {
-        finish(ioFailure(firstName, reason));
-        return false;
+    // Every format is made in memory first: one that cannot be made leaves no file at all.
+    std::vector<EncodedFile> files;
+    for (const DocumentFormat format : formats) {
+        std::string reason;
+        auto bytes = encode(format, title, reason);
+        if (!bytes) {
+            finish(ioFailure(folder_.path() / name_.fileName(1, format), reason));
+            return false;
+        }
+        files.push_back({format, std::move(*bytes)});
     }
     if (const IoResult prepared = folder_.prepare(); !prepared) {
         finish(ioFailure(firstName, prepared.describe()));
@@ -309,18 +348,23 @@ bool DocxWordProcessor::activate()
     // Another program may take a free name before the file is moved there: try the next.
     int attempt = setAttempt_ ? *setAttempt_ : 1;
     const bool firstOfSet = setAttempt_ && !name_.answers;
-    std::filesystem::path path;
-    IoResult written;
+    std::vector<std::filesystem::path> written;
+    IoResult result;
     for (int tries = 0; tries < 100; ++tries, ++attempt) {
-        path = folder_.freePath(name_, attempt, firstOfSet);
-        written = writeNewFile(path, *bytes);
-        if (written.status != IoStatus::NameTaken)
+        folder_.freePath(name_, attempt, firstOfSet);
+        result = writeFiles(attempt, files, written);
+        if (result.status != IoStatus::NameTaken)
             break;
     }
-    if (setAttempt_ && written.ok())
+    if (setAttempt_ && result.ok())
         *setAttempt_ = attempt;
-    finish(written);
-    return outcome_.ok();
+    if (!result.ok()) {
+        finish(result);
+        return false;
+    }
+    for (const std::filesystem::path& path : written)
+        finish(ioDone(path));
+    return true;
 }
 
 } // namespace quill

@@ -13,13 +13,15 @@
 namespace quill
 {
 
-// Builds the document in memory and, once it is complete, writes it as a .docx file
-// into its folder under a new name. The creator learns the outcome through `report`
+// Builds the document in memory and, once it is complete, writes it as a .docx file, a PDF
+// or both (the formats of its name) into its folder under a new name. A name without formats
+// keeps the document in memory only, for a preview. The creator learns the outcome through `report`
 // (to announce it or open the file).
 class DocxWordProcessor : public WordProcessor
 {
 public:
-    // What became of the document handed over by `activate()`: its file, or why not.
+    // What became of the document handed over by `activate()`: each of its files, or why
+    // not.
     using Report = std::function<void(const IoResult&)>;
 
     // Sheets of one set share `setAttempt`: the question sheet takes the first number whose
@@ -69,6 +71,15 @@ private:
     void endParagraph();
     template <typename Change> void changeFormat(Change change);
     void finish(IoResult outcome);
+
+    struct EncodedFile {
+        DocumentFormat format;
+        std::string bytes;
+    };
+    std::optional<std::string> encode(DocumentFormat format, const std::string& title,
+                                      std::string& reason) const;
+    IoResult writeFiles(int attempt, const std::vector<EncodedFile>& files,
+                        std::vector<std::filesystem::path>& written) const;
 
     DocumentFolder folder_;
     DocumentName name_;

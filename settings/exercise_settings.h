@@ -52,6 +52,9 @@ struct MenuItem {
 // cross ten in some column (进位, 退位), in none (不进位, 不退位), or first grade's 凑十 / 破十.
 enum class ColumnRule { Any, Across, Within, Ten };
 
+// The items of 格式 (documentFormat).
+enum class DocumentFormatChoice { Docx = 0, Pdf = 1, Both = 2 };
+
 // A new kind is a value here, an option below and a row of settings/exercise_kinds.cpp.
 enum class ExerciseKind { Oral = 1, Estimation, Vertical, Steps, Laws, Equations, Units };
 
@@ -119,6 +122,8 @@ struct ExerciseSettings {
     CheckBox borders{true, "边框"};
     CheckBox answerSheet{false, "答案"};
     CheckBox saveToHistory{true, "保存"};
+    // The files of a sheet, in the order of `DocumentFormatChoice`.
+    DropDown documentFormat{{"Word 文档", "PDF", "Word 和 PDF"}, 0};
 
     DropDown stepCount{{"3步", "4步"}, 0}; // 脱式步数
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Starts the main window on a virtual display and saves a picture of it, to look at the
 # layout without a desktop. Also prints how long the window took to appear.
-#   tools/screenshot.sh [out.png] [scale] [--busy] [--focus NAME]
+#   tools/screenshot.sh [out.png] [scale] [--busy] [--preview] [--focus NAME]
 #   e.g. tools/screenshot.sh /tmp/window@2x.png 2
 # --busy takes the picture while a run is drawing (progress line and notices showing);
+# --preview clicks 预览 and takes the picture of the preview it opens;
 # --focus NAME gives the control of that object name the keyboard focus.
 # Uses the build in $BUILD (default: build-gui); needs xvfb-run (tools/install-deps.sh test).
 set -euo pipefail

@@ -5,6 +5,7 @@
 #include "engine/progress_line.h"
 #include "engine/saved_set_loading.h"
 #include "engine/settings_interlocks.h"
+#include "engine/sheet_preview.h"
 #include "engine/validation_tick.h"
 #include "history/history_file.h"
 #include "output/word_processor.h"
@@ -16,6 +17,7 @@
 #include "window/number_entry.h"
 #include "window/picture_slider.h"
 #include "window/pointer_rest.h"
+#include "window/sheet_preview_dialog.h"
 #include "window/tray_notifications.h"
 #include "window/wait_seconds.h"
 #include "window/window_texts.h"
@@ -152,6 +154,8 @@ void MainWindow::connectControls()
             [this] { scheduler_.request(Job::Generate); });
     connect(controls_.answerOnScreenButton, &QPushButton::clicked, this,
             [this] { scheduler_.request(Job::OnScreen); });
+    connect(controls_.previewButton, &QPushButton::clicked, this,
+            [this] { scheduler_.request(Job::Preview); });
     controls_.progressLabel->installEventFilter(this);
 }
 
@@ -304,8 +308,24 @@ void MainWindow::runJob(Job job)
     case Job::Load:
         loadSavedSet(app_, *this, loadLine_);
         break;
+    case Job::Preview:
+        showPreview();
+        break;
     }
     mirror(); // loading chooses the set's kind
+}
+
+// A page at 1.25 pixels a point (about 90 dpi on paper) reads like the sheet in hand.
+void MainWindow::showPreview()
+{
+    constexpr double previewScale = 1.25;
+    const double ratio = devicePixelRatioF();
+    const std::optional<PageImage> page = previewQuestionSheet(app_, *this, previewScale * ratio);
+    if (!page)
+        return;
+    if (!preview_)
+        preview_ = new SheetPreviewDialog(this);
+    preview_->showPage(*page, ratio);
 }
 
 void MainWindow::stopLabelClicked()

@@ -30,6 +30,7 @@ namespace quill
 {
 
 class AnsweringWindow;
+class SheetPreviewDialog;
 class TrayNotifications;
 
 struct WindowOptions {
@@ -91,6 +92,7 @@ private:
     void openAnsweringWindow();
     void closeAnsweringWindow();
     void documentSaved(const std::filesystem::path& file);
+    void showPreview();
 
     // What the run asks of the window.
     void waitSeconds(double seconds) override;
@@ -109,7 +111,8 @@ private:
     WindowControls controls_;
     WindowMenus menus_;
     TrayNotifications* tray_ = nullptr;
-    QPointer<AnsweringWindow> answering_; // a window of its own, open while a pupil answers
+    QPointer<AnsweringWindow> answering_;  // a window of its own, open while a pupil answers
+    QPointer<SheetPreviewDialog> preview_; // made by the first 预览
     PopupMenuCloser menuCloser_;
     SavedSets savedSets_;
     DocumentOutput documents_;

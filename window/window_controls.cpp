@@ -290,8 +290,16 @@ QGroupBox* outputGroup(ControlBuilder& b)
     save->setPalette(red);
     save->setToolTip(
         QStringLiteral("文件保存在“历史题目.txt”中，如果要全部删除，请直接删除该文件！"));
+    QComboBox* format = b.combo(&S::documentFormat);
+    format->setToolTip(QStringLiteral("Word 文档要用文字处理程序打开；PDF 直接就能打印"));
+    WindowControls& c = b.controls();
+    c.previewButton = new QPushButton(QStringLiteral("预览"), b.window());
+    c.previewButton->setObjectName(glossaryName("previewButton"));
+    c.previewButton->setToolTip(
+        QStringLiteral("按现在的设置出一套题，先看题目卷第一页打印出来的样子"));
     return group(QStringLiteral("输出"),
-                 row({b.check(&S::borders), b.check(&S::answerSheet), save}));
+                 row({b.check(&S::borders), b.check(&S::answerSheet), save,
+                      b.label(QStringLiteral("格式："), format), format, c.previewButton}));
 }
 
 QGroupBox* stepsGroup(ControlBuilder& b)

@@ -17,8 +17,9 @@ QString welcomeText()
 {
     return QStringLiteral(
         "欢迎使用 Quillmere！选好题型、数的范围和题量，点“生成练习”，"
-        "一套练习题（和答案）就会排成表格存为 Word 文档（.docx）。"
-        "打开和打印文档需要文字处理软件，例如 LibreOffice、WPS 或 Microsoft Word。");
+        "一套练习题（和答案）就会排成表格存为 Word 文档（.docx）或 PDF（看“格式”）。"
+        "Word 文档要用文字处理软件打开和打印，例如 LibreOffice、WPS 或 Microsoft Word；"
+        "PDF 直接就能打印。");
 }
 
 QString tipsHtml()
@@ -33,6 +34,7 @@ QString tipsHtml()
 <li>“范围”选一至三年级时，只出整数题，除数也只有一位数。</li>
 <li>题量、列数、字号和行距只能输入数字；不合适的数值会在半秒内自动改回来，并给出提示。</li>
 <li>文档保存在“文档”文件夹的 Quillmere 子文件夹里，生成后会自动打开。</li>
+<li>点<b>“预览”</b>按现在的设置出一套题，先看题目卷第一页打印出来的样子；预览不保存，也不写文档。</li>
 <li>在终端里也能出题：<tt>quillmere generate --help</tt>。</li>
 </ul>
 )");

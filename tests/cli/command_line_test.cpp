@@ -409,6 +409,11 @@ TEST_F(HistoryCommand, GeneratedSetsAreListedLoadedAndDeleted)
     const Result loaded = history({"load", "3", "--answers"});
     EXPECT_EQ(loaded.status, exitOk) << loaded.err;
     EXPECT_EQ(loaded.lines().size(), 2u) << "question and answer documents";
+    const Result asPdf = history({"load", "1", "--answers", "--format", "both"});
+    EXPECT_EQ(asPdf.status, exitOk) << asPdf.err;
+    ASSERT_EQ(asPdf.lines().size(), 4u) << "both sheets as .docx and PDF";
+    EXPECT_TRUE(asPdf.lines()[1].ends_with(".pdf")) << asPdf.out;
+    EXPECT_EQ(history({"load", "1", "--format", "odt"}).status, exitUsage);
 
     EXPECT_EQ(history({"delete", "2"}).status, exitOk);
     const Result after = history({"list"});

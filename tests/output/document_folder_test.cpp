@@ -41,6 +41,28 @@ TEST(DocumentFolder, GivesTheFirstFreeName)
               temporary.path() / "解方程-20261209-104501(答案).docx");
 }
 
+// A stem with a file in either format belongs to another set: a PDF sheet does not take the
+// stem of a .docx sheet, nor the other way round.
+TEST(DocumentFolder, AStemTakenInEitherFormatIsNotReused)
+{
+    using F = DocumentFormat;
+    for (const auto& [taken, wanted] : {std::pair{F::Docx, F::Pdf}, std::pair{F::Pdf, F::Docx}}) {
+        testing::TempFolder temporary;
+        const DocumentFolder folder(temporary.path());
+        DocumentName name{"口算", "20261209-104501", false, "", {wanted}};
+        std::ofstream(temporary.path() / name.fileName(1, taken)) << "taken";
+        int attempt = 1;
+        EXPECT_EQ(folder.freePath(name, attempt), temporary.path() / name.fileName(2, wanted));
+        // Nor does a question sheet take a stem whose answer sheet exists in the other format.
+        std::ofstream(temporary.path() /
+                      DocumentName{"口算", "20261209-104501", true}.fileName(2, taken))
+            << "taken";
+        attempt = 1;
+        EXPECT_EQ(folder.freePath(name, attempt, true),
+                  temporary.path() / name.fileName(3, wanted));
+    }
+}
+
 TEST(DocumentFolder, PreparesOnlyWhatCanBeAFolder)
 {
     testing::TempFolder temporary;

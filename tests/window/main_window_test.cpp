@@ -3,6 +3,7 @@
 #include "support/qt_printers.h"
 #include "window/main_window.h"
 #include "window/picture_slider.h"
+#include "window/sheet_preview_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -341,6 +342,62 @@ TEST_F(MainWindowTest, ARunWithAnswersWritesTwoDocumentsAnnouncesAndSaves)
     EXPECT_EQ(part<QComboBox>("savedSetList")->count(), 1) << "the saved set is listed";
     EXPECT_TRUE(stopLabel()->text().isEmpty());
     EXPECT_FALSE(window->runInProgress());
+}
+
+// 格式 Word 和 PDF: each sheet is written twice, the two files sharing their stem.
+TEST_F(MainWindowTest, TheFormatChoiceWritesEachSheetInEveryChosenFormat)
+{
+    check(&S::answerSheet)->click();
+    emit control<QComboBox>(&S::documentFormat)->activated(2);
+    const auto hung = watchdog(30);
+    part<QPushButton>("generateButton")->click();
+    EXPECT_FALSE(*hung);
+    std::vector<std::string> stems, pdfs;
+    for (const fs::path& file : writtenDocuments()) {
+        stems.push_back(file.stem().string());
+        if (file.extension() == ".pdf")
+            pdfs.push_back(file.stem().string());
+    }
+    std::ranges::sort(stems);
+    std::ranges::sort(pdfs);
+    ASSERT_EQ(stems.size(), 4u);
+    EXPECT_EQ(pdfs.size(), 2u);
+    EXPECT_EQ(stems[0], stems[1]);
+    EXPECT_EQ(stems[2], stems[3]);
+}
+
+// 预览 draws a set and pictures page 1 of its question sheet: an A4 page with the title
+// and the table drawn in black on white; nothing is written and nothing saved.
+TEST_F(MainWindowTest, PreviewShowsPageOneOfTheQuestionSheetAndWritesNothing)
+{
+    const auto hung = watchdog(30);
+    part<QPushButton>("previewButton")->click();
+    EXPECT_FALSE(*hung);
+    auto* dialog = window->findChild<SheetPreviewDialog*>(QStringLiteral("previewDialog"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    const QImage& page = dialog->image();
+    ASSERT_FALSE(page.isNull());
+    EXPECT_NEAR(double(page.height()) / page.width(), 841.9 / 595.3, 0.01);
+    // Dark pixels in the title band (above the table) and in the table below it; none in
+    // the margins.
+    const auto darkRows = [&page](double from, double to) {
+        int rows = 0;
+        for (int y = int(from * page.height()); y < int(to * page.height()); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 128) {
+                    ++rows;
+                    break;
+                }
+        return rows;
+    };
+    EXPECT_GT(darkRows(0.06, 0.12), 5) << "no title drawn";
+    EXPECT_GT(darkRows(0.15, 0.9), 50) << "no table drawn";
+    EXPECT_EQ(darkRows(0, 0.05), 0) << "ink in the top margin";
+    EXPECT_TRUE(writtenDocuments().empty());
+    EXPECT_FALSE(fs::exists(history)) << "a preview is not saved";
+    EXPECT_EQ(window->application().set.size(), 24u);
+    EXPECT_TRUE(dialog->windowTitle().contains(QStringLiteral("第 1 页")));
 }
 
 TEST_F(MainWindowTest, ClickingTheProgressLabelStopsARunThatCannotFinishPromptly)

@@ -1,8 +1,8 @@
 // Starts the main window as the program does and reports how long it took until the window
 // was on screen; with --screenshot FILE it also saves a picture of it. For looking at the
 // window under a virtual display (tools/screenshot.sh). With --focus NAME the control of that
-// object name has the keyboard focus. With --busy the picture is taken
-// while a run that cannot finish is drawing.
+// object name has the keyboard focus. With --preview the picture is of 预览's window. With
+// --busy the picture is taken while a run that cannot finish is drawing.
 
 #include "engine/settings_interlocks.h"
 #include "settings/control_glossary.h"
@@ -59,9 +59,19 @@ int main(int argc, char** argv)
                 generate->click();
         });
     }
-    QTimer::singleShot(busy ? 2500 : 800, [&] {
+    // --preview clicks 预览 and takes the picture of the preview window.
+    const bool preview = args.contains(QStringLiteral("--preview"));
+    if (preview)
+        QTimer::singleShot(0, [&] {
+            if (auto* button = window.findChild<QPushButton*>(
+                    QString::fromUtf8(quill::controlName("previewButton"))))
+                button->click();
+        });
+    QTimer::singleShot(busy || preview ? 2500 : 800, [&] {
         if (!shot.isEmpty()) {
-            const QPixmap picture = window.screen()->grabWindow(window.winId());
+            auto* dialog = window.findChild<QWidget*>(QStringLiteral("previewDialog"));
+            const QWidget* shown = preview && dialog ? dialog : &window;
+            const QPixmap picture = window.screen()->grabWindow(shown->winId());
             std::printf("%s %s\n", picture.save(shot) ? "saved" : "could not save",
                         qPrintable(shot));
         }
