@@ -134,8 +134,13 @@ def question_and_answer(line):
     question, answer = line.rstrip("\n").split("\t", 1)
     if "（ ）" in question or "_" in question:  # conversions; fill-in forms
         return None
-    if "X" in question:  # an equation: its complete form follows the tab
-        question, answer = answer.split("＝", 1)
+    if "X" in question:  # an equation, answered "X＝43": worked with X put in
+        if answer.startswith("X＝"):
+            left, right = question.split("＝", 1)
+            x = answer[len("X＝"):]
+            worked = re.sub(r"(?<=[\d.])X", "×" + x, left).replace("X", x)  # 18X is 18×X
+            return worked, "＝" + right
+        question, answer = answer.split("＝", 1)  # older builds: the complete form
         answer = "＝" + answer
     return question, answer
 
