@@ -8,7 +8,7 @@ set -euo pipefail
 build_packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-translations-l10n libgl-dev
-    zlib1g-dev
+    zlib1g-dev libsqlite3-dev
     fonts-noto-cjk xdg-utils
     librsvg2-bin file
 )
