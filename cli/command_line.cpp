@@ -7,6 +7,8 @@
 #include "cli/generate_options.h"
 #include "cli/history_command.h"
 #include "cli/pupil_recording.h"
+#include "cli/records_command.h"
+#include "cli/review_command.h"
 #include "cli/terminal_answering.h"
 #include "engine/answering_session.h"
 #include "engine/application.h"
@@ -194,6 +196,8 @@ std::string mainHelpText()
   quillmere generate [选项]      按设置出一套练习 (quillmere generate --help 列出选项)
   quillmere answer [选项]        在终端上机答题：逐题作答，判对错，给出得分 (quillmere answer --help)
   quillmere history list|load N|delete N   保存的练习 (quillmere history --help)
+  quillmere records list [--pupil NAME]   学生的练习记录 (quillmere records --help)
+  quillmere review --pupil NAME [选项]    错题练习：做错还没改对的题 (quillmere review --help)
   quillmere --version            显示版本
   quillmere --help               显示本帮助
 )";
@@ -206,8 +210,9 @@ bool wantsCommandLine(const std::vector<std::string>& args)
     if (args.empty())
         return false;
     const std::string& first = args.front();
-    return first == "generate" || first == "answer" || first == "history" || first == "help" ||
-           first == "--help" || first == "-h" || first == "--version";
+    return first == "generate" || first == "answer" || first == "history" || first == "records" ||
+           first == "review" || first == "help" || first == "--help" || first == "-h" ||
+           first == "--version";
 }
 
 int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -230,6 +235,10 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return answer(rest, in, out, err);
         if (command == "history")
             return runHistoryCommand(rest, out, err);
+        if (command == "records")
+            return runRecordsCommand(rest, out, err);
+        if (command == "review")
+            return runReviewCommand(rest, out, err);
         err << "未知的命令：" << printableText(command) << "（quillmere --help 列出全部命令）\n";
         return exitUsage;
     } catch (const UsageError& error) {
