@@ -15,6 +15,7 @@ namespace
 // Another program answering at the same moment holds the write lock for milliseconds; a
 // database locked for longer than this is reported rather than waited for.
 constexpr int busyTimeoutMilliseconds = 3000;
+constexpr int setUpRetryMilliseconds = 10;
 
 constexpr const char* schemaSql = R"(
 CREATE TABLE sets(
@@ -121,9 +122,21 @@ PupilRecords::PupilRecords(const std::filesystem::path& file) : result_(ioDone(f
         return;
     }
     sqlite3_busy_timeout(db_, busyTimeoutMilliseconds);
-    // WAL lets a records view read while a pupil's answers are written.
-    if (execute("PRAGMA journal_mode=WAL") && execute("PRAGMA synchronous=NORMAL"))
-        prepareSchema();
+    // Switching to WAL and making the schema can meet another program doing the same, which
+    // SQLite reports at once instead of waiting: tried again for as long as the busy timeout.
+    for (int waited = 0; !setUp(); waited += setUpRetryMilliseconds) {
+        if (sqlite3_errcode(db_) != SQLITE_BUSY || waited >= busyTimeoutMilliseconds)
+            return;
+        result_ = ioDone(file);
+        ::usleep(setUpRetryMilliseconds * 1000);
+    }
+}
+
+// WAL lets a records view read while a pupil's answers are written.
+bool PupilRecords::setUp()
+{
+    return execute("PRAGMA journal_mode=WAL") && execute("PRAGMA synchronous=NORMAL") &&
+           prepareSchema();
 }
 
 PupilRecords::~PupilRecords()
@@ -147,29 +160,36 @@ bool PupilRecords::execute(const char* sql)
     return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK || fail();
 }
 
-bool PupilRecords::prepareSchema()
+std::optional<long long> PupilRecords::schemaVersion()
 {
-    // Two programs creating the schema at once: the immediate transaction lets one do it.
-    if (!execute("BEGIN IMMEDIATE"))
-        return false;
     Statement version(db_, "PRAGMA user_version");
     if (version.step() != SQLITE_ROW) {
         fail();
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        return false;
+        return std::nullopt;
     }
-    const long long found = version.number(0);
+    return version.number(0);
+}
+
+bool PupilRecords::prepareSchema()
+{
+    std::optional<long long> found = schemaVersion();
+    if (found == 0) {
+        // Two programs creating the schema at once: the immediate transaction lets one do it,
+        // the other finds it made.
+        if (!execute("BEGIN IMMEDIATE"))
+            return false;
+        found = schemaVersion();
+        if (!found || (*found == 0 && !execute(schemaSql)) || !execute("COMMIT")) {
+            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            return false;
+        }
+    }
     if (found > recordsSchemaVersion) {
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
         result_ = ioFailure(result_.path, "由更新版本的 Quillmere 写成（格式 " +
-                                              std::to_string(found) + "），这个版本不能改动它");
+                                              std::to_string(*found) + "），这个版本不能改动它");
         return false;
     }
-    if (found == 0 && !execute(schemaSql)) {
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        return false;
-    }
-    return execute("COMMIT");
+    return found.has_value();
 }
 
 bool PupilRecords::beginSet(std::string_view pupil, std::string_view options, int itemCount)

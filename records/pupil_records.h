@@ -77,6 +77,8 @@ public:
 private:
     bool fail();
     bool execute(const char* sql);
+    bool setUp();
+    std::optional<long long> schemaVersion();
     bool prepareSchema();
 
     sqlite3* db_ = nullptr;

@@ -2,8 +2,10 @@
 #include "support/temp_folder.h"
 
 #include <csignal>
+#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -130,6 +132,23 @@ TEST(PupilRecords, AFolderInTheDatabasesPlaceIsReported)
     EXPECT_FALSE(records.beginSet("小明", "", 1));
 }
 
+TEST(PupilRecords, ADatabaseLockedByAnotherProgramIsReportedAfterTheWait)
+{
+    TempFolder folder;
+    const auto file = folder / "r.sqlite";
+    {
+        PupilRecords created(file);
+    }
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    PupilRecords records(file);
+    EXPECT_FALSE(records.beginSet("小明", "", 1));
+    EXPECT_NE(recordsUnusableMessage(records.result()).find("占用"), std::string::npos)
+        << recordsUnusableMessage(records.result());
+    sqlite3_close(other);
+}
+
 // Children that record `count` answers each as `pupil-N`, all at once.
 void recordInChildren(const std::filesystem::path& file, int children, int count)
 {
@@ -141,6 +160,8 @@ void recordInChildren(const std::filesystem::path& file, int children, int count
             bool ok = records.beginSet("pupil-" + std::to_string(child), "", count);
             for (int i = 0; ok && i < count; ++i)
                 ok = records.recordAnswer({std::to_string(i) + "＋1", "0", false, 0});
+            if (!ok)
+                std::fprintf(stderr, "%s\n", records.result().describe().c_str());
             ::_exit(ok ? 0 : 1);
         }
         pids.push_back(pid);
