@@ -24,6 +24,12 @@ std::filesystem::path recordsFileFor(const std::optional<std::string>& named)
     return historyFileFor(std::nullopt).parent_path() / recordsFileName;
 }
 
+std::string noRecordsMessage(const std::filesystem::path& file)
+{
+    return "还没有练习记录（" + quotedPath(file) +
+           "）：用 quillmere answer --pupil NAME 答题时才记录。";
+}
+
 std::optional<std::string> takeOption(std::vector<std::string>& args, std::string_view name)
 {
     std::optional<std::string> value;

@@ -21,6 +21,9 @@ class AnsweringSession;
 // Beside the history file (the same folder rules), or the file --records names.
 std::filesystem::path recordsFileFor(const std::optional<std::string>& named);
 
+// "还没有练习记录（…/练习记录.sqlite）：用 quillmere answer --pupil NAME 答题时才记录。"
+std::string noRecordsMessage(const std::filesystem::path& file);
+
 // Takes "NAME VALUE" out of `args`, for options the generate options do not know; the last
 // one given counts. Throws UsageError when the value is missing.
 std::optional<std::string> takeOption(std::vector<std::string>& args, std::string_view name);

@@ -44,7 +44,13 @@ int runRecordsCommand(const std::vector<std::string>& args, std::ostream& out, s
     if (rest.size() > 1)
         throw UsageError("多余的参数：" + printableText(rest[1]));
 
-    PupilRecords records(recordsFileFor(file));
+    const std::filesystem::path recordsFile = recordsFileFor(file);
+    // Listing makes no database: one appears with the first set a pupil answers.
+    if (!std::filesystem::exists(recordsFile)) {
+        err << noRecordsMessage(recordsFile) << '\n';
+        return exitOk;
+    }
+    PupilRecords records(recordsFile);
     for (const SetRecord& set : records.sets(pupil.value_or("")))
         out << setLine(set) << '\n';
     if (pupil && records.result()) {

@@ -249,7 +249,12 @@ int runReviewCommand(const std::vector<std::string>& args, std::ostream& out, st
         out << reviewHelpText();
         return exitOk;
     }
-    PupilRecords records(recordsFileFor(options.recordsFile));
+    const std::filesystem::path recordsFile = recordsFileFor(options.recordsFile);
+    if (!std::filesystem::exists(recordsFile)) {
+        err << noRecordsMessage(recordsFile) << '\n';
+        return exitOk;
+    }
+    PupilRecords records(recordsFile);
     const std::vector<MistakeRecord> mistakes = records.mistakes(options.pupil, options.since);
     if (!records.result()) {
         err << "练习记录读不出来：" << records.result().describe() << '\n';

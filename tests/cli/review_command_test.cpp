@@ -92,6 +92,9 @@ TEST(Review, ListsExactlyTheItemsAnsweredWrongUntilTheyAreAnsweredRight)
     ASSERT_EQ(reviewed.status, exitOk) << reviewed.err;
     EXPECT_EQ(linesOf(reviewed.out), wrong);
     EXPECT_TRUE(run({"review", "--pupil", "小红", "--print", "--records", records}).out.empty());
+    const std::string none = (folder / "none.sqlite").string();
+    EXPECT_EQ(run({"records", "list", "--records", none}).status, exitOk);
+    EXPECT_FALSE(std::filesystem::exists(none)) << "listing made a database";
 
     // Topped up with fresh items: the mistakes first, no item twice.
     const CommandRun topped = run({"review", "--pupil", "小明", "--print", "--count", "12",
