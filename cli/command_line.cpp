@@ -6,6 +6,9 @@
 #include "cli/command_line_environment.h"
 #include "cli/generate_options.h"
 #include "cli/history_command.h"
+#include "cli/pupil_recording.h"
+#include "cli/records_command.h"
+#include "cli/review_command.h"
 #include "cli/terminal_answering.h"
 #include "engine/answering_session.h"
 #include "engine/application.h"
@@ -98,6 +101,11 @@ std::string answerHelpText()
 百分数题写 26% 或 0.26 都对。上机答题不写文档也不保存，所以没有 --answers、--out、
 --print、--no-save 和 --history。
 
+记录:
+  --pupil NAME      把这次答题记进 NAME 的练习记录：每道判过的题、写的答案、对错和用时
+                    （quillmere records list 查看，quillmere review 出错题练习）
+  --records FILE    练习记录数据库 (默认在历史记录旁：练习记录.sqlite)
+
 退出码: 0 答完或输入结束, 1 输入不是答案 (含空字符，或一行超过 4096 个字节), 2 选项或设置有误,
         3 到了 --time-limit 还没出完, 130 被 Ctrl+C 终止。
 )";
@@ -148,11 +156,16 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
 {
     StreamNotifier notifier(err);
     Application app(notifier);
-    GenerateOptions options = parseGenerateOptions(args);
+    std::vector<std::string> drawing = args;
+    const std::optional<std::string> pupil = takeOption(drawing, "--pupil");
+    const std::optional<std::string> recordsFile = takeOption(drawing, "--records");
+    GenerateOptions options = parseGenerateOptions(drawing);
     if (options.help) {
         out << answerHelpText();
         return exitOk;
     }
+    if (pupil)
+        checkedPupilName(*pupil);
     refuseDocumentOptions(options);
     askForAnswerableItems(options);
     applyOptionsAndSeed(options, app, err);
@@ -163,7 +176,15 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
         err << nothingToAnswerMessage << '\n';
         return exitUsage;
     }
-    return answerOnTerminal(session, in, out, err) == AnsweringEnd::Finished ? exitOk : exitFailed;
+    std::optional<PupilRecording> recording;
+    if (pupil)
+        recording.emplace(recordsFileFor(recordsFile), *pupil, drawingOptionsText(drawing), session,
+                          err);
+    const AnsweringEnd end =
+        answerOnTerminal(session, in, out, err, recording ? recording->sink() : JudgedItemSink{});
+    if (recording)
+        recording->finish(session);
+    return end == AnsweringEnd::Finished ? exitOk : exitFailed;
 }
 
 std::string mainHelpText()
@@ -175,6 +196,8 @@ std::string mainHelpText()
   quillmere generate [选项]      按设置出一套练习 (quillmere generate --help 列出选项)
   quillmere answer [选项]        在终端上机答题：逐题作答，判对错，给出得分 (quillmere answer --help)
   quillmere history list|load N|delete N   保存的练习 (quillmere history --help)
+  quillmere records list [--pupil NAME]   学生的练习记录 (quillmere records --help)
+  quillmere review --pupil NAME [选项]    错题练习：做错还没改对的题 (quillmere review --help)
   quillmere --version            显示版本
   quillmere --help               显示本帮助
 )";
@@ -187,8 +210,9 @@ bool wantsCommandLine(const std::vector<std::string>& args)
     if (args.empty())
         return false;
     const std::string& first = args.front();
-    return first == "generate" || first == "answer" || first == "history" || first == "help" ||
-           first == "--help" || first == "-h" || first == "--version";
+    return first == "generate" || first == "answer" || first == "history" || first == "records" ||
+           first == "review" || first == "help" || first == "--help" || first == "-h" ||
+           first == "--version";
 }
 
 int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -211,6 +235,10 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return answer(rest, in, out, err);
         if (command == "history")
             return runHistoryCommand(rest, out, err);
+        if (command == "records")
+            return runRecordsCommand(rest, out, err);
+        if (command == "review")
+            return runReviewCommand(rest, out, err);
         err << "未知的命令：" << printableText(command) << "（quillmere --help 列出全部命令）\n";
         return exitUsage;
     } catch (const UsageError& error) {

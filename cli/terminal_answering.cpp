@@ -30,7 +30,16 @@ struct AnswerInput {
     std::size_t lineNumber = 0;
     std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
     int secondsCounted = 0;
+    JudgedItemSink judged;
 };
+
+void tellJudged(const AnsweringSession& session, AnswerInput& input, std::string_view line,
+                bool right, int askedAt)
+{
+    if (input.judged)
+        input.judged({session.currentSavedText(), std::string(line), right,
+                      session.elapsedSeconds() - askedAt});
+}
 
 // Gives the session the whole seconds gone since it last heard of them.
 void countSeconds(AnsweringSession& session, AnswerInput& input)
@@ -74,6 +83,7 @@ enum class Asked { Judged, InputEnded, InputRefused };
 Asked askItem(AnsweringSession& session, AnswerInput& input, std::ostream& out, std::ostream& err)
 {
     int refused = 0;
+    const int askedAt = session.elapsedSeconds();
     for (int attempt = 1;; ++attempt) {
         out << prompt(session) << std::flush;
         std::string line;
@@ -90,9 +100,11 @@ Asked askItem(AnsweringSession& session, AnswerInput& input, std::ostream& out, 
         switch (session.submit(line, "")) {
         case Verdict::Right:
             out << rightAnswerMessage << '\n';
+            tellJudged(session, input, line, true, askedAt);
             return Asked::Judged;
         case Verdict::Wrong:
             out << session.wrongAnswerMessage() << '\n';
+            tellJudged(session, input, line, false, askedAt);
             return Asked::Judged;
         case Verdict::AnswerMissing:
         case Verdict::AlreadyMarked: // each item is asked once
@@ -122,9 +134,9 @@ Asked askItem(AnsweringSession& session, AnswerInput& input, std::ostream& out, 
 } // namespace
 
 AnsweringEnd answerOnTerminal(AnsweringSession& session, std::istream& in, std::ostream& out,
-                              std::ostream& err)
+                              std::ostream& err, const JudgedItemSink& judged)
 {
-    AnswerInput input{in};
+    AnswerInput input{in, 0, std::chrono::steady_clock::now(), 0, judged};
     Asked asked = askItem(session, input, out, err);
     while (asked == Asked::Judged && session.next())
         asked = askItem(session, input, out, err);

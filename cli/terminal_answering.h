@@ -3,7 +3,9 @@
 // A pupil, or a script, answering a drawn set on the terminal: each item is asked on `out`,
 // one answer per line is read from `in` and judged as the answering window judges it.
 
+#include <functional>
 #include <iosfwd>
+#include <string>
 #include <string_view>
 
 namespace quill
@@ -17,6 +19,15 @@ inline constexpr std::string_view remainderMissingMessage = "这道题还要写�
 inline constexpr std::string_view remainderStillMissingMessage = "还是没有余数，这一题先跳过。";
 inline constexpr std::string_view stillNotAnAnswerMessage = "还是不是答案，这一题先跳过。";
 
+// An item judged right or wrong, for a pupil's records.
+struct JudgedItem {
+    std::string savedText; // the item as a saved list holds it
+    std::string given;
+    bool right = false;
+    int seconds = 0; // from the item's question to its judgement
+};
+using JudgedItemSink = std::function<void(const JudgedItem&)>;
+
 enum class AnsweringEnd {
     Finished,     // the set or the input ended
     InputRefused, // the input holds something that cannot be an answer; the pupil was told
@@ -25,8 +36,8 @@ enum class AnsweringEnd {
 // Asks every item in turn until the set or the input ends; an empty line leaves an item
 // unanswered, and so does a second line without the remainder asked for. A line that is no
 // answer ("abc") is refused with the reason and asked again. Ends with the session's summary
-// on `out`, also when the input is refused.
+// on `out`, also when the input is refused. Each item judged goes to `judged`, if given.
 AnsweringEnd answerOnTerminal(AnsweringSession& session, std::istream& in, std::ostream& out,
-                              std::ostream& err);
+                              std::ostream& err, const JudgedItemSink& judged = {});
 
 } // namespace quill

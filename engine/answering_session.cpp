@@ -95,6 +95,7 @@ AnsweringSession::AnsweringSession(const ExerciseSet& set, const AnsweringRules&
 void AnsweringSession::add(const OperationItem& item, const OneOperatorRules& rules)
 {
     items_.push_back(item.text());
+    savedTexts_.push_back(itemText(item));
     answers_.push_back(answerOneOperatorItem(item, rules));
     fractions_.emplace_back();
     marks_.push_back(Mark::Unanswered);
@@ -110,6 +111,7 @@ void AnsweringSession::add(const FractionExpression& item)
     if (!value)
         return;
     items_.push_back(fractionItemText(item));
+    savedTexts_.push_back(itemText(item));
     answers_.emplace_back();
     fractions_.push_back(value);
     marks_.push_back(Mark::Unanswered);
@@ -121,6 +123,12 @@ const std::string& AnsweringSession::currentItem() const
 {
     static const std::string none;
     return items_.empty() ? none : items_[current_];
+}
+
+const std::string& AnsweringSession::currentSavedText() const
+{
+    static const std::string none;
+    return savedTexts_.empty() ? none : savedTexts_[current_];
 }
 
 const OneOperatorAnswer& AnsweringSession::currentAnswer() const

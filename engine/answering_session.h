@@ -66,6 +66,8 @@ public:
     std::size_t itemCount() const { return items_.size(); }
     std::size_t currentIndex() const { return current_; }
     const std::string& currentItem() const;
+    // The current item as a saved list holds it ("3＋8", "3＋8＋1＋8"), for a pupil's records.
+    const std::string& currentSavedText() const;
     const OneOperatorAnswer& currentAnswer() const;
     bool asksRemainder() const { return currentAnswer().remainder.has_value(); }
     // Whether the current item can be answered quotient……remainder, asked or not.
@@ -122,6 +124,7 @@ private:
     std::string answerText(std::size_t i) const;
 
     std::vector<std::string> items_;
+    std::vector<std::string> savedTexts_;
     std::vector<OneOperatorAnswer> answers_;         // of fraction items: none
     std::vector<std::optional<Rational>> fractions_; // the value of a fraction item
     std::vector<Mark> marks_;

@@ -16,6 +16,7 @@ RANKS = {
     "problems": 2,
     "output": 3,
     "history": 3,
+    "records": 3,
     "engine": 4,
     "cli": 5,
     "window": 5,

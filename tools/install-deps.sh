@@ -8,7 +8,7 @@ set -euo pipefail
 build_packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-translations-l10n libgl-dev
-    zlib1g-dev
+    zlib1g-dev libsqlite3-dev
     # PDF sheets: cairo, FreeType and fontconfig, and the static archives the command line
     # links (libcairo2-dev brings them too; named for what the link line takes).
     libcairo2-dev libfreetype-dev libfontconfig-dev libpixman-1-dev libpng-dev libexpat1-dev libbrotli-dev

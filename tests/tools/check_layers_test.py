@@ -23,6 +23,7 @@ class LayerCheck(unittest.TestCase):
         planted = [
             ("base/number_text.cpp", '#include "engine/application.h"', "upwards"),
             ("output/writer.cpp", '#include "history/history_file.h"', "sideways"),
+            ("records/pupil_records.cpp", '#include "history/history_file.h"', "sideways"),
             ("cli/main.cpp", '#include "window/main_window.h"', "sideways"),
             ("engine/run.cpp", "#include <QTimer>", "must not use Qt"),
         ]

@@ -1,0 +1,295 @@
+#include "cli/review_command.h"
+
+#include "base/printable_text.h"
+#include "base/short_date.h"
+#include "cli/answer_key.h"
+#include "cli/command_line.h"
+#include "cli/command_line_environment.h"
+#include "cli/generate_options.h"
+#include "cli/pupil_recording.h"
+#include "engine/application.h"
+#include "engine/generation_run.h"
+#include "engine/saved_set_loading.h"
+#include "history/history_line.h"
+#include "history/saved_set_load.h"
+#include "records/pupil_records.h"
+#include "settings/exercise_kinds.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <map>
+#include <ostream>
+#include <random>
+#include <set>
+#include <sstream>
+
+namespace quill
+{
+
+namespace
+{
+
+struct ReviewOptions {
+    std::string pupil;
+    std::string since;
+    std::optional<std::size_t> count;
+    std::optional<std::uint64_t> seed;
+    std::optional<std::string> recordsFile;
+    std::string outDir = ".";
+    bool answers = false;
+    bool print = false;
+    bool help = false;
+};
+
+template <typename Number> Number numberOption(const std::string& name, const std::string& text)
+{
+    Number number{};
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+        throw UsageError("选项 " + name + " 的值“" + printableText(text) + "”不是数。");
+    return number;
+}
+
+ReviewOptions parseReviewOptions(const std::vector<std::string>& args)
+{
+    ReviewOptions options;
+    std::optional<std::string> pupil;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto value = [&]() -> std::string {
+            if (i + 1 >= args.size())
+                throw UsageError("选项 " + arg + " 需要一个值。");
+            return args[++i];
+        };
+        if (arg == "--pupil")
+            pupil = value();
+        else if (arg == "--since")
+            options.since = sinceDate(value());
+        else if (arg == "--count")
+            options.count = numberOption<std::size_t>(arg, value());
+        else if (arg == "--seed")
+            options.seed = numberOption<std::uint64_t>(arg, value());
+        else if (arg == "--records")
+            options.recordsFile = value();
+        else if (arg == "--out")
+            options.outDir = value();
+        else if (arg == "--answers")
+            options.answers = true;
+        else if (arg == "--print")
+            options.print = true;
+        else if (arg == "--help" || arg == "-h")
+            options.help = true;
+        else
+            throw UsageError("未知的选项：" + printableText(arg) + "（quillmere review --help）");
+    }
+    if (options.help)
+        return options;
+    if (!pupil)
+        throw UsageError("请用 --pupil NAME 说明给哪个学生出错题练习。");
+    options.pupil = checkedPupilName(*pupil);
+    if (options.count && (*options.count == 0 || *options.count > largestItemCount))
+        throw UsageError("--count 要在 1 到 " + std::to_string(largestItemCount) + " 之间。");
+    return options;
+}
+
+class QuietNotifier : public Notifier
+{
+protected:
+    void show(const std::string&, const std::string&, TrayIcon) override {}
+};
+
+// The settings a recorded set was drawn with, as `quillmere answer` applied them; a set
+// recorded with options this version does not read is reviewed with the defaults.
+void applyRecordedOptions(Application& app, std::string_view recorded,
+                          std::optional<std::size_t> count)
+{
+    GenerateOptions options;
+    try {
+        options = parseGenerateOptions(drawingOptionsOf(recorded));
+    } catch (const UsageError&) {
+        options = {};
+    }
+    const auto kinds = exerciseKinds();
+    options.kind = std::find_if(kinds.begin(), kinds.end(), [](const ExerciseKindRow& row) {
+                       return row.answeredOnScreen;
+                   })->kind;
+    if (count)
+        options.count = std::to_string(*count);
+    QuietNotifier quiet;
+    applyGenerateOptions(options, app.settings, quiet);
+}
+
+// The stored item texts as a saved set of this kind reads them back.
+ExerciseSet typedItems(int kind, const std::vector<std::string>& texts)
+{
+    std::string list;
+    for (const std::string& text : texts)
+        list += " " + text;
+    return savedSetItems(parseHistoryLine(historyLineText(shortDateText(), kind, list)));
+}
+
+bool answerable(const SetItem& item)
+{
+    return std::holds_alternative<OperationItem>(item) ||
+           std::holds_alternative<FractionExpression>(item);
+}
+
+// Fresh items of the settings' kind, none already on the sheet, until it holds `count`. A
+// range too small for that many different items leaves the sheet short.
+void topUp(Application& app, ExerciseSet& set, std::size_t count, std::uint64_t seed)
+{
+    std::set<std::string> onSheet;
+    for (const SetItem& item : set)
+        onSheet.insert(itemText(item));
+    std::ostringstream ignored;
+    for (int draw = 0; draw < 5 && set.size() < count; ++draw) {
+        app.random.seed(seed + static_cast<std::uint64_t>(draw));
+        CommandLineEnvironment env(app, {false, {}, std::nullopt, std::chrono::seconds(60)},
+                                   ignored, ignored);
+        if (drawOnScreenSet(app, env) != RunOutcome::Completed)
+            return;
+        for (const SetItem& item : app.set)
+            if (set.size() < count && answerable(item) && onSheet.insert(itemText(item)).second)
+                set.push_back(item);
+    }
+}
+
+// The mistakes by the kind their sets were saved under, in the order first met; each with
+// the options of its latest set.
+struct KindMistakes {
+    int kind = 0;
+    std::string options;
+    std::vector<std::string> items;
+};
+
+std::vector<KindMistakes> byKind(const std::vector<MistakeRecord>& mistakes)
+{
+    std::vector<KindMistakes> groups;
+    for (const MistakeRecord& mistake : mistakes) {
+        QuietNotifier quiet;
+        Application probe(quiet);
+        applyRecordedOptions(probe, mistake.options, std::nullopt);
+        const int kind = historyKindOf(probe.settings);
+        auto group = std::find_if(groups.begin(), groups.end(),
+                                  [&](const KindMistakes& g) { return g.kind == kind; });
+        if (group == groups.end())
+            group = groups.insert(groups.end(), {kind, {}, {}});
+        group->options = mistake.options;
+        group->items.push_back(mistake.item);
+    }
+    return groups;
+}
+
+std::uint64_t freshSeed()
+{
+    std::random_device device;
+    return static_cast<std::uint64_t>(device()) << 32 | device();
+}
+
+int writeSheet(const ReviewOptions& options, const KindMistakes& group, std::ostream& out,
+               std::ostream& err)
+{
+    StreamNotifier notifier(err);
+    Application app(notifier);
+    applyRecordedOptions(app, group.options, options.count);
+    ExerciseSet set = typedItems(group.kind, group.items);
+    if (options.count && set.size() > *options.count)
+        set.resize(*options.count);
+    const std::size_t mistakes = set.size();
+    if (options.count)
+        topUp(app, set, *options.count, options.seed.value_or(freshSeed()));
+    err << printableText(options.pupil) << "的错题 " << mistakes << " 道";
+    if (set.size() > mistakes)
+        err << "，另出同类新题 " << set.size() - mistakes << " 道";
+    err << "。\n";
+    app.set = set;
+    if (options.print) {
+        for (const std::string& line : options.answers ? answerKeyLines(app) : itemLines(app))
+            out << line << '\n';
+        return exitOk;
+    }
+    app.settings.answerSheet.checked = options.answers;
+    CommandLineEnvironment env(app, {true, options.outDir, std::nullopt}, out, err);
+    const std::string line =
+        historyLineText(shortDateText(), group.kind, savedTextFor(app.settings, set));
+    switch (loadSavedSet(app, env, line)) {
+    case RunOutcome::Completed:
+        return exitOk;
+    case RunOutcome::Stopped:
+        return stoppedRunStatus(env, err);
+    default:
+        return exitFailed;
+    }
+}
+
+} // namespace
+
+std::string sinceDate(const std::string& text)
+{
+    int year = 0, month = 0, day = 0;
+    char first = 0, second = 0;
+    int used = 0;
+    const bool read = std::sscanf(text.c_str(), "%4d%c%2d%c%2d%n", &year, &first, &month, &second,
+                                  &day, &used) == 5 &&
+                      static_cast<std::size_t>(used) == text.size();
+    const bool separated = (first == '-' && second == '-') || (first == '/' && second == '/');
+    if (!read || !separated || year < 1000 || month < 1 || month > 12 || day < 1 || day > 31)
+        throw UsageError("--since 的日期“" + printableText(text) +
+                         "”看不懂，请写成 2026-12-01 或 2026/12/1。");
+    char date[32];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, day);
+    return date;
+}
+
+int runReviewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const ReviewOptions options = parseReviewOptions(args);
+    if (options.help) {
+        out << reviewHelpText();
+        return exitOk;
+    }
+    const std::filesystem::path recordsFile = recordsFileFor(options.recordsFile);
+    if (!std::filesystem::exists(recordsFile)) {
+        err << noRecordsMessage(recordsFile) << '\n';
+        return exitOk;
+    }
+    PupilRecords records(recordsFile);
+    const std::vector<MistakeRecord> mistakes = records.mistakes(options.pupil, options.since);
+    if (!records.result()) {
+        err << "练习记录读不出来：" << records.result().describe() << '\n';
+        return exitFailed;
+    }
+    if (mistakes.empty()) {
+        err << printableText(options.pupil) << "没有要练习的错题"
+            << (options.since.empty() ? "" : "（" + options.since + " 以来）") << "。\n";
+        return exitOk;
+    }
+    int status = exitOk;
+    for (const KindMistakes& group : byKind(mistakes))
+        status = std::max(status, writeSheet(options, group, out, err));
+    return status;
+}
+
+std::string reviewHelpText()
+{
+    return R"(用法: quillmere review --pupil NAME [选项]
+
+错题练习：把学生做错、之后还没有做对的题写成练习（和答案），也可以补上同类新题凑够题量。
+不给 --count 时正好是这些错题；错题属于不同题型（例如整数和分数）时每种题型各写一份。
+
+选项:
+  --pupil NAME      学生姓名 (和 quillmere answer --pupil 相同)
+  --since DATE      只要这一天以来做错的题，例如 2026-12-01
+  --count N         题量：错题不够时补上同类新题，错题多于 N 道时只取前 N 道
+  --seed N          补题用的随机种子 (默认每次不同)
+  --answers         另写答案文档；和 --print 一起用时打印答案
+  --out DIR         文档写入的文件夹 (默认当前文件夹)
+  --print           不写文档，把题目逐行打印出来
+  --records FILE    练习记录数据库 (默认在历史记录旁：练习记录.sqlite)
+
+退出码: 0 写好了或没有错题, 1 练习记录读不出来或文档写不成, 2 选项有误。
+)";
+}
+
+} // namespace quill
