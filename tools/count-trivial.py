@@ -138,7 +138,7 @@ def question_and_answer(line):
         if answer.startswith("X＝"):
             left, right = question.split("＝", 1)
             x = answer[len("X＝"):]
-            worked = re.sub(r"(?<=[\d.])X", "×" + x, left).replace("X", x)  # 18X is 18×X
+            worked = re.sub(r"(?<=[\d.%])X", "×" + x, left).replace("X", x)  # 18X is 18×X
             return worked, "＝" + right
         question, answer = answer.split("＝", 1)  # older builds: the complete form
         answer = "＝" + answer
