@@ -21,6 +21,7 @@ tools/package-check.sh build/release
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLMERE_SANITIZE=ON
 cmake --build build/sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS=suppressions="$PWD/tools/lsan-suppressions.txt" \
     ctest --test-dir build/sanitize --output-on-failure -j"$jobs" -LE rendering
 
 if [ -x tools/fuzz.sh ]; then
