@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 namespace quill
@@ -78,6 +79,32 @@ TEST(DistinctItemsRun, AGradeOneDivisionSetTakesEveryItemItAllows)
     ASSERT_EQ(generateExercises(all.app, env), RunOutcome::Completed);
     const std::vector<std::string> texts = testing::textsOf(all.app.set);
     EXPECT_EQ(std::set(texts.begin(), texts.end()).size(), static_cast<size_t>(allowed));
+}
+
+// Over many sets of a small setting every allowed item comes, and none far less often than
+// its share: the draw does not starve items it could give.
+TEST(DistinctItemsRun, EveryAllowedItemComesAboutAsOftenAsTheOthers)
+{
+    RecordingEnvironment env;
+    std::map<std::string, int> counts;
+    int drawn = 0;
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        TestApplication t(seed);
+        onlyDivision(t, 1, "100", "20");
+        ASSERT_EQ(generateExercises(t.app, env), RunOutcome::Completed);
+        for (const std::string& text : testing::textsOf(t.app.set))
+            ++counts[text];
+        drawn += static_cast<int>(t.app.set.size());
+    }
+    TestApplication all(1);
+    onlyDivision(all, 1, "100", "81");
+    ASSERT_EQ(generateExercises(all.app, env), RunOutcome::Refused);
+    const std::string told = all.notifier.messages.back();
+    const int allowed = std::stoi(told.substr(std::string("这些设置下只有").size()));
+    EXPECT_EQ(static_cast<int>(counts.size()), allowed);
+    const double share = static_cast<double>(drawn) / allowed;
+    for (const auto& [text, count] : counts)
+        EXPECT_GT(count, share / 3) << text << " came " << count << " times of " << share;
 }
 
 } // namespace
