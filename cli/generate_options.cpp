@@ -114,6 +114,9 @@ const Names fontNames = {{{"宋体"}, 0}, {{"楷体"}, 1}, {{"黑体"}, 2}, {{"�
 const Names formatNames = {{{"docx", "word"}, static_cast<int>(DocumentFormatChoice::Docx)},
                            {{"pdf"}, static_cast<int>(DocumentFormatChoice::Pdf)},
                            {{"both"}, static_cast<int>(DocumentFormatChoice::Both)}};
+const Names layoutNames = {{{"standard"}, static_cast<int>(PageLayoutChoice::Standard)},
+                           {{"dense"}, static_cast<int>(PageLayoutChoice::Dense)},
+                           {{"large"}, static_cast<int>(PageLayoutChoice::Large)}};
 
 struct KnownOption {
     std::string_view name;
@@ -145,6 +148,7 @@ const std::vector<KnownOption>& knownOptions()
         {"--row-height", true, [](O& o, V v) { o.rowHeight = digitsOf("--row-height", v); }},
         {"--font", true, [](O& o, V v) { o.font = lookUp("--font", v, fontNames); }},
         {"--format", true, [](O& o, V v) { o.format = documentFormatOption(v); }},
+        {"--layout", true, [](O& o, V v) { o.layout = lookUp("--layout", v, layoutNames); }},
         {"--places", true, [](O& o, V v) { o.places = numberBetween("--places", v, 0, 4); }},
         {"--keep", true, [](O& o, V v) { o.keep = numberBetween("--keep", v, 0, 4); }},
         {"--exact", false, [](O& o, V) { o.exact = true; }},
@@ -328,6 +332,20 @@ void applyModifiers(const GenerateOptions& o, ExerciseSettings& s, Notifier& n)
     setColumnRule(s, s.borrow, o.borrow, "--borrow", "减法");
 }
 
+// 一页100题 means a hundred items in five columns, unless the count or columns were given.
+void applyPageLayout(const GenerateOptions& o, ExerciseSettings& s)
+{
+    if (!o.layout)
+        return;
+    s.pageLayout.index = *o.layout;
+    if (*o.layout != static_cast<int>(PageLayoutChoice::Dense))
+        return;
+    if (!o.columns)
+        setText(s, s.columns, std::string(denseColumns));
+    if (!o.count)
+        setText(s, s.itemCount, std::string(denseCount));
+}
+
 void applyOutput(const GenerateOptions& o, ExerciseSettings& s)
 {
     if (o.font)
@@ -451,6 +469,7 @@ void applyGenerateOptions(const GenerateOptions& o, ExerciseSettings& s, Notifie
     applyOutput(o, s);
     repairSettings(s, n);
     keepExplicitCount(o, s);
+    applyPageLayout(o, s);
 }
 
 std::string generateHelpText()
@@ -503,6 +522,8 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
   --answers         另写答案文档 (与 --print 同用时在每题后打印答案)
   --out DIR         文档写入的文件夹 (默认当前文件夹)
   --format docx|pdf|both  格式: Word 文档 (默认)、PDF 或两种都写
+  --layout L        版式: standard 标准 (默认) | dense 一页100题 (口算、估算: 100 题 5 列，
+                    取放得下一页的最大字号和行距) | large 大字 (字号、行距 1.5 倍)
   --print           把题目逐行打印到标准输出，不写文档
   --no-save         不把这套题存入历史记录
   --history FILE    历史记录文件 (默认在程序旁或 ~/.local/share/Quillmere)

@@ -34,6 +34,7 @@ struct GenerateOptions {
     std::optional<int> font, places, keep, steps, closeness;
     std::optional<ColumnRule> carry, borrow;
     std::optional<int> format; // the index of 格式
+    std::optional<int> layout; // the index of 版式
     std::optional<bool> exact;
     bool zeroMiddle = false, zeroEnd = false, roundTens = false, fillIn = false, easy = false;
     bool capResults = false, answers = false, noBorders = false, noSave = false;

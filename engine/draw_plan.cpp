@@ -204,10 +204,11 @@ void leaveOutUndrawableOperations(const ExerciseSettings& s, Range range, DrawPl
 DrawPlan sheetPlan(const ExerciseSettings& s, Range range)
 {
     DrawPlan plan;
+    plan.refusal = unshowableCombination(s);
+    if (plan.refusal)
+        return plan;
     if (s.fractions.checked) {
-        plan.refusal = unshowableCombination(s);
-        if (!plan.refusal)
-            plan.refusal = fractionRefusal(s, range);
+        plan.refusal = fractionRefusal(s, range);
         if (!plan.refusal && !s.estimationOption.selected)
             leaveOutUndrawableOperations(s, range, plan);
         return plan;

@@ -202,6 +202,11 @@ void setChoice(ExerciseSettings& settings, DropDown& list, int index)
     list.index = index;
     if (&list == &settings.grade)
         showDefaultRange(settings);
+    // 一页100题 shows the count and columns it lays out; they stay the user's to change.
+    if (&list == &settings.pageLayout && index == static_cast<int>(PageLayoutChoice::Dense)) {
+        setText(settings, settings.columns, std::string(denseColumns));
+        setText(settings, settings.itemCount, std::string(denseCount));
+    }
 }
 
 bool clickMenuItem(ExerciseSettings& settings, MenuItem& item)

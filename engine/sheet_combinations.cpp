@@ -16,8 +16,22 @@ std::string sentence(std::string_view reason, std::string_view advice)
 
 } // namespace
 
+// 一页100题 sizes the tables of whole numbers, decimals and percents in one-line cells.
+std::optional<std::string> unfittableOnOnePage(const ExerciseSettings& s)
+{
+    if (s.pageLayout.index != static_cast<int>(PageLayoutChoice::Dense))
+        return std::nullopt;
+    if (!s.oralOption.selected && !s.estimationOption.selected)
+        return sentence("“一页100题”只用于口算和估算", "请改选“标准”或“大字”版式");
+    if (s.fractions.checked)
+        return sentence("“一页100题”不排分数题", "请改选“标准”或“大字”版式");
+    return std::nullopt;
+}
+
 std::optional<std::string> unshowableCombination(const ExerciseSettings& s)
 {
+    if (auto onePage = unfittableOnOnePage(s))
+        return onePage;
     if (!s.fractions.checked)
         return std::nullopt;
     if (s.lawsOption.selected)

@@ -7,6 +7,9 @@
 #include "output/measure_text.h"
 #include "settings/notifier.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace quill
 {
 
@@ -86,6 +89,42 @@ std::optional<double> sharedItemRowHeight(const WriterArguments& args,
         return std::nullopt;
     const double size = fractions ? std::max(*fontSize, smallestFormulaSize) : *fontSize;
     return linesHeight(fractions ? 2 * lines : lines, size);
+}
+
+namespace
+{
+
+// The room under the title block of an A4 page, in LibreOffice and in the PDF layout alike:
+// twenty rows of 31 points fit, twenty of 32 do not.
+constexpr double tableRoomOnOnePage = 620;
+constexpr double tallestFittedRow = 48;  // taller rows leave a short list lost on its page
+constexpr double textPerRowHeight = 0.6; // the text keeps clear of the row's borders
+constexpr double smallestFittedFont = 8;
+
+double downToHalfPoints(double points)
+{
+    return std::floor(points * 2) / 2;
+}
+
+} // namespace
+
+SheetLayout layoutOnOnePage(const WriterArguments& args, const WorksheetGeometry& geometry,
+                            const CellFiller& fill)
+{
+    SheetLayout layout = args.layout;
+    const int rows = std::max(1, geometry.tableRows());
+    const double row = std::min(tallestFittedRow, downToHalfPoints(tableRoomOnOnePage / rows));
+    layout.rowHeight = shortestText(row);
+    double font = downToHalfPoints(row * textPerRowHeight);
+    for (; font > smallestFittedFont; font -= 0.5) {
+        layout.fontSize = shortestText(font);
+        const WriterArguments trial{args.settings, args.set,      layout,
+                                    args.answers,  args.notifier, args.stop};
+        if (!sharedItemRowHeight(trial, geometry, fill))
+            break;
+    }
+    layout.fontSize = shortestText(font);
+    return layout;
 }
 
 std::optional<int> columnCount(std::string_view text)

@@ -40,6 +40,11 @@ std::optional<double> sharedItemRowHeight(const WriterArguments& args,
                                           const WorksheetGeometry& geometry,
                                           const CellFiller& fill);
 
+// For a layout that fits one page: the largest row height and font size that put the whole
+// table under the title block of one A4 page, every cell's text of both sheets on one line.
+SheetLayout layoutOnOnePage(const WriterArguments& args, const WorksheetGeometry& geometry,
+                            const CellFiller& fill);
+
 // The column count of the columns argument: a whole positive number, or none.
 std::optional<int> columnCount(std::string_view text);
 

@@ -166,8 +166,7 @@ private:
     // An equation whose number cannot be read shows its complete expression, as saved.
     void fillEquations(const EquationItem& item, int k)
     {
-        const std::optional<std::string> solution =
-            answers_ ? solutionText(item) : std::nullopt;
+        const std::optional<std::string> solution = answers_ ? solutionText(item) : std::nullopt;
         word_.typeText(answers_ && !solution ? itemText(item) : equationText(item));
         selectWorkCell(k);
         if (solution)
@@ -199,11 +198,15 @@ bool writeWorksheet(const WriterArguments& args, WordProcessor& word)
     const auto columns = tableColumnCount(args);
     WorksheetGeometry geometry{static_cast<int>(args.set.size()), columns.value_or(0),
                                hasWorkRows(args.settings)};
-    geometry.itemRowHeight = sharedItemRowHeight(
-        args, geometry, [](const auto& a, auto& w, const auto& g) { fillCells(a, w, g); });
-    addWorksheetTable(word, geometry, args);
+    const CellFiller fill = [](const auto& a, auto& w, const auto& g) { fillCells(a, w, g); };
+    const SheetLayout layout =
+        args.layout.fitOnePage && columns ? layoutOnOnePage(args, geometry, fill) : args.layout;
+    const WriterArguments sheet{args.settings, args.set,      layout,
+                                args.answers,  args.notifier, args.stop};
+    geometry.itemRowHeight = sharedItemRowHeight(sheet, geometry, fill);
+    addWorksheetTable(word, geometry, sheet);
     if (columns)
-        reportItemsWithoutAnswers(args, fillCells(args, word, geometry));
+        reportItemsWithoutAnswers(sheet, fillCells(sheet, word, geometry));
     return word.activate();
 }
 

@@ -20,6 +20,9 @@ struct SheetLayout {
     std::string fontSize; // points
     std::string fontName;
     bool borders = true;
+    // The row height and font size above are the most the sheet may use: it takes the
+    // largest that put every item on one page, each cell's text on one line.
+    bool fitOnePage = false;
 };
 
 SheetLayout sheetLayoutOf(const ExerciseSettings& settings);

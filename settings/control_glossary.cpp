@@ -50,6 +50,7 @@ constexpr auto otherControls = std::to_array<GlossaryEntry>({
     {"Check19", "answerSheet", "答案", &S::answerSheet},
     {"Check20", "saveToHistory", "保存", &S::saveToHistory},
     {"Combo9", "documentFormat", "格式：", &S::documentFormat},
+    {"Combo10", "pageLayout", "版式：", &S::pageLayout},
     {"Combo5", "stepCount", "脱式步数：", &S::stepCount},
     {"jfjh", "additionCommutative", "加法交换律", &S::additionCommutative},
     {"jfjh1", "additionAssociative", "加法结合律", &S::additionAssociative},

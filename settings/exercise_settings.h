@@ -9,6 +9,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quill
@@ -51,6 +52,11 @@ struct MenuItem {
 // What a sum's or difference's columns must do, in the order of the carry and borrow lists:
 // cross ten in some column (进位, 退位), in none (不进位, 不退位), or first grade's 凑十 / 破十.
 enum class ColumnRule { Any, Across, Within, Ten };
+
+// The items of 版式 (pageLayout).
+enum class PageLayoutChoice { Standard = 0, Dense = 1, Large = 2 };
+inline constexpr std::string_view denseCount = "100";
+inline constexpr std::string_view denseColumns = "5";
 
 // The items of 格式 (documentFormat).
 enum class DocumentFormatChoice { Docx = 0, Pdf = 1, Both = 2 };
@@ -124,6 +130,9 @@ struct ExerciseSettings {
     CheckBox saveToHistory{true, "保存"};
     // The files of a sheet, in the order of `DocumentFormatChoice`.
     DropDown documentFormat{{"Word 文档", "PDF", "Word 和 PDF"}, 0};
+    // 一页100题 fits a 口算 or 估算 sheet on one page in the largest print that fits; 大字
+    // prints 1.5 times the font size and row height, for the first grades.
+    DropDown pageLayout{{"标准", "一页100题", "大字"}, 0};
 
     DropDown stepCount{{"3步", "4步"}, 0}; // 脱式步数
 

@@ -292,6 +292,9 @@ QGroupBox* outputGroup(ControlBuilder& b)
         QStringLiteral("文件保存在“历史题目.txt”中，如果要全部删除，请直接删除该文件！"));
     QComboBox* format = b.combo(&S::documentFormat);
     format->setToolTip(QStringLiteral("Word 文档要用文字处理程序打开；PDF 直接就能打印"));
+    QComboBox* layout = b.combo(&S::pageLayout);
+    layout->setToolTip(QStringLiteral("一页100题：口算、估算100题排在一页上，字号和行距取放得下的最"
+                                      "大值；大字：字号、行距放大到1.5倍"));
     WindowControls& c = b.controls();
     c.previewButton = new QPushButton(QStringLiteral("预览"), b.window());
     c.previewButton->setObjectName(glossaryName("previewButton"));
@@ -299,7 +302,8 @@ QGroupBox* outputGroup(ControlBuilder& b)
         QStringLiteral("按现在的设置出一套题，先看题目卷第一页打印出来的样子"));
     return group(QStringLiteral("输出"),
                  row({b.check(&S::borders), b.check(&S::answerSheet), save,
-                      b.label(QStringLiteral("格式："), format), format, c.previewButton}));
+                      b.label(QStringLiteral("格式："), format), format,
+                      b.label(QStringLiteral("版式："), layout), layout, c.previewButton}));
 }
 
 QGroupBox* stepsGroup(ControlBuilder& b)

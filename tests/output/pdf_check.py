@@ -18,7 +18,7 @@ import zipfile
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).parent))
-from rendering_check import DRAWN, page_count, stacked_boxes, word_boxes  # noqa: E402
+from rendering_check import DRAWN, ONE_PAGE, page_count, stacked_boxes, word_boxes  # noqa: E402
 
 SKIP = 77
 XML_TEXT = re.compile(r"<(w|m):t(?: [^>]*)?>([^<]*)</\1:t>")
@@ -100,6 +100,8 @@ def check_drawn_sets(program, folder):
         check(page_count(pdfs[0]) == page_count(pdfs[1]),
               f"{label}: question sheet {page_count(pdfs[0])} pages, "
               f"answer sheet {page_count(pdfs[1])}")
+        check(ONE_PAGE not in options or page_count(pdfs[0]) == 1,
+              f"{label}: {page_count(pdfs[0])} pages")
         pairs += 1
     check(pairs >= len(DRAWN) - 4, f"only {pairs} of {len(DRAWN)} drawn sets written")
     check(fractions > 0, "no fraction drawn in the fraction sets")

@@ -169,7 +169,12 @@ DRAWN = [
     for kind in ("oral", "estimation", "vertical", "steps", "equations", "laws", "units")
     for numbers in ("whole", "decimal")
 ] + [["--kind", kind, "--numbers", "fraction", "--seed", str(seed)]
-     for kind in ("oral", "vertical", "steps") for seed in (1, 2)]
+     for kind in ("oral", "vertical", "steps") for seed in (1, 2)
+] + [["--kind", kind, "--numbers", numbers, "--places", "2", "--layout", "dense", "--seed", "4"]
+     for kind in ("oral", "estimation") for numbers in ("whole", "decimal", "percent")]
+
+# 一页100题 puts every item of both sheets on one page.
+ONE_PAGE = "dense"
 
 
 def write_drawn_sets(program, folder):
@@ -230,6 +235,8 @@ def main():
             answer_pages = page_count(Path(folder) / (answers.stem + ".pdf"))
             check(question_pages == answer_pages,
                   f"{options}: question sheet {question_pages} pages, answer sheet {answer_pages}")
+            check(ONE_PAGE not in options.split() or question_pages == 1,
+                  f"{options}: {question_pages} pages")
         print(f"drawn sets: {len(drawn)} pairs of sheets compared")
     for failure in failures:
         print("FAIL:", failure)

@@ -1,6 +1,7 @@
 #include "base/short_date.h"
 #include "engine/generation_path.h"
 #include "engine/settings_interlocks.h"
+#include "output/cell_fit.h"
 #include "output/worksheet_layout.h"
 #include "output/worksheet_writer.h"
 #include "support/recording_notifier.h"
@@ -16,6 +17,7 @@ namespace quill
 namespace
 {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::MatchesRegex;
@@ -424,6 +426,45 @@ TEST_F(WorksheetWriter, ARowHeightThatIsNoNumberIsPassedOnOrLeftOut)
     choose(ExerciseKind::Vertical);
     writeAgain(vertical, false);
     EXPECT_THAT(vertical.callsStartingWith("height"), IsEmpty());
+}
+
+// 一页100题: twenty rows of at most 31 points (what fits under the title block), and the
+// largest font at which every answer-sheet cell stays on one line, half a point more breaks one.
+TEST_F(WorksheetWriter, OnePageLayoutTakesTheLargestPrintThatKeepsEveryCellOnOneLine)
+{
+    choose(ExerciseKind::Oral);
+    s.pageLayout.index = static_cast<int>(PageLayoutChoice::Dense);
+    s.columns.text = "5";
+    std::string list;
+    for (int k = 0; k < 100; ++k)
+        list +=
+            " " + std::to_string(1000 + 37 * k) + (k % 2 ? "－" : "＋") + std::to_string(k + 10);
+    write(list, true);
+    const std::vector<std::string> heights = word.callsStartingWith("height");
+    ASSERT_EQ(heights.size(), 20u);
+    for (const std::string& height : heights)
+        EXPECT_TRUE(height.ends_with(" 31")) << height;
+    const std::vector<std::string> sizes = word.callsStartingWith("size ");
+    ASSERT_FALSE(sizes.empty());
+    const double font = std::stod(sizes.back().substr(5));
+    int breaksAtNextSize = 0;
+    for (const auto& [at, cell] : word.cells) {
+        EXPECT_EQ(linesNeeded(textEms(cell.text), font, cellTextWidth(5)), 1) << cell.text;
+        breaksAtNextSize += linesNeeded(textEms(cell.text), font + 0.5, cellTextWidth(5)) > 1;
+    }
+    EXPECT_GT(breaksAtNextSize, 0) << "font " << font << " is not the largest that fits";
+}
+
+// 大字 prints 1.5 times the font size and row height set, to the half point.
+TEST_F(WorksheetWriter, LargePrintScalesFontAndRowHeight)
+{
+    choose(ExerciseKind::Oral);
+    s.pageLayout.index = static_cast<int>(PageLayoutChoice::Large);
+    s.fontSize.text = "11";
+    s.rowHeight.text = "30";
+    write(" 8＋5 13－8", false);
+    EXPECT_THAT(word.callsStartingWith("height"), ElementsAre("height 1 45"));
+    EXPECT_THAT(word.callsStartingWith("size "), Contains("size 16.5"));
 }
 
 TEST_F(WorksheetWriter, ReportsWhetherTheDocumentWasHandedOver)

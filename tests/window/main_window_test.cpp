@@ -366,6 +366,21 @@ TEST_F(MainWindowTest, TheFormatChoiceWritesEachSheetInEveryChosenFormat)
     EXPECT_EQ(stems[2], stems[3]);
 }
 
+// 一页100题 shows the count and columns it lays out, on 口算; on 竖式计算 the run is refused
+// with the reason and nothing is written.
+TEST_F(MainWindowTest, TheOnePageLayoutShowsItsCountAndIsRefusedWhereItCannotApply)
+{
+    option(&S::oralOption)->click();
+    emit control<QComboBox>(&S::pageLayout)->activated(1);
+    EXPECT_EQ(textOf(&S::itemCount), QStringLiteral("100"));
+    EXPECT_EQ(textOf(&S::columns), QStringLiteral("5"));
+    option(&S::verticalOption)->click();
+    emit control<QComboBox>(&S::pageLayout)->activated(1);
+    part<QPushButton>("generateButton")->click();
+    EXPECT_EQ(count(QStringLiteral("“一页100题”只用于口算和估算，请改选“标准”或“大字”版式！")), 1);
+    EXPECT_TRUE(writtenDocuments().empty());
+}
+
 // 预览 draws a set and pictures page 1 of its question sheet: an A4 page with the title
 // and the table drawn in black on white; nothing is written and nothing saved.
 TEST_F(MainWindowTest, PreviewShowsPageOneOfTheQuestionSheetAndWritesNothing)
