@@ -179,7 +179,7 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
     std::optional<PupilRecording> recording;
     if (pupil)
         recording.emplace(recordsFileFor(recordsFile), *pupil, drawingOptionsText(drawing), session,
-                          err);
+                          [&err](const std::string& message) { err << message << '\n'; });
     const AnsweringEnd end =
         answerOnTerminal(session, in, out, err, recording ? recording->sink() : JudgedItemSink{});
     if (recording)

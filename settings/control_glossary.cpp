@@ -81,6 +81,7 @@ constexpr auto otherControls = std::to_array<GlossaryEntry>({
     {"Command1", "generateButton", "生成练习"},
     {"Command2", "answerOnScreenButton", "上机答题"},
     {"Command3", "previewButton", "预览"},
+    {"Command4", "recordsButton", "练习记录"},
     {"Label11", "progressLabel", "出题进度，出题时点击停止"},
     {"jbjs", "lawMenu", "简便计算的运算律菜单"},
     {"danwei", "unitMenu", "单位换算的单位菜单"},
@@ -105,6 +106,12 @@ constexpr auto otherControls = std::to_array<GlossaryEntry>({
     {"Image1", "rightAnswerPicture", "答对的图片", {}, answeringForm},
     {"Timer1", "clockTimer", "每秒走一次的时钟", {}, answeringForm},
     {"Timer2", "advanceTimer", "作答两秒后出下一题", {}, answeringForm},
+    // Who answers: asked once before the first set answered on screen.
+    {"Form3", "pupilNameDialog", "谁来答题？", {}, pupilNameForm},
+    {"Combo1", "pupilNameBox", "学生姓名（选一个或输入新的）", {}, pupilNameForm},
+    {"Label1", "pupilNameProblem", "姓名不能用的原因", {}, pupilNameForm},
+    {"Command1", "recordButton", "记录", {}, pupilNameForm},
+    {"Command2", "noRecordButton", "不记录", {}, pupilNameForm},
 });
 
 // "估算 / 约分": both captions of an option that has two.

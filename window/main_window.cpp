@@ -396,8 +396,10 @@ void MainWindow::openAnsweringWindow()
         notifier_.notify(nothingToAnswerMessage);
         return;
     }
+    std::unique_ptr<PupilRecording> recording = recordingFor(session);
     closeAnsweringWindow();
     answering_ = new AnsweringWindow(std::move(session));
+    answering_->recordTo(std::move(recording));
     connect(answering_, &AnsweringWindow::closed, this, [this] {
         showNormal();
         activateWindow();
@@ -406,6 +408,42 @@ void MainWindow::openAnsweringWindow()
     showMinimized();
     notifier_.notify(answerNowMessage);
     refreshSavedSetList();
+}
+
+namespace
+{
+
+// The known pupils, from records that exist already: asking makes no database.
+std::vector<std::string> knownPupils(const std::filesystem::path& file)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return {};
+    PupilRecords records(file);
+    return records.pupils();
+}
+
+// What a set on screen was drawn with, as `quillmere answer` records it: its kind of numbers
+// is what a mistakes sheet needs to read its items back.
+std::string drawingOptionsOf(const ExerciseSettings& settings)
+{
+    return settings.fractions.checked ? "--numbers\nfraction\n" : "";
+}
+
+} // namespace
+
+std::unique_ptr<PupilRecording> MainWindow::recordingFor(const AnsweringSession& session)
+{
+    if (options_.historyFile.empty())
+        return {};
+    const std::filesystem::path file = recordsFileBeside(options_.historyFile);
+    if (!pupil_)
+        pupil_ = options_.askPupil ? options_.askPupil(this, knownPupils(file)) : std::nullopt;
+    if (!*pupil_)
+        return {};
+    return std::make_unique<PupilRecording>(
+        file, **pupil_, drawingOptionsOf(app_.settings), session,
+        [this](const std::string& message) { notifier_.notify(message); });
 }
 
 // Closed by the program rather than the pupil: this window stays as it is.

@@ -6,6 +6,7 @@
 
 #ifndef Q_MOC_RUN // moc cannot read the C++20 standard headers these reach
 #include "engine/application.h"
+#include "engine/pupil_recording.h"
 #endif
 #include "engine/document_output.h"
 #include "engine/run_environment.h"
@@ -13,6 +14,7 @@
 #include "history/saved_sets.h"
 #include "window/event_pump.h"
 #include "window/popup_menu_closer.h"
+#include "window/pupil_name_dialog.h"
 #include "window/window_controls.h"
 #include "window/window_menus.h"
 #include "window/window_notifier.h"
@@ -22,6 +24,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QMenu;
@@ -39,6 +42,9 @@ struct WindowOptions {
     // What to do with a document once it is saved; the desktop opens it by default.
     std::function<void(const std::filesystem::path&)> openDocument;
     bool trayIcon = true;
+    // Who answers the first set on screen (nothing: 不记录); tests answer without a dialog.
+    std::function<std::optional<std::string>(QWidget*, const std::vector<std::string>&)> askPupil =
+        askPupilName;
 };
 
 // The user's Documents folder + "/Quillmere", the history file of the program's folder,
@@ -91,6 +97,8 @@ private:
     void finishExit();
     void openAnsweringWindow();
     void closeAnsweringWindow();
+    // The pupil's recording of this set; none for 不记录 or without a place for records.
+    std::unique_ptr<PupilRecording> recordingFor(const AnsweringSession& session);
     void documentSaved(const std::filesystem::path& file);
     void showPreview();
 
@@ -122,6 +130,8 @@ private:
 
     RunScheduler scheduler_;
     std::string loadLine_; // the saved set 载入 writes next
+    // Asked once a window session: the pupil answering, or nothing for 不记录.
+    std::optional<std::optional<std::string>> pupil_;
 };
 
 } // namespace quill
