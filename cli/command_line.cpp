@@ -4,7 +4,7 @@
 #include "base/version.h"
 #include "cli/answer_key.h"
 #include "cli/command_line_environment.h"
-#include "cli/generate_options.h"
+#include "engine/generate_options.h"
 #include "cli/history_command.h"
 #include "cli/pupil_recording.h"
 #include "cli/records_command.h"

@@ -1,7 +1,7 @@
 #include "cli/pupil_recording.h"
 
 #include "cli/command_line_environment.h"
-#include "cli/generate_options.h"
+#include "engine/generate_options.h"
 
 #include <algorithm>
 
@@ -45,30 +45,6 @@ std::string checkedPupilName(const std::string& name)
     if (const std::string problem = pupilNameProblem(name); !problem.empty())
         throw UsageError(problem);
     return name;
-}
-
-std::string drawingOptionsText(const std::vector<std::string>& args)
-{
-    std::string text;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--seed") {
-            ++i;
-            continue;
-        }
-        text += args[i] + '\n';
-    }
-    return text;
-}
-
-std::vector<std::string> drawingOptionsOf(std::string_view text)
-{
-    std::vector<std::string> args;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        args.emplace_back(text.substr(0, end));
-        text.remove_prefix(std::min(end + 1, text.size()));
-    }
-    return args;
 }
 
 } // namespace quill

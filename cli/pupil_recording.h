@@ -1,7 +1,7 @@
 #pragma once
 
 // `quillmere answer --pupil NAME` and the records commands: where the records are, the
-// pupil's name and the drawing options a set is recorded with.
+// pupil's name.
 
 #include "engine/pupil_recording.h"
 
@@ -27,10 +27,5 @@ std::optional<std::string> takeOption(std::vector<std::string>& args, std::strin
 // A name a record can be kept under: not empty, no control characters, at most 40 bytes.
 // Throws UsageError otherwise.
 std::string checkedPupilName(const std::string& name);
-
-// The options a set was drawn with, without its seed: a mistakes sheet draws fresh items of
-// the same kind from them. Kept one a line.
-std::string drawingOptionsText(const std::vector<std::string>& args);
-std::vector<std::string> drawingOptionsOf(std::string_view text);
 
 } // namespace quill

@@ -425,7 +425,7 @@ std::vector<std::string> knownPupils(const std::filesystem::path& file)
 
 // What a set on screen was drawn with, as `quillmere answer` records it: its kind of numbers
 // is what a mistakes sheet needs to read its items back.
-std::string drawingOptionsOf(const ExerciseSettings& settings)
+std::string recordedOptionsOf(const ExerciseSettings& settings)
 {
     return settings.fractions.checked ? "--numbers\nfraction\n" : "";
 }
@@ -442,7 +442,7 @@ std::unique_ptr<PupilRecording> MainWindow::recordingFor(const AnsweringSession&
     if (!*pupil_)
         return {};
     return std::make_unique<PupilRecording>(
-        file, **pupil_, drawingOptionsOf(app_.settings), session,
+        file, **pupil_, recordedOptionsOf(app_.settings), session,
         [this](const std::string& message) { notifier_.notify(message); });
 }
 
