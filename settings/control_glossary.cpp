@@ -112,6 +112,14 @@ constexpr auto otherControls = std::to_array<GlossaryEntry>({
     {"Label1", "pupilNameProblem", "姓名不能用的原因", {}, pupilNameForm},
     {"Command1", "recordButton", "记录", {}, pupilNameForm},
     {"Command2", "noRecordButton", "不记录", {}, pupilNameForm},
+    // 练习记录: each pupil's sets and mistakes, and the mistakes sheet.
+    {"Form4", "recordsView", "练习记录", {}, recordsForm},
+    {"Combo1", "recordsPupilBox", "学生", {}, recordsForm},
+    {"Grid1", "setsTable", "答过的练习（日期、得分、对/共、用时）", {}, recordsForm},
+    {"List1", "mistakesList", "做错、还没有改对的题", {}, recordsForm},
+    {"Text1", "reviewCountBox", "题量（错题不够时补同类新题）", {}, recordsForm},
+    {"Command1", "reviewButton", "生成错题练习", {}, recordsForm},
+    {"Label1", "recordsMessage", "练习记录的提示", {}, recordsForm},
 });
 
 // "估算 / 约分": both captions of an option that has two.

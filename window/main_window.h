@@ -33,6 +33,7 @@ namespace quill
 {
 
 class AnsweringWindow;
+class RecordsView;
 class SheetPreviewDialog;
 class TrayNotifications;
 
@@ -100,6 +101,8 @@ private:
     // The pupil's recording of this set; none for 不记录 or without a place for records.
     std::unique_ptr<PupilRecording> recordingFor(const AnsweringSession& session);
     void documentSaved(const std::filesystem::path& file);
+    void openRecordsView();
+    void writeMistakesSheets(const std::string& pupil, std::optional<std::size_t> count);
     void showPreview();
 
     // What the run asks of the window.
@@ -121,6 +124,7 @@ private:
     TrayNotifications* tray_ = nullptr;
     QPointer<AnsweringWindow> answering_;  // a window of its own, open while a pupil answers
     QPointer<SheetPreviewDialog> preview_; // made by the first 预览
+    QPointer<RecordsView> records_;        // made by the first 练习记录
     PopupMenuCloser menuCloser_;
     SavedSets savedSets_;
     DocumentOutput documents_;

@@ -8,10 +8,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -133,6 +137,74 @@ TEST_F(PupilRecordsWindowTest, AnUnusableDatabaseIsToldAndAnsweringGoesOn)
     ASSERT_TRUE(answering) << "answering goes on unrecorded";
     EXPECT_TRUE(messages().contains(QStringLiteral("练习记录出错，这次不记录")))
         << messages().toStdString();
+}
+
+// 小明 answered one set: 37＋48 wrong, 3＋4 right.
+void recordOneSet(const fs::path& file)
+{
+    PupilRecords records(file);
+    ASSERT_TRUE(records.beginSet("小明", "", 2)) << records.result().describe();
+    ASSERT_TRUE(records.recordAnswer({"37＋48", "75", false, 3}));
+    ASSERT_TRUE(records.recordAnswer({"3＋4", "7", true, 1}));
+    ASSERT_TRUE(records.finishSet(1, 62));
+}
+
+class RecordsViewTest : public PupilRecordsWindowTest
+{
+protected:
+    QDialog* openView()
+    {
+        start({});
+        findPart<QPushButton>(window.get(), "recordsButton")->click();
+        return window->findChild<QDialog*>(QStringLiteral("Form4"));
+    }
+
+    std::vector<fs::path> documents()
+    {
+        std::vector<fs::path> files;
+        if (fs::exists(folder / "documents"))
+            for (const auto& entry : fs::directory_iterator(folder / "documents"))
+                files.push_back(entry.path());
+        return files;
+    }
+};
+
+TEST_F(RecordsViewTest, ListsThePupilsSetsAndTheItemsStillWrong)
+{
+    recordOneSet(records);
+    QDialog* view = openView();
+    ASSERT_TRUE(view);
+    EXPECT_EQ(findPart<QComboBox>(view, "recordsPupilBox", recordsForm)->currentText(),
+              QStringLiteral("小明"));
+    auto* sets = findPart<QTableWidget>(view, "setsTable", recordsForm);
+    ASSERT_EQ(sets->rowCount(), 1);
+    EXPECT_EQ(sets->item(0, 1)->text(), QStringLiteral("50"));
+    EXPECT_EQ(sets->item(0, 2)->text(), QStringLiteral("1/2"));
+    EXPECT_EQ(sets->item(0, 3)->text(), QStringLiteral("1分2秒"));
+    auto* mistakes = findPart<QListWidget>(view, "mistakesList", recordsForm);
+    ASSERT_EQ(mistakes->count(), 1);
+    EXPECT_EQ(mistakes->item(0)->text(), QStringLiteral("37＋48"));
+}
+
+TEST_F(RecordsViewTest, TheMistakesSheetIsWrittenWithItsAnswersAndToppedUp)
+{
+    recordOneSet(records);
+    QDialog* view = openView();
+    ASSERT_TRUE(view);
+    findPart<QSpinBox>(view, "reviewCountBox", recordsForm)->setValue(5);
+    findPart<QPushButton>(view, "reviewButton", recordsForm)->click();
+    EXPECT_EQ(documents().size(), 2u) << messages().toStdString();
+    EXPECT_TRUE(messages().contains(QStringLiteral("小明的错题 1 道，另出同类新题 4 道。")))
+        << messages().toStdString();
+}
+
+TEST_F(RecordsViewTest, WithoutRecordsItSaysSoAndMakesNoDatabase)
+{
+    QDialog* view = openView();
+    ASSERT_TRUE(view);
+    EXPECT_EQ(findPart<QComboBox>(view, "recordsPupilBox", recordsForm)->count(), 0);
+    EXPECT_FALSE(findPart<QLabel>(view, "recordsMessage", recordsForm)->text().isEmpty());
+    EXPECT_FALSE(fs::exists(records));
 }
 
 } // namespace
