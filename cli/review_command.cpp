@@ -1,7 +1,6 @@
 #include "cli/review_command.h"
 
 #include "base/printable_text.h"
-#include "base/short_date.h"
 #include "cli/answer_key.h"
 #include "cli/command_line.h"
 #include "cli/command_line_environment.h"
@@ -10,19 +9,12 @@
 #include "engine/generate_options.h"
 #include "engine/generation_run.h"
 #include "engine/mistakes_sheet.h"
-#include "engine/saved_set_loading.h"
-#include "history/history_line.h"
-#include "history/saved_set_load.h"
 #include "records/pupil_records.h"
-#include "settings/exercise_kinds.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <map>
 #include <ostream>
-#include <random>
-#include <set>
 #include <sstream>
 
 namespace quill
