@@ -4,7 +4,7 @@
 #include "base/version.h"
 #include "cli/answer_key.h"
 #include "cli/command_line_environment.h"
-#include "cli/generate_options.h"
+#include "engine/generate_options.h"
 #include "cli/history_command.h"
 #include "cli/pupil_recording.h"
 #include "cli/records_command.h"
@@ -179,7 +179,7 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
     std::optional<PupilRecording> recording;
     if (pupil)
         recording.emplace(recordsFileFor(recordsFile), *pupil, drawingOptionsText(drawing), session,
-                          err);
+                          [&err](const std::string& message) { err << message << '\n'; });
     const AnsweringEnd end =
         answerOnTerminal(session, in, out, err, recording ? recording->sink() : JudgedItemSink{});
     if (recording)

@@ -3,7 +3,7 @@
 #include "base/printable_text.h"
 #include "cli/command_line.h"
 #include "cli/command_line_environment.h"
-#include "cli/generate_options.h"
+#include "engine/generate_options.h"
 #include "engine/application.h"
 #include "engine/saved_set_loading.h"
 #include "history/saved_sets.h"

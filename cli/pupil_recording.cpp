@@ -1,27 +1,18 @@
 #include "cli/pupil_recording.h"
 
-#include "base/printable_text.h"
 #include "cli/command_line_environment.h"
-#include "cli/generate_options.h"
-#include "engine/answering_session.h"
+#include "engine/generate_options.h"
 
-#include <ostream>
+#include <algorithm>
 
 namespace quill
 {
-
-namespace
-{
-
-constexpr std::size_t longestPupilName = 40;
-
-} // namespace
 
 std::filesystem::path recordsFileFor(const std::optional<std::string>& named)
 {
     if (named)
         return *named;
-    return historyFileFor(std::nullopt).parent_path() / recordsFileName;
+    return recordsFileBeside(historyFileFor(std::nullopt));
 }
 
 std::string noRecordsMessage(const std::filesystem::path& file)
@@ -51,65 +42,9 @@ std::string checkedPupilName(const std::string& name)
 {
     if (name.empty())
         throw UsageError("学生姓名不能是空的（--pupil 小明）。");
-    if (printableText(name) != name || name.size() > longestPupilName)
-        throw UsageError("学生姓名“" + printableText(name) + "”不能用：最多 " +
-                         std::to_string(longestPupilName) + " 个字节，不能含控制字符。");
+    if (const std::string problem = pupilNameProblem(name); !problem.empty())
+        throw UsageError(problem);
     return name;
-}
-
-std::string drawingOptionsText(const std::vector<std::string>& args)
-{
-    std::string text;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--seed") {
-            ++i;
-            continue;
-        }
-        text += args[i] + '\n';
-    }
-    return text;
-}
-
-std::vector<std::string> drawingOptionsOf(std::string_view text)
-{
-    std::vector<std::string> args;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        args.emplace_back(text.substr(0, end));
-        text.remove_prefix(std::min(end + 1, text.size()));
-    }
-    return args;
-}
-
-PupilRecording::PupilRecording(const std::filesystem::path& file, std::string_view pupil,
-                               std::string_view options, const AnsweringSession& session,
-                               std::ostream& err)
-    : records_(file), err_(err)
-{
-    if (!records_.beginSet(pupil, options, static_cast<int>(session.itemCount())))
-        reportFailure();
-}
-
-JudgedItemSink PupilRecording::sink()
-{
-    return [this](const JudgedItem& judged) {
-        if (!records_.recordAnswer({judged.savedText, judged.given, judged.right, judged.seconds}))
-            reportFailure();
-    };
-}
-
-void PupilRecording::finish(const AnsweringSession& session)
-{
-    if (!records_.finishSet(session.rightCount(), session.elapsedSeconds()))
-        reportFailure();
-}
-
-void PupilRecording::reportFailure()
-{
-    if (reported_)
-        return;
-    reported_ = true;
-    err_ << recordsUnusableMessage(records_.result()) << '\n';
 }
 
 } // namespace quill

@@ -1,13 +1,11 @@
 #pragma once
 
-// `quillmere answer --pupil NAME`: the set and each judged item go to the pupil's records.
-// A database that does not work is said once on stderr; the answering goes on unrecorded.
+// `quillmere answer --pupil NAME` and the records commands: where the records are, the
+// pupil's name.
 
-#include "cli/terminal_answering.h"
-#include "records/pupil_records.h"
+#include "engine/pupil_recording.h"
 
 #include <filesystem>
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +13,6 @@
 
 namespace quill
 {
-
-class AnsweringSession;
 
 // Beside the history file (the same folder rules), or the file --records names.
 std::filesystem::path recordsFileFor(const std::optional<std::string>& named);
@@ -31,27 +27,5 @@ std::optional<std::string> takeOption(std::vector<std::string>& args, std::strin
 // A name a record can be kept under: not empty, no control characters, at most 40 bytes.
 // Throws UsageError otherwise.
 std::string checkedPupilName(const std::string& name);
-
-// The options a set was drawn with, without its seed: a mistakes sheet draws fresh items of
-// the same kind from them. Kept one a line.
-std::string drawingOptionsText(const std::vector<std::string>& args);
-std::vector<std::string> drawingOptionsOf(std::string_view text);
-
-class PupilRecording
-{
-public:
-    PupilRecording(const std::filesystem::path& file, std::string_view pupil,
-                   std::string_view options, const AnsweringSession& session, std::ostream& err);
-
-    JudgedItemSink sink();
-    void finish(const AnsweringSession& session);
-
-private:
-    void reportFailure();
-
-    PupilRecords records_;
-    std::ostream& err_;
-    bool reported_ = false;
-};
 
 } // namespace quill

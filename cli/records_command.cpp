@@ -2,7 +2,7 @@
 
 #include "base/printable_text.h"
 #include "cli/command_line.h"
-#include "cli/generate_options.h"
+#include "engine/generate_options.h"
 #include "cli/pupil_recording.h"
 #include "records/pupil_records.h"
 

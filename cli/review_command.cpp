@@ -1,27 +1,20 @@
 #include "cli/review_command.h"
 
 #include "base/printable_text.h"
-#include "base/short_date.h"
 #include "cli/answer_key.h"
 #include "cli/command_line.h"
 #include "cli/command_line_environment.h"
-#include "cli/generate_options.h"
 #include "cli/pupil_recording.h"
 #include "engine/application.h"
+#include "engine/generate_options.h"
 #include "engine/generation_run.h"
-#include "engine/saved_set_loading.h"
-#include "history/history_line.h"
-#include "history/saved_set_load.h"
+#include "engine/mistakes_sheet.h"
 #include "records/pupil_records.h"
-#include "settings/exercise_kinds.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <map>
 #include <ostream>
-#include <random>
-#include <set>
 #include <sstream>
 
 namespace quill
@@ -93,117 +86,17 @@ ReviewOptions parseReviewOptions(const std::vector<std::string>& args)
     return options;
 }
 
-class QuietNotifier : public Notifier
-{
-protected:
-    void show(const std::string&, const std::string&, TrayIcon) override {}
-};
-
-// The settings a recorded set was drawn with, as `quillmere answer` applied them; a set
-// recorded with options this version does not read is reviewed with the defaults.
-void applyRecordedOptions(Application& app, std::string_view recorded,
-                          std::optional<std::size_t> count)
-{
-    GenerateOptions options;
-    try {
-        options = parseGenerateOptions(drawingOptionsOf(recorded));
-    } catch (const UsageError&) {
-        options = {};
-    }
-    const auto kinds = exerciseKinds();
-    options.kind = std::find_if(kinds.begin(), kinds.end(), [](const ExerciseKindRow& row) {
-                       return row.answeredOnScreen;
-                   })->kind;
-    if (count)
-        options.count = std::to_string(*count);
-    QuietNotifier quiet;
-    applyGenerateOptions(options, app.settings, quiet);
-}
-
-// The stored item texts as a saved set of this kind reads them back.
-ExerciseSet typedItems(int kind, const std::vector<std::string>& texts)
-{
-    std::string list;
-    for (const std::string& text : texts)
-        list += " " + text;
-    return savedSetItems(parseHistoryLine(historyLineText(shortDateText(), kind, list)));
-}
-
-bool answerable(const SetItem& item)
-{
-    return std::holds_alternative<OperationItem>(item) ||
-           std::holds_alternative<FractionExpression>(item);
-}
-
-// Fresh items of the settings' kind, none already on the sheet, until it holds `count`. A
-// range too small for that many different items leaves the sheet short.
-void topUp(Application& app, ExerciseSet& set, std::size_t count, std::uint64_t seed)
-{
-    std::set<std::string> onSheet;
-    for (const SetItem& item : set)
-        onSheet.insert(itemText(item));
-    std::ostringstream ignored;
-    for (int draw = 0; draw < 5 && set.size() < count; ++draw) {
-        app.random.seed(seed + static_cast<std::uint64_t>(draw));
-        CommandLineEnvironment env(app, {false, {}, std::nullopt, std::chrono::seconds(60)},
-                                   ignored, ignored);
-        if (drawOnScreenSet(app, env) != RunOutcome::Completed)
-            return;
-        for (const SetItem& item : app.set)
-            if (set.size() < count && answerable(item) && onSheet.insert(itemText(item)).second)
-                set.push_back(item);
-    }
-}
-
-// The mistakes by the kind their sets were saved under, in the order first met; each with
-// the options of its latest set.
-struct KindMistakes {
-    int kind = 0;
-    std::string options;
-    std::vector<std::string> items;
-};
-
-std::vector<KindMistakes> byKind(const std::vector<MistakeRecord>& mistakes)
-{
-    std::vector<KindMistakes> groups;
-    for (const MistakeRecord& mistake : mistakes) {
-        QuietNotifier quiet;
-        Application probe(quiet);
-        applyRecordedOptions(probe, mistake.options, std::nullopt);
-        const int kind = historyKindOf(probe.settings);
-        auto group = std::find_if(groups.begin(), groups.end(),
-                                  [&](const KindMistakes& g) { return g.kind == kind; });
-        if (group == groups.end())
-            group = groups.insert(groups.end(), {kind, {}, {}});
-        group->options = mistake.options;
-        group->items.push_back(mistake.item);
-    }
-    return groups;
-}
-
-std::uint64_t freshSeed()
-{
-    std::random_device device;
-    return static_cast<std::uint64_t>(device()) << 32 | device();
-}
-
 int writeSheet(const ReviewOptions& options, const KindMistakes& group, std::ostream& out,
                std::ostream& err)
 {
     StreamNotifier notifier(err);
     Application app(notifier);
-    applyRecordedOptions(app, group.options, options.count);
-    ExerciseSet set = typedItems(group.kind, group.items);
-    if (options.count && set.size() > *options.count)
-        set.resize(*options.count);
-    const std::size_t mistakes = set.size();
-    if (options.count)
-        topUp(app, set, *options.count, options.seed.value_or(freshSeed()));
-    err << printableText(options.pupil) << "的错题 " << mistakes << " 道";
-    if (set.size() > mistakes)
-        err << "，另出同类新题 " << set.size() - mistakes << " 道";
-    err << "。\n";
-    app.set = set;
+    std::ostringstream ignored;
+    CommandLineEnvironment drawing(app, {false, {}, std::nullopt, std::chrono::seconds(60)},
+                                   ignored, ignored);
+    const std::size_t mistakes = prepareMistakesSheet(app, group, options.count,
+                                                      options.seed.value_or(freshSeed()), drawing);
+    err << mistakesSheetMessage(options.pupil, mistakes, app.set.size()) << '\n';
     if (options.print) {
         for (const std::string& line : options.answers ? answerKeyLines(app) : itemLines(app))
             out << line << '\n';
@@ -211,9 +104,7 @@ int writeSheet(const ReviewOptions& options, const KindMistakes& group, std::ost
     }
     app.settings.answerSheet.checked = options.answers;
     CommandLineEnvironment env(app, {true, options.outDir, std::nullopt}, out, err);
-    const std::string line =
-        historyLineText(shortDateText(), group.kind, savedTextFor(app.settings, set));
-    switch (loadSavedSet(app, env, line)) {
+    switch (writeMistakesSheet(app, group.kind, env)) {
     case RunOutcome::Completed:
         return exitOk;
     case RunOutcome::Stopped:
@@ -266,7 +157,7 @@ int runReviewCommand(const std::vector<std::string>& args, std::ostream& out, st
         return exitOk;
     }
     int status = exitOk;
-    for (const KindMistakes& group : byKind(mistakes))
+    for (const KindMistakes& group : mistakesByKind(mistakes))
         status = std::max(status, writeSheet(options, group, out, err));
     return status;
 }

@@ -3,6 +3,8 @@
 // A pupil, or a script, answering a drawn set on the terminal: each item is asked on `out`,
 // one answer per line is read from `in` and judged as the answering window judges it.
 
+#include "engine/pupil_recording.h"
+
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -18,15 +20,6 @@ inline constexpr std::string_view skippedItemMessage = "没有作答，下一题
 inline constexpr std::string_view remainderMissingMessage = "这道题还要写出余数，例如 7……1";
 inline constexpr std::string_view remainderStillMissingMessage = "还是没有余数，这一题先跳过。";
 inline constexpr std::string_view stillNotAnAnswerMessage = "还是不是答案，这一题先跳过。";
-
-// An item judged right or wrong, for a pupil's records.
-struct JudgedItem {
-    std::string savedText; // the item as a saved list holds it
-    std::string given;
-    bool right = false;
-    int seconds = 0; // from the item's question to its judgement
-};
-using JudgedItemSink = std::function<void(const JudgedItem&)>;
 
 enum class AnsweringEnd {
     Finished,     // the set or the input ended

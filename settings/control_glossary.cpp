@@ -82,6 +82,7 @@ constexpr auto otherControls = std::to_array<GlossaryEntry>({
     {"Command1", "generateButton", "生成练习"},
     {"Command2", "answerOnScreenButton", "上机答题"},
     {"Command3", "previewButton", "预览"},
+    {"Command4", "recordsButton", "练习记录"},
     {"Label11", "progressLabel", "出题进度，出题时点击停止"},
     {"jbjs", "lawMenu", "简便计算的运算律菜单"},
     {"danwei", "unitMenu", "单位换算的单位菜单"},
@@ -106,6 +107,20 @@ constexpr auto otherControls = std::to_array<GlossaryEntry>({
     {"Image1", "rightAnswerPicture", "答对的图片", {}, answeringForm},
     {"Timer1", "clockTimer", "每秒走一次的时钟", {}, answeringForm},
     {"Timer2", "advanceTimer", "作答两秒后出下一题", {}, answeringForm},
+    // Who answers: asked once before the first set answered on screen.
+    {"Form3", "pupilNameDialog", "谁来答题？", {}, pupilNameForm},
+    {"Combo1", "pupilNameBox", "学生姓名（选一个或输入新的）", {}, pupilNameForm},
+    {"Label1", "pupilNameProblem", "姓名不能用的原因", {}, pupilNameForm},
+    {"Command1", "recordButton", "记录", {}, pupilNameForm},
+    {"Command2", "noRecordButton", "不记录", {}, pupilNameForm},
+    // 练习记录: each pupil's sets and mistakes, and the mistakes sheet.
+    {"Form4", "recordsView", "练习记录", {}, recordsForm},
+    {"Combo1", "recordsPupilBox", "学生", {}, recordsForm},
+    {"Grid1", "setsTable", "答过的练习（日期、得分、对/共、用时）", {}, recordsForm},
+    {"List1", "mistakesList", "做错、还没有改对的题", {}, recordsForm},
+    {"Text1", "reviewCountBox", "题量（错题不够时补同类新题）", {}, recordsForm},
+    {"Command1", "reviewButton", "生成错题练习", {}, recordsForm},
+    {"Label1", "recordsMessage", "练习记录的提示", {}, recordsForm},
 });
 
 // "估算 / 约分": both captions of an option that has two.

@@ -21,6 +21,8 @@ using SettingMember =
 
 inline constexpr std::string_view mainForm = "Form1";
 inline constexpr std::string_view answeringForm = "Form2";
+inline constexpr std::string_view pupilNameForm = "Form3";
+inline constexpr std::string_view recordsForm = "Form4";
 
 struct GlossaryEntry {
     std::string_view control; // "Check13"

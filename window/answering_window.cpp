@@ -190,6 +190,7 @@ void AnsweringWindow::showCurrentItem()
     hint_->setText(fromText(session_.placesHint()));
     picture_->hide();
     answer_->setFocus();
+    askedAt_ = session_.elapsedSeconds();
 }
 
 void AnsweringWindow::refreshStatus()
@@ -233,10 +234,12 @@ void AnsweringWindow::submitAnswer()
         remainder_->setFocus();
         return;
     case Verdict::Right:
+        recordJudged(true);
         picture_->show();
         refreshStatus();
         break;
     case Verdict::Wrong:
+        recordJudged(false);
         picture_->hide();
         refreshStatus();
         if (!tell(QMessageBox::Information, session_.wrongAnswerMessage()))
@@ -244,6 +247,30 @@ void AnsweringWindow::submitAnswer()
         break;
     }
     advance_.start();
+}
+
+void AnsweringWindow::recordTo(std::unique_ptr<PupilRecording> recording)
+{
+    recording_ = std::move(recording);
+}
+
+void AnsweringWindow::recordJudged(bool right)
+{
+    if (!recording_)
+        return;
+    std::string given = answer_->text().toStdString();
+    if (remainder_->isVisible() && !remainder_->text().isEmpty())
+        given += "……" + remainder_->text().toStdString();
+    recording_->record(
+        {session_.currentSavedText(), given, right, session_.elapsedSeconds() - askedAt_});
+}
+
+void AnsweringWindow::endRecording()
+{
+    if (!recording_)
+        return;
+    recording_->finish(session_);
+    recording_.reset();
 }
 
 void AnsweringWindow::goNext()
@@ -272,6 +299,7 @@ void AnsweringWindow::finishSet()
     advance_.stop();
     clock_.stop();
     session_.finish();
+    endRecording();
     refreshCaption();
     QStringList lines;
     for (const std::string& line : session_.summaryLines())
@@ -320,6 +348,7 @@ void AnsweringWindow::closeEvent(QCloseEvent* event)
 {
     clock_.stop();
     advance_.stop();
+    endRecording();
     emit closed();
     event->accept();
 }

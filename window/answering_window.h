@@ -6,11 +6,13 @@
 
 #ifndef Q_MOC_RUN // moc cannot read the C++20 standard headers these reach
 #include "engine/answering_session.h"
+#include "engine/pupil_recording.h"
 #endif
 
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -30,6 +32,8 @@ public:
     explicit AnsweringWindow(AnsweringSession session, QWidget* parent = nullptr);
 
     const AnsweringSession& session() const { return session_; }
+    // Each judged item and the finished set go to a pupil's records from now on.
+    void recordTo(std::unique_ptr<PupilRecording> recording);
 
 signals:
     void closed();
@@ -51,6 +55,9 @@ private:
     void advanceAfterJudgement();
     // 交卷: the clock stops and the summary takes the place of the item.
     void finishSet();
+    void recordJudged(bool right);
+    // The set as it stands goes to the records, once: at the summary or when the window closes.
+    void endRecording();
     // A modal 友情提示 box; false when the window went away while it was open.
     bool tell(QMessageBox::Icon icon, std::string_view text);
 
@@ -68,6 +75,8 @@ private:
     QWidget* answering_ = nullptr; // the item, the boxes, the hint and the buttons
     QLabel* summary_ = nullptr;
     QLabel* picture_ = nullptr;
+    std::unique_ptr<PupilRecording> recording_;
+    int askedAt_ = 0; // the clock when the current item was shown, for its seconds
     QTimer clock_{this};
     QTimer advance_{this};
 };

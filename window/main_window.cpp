@@ -2,6 +2,7 @@
 
 #include "engine/generation_run.h"
 #include "engine/key_filter.h"
+#include "engine/mistakes_sheet.h"
 #include "engine/progress_line.h"
 #include "engine/saved_set_loading.h"
 #include "engine/settings_interlocks.h"
@@ -17,6 +18,7 @@
 #include "window/number_entry.h"
 #include "window/picture_slider.h"
 #include "window/pointer_rest.h"
+#include "window/records_view.h"
 #include "window/sheet_preview_dialog.h"
 #include "window/tray_notifications.h"
 #include "window/wait_seconds.h"
@@ -154,6 +156,7 @@ void MainWindow::connectControls()
             [this] { scheduler_.request(Job::Generate); });
     connect(controls_.answerOnScreenButton, &QPushButton::clicked, this,
             [this] { scheduler_.request(Job::OnScreen); });
+    connect(controls_.recordsButton, &QPushButton::clicked, this, &MainWindow::openRecordsView);
     connect(controls_.previewButton, &QPushButton::clicked, this,
             [this] { scheduler_.request(Job::Preview); });
     controls_.progressLabel->installEventFilter(this);
@@ -396,8 +399,10 @@ void MainWindow::openAnsweringWindow()
         notifier_.notify(nothingToAnswerMessage);
         return;
     }
+    std::unique_ptr<PupilRecording> recording = recordingFor(session);
     closeAnsweringWindow();
     answering_ = new AnsweringWindow(std::move(session));
+    answering_->recordTo(std::move(recording));
     connect(answering_, &AnsweringWindow::closed, this, [this] {
         showNormal();
         activateWindow();
@@ -406,6 +411,111 @@ void MainWindow::openAnsweringWindow()
     showMinimized();
     notifier_.notify(answerNowMessage);
     refreshSavedSetList();
+}
+
+namespace
+{
+
+// The known pupils, from records that exist already: asking makes no database.
+std::vector<std::string> knownPupils(const std::filesystem::path& file)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return {};
+    PupilRecords records(file);
+    return records.pupils();
+}
+
+// What a set on screen was drawn with, as `quillmere answer` records it: its kind of numbers
+// is what a mistakes sheet needs to read its items back.
+std::string recordedOptionsOf(const ExerciseSettings& settings)
+{
+    return settings.fractions.checked ? "--numbers\nfraction\n" : "";
+}
+
+} // namespace
+
+std::unique_ptr<PupilRecording> MainWindow::recordingFor(const AnsweringSession& session)
+{
+    if (options_.historyFile.empty())
+        return {};
+    const std::filesystem::path file = recordsFileBeside(options_.historyFile);
+    if (!pupil_)
+        pupil_ = options_.askPupil ? options_.askPupil(this, knownPupils(file)) : std::nullopt;
+    if (!*pupil_)
+        return {};
+    return std::make_unique<PupilRecording>(
+        file, **pupil_, recordedOptionsOf(app_.settings), session,
+        [this](const std::string& message) { notifier_.notify(message); });
+}
+
+void MainWindow::openRecordsView()
+{
+    if (options_.historyFile.empty()) {
+        notifier_.notify("没有保存历史记录的地方，也就没有练习记录。");
+        return;
+    }
+    if (!records_)
+        records_ = new RecordsView(
+            recordsFileBeside(options_.historyFile),
+            [this](const std::string& pupil, std::optional<std::size_t> count) {
+                writeMistakesSheets(pupil, count);
+            },
+            this);
+    records_->refresh();
+    records_->show();
+    records_->raise();
+}
+
+namespace
+{
+
+// Writes a sheet's documents into the window's documents folder, and does nothing else a
+// run asks: the sheet is written aside from the settings on screen.
+class DocumentsOnly : public RunEnvironment
+{
+public:
+    explicit DocumentsOnly(DocumentOutput& documents) : documents_(documents) {}
+    std::unique_ptr<WordProcessor> newDocument(const DocumentName& name) override
+    {
+        return documents_.newDocument(name);
+    }
+    void documentsFinished(bool complete) override { documents_.finishSet(complete); }
+
+private:
+    DocumentOutput& documents_;
+};
+
+} // namespace
+
+// One sheet (and its answers) for each kind the mistakes were made in, as
+// `quillmere review --answers` writes them.
+void MainWindow::writeMistakesSheets(const std::string& pupil, std::optional<std::size_t> count)
+{
+    if (scheduler_.running()) {
+        notifier_.notify("正在出题，请出完再生成错题练习。");
+        return;
+    }
+    PupilRecords records(recordsFileBeside(options_.historyFile));
+    const std::vector<MistakeRecord> mistakes = records.mistakes(pupil, "");
+    if (!records.result()) {
+        notifier_.notify("练习记录读不出来：" + records.result().describe());
+        return;
+    }
+    if (mistakes.empty()) {
+        notifier_.notify(pupil + "没有要练习的错题。");
+        return;
+    }
+    for (const KindMistakes& group : mistakesByKind(mistakes)) {
+        Application sheet(notifier_);
+        RunEnvironment drawing;
+        const std::size_t mistaken =
+            prepareMistakesSheet(sheet, group, count, freshSeed(), drawing);
+        notifier_.notify(mistakesSheetMessage(pupil, mistaken, sheet.set.size()));
+        sheet.settings.answerSheet.checked = true;
+        DocumentsOnly documents(documents_);
+        writeMistakesSheet(sheet, group.kind, documents);
+    }
 }
 
 // Closed by the program rather than the pupil: this window stays as it is.

@@ -6,6 +6,7 @@
 
 #ifndef Q_MOC_RUN // moc cannot read the C++20 standard headers these reach
 #include "engine/application.h"
+#include "engine/pupil_recording.h"
 #endif
 #include "engine/document_output.h"
 #include "engine/run_environment.h"
@@ -13,6 +14,7 @@
 #include "history/saved_sets.h"
 #include "window/event_pump.h"
 #include "window/popup_menu_closer.h"
+#include "window/pupil_name_dialog.h"
 #include "window/window_controls.h"
 #include "window/window_menus.h"
 #include "window/window_notifier.h"
@@ -22,6 +24,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QMenu;
@@ -30,6 +33,7 @@ namespace quill
 {
 
 class AnsweringWindow;
+class RecordsView;
 class SheetPreviewDialog;
 class TrayNotifications;
 
@@ -39,6 +43,9 @@ struct WindowOptions {
     // What to do with a document once it is saved; the desktop opens it by default.
     std::function<void(const std::filesystem::path&)> openDocument;
     bool trayIcon = true;
+    // Who answers the first set on screen (nothing: 不记录); tests answer without a dialog.
+    std::function<std::optional<std::string>(QWidget*, const std::vector<std::string>&)> askPupil =
+        askPupilName;
 };
 
 // The user's Documents folder + "/Quillmere", the history file of the program's folder,
@@ -91,7 +98,11 @@ private:
     void finishExit();
     void openAnsweringWindow();
     void closeAnsweringWindow();
+    // The pupil's recording of this set; none for 不记录 or without a place for records.
+    std::unique_ptr<PupilRecording> recordingFor(const AnsweringSession& session);
     void documentSaved(const std::filesystem::path& file);
+    void openRecordsView();
+    void writeMistakesSheets(const std::string& pupil, std::optional<std::size_t> count);
     void showPreview();
 
     // What the run asks of the window.
@@ -113,6 +124,7 @@ private:
     TrayNotifications* tray_ = nullptr;
     QPointer<AnsweringWindow> answering_;  // a window of its own, open while a pupil answers
     QPointer<SheetPreviewDialog> preview_; // made by the first 预览
+    QPointer<RecordsView> records_;        // made by the first 练习记录
     PopupMenuCloser menuCloser_;
     SavedSets savedSets_;
     DocumentOutput documents_;
@@ -122,6 +134,8 @@ private:
 
     RunScheduler scheduler_;
     std::string loadLine_; // the saved set 载入 writes next
+    // Asked once a window session: the pupil answering, or nothing for 不记录.
+    std::optional<std::optional<std::string>> pupil_;
 };
 
 } // namespace quill

@@ -373,6 +373,8 @@ QVBoxLayout* sideColumn(ControlBuilder& b)
     c.generateButton->setDefault(true);
     c.answerOnScreenButton = new QPushButton(QStringLiteral("上机答题"), w);
     c.answerOnScreenButton->setObjectName(glossaryName("answerOnScreenButton"));
+    c.recordsButton = new QPushButton(QStringLiteral("练习记录"), w);
+    c.recordsButton->setObjectName(glossaryName("recordsButton"));
     for (QPushButton* button : {c.generateButton, c.answerOnScreenButton}) {
         QFont font = button->font();
         font.setPointSizeF(font.pointSizeF() * 1.25);
@@ -402,6 +404,7 @@ QVBoxLayout* sideColumn(ControlBuilder& b)
     column->addWidget(c.tips, 1);
     column->addWidget(group(QStringLiteral("保存的练习"), saved));
     column->addLayout(row({c.generateButton, c.answerOnScreenButton}, false));
+    column->addWidget(c.recordsButton, 0, Qt::AlignRight); // beside 上机答题, whose sets it shows
     column->addWidget(c.progressLabel);
     column->addWidget(c.messageLine);
     return column;

@@ -55,6 +55,7 @@ struct WindowControls {
     QComboBox* savedSetList = nullptr;           // the saved sets
     QPushButton* generateButton = nullptr;       // 生成练习
     QPushButton* answerOnScreenButton = nullptr; // 上机答题
+    QPushButton* recordsButton = nullptr;        // 练习记录
     QPushButton* previewButton = nullptr;        // 预览: page 1 of the question sheet
     QLabel* progressLabel = nullptr;             // progress, and the stop button while drawing
     QPlainTextEdit* messageLine = nullptr;       // every notification, also without a tray

@@ -1,6 +1,6 @@
 #include "base/version.h"
 #include "cli/command_line.h"
-#include "cli/generate_options.h"
+#include "engine/generate_options.h"
 #include "settings/exercise_kinds.h"
 #include "support/gbk.h"
 #include "support/temp_folder.h"

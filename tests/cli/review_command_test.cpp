@@ -1,5 +1,5 @@
 #include "cli/command_line.h"
-#include "cli/generate_options.h"
+#include "engine/generate_options.h"
 #include "cli/review_command.h"
 #include "support/temp_folder.h"
 

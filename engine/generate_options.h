@@ -9,6 +9,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quill
@@ -68,5 +69,10 @@ std::vector<std::string> conflictNotes(const GenerateOptions& options,
 
 // The text of `quillmere generate --help`.
 std::string generateHelpText();
+
+// The options a set was drawn with, without its seed: a mistakes sheet draws fresh items of
+// the same kind from them. Kept one a line.
+std::string drawingOptionsText(const std::vector<std::string>& args);
+std::vector<std::string> drawingOptionsOf(std::string_view text);
 
 } // namespace quill

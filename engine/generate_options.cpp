@@ -1,4 +1,4 @@
-#include "cli/generate_options.h"
+#include "engine/generate_options.h"
 
 #include "engine/settings_interlocks.h"
 #include "engine/validation_tick.h"
@@ -538,6 +538,30 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
 int documentFormatOption(const std::string& value)
 {
     return lookUp("--format", value, formatNames);
+}
+
+std::string drawingOptionsText(const std::vector<std::string>& args)
+{
+    std::string text;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--seed") {
+            ++i;
+            continue;
+        }
+        text += args[i] + '\n';
+    }
+    return text;
+}
+
+std::vector<std::string> drawingOptionsOf(std::string_view text)
+{
+    std::vector<std::string> args;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        args.emplace_back(text.substr(0, end));
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return args;
 }
 
 } // namespace quill
