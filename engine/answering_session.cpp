@@ -39,31 +39,6 @@ std::vector<OperationItem> answeringItems(const ExerciseSet& set)
     return itemsOf<OperationItem>(set);
 }
 
-std::string fractionItemText(const FractionExpression& item)
-{
-    std::string text;
-    for (const ShownTerm& term : shownTerms(item)) {
-        switch (term.kind) {
-        case ShownTerm::Kind::Fraction:
-            text += term.numerator + "/" + term.denominator;
-            break;
-        case ShownTerm::Kind::Whole:
-            text += term.numerator;
-            break;
-        case ShownTerm::Kind::Sign:
-            text += fractionSign(term.operation);
-            break;
-        case ShownTerm::Kind::OpenBracket:
-            text += "(";
-            break;
-        case ShownTerm::Kind::CloseBracket:
-            text += ")";
-            break;
-        }
-    }
-    return text;
-}
-
 namespace
 {
 
@@ -110,7 +85,7 @@ void AnsweringSession::add(const FractionExpression& item)
     const std::optional<Rational> value = expressionValue(item);
     if (!value)
         return;
-    items_.push_back(fractionItemText(item));
+    items_.push_back(plainText(shownTerms(item)));
     savedTexts_.push_back(itemText(item));
     answers_.emplace_back();
     fractions_.push_back(value);

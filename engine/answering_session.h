@@ -32,9 +32,6 @@ AnsweringRules answeringRules(const ExerciseSettings& settings);
 // The items of a drawn set that can be answered on screen.
 std::vector<OperationItem> answeringItems(const ExerciseSet& set);
 
-// A fraction item as the pupil reads it on screen: "3/8＋1/8", "6/8".
-std::string fractionItemText(const FractionExpression& item);
-
 enum class Verdict {
     Right,
     Wrong,
