@@ -189,6 +189,16 @@ void tellTrivialItemsKept(Application& app, DrawPurpose purpose)
         app.notifier.notify(trivialItemsKeptMessage(kept));
 }
 
+// The range of a run that draws for the sheets, or nothing when its settings are refused
+// (the user was told why).
+std::optional<Range> plannedSheetsRange(Application& app, RunEnvironment& env)
+{
+    const std::optional<Range> range = checkedRange(app, env);
+    if (!range || !followPlan(app, planDraw(app.settings, *range, DrawPurpose::Sheets)))
+        return std::nullopt;
+    return range;
+}
+
 void beginDrawing(Application& app)
 {
     app.set.clear();
@@ -200,12 +210,10 @@ void beginDrawing(Application& app)
 
 RunOutcome generateExercises(Application& app, RunEnvironment& env)
 {
-    const std::optional<Range> range = checkedRange(app, env);
+    const std::optional<Range> range = plannedSheetsRange(app, env);
     if (!range)
         return RunOutcome::Refused;
     const GenerationPath& path = choosePath(app.settings);
-    if (!followPlan(app, planDraw(app.settings, *range, DrawPurpose::Sheets)))
-        return RunOutcome::Refused;
     if (!historyUsable(app, env))
         return RunOutcome::Failed;
 
@@ -272,17 +280,20 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)
 
 RunOutcome drawPreviewSet(Application& app, RunEnvironment& env)
 {
-    const std::optional<Range> range = checkedRange(app, env);
+    const std::optional<Range> range = plannedSheetsRange(app, env);
     if (!range)
         return RunOutcome::Refused;
     const GenerationPath& path = choosePath(app.settings);
-    if (!followPlan(app, planDraw(app.settings, *range, DrawPurpose::Sheets)))
-        return RunOutcome::Refused;
     app.run.stopRequested = false;
     app.run.progressTicks = 0;
     env.progressStarted();
     beginDrawing(app);
     const DrawEnd end = drawList(app, env, path, *range, DrawPurpose::Sheets);
+    if (end == DrawEnd::TooFewItems) {
+        env.progressStopped();
+        app.set.clear();
+        return RunOutcome::Refused;
+    }
     if (end != DrawEnd::NoChoice && path.afterDraw)
         path.afterDraw(app, *range);
     env.progressStopped();

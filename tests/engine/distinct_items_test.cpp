@@ -57,6 +57,8 @@ TEST(DistinctItemsRun, MoreItemsThanTheSettingsAllowAreRefusedWithTheirNumber)
     EXPECT_EQ(std::ranges::count(tooMany.notifier.messages, tooFewItemsMessage(3, 4)), 1);
     EXPECT_TRUE(tooMany.app.set.empty());
     EXPECT_EQ(drawOnScreenSet(tooMany.app, env), RunOutcome::Refused);
+    EXPECT_EQ(drawPreviewSet(tooMany.app, env), RunOutcome::Refused);
+    EXPECT_TRUE(tooMany.app.set.empty()) << "no part of a set to preview";
 }
 
 // The first grades divide within the tables, though not up to 81 (8÷2 lies inside 18÷2, so
