@@ -1,9 +1,9 @@
 #include "problems/trivial_items.h"
 
+#include "problems/expressions/expression_reader.h"
 #include "problems/expressions/item_answer.h"
 #include "problems/item_value.h"
 
-#include <array>
 
 namespace quill
 {
@@ -46,88 +46,19 @@ ExactDecimal worked(Operation operation, const ExactDecimal& left, const ExactDe
     return ExactDecimal::none();
 }
 
-// Reads an expression of numbers, ＋ － × ÷ and brackets of either width ("(12＋5)×3－4",
-// "（37＋45）×2"), × and ÷ before ＋ and －, and notes whether any operation is trivial.
-class StepReader
+// Whether any operation of an expression as the sheets write it is trivial.
+bool anyTrivialStep(std::string_view expression)
 {
-public:
-    explicit StepReader(std::string_view text) : rest_(text) {}
-
-    bool anyTrivial()
-    {
-        sum();
-        return trivial_;
-    }
-
-private:
-    bool take(std::string_view sign)
-    {
-        if (!rest_.starts_with(sign))
-            return false;
-        rest_.remove_prefix(sign.size());
-        return true;
-    }
-
-    std::optional<Operation> takeOperation(std::initializer_list<Operation> operations)
-    {
-        for (const Operation operation : operations)
-            if (take(signOf(operation)))
-                return operation;
-        return std::nullopt;
-    }
-
-    ExactDecimal step(Operation operation, const ExactDecimal& left, const ExactDecimal& right)
-    {
-        const ExactDecimal result = worked(operation, left, right);
-        if (left.isNumber() && right.isNumber())
-            trivial_ = trivial_ || isTrivialStep(operation, left, right, result);
-        return result;
-    }
-
-    ExactDecimal sum()
-    {
-        ExactDecimal value = product();
-        while (const auto operation = takeOperation({Operation::Addition, Operation::Subtraction}))
-            value = step(*operation, value, product());
-        return value;
-    }
-
-    ExactDecimal product()
-    {
-        ExactDecimal value = factor();
-        while (const auto operation =
-                   takeOperation({Operation::Multiplication, Operation::Division}))
-            value = step(*operation, value, factor());
-        return value;
-    }
-
-    ExactDecimal factor()
-    {
-        for (const auto& [open, close] : brackets)
-            if (take(open)) {
-                const ExactDecimal value = sum();
-                return take(close) ? value : ExactDecimal::none();
-            }
-        // A number runs to the next sign or bracket; "25%" is worth 0.25.
-        size_t end = 0;
-        while (end < rest_.size() && static_cast<unsigned char>(rest_[end]) < 0x80 &&
-               rest_[end] != '(' && rest_[end] != ')')
-            ++end;
-        std::string_view number = rest_.substr(0, end);
-        rest_.remove_prefix(end);
-        const bool percent = number.ends_with('%');
-        if (percent)
-            number.remove_suffix(1);
-        const ExactDecimal value = ExactDecimal::parse(number);
-        return percent ? value.shifted(2) : value;
-    }
-
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 2> brackets{
-        {{"(", ")"}, {"（", "）"}}};
-
-    std::string_view rest_;
-    bool trivial_ = false;
-};
+    bool trivial = false;
+    readExpression(expression,
+                   [&](Operation operation, const ExactDecimal& left, const ExactDecimal& right) {
+                       const ExactDecimal result = worked(operation, left, right);
+                       if (left.isNumber() && right.isNumber())
+                           trivial = trivial || isTrivialStep(operation, left, right, result);
+                       return result;
+                   });
+    return trivial;
+}
 
 std::optional<int> keptPlaces(const ExerciseSettings& s)
 {
@@ -174,7 +105,7 @@ bool trivialOperation(const OperationItem& item, const ExerciseSettings& s, Exer
 
 bool trivialSteps(const StepItem& item, const ExerciseSettings& s)
 {
-    if (StepReader(item.expression).anyTrivial())
+    if (anyTrivialStep(item.expression))
         return true;
     return item.value && showsAsZero(shownValue(*item.value, keptPlaces(s)));
 }
@@ -246,9 +177,9 @@ bool isTrivialItem(const SetItem& item, const ExerciseSettings& settings, Exerci
     if (const auto* steps = std::get_if<StepItem>(&item))
         return trivialSteps(*steps, settings);
     if (const auto* equation = std::get_if<EquationItem>(&item))
-        return StepReader(equation->complete).anyTrivial();
+        return anyTrivialStep(equation->complete);
     if (const auto* law = std::get_if<LawItem>(&item))
-        return StepReader(law->expression).anyTrivial();
+        return anyTrivialStep(law->expression);
     if (const auto* fraction = std::get_if<FractionExpression>(&item))
         return trivialFraction(*fraction);
     return false; // conversions and unread entries

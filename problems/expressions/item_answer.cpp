@@ -1,6 +1,7 @@
 #include "problems/expressions/item_answer.h"
 
 #include "base/number_text.h"
+#include "problems/expressions/expression_reader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,23 +14,8 @@ namespace
 
 bool allDigits(std::string_view text)
 {
-    return !text.empty() && std::all_of(text.begin(), text.end(),
-                                        [](char c) { return c >= '0' && c <= '9'; });
-}
-
-ExactDecimal apply(Operation operation, const ExactDecimal& a, const ExactDecimal& b)
-{
-    switch (operation) {
-    case Operation::Addition:
-        return a + b;
-    case Operation::Subtraction:
-        return a - b;
-    case Operation::Multiplication:
-        return a * b;
-    case Operation::Division:
-        return a / b;
-    }
-    return ExactDecimal::none();
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 double applyApproximately(Operation operation, double a, double b)
@@ -57,7 +43,7 @@ ItemValue chainValue(Operation operation, const std::vector<WrittenNumber>& term
     for (size_t j = 1; j < terms.size(); ++j) {
         approximate = applyApproximately(operation, approximate, terms[j].amount.toDouble());
         if (ends)
-            exact = apply(operation, exact, terms[j].amount);
+            exact = workedExactly(operation, exact, terms[j].amount);
         ends = ends && exact.isNumber();
     }
     if (ends)
@@ -95,10 +81,9 @@ bool computable(const OperationItem& item)
 {
     const bool numbers = std::all_of(item.terms.begin(), item.terms.end(),
                                      [](const WrittenNumber& t) { return t.amount.isNumber(); });
-    const bool divides =
-        item.operation != Operation::Division ||
-        std::none_of(item.terms.begin() + 1, item.terms.end(),
-                     [](const WrittenNumber& t) { return t.amount.isZero(); });
+    const bool divides = item.operation != Operation::Division ||
+                         std::none_of(item.terms.begin() + 1, item.terms.end(),
+                                      [](const WrittenNumber& t) { return t.amount.isZero(); });
     return numbers && divides;
 }
 
