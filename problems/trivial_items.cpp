@@ -4,7 +4,6 @@
 #include "problems/expressions/item_answer.h"
 #include "problems/item_value.h"
 
-
 namespace quill
 {
 
@@ -31,19 +30,12 @@ bool trivialStep(Operation operation, const Number& left, const Number& right, c
     return false;
 }
 
+// A step's value as the sheets show it: a quotient that never ends is cut to 15 digits.
 ExactDecimal worked(Operation operation, const ExactDecimal& left, const ExactDecimal& right)
 {
-    switch (operation) {
-    case Operation::Addition:
-        return left + right;
-    case Operation::Subtraction:
-        return left - right;
-    case Operation::Multiplication:
-        return left * right;
-    case Operation::Division:
+    if (operation == Operation::Division)
         return ItemValue::quotient(left, right).number;
-    }
-    return ExactDecimal::none();
+    return workedExactly(operation, left, right);
 }
 
 // Whether any operation of an expression as the sheets write it is trivial.
