@@ -123,6 +123,8 @@ void refuseDocumentOptions(const GenerateOptions& options)
         options.historyFile)
         throw UsageError("上机答题不写文档也不保存：--answers、--out、--print、--no-save 和 "
                          "--history 只用于 quillmere generate");
+    if (!options.parts.empty())
+        throw UsageError("上机答题一次只出一种口算题：--part 只用于 quillmere generate");
 }
 
 // The kind whose items, of whole numbers, decimals, percentages or fractions, have one answer a

@@ -14,6 +14,21 @@ namespace quill
 namespace
 {
 
+// "kind, numbers, grade, …", a few a line.
+std::string keyList()
+{
+    std::string text = "  ";
+    std::size_t onLine = 0;
+    for (const std::string_view key : recipeKeyNames()) {
+        if (onLine == 8) {
+            text += "\n  ";
+            onLine = 0;
+        }
+        text += (onLine++ ? ", " : "") + std::string(key);
+    }
+    return text + "\n";
+}
+
 std::string recipeHelpText()
 {
     return R"(用法: quillmere recipe save FILE [选项]
@@ -32,7 +47,8 @@ quillmere recipe save 新配方.toml --recipe 旧配方.toml --count 30
   zero-middle = true       --zero-middle
   easy = false             --no-easy
   format = "pdf"           --format pdf
-混合练习的每一部分写成一张 [[part]] 表（--part "选项"），表里是这一部分自己的键，如 count = 20；
+全部的键:
+)" + keyList() + R"(混合练习的每一部分写成一张 [[part]] 表（--part "选项"），表里是这一部分自己的键，如 count = 20；
 表外的键是各部分共用的设置。
 
 --out、--seed、--print、--no-save、--history、--time-limit 不写进配方，每次另给。

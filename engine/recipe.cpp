@@ -353,7 +353,10 @@ std::vector<std::string> recipeFileOptions(const std::filesystem::path& file)
     std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
-    if (!in || std::filesystem::is_directory(file))
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        refuse("配方文件 " + file.string() + " 不存在。");
+    if (!in || std::filesystem::is_directory(file, error))
         refuse("无法读取配方文件 " + file.string() + "。");
     return recipeOptions(text.str(), file.string());
 }
@@ -382,6 +385,14 @@ std::vector<std::string> withRecipesRead(const std::vector<std::string>& args)
             options.push_back(args[++i]);
     }
     return options;
+}
+
+std::vector<std::string_view> recipeKeyNames()
+{
+    std::vector<std::string_view> names;
+    for (const RecipeKey& key : recipeKeys)
+        names.push_back(key.name);
+    return names;
 }
 
 std::string recipeText(const std::vector<std::string>& args)

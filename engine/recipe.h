@@ -25,6 +25,9 @@ std::vector<std::string> recipeFileOptions(const std::filesystem::path& file);
 // after it override it.
 std::vector<std::string> withRecipesRead(const std::vector<std::string>& args);
 
+// The keys a recipe may hold besides [[part]], in the order a saved recipe lists them.
+std::vector<std::string_view> recipeKeyNames();
+
 // The recipe of these options: only the ones given, one key a line in a fixed order, the
 // parts last. Throws UsageError for malformed options, for settings a run would refuse
 // outright and for options that are no recipe's (--out, --seed, …).
