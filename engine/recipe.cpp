@@ -1,6 +1,7 @@
 #include "engine/recipe.h"
 
 #include "engine/generate_options.h"
+#include "engine/generation_run.h"
 #include "settings/exercise_settings.h"
 #include "settings/notifier.h"
 
@@ -188,17 +189,31 @@ std::vector<std::pair<const toml::key*, const toml::node*>> inFileOrder(const to
     return entries;
 }
 
-std::vector<std::string> tableOptions(const toml::table& table, const std::string& source,
-                                      bool inPart);
+// A number box's value as a recipe writes it, and where.
+struct BoxValue {
+    std::string key;
+    long line;
+    std::string value;
+};
+using BoxValues = std::vector<BoxValue>;
 
-std::vector<std::string> partsOptions(const toml::node& parts, const Place& place)
+constexpr std::string_view boxKeys[] = {"from", "to", "count", "columns", "font-size",
+                                        "row-height"};
+
+std::vector<std::string> tableOptions(const toml::table& table, const std::string& source,
+                                      BoxValues& boxes, std::vector<BoxValues>* parts);
+
+std::vector<std::string> partsOptions(const toml::node& parts, const Place& place,
+                                      std::vector<BoxValues>& partBoxes)
 {
     if (!parts.is_array_of_tables())
         place.refuse("一个部分写成一张 [[part]] 表，表里是这一部分自己的键。");
     std::vector<std::string> options;
     for (const toml::node& part : *parts.as_array()) {
         std::string text;
-        for (const std::string& option : tableOptions(*part.as_table(), place.source, true)) {
+        partBoxes.emplace_back();
+        for (const std::string& option :
+             tableOptions(*part.as_table(), place.source, partBoxes.back(), nullptr)) {
             if (option.find_first_of(" \t\n") != std::string::npos)
                 Place{place.source, lineOf(part.source()), partKey}.refuse(
                     "部分里的值不能含空格：“" + option + "”。");
@@ -211,27 +226,32 @@ std::vector<std::string> partsOptions(const toml::node& parts, const Place& plac
     return options;
 }
 
+// `parts` collects the number boxes of each part; none inside a part.
 std::vector<std::string> tableOptions(const toml::table& table, const std::string& source,
-                                      bool inPart)
+                                      BoxValues& boxes, std::vector<BoxValues>* parts)
 {
     std::vector<std::string> options;
     for (const auto& [key, value] : inFileOrder(table)) {
         const Place place{source, lineOf(key->source()), key->str()};
         std::vector<std::string> given;
-        if (key->str() == partKey && !inPart)
-            given = partsOptions(*value, place);
+        if (key->str() == partKey && parts)
+            given = partsOptions(*value, place, *parts);
         else if (const RecipeKey* known = keyNamed(key->str()))
             given = keyOptions(*known, *value, place);
         else
             place.refuse("配方里没有这个键（quillmere recipe --help 列出全部的键）。");
+        if (std::ranges::find(boxKeys, key->str()) != std::end(boxKeys))
+            boxes.push_back({std::string(key->str()), place.line, given.back()});
         options.insert(options.end(), given.begin(), given.end());
     }
     return options;
 }
 
 // Settings every run of them would refuse, such as a control the kind disables, are refused
-// when the recipe is read or saved, not when its first set is drawn.
-void checkApplies(const std::vector<std::string>& options, const std::string& where)
+// when the recipe is read or saved, not when its first set is drawn. Returns the settings of
+// each sheet: one per part, or the one.
+std::vector<ExerciseSettings> checkApplies(const std::vector<std::string>& options,
+                                           const std::string& where)
 {
     const GenerateOptions parsed = parseGenerateOptions(options);
     std::vector<GenerateOptions> sheets;
@@ -242,15 +262,47 @@ void checkApplies(const std::vector<std::string>& options, const std::string& wh
     }
     if (sheets.empty())
         sheets.push_back(parsed);
+    std::vector<ExerciseSettings> applied(sheets.size());
     try {
         SilentNotifier silent;
-        for (const GenerateOptions& sheet : sheets) {
-            ExerciseSettings settings;
-            applyGenerateOptions(sheet, settings, silent);
-        }
+        for (std::size_t i = 0; i < sheets.size(); ++i)
+            applyGenerateOptions(sheets[i], applied[i], silent);
     } catch (const UsageError& error) {
         refuse(where + error.what());
     }
+    return applied;
+}
+
+const NumberBox& boxOf(const ExerciseSettings& s, std::string_view key)
+{
+    const std::pair<std::string_view, const NumberBox*> boxes[] = {
+        {"from", &s.rangeStart}, {"to", &s.rangeEnd},       {"count", &s.itemCount},
+        {"columns", &s.columns}, {"font-size", &s.fontSize}, {"row-height", &s.rowHeight}};
+    return *std::ranges::find(boxes, key, [](const auto& box) { return box.first; })->second;
+}
+
+// A number the window would put right at once, or a run refuse, is refused where it is
+// written rather than changed or found out when the first set is drawn.
+void checkBoxValues(const BoxValues& values, const ExerciseSettings& s, const std::string& source)
+{
+    for (const BoxValue& given : values) {
+        const Place place{source, given.line, given.key};
+        const NumberBox& box = boxOf(s, given.key);
+        if (box.text != given.value)
+            place.refuse("值 " + given.value + " 超出了可用的范围（会被改成 " + box.text + "）。");
+        if (given.key == "to" && box.value() > largestRangeNumber)
+            place.refuse("数据范围只能在0到32767之间。");
+        if (given.key == "count" && box.value() > largestItemCount)
+            place.refuse("题量不能超过10000题。");
+    }
+    // Named at `to` when it is given, the end that has to lie above the start.
+    const auto end = std::ranges::find(values, std::string("to"), &BoxValue::key);
+    const auto start = std::ranges::find(values, std::string("from"), &BoxValue::key);
+    const auto named = end != values.end() ? end : start;
+    if (named != values.end() && s.rangeStart.value() >= s.rangeEnd.value())
+        Place{source, named->line, named->key}.refuse("结束数字要大于起始数字（from " +
+                                                      s.rangeStart.text + "，to " +
+                                                      s.rangeEnd.text + "）。");
 }
 
 // The options given, each as its name and value ("" for one without), `--name=value` split.
@@ -343,8 +395,21 @@ std::vector<std::string> recipeOptions(std::string_view text, const std::string&
         refuse("配方 " + source + " 第" + std::to_string(lineOf(error.source())) +
                "行不是正确的 TOML：" + std::string(error.description()));
     }
-    const std::vector<std::string> options = tableOptions(table, source, false);
-    checkApplies(options, "配方 " + source + "：");
+    BoxValues boxes;
+    std::vector<BoxValues> partBoxes;
+    const std::vector<std::string> options = tableOptions(table, source, boxes, &partBoxes);
+    const std::vector<ExerciseSettings> sheets = checkApplies(options, "配方 " + source + "：");
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        const BoxValues none;
+        const BoxValues& own = i < partBoxes.size() ? partBoxes[i] : none;
+        BoxValues shared;
+        // A part's own value stands in for the shared one.
+        std::ranges::copy_if(boxes, std::back_inserter(shared), [&](const BoxValue& box) {
+            return std::ranges::none_of(own, [&](const BoxValue& o) { return o.key == box.key; });
+        });
+        checkBoxValues(shared, sheets[i], source);
+        checkBoxValues(own, sheets[i], source);
+    }
     return options;
 }
 
@@ -409,6 +474,8 @@ std::string recipeText(const std::vector<std::string>& args)
     std::string text = std::string(recipeHeading) + keyLines(shared);
     for (const std::vector<std::string>& part : parsed.parts)
         text += "\n[[" + std::string(partKey) + "]]\n" + keyLines(part);
+    // What could not be read back is not written.
+    recipeOptions(text, "（要保存的设置）");
     return text;
 }
 

@@ -99,7 +99,15 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"bad_key_in_a_part", "grade = 2\n[[part]]\nkind = \"oral\"\ncount = \"x\"\n", 4,
                    "count"},
         RefusalRow{"unknown_key_in_a_part", "[[part]]\nkind = \"oral\"\npart = 2\n", 3, "part"},
-        RefusalRow{"part_not_a_table", "part = 3\n", 1, "part"}),
+        RefusalRow{"part_not_a_table", "part = 3\n", 1, "part"},
+        RefusalRow{"too_many_columns", "kind = \"oral\"\ncolumns = 20\n", 2, "columns"},
+        RefusalRow{"no_items", "count = 0\n", 1, "count"},
+        RefusalRow{"too_many_items", "count = 20000\n", 1, "count"},
+        RefusalRow{"rows_too_close", "row-height = 5\n", 1, "row-height"},
+        RefusalRow{"range_beyond_the_largest", "to = 40000\n", 1, "to"},
+        RefusalRow{"range_that_does_not_rise", "from = 50\nto = 10\n", 2, "to"},
+        RefusalRow{"columns_in_a_part", "count = 30\n[[part]]\ncount = 20\ncolumns = 11\n", 4,
+                   "columns"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // What is not TOML, and settings a run would refuse, are refused with the file named too.
