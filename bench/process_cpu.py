@@ -25,7 +25,12 @@ COMMANDS = [
     ("generate 100 oral items --format pdf", ["generate", "--kind", "oral", "--count", "100",
                                               "--columns", "5", "--row-height", "20", "--answers",
                                               "--no-save", "--seed", "1", "--format", "pdf"]),
+    # A school month from a recipe: 20 dated question and answer sheets, no item repeated.
+    ("batch 20 days of 24 oral items", ["batch", "{recipe}", "--days", "20", "--start", "2027-03-01",
+                                        "--no-save", "--seed", "1"]),
 ]
+RECIPE = 'kind = "oral"\ngrade = 5\nops = ["add", "sub"]\ncount = 24\nanswers = true\n'
+
 
 
 def run_once(argv, cwd):
@@ -69,9 +74,13 @@ def main():
     args = parser.parse_args()
     programs = [os.path.abspath(p) for p in args.programs]
     with tempfile.TemporaryDirectory() as out:
+        recipe = os.path.join(out, "recipe.toml")
+        with open(recipe, "w", encoding="utf-8") as file:
+            file.write(RECIPE)
         measure("/bin/true", [("/bin/true", ["/bin/true"])], args.runs, out)
         for label, arguments in COMMANDS:
-            extra = ["--out", out] if arguments[0] == "generate" else []
+            arguments = [recipe if a == "{recipe}" else a for a in arguments]
+            extra = ["--out", out] if arguments[0] in ("generate", "batch") else []
             measure(f"quillmere {label}", [(p, [p, *arguments, *extra]) for p in programs], args.runs, out)
 
 

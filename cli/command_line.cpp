@@ -3,16 +3,19 @@
 #include "base/printable_text.h"
 #include "base/version.h"
 #include "cli/answer_key.h"
+#include "cli/batch_command.h"
 #include "cli/command_line_environment.h"
 #include "engine/generate_options.h"
 #include "cli/history_command.h"
 #include "cli/pupil_recording.h"
+#include "cli/recipe_command.h"
 #include "cli/records_command.h"
 #include "cli/review_command.h"
 #include "cli/terminal_answering.h"
 #include "engine/answering_session.h"
 #include "engine/application.h"
 #include "engine/generation_run.h"
+#include "engine/recipe.h"
 #include "settings/exercise_kinds.h"
 
 #include <algorithm>
@@ -64,11 +67,13 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
 {
     StreamNotifier notifier(err);
     Application app(notifier);
-    const GenerateOptions options = parseGenerateOptions(args);
+    const GenerateOptions options = parseGenerateOptions(withRecipesRead(args));
     if (options.help) {
         out << generateHelpText();
         return exitOk;
     }
+    if (!options.parts.empty())
+        throw UsageError("这个版本还不能出混合练习（--part、配方里的 [[part]]）。");
     applyOptionsAndSeed(options, app, err);
 
     CommandLineOutput output{!options.print, options.outDir, std::nullopt,
@@ -118,6 +123,8 @@ void refuseDocumentOptions(const GenerateOptions& options)
         options.historyFile)
         throw UsageError("上机答题不写文档也不保存：--answers、--out、--print、--no-save 和 "
                          "--history 只用于 quillmere generate");
+    if (!options.parts.empty())
+        throw UsageError("上机答题一次只出一种口算题：--part 只用于 quillmere generate");
 }
 
 // The kind whose items, of whole numbers, decimals, percentages or fractions, have one answer a
@@ -194,6 +201,8 @@ std::string mainHelpText()
 用法:
   quillmere                      打开主窗口
   quillmere generate [选项]      按设置出一套练习 (quillmere generate --help 列出选项)
+  quillmere recipe save FILE [选项]       把设置写成配方文件 (quillmere recipe --help)
+  quillmere batch RECIPE --days N --out DIR   按配方一次出 N 天的练习 (quillmere batch --help)
   quillmere answer [选项]        在终端上机答题：逐题作答，判对错，给出得分 (quillmere answer --help)
   quillmere history list|load N|delete N   保存的练习 (quillmere history --help)
   quillmere records list [--pupil NAME]   学生的练习记录 (quillmere records --help)
@@ -211,7 +220,7 @@ bool wantsCommandLine(const std::vector<std::string>& args)
         return false;
     const std::string& first = args.front();
     return first == "generate" || first == "answer" || first == "history" || first == "records" ||
-           first == "review" || first == "help" || first == "--help" || first == "-h" ||
+           first == "review" || first == "recipe" || first == "batch" || first == "help" || first == "--help" || first == "-h" ||
            first == "--version";
 }
 
@@ -233,6 +242,10 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return generate(rest, out, err);
         if (command == "answer")
             return answer(rest, in, out, err);
+        if (command == "recipe")
+            return runRecipeCommand(rest, out, err);
+        if (command == "batch")
+            return runBatchCommand(rest, out, err);
         if (command == "history")
             return runHistoryCommand(rest, out, err);
         if (command == "records")

@@ -34,7 +34,8 @@ void StreamNotifier::show(const std::string& text, const std::string&, TrayIcon)
 
 CommandLineEnvironment::CommandLineEnvironment(Application& app, const CommandLineOutput& output,
                                                std::ostream& out, std::ostream& err)
-    : app_(app), err_(err), history_(output.historyFile), timeLimit_(output.timeLimit)
+    : app_(app), err_(err), history_(output.historyFile), stamp_(output.documentStamp),
+      timeLimit_(output.timeLimit)
 {
     app.eventPump = [this] { pumpEvents(); };
     if (output.documents)
@@ -66,6 +67,11 @@ void CommandLineEnvironment::documentsFinished(bool complete)
 {
     if (documents_)
         documents_->finishSet(complete);
+}
+
+std::string CommandLineEnvironment::documentStamp() const
+{
+    return stamp_ ? *stamp_ : RunEnvironment::documentStamp();
 }
 
 bool CommandLineEnvironment::interrupted() const

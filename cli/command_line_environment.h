@@ -35,6 +35,7 @@ struct CommandLineOutput {
     std::filesystem::path folder;                     // where documents go
     std::optional<std::filesystem::path> historyFile; // none: nothing is saved
     std::chrono::seconds timeLimit{0};                // for drawing; 0: none
+    std::optional<std::string> documentStamp{};       // none: the time of the run
 };
 
 class CommandLineEnvironment : public RunEnvironment
@@ -49,6 +50,7 @@ public:
     std::unique_ptr<WordProcessor> newDocument(const DocumentName& name) override;
     void documentsFinished(bool complete) override;
     std::optional<std::filesystem::path> historyFile() const override { return history_; }
+    std::string documentStamp() const override;
 
     // True once Ctrl+C was pressed during this environment's life.
     bool interrupted() const;
@@ -63,6 +65,7 @@ private:
     std::ostream& err_;
     std::optional<DocumentOutput> documents_;
     std::optional<std::filesystem::path> history_;
+    std::optional<std::string> stamp_;
     bool drawing_ = false;
     unsigned calls_ = 0;
     std::chrono::steady_clock::time_point started_;

@@ -13,6 +13,8 @@
 
 #include <array>
 #include <functional>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace quill
@@ -33,6 +35,9 @@ struct Application {
     std::vector<const LawShape*> lawShapesLeftOut;
     // Ticked operations (＋ － × ÷) these settings can never give, found before the run.
     std::array<bool, 4> operationsLeftOut{};
+    // The items of a batch's earlier sets, which a run draws again only when nothing else is
+    // left (engine/distinct_items.h).
+    std::unordered_set<std::string> earlierItems;
     Notifier& notifier;
 
     // The host's part of every stop test: the window handles its pending events (a click on

@@ -19,7 +19,8 @@ constexpr long fewestRepeats = 2000;
 
 bool DistinctItems::add(const SetItem& item)
 {
-    if (!listed_.insert(itemText(item)).second) {
+    std::string text = itemText(item);
+    if ((earlier_ && earlier_->contains(text)) || !listed_.insert(std::move(text)).second) {
         ++repeatsInARow_;
         return false;
     }
@@ -29,8 +30,17 @@ bool DistinctItems::add(const SetItem& item)
 
 bool DistinctItems::exhausted() const
 {
-    return repeatsInARow_ >
-           std::max(fewestRepeats, repeatsPerItem * static_cast<long>(listed_.size()));
+    const std::size_t known = listed_.size() + (earlier_ ? earlier_->size() : 0);
+    return repeatsInARow_ > std::max(fewestRepeats, repeatsPerItem * static_cast<long>(known));
+}
+
+bool DistinctItems::allowEarlierItems()
+{
+    if (!earlier_ || earlier_->empty())
+        return false;
+    earlier_ = nullptr;
+    repeatsInARow_ = 0;
+    return true;
 }
 
 std::string tooFewItemsMessage(std::size_t distinct, long asked)

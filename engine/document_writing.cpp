@@ -1,6 +1,5 @@
 #include "engine/document_writing.h"
 
-#include "base/short_date.h"
 #include "engine/application.h"
 #include "engine/run_environment.h"
 #include "output/document_folder.h"
@@ -12,7 +11,7 @@ namespace quill
 
 DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, DocumentWriter write)
 {
-    const std::string stamp = fileStampText();
+    const std::string stamp = env.documentStamp();
     const std::string kind = app.settings.option(app.settings.kind()).caption;
     for (const bool answers : {false, true}) {
         // No answer sheet for a question sheet stopped half way.

@@ -78,6 +78,21 @@ std::vector<std::string> commaList(std::string_view option, const std::string& v
     return items;
 }
 
+// The options of one part of a mixed sheet: its text split at spaces, none of them empty.
+std::vector<std::string> partOptions(const std::string& value)
+{
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while ((start = value.find_first_not_of(" \t\n", start)) != std::string::npos) {
+        const std::size_t end = std::min(value.find_first_of(" \t\n", start), value.size());
+        words.push_back(value.substr(start, end - start));
+        start = end;
+    }
+    if (words.empty())
+        refuse("选项 --part 需要这一部分自己的选项，例如 --part \"--kind oral --count 20\"。");
+    return words;
+}
+
 // Each kind by its command name and by its captions (估算 and 约分 alike).
 const Names& kindNames()
 {
@@ -168,6 +183,7 @@ const std::vector<KnownOption>& knownOptions()
          [](O& o, V v) { o.closeness = numberBetween("--closeness", v, 0, 100); }},
         {"--laws", true, [](O& o, V v) { o.laws = commaList("--laws", v); }},
         {"--units", true, [](O& o, V v) { o.units = commaList("--units", v); }},
+        {"--part", true, [](O& o, V v) { o.parts.push_back(partOptions(v)); }},
         {"--answers", false, [](O& o, V) { o.answers = true; }},
         {"--no-borders", false, [](O& o, V) { o.noBorders = true; }},
         {"--no-save", false, [](O& o, V) { o.noSave = true; }},
@@ -397,6 +413,11 @@ std::string kindChoices()
 
 } // namespace
 
+bool takesValue(std::string_view option)
+{
+    return knownOption(option).takesValue;
+}
+
 GenerateOptions parseGenerateOptions(const std::vector<std::string>& args)
 {
     GenerateOptions options;
@@ -509,6 +530,12 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
   --laws LIST       简便计算的运算律: additionCommutative,additionAssociative,subtractionReorder,subtractionBrackets,addSubtractMixed,multiplicationCommutative,multiplicationAssociative,distributive,
                     divisionReorder,divisionBrackets,multiplyDivideMixed,noShortcut
   --units LIST      单位换算的单位: money,time,length,mass,area,volume,capacity
+
+配方与混合练习:
+  --recipe FILE     按配方文件出题 (quillmere recipe save 写的 TOML 文件)；写在它后面的选项
+                    覆盖配方里的设置
+  --part OPTIONS    混合练习的一部分及其自己的选项，如 --part "--kind oral --count 20"；
+                    可给多次
 
 版面:
   --count N         题量 (默认随题型，竖式计算 24)

@@ -42,6 +42,7 @@ struct GenerateOptions {
     bool noEasy = false;       // 简便计算 ticks 简易简便 itself; this clears it
     bool allowTrivial = false; // clears 避免简单题
     std::optional<std::vector<std::string>> laws, units;
+    std::vector<std::vector<std::string>> parts; // each --part's own options, split at spaces
 
     std::optional<std::uint64_t> seed;
     std::uint64_t timeLimit = 60; // seconds of drawing before the run gives up; 0: no limit
@@ -50,10 +51,16 @@ struct GenerateOptions {
     std::optional<std::string> historyFile;
     bool print = false;
     bool help = false;
+
+    bool operator==(const GenerateOptions&) const = default;
 };
 
 // The index of 格式 that `--format VALUE` names (docx, pdf or both); throws UsageError.
 int documentFormatOption(const std::string& value);
+
+// True for an option of `generate` that is followed by its value; throws UsageError for an
+// unknown one.
+bool takesValue(std::string_view option);
 
 // Reads the options after `generate`; throws UsageError on unknown or malformed ones.
 GenerateOptions parseGenerateOptions(const std::vector<std::string>& args);

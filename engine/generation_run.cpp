@@ -95,7 +95,7 @@ DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& pa
 {
     const long count = itemCount(app.settings);
     long accepted = 0;
-    DistinctItems listed;
+    DistinctItems listed(app.earlierItems);
     TrivialRefusals trivial(app.settings);
     while (accepted < count) {
         int r = path.selectorBeforeEvents ? drawSelector(app, path) : 0;
@@ -116,6 +116,10 @@ DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& pa
                 ++accepted;
                 trivial.kept();
             } else if (listed.exhausted()) {
+                if (listed.allowEarlierItems()) {
+                    app.notifier.notify(earlierItemsRepeatedMessage);
+                    continue;
+                }
                 if (trivial.giveWay()) {
                     listed.countRepeatsAfresh();
                     continue;
@@ -250,6 +254,18 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     if (written == DocumentsWritten::Written && !saveSet(app, env))
         return finishRun(env, RunOutcome::Failed);
     return finishRun(env, RunOutcome::Completed);
+}
+
+RunOutcome generateBatchSet(Application& app, RunEnvironment& env,
+                            std::unordered_set<std::string>& earlier)
+{
+    app.earlierItems = std::move(earlier);
+    const RunOutcome outcome = generateExercises(app, env);
+    earlier = std::move(app.earlierItems);
+    app.earlierItems.clear();
+    for (const SetItem& item : app.set)
+        earlier.insert(itemText(item));
+    return outcome;
 }
 
 RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)

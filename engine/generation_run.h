@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 namespace quill
 {
@@ -21,6 +22,11 @@ enum class RunOutcome {
 
 // The button 生成练习.
 RunOutcome generateExercises(Application& app, RunEnvironment& env);
+
+// One set of a batch, run as 生成练习: no item of `earlier` (the batch's sets so far) is drawn
+// while the settings allow others; the set's items then join `earlier`.
+RunOutcome generateBatchSet(Application& app, RunEnvironment& env,
+                            std::unordered_set<std::string>& earlier);
 
 // The button 上机答题: draws `app.set` for the answering window, the same
 // distinct one-operation items 生成练习 draws under 口算 for the same settings and seed, with

@@ -3,11 +3,13 @@
 // What a generation run needs from around it. The window waits while processing events,
 // drives the progress label and opens menus; the command line and tests do without.
 
+#include "base/short_date.h"
 #include "output/word_processor.h"
 
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace quill
 {
@@ -47,6 +49,10 @@ public:
         (void)name;
         return nullptr;
     }
+
+    // The part of the documents' names that tells one set from another: the time of the run,
+    // or the day a set of a batch is for.
+    virtual std::string documentStamp() const { return fileStampText(); }
 
     // The documents of one set are all written (`complete`), or the answer sheet of a written
     // question sheet could not be: then the question sheet goes too, so that no sheet is

@@ -9,6 +9,8 @@ build_packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-translations-l10n libgl-dev
     zlib1g-dev libsqlite3-dev
+    # Recipes (TOML), read and written header-only, so the static command line needs no archive.
+    libtomlplusplus-dev
     # PDF sheets: cairo, FreeType and fontconfig, and the static archives the command line
     # links (libcairo2-dev brings them too; named for what the link line takes).
     libcairo2-dev libfreetype-dev libfontconfig-dev libpixman-1-dev libpng-dev libexpat1-dev libbrotli-dev

@@ -4,10 +4,14 @@
 #include "engine/key_filter.h"
 #include "engine/mistakes_sheet.h"
 #include "engine/progress_line.h"
+#include "engine/generate_options.h"
+#include "engine/recipe.h"
 #include "engine/saved_set_loading.h"
 #include "engine/settings_interlocks.h"
+#include "engine/settings_options.h"
 #include "engine/sheet_preview.h"
 #include "engine/validation_tick.h"
+#include "base/atomic_file.h"
 #include "history/history_file.h"
 #include "output/word_processor.h"
 #include "settings/control_glossary.h"
@@ -19,6 +23,7 @@
 #include "window/picture_slider.h"
 #include "window/pointer_rest.h"
 #include "window/records_view.h"
+#include "window/settings_memory.h"
 #include "window/sheet_preview_dialog.h"
 #include "window/tray_notifications.h"
 #include "window/wait_seconds.h"
@@ -30,6 +35,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -72,7 +78,17 @@ WindowOptions desktopWindowOptions()
     WindowOptions options;
     options.documentFolder = toPath(documents) / "Quillmere";
     options.historyFile = historyFileLocation(toPath(QCoreApplication::applicationDirPath()));
+    options.rememberSettings = true;
     return options;
+}
+
+QString askRecipeFileName(QWidget* parent, bool saving)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString filter = QStringLiteral("配方 (*.toml);;所有文件 (*)");
+    return saving ? QFileDialog::getSaveFileName(parent, QStringLiteral("保存设置"),
+                                                 folder + QStringLiteral("/我的设置.toml"), filter)
+                  : QFileDialog::getOpenFileName(parent, QStringLiteral("载入设置"), folder, filter);
 }
 
 MainWindow::MainWindow(WindowOptions options, QWidget* parent)
@@ -90,7 +106,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
     controls_ = buildWindowControls(this, app_.settings);
     menus_ =
         buildWindowMenus(this, app_.settings, [this](MenuItem& item) { menuItemChosen(item); });
-    for (QMenu* menu : {menus_.lawMenu, menus_.unitMenu, menus_.savedSetMenu})
+    for (QMenu* menu : {menus_.lawMenu, menus_.unitMenu, menus_.savedSetMenu, menus_.settingsMenu})
         menuCloser_.watch(menu);
 
     tray_ = new TrayNotifications(this);
@@ -103,6 +119,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
     connectOptionMenus();
     refreshSavedSetList();
     app_.settings.closeness = 50;
+    recallSettings();
     mirror();
 
     validationTimer_.setInterval(validationInterval);
@@ -116,6 +133,8 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
 MainWindow::~MainWindow()
 {
     delete answering_.data(); // a window of its own: nothing else deletes it
+    if (options_.rememberSettings)
+        SettingsMemory(options_.settingsFile).keep(currentRecipe().value_or(std::string()));
     // The notifier outlives the widgets it writes to only by a moment; make it quiet.
     notifier_.attach(nullptr, nullptr);
 }
@@ -159,6 +178,14 @@ void MainWindow::connectControls()
     connect(controls_.recordsButton, &QPushButton::clicked, this, &MainWindow::openRecordsView);
     connect(controls_.previewButton, &QPushButton::clicked, this,
             [this] { scheduler_.request(Job::Preview); });
+    connect(controls_.settingsButton, &QPushButton::clicked, this, [this] {
+        openMenu(menus_.settingsMenu,
+                 controls_.settingsButton->mapToGlobal(controls_.settingsButton->rect().bottomLeft()));
+    });
+    connect(menus_.saveSettingsAction, &QAction::triggered, this, &MainWindow::saveSettingsAs);
+    connect(menus_.loadSettingsAction, &QAction::triggered, this, &MainWindow::loadSettingsFrom);
+    connect(menus_.restoreDefaultsAction, &QAction::triggered, this,
+            &MainWindow::restoreDefaultSettings);
     controls_.progressLabel->installEventFilter(this);
 }
 
@@ -186,6 +213,74 @@ void MainWindow::mirror()
 {
     mirrorSettings(controls_, app_.settings);
     mirrorMenuItems(menus_);
+}
+
+// A kept value that cannot be read back never stops the window from starting: it starts from
+// the defaults and says why.
+void MainWindow::recallSettings()
+{
+    if (!options_.rememberSettings)
+        return;
+    const std::string kept = SettingsMemory(options_.settingsFile).recall();
+    if (kept.empty())
+        return;
+    try {
+        app_.settings = settingsOfOptions(recipeOptions(kept, "上次的设置"));
+    } catch (const UsageError& error) {
+        notifier_.notify("上次的设置无法恢复，已用默认设置。" + std::string(error.what()));
+    }
+}
+
+bool MainWindow::replaceSettings(const ExerciseSettings& settings)
+{
+    if (scheduler_.running()) {
+        notifier_.notify("正在出题，请出完题后再换设置。");
+        return false;
+    }
+    app_.settings = settings;
+    mirror();
+    return true;
+}
+
+std::optional<std::string> MainWindow::currentRecipe()
+{
+    try {
+        return recipeText(settingsOptions(app_.settings));
+    } catch (const UsageError& error) {
+        notifier_.notify(std::string("这些设置不能写成配方：") + error.what());
+        return std::nullopt;
+    }
+}
+
+void MainWindow::saveSettingsAs()
+{
+    const std::optional<std::string> recipe = currentRecipe();
+    const QString file = recipe ? options_.askRecipeFile(this, true) : QString();
+    if (file.isEmpty())
+        return;
+    const IoResult saved = replaceFile(toPath(file), *recipe);
+    notifier_.notify(saved ? "设置已保存到" + quotedPath(saved.path) + "。"
+                           : "设置没有保存：" + saved.describe());
+}
+
+void MainWindow::loadSettingsFrom()
+{
+    const QString file = options_.askRecipeFile(this, false);
+    if (file.isEmpty())
+        return;
+    try {
+        const ExerciseSettings loaded = settingsOfOptions(recipeFileOptions(toPath(file)));
+        if (replaceSettings(loaded))
+            notifier_.notify("已载入设置：" + quotedPath(toPath(file)));
+    } catch (const UsageError& error) {
+        notifier_.notify(std::string("设置没有载入：") + error.what());
+    }
+}
+
+void MainWindow::restoreDefaultSettings()
+{
+    if (replaceSettings(ExerciseSettings()))
+        notifier_.notify("已恢复默认设置。");
 }
 
 void MainWindow::kindClicked(ExerciseKind kind)
@@ -378,7 +473,7 @@ void MainWindow::leave()
     closeAnsweringWindow();
     validationTimer_.stop();
     progressTimer_.stop();
-    for (QMenu* menu : {menus_.lawMenu, menus_.unitMenu, menus_.savedSetMenu})
+    for (QMenu* menu : {menus_.lawMenu, menus_.unitMenu, menus_.savedSetMenu, menus_.settingsMenu})
         menu->close();
     tray_->hideIcon();
     QCoreApplication::quit();

@@ -37,6 +37,9 @@ class RecordsView;
 class SheetPreviewDialog;
 class TrayNotifications;
 
+// A file dialog for a recipe, starting in the user's Documents.
+QString askRecipeFileName(QWidget* parent, bool saving);
+
 struct WindowOptions {
     std::filesystem::path documentFolder;
     std::filesystem::path historyFile;
@@ -46,10 +49,17 @@ struct WindowOptions {
     // Who answers the first set on screen (nothing: 不记录); tests answer without a dialog.
     std::function<std::optional<std::string>(QWidget*, const std::vector<std::string>&)> askPupil =
         askPupilName;
+    // Whether the settings are kept between starts, and where: `settingsFile` empty is
+    // QSettings' standard place.
+    bool rememberSettings = false;
+    QString settingsFile;
+    // The recipe file 保存设置 writes (`saving`) or 载入设置 reads; empty when none was chosen.
+    std::function<QString(QWidget*, bool saving)> askRecipeFile = askRecipeFileName;
 };
 
+
 // The user's Documents folder + "/Quillmere", the history file of the program's folder,
-// saved documents opened with the desktop's application.
+// saved documents opened with the desktop's application, the settings kept between starts.
 WindowOptions desktopWindowOptions();
 
 class MainWindow : public QWidget, private RunEnvironment
@@ -104,6 +114,14 @@ private:
     void openRecordsView();
     void writeMistakesSheets(const std::string& pupil, std::optional<std::size_t> count);
     void showPreview();
+    void recallSettings();
+    // The settings as a recipe; none, with the reason told, when they cannot be one.
+    std::optional<std::string> currentRecipe();
+    void saveSettingsAs();
+    void loadSettingsFrom();
+    void restoreDefaultSettings();
+    // Replaces the settings, as long as no run uses them.
+    bool replaceSettings(const ExerciseSettings& settings);
 
     // What the run asks of the window.
     void waitSeconds(double seconds) override;

@@ -375,6 +375,9 @@ QVBoxLayout* sideColumn(ControlBuilder& b)
     c.answerOnScreenButton->setObjectName(glossaryName("answerOnScreenButton"));
     c.recordsButton = new QPushButton(QStringLiteral("练习记录"), w);
     c.recordsButton->setObjectName(glossaryName("recordsButton"));
+    c.settingsButton = new QPushButton(QStringLiteral("设置"), w);
+    c.settingsButton->setObjectName(glossaryName("settingsButton"));
+    c.settingsButton->setToolTip(QStringLiteral("保存设置、载入设置或恢复默认设置"));
     for (QPushButton* button : {c.generateButton, c.answerOnScreenButton}) {
         QFont font = button->font();
         font.setPointSizeF(font.pointSizeF() * 1.25);
@@ -404,7 +407,11 @@ QVBoxLayout* sideColumn(ControlBuilder& b)
     column->addWidget(c.tips, 1);
     column->addWidget(group(QStringLiteral("保存的练习"), saved));
     column->addLayout(row({c.generateButton, c.answerOnScreenButton}, false));
-    column->addWidget(c.recordsButton, 0, Qt::AlignRight); // beside 上机答题, whose sets it shows
+    auto* lesser = new QHBoxLayout;
+    lesser->addWidget(c.settingsButton);
+    lesser->addStretch(1);
+    lesser->addWidget(c.recordsButton); // beside 上机答题, whose sets it shows
+    column->addLayout(lesser);
     column->addWidget(c.progressLabel);
     column->addWidget(c.messageLine);
     return column;

@@ -57,6 +57,7 @@ struct WindowControls {
     QPushButton* answerOnScreenButton = nullptr; // 上机答题
     QPushButton* recordsButton = nullptr;        // 练习记录
     QPushButton* previewButton = nullptr;        // 预览: page 1 of the question sheet
+    QPushButton* settingsButton = nullptr;       // 设置: save, load or restore the settings
     QLabel* progressLabel = nullptr;             // progress, and the stop button while drawing
     QPlainTextEdit* messageLine = nullptr;       // every notification, also without a tray
 

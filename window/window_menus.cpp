@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QMenu>
 
+#include <tuple>
+
 namespace quill
 {
 
@@ -51,6 +53,17 @@ WindowMenus buildWindowMenus(QWidget* window, ExerciseSettings& settings,
     menus.loadAction->setObjectName(glossaryName("loadAction"));
     menus.deleteAction = menus.savedSetMenu->addAction(QStringLiteral("删除"));
     menus.deleteAction->setObjectName(glossaryName("deleteAction"));
+    menus.settingsMenu = new QMenu(QStringLiteral("设置"), window);
+    menus.settingsMenu->setObjectName(glossaryName("settingsMenu"));
+    const std::tuple<QAction**, const char*, QString> settingsActions[] = {
+        {&menus.saveSettingsAction, "saveSettingsAction", QStringLiteral("保存设置…")},
+        {&menus.loadSettingsAction, "loadSettingsAction", QStringLiteral("载入设置…")},
+        {&menus.restoreDefaultsAction, "restoreDefaultsAction", QStringLiteral("恢复默认设置")},
+    };
+    for (const auto& [action, field, caption] : settingsActions) {
+        *action = menus.settingsMenu->addAction(caption);
+        (*action)->setObjectName(glossaryName(field));
+    }
     return menus;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The window's popup menus: the laws of 简便计算 (`lawMenu`), the units of 单位换算 (`unitMenu`)
-// and the saved-set menu (`savedSetMenu`). Law and unit items show the model's menu items.
+// the saved-set menu (`savedSetMenu`) and the settings menu (`settingsMenu`). Law and unit items show the model's menu items.
 
 #include "settings/exercise_settings.h"
 
@@ -26,6 +26,10 @@ struct WindowMenus {
     QMenu* savedSetMenu = nullptr;
     QAction* loadAction = nullptr;   // 载入
     QAction* deleteAction = nullptr; // 删除
+    QMenu* settingsMenu = nullptr;   // the 设置 button's menu
+    QAction* saveSettingsAction = nullptr;    // 保存设置
+    QAction* loadSettingsAction = nullptr;    // 载入设置
+    QAction* restoreDefaultsAction = nullptr; // 恢复默认设置
     std::vector<MenuItemControl> items;
 };
 

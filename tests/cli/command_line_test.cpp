@@ -123,6 +123,10 @@ TEST(CommandLine, BadOptionsExitWithTwoAndPrintNothing)
              {"generate", "--kind", "laws", "--numbers", "fraction", "--print"},
              {"generate", "--from", "50", "--to", "10", "--print"},
              {"generate", "--to", "40000", "--print"},
+             {"generate", "--part", " \t ", "--print"},
+             {"generate", "--recipe"},
+             {"generate", "--recipe", "/nonexistent/配方.toml", "--print"},
+             {"answer", "--part", "--count 5"},
              {"frobnicate"}}) {
         const Result r = run(args);
         EXPECT_EQ(r.status, exitUsage) << args.back();

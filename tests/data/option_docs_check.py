@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Fails when an option that `quillmere generate|answer|history|records|review --help` lists
-is missing from the manual page or from the bash completion, or when the kinds
+(or recipe|batch) is missing from the manual page or from the bash completion, or when the kinds
 that `quillmere generate --help` lists (from the kind table) differ from the
 completion's values of --kind or are not in the manual page.
 
@@ -56,7 +56,7 @@ def main():
     manual_options = set(OPTION.findall(manual_text))
     completion_options = set(OPTION.findall(completion_text))
     missing = undocumented_kinds(program, manual_text, completion_text)
-    for command in ("generate", "answer", "history", "records", "review"):
+    for command in ("generate", "answer", "recipe", "batch", "history", "records", "review"):
         for option in sorted(listed_options(program, command)):
             if option not in manual_options:
                 missing.append(f"{command} {option}: not in the manual page {manual_path}")

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
+#include <unordered_set>
 
 namespace quill
 {
@@ -107,6 +108,49 @@ TEST(DistinctItemsRun, EveryAllowedItemComesAboutAsOftenAsTheOthers)
     const double share = static_cast<double>(drawn) / allowed;
     for (const auto& [text, count] : counts)
         EXPECT_GT(count, share / 3) << text << " came " << count << " times of " << share;
+}
+
+// How many distinct items grade one's division up to 100 allows (fewer than 81), as a run
+// told it.
+int allowedDivisions()
+{
+    RecordingEnvironment env;
+    TestApplication probe(3);
+    onlyDivision(probe, 1, "100", "81");
+    EXPECT_EQ(generateExercises(probe.app, env), RunOutcome::Refused);
+    const std::string told = probe.notifier.messages.back();
+    return std::stoi(told.substr(std::string("这些设置下只有").size()));
+}
+
+// A batch of 20 sets whose settings allow 20 × count distinct items repeats none of them
+// (drawn alone, 20 sets of a twentieth each would share many). Once the batch has used what
+// the settings allow, a further set takes earlier items again, and says so.
+TEST(DistinctItemsRun, ABatchRepeatsNoItemWhileTheSettingsAllowOthers)
+{
+    RecordingEnvironment env;
+    const int allowed = allowedDivisions();
+    const int count = allowed / 20;
+    ASSERT_GE(count, 3);
+    std::unordered_set<std::string> earlier;
+    std::multiset<std::string> drawn;
+    for (unsigned day = 0; day < 20; ++day) {
+        TestApplication t(100 + day);
+        onlyDivision(t, 1, "100", std::to_string(count).c_str());
+        ASSERT_EQ(generateBatchSet(t.app, env, earlier), RunOutcome::Completed) << day;
+        EXPECT_EQ(std::ranges::count(t.notifier.messages, earlierItemsRepeatedMessage), 0);
+        for (const std::string& text : testing::textsOf(t.app.set))
+            drawn.insert(text);
+    }
+    EXPECT_EQ(drawn.size(), static_cast<size_t>(20 * count));
+    EXPECT_EQ(std::set(drawn.begin(), drawn.end()).size(), drawn.size());
+    EXPECT_EQ(earlier.size(), drawn.size());
+
+    TestApplication last(99);
+    const int fresh = allowed - static_cast<int>(drawn.size());
+    onlyDivision(last, 1, "100", std::to_string(fresh + 1).c_str());
+    ASSERT_EQ(generateBatchSet(last.app, env, earlier), RunOutcome::Completed);
+    EXPECT_EQ(std::ranges::count(last.notifier.messages, earlierItemsRepeatedMessage), 1);
+    EXPECT_EQ(static_cast<int>(earlier.size()), allowed);
 }
 
 } // namespace

@@ -20,6 +20,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QFile>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
@@ -85,6 +87,9 @@ protected:
     fs::path documents = fs::path(scratch.path().toStdString()) / "documents";
     fs::path history = fs::path(scratch.path().toStdString()) / "历史题目.txt";
     std::vector<fs::path> opened;
+    bool remember = false;
+    QString settingsIni = scratch.filePath(QStringLiteral("settings.ini"));
+    QString recipeFile = scratch.filePath(QStringLiteral("设置.toml"));
     std::unique_ptr<MainWindow> window;
 
     void SetUp() override { start(); }
@@ -98,6 +103,9 @@ protected:
         options.askPupil = [](QWidget*, const std::vector<std::string>&) {
             return std::optional<std::string>(); // 不记录: the dialog would wait for a click
         };
+        options.rememberSettings = remember;
+        options.settingsFile = settingsIni;
+        options.askRecipeFile = [this](QWidget*, bool) { return recipeFile; };
         window = std::make_unique<MainWindow>(options);
     }
 
@@ -137,6 +145,35 @@ protected:
     }
 
     bool drawing() { return !stopLabel()->text().isEmpty(); }
+
+    void trigger(const char* field) { part<QAction>(field)->trigger(); }
+
+    // A few settings away from the defaults, clicked and typed.
+    void changeSettings()
+    {
+        option(&S::oralOption)->click();
+        check(&S::decimals)->click();
+        check(&S::division)->click();
+        typeInto(&S::itemCount, QStringLiteral("37"));
+        typeInto(&S::rangeEnd, QStringLiteral("250"));
+        QComboBox* grade = control<QComboBox>(&S::grade);
+        grade->setCurrentIndex(9);
+        emit grade->activated(9);
+    }
+
+    // What the window shows of the settings `changeSettings` changes, and a few more.
+    QString shown()
+    {
+        QString text;
+        for (OptionButton S::*kind : {&S::verticalOption, &S::oralOption, &S::unitsOption})
+            text += option(kind)->isChecked() ? u'1' : u'0';
+        for (CheckBox S::*box : {&S::wholeNumbers, &S::decimals, &S::addition, &S::division,
+                                 &S::exactOrProper, &S::answerSheet})
+            text += check(box)->isChecked() ? u'1' : u'0';
+        for (NumberBox S::*box : {&S::itemCount, &S::rangeStart, &S::rangeEnd, &S::columns})
+            text += u' ' + textOf(box);
+        return text + u' ' + control<QComboBox>(&S::grade)->currentText();
+    }
 
     // Ten thousand exact quotients of four-place decimals: a run far longer than any test,
     // for the tests that stop it or leave during it.
@@ -670,6 +707,77 @@ TEST_F(MainWindowTest, SavedSetsAreListedAndTheChosenOneCanBeDeleted)
     std::ifstream in(history, std::ios::binary);
     const std::string rest((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(rest, "2024/5/2|4| 1+2+3\r\n");
+}
+
+} // namespace
+} // namespace quill
+
+namespace quill
+{
+namespace
+{
+
+// The settings of the last window come back at the next start; 恢复默认设置 goes back to
+// the settings of a first start.
+TEST_F(MainWindowTest, SettingsAreKeptBetweenStartsUntilTheDefaultsAreRestored)
+{
+    const QString defaults = shown();
+    window.reset();
+    remember = true;
+    start();
+    changeSettings();
+    const QString changed = shown();
+    ASSERT_NE(changed, defaults);
+    window.reset();
+    start();
+    EXPECT_EQ(shown(), changed);
+    trigger("restoreDefaultsAction");
+    EXPECT_EQ(shown(), defaults);
+    EXPECT_EQ(count(QStringLiteral("已恢复默认设置。")), 1);
+    window.reset();
+    start();
+    EXPECT_EQ(shown(), defaults);
+}
+
+// A kept value that cannot be read back, however it came about, starts the window from the
+// defaults with a message.
+TEST_F(MainWindowTest, AKeptValueThatCannotBeReadStartsFromTheDefaults)
+{
+    const QString defaults = shown();
+    window.reset();
+    remember = true;
+    for (const char* kept : {"grade = 99\n", "kind = [\n", "colour = 1\n", "\x01\xff"}) {
+        QSettings(settingsIni, QSettings::IniFormat)
+            .setValue(QStringLiteral("window/recipe"), QString::fromLatin1(kept));
+        start();
+        EXPECT_EQ(shown(), defaults) << kept;
+        EXPECT_EQ(count(QStringLiteral("上次的设置无法恢复")), 1) << kept;
+        window.reset();
+    }
+}
+
+// 保存设置 writes a recipe that 载入设置 reads into another window; a file that is no recipe
+// leaves the settings as they were and says why.
+TEST_F(MainWindowTest, SavedSettingsLoadIntoAnotherWindow)
+{
+    changeSettings();
+    const QString changed = shown();
+    trigger("saveSettingsAction");
+    ASSERT_TRUE(QFile::exists(recipeFile)) << messages().toStdString();
+    window.reset();
+    start();
+    const QString defaults = shown();
+    trigger("loadSettingsAction");
+    EXPECT_EQ(shown(), changed) << messages().toStdString();
+
+    trigger("restoreDefaultsAction");
+    QFile broken(recipeFile);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("count = 30\ncolour = \"red\"\n");
+    broken.close();
+    trigger("loadSettingsAction");
+    EXPECT_EQ(shown(), defaults);
+    EXPECT_TRUE(messages().contains(QStringLiteral("第2行，键“colour”"))) << messages().toStdString();
 }
 
 } // namespace

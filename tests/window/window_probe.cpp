@@ -32,6 +32,7 @@ int main(int argc, char** argv)
     const auto scratch = std::filesystem::temp_directory_path() / "quillmere-probe";
     options.documentFolder = scratch / "documents";
     options.historyFile = scratch / "历史题目.txt";
+    options.rememberSettings = false; // the pictures show the settings a first start shows
     quill::MainWindow window(options);
     window.show();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())

@@ -1,0 +1,76 @@
+#include "cli/command_line.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace quill
+{
+namespace
+{
+
+int run(const std::vector<std::string>& args, std::string* err = nullptr)
+{
+    std::istringstream in;
+    std::ostringstream out, errors;
+    const int status = runCommandLine(args, in, out, errors);
+    if (err)
+        *err = errors.str();
+    return status;
+}
+
+// Each day's sheet and key are named by the day's date, across a month's end.
+TEST(BatchCommand, WritesASheetAndAKeyForEachDayNamedByItsDate)
+{
+    testing::TempFolder folder;
+    const std::string recipe = (folder / "口算.toml").string();
+    ASSERT_EQ(run({"recipe", "save", recipe, "--kind", "oral", "--count", "10", "--answers"}),
+              exitOk);
+    const std::string out = (folder / "题").string();
+    std::string err;
+    ASSERT_EQ(run({"batch", recipe, "--days", "3", "--start", "2027-02-27", "--out", out,
+                   "--no-save", "--seed", "1"},
+                  &err),
+              exitOk)
+        << err;
+    std::vector<std::string> expected;
+    for (const char* day : {"20270227", "20270228", "20270301"})
+        for (const char* suffix : {"(答案).docx", ".docx"})
+            expected.push_back(std::string("口算-") + day + suffix);
+    std::ranges::sort(expected);
+    std::vector<std::string> written;
+    for (const auto& entry : std::filesystem::directory_iterator(out))
+        written.push_back(entry.path().filename().string());
+    std::ranges::sort(written);
+    EXPECT_EQ(written, expected);
+}
+
+// Bad batches are refused before anything is drawn: nothing is written.
+TEST(BatchCommand, BadBatchesWriteNothing)
+{
+    testing::TempFolder folder;
+    const std::string plain = (folder / "plain.toml").string();
+    const std::string mixed = (folder / "mixed.toml").string();
+    testing::writeBytes(plain, "kind = \"oral\"\n");
+    testing::writeBytes(mixed, "[[part]]\nkind = \"oral\"\n[[part]]\nkind = \"vertical\"\n");
+    const std::string out = (folder / "out").string();
+    const std::vector<std::vector<std::string>> bad = {
+        {"batch", plain, "--out", out},
+        {"batch", plain, "--days", "0", "--out", out},
+        {"batch", plain, "--days", "400", "--out", out},
+        {"batch", plain, "--days", "2", "--start", "2027-02-30", "--out", out},
+        {"batch", plain, "--days", "2"},
+        {"batch", plain, "--days", "2", "--out", out, "--print"},
+        {"batch", mixed, "--days", "2", "--out", out},
+        {"batch", (folder / "missing.toml").string(), "--days", "2", "--out", out},
+    };
+    for (const std::vector<std::string>& args : bad) {
+        std::string err;
+        EXPECT_EQ(run(args, &err), exitUsage) << args[2];
+        EXPECT_FALSE(err.empty());
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+} // namespace
+} // namespace quill
