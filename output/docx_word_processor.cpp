@@ -257,6 +257,17 @@ void DocxWordProcessor::selectCell(int row, int column)
     format_ = currentCell().paragraphs.front().mark;
 }
 
+void DocxWordProcessor::moveToEnd()
+{
+    if (!document_)
+        return;
+    fieldOpen_ = false;
+    auto& blocks = document_->blocks;
+    if (blocks.empty() || !std::holds_alternative<Paragraph>(blocks.back()))
+        blocks.push_back(Paragraph{Alignment::Left, format_, {}});
+    selection_ = Selection{blocks.size() - 1, -1, -1, 0, false};
+}
+
 void DocxWordProcessor::insertField()
 {
     if (!document_)

@@ -41,6 +41,7 @@ public:
     void setInsideLineStyle(int style) override;
     void keepRowWithNext(int row) override;
     void selectCell(int row, int column) override;
+    void moveToEnd() override;
     void insertField() override;
     // A fraction becomes Office Math; brackets typed around fractions grow with them.
     void typeFraction(std::string_view numerator, std::string_view denominator) override;

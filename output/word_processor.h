@@ -60,6 +60,10 @@ public:
     // Selects the whole cell (1-based row and column) of the table last added.
     virtual void selectCell(int row, int column) = 0;
 
+    // The selection goes to the end of the document, after the last table, as Ctrl+End
+    // would: text typed next follows everything written so far.
+    virtual void moveToEnd() = 0;
+
     // Opens an empty field at the selection; text typed next is its field code, until the
     // selection moves or the paragraph ends.
     virtual void insertField() = 0;

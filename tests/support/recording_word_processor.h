@@ -82,6 +82,11 @@ public:
         replace_ = true;
         ++cells[*current_].selections;
     }
+    void moveToEnd() override
+    {
+        calls.push_back("end");
+        current_.reset();
+    }
     void insertField() override
     {
         calls.push_back("field");
