@@ -50,6 +50,7 @@ struct GenerateOptions {
     std::optional<std::string> historyFile;
     bool print = false;
     bool help = false;
+    std::vector<std::vector<std::string>> parts; // each --part's own options, split at spaces
 };
 
 // The index of 格式 that `--format VALUE` names (docx, pdf or both); throws UsageError.
@@ -57,6 +58,10 @@ int documentFormatOption(const std::string& value);
 
 // Reads the options after `generate`; throws UsageError on unknown or malformed ones.
 GenerateOptions parseGenerateOptions(const std::vector<std::string>& args);
+
+// The options every part of a mixed sheet starts from: those outside the parts, less the ones
+// that belong to the whole run (--part, --seed, --out, --print, --answers, --format, …).
+std::vector<std::string> sharedPartOptions(const std::vector<std::string>& args);
 
 // Applies them to fresh settings and runs one validation tick (its notices go to the
 // notifier). Throws UsageError for a control the chosen kind disables.
