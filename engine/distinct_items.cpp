@@ -19,7 +19,8 @@ constexpr long fewestRepeats = 2000;
 
 bool DistinctItems::add(const SetItem& item)
 {
-    if (!listed_.insert(itemText(item)).second) {
+    std::string text = itemText(item);
+    if (excluded_.contains(text) || !listed_.insert(std::move(text)).second) {
         ++repeatsInARow_;
         return false;
     }

@@ -22,6 +22,9 @@ class DistinctItems
 public:
     // True when the item is new, and then it is listed.
     bool add(const SetItem& item);
+    // The item counts as drawn already without being one of this list's (another part of
+    // the same sheet holds it).
+    void exclude(const SetItem& item) { excluded_.insert(itemText(item)); }
     bool exhausted() const;
     // After a rule gave way, repeats so far say nothing of what may now be drawn.
     void countRepeatsAfresh() { repeatsInARow_ = 0; }
@@ -29,6 +32,7 @@ public:
 
 private:
     std::unordered_set<std::string> listed_;
+    std::unordered_set<std::string> excluded_;
     long repeatsInARow_ = 0;
 };
 
