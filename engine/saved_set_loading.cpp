@@ -4,9 +4,11 @@
 #include "engine/application.h"
 #include "engine/document_writing.h"
 #include "engine/generation_path.h"
+#include "engine/mixed_sheet_run.h"
 #include "engine/run_environment.h"
 #include "engine/settings_interlocks.h"
 #include "history/history_line.h"
+#include "history/mixed_history_line.h"
 #include "history/saved_set_load.h"
 #include "settings/column_rule_words.h"
 #include "settings/exercise_kinds.h"
@@ -70,7 +72,8 @@ std::optional<std::string> refusalOf(const HistoryLine& line)
     return std::nullopt;
 }
 
-// The range a reloaded set draws a replacement from: the boxes rounded, within 16 bits.
+} // namespace
+
 Range sheetRange(const ExerciseSettings& s)
 {
     auto number = [](double value) {
@@ -79,10 +82,10 @@ Range sheetRange(const ExerciseSettings& s)
     return {number(s.rangeStart.value()), number(s.rangeEnd.value())};
 }
 
-} // namespace
-
 RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view lineText)
 {
+    if (isMixedHistoryLine(lineText))
+        return loadMixedSet(app, env, lineText);
     const HistoryLine line = parseHistoryLine(lineText);
     const std::optional<SavedSetKind> saved = savedSetKind(line.kind, line.writtenAs.value_or(""));
     if (!isLoadable(line) || !saved) {

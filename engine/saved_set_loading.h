@@ -4,6 +4,8 @@
 // set's own kind is selected first (its click effects apply), then the kind's writer runs.
 
 #include "engine/generation_run.h"
+#include "problems/draw.h"
+#include "settings/exercise_settings.h"
 
 #include <string_view>
 
@@ -14,5 +16,8 @@ struct Application;
 class RunEnvironment;
 
 RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view lineText);
+
+// The range a reloaded set draws a replacement from: the boxes rounded, within 16 bits.
+Range sheetRange(const ExerciseSettings& settings);
 
 } // namespace quill
