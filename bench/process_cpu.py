@@ -25,6 +25,11 @@ COMMANDS = [
     ("generate 100 oral items --format pdf", ["generate", "--kind", "oral", "--count", "100",
                                               "--columns", "5", "--row-height", "20", "--answers",
                                               "--no-save", "--seed", "1", "--format", "pdf"]),
+    # A mixed pair: three parts, 100 items in all, each part in its own table.
+    ("generate mixed 100 items, 3 parts", ["generate", "--answers", "--no-save", "--seed", "1",
+                                           "--part", "--kind oral --count 60 --columns 5",
+                                           "--part", "--kind vertical --ops mul --count 30",
+                                           "--part", "--kind steps --count 10"]),
 ]
 
 
