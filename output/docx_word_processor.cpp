@@ -148,7 +148,7 @@ void DocxWordProcessor::appendText(std::string_view text)
 void DocxWordProcessor::endParagraph()
 {
     fieldOpen_ = false;
-    Paragraph next{currentParagraph().alignment, format_, {}};
+    Paragraph next{currentParagraph().alignment, format_, {}, false};
     if (inCell()) {
         auto& paragraphs = currentCell().paragraphs;
         paragraphs.insert(paragraphs.begin() + ++selection_.paragraph, std::move(next));
@@ -244,6 +244,12 @@ void DocxWordProcessor::keepRowWithNext(int row)
     if (Table* table = lastTable();
         table && row >= 1 && row <= static_cast<int>(table->rows.size()))
         table->rows[row - 1].keepWithNext = true;
+}
+
+void DocxWordProcessor::keepParagraphWithNext()
+{
+    if (document_)
+        currentParagraph().keepWithNext = true;
 }
 
 void DocxWordProcessor::selectCell(int row, int column)

@@ -40,6 +40,7 @@ public:
     void setOutsideLineStyle(int style) override;
     void setInsideLineStyle(int style) override;
     void keepRowWithNext(int row) override;
+    void keepParagraphWithNext() override;
     void selectCell(int row, int column) override;
     void moveToEnd() override;
     void insertField() override;

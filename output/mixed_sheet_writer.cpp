@@ -22,6 +22,7 @@ void typeHeading(WordProcessor& word, const std::string& heading)
     word.setFontSize(headingSize);
     word.typeText(heading);
     word.setAlignment(Alignment::Left);
+    word.keepParagraphWithNext();
     word.setBold(false);
     word.typeText("\r");
     word.setAlignment(Alignment::Center);

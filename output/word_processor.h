@@ -57,6 +57,10 @@ public:
     // together may ignore it.
     virtual void keepRowWithNext(int row) { (void)row; }
 
+    // The paragraph of the selection stays on the page of what follows it, as a heading
+    // stays with its table. A word processor that cannot keep them together may ignore it.
+    virtual void keepParagraphWithNext() {}
+
     // Selects the whole cell (1-based row and column) of the table last added.
     virtual void selectCell(int row, int column) = 0;
 

@@ -45,9 +45,11 @@ def in_order(text, words):
 
 def check_docx(path):
     document = docx.Document(path)
-    headings = [p.text for p in document.paragraphs if "、" in p.text]
-    if headings != HEADINGS:
-        failures.append(f"{path}: headings {headings}")
+    headings = [p for p in document.paragraphs if "、" in p.text]
+    if [p.text for p in headings] != HEADINGS:
+        failures.append(f"{path}: headings {[p.text for p in headings]}")
+    if not all(p.paragraph_format.keep_with_next for p in headings):
+        failures.append(f"{path}: a heading may part from its table")
     columns = [len(table.columns) for table in document.tables]
     if columns != [5, 3, 2]:
         failures.append(f"{path}: table columns {columns}")

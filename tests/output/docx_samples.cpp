@@ -87,6 +87,10 @@ public:
     {
         both([](WordProcessor& w) { w.insertField(); });
     }
+    void keepParagraphWithNext() override
+    {
+        both([](WordProcessor& w) { w.keepParagraphWithNext(); });
+    }
     void moveToEnd() override
     {
         both([](WordProcessor& w) { w.moveToEnd(); });
