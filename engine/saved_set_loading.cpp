@@ -32,12 +32,6 @@ void selectSavedKind(ExerciseSettings& settings, const SavedSetKind& saved, Noti
     selectKind(settings, saved.kind, notifier);
 }
 
-class SilentNotifier : public Notifier
-{
-protected:
-    void show(const std::string&, const std::string&, TrayIcon) override {}
-};
-
 // The family that writes a set of this kind, found on a copy of the settings so that a set
 // that cannot be written yet leaves the window as it was.
 const GenerationPath& writingPath(const ExerciseSettings& settings, const SavedSetKind& saved)

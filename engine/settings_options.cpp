@@ -13,12 +13,6 @@ namespace quill
 namespace
 {
 
-class SilentNotifier : public Notifier
-{
-protected:
-    void show(const std::string&, const std::string&, TrayIcon) override {}
-};
-
 constexpr std::string_view numberWords[] = {"whole", "decimal", "fraction", "percent"};
 constexpr std::string_view operationWords[] = {"add", "sub", "mul", "div"};
 constexpr std::string_view layoutWords[] = {"standard", "dense", "large"};

@@ -1,14 +1,18 @@
 #include "window/main_window.h"
 
+#include "engine/generate_options.h"
 #include "engine/generation_run.h"
 #include "engine/key_filter.h"
 #include "engine/mistakes_sheet.h"
+#include "engine/mixed_sheet_run.h"
 #include "engine/progress_line.h"
 #include "engine/saved_set_loading.h"
 #include "engine/settings_interlocks.h"
+#include "engine/settings_options.h"
 #include "engine/sheet_preview.h"
 #include "engine/validation_tick.h"
 #include "history/history_file.h"
+#include "output/mixed_sheet_writer.h"
 #include "output/word_processor.h"
 #include "settings/control_glossary.h"
 #include "settings/exercise_kinds.h"
@@ -32,6 +36,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -159,6 +164,8 @@ void MainWindow::connectControls()
     connect(controls_.recordsButton, &QPushButton::clicked, this, &MainWindow::openRecordsView);
     connect(controls_.previewButton, &QPushButton::clicked, this,
             [this] { scheduler_.request(Job::Preview); });
+    connect(controls_.addPartButton, &QPushButton::clicked, this, &MainWindow::addSheetPart);
+    connect(controls_.removePartButton, &QPushButton::clicked, this, &MainWindow::removeSheetPart);
     controls_.progressLabel->installEventFilter(this);
 }
 
@@ -302,7 +309,10 @@ void MainWindow::runJob(Job job)
 {
     switch (job) {
     case Job::Generate:
-        generateExercises(app_, *this);
+        if (sheetParts_.empty())
+            generateExercises(app_, *this);
+        else
+            writeSheetParts();
         break;
     case Job::OnScreen:
         if (drawOnScreenSet(app_, *this) == RunOutcome::Completed)
@@ -316,6 +326,59 @@ void MainWindow::runJob(Job job)
         break;
     }
     mirror(); // loading chooses the set's kind
+}
+
+// The settings as they stand become the page's next part, if a mixed sheet can hold them.
+void MainWindow::addSheetPart()
+{
+    const std::optional<std::vector<std::string>> options = generateOptionsOf(app_.settings);
+    if (!options) {
+        notifier_.notify("现在的设置不能加入本页：数据、题量、列数、字号和行距只能是整数。");
+        return;
+    }
+    try {
+        SilentNotifier quiet;
+        sheetPart(*options, quiet);
+    } catch (const UsageError& refusal) {
+        notifier_.notify(refusal.what());
+        return;
+    }
+    sheetParts_.push_back(*options);
+    showSheetParts();
+}
+
+void MainWindow::removeSheetPart()
+{
+    const int chosen = controls_.sheetPartList->currentRow();
+    if (chosen < 0 || static_cast<std::size_t>(chosen) >= sheetParts_.size()) {
+        notifier_.notify("请先在本页的列表里选择要移除的部分。");
+        return;
+    }
+    sheetParts_.erase(sheetParts_.begin() + chosen);
+    showSheetParts();
+}
+
+// "一、口算  20题": each part numbered as its heading will be, with its count.
+void MainWindow::showSheetParts()
+{
+    controls_.sheetPartList->clear();
+    SilentNotifier quiet;
+    for (std::size_t k = 0; k < sheetParts_.size(); ++k) {
+        const SheetPart part = sheetPart(sheetParts_[k], quiet);
+        controls_.sheetPartList->addItem(
+            QString::fromStdString(partHeading(static_cast<int>(k), part.settings) + "  " +
+                                   part.settings.itemCount.text + "题"));
+    }
+}
+
+// Each part was tried when it was added; 答案, 格式 and 保存 are the window's as they stand.
+void MainWindow::writeSheetParts()
+{
+    std::vector<SheetPart> parts;
+    SilentNotifier quiet;
+    for (const std::vector<std::string>& options : sheetParts_)
+        parts.push_back(sheetPart(options, quiet));
+    generateMixedSheet(app_, *this, parts);
 }
 
 // A page at 1.25 pixels a point (about 90 dpi on paper) reads like the sheet in hand.

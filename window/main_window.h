@@ -104,6 +104,10 @@ private:
     void openRecordsView();
     void writeMistakesSheets(const std::string& pupil, std::optional<std::size_t> count);
     void showPreview();
+    void addSheetPart();
+    void removeSheetPart();
+    void showSheetParts();
+    void writeSheetParts();
 
     // What the run asks of the window.
     void waitSeconds(double seconds) override;
@@ -134,6 +138,8 @@ private:
 
     RunScheduler scheduler_;
     std::string loadLine_; // the saved set 载入 writes next
+    // The parts of a mixed sheet (加入本页), each as the generate options of its settings.
+    std::vector<std::vector<std::string>> sheetParts_;
     // Asked once a window session: the pupil answering, or nothing for 不记录.
     std::optional<std::optional<std::string>> pupil_;
 };
