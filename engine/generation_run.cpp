@@ -83,6 +83,8 @@ bool choiceMissing(Application& app, RunEnvironment& env, const GenerationPath& 
     return true;
 }
 
+constexpr const char* othersTakenNote = "（本页前面各部分已有的题不再出。）";
+
 enum class DrawEnd { Full, Stopped, NoChoice, TooFewItems };
 
 // The path's menu choice is checked before every round, so unticking its last item while
@@ -122,7 +124,8 @@ DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& pa
                     listed.countRepeatsAfresh();
                     continue;
                 }
-                app.notifier.notify(tooFewItemsMessage(listed.count(), count));
+                app.notifier.notify(tooFewItemsMessage(listed.count(), count) +
+                                    (elsewhere.empty() ? "" : othersTakenNote));
                 return DrawEnd::TooFewItems;
             }
         }

@@ -158,6 +158,11 @@ RunOutcome loadMixedSet(Application& app, RunEnvironment& env, std::string_view 
         app.notifier.notify(unreadableMixedMessage);
         return RunOutcome::Refused;
     }
+    for (const MixedPartLine& line : *lines)
+        if (const std::optional<std::string> refusal = loadRefusal(line.line)) {
+            app.notifier.notify(*refusal);
+            return RunOutcome::Refused;
+        }
     std::vector<SheetPart> parts;
     try {
         for (const MixedPartLine& line : *lines)

@@ -53,9 +53,9 @@ std::size_t itemCountOf(std::string_view list)
     return count;
 }
 
-// A saved set is written like a drawn one: more items than a run may draw would overflow
-// the answer tables and the sheet's table, and an empty set makes an empty sheet.
-std::optional<std::string> refusalOf(const HistoryLine& line)
+} // namespace
+
+std::optional<std::string> loadRefusal(const HistoryLine& line)
 {
     const std::size_t count =
         std::max(itemCountOf(*line.savedList), itemCountOf(line.equations.value_or("")));
@@ -65,8 +65,6 @@ std::optional<std::string> refusalOf(const HistoryLine& line)
         return "这条保存的练习有" + std::to_string(count) + "题，超过了10000题，无法载入！";
     return std::nullopt;
 }
-
-} // namespace
 
 Range sheetRange(const ExerciseSettings& s)
 {
@@ -86,7 +84,7 @@ RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view 
         app.notifier.notify(unreadableSavedSetMessage);
         return RunOutcome::Refused;
     }
-    if (const std::optional<std::string> refusal = refusalOf(line)) {
+    if (const std::optional<std::string> refusal = loadRefusal(line)) {
         app.notifier.notify(*refusal);
         return RunOutcome::Refused;
     }

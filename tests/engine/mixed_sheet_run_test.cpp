@@ -148,6 +148,8 @@ TEST(MixedSheetRun, APartThatRunsShortWritesNothing)
                  {"--grade", "1", "--ops", "add", "--carry", "make-ten", "--count", "20"}},
                 t.notifier);
     EXPECT_EQ(generateMixedSheet(t.app, env, parts), RunOutcome::Refused);
+    EXPECT_NE(t.notifier.messages.back().find("只有16道不同的题"), std::string::npos)
+        << t.notifier.messages.back();
     EXPECT_TRUE(env.documents.empty());
     EXPECT_FALSE(std::filesystem::exists(*env.history));
 }
@@ -232,10 +234,19 @@ TEST(MixedHistoryLine, ABrokenLineIsRefusedAndWritesNothing)
 {
     TestApplication t;
     DocumentEnvironment env;
-    for (const std::string line :
-         {"2026/12/10|mixed|--kind oral‖99| 3＋5", "2026/12/10|mixed|--kind laws‖1| 3＋5"}) {
-        EXPECT_EQ(loadSavedSet(t.app, env, line), RunOutcome::Refused) << line;
-        EXPECT_NE(t.notifier.messages.back().find("混合练习格式不对"), std::string::npos);
+    std::string tooLong = "2026/12/10|mixed|--kind oral‖1|";
+    for (int k = 0; k < 10001; ++k)
+        tooLong += " 1＋2";
+    const std::pair<std::string, std::string> lines[] = {
+        {"2026/12/10|mixed|--kind oral‖99| 3＋5", "混合练习格式不对"},
+        {"2026/12/10|mixed|--kind laws‖1| 3＋5", "混合练习格式不对"},
+        {"2026/12/10|mixed|--kind oral‖1| 3＋5‖--kind steps‖4|  ", "是空的"},
+        {tooLong, "超过了10000题"},
+    };
+    for (const auto& [line, says] : lines) {
+        EXPECT_EQ(loadSavedSet(t.app, env, line), RunOutcome::Refused) << says;
+        EXPECT_NE(t.notifier.messages.back().find(says), std::string::npos)
+            << t.notifier.messages.back();
     }
     EXPECT_TRUE(env.documents.empty());
 }
