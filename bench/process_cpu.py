@@ -28,6 +28,11 @@ COMMANDS = [
     # A school month from a recipe: 20 dated question and answer sheets, no item repeated.
     ("batch 20 days of 24 oral items", ["batch", "{recipe}", "--days", "20", "--start", "2027-03-01",
                                         "--no-save", "--seed", "1"]),
+    # A mixed pair: three parts, 100 items in all, each part in its own table.
+    ("generate mixed 100 items, 3 parts", ["generate", "--answers", "--no-save", "--seed", "1",
+                                           "--part", "--kind oral --count 60 --columns 5",
+                                           "--part", "--kind vertical --ops mul --count 30",
+                                           "--part", "--kind steps --count 10"]),
 ]
 RECIPE = 'kind = "oral"\ngrade = 5\nops = ["add", "sub"]\ncount = 24\nanswers = true\n'
 

@@ -15,7 +15,9 @@
 #include "engine/answering_session.h"
 #include "engine/application.h"
 #include "engine/generation_run.h"
+#include "engine/mixed_sheet_run.h"
 #include "engine/recipe.h"
+#include "output/mixed_sheet_writer.h"
 #include "settings/exercise_kinds.h"
 
 #include <algorithm>
@@ -63,17 +65,66 @@ std::optional<int> unfinishedStatus(RunOutcome outcome, const CommandLineEnviron
     return std::nullopt;
 }
 
+// What belongs to the whole run of a mixed sheet; the rest is each part's.
+GenerateOptions runOptionsOf(const GenerateOptions& options)
+{
+    GenerateOptions run;
+    run.answers = options.answers;
+    run.format = options.format;
+    run.noSave = options.noSave;
+    run.seed = options.seed;
+    run.print = options.print;
+    run.outGiven = options.outGiven;
+    run.historyFile = options.historyFile;
+    return run;
+}
+
+void printParts(Application& app, const std::vector<SheetPart>& parts, bool answers,
+                std::ostream& out)
+{
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        app.settings = parts[k].settings;
+        app.set = parts[k].set;
+        out << partHeading(static_cast<int>(k), app.settings) << '\n';
+        for (const std::string& line : answers ? answerKeyLines(app) : itemLines(app))
+            out << line << '\n';
+    }
+}
+
+// Every part is read and applied before anything is drawn, so a bad one writes nothing.
+int generateMixed(const std::vector<std::string>& args, const GenerateOptions& options,
+                  Application& app, std::ostream& out, std::ostream& err)
+{
+    std::vector<SheetPart> parts;
+    for (std::vector<std::string>& own : partOptions(sharedPartOptions(args), options.parts))
+        parts.push_back(sheetPart(std::move(own), app.notifier));
+    applyOptionsAndSeed(runOptionsOf(options), app, err);
+    CommandLineOutput output{!options.print, options.outDir, std::nullopt,
+                             std::chrono::seconds(options.timeLimit)};
+    if (!options.print)
+        output.historyFile = historyFileFor(options.historyFile);
+    CommandLineEnvironment env(app, output, out, err);
+    if (const std::optional<int> status =
+            unfinishedStatus(generateMixedSheet(app, env, parts), env, err))
+        return *status;
+    if (options.print)
+        printParts(app, parts, options.answers, out);
+    return exitOk;
+}
+
 int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     StreamNotifier notifier(err);
     Application app(notifier);
-    const GenerateOptions options = parseGenerateOptions(withRecipesRead(args));
+    // A recipe stands for the options it holds, parts included.
+    const std::vector<std::string> given = withRecipesRead(args);
+    const GenerateOptions options = parseGenerateOptions(given);
     if (options.help) {
         out << generateHelpText();
         return exitOk;
     }
     if (!options.parts.empty())
-        throw UsageError("这个版本还不能出混合练习（--part、配方里的 [[part]]）。");
+        return generateMixed(given, options, app, out, err);
     applyOptionsAndSeed(options, app, err);
 
     CommandLineOutput output{!options.print, options.outDir, std::nullopt,

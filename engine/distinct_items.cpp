@@ -20,7 +20,8 @@ constexpr long fewestRepeats = 2000;
 bool DistinctItems::add(const SetItem& item)
 {
     std::string text = itemText(item);
-    if ((earlier_ && earlier_->contains(text)) || !listed_.insert(std::move(text)).second) {
+    if (excluded_.contains(text) || (earlier_ && earlier_->contains(text)) ||
+        !listed_.insert(std::move(text)).second) {
         ++repeatsInARow_;
         return false;
     }

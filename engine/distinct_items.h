@@ -32,6 +32,9 @@ public:
 
     // True when the item is new, and then it is listed.
     bool add(const SetItem& item);
+    // The item counts as drawn already without being one of this list's (another part of
+    // the same sheet holds it).
+    void exclude(const SetItem& item) { excluded_.insert(itemText(item)); }
     bool exhausted() const;
     // Earlier sets' items count as new from now on; false when there were none to allow.
     bool allowEarlierItems();
@@ -42,6 +45,7 @@ public:
 private:
     std::unordered_set<std::string> listed_;
     const std::unordered_set<std::string>* earlier_ = nullptr;
+    std::unordered_set<std::string> excluded_;
     long repeatsInARow_ = 0;
 };
 

@@ -11,19 +11,30 @@ namespace quill
 
 DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, DocumentWriter write)
 {
+    const SheetDocuments sheets{app.settings.option(app.settings.kind()).caption,
+                                [&](bool answers) { return sheetTitle(app.settings, answers); },
+                                [&](bool answers, WordProcessor& document) {
+                                    const WriterArguments args{
+                                        app.settings, app.set,      sheetLayoutOf(app.settings),
+                                        answers,      app.notifier, app.stop()};
+                                    return write(args, document);
+                                }};
+    return writeSheetDocuments(app, env, sheets);
+}
+
+DocumentsWritten writeSheetDocuments(Application& app, RunEnvironment& env,
+                                     const SheetDocuments& sheets)
+{
     const std::string stamp = env.documentStamp();
-    const std::string kind = app.settings.option(app.settings.kind()).caption;
     for (const bool answers : {false, true}) {
         // No answer sheet for a question sheet stopped half way.
         if (answers && (!app.settings.answerSheet.checked || app.run.stopRequested))
             break;
         const std::unique_ptr<WordProcessor> document = env.newDocument(
-            {kind, stamp, answers, sheetTitle(app.settings, answers), chosenFormats(app.settings)});
+            {sheets.name, stamp, answers, sheets.title(answers), chosenFormats(app.settings)});
         if (!document)
             return DocumentsWritten::NotWanted;
-        const WriterArguments args{app.settings, app.set,      sheetLayoutOf(app.settings),
-                                   answers,      app.notifier, app.stop()};
-        if (!write(args, *document)) {
+        if (!sheets.write(answers, *document)) {
             env.documentsFinished(false);
             return DocumentsWritten::Failed;
         }

@@ -78,21 +78,6 @@ std::vector<std::string> commaList(std::string_view option, const std::string& v
     return items;
 }
 
-// The options of one part of a mixed sheet: its text split at spaces, none of them empty.
-std::vector<std::string> partOptions(const std::string& value)
-{
-    std::vector<std::string> words;
-    std::size_t start = 0;
-    while ((start = value.find_first_not_of(" \t\n", start)) != std::string::npos) {
-        const std::size_t end = std::min(value.find_first_of(" \t\n", start), value.size());
-        words.push_back(value.substr(start, end - start));
-        start = end;
-    }
-    if (words.empty())
-        refuse("选项 --part 需要这一部分自己的选项，例如 --part \"--kind oral --count 20\"。");
-    return words;
-}
-
 // Each kind by its command name and by its captions (估算 and 约分 alike).
 const Names& kindNames()
 {
@@ -132,6 +117,47 @@ const Names formatNames = {{{"docx", "word"}, static_cast<int>(DocumentFormatCho
 const Names layoutNames = {{{"standard"}, static_cast<int>(PageLayoutChoice::Standard)},
                            {{"dense"}, static_cast<int>(PageLayoutChoice::Dense)},
                            {{"large"}, static_cast<int>(PageLayoutChoice::Large)}};
+
+// Options that belong to the whole run of a mixed sheet, never to one of its parts.
+constexpr std::string_view runOnlyOptions[] = {"--part",       "--seed",    "--out",     "--print",
+                                               "--answers",    "--history", "--no-save", "--format",
+                                               "--time-limit", "--help"};
+
+std::string_view optionName(std::string_view arg)
+{
+    return arg.starts_with("--") ? arg.substr(0, arg.find('=')) : arg;
+}
+
+bool runOnly(std::string_view arg)
+{
+    return std::ranges::find(runOnlyOptions, optionName(arg)) != std::end(runOnlyOptions);
+}
+
+std::vector<std::string> splitAtSpaces(std::string_view text)
+{
+    std::vector<std::string> words;
+    constexpr std::string_view spaces = " \t\n\r\v\f";
+    for (std::size_t start = text.find_first_not_of(spaces); start != std::string_view::npos;) {
+        const std::size_t end = std::min(text.find_first_of(spaces, start), text.size());
+        words.emplace_back(text.substr(start, end - start));
+        start = text.find_first_not_of(spaces, end);
+    }
+    return words;
+}
+
+// A part is read like a whole `generate` line, so its mistakes are found before anything runs.
+std::vector<std::string> partOf(const std::string& text)
+{
+    std::vector<std::string> words = splitAtSpaces(text);
+    if (words.empty())
+        refuse("--part 不能是空的：请写出这一部分的选项，如 --part \"--kind oral --count 20\"。");
+    for (const std::string& word : words)
+        if (runOnly(word))
+            refuse("--part 里不能有 " + std::string(optionName(word)) +
+                   "：它对整张练习有效，请写在 --part 之外。");
+    parseGenerateOptions(words);
+    return words;
+}
 
 struct KnownOption {
     std::string_view name;
@@ -183,7 +209,6 @@ const std::vector<KnownOption>& knownOptions()
          [](O& o, V v) { o.closeness = numberBetween("--closeness", v, 0, 100); }},
         {"--laws", true, [](O& o, V v) { o.laws = commaList("--laws", v); }},
         {"--units", true, [](O& o, V v) { o.units = commaList("--units", v); }},
-        {"--part", true, [](O& o, V v) { o.parts.push_back(partOptions(v)); }},
         {"--answers", false, [](O& o, V) { o.answers = true; }},
         {"--no-borders", false, [](O& o, V) { o.noBorders = true; }},
         {"--no-save", false, [](O& o, V) { o.noSave = true; }},
@@ -200,6 +225,7 @@ const std::vector<KnownOption>& knownOptions()
         {"--history", true, [](O& o, V v) { o.historyFile = v; }},
         {"--print", false, [](O& o, V) { o.print = true; }},
         {"--help", false, [](O& o, V) { o.help = true; }},
+        {"--part", true, [](O& o, V v) { o.parts.push_back(partOf(v)); }},
     };
     return options;
 }
@@ -442,6 +468,23 @@ GenerateOptions parseGenerateOptions(const std::vector<std::string>& args)
     return options;
 }
 
+std::vector<std::string> sharedPartOptions(const std::vector<std::string>& args)
+{
+    std::vector<std::string> shared;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const bool separateValue =
+            args[i].find('=') == std::string::npos && knownOption(args[i]).takesValue;
+        if (runOnly(args[i])) {
+            i += separateValue;
+            continue;
+        }
+        shared.push_back(args[i]);
+        if (separateValue && i + 1 < args.size())
+            shared.push_back(args[++i]);
+    }
+    return shared;
+}
+
 std::vector<std::string> conflictNotes(const GenerateOptions& o, const ExerciseSettings& s)
 {
     std::vector<std::string> notes;
@@ -556,6 +599,16 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
   --history FILE    历史记录文件 (默认在程序旁或 ~/.local/share/Quillmere)
   --seed N          随机种子: 同样的设置和种子得到同样的题目 (所用种子总会报告)
   --time-limit S    出题最多 S 秒 (默认 60，0 为不限): 到时像点■一样停止，什么都不写
+
+混合练习:
+  --part "选项"     一张练习里的一部分，用它自己的选项（空格隔开），可给多次，例如
+                    --part "--kind oral --to 20 --count 20 --carry yes"
+                    --part "--kind vertical --ops mul --count 10" --part "--kind steps --count 4"
+                    --part 之外的选项各部分共用（--grade、--columns …），部分里的随后生效；
+                    --seed、--out、--print、--answers、--format、--history、--no-save、
+                    --time-limit 只能写在 --part 之外。每部分有小标题（一、口算 二、竖式计算 …）
+                    和自己的表格，答案合在一份答案文档里，整张练习里没有重复的题。
+                    分数题、简便计算、单位换算和 --layout dense 不能放进混合练习
 
 退出码: 0 成功, 1 文档或历史记录无法写入或读取, 2 选项或设置有误 (什么都不写),
         3 到了 --time-limit 还没出完 (什么都不写), 130 被 Ctrl+C 终止。

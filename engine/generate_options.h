@@ -65,6 +65,10 @@ bool takesValue(std::string_view option);
 // Reads the options after `generate`; throws UsageError on unknown or malformed ones.
 GenerateOptions parseGenerateOptions(const std::vector<std::string>& args);
 
+// The options every part of a mixed sheet starts from: those outside the parts, less the ones
+// that belong to the whole run (--part, --seed, --out, --print, --answers, --format, …).
+std::vector<std::string> sharedPartOptions(const std::vector<std::string>& args);
+
 // Applies them to fresh settings and runs one validation tick (its notices go to the
 // notifier). Throws UsageError for a control the chosen kind disables.
 void applyGenerateOptions(const GenerateOptions& options, ExerciseSettings& settings,

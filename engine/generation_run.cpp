@@ -83,6 +83,8 @@ bool choiceMissing(Application& app, RunEnvironment& env, const GenerationPath& 
     return true;
 }
 
+constexpr const char* othersTakenNote = "（本页前面各部分已有的题不再出。）";
+
 enum class DrawEnd { Full, Stopped, NoChoice, TooFewItems };
 
 // The path's menu choice is checked before every round, so unticking its last item while
@@ -91,11 +93,13 @@ enum class DrawEnd { Full, Stopped, NoChoice, TooFewItems };
 // (problems/trivial_items.h). Settings that allow fewer items than asked end the draw with
 // the user told how many there are.
 DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& path, Range range,
-                 DrawPurpose purpose)
+                 DrawPurpose purpose, const ExerciseSet& elsewhere = {})
 {
     const long count = itemCount(app.settings);
     long accepted = 0;
     DistinctItems listed(app.earlierItems);
+    for (const SetItem& item : elsewhere)
+        listed.exclude(item);
     TrivialRefusals trivial(app.settings);
     while (accepted < count) {
         int r = path.selectorBeforeEvents ? drawSelector(app, path) : 0;
@@ -124,7 +128,8 @@ DrawEnd drawList(Application& app, RunEnvironment& env, const GenerationPath& pa
                     listed.countRepeatsAfresh();
                     continue;
                 }
-                app.notifier.notify(tooFewItemsMessage(listed.count(), count));
+                app.notifier.notify(tooFewItemsMessage(listed.count(), count) +
+                                    (elsewhere.empty() ? "" : othersTakenNote));
                 return DrawEnd::TooFewItems;
             }
         }
@@ -145,19 +150,6 @@ bool followPlan(Application& app, const DrawPlan& plan)
     app.lawShapesLeftOut = plan.lawFormsLeftOut;
     app.operationsLeftOut = plan.operationsLeftOut;
     return true;
-}
-
-// A set written but not saved would be drawn and written again by a user who retries, so
-// a history that cannot take it stops the run before anything is written.
-bool historyUsable(Application& app, RunEnvironment& env)
-{
-    const std::optional<std::filesystem::path> file = env.historyFile();
-    if (!app.settings.saveToHistory.checked || !file)
-        return true;
-    const IoResult usable = checkHistoryTarget(*file);
-    if (!usable)
-        app.notifier.notify(unsavableHistoryMessage(usable));
-    return usable.ok();
 }
 
 // Appends the set to the history file; true unless that failed.
@@ -296,6 +288,11 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)
 
 RunOutcome drawPreviewSet(Application& app, RunEnvironment& env)
 {
+    return drawSheetPart(app, env, {});
+}
+
+RunOutcome drawSheetPart(Application& app, RunEnvironment& env, const ExerciseSet& elsewhere)
+{
     const std::optional<Range> range = plannedSheetsRange(app, env);
     if (!range)
         return RunOutcome::Refused;
@@ -304,7 +301,7 @@ RunOutcome drawPreviewSet(Application& app, RunEnvironment& env)
     app.run.progressTicks = 0;
     env.progressStarted();
     beginDrawing(app);
-    const DrawEnd end = drawList(app, env, path, *range, DrawPurpose::Sheets);
+    const DrawEnd end = drawList(app, env, path, *range, DrawPurpose::Sheets, elsewhere);
     if (end == DrawEnd::TooFewItems) {
         env.progressStopped();
         app.set.clear();
@@ -317,6 +314,17 @@ RunOutcome drawPreviewSet(Application& app, RunEnvironment& env)
         return RunOutcome::Stopped;
     tellTrivialItemsKept(app, DrawPurpose::Sheets);
     return RunOutcome::Completed;
+}
+
+bool historyUsable(Application& app, RunEnvironment& env)
+{
+    const std::optional<std::filesystem::path> file = env.historyFile();
+    if (!app.settings.saveToHistory.checked || !file)
+        return true;
+    const IoResult usable = checkHistoryTarget(*file);
+    if (!usable)
+        app.notifier.notify(unsavableHistoryMessage(usable));
+    return usable.ok();
 }
 
 std::string trivialItemsKeptMessage(long count)

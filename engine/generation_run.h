@@ -3,6 +3,8 @@
 // The generation run: settings in, a list of distinct items out, handed to the writers,
 // announced and saved. Also the lighter draw of a set for on-screen answering.
 
+#include "problems/exercise_set.h"
+
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -36,6 +38,13 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env);
 // The button 预览: draws `app.set` as 生成练习 would for the same settings, with the progress
 // line to stop it by; nothing is written or saved.
 RunOutcome drawPreviewSet(Application& app, RunEnvironment& env);
+
+// The same for one part of a mixed sheet: no item of `elsewhere` (the other parts') is drawn.
+RunOutcome drawSheetPart(Application& app, RunEnvironment& env, const ExerciseSet& elsewhere);
+
+// A set written but not saved would be drawn and written again by a user who retries, so
+// a history that cannot take it stops the run before anything is written; the user is told.
+bool historyUsable(Application& app, RunEnvironment& env);
 
 // The stop label: the running draw ends at its next round.
 void requestStop(Application& app, RunEnvironment& env);

@@ -66,12 +66,6 @@ constexpr RecipeKey recipeKeys[] = {
 };
 constexpr std::string_view partKey = "part";
 
-class SilentNotifier : public Notifier
-{
-protected:
-    void show(const std::string&, const std::string&, TrayIcon) override {}
-};
-
 [[noreturn]] void refuse(const std::string& text)
 {
     throw UsageError(text);

@@ -4,9 +4,11 @@
 #include "engine/application.h"
 #include "engine/document_writing.h"
 #include "engine/generation_path.h"
+#include "engine/mixed_sheet_run.h"
 #include "engine/run_environment.h"
 #include "engine/settings_interlocks.h"
 #include "history/history_line.h"
+#include "history/mixed_history_line.h"
 #include "history/saved_set_load.h"
 #include "settings/column_rule_words.h"
 #include "settings/exercise_kinds.h"
@@ -30,12 +32,6 @@ void selectSavedKind(ExerciseSettings& settings, const SavedSetKind& saved, Noti
     selectKind(settings, saved.kind, notifier);
 }
 
-class SilentNotifier : public Notifier
-{
-protected:
-    void show(const std::string&, const std::string&, TrayIcon) override {}
-};
-
 // The family that writes a set of this kind, found on a copy of the settings so that a set
 // that cannot be written yet leaves the window as it was.
 const GenerationPath& writingPath(const ExerciseSettings& settings, const SavedSetKind& saved)
@@ -57,9 +53,9 @@ std::size_t itemCountOf(std::string_view list)
     return count;
 }
 
-// A saved set is written like a drawn one: more items than a run may draw would overflow
-// the answer tables and the sheet's table, and an empty set makes an empty sheet.
-std::optional<std::string> refusalOf(const HistoryLine& line)
+} // namespace
+
+std::optional<std::string> loadRefusal(const HistoryLine& line)
 {
     const std::size_t count =
         std::max(itemCountOf(*line.savedList), itemCountOf(line.equations.value_or("")));
@@ -70,7 +66,6 @@ std::optional<std::string> refusalOf(const HistoryLine& line)
     return std::nullopt;
 }
 
-// The range a reloaded set draws a replacement from: the boxes rounded, within 16 bits.
 Range sheetRange(const ExerciseSettings& s)
 {
     auto number = [](double value) {
@@ -79,17 +74,17 @@ Range sheetRange(const ExerciseSettings& s)
     return {number(s.rangeStart.value()), number(s.rangeEnd.value())};
 }
 
-} // namespace
-
 RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view lineText)
 {
+    if (isMixedHistoryLine(lineText))
+        return loadMixedSet(app, env, lineText);
     const HistoryLine line = parseHistoryLine(lineText);
     const std::optional<SavedSetKind> saved = savedSetKind(line.kind, line.writtenAs.value_or(""));
     if (!isLoadable(line) || !saved) {
         app.notifier.notify(unreadableSavedSetMessage);
         return RunOutcome::Refused;
     }
-    if (const std::optional<std::string> refusal = refusalOf(line)) {
+    if (const std::optional<std::string> refusal = loadRefusal(line)) {
         app.notifier.notify(*refusal);
         return RunOutcome::Refused;
     }

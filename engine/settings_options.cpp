@@ -7,6 +7,7 @@
 #include "settings/notifier.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <tuple>
 
@@ -15,12 +16,6 @@ namespace quill
 
 namespace
 {
-
-class SilentNotifier : public Notifier
-{
-protected:
-    void show(const std::string&, const std::string&, TrayIcon) override {}
-};
 
 using Options = std::vector<std::string>;
 
@@ -187,6 +182,48 @@ ExerciseSettings settingsOfOptions(const std::vector<std::string>& options)
     SilentNotifier silent;
     applyGenerateOptions(parsed, settings, silent);
     return settings;
+}
+
+std::optional<std::vector<std::string>> generateOptionsOf(const ExerciseSettings& settings)
+{
+    // 答案 and 格式 belong to the run, not to the sheet a part draws.
+    ExerciseSettings sheet = settings;
+    sheet.answerSheet.checked = false;
+    sheet.documentFormat.index = ExerciseSettings().documentFormat.index;
+    try {
+        std::vector<std::string> options = settingsOptions(sheet);
+        if (sameSheetSettings(settingsOfOptions(options), settings))
+            return options;
+    } catch (const UsageError&) {
+    }
+    return std::nullopt;
+}
+
+bool sameSheetSettings(const ExerciseSettings& a, const ExerciseSettings& b)
+{
+    const auto texts = [](const ExerciseSettings& s) {
+        return std::tuple(s.rangeStart.text, s.rangeEnd.text, s.itemCount.text, s.columns.text,
+                          s.fontSize.text, s.rowHeight.text);
+    };
+    const auto checks = [](const ExerciseSettings& s) {
+        return std::tuple(s.wholeNumbers.checked, s.decimals.checked, s.fractions.checked,
+                          s.percentages.checked, s.addition.checked, s.subtraction.checked,
+                          s.multiplication.checked, s.division.checked, s.exactOrProper.checked,
+                          s.zeroInMiddle.checked, s.zeroAtEnd.checked, s.wholeTens.checked,
+                          s.fillIn.checked, s.easyMode.checked, s.capResults.checked,
+                          s.avoidTrivial.checked, s.roundAnswers.checked, s.borders.checked);
+    };
+    // A list the kind disables, or 保留 unticked, leaves its choice unused.
+    const auto used = [](const DropDown& list, bool inUse = true) {
+        return list.enabled && inUse ? list.index : -1;
+    };
+    const auto lists = [&](const ExerciseSettings& s) {
+        return std::tuple(s.grade.index, used(s.operandPlaces),
+                          used(s.answerPlaces, s.roundAnswers.checked), s.font.index,
+                          s.pageLayout.index, used(s.stepCount), used(s.carry), used(s.borrow),
+                          s.closeness, s.kind());
+    };
+    return texts(a) == texts(b) && checks(a) == checks(b) && lists(a) == lists(b);
 }
 
 } // namespace quill

@@ -1,10 +1,12 @@
 #pragma once
 
 // The window's settings as `generate` options, the other way round from applying options:
-// what the window's 保存设置 writes as a recipe and what it remembers between starts.
+// what the window's 保存设置 writes as a recipe, what it remembers between starts, and how
+// a part of a mixed sheet built in the window is kept in the history.
 
 #include "settings/exercise_settings.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,5 +21,15 @@ std::vector<std::string> settingsOptions(const ExerciseSettings& settings);
 // Fresh settings with the options applied as clicks, quietly. Throws UsageError for options
 // that cannot apply, and for parts of a mixed sheet, which the window cannot show.
 ExerciseSettings settingsOfOptions(const std::vector<std::string>& options);
+
+// The options of a part of a mixed sheet (settingsOptions without the run's 答案 and 格式);
+// none when no options make exactly these settings (as applying them shows): a box holding
+// more than digits, or a combination only clicks can reach.
+std::optional<std::vector<std::string>> generateOptionsOf(const ExerciseSettings& settings);
+
+// Whether two settings draw and write the same sheets: the kind, numbers, operations, ranges,
+// item rules and layout alike. 答案, 格式 and 保存 belong to the run, and the law and unit
+// menus to kinds no mixed sheet holds: they are left out.
+bool sameSheetSettings(const ExerciseSettings& a, const ExerciseSettings& b);
 
 } // namespace quill

@@ -14,6 +14,7 @@ namespace
 {
 
 constexpr std::string_view unknownKindLabel = "未知";
+constexpr std::string_view mixedKindLabel = "混合练习";
 
 constexpr std::size_t entryDateCharacters = 10;
 
@@ -52,6 +53,8 @@ int kindNumber(std::string_view field)
 // Whether the field could be a kind number cut short: the beginning of one.
 bool couldBeCutKindNumber(std::string_view field)
 {
+    if (mixedKindField.starts_with(field))
+        return true;
     for (const HistoryKind& kind : historyKinds())
         if (std::to_string(kind.number).starts_with(field))
             return true;
@@ -141,7 +144,8 @@ bool hasHistoryLineForm(std::string_view text)
 {
     const std::vector<std::string_view> fields = splitAtBars(text);
     return fields.size() >= 3 && !fields[0].empty() &&
-           kindNumber(fields[1]) != unknownHistoryKind && !hasControlCharacter(text);
+           (kindNumber(fields[1]) != unknownHistoryKind || fields[1] == mixedKindField) &&
+           !hasControlCharacter(text);
 }
 
 bool couldBeCutHistoryLine(std::string_view text)
@@ -160,7 +164,8 @@ bool couldBeCutHistoryLine(std::string_view text)
         return false;
     if (kindEnd == std::string_view::npos) // cut inside the kind number
         return couldBeCutKindNumber(kindAndList);
-    return kindNumber(kindAndList.substr(0, kindEnd)) != unknownHistoryKind;
+    const std::string_view kind = kindAndList.substr(0, kindEnd);
+    return kindNumber(kind) != unknownHistoryKind || kind == mixedKindField;
 }
 
 bool isBlankHistoryLine(std::string_view text)
@@ -178,7 +183,9 @@ std::string savedSetEntry(std::string_view lineText)
 {
     const HistoryLine line = parseHistoryLine(lineText);
     std::string entry = firstCharacters(line.date, entryDateCharacters);
-    entry += historyKindLabel(line.kind);
+    const std::vector<std::string_view> fields = splitAtBars(lineText);
+    entry += fields.size() > 1 && fields[1] == mixedKindField ? mixedKindLabel
+                                                              : historyKindLabel(line.kind);
     return entry;
 }
 

@@ -19,6 +19,10 @@ struct ExerciseSettings;
 
 inline constexpr std::string_view historyFileName = "历史题目.txt";
 
+// The kind field of a mixed sheet's line (history/mixed_history_line.h), in place of a kind
+// number: readers that know only kind numbers take the file for no history and change nothing.
+inline constexpr std::string_view mixedKindField = "mixed";
+
 // The kind number of a line that does not follow the format.
 inline constexpr int unknownHistoryKind = 0;
 

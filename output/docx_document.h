@@ -39,6 +39,7 @@ struct Paragraph {
     Alignment alignment = Alignment::Left;
     RunFormat mark; // format of the paragraph mark, which sets the height of an empty line
     std::vector<Run> runs;
+    bool keepWithNext = false; // on the page of what follows (a heading above its table)
 };
 
 struct TableCell {

@@ -214,7 +214,7 @@ std::string documentXml(const DocxDocument& document)
                       "officeDocument/2006/math\"><w:body>";
     for (const Block& block : document.blocks) {
         if (const auto* paragraph = std::get_if<Paragraph>(&block))
-            appendParagraph(out, *paragraph);
+            appendParagraph(out, *paragraph, paragraph->keepWithNext);
         else
             appendTable(out, document, std::get<Table>(block));
     }

@@ -148,7 +148,7 @@ void DocxWordProcessor::appendText(std::string_view text)
 void DocxWordProcessor::endParagraph()
 {
     fieldOpen_ = false;
-    Paragraph next{currentParagraph().alignment, format_, {}};
+    Paragraph next{currentParagraph().alignment, format_, {}, false};
     if (inCell()) {
         auto& paragraphs = currentCell().paragraphs;
         paragraphs.insert(paragraphs.begin() + ++selection_.paragraph, std::move(next));
@@ -246,6 +246,12 @@ void DocxWordProcessor::keepRowWithNext(int row)
         table->rows[row - 1].keepWithNext = true;
 }
 
+void DocxWordProcessor::keepParagraphWithNext()
+{
+    if (document_)
+        currentParagraph().keepWithNext = true;
+}
+
 void DocxWordProcessor::selectCell(int row, int column)
 {
     Table* table = lastTable();
@@ -255,6 +261,17 @@ void DocxWordProcessor::selectCell(int row, int column)
     fieldOpen_ = false;
     selection_ = Selection{*lastTable_, row - 1, column - 1, 0, true};
     format_ = currentCell().paragraphs.front().mark;
+}
+
+void DocxWordProcessor::moveToEnd()
+{
+    if (!document_)
+        return;
+    fieldOpen_ = false;
+    auto& blocks = document_->blocks;
+    if (blocks.empty() || !std::holds_alternative<Paragraph>(blocks.back()))
+        blocks.push_back(Paragraph{Alignment::Left, format_, {}});
+    selection_ = Selection{blocks.size() - 1, -1, -1, 0, false};
 }
 
 void DocxWordProcessor::insertField()

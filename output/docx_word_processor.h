@@ -40,7 +40,9 @@ public:
     void setOutsideLineStyle(int style) override;
     void setInsideLineStyle(int style) override;
     void keepRowWithNext(int row) override;
+    void keepParagraphWithNext() override;
     void selectCell(int row, int column) override;
+    void moveToEnd() override;
     void insertField() override;
     // A fraction becomes Office Math; brackets typed around fractions grow with them.
     void typeFraction(std::string_view numerator, std::string_view denominator) override;

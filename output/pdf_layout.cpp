@@ -199,12 +199,19 @@ public:
         newPage();
     }
 
-    void place(const Paragraph& paragraph, bool last)
+    // `keptAfter`: the height of what must follow the paragraph on its page.
+    void place(const Paragraph& paragraph, bool last, double keptAfter = 0)
     {
         const std::vector<Line> lines = wrapParagraph(paragraph, textWidth_, measure_);
         // An empty paragraph closing the document starts no page of its own.
         if (last && paragraph.runs.empty() && !fits(lines.front().height()))
             return;
+        if (paragraph.keepWithNext) {
+            double height = keptAfter;
+            for (const Line& line : lines)
+                height += line.height();
+            makeRoom(height);
+        }
         for (const Line& line : lines) {
             makeRoom(line.height());
             placeLine(line, paragraph.alignment, left_, textWidth_, y_, measure_, page());
@@ -212,10 +219,12 @@ public:
         }
     }
 
-    void place(const Table& table)
+    using WrappedCells = std::vector<std::vector<std::vector<WrappedParagraph>>>;
+
+    // Each row's height, as its cells' wrapped text needs it, at least its own.
+    std::vector<double> rowHeights(const Table& table, WrappedCells& cells) const
     {
         const double columnWidth = textWidth_ / table.columns;
-        std::vector<std::vector<std::vector<WrappedParagraph>>> cells;
         std::vector<double> heights;
         for (const TableRow& row : table.rows) {
             double height = points(row.minimumHeightTwips);
@@ -226,6 +235,22 @@ public:
             }
             heights.push_back(height);
         }
+        return heights;
+    }
+
+    // The first row of the table and the rows kept with it.
+    double leadingHeight(const Table& table) const
+    {
+        WrappedCells cells;
+        const std::vector<double> heights = rowHeights(table, cells);
+        return heights.empty() ? 0 : keptHeight(table, heights, 0);
+    }
+
+    void place(const Table& table)
+    {
+        const double columnWidth = textWidth_ / table.columns;
+        WrappedCells cells;
+        const std::vector<double> heights = rowHeights(table, cells);
         std::vector<Segment> segments;
         for (std::size_t r = 0; r < table.rows.size(); ++r) {
             if (r == 0 || !table.rows[r - 1].keepWithNext)
@@ -323,9 +348,11 @@ PageLayout layOutDocument(const DocxDocument& document, const TextMeasure& measu
     PageLayout layout;
     Pager pager(document, measure, layout);
     for (std::size_t b = 0; b < document.blocks.size(); ++b) {
-        if (const Paragraph* paragraph = std::get_if<Paragraph>(&document.blocks[b]))
-            pager.place(*paragraph, b + 1 == document.blocks.size());
-        else
+        const bool last = b + 1 == document.blocks.size();
+        if (const Paragraph* paragraph = std::get_if<Paragraph>(&document.blocks[b])) {
+            const Table* next = last ? nullptr : std::get_if<Table>(&document.blocks[b + 1]);
+            pager.place(*paragraph, last, next ? pager.leadingHeight(*next) : 0);
+        } else
             pager.place(std::get<Table>(document.blocks[b]));
     }
     return layout;

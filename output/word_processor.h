@@ -57,8 +57,16 @@ public:
     // together may ignore it.
     virtual void keepRowWithNext(int row) { (void)row; }
 
+    // The paragraph of the selection stays on the page of what follows it, as a heading
+    // stays with its table. A word processor that cannot keep them together may ignore it.
+    virtual void keepParagraphWithNext() {}
+
     // Selects the whole cell (1-based row and column) of the table last added.
     virtual void selectCell(int row, int column) = 0;
+
+    // The selection goes to the end of the document, after the last table, as Ctrl+End
+    // would: text typed next follows everything written so far.
+    virtual void moveToEnd() = 0;
 
     // Opens an empty field at the selection; text typed next is its field code, until the
     // selection moves or the paragraph ends.

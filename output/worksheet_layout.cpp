@@ -167,14 +167,19 @@ std::string sheetTitle(const ExerciseSettings& s, bool answers)
 void typeTitleBlock(WordProcessor& word, const WriterArguments& args,
                     std::string_view afterNameLine)
 {
-    const bool answers = args.answers;
+    typeTitleBlock(word, sheetTitle(args.settings, args.answers), args.answers, afterNameLine);
+}
+
+void typeTitleBlock(WordProcessor& word, std::string_view title, bool answers,
+                    std::string_view afterNameLine)
+{
     word.addDocument();
     word.setPageMargins(pageMargin, pageMargin, pageMargin, pageMargin);
 
     word.setBold(true);
     word.setFontName(titleFont);
     word.setFontSize(22);
-    word.typeText(sheetTitle(args.settings, answers));
+    word.typeText(title);
     word.setFontSize(12);
     word.typeText("    " + shortDateText());
     word.setBold(false);

@@ -65,6 +65,9 @@ std::string sheetTitle(const ExerciseSettings& settings, bool answers);
 // selection is then where the table goes.
 void typeTitleBlock(WordProcessor& word, const WriterArguments& args,
                     std::string_view afterNameLine = "\r\r");
+// The same under a title of the caller's.
+void typeTitleBlock(WordProcessor& word, std::string_view title, bool answers,
+                    std::string_view afterNameLine = "\r\r");
 
 // The table font and size, the table with its borders and row heights: each row at least
 // the row height, or with working rows those three times as high.

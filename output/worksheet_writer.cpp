@@ -195,6 +195,12 @@ int fillCells(const WriterArguments& args, WordProcessor& word, const WorksheetG
 bool writeWorksheet(const WriterArguments& args, WordProcessor& word)
 {
     typeTitleBlock(word, args);
+    writeWorksheetTable(args, word);
+    return word.activate();
+}
+
+void writeWorksheetTable(const WriterArguments& args, WordProcessor& word)
+{
     const auto columns = tableColumnCount(args);
     WorksheetGeometry geometry{static_cast<int>(args.set.size()), columns.value_or(0),
                                hasWorkRows(args.settings)};
@@ -207,7 +213,6 @@ bool writeWorksheet(const WriterArguments& args, WordProcessor& word)
     addWorksheetTable(word, geometry, sheet);
     if (columns)
         reportItemsWithoutAnswers(sheet, fillCells(sheet, word, geometry));
-    return word.activate();
 }
 
 } // namespace quill

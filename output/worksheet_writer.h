@@ -12,4 +12,7 @@ namespace quill
 // it cannot use is reported through the arguments' notifier.
 bool writeWorksheet(const WriterArguments& args, WordProcessor& word);
 
+// The table of such a sheet at the selection, with its own columns, font and row heights.
+void writeWorksheetTable(const WriterArguments& args, WordProcessor& word);
+
 } // namespace quill

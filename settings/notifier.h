@@ -27,4 +27,11 @@ protected:
     virtual void show(const std::string& text, const std::string& title, TrayIcon icon) = 0;
 };
 
+// For trying settings out on a copy: what the trial would tell is not the user's business.
+class SilentNotifier : public Notifier
+{
+protected:
+    void show(const std::string&, const std::string&, TrayIcon) override {}
+};
+
 } // namespace quill

@@ -1,10 +1,11 @@
 #include "window/main_window.h"
 
+#include "engine/generate_options.h"
 #include "engine/generation_run.h"
 #include "engine/key_filter.h"
 #include "engine/mistakes_sheet.h"
+#include "engine/mixed_sheet_run.h"
 #include "engine/progress_line.h"
-#include "engine/generate_options.h"
 #include "engine/recipe.h"
 #include "engine/saved_set_loading.h"
 #include "engine/settings_interlocks.h"
@@ -13,6 +14,7 @@
 #include "engine/validation_tick.h"
 #include "base/atomic_file.h"
 #include "history/history_file.h"
+#include "output/mixed_sheet_writer.h"
 #include "output/word_processor.h"
 #include "settings/control_glossary.h"
 #include "settings/exercise_kinds.h"
@@ -38,6 +40,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -186,6 +189,8 @@ void MainWindow::connectControls()
     connect(menus_.loadSettingsAction, &QAction::triggered, this, &MainWindow::loadSettingsFrom);
     connect(menus_.restoreDefaultsAction, &QAction::triggered, this,
             &MainWindow::restoreDefaultSettings);
+    connect(controls_.addPartButton, &QPushButton::clicked, this, &MainWindow::addSheetPart);
+    connect(controls_.removePartButton, &QPushButton::clicked, this, &MainWindow::removeSheetPart);
     controls_.progressLabel->installEventFilter(this);
 }
 
@@ -269,7 +274,12 @@ void MainWindow::loadSettingsFrom()
     if (file.isEmpty())
         return;
     try {
-        const ExerciseSettings loaded = settingsOfOptions(recipeFileOptions(toPath(file)));
+        const std::vector<std::string> options = recipeFileOptions(toPath(file));
+        if (const GenerateOptions parsed = parseGenerateOptions(options); !parsed.parts.empty()) {
+            loadSheetParts(partOptions(sharedPartOptions(options), parsed.parts), toPath(file));
+            return;
+        }
+        const ExerciseSettings loaded = settingsOfOptions(options);
         if (replaceSettings(loaded))
             notifier_.notify("已载入设置：" + quotedPath(toPath(file)));
     } catch (const UsageError& error) {
@@ -397,7 +407,10 @@ void MainWindow::runJob(Job job)
 {
     switch (job) {
     case Job::Generate:
-        generateExercises(app_, *this);
+        if (sheetParts_.empty())
+            generateExercises(app_, *this);
+        else
+            writeSheetParts();
         break;
     case Job::OnScreen:
         if (drawOnScreenSet(app_, *this) == RunOutcome::Completed)
@@ -411,6 +424,73 @@ void MainWindow::runJob(Job job)
         break;
     }
     mirror(); // loading chooses the set's kind
+}
+
+// The settings as they stand become the page's next part, if a mixed sheet can hold them.
+void MainWindow::addSheetPart()
+{
+    const std::optional<std::vector<std::string>> options = generateOptionsOf(app_.settings);
+    if (!options) {
+        notifier_.notify("现在的设置不能加入本页：数据、题量、列数、字号和行距只能是整数。");
+        return;
+    }
+    try {
+        SilentNotifier quiet;
+        sheetPart(*options, quiet);
+    } catch (const UsageError& refusal) {
+        notifier_.notify(refusal.what());
+        return;
+    }
+    sheetParts_.push_back(*options);
+    showSheetParts();
+}
+
+// A mixed recipe's parts take the place of the page's; each is tried first, so a part no
+// mixed sheet holds leaves the page as it was.
+void MainWindow::loadSheetParts(std::vector<std::vector<std::string>> parts,
+                                const std::filesystem::path& file)
+{
+    SilentNotifier quiet;
+    for (const std::vector<std::string>& options : parts)
+        sheetPart(options, quiet);
+    sheetParts_ = std::move(parts);
+    showSheetParts();
+    notifier_.notify("已把配方" + quotedPath(file) + "的 " + std::to_string(sheetParts_.size()) +
+                     " 部分载入本页（混合练习），点“生成练习”写出。");
+}
+
+void MainWindow::removeSheetPart()
+{
+    const int chosen = controls_.sheetPartList->currentRow();
+    if (chosen < 0 || static_cast<std::size_t>(chosen) >= sheetParts_.size()) {
+        notifier_.notify("请先在本页的列表里选择要移除的部分。");
+        return;
+    }
+    sheetParts_.erase(sheetParts_.begin() + chosen);
+    showSheetParts();
+}
+
+// "一、口算  20题": each part numbered as its heading will be, with its count.
+void MainWindow::showSheetParts()
+{
+    controls_.sheetPartList->clear();
+    SilentNotifier quiet;
+    for (std::size_t k = 0; k < sheetParts_.size(); ++k) {
+        const SheetPart part = sheetPart(sheetParts_[k], quiet);
+        controls_.sheetPartList->addItem(
+            QString::fromStdString(partHeading(static_cast<int>(k), part.settings) + "  " +
+                                   part.settings.itemCount.text + "题"));
+    }
+}
+
+// Each part was tried when it was added; 答案, 格式 and 保存 are the window's as they stand.
+void MainWindow::writeSheetParts()
+{
+    std::vector<SheetPart> parts;
+    SilentNotifier quiet;
+    for (const std::vector<std::string>& options : sheetParts_)
+        parts.push_back(sheetPart(options, quiet));
+    generateMixedSheet(app_, *this, parts);
 }
 
 // A page at 1.25 pixels a point (about 90 dpi on paper) reads like the sheet in hand.

@@ -122,6 +122,12 @@ private:
     void restoreDefaultSettings();
     // Replaces the settings, as long as no run uses them.
     bool replaceSettings(const ExerciseSettings& settings);
+    void addSheetPart();
+    void loadSheetParts(std::vector<std::vector<std::string>> parts,
+                        const std::filesystem::path& file);
+    void removeSheetPart();
+    void showSheetParts();
+    void writeSheetParts();
 
     // What the run asks of the window.
     void waitSeconds(double seconds) override;
@@ -152,6 +158,8 @@ private:
 
     RunScheduler scheduler_;
     std::string loadLine_; // the saved set 载入 writes next
+    // The parts of a mixed sheet (加入本页), each as the generate options of its settings.
+    std::vector<std::vector<std::string>> sheetParts_;
     // Asked once a window session: the pupil answering, or nothing for 不记录.
     std::optional<std::optional<std::string>> pupil_;
 };

@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -345,6 +346,27 @@ QVBoxLayout* settingsColumn(ControlBuilder& b)
     return column;
 }
 
+// The parts of a mixed sheet: while the list holds any, 生成练习 writes them on one sheet.
+QGroupBox* sheetPartsGroup(ControlBuilder& b)
+{
+    WindowControls& c = b.controls();
+    QWidget* w = b.window();
+    c.sheetPartList = new QListWidget(w);
+    c.sheetPartList->setObjectName(glossaryName("sheetPartList"));
+    c.sheetPartList->setFixedHeight(c.sheetPartList->fontMetrics().lineSpacing() * 4 + 8);
+    c.sheetPartList->setToolTip(
+        QStringLiteral("列表里有题时，“生成练习”把各部分按顺序写在一张练习上"));
+    c.addPartButton = new QPushButton(QStringLiteral("加入本页"), w);
+    c.addPartButton->setObjectName(glossaryName("addPartButton"));
+    c.addPartButton->setToolTip(QStringLiteral("把现在的设置和题量作为一部分加入本页"));
+    c.removePartButton = new QPushButton(QStringLiteral("移除"), w);
+    c.removePartButton->setObjectName(glossaryName("removePartButton"));
+    auto* layout = new QVBoxLayout;
+    layout->addWidget(c.sheetPartList);
+    layout->addLayout(row({c.addPartButton, c.removePartButton}, false));
+    return group(QStringLiteral("混合练习（本页）"), layout);
+}
+
 QVBoxLayout* sideColumn(ControlBuilder& b)
 {
     WindowControls& c = b.controls();
@@ -406,6 +428,7 @@ QVBoxLayout* sideColumn(ControlBuilder& b)
     column->addWidget(c.welcome);
     column->addWidget(c.tips, 1);
     column->addWidget(group(QStringLiteral("保存的练习"), saved));
+    column->addWidget(sheetPartsGroup(b));
     column->addLayout(row({c.generateButton, c.answerOnScreenButton}, false));
     auto* lesser = new QHBoxLayout;
     lesser->addWidget(c.settingsButton);

@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -58,6 +59,9 @@ struct WindowControls {
     QPushButton* recordsButton = nullptr;        // 练习记录
     QPushButton* previewButton = nullptr;        // 预览: page 1 of the question sheet
     QPushButton* settingsButton = nullptr;       // 设置: save, load or restore the settings
+    QListWidget* sheetPartList = nullptr;        // the parts of a mixed sheet, with their counts
+    QPushButton* addPartButton = nullptr;        // 加入本页: the settings as one more part
+    QPushButton* removePartButton = nullptr;     // 移除: the chosen part
     QLabel* progressLabel = nullptr;             // progress, and the stop button while drawing
     QPlainTextEdit* messageLine = nullptr;       // every notification, also without a tray
 

@@ -87,6 +87,14 @@ public:
     {
         both([](WordProcessor& w) { w.insertField(); });
     }
+    void keepParagraphWithNext() override
+    {
+        both([](WordProcessor& w) { w.keepParagraphWithNext(); });
+    }
+    void moveToEnd() override
+    {
+        both([](WordProcessor& w) { w.moveToEnd(); });
+    }
     void typeFraction(std::string_view numerator, std::string_view denominator) override
     {
         both([&](WordProcessor& w) { w.typeFraction(numerator, denominator); });

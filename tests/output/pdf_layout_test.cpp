@@ -93,6 +93,29 @@ TEST(PdfLayout, RowsPageInOrderAndKeptRowsStayTogether)
     }
 }
 
+// A heading kept with its table goes to the next page with the table's first rows rather than
+// end a page alone, wherever the text before it leaves off.
+TEST(PdfLayout, AHeadingKeptWithItsTableNeverEndsAPage)
+{
+    std::mt19937 random(11);
+    const EmMeasure measure;
+    for (int trial = 0; trial < 60; ++trial) {
+        DocxDocument document;
+        document.blocks = {paragraphOf("title")};
+        for (int k = 0; k < trial; ++k)
+            document.blocks.push_back(paragraphOf("line " + std::to_string(k), 40));
+        Paragraph heading = paragraphOf("heading", 28);
+        heading.keepWithNext = true;
+        document.blocks.push_back(heading);
+        document.blocks.push_back(drawnTable(random, 6, trial % 2 == 0));
+        const PageLayout layout = layOutDocument(document, measure);
+        EXPECT_EQ(pageOfText(layout, "heading"), pageOfText(layout, "r0")) << "trial " << trial;
+        if (trial % 2 == 0) {
+            EXPECT_EQ(pageOfText(layout, "heading"), pageOfText(layout, "r1")) << "trial " << trial;
+        }
+    }
+}
+
 // Long texts wrap inside their cell: no line crosses the cell's edge, every word is drawn
 // once and in order, and the row grows to hold the lines.
 TEST(PdfLayout, CellTextWrapsWithinTheCellAndTheRowGrows)

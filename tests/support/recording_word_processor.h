@@ -31,6 +31,7 @@ public:
     bool activateResult = true;
 
     void keepRowWithNext(int row) override { calls.push_back("keep " + std::to_string(row)); }
+    void keepParagraphWithNext() override { calls.push_back("keep paragraph"); }
     void addDocument() override { calls.push_back("addDocument"); }
     void setPageMargins(double top, double bottom, double left, double right) override
     {
@@ -81,6 +82,11 @@ public:
         current_ = {row, column};
         replace_ = true;
         ++cells[*current_].selections;
+    }
+    void moveToEnd() override
+    {
+        calls.push_back("end");
+        current_.reset();
     }
     void insertField() override
     {

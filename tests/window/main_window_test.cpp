@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -709,6 +710,44 @@ TEST_F(MainWindowTest, SavedSetsAreListedAndTheChosenOneCanBeDeleted)
     EXPECT_EQ(rest, "2024/5/2|4| 1+2+3\r\n");
 }
 
+// 加入本页 lists each part with its count; 生成练习 then writes them all on one sheet, and the
+// history keeps it as one entry. A kind no mixed sheet holds is refused with the reason.
+TEST_F(MainWindowTest, PartsAddedToThePageAreWrittenAsOneMixedSheet)
+{
+    auto* list = part<QListWidget>("sheetPartList");
+    auto* add = part<QPushButton>("addPartButton");
+    option(&S::oralOption)->click();
+    typeInto(&S::itemCount, QStringLiteral("12"));
+    add->click();
+    option(&S::unitsOption)->click();
+    add->click();
+    EXPECT_EQ(count(QStringLiteral("“单位换算”不能放进混合练习")), 1);
+    option(&S::verticalOption)->click();
+    add->click();
+    option(&S::stepsOption)->click();
+    add->click();
+    ASSERT_EQ(list->count(), 3);
+    list->setCurrentRow(1);
+    part<QPushButton>("removePartButton")->click();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("一、口算  12题"));
+    EXPECT_TRUE(list->item(1)->text().startsWith(QStringLiteral("二、脱式计算")));
+
+    check(&S::answerSheet)->click();
+    const auto hung = watchdog(30);
+    part<QPushButton>("generateButton")->click();
+    EXPECT_FALSE(*hung);
+    const std::vector<fs::path> files = writtenDocuments();
+    ASSERT_EQ(files.size(), 2u);
+    for (const fs::path& file : files)
+        EXPECT_TRUE(file.filename().string().starts_with("混合练习")) << file;
+    EXPECT_EQ(count(QStringLiteral("当前计算内容保存完毕！")), 1);
+    auto* saved = part<QComboBox>("savedSetList");
+    ASSERT_EQ(saved->count(), 1);
+    EXPECT_TRUE(saved->itemText(0).endsWith(QStringLiteral("混合练习")));
+    EXPECT_TRUE(option(&S::stepsOption)->isChecked()) << "the window keeps its own settings";
+}
+
 } // namespace
 } // namespace quill
 
@@ -778,6 +817,31 @@ TEST_F(MainWindowTest, SavedSettingsLoadIntoAnotherWindow)
     trigger("loadSettingsAction");
     EXPECT_EQ(shown(), defaults);
     EXPECT_TRUE(messages().contains(QStringLiteral("第2行，键“colour”"))) << messages().toStdString();
+}
+
+// A mixed recipe fills the page's list with its parts and leaves the controls alone; one
+// with a part no mixed sheet holds changes nothing.
+TEST_F(MainWindowTest, MixedRecipeLoadsIntoThePageList)
+{
+    auto* list = part<QListWidget>("sheetPartList");
+    const auto writeRecipe = [&](const char* text) {
+        QFile file(recipeFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    };
+    const QString before = shown();
+    writeRecipe("grade = 5\n[[part]]\nkind = \"oral\"\ncount = 20\n"
+                "[[part]]\nkind = \"steps\"\ncount = 4\n");
+    trigger("loadSettingsAction");
+    ASSERT_EQ(list->count(), 2) << messages().toStdString();
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("一、口算  20题"));
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("二、脱式计算  4题"));
+    EXPECT_EQ(shown(), before);
+
+    writeRecipe("[[part]]\nkind = \"units\"\n");
+    trigger("loadSettingsAction");
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_TRUE(messages().contains(QStringLiteral("不能放进混合练习"))) << messages().toStdString();
 }
 
 } // namespace
