@@ -5,6 +5,7 @@
 #include "engine/application.h"
 #include "engine/generate_options.h"
 #include "engine/generation_run.h"
+#include "engine/mixed_sheet_run.h"
 #include "engine/recipe.h"
 
 #include <chrono>
@@ -29,7 +30,8 @@ std::string batchHelpText()
 
 按配方 RECIPE（quillmere recipe save 写的文件）一次出 N 天的练习：每天一套，题目各不相同，
 只要设置下的题够用，整批里没有重复的题；文件按日期命名，如 口算-20270301.docx。
-每天的题和 quillmere generate --recipe RECIPE 出的一样写出、存入历史记录。
+每天的题和 quillmere generate --recipe RECIPE 出的一样写出、存入历史记录；
+配方有 [[part]] 时每天一张混合练习，如 混合练习-20270301.docx。
 
   --days N          天数 1..366
   --start DATE      第一天的日期，如 2027-03-01 (默认今天)；之后每天一套，连续 N 天
@@ -113,6 +115,7 @@ std::string dateStamp(year_month_day date)
 
 struct Batch {
     GenerateOptions options;
+    std::vector<std::vector<std::string>> parts; // a mixed recipe's parts, shared options first
     int days = 0;
     year_month_day start;
     std::uint64_t seed = 0;
@@ -128,15 +131,19 @@ Batch batchOf(std::vector<std::string> args)
     batch.start = startDate(takeBatchOption(args, "--start"));
     std::vector<std::string> drawing = {"--recipe", args.front()};
     drawing.insert(drawing.end(), args.begin() + 1, args.end());
-    batch.options = parseGenerateOptions(withRecipesRead(drawing));
+    const std::vector<std::string> given = withRecipesRead(drawing);
+    batch.options = parseGenerateOptions(given);
     const GenerateOptions& o = batch.options;
     if (!o.outGiven)
         throw UsageError("批量出题要用 --out DIR 指定文档写入的文件夹。");
     if (o.print)
         throw UsageError("批量出题写文档：--print 只用于 quillmere generate。");
-    if (!o.parts.empty())
-        throw UsageError("这个配方有 [[part]]（混合练习）：批量出题还不能出混合练习，"
-                         "请用 quillmere generate --recipe 一次出一套。");
+    if (!o.parts.empty()) {
+        batch.parts = partOptions(sharedPartOptions(given), o.parts);
+        SilentNotifier quiet;
+        for (const std::vector<std::string>& part : batch.parts)
+            sheetPart(part, quiet); // a part no mixed sheet holds is refused before day one
+    }
     std::random_device device;
     batch.seed = o.seed.value_or((static_cast<std::uint64_t>(device()) << 32 | device()) %
                                  1000000000000ull);
@@ -149,10 +156,17 @@ std::optional<int> runDay(const Batch& batch, int day, std::unordered_set<std::s
 {
     StreamNotifier notifier(err);
     Application app(notifier);
-    applyGenerateOptions(batch.options, app.settings, app.notifier);
-    if (day == 0)
-        for (const std::string& note : conflictNotes(batch.options, app.settings))
-            err << note << '\n';
+    std::vector<SheetPart> parts;
+    if (batch.parts.empty()) {
+        applyGenerateOptions(batch.options, app.settings, app.notifier);
+        if (day == 0)
+            for (const std::string& note : conflictNotes(batch.options, app.settings))
+                err << note << '\n';
+    } else {
+        applyGenerateOptions(runOptionsOf(batch.options), app.settings, app.notifier);
+        for (const std::vector<std::string>& part : batch.parts)
+            parts.push_back(sheetPart(part, app.notifier));
+    }
     app.random.seed(batch.seed + static_cast<std::uint64_t>(day));
     const year_month_day date{sys_days(batch.start) + std::chrono::days(day)};
     CommandLineOutput output{true, batch.options.outDir, std::nullopt,
@@ -160,7 +174,10 @@ std::optional<int> runDay(const Batch& batch, int day, std::unordered_set<std::s
     if (!batch.options.noSave)
         output.historyFile = historyFileFor(batch.options.historyFile);
     CommandLineEnvironment env(app, output, out, err);
-    switch (generateBatchSet(app, env, earlier)) {
+    const RunOutcome outcome = parts.empty()
+                                   ? generateBatchSet(app, env, earlier)
+                                   : generateBatchMixedSheet(app, env, parts, earlier);
+    switch (outcome) {
     case RunOutcome::Completed:
         return std::nullopt;
     case RunOutcome::Refused:

@@ -65,20 +65,6 @@ std::optional<int> unfinishedStatus(RunOutcome outcome, const CommandLineEnviron
     return std::nullopt;
 }
 
-// What belongs to the whole run of a mixed sheet; the rest is each part's.
-GenerateOptions runOptionsOf(const GenerateOptions& options)
-{
-    GenerateOptions run;
-    run.answers = options.answers;
-    run.format = options.format;
-    run.noSave = options.noSave;
-    run.seed = options.seed;
-    run.print = options.print;
-    run.outGiven = options.outGiven;
-    run.historyFile = options.historyFile;
-    return run;
-}
-
 void printParts(Application& app, const std::vector<SheetPart>& parts, bool answers,
                 std::ostream& out)
 {

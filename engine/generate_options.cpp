@@ -644,4 +644,17 @@ std::vector<std::string> drawingOptionsOf(std::string_view text)
     return args;
 }
 
+GenerateOptions runOptionsOf(const GenerateOptions& options)
+{
+    GenerateOptions run;
+    run.answers = options.answers;
+    run.format = options.format;
+    run.noSave = options.noSave;
+    run.seed = options.seed;
+    run.print = options.print;
+    run.outGiven = options.outGiven;
+    run.historyFile = options.historyFile;
+    return run;
+}
+
 } // namespace quill

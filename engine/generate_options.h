@@ -69,6 +69,10 @@ GenerateOptions parseGenerateOptions(const std::vector<std::string>& args);
 // that belong to the whole run (--part, --seed, --out, --print, --answers, --format, …).
 std::vector<std::string> sharedPartOptions(const std::vector<std::string>& args);
 
+// What belongs to the whole run of a mixed sheet (answers, format, saving, seed, printing);
+// the rest is each part's.
+GenerateOptions runOptionsOf(const GenerateOptions& options);
+
 // Applies them to fresh settings and runs one validation tick (its notices go to the
 // notifier). Throws UsageError for a control the chosen kind disables.
 void applyGenerateOptions(const GenerateOptions& options, ExerciseSettings& settings,

@@ -151,6 +151,20 @@ RunOutcome generateMixedSheet(Application& app, RunEnvironment& env, std::vector
     return RunOutcome::Completed;
 }
 
+RunOutcome generateBatchMixedSheet(Application& app, RunEnvironment& env,
+                                   std::vector<SheetPart>& parts,
+                                   std::unordered_set<std::string>& earlier)
+{
+    app.earlierItems = std::move(earlier);
+    const RunOutcome outcome = generateMixedSheet(app, env, parts);
+    earlier = std::move(app.earlierItems);
+    app.earlierItems.clear();
+    for (const SheetPart& part : parts)
+        for (const SetItem& item : part.set)
+            earlier.insert(itemText(item));
+    return outcome;
+}
+
 RunOutcome loadMixedSet(Application& app, RunEnvironment& env, std::string_view lineText)
 {
     const auto lines = parseMixedHistoryLine(lineText);

@@ -10,6 +10,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace quill
@@ -35,6 +36,12 @@ std::vector<std::vector<std::string>> partOptions(const std::vector<std::string>
 // Draws every part in order (no item twice on the sheet), writes the sheets and saves the
 // set. Refused, writing nothing, when any part cannot be drawn in full.
 RunOutcome generateMixedSheet(Application& app, RunEnvironment& env, std::vector<SheetPart>& parts);
+
+// One mixed set of a batch: no item of `earlier` (the batch's sets so far) is drawn while the
+// settings allow others; the parts' items then join `earlier`.
+RunOutcome generateBatchMixedSheet(Application& app, RunEnvironment& env,
+                                   std::vector<SheetPart>& parts,
+                                   std::unordered_set<std::string>& earlier);
 
 // The sheets of a mixed history line, as they were written when it was saved.
 RunOutcome loadMixedSet(Application& app, RunEnvironment& env, std::string_view lineText);

@@ -1,7 +1,9 @@
 #include "cli/command_line.h"
 #include "support/temp_folder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <set>
 #include <sstream>
 
 namespace quill
@@ -45,6 +47,45 @@ TEST(BatchCommand, WritesASheetAndAKeyForEachDayNamedByItsDate)
     EXPECT_EQ(written, expected);
 }
 
+// A mixed recipe gives a mixed sheet a day, and no item comes twice in the batch.
+TEST(BatchCommand, MixedRecipesGiveAMixedSheetADayWithoutRepeats)
+{
+    testing::TempFolder folder;
+    const std::string recipe = (folder / "mixed.toml").string();
+    testing::writeBytes(recipe, "grade = 5\n[[part]]\nkind = \"oral\"\nops = [\"add\"]\n"
+                                "count = 30\n[[part]]\nkind = \"vertical\"\nops = [\"mul\"]\n"
+                                "count = 10\n");
+    const std::string history = (folder / "历史.txt").string();
+    std::string err;
+    ASSERT_EQ(run({"batch", recipe, "--days", "4", "--start", "2027-03-01", "--out",
+                   (folder / "题").string(), "--history", history, "--seed", "3"},
+                  &err),
+              exitOk)
+        << err;
+    EXPECT_TRUE(std::filesystem::exists(folder / "题" / "混合练习-20270304.docx"));
+    // Each part's list follows its kind number between the line's "‖" marks.
+    std::ifstream lines(history);
+    std::set<std::string> seen;
+    int items = 0, days = 0;
+    for (std::string line; std::getline(lines, line); ++days) {
+        const std::string mark = "‖";
+        std::vector<std::string> fields;
+        for (std::size_t at = 0, next; at != std::string::npos; at = next) {
+            next = line.find(mark, at);
+            fields.push_back(line.substr(at, next == std::string::npos ? next : next - at));
+            if (next != std::string::npos)
+                next += mark.size();
+        }
+        for (std::size_t k = 1; k < fields.size(); k += 2) {
+            std::istringstream list(fields[k].substr(fields[k].find('|') + 1));
+            for (std::string item; list >> item; ++items)
+                EXPECT_TRUE(seen.insert(item).second) << item;
+        }
+    }
+    EXPECT_EQ(days, 4);
+    EXPECT_EQ(items, 4 * 40);
+}
+
 // Bad batches are refused before anything is drawn: nothing is written.
 TEST(BatchCommand, BadBatchesWriteNothing)
 {
@@ -52,7 +93,7 @@ TEST(BatchCommand, BadBatchesWriteNothing)
     const std::string plain = (folder / "plain.toml").string();
     const std::string mixed = (folder / "mixed.toml").string();
     testing::writeBytes(plain, "kind = \"oral\"\n");
-    testing::writeBytes(mixed, "[[part]]\nkind = \"oral\"\n[[part]]\nkind = \"vertical\"\n");
+    testing::writeBytes(mixed, "[[part]]\nkind = \"oral\"\n[[part]]\nkind = \"units\"\n");
     const std::string out = (folder / "out").string();
     const std::vector<std::vector<std::string>> bad = {
         {"batch", plain, "--out", out},
