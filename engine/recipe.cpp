@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <sstream>
 
@@ -241,11 +242,14 @@ std::vector<std::string> tableOptions(const toml::table& table, const std::strin
     return options;
 }
 
+// How a refusal of sheet k's settings is told: where the recipe says what is refused.
+using RefusalText = std::function<std::string(std::size_t sheet, const std::string& why)>;
+
 // Settings every run of them would refuse, such as a control the kind disables, are refused
 // when the recipe is read or saved, not when its first set is drawn. Returns the settings of
 // each sheet: one per part, or the one.
 std::vector<ExerciseSettings> checkApplies(const std::vector<std::string>& options,
-                                           const std::string& where)
+                                           const RefusalText& told)
 {
     const GenerateOptions parsed = parseGenerateOptions(options);
     std::vector<GenerateOptions> sheets;
@@ -257,14 +261,40 @@ std::vector<ExerciseSettings> checkApplies(const std::vector<std::string>& optio
     if (sheets.empty())
         sheets.push_back(parsed);
     std::vector<ExerciseSettings> applied(sheets.size());
-    try {
-        SilentNotifier silent;
-        for (std::size_t i = 0; i < sheets.size(); ++i)
+    SilentNotifier silent;
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        try {
             applyGenerateOptions(sheets[i], applied[i], silent);
-    } catch (const UsageError& error) {
-        refuse(where + error.what());
+        } catch (const UsageError& error) {
+            refuse(told(i, error.what()));
+        }
     }
     return applied;
+}
+
+// The key of the option a refusal names in brackets ("…（--easy）"), with its line: in the
+// sheet's own part first, then at the top. None when the recipe does not write that key.
+std::optional<std::pair<long, std::string>> keyNamedBy(const std::string& why,
+                                                       const toml::table& table, std::size_t sheet)
+{
+    constexpr std::string_view open = "（--", close = "）";
+    const std::size_t start = why.rfind(open);
+    const std::size_t end = start == std::string::npos ? start : why.find(close, start);
+    if (end == std::string::npos)
+        return std::nullopt;
+    const std::size_t name = start + open.size() - 2; // keeps the "--"
+    const RecipeKey* key = keyOfOption(std::string_view(why).substr(name, end - name));
+    if (!key)
+        return std::nullopt;
+    std::vector<const toml::table*> tables;
+    if (const toml::array* parts = table[partKey].as_array(); parts && sheet < parts->size())
+        tables.push_back((*parts)[sheet].as_table());
+    tables.push_back(&table);
+    for (const toml::table* written : tables)
+        for (const auto& [written_key, value] : written ? *written : toml::table{})
+            if (written_key.str() == key->name)
+                return std::pair{lineOf(written_key.source()), std::string(key->name)};
+    return std::nullopt;
 }
 
 const NumberBox& boxOf(const ExerciseSettings& s, std::string_view key)
@@ -392,7 +422,13 @@ std::vector<std::string> recipeOptions(std::string_view text, const std::string&
     BoxValues boxes;
     std::vector<BoxValues> partBoxes;
     const std::vector<std::string> options = tableOptions(table, source, boxes, &partBoxes);
-    const std::vector<ExerciseSettings> sheets = checkApplies(options, "配方 " + source + "：");
+    const std::vector<ExerciseSettings> sheets =
+        checkApplies(options, [&](std::size_t sheet, const std::string& why) {
+            if (const auto key = keyNamedBy(why, table, sheet))
+                return "配方 " + source + " 第" + std::to_string(key->first) + "行，键“" +
+                       key->second + "”：" + why;
+            return "配方 " + source + "：" + why;
+        });
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         const BoxValues none;
         const BoxValues& own = i < partBoxes.size() ? partBoxes[i] : none;
@@ -464,7 +500,7 @@ std::string recipeText(const std::vector<std::string>& args)
             if (takesValue(name))
                 shared.push_back(value);
         }
-    checkApplies(args, "");
+    checkApplies(args, [](std::size_t, const std::string& why) { return why; });
     std::string text = std::string(recipeHeading) + keyLines(shared);
     for (const std::vector<std::string>& part : parsed.parts)
         text += "\n[[" + std::string(partKey) + "]]\n" + keyLines(part);

@@ -107,7 +107,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"range_beyond_the_largest", "to = 40000\n", 1, "to"},
         RefusalRow{"range_that_does_not_rise", "from = 50\nto = 10\n", 2, "to"},
         RefusalRow{"columns_in_a_part", "count = 30\n[[part]]\ncount = 20\ncolumns = 11\n", 4,
-                   "columns"}),
+                   "columns"},
+        RefusalRow{"control_the_kind_switches_off", "easy = true\nkind = \"oral\"\n", 1, "easy"},
+        RefusalRow{"switched_off_in_the_second_part",
+                   "grade = 5\n[[part]]\nkind = \"equations\"\neasy = true\n[[part]]\n"
+                   "kind = \"oral\"\neasy = true\n",
+                   7, "easy"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // What is not TOML, and settings a run would refuse, are refused with the file named too.
