@@ -1,8 +1,8 @@
 #include "base/calendar_time.h"
 
-#include <cstdlib>
+#include "support/time_zone.h"
+
 #include <gtest/gtest.h>
-#include <string>
 
 namespace quill
 {
@@ -12,27 +12,8 @@ namespace
 // Beijing time, eight hours ahead of UTC all year, so local and UTC fields differ.
 class CalendarTime : public ::testing::Test
 {
-protected:
-    void SetUp() override
-    {
-        const char* tz = std::getenv("TZ");
-        hadTz_ = tz != nullptr;
-        saved_ = tz ? tz : "";
-        setenv("TZ", "CST-8", 1);
-        tzset();
-    }
-    void TearDown() override
-    {
-        if (hadTz_)
-            setenv("TZ", saved_.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
 private:
-    std::string saved_;
-    bool hadTz_ = false;
+    testing::TimeZoneOverride zone_{"CST-8"};
 };
 
 TEST_F(CalendarTime, UtcIgnoresTheZoneAndLocalFollowsIt)
