@@ -121,7 +121,14 @@ IoResult replaceFile(const std::filesystem::path& path, std::string_view bytes)
     std::filesystem::path temporary;
     if (IoResult outcome = writeTemporary(path, bytes, temporary); !outcome)
         return outcome;
-    return moveIntoPlace(temporary, path, MOVEFILE_REPLACE_EXISTING);
+    // ReplaceFileW keeps the replaced file's permissions and attributes; it needs a file to
+    // replace, so a new one is moved into place instead.
+    if (ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                     nullptr, nullptr))
+        return ioDone(path);
+    if (GetLastError() != ERROR_FILE_NOT_FOUND)
+        return moveIntoPlace(temporary, path, MOVEFILE_REPLACE_EXISTING);
+    return moveIntoPlace(temporary, path, 0);
 }
 
 IoResult appendToFile(const std::filesystem::path& path, std::string_view bytes)
