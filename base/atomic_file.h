@@ -3,6 +3,7 @@
 #include "base/io_result.h"
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace quill
@@ -23,6 +24,9 @@ IoResult replaceFile(const std::filesystem::path& path, std::string_view bytes);
 // writes above, a crash in mid-write can leave part of them: for files whose folder cannot
 // take a temporary file. On failure the file is cut back to its former size if possible.
 IoResult appendToFile(const std::filesystem::path& path, std::string_view bytes);
+
+// The name of a temporary file for `path`, with the six X's still to be made unique.
+std::filesystem::path temporaryNamePattern(const std::filesystem::path& path);
 
 // The temporary files of `path` that a killed writer may have left beside it.
 bool isTemporaryOf(const std::filesystem::path& candidate, const std::filesystem::path& path);

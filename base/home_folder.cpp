@@ -2,10 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 
 namespace quill
 {
@@ -52,16 +48,6 @@ std::filesystem::path homeInAccounts(std::string_view accounts, unsigned long ui
         accounts.remove_prefix(std::min(end + 1, accounts.size()));
     }
     return {};
-}
-
-std::filesystem::path homeFolder()
-{
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return home;
-    std::ifstream file("/etc/passwd", std::ios::binary);
-    std::ostringstream accounts;
-    accounts << file.rdbuf();
-    return homeInAccounts(accounts.str(), ::getuid());
 }
 
 } // namespace quill

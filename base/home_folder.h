@@ -7,7 +7,7 @@ namespace quill
 {
 
 // The user's home folder: $HOME, or when that is unset (a service, a bare cron job) the
-// user's entry in /etc/passwd; empty when neither says. The account file is read directly:
+// user's entry in /etc/passwd; empty when neither says. On Windows, the profile folder. The account file is read directly:
 // the C library's name service loads modules at run time, which a statically linked program
 // cannot do safely.
 std::filesystem::path homeFolder();

@@ -15,7 +15,9 @@ const char* chineseReason(int error)
 {
     switch (error) {
     case ENOSPC:
+#ifdef EDQUOT // a quota is a POSIX notion; Windows reports a full quota as ENOSPC
     case EDQUOT:
+#endif
         return "磁盘空间不足";
     case EACCES:
     case EPERM:

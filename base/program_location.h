@@ -13,4 +13,7 @@ std::filesystem::path programDirectory();
 // in ../../bin/. A build folder or an unpacked copy keeps both programs side by side.
 bool isInstalledCopy(const std::filesystem::path& programDir);
 
+// True when `file` is a program this user may start.
+bool isProgramFile(const std::filesystem::path& file);
+
 } // namespace quill

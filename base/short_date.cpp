@@ -1,5 +1,7 @@
 #include "base/short_date.h"
 
+#include "base/calendar_time.h"
+
 #include <ctime>
 
 namespace quill
@@ -10,10 +12,7 @@ namespace
 
 std::tm localTime(std::chrono::system_clock::time_point when)
 {
-    const std::time_t t = std::chrono::system_clock::to_time_t(when);
-    std::tm parts{};
-    localtime_r(&t, &parts);
-    return parts;
+    return localCalendarTime(std::chrono::system_clock::to_time_t(when));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "output/docx_word_processor.h"
 
 #include "base/atomic_file.h"
+#include "base/calendar_time.h"
 #include "output/docx_package.h"
 #include "output/measure_text.h"
 #include "output/pdf_drawing.h"
@@ -28,9 +29,7 @@ int twips(double points)
 
 std::string utcTimeText()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    gmtime_r(&now, &parts);
+    const std::tm parts = utcCalendarTime(std::time(nullptr));
     char buffer[32];
     std::strftime(buffer, sizeof buffer, "%Y-%m-%dT%H:%M:%SZ", &parts);
     return buffer;

@@ -24,6 +24,8 @@ test_packages=(
     libreoffice-writer-nogui libreoffice-math-nogui poppler-utils python3-docx
     xvfb xauth
     lintian desktop-file-utils appstream man-db
+    # The Windows cross build (CMakePresets.json) and wine64 to run its tests.
+    g++-mingw-w64-x86-64-posix wine64
 )
 
 wanted=("${build_packages[@]}")

@@ -1,6 +1,7 @@
 #include "base/short_date.h"
 
-#include <cstdlib>
+#include "support/time_zone.h"
+
 #include <gtest/gtest.h>
 
 namespace quill
@@ -16,27 +17,8 @@ std::chrono::system_clock::time_point utc(int year, int month, int day, int h, i
 
 class ShortDate : public ::testing::Test
 {
-protected:
-    void SetUp() override
-    {
-        const char* tz = std::getenv("TZ");
-        saved_ = tz ? tz : "";
-        hadTz_ = tz != nullptr;
-        setenv("TZ", "UTC", 1);
-        tzset();
-    }
-    void TearDown() override
-    {
-        if (hadTz_)
-            setenv("TZ", saved_.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
 private:
-    std::string saved_;
-    bool hadTz_ = false;
+    testing::TimeZoneOverride zone_{"UTC0"};
 };
 
 TEST_F(ShortDate, WritesYearMonthDayWithoutLeadingZeros)

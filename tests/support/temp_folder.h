@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,12 +17,19 @@ namespace quill::testing
 class TempFolder
 {
 public:
+    // Made with the standard library alone (no mkdtemp), so that it serves on Windows too.
     TempFolder()
     {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "quillmere-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            path_ = pattern;
+        std::random_device random;
+        std::error_code error;
+        const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+        for (int attempt = 0; attempt < 100 && !error; ++attempt) {
+            const std::filesystem::path candidate = base / ("quillmere-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate, error)) {
+                path_ = candidate;
+                return;
+            }
+        }
     }
     ~TempFolder()
     {
