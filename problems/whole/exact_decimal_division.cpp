@@ -42,8 +42,9 @@ int cellsGiving(const Cells& cells, long long digits, Operand& operand)
             continue;
         Operand made;
         setDecimalOperand(made, cellPosition(cell, cells.places), cells.places);
-        if (made.value() * static_cast<double>(powersOfTen[cells.places]) ==
-            static_cast<double>(digits)) {
+        // Rounded: 0.29 × 100 is 28.999999999999996 in doubles.
+        if (std::llround(made.value() * static_cast<double>(powersOfTen[cells.places])) ==
+            digits) {
             operand = made;
             ++count;
         }

@@ -76,37 +76,46 @@ TEST(ExactDecimalDivision, EveryBuiltItemKeepsEveryRule)
     }
 }
 
-// Over a range small enough to list, every exact pair the rules allow is drawn, and about
-// equally often: a chi-square over the pairs, listed here from the digits alone.
+// Over ranges small enough to list, every exact pair the rules allow is drawn, and about
+// equally often: a chi-square over the pairs, listed here from the digits alone. Two places
+// reach operands such as 0.29 and 1.15, whose doubles are not their digits over 100.
 TEST(ExactDecimalDivision, DrawsEveryAllowedPairUniformly)
 {
-    TestApplication t(26);
-    auto& s = t.app.settings;
-    useDecimals(s, 7, 1);
-    s.closeness = 50; // at most half the width (2) apart: digits at most 10 apart
-    std::map<std::string, int> seen;
-    for (int a = 10; a <= 29; ++a)
-        for (int b = 10; b <= 29; ++b) {
-            const double x = a / 10.0, y = b / 10.0;
-            if (std::abs(a - b) <= 10 && x - std::trunc(x / y) * y == 0)
-                seen[shortestText(x) + "÷" + shortestText(y)] = 0;
+    struct Case {
+        int places, start, end, perPair;
+    };
+    for (const Case c : {Case{1, 1, 2, 400}, Case{2, 0, 1, 60}}) {
+        TestApplication t(26 + c.places);
+        auto& s = t.app.settings;
+        useDecimals(s, 7, c.places);
+        s.closeness = 50; // at most half the width (2) apart
+        const int scale = c.places == 1 ? 10 : 100;
+        std::map<std::string, int> seen;
+        for (int a = c.start * scale; a < (c.end + 1) * scale; ++a)
+            for (int b = std::max(1, c.start * scale); b < (c.end + 1) * scale; ++b) {
+                const double x = double(a) / scale, y = double(b) / scale;
+                if (std::abs(x - y) <= (c.end - c.start + 1) / 2 &&
+                    x - std::trunc(x / y) * y == 0)
+                    seen[shortestText(x) + "÷" + shortestText(y)] = 0;
+            }
+        ASSERT_GE(seen.size(), 15u);
+        const auto items = generateItems(t.app, exactDivision, c.start, c.end,
+                                         c.perPair * static_cast<int>(seen.size()));
+        for (const auto& item : items) {
+            const auto found = seen.find(item.text);
+            ASSERT_NE(found, seen.end()) << item.text;
+            ++found->second;
         }
-    ASSERT_GE(seen.size(), 15u);
-    const int perPair = 400;
-    const auto items = generateItems(t.app, exactDivision, 1, 2, perPair * seen.size());
-    for (const auto& item : items) {
-        const auto found = seen.find(item.text);
-        ASSERT_NE(found, seen.end()) << item.text;
-        ++found->second;
+        double chiSquare = 0;
+        for (const auto& [text, count] : seen) {
+            EXPECT_GT(count, 0) << text;
+            chiSquare += (count - c.perPair) * (count - c.perPair) / double(c.perPair);
+        }
+        // Far beyond the 99.99th percentile of chi-square with this many degrees of freedom.
+        const double freedom = seen.size() - 1.0;
+        EXPECT_LT(chiSquare, freedom + 6 * std::sqrt(2 * freedom))
+            << c.places << " places, " << seen.size() << " pairs";
     }
-    double chiSquare = 0;
-    for (const auto& [text, count] : seen) {
-        EXPECT_GT(count, 0) << text;
-        chiSquare += (count - perPair) * (count - perPair) / double(perPair);
-    }
-    // Far beyond the 99.99th percentile of chi-square with this many degrees of freedom.
-    const double freedom = seen.size() - 1.0;
-    EXPECT_LT(chiSquare, freedom + 6 * std::sqrt(2 * freedom)) << seen.size() << " pairs";
 }
 
 } // namespace
