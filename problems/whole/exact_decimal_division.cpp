@@ -1,6 +1,5 @@
 #include "problems/whole/exact_decimal_division.h"
 
-#include "problems/whole/closeness.h"
 #include "problems/whole/operands.h"
 
 #include <cmath>
