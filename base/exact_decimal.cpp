@@ -284,6 +284,16 @@ bool ExactDecimal::endsInZero() const
     return valid_ && scale_ == 0 && units_ % 10 == 0;
 }
 
+bool ExactDecimal::isPowerOfTenUpTo(long long largest) const
+{
+    if (!valid_ || scale_ != 0 || units_ < 10 || units_ > largest)
+        return false;
+    auto units = static_cast<std::int64_t>(units_);
+    while (units % 10 == 0)
+        units /= 10;
+    return units == 1;
+}
+
 double ExactDecimal::toDouble() const
 {
     if (!valid_)

@@ -33,6 +33,8 @@ public:
     std::string fixedText(int places) const;
     // Whether text() ends in 0, without writing it: a whole multiple of ten (below 1E15).
     bool endsInZero() const;
+    // Whether it is exactly 10, 100, 1000… no larger than `largest`.
+    bool isPowerOfTenUpTo(long long largest) const;
 
     friend ExactDecimal operator+(const ExactDecimal& a, const ExactDecimal& b);
     friend ExactDecimal operator-(const ExactDecimal& a, const ExactDecimal& b);

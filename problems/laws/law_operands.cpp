@@ -75,10 +75,7 @@ bool keyValuePasses(const ExerciseSettings& settings, const ExactDecimal& value,
 {
     if (!settings.easyLaws())
         return value.endsInZero();
-    for (long long easy = 10; easy <= largestEasyValue; easy *= 10)
-        if (value == ExactDecimal::whole(easy))
-            return true;
-    return false;
+    return value.isPowerOfTenUpTo(largestEasyValue);
 }
 
 } // namespace quill

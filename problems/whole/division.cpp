@@ -1,5 +1,6 @@
 #include "problems/whole/division.h"
 
+#include "problems/whole/exact_decimal_division.h"
 #include "problems/whole/operands.h"
 #include "problems/whole/single_operation_item.h"
 
@@ -94,6 +95,11 @@ GradeBlock divisionBlock(const ExerciseSettings& settings)
 
 OperationItem makeExactDivisionItem(Draw& draw, Range range)
 {
+    // Past the table divisions, exact decimal quotients are built, not found by redrawing.
+    const int grade = draw.settings.gradeIndex();
+    if (grade == 0 || grade >= 7)
+        if (std::optional<OperationItem> item = buildExactDecimalDivision(draw, range, exactDivisionBlock))
+            return *item;
     return makeSingleOperationItem(draw, range, exactDivisionBlock, Operation::Division);
 }
 

@@ -109,6 +109,8 @@ void setDecimalOperand(Operand& operand, float x, int places)
 namespace
 {
 
+} // namespace
+
 bool capHolds(const ExerciseSettings& s, const DrawnOperands& o, int end)
 {
     // Read the operands only when a cap is on: this runs for every draw.
@@ -125,6 +127,9 @@ bool capHolds(const ExerciseSettings& s, const DrawnOperands& o, int end)
     const int grade = s.gradeIndex();
     return s.stepsOption.selected && grade >= 1 && grade <= 4 && o.extra.value() > extraCaps[grade];
 }
+
+namespace
+{
 
 // Draw all three operands with `drawOne` until no cap holds. A stop leaves the loop too
 // (with the last draw), so impossible caps never keep a stopped run alive.

@@ -26,6 +26,10 @@ enum class PercentMarks {
 DrawnOperands drawWholeOperands(Draw& draw, Range range,
                                 PercentMarks marks = PercentMarks::OneOrBoth);
 
+// Whether a cap on results (or on the extra number of the first grades' steps) refuses the
+// draw; `end` is the range end.
+bool capHolds(const ExerciseSettings& settings, const DrawnOperands& operands, int end);
+
 // Decimals when 小数 is ticked, whole numbers otherwise.
 DrawnOperands drawOperands(Draw& draw, Range range, PercentMarks marks = PercentMarks::OneOrBoth);
 

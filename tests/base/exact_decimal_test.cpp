@@ -52,5 +52,21 @@ TEST(ExactDecimal, ArithmeticUndoesItselfAndOrdersLikeDoubles)
     }
 }
 
+// The law items' easy key values: a power of ten as a whole number, however it was written.
+TEST(ExactDecimal, PowersOfTenAreKnownWhateverTheirScale)
+{
+    for (long long units = -20; units <= 120000; ++units)
+        for (int scale = 0; scale <= 2; ++scale) {
+            const ExactDecimal value = ExactDecimal::scaled(units, scale);
+            bool expected = false;
+            for (long long power = 10; power <= 10000; power *= 10)
+                expected = expected || value == ExactDecimal::whole(power);
+            ASSERT_EQ(value.isPowerOfTenUpTo(10000), expected) << value.text();
+        }
+    EXPECT_FALSE(d("1000").isPowerOfTenUpTo(100));
+    EXPECT_FALSE(ExactDecimal::none().isPowerOfTenUpTo(10000));
+    EXPECT_TRUE(d("100.00").isPowerOfTenUpTo(100));
+}
+
 } // namespace
 } // namespace quill
