@@ -4,6 +4,7 @@
 #include "base/home_folder.h"
 #include "base/line_encoding.h"
 #include "base/program_location.h"
+#include "base/utf8.h"
 #include "history/history_line.h"
 #include "history/rewrite_obstacles.h"
 
@@ -177,15 +178,15 @@ fs::path historyFileLocation(const fs::path& programDir, const char* xdgDataHome
     // two programs (in bin/ and libexec/) share one history in the user's data folder.
     if (!programDir.empty() && !isInstalledCopy(programDir) &&
         creationRefusal(programDir) == 0)
-        return programDir / historyFileName;
+        return programDir / pathFromUtf8(historyFileName);
     fs::path data;
     if (xdgDataHome && fs::path(xdgDataHome).is_absolute())
         data = xdgDataHome;
     else if (home && *home)
         data = fs::path(home) / ".local" / "share";
     else
-        return programDir / historyFileName; // nowhere better: a save will say why it failed
-    return data / "Quillmere" / historyFileName;
+        return programDir / pathFromUtf8(historyFileName); // nowhere better: a save will say why it failed
+    return data / "Quillmere" / pathFromUtf8(historyFileName);
 }
 
 fs::path historyFileLocation(const fs::path& programDir)
@@ -302,7 +303,12 @@ IoResult replaceHistoryFile(const fs::path& named, const std::vector<std::string
 HistoryFileLock::HistoryFileLock(const fs::path& named)
 {
     const fs::path file = followLinks(named);
-    const fs::path lockFile = folderOf(file) / ("." + file.filename().string() + std::string(lockSuffix));
+    // Joined as paths, not narrow strings: on Windows those would pass through the ANSI code
+    // page, which cannot hold every name.
+    fs::path lockName = ".";
+    lockName += file.filename();
+    lockName += lockSuffix;
+    const fs::path lockFile = folderOf(file) / lockName;
     // No lock file where none can be made: the history is then never renamed over either,
     // so a lock on the file itself holds.
     lock_ = std::make_unique<WholeFileLock>(lockFile, file);
