@@ -50,7 +50,8 @@ private:
     int error_ = 0;
 };
 
-// An exclusive lock on a whole file, held until destruction, waiting for other holders:
+// An exclusive lock on a file (flock on POSIX; on Windows, LockFileEx on one byte far past
+// the end, since Windows locks also stop writes), held until destruction, waiting for other holders:
 // `lockFile` is created (never through a symbolic link) and locked; where it cannot be made,
 // `fallback` is opened and locked instead.
 class WholeFileLock

@@ -150,9 +150,12 @@ WholeFileLock::WholeFileLock(const std::filesystem::path& lockFile, const std::f
         return;
     }
     handle_ = reinterpret_cast<std::intptr_t>(handle);
-    // The whole file: every byte a 64-bit length can reach.
+    // Windows locks are mandatory: a lock over the bytes would stop this very process writing
+    // them through another handle when the fallback is the file itself. Every holder locks the
+    // same range far past the end of any file the program keeps, which excludes them alike.
     OVERLAPPED from{};
-    if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &from))
+    from.OffsetHigh = 0x40000000;
+    if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &from))
         error_ = errnoOf(GetLastError());
 }
 
