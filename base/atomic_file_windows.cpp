@@ -1,6 +1,7 @@
 #include "base/atomic_file.h"
 
 #include "base/random_source.h"
+#include "base/windows_errno.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -15,38 +16,6 @@ namespace
 std::filesystem::path folderOf(const std::filesystem::path& path)
 {
     return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-}
-
-// The C library's numbers for the Windows errors a file write meets, so that the reasons
-// read the same as on POSIX.
-int errnoOf(DWORD error)
-{
-    switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-        return ENOENT;
-    case ERROR_ACCESS_DENIED:
-        return EACCES;
-    case ERROR_FILE_EXISTS:
-    case ERROR_ALREADY_EXISTS:
-        return EEXIST;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return ENOSPC;
-    case ERROR_WRITE_PROTECT:
-        return EROFS;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return EBUSY;
-    case ERROR_FILENAME_EXCED_RANGE:
-        return ENAMETOOLONG;
-    case ERROR_NOT_SAME_DEVICE:
-        return EXDEV;
-    case ERROR_INVALID_NAME:
-        return EINVAL;
-    default:
-        return EIO;
-    }
 }
 
 IoResult lastFailure(const std::filesystem::path& path)

@@ -35,4 +35,10 @@ std::size_t utf8Sequence(std::string_view text, char32_t& codePoint)
     return codePoint < lowest || codePoint > 0x10FFFF || surrogate ? 0 : length;
 }
 
+std::filesystem::path pathFromUtf8(std::string_view text)
+{
+    return std::filesystem::path(
+        std::u8string_view(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+}
+
 } // namespace quill

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string_view>
 
 namespace quill
@@ -9,5 +10,9 @@ namespace quill
 // The length of the well-formed UTF-8 sequence at the start of `text` (no overlong forms, no
 // surrogates, nothing above U+10FFFF), its code point in `codePoint`; 0 when there is none.
 std::size_t utf8Sequence(std::string_view text, char32_t& codePoint);
+
+// A path from UTF-8 text. A plain narrow string would be read in the ANSI code page on
+// Windows, which cannot hold every name.
+std::filesystem::path pathFromUtf8(std::string_view text);
 
 } // namespace quill

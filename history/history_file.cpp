@@ -4,15 +4,14 @@
 #include "base/home_folder.h"
 #include "base/line_encoding.h"
 #include "base/program_location.h"
+#include "base/utf8.h"
 #include "history/history_line.h"
 #include "history/rewrite_obstacles.h"
 
+#include "base/file_access.h"
+
 #include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace quill
 {
@@ -53,36 +52,34 @@ IoResult tooLarge(const fs::path& file)
 }
 
 // Only a regular file is a history: a device could be endless, a pipe could block forever.
-IoResult checkKind(const fs::path& file, const struct stat& info)
+IoResult checkKind(const fs::path& file, const FileFacts& info)
 {
-    if (S_ISDIR(info.st_mode))
+    if (info.kind == FileKind::Directory)
         return ioFailure(file, "这是一个文件夹，不是文件");
-    if (!S_ISREG(info.st_mode))
+    if (info.kind != FileKind::Regular)
         return ioFailure(file, "不是普通文件（设备、管道或套接字）");
-    if (static_cast<std::uintmax_t>(info.st_size) > largestHistoryFile)
+    if (info.size > largestHistoryFile)
         return tooLarge(file);
     return ioDone(file);
 }
 
 // A file without any write permission is kept as it is, even by the superuser, who could
 // otherwise replace it.
-bool readOnly(const fs::path& file, const struct stat& info)
+bool readOnly(const fs::path& file, const FileFacts& info)
 {
-    return (info.st_mode & 0222) == 0 || ::access(file.c_str(), W_OK) != 0;
+    return info.writeBitsCleared || !mayWrite(file);
 }
 
-IoResult readBounded(int fd, const fs::path& file, std::string& content)
+IoResult readBounded(ReadingFile& reading, const fs::path& file, std::string& content)
 {
     char buffer[65536];
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return ioSystemFailure(file, errno);
+        std::size_t got = 0;
+        if (const int error = reading.read(buffer, sizeof buffer, got))
+            return ioSystemFailure(file, error);
         if (got == 0)
             return ioDone(file);
-        content.append(buffer, static_cast<std::size_t>(got));
+        content.append(buffer, got);
         if (content.size() > largestHistoryFile)
             return tooLarge(file); // it grew while being read
     }
@@ -94,15 +91,14 @@ IoResult readFileBytes(const fs::path& file, std::string& content)
 {
     if (file.empty())
         return ioFailure(file, "没有给出历史记录文件的名字");
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return ioSystemFailure(file, errno == ENOTDIR ? ENOENT : errno);
-    struct stat info {
-    };
-    IoResult result = ::fstat(fd, &info) == 0 ? checkKind(file, info) : ioSystemFailure(file, errno);
+    ReadingFile reading(file);
+    if (reading.openError())
+        return ioSystemFailure(file, reading.openError());
+    FileFacts info;
+    const int error = reading.facts(info);
+    IoResult result = error == 0 ? checkKind(file, info) : ioSystemFailure(file, error);
     if (result)
-        result = readBounded(fd, file, content);
-    ::close(fd);
+        result = readBounded(reading, file, content);
     return result;
 }
 
@@ -153,8 +149,9 @@ IoResult writeReplacement(const fs::path& file, std::string_view content)
 IoResult appendInPlace(const fs::path& file, std::size_t keptBytes, std::size_t presentBytes,
                        std::string_view bytes)
 {
-    if (keptBytes < presentBytes && ::truncate(file.c_str(), static_cast<off_t>(keptBytes)) != 0)
-        return ioSystemFailure(file, errno);
+    if (keptBytes < presentBytes)
+        if (const int error = truncateFile(file, keptBytes))
+            return ioSystemFailure(file, error);
     return appendToFile(file, bytes);
 }
 
@@ -180,16 +177,16 @@ fs::path historyFileLocation(const fs::path& programDir, const char* xdgDataHome
     // An installed copy never writes among the system's programs, even for root, and its
     // two programs (in bin/ and libexec/) share one history in the user's data folder.
     if (!programDir.empty() && !isInstalledCopy(programDir) &&
-        ::access(programDir.c_str(), W_OK) == 0)
-        return programDir / historyFileName;
+        creationRefusal(programDir) == 0)
+        return programDir / pathFromUtf8(historyFileName);
     fs::path data;
     if (xdgDataHome && fs::path(xdgDataHome).is_absolute())
         data = xdgDataHome;
     else if (home && *home)
         data = fs::path(home) / ".local" / "share";
     else
-        return programDir / historyFileName; // nowhere better: a save will say why it failed
-    return data / "Quillmere" / historyFileName;
+        return programDir / pathFromUtf8(historyFileName); // nowhere better: a save will say why it failed
+    return data / "Quillmere" / pathFromUtf8(historyFileName);
 }
 
 fs::path historyFileLocation(const fs::path& programDir)
@@ -218,9 +215,9 @@ IoResult checkHistoryTarget(const fs::path& named)
     if (named.empty())
         return ioFailure(named, "没有给出历史记录文件的名字");
     const fs::path file = followLinks(named);
-    struct stat info {
-    };
-    if (::stat(file.c_str(), &info) == 0) {
+    FileFacts info;
+    const int missing = fileFactsOf(file, info);
+    if (missing == 0) {
         if (IoResult kind = checkKind(named, info); !kind)
             return kind;
         if (readOnly(file, info))
@@ -230,13 +227,13 @@ IoResult checkHistoryTarget(const fs::path& named)
             return IoResult{read.result.status, named, read.result.reason};
         return read.isHistory() ? ioDone(named) : notAHistory(named);
     }
-    if (errno != ENOENT)
-        return ioSystemFailure(named, errno);
+    if (missing != ENOENT)
+        return ioSystemFailure(named, missing);
     const fs::path folder = existingFolderOf(file);
     if (!fs::is_directory(folder))
         return ioSystemFailure(named, ENOTDIR);
-    if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        return ioSystemFailure(named, errno);
+    if (const int refusal = creationRefusal(folder))
+        return ioSystemFailure(named, refusal);
     return ioDone(named);
 }
 
@@ -288,9 +285,8 @@ IoResult appendHistoryLine(const fs::path& named, std::string_view lineText)
 IoResult replaceHistoryFile(const fs::path& named, const std::vector<std::string>& lineBytes)
 {
     const fs::path file = followLinks(named);
-    struct stat info {
-    };
-    if (::stat(file.c_str(), &info) == 0 && readOnly(file, info))
+    FileFacts info;
+    if (fileFactsOf(file, info) == 0 && readOnly(file, info))
         return ioFailure(named, "文件是只读的");
     if (IoResult permitted = rewritePermission(named, rewriteObstaclesOf(file)); !permitted)
         return permitted;
@@ -307,27 +303,19 @@ IoResult replaceHistoryFile(const fs::path& named, const std::vector<std::string
 HistoryFileLock::HistoryFileLock(const fs::path& named)
 {
     const fs::path file = followLinks(named);
-    const fs::path lockFile = folderOf(file) / ("." + file.filename().string() + std::string(lockSuffix));
-    fd_ = ::open(lockFile.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
-    const int lockFileError = errno;
+    // Joined as paths, not narrow strings: on Windows those would pass through the ANSI code
+    // page, which cannot hold every name.
+    fs::path lockName = ".";
+    lockName += file.filename();
+    lockName += lockSuffix;
+    const fs::path lockFile = folderOf(file) / lockName;
     // No lock file where none can be made: the history is then never renamed over either,
     // so a lock on the file itself holds.
-    if (fd_ < 0)
-        fd_ = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) {
-        result_ = ioFailure(named, "无法加锁：" + systemReason(lockFileError));
-        return;
-    }
-    int locked;
-    while ((locked = ::flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
-    }
-    result_ = locked == 0 ? ioDone(named) : ioFailure(named, "无法加锁：" + systemReason(errno));
+    lock_ = std::make_unique<WholeFileLock>(lockFile, file);
+    result_ = lock_->error() == 0 ? ioDone(named)
+                                  : ioFailure(named, "无法加锁：" + systemReason(lock_->error()));
 }
 
-HistoryFileLock::~HistoryFileLock()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-}
+HistoryFileLock::~HistoryFileLock() = default;
 
 } // namespace quill

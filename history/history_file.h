@@ -15,12 +15,15 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quill
 {
+
+class WholeFileLock;
 
 inline constexpr std::uintmax_t largestHistoryFile = 64u << 20;
 inline constexpr std::size_t largestHistoryLine = 4u << 20;
@@ -79,7 +82,7 @@ public:
     const IoResult& result() const { return result_; }
 
 private:
-    int fd_ = -1;
+    std::unique_ptr<WholeFileLock> lock_;
     IoResult result_;
 };
 

@@ -1,46 +1,18 @@
 #include "history/rewrite_obstacles.h"
 
-#include <algorithm>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <vector>
+#include "base/file_access.h"
 
 namespace quill
 {
 
-namespace
-{
-
-bool inGroup(gid_t group)
-{
-    if (group == ::getegid())
-        return true;
-    const int count = ::getgroups(0, nullptr);
-    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(count, 0)));
-    const int got = ::getgroups(count, groups.data());
-    return got > 0 &&
-           std::find(groups.begin(), groups.begin() + got, group) != groups.begin() + got;
-}
-
-// The kernel's rule for fchown: the superuser gives any owner, others keep their own and may
-// choose among their groups.
-bool canGiveOwner(const struct stat& info)
-{
-    const uid_t user = ::geteuid();
-    return user == 0 || (info.st_uid == user && inGroup(info.st_gid));
-}
-
-} // namespace
-
 RewriteObstacles rewriteObstaclesOf(const std::filesystem::path& file)
 {
-    struct stat info {
-    };
-    if (::stat(file.c_str(), &info) != 0)
+    FileFacts info;
+    if (fileFactsOf(file, info) != 0)
         return {};
     const std::filesystem::path folder =
         file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-    return {::access(folder.c_str(), W_OK | X_OK) != 0, info.st_nlink > 1, !canGiveOwner(info)};
+    return {creationRefusal(folder) != 0, info.links > 1, !info.ownerKeepable};
 }
 
 IoResult rewritePermission(const std::filesystem::path& named, const RewriteObstacles& obstacles)

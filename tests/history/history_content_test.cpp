@@ -48,7 +48,7 @@ TEST(HistoryContent, EveryCutOfASaveLeavesAHistoryThatTheNextSaveContinues)
 {
     std::mt19937 random(23);
     testing::TempFolder folder;
-    const std::filesystem::path file = folder / "历史题目.txt";
+    const std::filesystem::path file = folder / u8"历史题目.txt";
     int savesChecked = 0;
     for (int history = 0; history < 40; ++history) {
         std::string before;

@@ -1,11 +1,11 @@
 #include "history/history_file.h"
 #include "history/history_line.h"
+#include "support/permissions.h"
+#include "support/platform.h"
 #include "support/temp_folder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace quill
 {
@@ -29,22 +29,25 @@ TEST(HistoryLocation, BesideTheProgramWhenItsFolderIsWritable)
 {
     TempFolder program;
     EXPECT_EQ(historyFileLocation(program.path(), "/data", "/home/u"),
-              program.path() / "历史题目.txt");
+              program.path() / u8"历史题目.txt");
 }
 
 TEST(HistoryLocation, OtherwiseInTheUserDataFolder)
 {
+    if (testing::onWindows)
+        GTEST_SKIP() << "the XDG data folder and the bin/libexec installation are POSIX's; where a "
+                        "Windows installation keeps the history is not decided yet";
     // A folder that does not exist cannot be written to, whoever runs the test.
     const fs::path installed = "/nonexistent/quillmere/bin";
     EXPECT_EQ(historyFileLocation(installed, "/data", "/home/u"),
-              fs::path("/data/Quillmere/历史题目.txt"));
+              fs::path(u8"/data/Quillmere/历史题目.txt"));
     EXPECT_EQ(historyFileLocation(installed, nullptr, "/home/u"),
-              fs::path("/home/u/.local/share/Quillmere/历史题目.txt"));
+              fs::path(u8"/home/u/.local/share/Quillmere/历史题目.txt"));
     // A relative data folder is not usable and is ignored, as an empty one.
     EXPECT_EQ(historyFileLocation(installed, "relative/data", "/home/u"),
-              fs::path("/home/u/.local/share/Quillmere/历史题目.txt"));
+              fs::path(u8"/home/u/.local/share/Quillmere/历史题目.txt"));
     EXPECT_EQ(historyFileLocation(installed, "", "/home/u"),
-              fs::path("/home/u/.local/share/Quillmere/历史题目.txt"));
+              fs::path(u8"/home/u/.local/share/Quillmere/历史题目.txt"));
 }
 
 // The layout checks look only for executable files of the programs' names.
@@ -57,21 +60,24 @@ void placeProgram(const fs::path& file)
 
 TEST(HistoryLocation, AnInstalledCopySharesTheDataFolderEvenWhenItCouldWriteBesideItself)
 {
+    if (testing::onWindows)
+        GTEST_SKIP() << "the XDG data folder and the bin/libexec installation are POSIX's; where a "
+                        "Windows installation keeps the history is not decided yet";
     TempFolder prefix;
     placeProgram(prefix / "bin/quillmere");
     placeProgram(prefix / "libexec/quillmere/quillmere-window");
-    const fs::path shared = "/data/Quillmere/历史题目.txt";
+    const fs::path shared = u8"/data/Quillmere/历史题目.txt";
     EXPECT_EQ(historyFileLocation(prefix / "bin", "/data", "/home/u"), shared);
     EXPECT_EQ(historyFileLocation(prefix / "libexec/quillmere", "/data", "/home/u"), shared);
     // Both programs side by side are a build folder, whatever lies around it.
     placeProgram(prefix / "bin/quillmere-window");
-    EXPECT_EQ(historyFileLocation(prefix / "bin", "/data", "/home/u"), prefix / "bin/历史题目.txt");
+    EXPECT_EQ(historyFileLocation(prefix / "bin", "/data", "/home/u"), prefix / u8"bin/历史题目.txt");
 }
 
 TEST(HistoryAppend, CreatesTheFileAndItsFolderAndEndsLinesWithCrLf)
 {
     TempFolder folder;
-    const fs::path file = folder / "data/Quillmere/历史题目.txt";
+    const fs::path file = folder / u8"data/Quillmere/历史题目.txt";
     ASSERT_TRUE(appendHistoryLine(file, "2016/7/27|1| 1＋2"));
     ASSERT_TRUE(appendHistoryLine(file, "2016/7/28|3| 3×4"));
     EXPECT_EQ(fileBytes(file), "2016/7/27|1| 1＋2\r\n2016/7/28|3| 3×4\r\n");
@@ -81,7 +87,7 @@ TEST(HistoryAppend, ReportsWhyWhenTheFolderCannotBeMade)
 {
     TempFolder folder;
     writeBytes(folder / "plain", "a file, not a folder");
-    const fs::path file = folder / "plain/历史题目.txt";
+    const fs::path file = folder / u8"plain/历史题目.txt";
     const IoResult result = appendHistoryLine(file, "2016/7/27|1| 1＋2");
     EXPECT_FALSE(result);
     EXPECT_FALSE(result.reason.empty());
@@ -90,26 +96,26 @@ TEST(HistoryAppend, ReportsWhyWhenTheFolderCannotBeMade)
 
 TEST(HistoryAppend, ReportsFailureInAReadOnlyFolder)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not stop the superuser from writing";
+    if (const std::string why = testing::whyWriteBitsDoNotBind(); !why.empty())
+        GTEST_SKIP() << why;
     TempFolder folder;
-    ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
-    const IoResult result = appendHistoryLine(folder / "历史题目.txt", "2016/7/27|1| 1＋2");
-    ::chmod(folder.path().c_str(), 0755);
+    testing::setMode(folder.path(), fs::perms(0555));
+    const IoResult result = appendHistoryLine(folder / u8"历史题目.txt", "2016/7/27|1| 1＋2");
+    testing::setMode(folder.path(), fs::perms(0755));
     EXPECT_FALSE(result);
     EXPECT_NE(result.describe().find("历史题目.txt"), std::string::npos);
 }
 
 TEST(HistoryAppend, AppendsInPlaceWhenOnlyTheFileIsWritable)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not stop the superuser from writing";
+    if (const std::string why = testing::whyWriteBitsDoNotBind(); !why.empty())
+        GTEST_SKIP() << why;
     TempFolder folder;
-    const fs::path file = folder / "历史题目.txt";
+    const fs::path file = folder / u8"历史题目.txt";
     writeBytes(file, "2016/7/27|1| 1＋2\r\n");
-    ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
+    testing::setMode(folder.path(), fs::perms(0555));
     const IoResult result = appendHistoryLine(file, "2016/7/28|2| 3＋4");
-    ::chmod(folder.path().c_str(), 0755);
+    testing::setMode(folder.path(), fs::perms(0755));
     EXPECT_TRUE(result) << result.reason;
     EXPECT_EQ(fileBytes(file), "2016/7/27|1| 1＋2\r\n2016/7/28|2| 3＋4\r\n");
 }
@@ -117,7 +123,7 @@ TEST(HistoryAppend, AppendsInPlaceWhenOnlyTheFileIsWritable)
 TEST(HistoryAppend, KeepsEveryByteAlreadyInTheFile)
 {
     TempFolder folder;
-    const fs::path file = folder / "历史题目.txt";
+    const fs::path file = folder / u8"历史题目.txt";
     const std::string gbkLines = "2016/7/27|1| \xBF\xDA\xCB\xE3\r\n2016/7/28|2| \xB9\xC0\xCB\xE3\n";
     writeBytes(file, gbkLines);
     ASSERT_TRUE(appendHistoryLine(file, "2016/7/28|2| 3＋4"));
@@ -127,7 +133,7 @@ TEST(HistoryAppend, KeepsEveryByteAlreadyInTheFile)
 TEST(HistoryAppend, NeverCreatesAnEmptyFileOrSplitsALine)
 {
     TempFolder folder;
-    const fs::path file = folder / "历史题目.txt";
+    const fs::path file = folder / u8"历史题目.txt";
     EXPECT_FALSE(appendHistoryLine(file, ""));
     EXPECT_FALSE(appendHistoryLine(file, "2016/7/27|1| 1＋2\r\n2016/7/27|1| 3＋4"));
     EXPECT_FALSE(fs::exists(file));
@@ -136,7 +142,7 @@ TEST(HistoryAppend, NeverCreatesAnEmptyFileOrSplitsALine)
 TEST(HistoryAppend, StartsANewLineAfterALineWithoutItsEnd)
 {
     TempFolder folder;
-    const fs::path file = folder / "历史题目.txt";
+    const fs::path file = folder / u8"历史题目.txt";
     writeBytes(file, "2016/7/27|1| 1＋2");
     ASSERT_TRUE(appendHistoryLine(file, "2016/7/28|2| 3＋4"));
     EXPECT_EQ(texts(readHistoryFile(file)),
@@ -146,7 +152,7 @@ TEST(HistoryAppend, StartsANewLineAfterALineWithoutItsEnd)
 TEST(HistoryRead, AcceptsCrLfAndLfAndALastLineWithoutEnd)
 {
     TempFolder folder;
-    const fs::path file = folder / "历史题目.txt";
+    const fs::path file = folder / u8"历史题目.txt";
     writeBytes(file, "\xEF\xBB\xBF"
                      "a|1| x\r\nb|2| y\n\r\nc|3| z");
     const HistoryRead read = readHistoryFile(file);
@@ -159,9 +165,9 @@ TEST(HistoryRead, AcceptsCrLfAndLfAndALastLineWithoutEnd)
 TEST(HistoryRead, TellsAMissingFileFromAnUnreadableOne)
 {
     TempFolder folder;
-    EXPECT_EQ(readHistoryFile(folder / "历史题目.txt").result.status, IoStatus::Missing);
-    fs::create_directory(folder / "历史题目.txt");
-    const HistoryRead read = readHistoryFile(folder / "历史题目.txt");
+    EXPECT_EQ(readHistoryFile(folder / u8"历史题目.txt").result.status, IoStatus::Missing);
+    fs::create_directory(folder / u8"历史题目.txt");
+    const HistoryRead read = readHistoryFile(folder / u8"历史题目.txt");
     EXPECT_EQ(read.result.status, IoStatus::Failed);
     EXPECT_FALSE(read.result.reason.empty());
 }
@@ -169,23 +175,22 @@ TEST(HistoryRead, TellsAMissingFileFromAnUnreadableOne)
 TEST(HistoryReplace, WritesTheLinesKeepsTheModeAndLeavesNoTemporaryFile)
 {
     TempFolder folder;
-    const fs::path file = folder / "历史题目.txt";
+    const fs::path file = folder / u8"历史题目.txt";
     writeBytes(file, "old\r\n");
-    ::chmod(file.c_str(), 0640);
-    writeBytes(folder / ".历史题目.txt.Ab12Cd", "left by a killed rewrite");
+    testing::setMode(file, fs::perms(0640));
+    writeBytes(folder / u8".历史题目.txt.Ab12Cd", "left by a killed rewrite");
     writeBytes(folder / "notes.txt", "not ours");
 
     HistoryFileLock lock(file);
     ASSERT_TRUE(replaceHistoryFile(file, {"a|1| x", "b|2| y"}));
     EXPECT_EQ(fileBytes(file), "a|1| x\r\nb|2| y\r\n");
-    struct stat info {
-    };
-    ASSERT_EQ(::stat(file.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    if (testing::modeBitsKept()) { // Windows keeps only the read-only attribute
+        EXPECT_EQ(testing::modeOf(file), fs::perms(0640));
+    }
 
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder.path()))
-        names.push_back(entry.path().filename().string());
+        names.push_back(testing::utf8Name(entry.path()));
     std::sort(names.begin(), names.end());
     // The lock file stays: removing it would let two savers lock two different files.
     EXPECT_EQ(names, (std::vector<std::string>{".历史题目.txt.lock", "notes.txt", "历史题目.txt"}));

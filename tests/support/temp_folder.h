@@ -13,6 +13,13 @@
 namespace quill::testing
 {
 
+// The file name of `path` in UTF-8.
+inline std::string utf8Name(const std::filesystem::path& path)
+{
+    const std::u8string name = path.filename().u8string();
+    return std::string(name.begin(), name.end());
+}
+
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder
 {
@@ -42,6 +49,9 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+    // A name in UTF-8 whatever the platform: Windows reads a plain narrow string in its ANSI
+    // code page.
+    std::filesystem::path operator/(std::u8string_view name) const { return path_ / name; }
 
     // Names of the entries in the folder, hidden ones included, sorted.
     std::vector<std::string> entries() const
