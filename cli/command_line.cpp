@@ -282,6 +282,7 @@ std::string mainHelpText()
   quillmere batch RECIPE --days N --out DIR   按配方一次出 N 天的练习 (quillmere batch --help)
   quillmere answer [选项]        在终端上机答题：逐题作答，判对错，给出得分 (quillmere answer --help)
   quillmere history list|load N|delete N   保存的练习 (quillmere history --help)
+  quillmere key CODE             按题目卷上的代码重写那一份题和答案 (quillmere key --help)
   quillmere records list [--pupil NAME]   学生的练习记录 (quillmere records --help)
   quillmere review --pupil NAME [选项]    错题练习：做错还没改对的题 (quillmere review --help)
   quillmere --version            显示版本
@@ -296,7 +297,7 @@ bool wantsCommandLine(const std::vector<std::string>& args)
     if (args.empty())
         return false;
     const std::string& first = args.front();
-    return first == "generate" || first == "answer" || first == "history" || first == "records" ||
+    return first == "generate" || first == "answer" || first == "history" || first == "records" || first == "key" ||
            first == "review" || first == "recipe" || first == "batch" || first == "help" || first == "--help" || first == "-h" ||
            first == "--version";
 }
@@ -325,6 +326,8 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return runBatchCommand(rest, out, err);
         if (command == "history")
             return runHistoryCommand(rest, out, err);
+        if (command == "key")
+            return runKeyCommand(rest, out, err);
         if (command == "records")
             return runRecordsCommand(rest, out, err);
         if (command == "review")

@@ -100,6 +100,42 @@ TEST(PupilSheets, CopiesWriteTheirOwnDocumentsAndHistoryEntries)
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 3);
 }
 
+// Every code of a batch finds its own sheet again, in either case, as a question and an answer
+// document; a code nobody was given is refused.
+TEST(PupilSheets, KeyFindsEachCodeInTheHistory)
+{
+    testing::TempFolder folder;
+    const std::string roster = (folder / "名单.txt").string(), history = (folder / "历史.txt").string();
+    testing::writeBytes(roster, rosterOf(4));
+    std::string out, err;
+    ASSERT_EQ(run({"generate", "--roster", roster, "--count", "6", "--print", "--seed", "3"}, out,
+                  err),
+              exitOk);
+    const std::vector<PrintedSheet> sheets = printedSheets(out);
+    ASSERT_EQ(run({"generate", "--roster", roster, "--count", "6", "--seed", "3", "--history",
+                   history, "--out", (folder / "卷").string()},
+                  out, err),
+              exitOk)
+        << err;
+    ASSERT_EQ(sheets.size(), 4u);
+    for (std::size_t k = 0; k < sheets.size(); ++k) {
+        std::string code = sheets[k].heading.substr(sheets[k].heading.rfind(' ') + 1);
+        code = code.substr(0, code.size() - std::string("】").size());
+        if (k % 2)
+            std::ranges::transform(code, code.begin(), [](char c) { return std::tolower(c); });
+        const auto keys = folder / ("钥" + std::to_string(k));
+        ASSERT_EQ(run({"key", code, "--history", history, "--out", keys.string()}, out, err),
+                  exitOk)
+            << code << ": " << err;
+        const auto written = std::filesystem::directory_iterator(keys);
+        EXPECT_EQ(std::distance(begin(written), end(written)), 2) << code;
+    }
+    EXPECT_EQ(run({"key", "ZZZZZ", "--history", history, "--out", (folder / "无").string()}, out,
+                  err),
+              exitUsage);
+    EXPECT_FALSE(std::filesystem::exists(folder / "无"));
+}
+
 // A bad count, a damaged list or a mixed sheet writes nothing and says why.
 TEST(PupilSheets, RefusalsWriteNothing)
 {
