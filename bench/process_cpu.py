@@ -33,7 +33,11 @@ COMMANDS = [
                                            "--part", "--kind oral --count 60 --columns 5",
                                            "--part", "--kind vertical --ops mul --count 30",
                                            "--part", "--kind steps --count 10"]),
+    # A class of 40: a PDF question and answer pair per pupil, named from a roster.
+    ("generate --roster of 40 --format pdf", ["generate", "--roster", "{roster}", "--answers",
+                                              "--no-save", "--seed", "1", "--format", "pdf"]),
 ]
+ROSTER = "".join(f"学生{k}\n" for k in range(1, 41))
 RECIPE = 'kind = "oral"\ngrade = 5\nops = ["add", "sub"]\ncount = 24\nanswers = true\n'
 
 
@@ -82,9 +86,12 @@ def main():
         recipe = os.path.join(out, "recipe.toml")
         with open(recipe, "w", encoding="utf-8") as file:
             file.write(RECIPE)
+        roster = os.path.join(out, "roster.txt")
+        with open(roster, "w", encoding="utf-8") as file:
+            file.write(ROSTER)
         measure("/bin/true", [("/bin/true", ["/bin/true"])], args.runs, out)
         for label, arguments in COMMANDS:
-            arguments = [recipe if a == "{recipe}" else a for a in arguments]
+            arguments = [{"{recipe}": recipe, "{roster}": roster}.get(a, a) for a in arguments]
             extra = ["--out", out] if arguments[0] in ("generate", "batch") else []
             measure(f"quillmere {label}", [(p, [p, *arguments, *extra]) for p in programs], args.runs, out)
 

@@ -8,6 +8,7 @@
 #include "engine/generate_options.h"
 #include "cli/history_command.h"
 #include "cli/pupil_recording.h"
+#include "cli/pupil_sheets.h"
 #include "cli/recipe_command.h"
 #include "cli/records_command.h"
 #include "cli/review_command.h"
@@ -17,6 +18,7 @@
 #include "engine/generation_run.h"
 #include "engine/mixed_sheet_run.h"
 #include "engine/recipe.h"
+#include "engine/sheet_code.h"
 #include "output/mixed_sheet_writer.h"
 #include "settings/exercise_kinds.h"
 
@@ -24,6 +26,7 @@
 #include <optional>
 #include <ostream>
 #include <random>
+#include <unordered_set>
 
 namespace quill
 {
@@ -98,26 +101,63 @@ int generateMixed(const std::vector<std::string>& args, const GenerateOptions& o
     return exitOk;
 }
 
+CommandLineOutput generateOutput(const GenerateOptions& options)
+{
+    CommandLineOutput output{!options.print, options.outDir, std::nullopt,
+                             std::chrono::seconds(options.timeLimit)};
+    if (!options.print)
+        output.historyFile = historyFileFor(options.historyFile);
+    return output;
+}
+
+// One set per pupil, each drawn as 生成练习 with its own documents and history entry, items of
+// the earlier sets avoided while the settings allow others; printed, each set is headed by the
+// pupil's name and code.
+int generatePupilSheets(const std::vector<std::string>& pupils, const GenerateOptions& options,
+                        Application& app, std::ostream& out, std::ostream& err)
+{
+    if (!options.parts.empty())
+        throw UsageError("混合练习（--part）还不能按 --copies 或 --roster 一人一份地出。");
+    applyOptionsAndSeed(options, app, err);
+    const std::vector<std::string> codes = drawSheetCodes(app.random, pupils.size());
+    CommandLineEnvironment env(app, generateOutput(options), out, err);
+    std::unordered_set<std::string> earlier;
+    for (std::size_t k = 0; k < pupils.size(); ++k) {
+        app.pupilName = pupils[k];
+        app.sheetCode = codes[k];
+        if (const std::optional<int> status =
+                unfinishedStatus(generateBatchSet(app, env, earlier), env, err))
+            return *status;
+        if (!options.print)
+            continue;
+        out << "【" << (pupils[k].empty() ? "第" + std::to_string(k + 1) + "份" : pupils[k])
+            << " " << codes[k] << "】\n";
+        for (const std::string& line : options.answers ? answerKeyLines(app) : itemLines(app))
+            out << line << '\n';
+    }
+    return exitOk;
+}
+
 int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     StreamNotifier notifier(err);
     Application app(notifier);
+    std::vector<std::string> own = args;
+    const std::optional<std::vector<std::string>> pupils = takePupilSheets(own);
     // A recipe stands for the options it holds, parts included.
-    const std::vector<std::string> given = withRecipesRead(args);
+    const std::vector<std::string> given = withRecipesRead(own);
     const GenerateOptions options = parseGenerateOptions(given);
     if (options.help) {
         out << generateHelpText();
         return exitOk;
     }
+    if (pupils)
+        return generatePupilSheets(*pupils, options, app, out, err);
     if (!options.parts.empty())
         return generateMixed(given, options, app, out, err);
     applyOptionsAndSeed(options, app, err);
 
-    CommandLineOutput output{!options.print, options.outDir, std::nullopt,
-                             std::chrono::seconds(options.timeLimit)};
-    if (!options.print)
-        output.historyFile = historyFileFor(options.historyFile);
-    CommandLineEnvironment env(app, output, out, err);
+    CommandLineEnvironment env(app, generateOutput(options), out, err);
     if (const std::optional<int> status = unfinishedStatus(generateExercises(app, env), env, err))
         return *status;
     if (options.print)
@@ -242,6 +282,7 @@ std::string mainHelpText()
   quillmere batch RECIPE --days N --out DIR   按配方一次出 N 天的练习 (quillmere batch --help)
   quillmere answer [选项]        在终端上机答题：逐题作答，判对错，给出得分 (quillmere answer --help)
   quillmere history list|load N|delete N   保存的练习 (quillmere history --help)
+  quillmere key CODE             按题目卷上的代码重写那一份题和答案 (quillmere key --help)
   quillmere records list [--pupil NAME]   学生的练习记录 (quillmere records --help)
   quillmere review --pupil NAME [选项]    错题练习：做错还没改对的题 (quillmere review --help)
   quillmere --version            显示版本
@@ -256,7 +297,7 @@ bool wantsCommandLine(const std::vector<std::string>& args)
     if (args.empty())
         return false;
     const std::string& first = args.front();
-    return first == "generate" || first == "answer" || first == "history" || first == "records" ||
+    return first == "generate" || first == "answer" || first == "history" || first == "records" || first == "key" ||
            first == "review" || first == "recipe" || first == "batch" || first == "help" || first == "--help" || first == "-h" ||
            first == "--version";
 }
@@ -285,6 +326,8 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return runBatchCommand(rest, out, err);
         if (command == "history")
             return runHistoryCommand(rest, out, err);
+        if (command == "key")
+            return runKeyCommand(rest, out, err);
         if (command == "records")
             return runRecordsCommand(rest, out, err);
         if (command == "review")

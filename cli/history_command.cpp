@@ -6,6 +6,7 @@
 #include "engine/generate_options.h"
 #include "engine/application.h"
 #include "engine/saved_set_loading.h"
+#include "history/history_line.h"
 #include "history/saved_sets.h"
 
 #include <charconv>
@@ -100,20 +101,16 @@ int list(const HistoryOptions& options, std::ostream& out, std::ostream& err)
     return read.read ? exitOk : exitFailed;
 }
 
-int load(const HistoryOptions& options, std::ostream& out, std::ostream& err)
+int loadLine(const HistoryOptions& options, const std::string& lineText, std::ostream& out,
+             std::ostream& err)
 {
-    const ReadSets read = readSets(options, err);
-    if (!read.read)
-        return exitFailed;
-    const SavedSets& sets = read.sets;
-    const std::size_t index = lineIndex(options, sets);
     StreamNotifier notifier(err);
     Application app(notifier);
     app.settings.answerSheet.checked = options.answers;
     if (options.format)
         app.settings.documentFormat.index = *options.format;
     CommandLineEnvironment env(app, {true, options.outDir, std::nullopt}, out, err);
-    switch (loadSavedSet(app, env, sets.lines()[index])) {
+    switch (loadSavedSet(app, env, lineText)) {
     case RunOutcome::Completed:
         return exitOk;
     case RunOutcome::Stopped:
@@ -121,6 +118,41 @@ int load(const HistoryOptions& options, std::ostream& out, std::ostream& err)
     default: // a saved set that cannot be written is no bad option
         return exitFailed;
     }
+}
+
+int load(const HistoryOptions& options, std::ostream& out, std::ostream& err)
+{
+    const ReadSets read = readSets(options, err);
+    if (!read.read)
+        return exitFailed;
+    return loadLine(options, read.sets.lines()[lineIndex(options, read.sets)], out, err);
+}
+
+// Codes are read aloud and typed in either case.
+std::string upperCase(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+// The latest saved sheet with the code: a code drawn again later names the newer sheet.
+int key(HistoryOptions options, std::ostream& out, std::ostream& err)
+{
+    if (!options.index)
+        throw UsageError("请给出题目卷角上的代码，如 quillmere key K7M4P。");
+    const std::string code = upperCase(*options.index);
+    const ReadSets read = readSets(options, err);
+    if (!read.read)
+        return exitFailed;
+    const std::vector<std::string>& lines = read.sets.lines();
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
+        if (parseHistoryLine(*line).sheetCode == code) {
+            options.answers = true;
+            return loadLine(options, *line, out, err);
+        }
+    throw UsageError("历史记录里没有代码为“" + printableText(code) + "”的题目卷。");
 }
 
 int remove(const HistoryOptions& options, std::ostream& out, std::ostream& err)
@@ -157,6 +189,18 @@ int runHistoryCommand(const std::vector<std::string>& args, std::ostream& out, s
     throw UsageError("未知的历史记录操作：" + options.action + "（list、load 或 delete）");
 }
 
+int runKeyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> withAction{"key"};
+    withAction.insert(withAction.end(), args.begin(), args.end());
+    const HistoryOptions options = parseHistoryOptions(withAction);
+    if (options.action == "help" || options.answers) {
+        out << keyHelpText();
+        return options.answers ? exitUsage : exitOk;
+    }
+    return key(options, out, err);
+}
+
 std::string historyHelpText()
 {
     return R"(用法: quillmere history list|load N|delete N [选项]
@@ -170,6 +214,21 @@ std::string historyHelpText()
   --answers         载入时另写答案文档
   --out DIR         载入时文档写入的文件夹 (默认当前文件夹)
   --format docx|pdf|both  载入时写的格式: Word 文档 (默认)、PDF 或两种都写
+)";
+}
+
+std::string keyHelpText()
+{
+    return R"(用法: quillmere key CODE [选项]
+
+按题目卷标题旁的代码（quillmere generate --copies 或 --roster 写上的 5 位代码）在历史记录里
+找到那一份题，重新写出它的题目文档和答案文档，答案卷上有学生的名字和代码。大小写都可以。
+
+  --history FILE    历史记录文件 (默认在程序旁或 ~/.local/share/Quillmere)
+  --out DIR         文档写入的文件夹 (默认当前文件夹)
+  --format docx|pdf|both   文档格式
+
+退出码: 0 成功, 1 历史记录读不出或文档无法写入, 2 没有这个代码或选项有误。
 )";
 }
 

@@ -13,4 +13,9 @@ int runHistoryCommand(const std::vector<std::string>& args, std::ostream& out, s
 
 std::string historyHelpText();
 
+// `quillmere key CODE` with --history FILE, --out DIR, --format: writes again the pupil's sheet
+// saved with that code, and its key.
+std::string keyHelpText();
+int runKeyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 } // namespace quill

@@ -9,14 +9,26 @@
 namespace quill
 {
 
+namespace
+{
+
+std::string titleWithPupil(const Application& app, bool answers)
+{
+    const std::string title = sheetTitle(app.settings, answers);
+    return app.sheetCode.empty() ? title : title + " " + app.pupilName + " " + app.sheetCode;
+}
+
+} // namespace
+
 DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, DocumentWriter write)
 {
     const SheetDocuments sheets{app.settings.option(app.settings.kind()).caption,
-                                [&](bool answers) { return sheetTitle(app.settings, answers); },
+                                [&](bool answers) { return titleWithPupil(app, answers); },
                                 [&](bool answers, WordProcessor& document) {
                                     const WriterArguments args{
                                         app.settings, app.set,      sheetLayoutOf(app.settings),
-                                        answers,      app.notifier, app.stop()};
+                                        answers,      app.notifier, app.stop(),
+                                        app.pupilName, app.sheetCode};
                                     return write(args, document);
                                 }};
     return writeSheetDocuments(app, env, sheets);

@@ -600,6 +600,13 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
   --seed N          随机种子: 同样的设置和种子得到同样的题目 (所用种子总会报告)
   --time-limit S    出题最多 S 秒 (默认 60，0 为不限): 到时像点■一样停止，什么都不写
 
+一人一份:
+  --copies N        用同样的设置出 N 套不同的题 (1..100)
+  --roster FILE     名单文件 (UTF-8 或 GBK，每行一个名字，最多 100 个，每个最多 20 个字)：
+                    每个名字一套不同的题，名字写在姓名栏上
+                    每套题目和答案的标题旁有一个 5 位代码 (不含 0、O、1、I)；每套题各写各的文档，
+                    各存一条历史记录；--print 时每套前面有一行【名字 代码】。不能与 --part 同用
+
 混合练习:
   --part "选项"     一张练习里的一部分，用它自己的选项（空格隔开），可给多次，例如
                     --part "--kind oral --to 20 --count 20 --carry yes"

@@ -160,8 +160,11 @@ bool saveSet(Application& app, RunEnvironment& env)
         return true;
     env.waitSeconds(finishedNoticeSeconds);
     const int kind = historyKindOf(app.settings);
-    const IoResult saved = appendHistoryLine(
-        *file, historyLineText(shortDateText(), kind, savedTextFor(app.settings, app.set)));
+    std::string text = savedTextFor(app.settings, app.set);
+    if (!app.sheetCode.empty())
+        text += "|" + pupilSheetField(app.sheetCode, app.pupilName);
+    const IoResult saved =
+        appendHistoryLine(*file, historyLineText(shortDateText(), kind, text));
     app.notifier.notify(saved ? std::string(savedMessage) : saveFailedMessage(saved));
     return saved.ok();
 }

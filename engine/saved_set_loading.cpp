@@ -96,6 +96,9 @@ RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view 
     selectSavedKind(app.settings, *saved, app.notifier);
     // The lists show what the set was drawn with; sets saved without a choice had none.
     setColumnRules(app.settings, line.drawnWith.value_or(""));
+    // A pupil's sheet comes back with its name and code, so its key can be told by them.
+    app.sheetCode = line.sheetCode.value_or("");
+    app.pupilName = line.pupilName;
     if (saved->history.pauseBeforeWriting)
         env.waitSeconds(loadedKindShownSeconds);
     prepareSheets(app, sheetRange(app.settings));

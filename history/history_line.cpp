@@ -121,6 +121,20 @@ std::string historyLineText(std::string_view date, int kind, std::string_view sa
     return line;
 }
 
+namespace
+{
+
+constexpr std::string_view sheetFieldPrefix = "sheet=";
+
+void readPupilSheetField(std::string_view field, HistoryLine& line)
+{
+    const std::size_t space = std::min(field.find(' '), field.size());
+    line.sheetCode = std::string(field.substr(0, space));
+    line.pupilName = std::string(field.substr(std::min(space + 1, field.size())));
+}
+
+} // namespace
+
 HistoryLine parseHistoryLine(std::string_view text)
 {
     const std::vector<std::string_view> fields = splitAtBars(text);
@@ -133,11 +147,22 @@ HistoryLine parseHistoryLine(std::string_view text)
     std::size_t next = 3;
     if (fields.size() > next && keepsEquations(line.kind))
         line.equations = std::string(fields[next++]);
-    else if (fields.size() > next && !isColumnRulesText(fields[next]))
+    else if (fields.size() > next && !isColumnRulesText(fields[next]) &&
+             !fields[next].starts_with(sheetFieldPrefix))
         line.writtenAs = std::string(fields[next++]);
     if (fields.size() > next && isColumnRulesText(fields[next]))
-        line.drawnWith = std::string(fields[next]);
+        line.drawnWith = std::string(fields[next++]);
+    if (fields.size() > next && fields[next].starts_with(sheetFieldPrefix))
+        readPupilSheetField(fields[next].substr(sheetFieldPrefix.size()), line);
     return line;
+}
+
+std::string pupilSheetField(std::string_view code, std::string_view pupil)
+{
+    std::string field = std::string(sheetFieldPrefix) + std::string(code) + " ";
+    for (const char c : pupil)
+        field += c == '|' ? std::string("｜") : std::string(1, c);
+    return field;
 }
 
 bool hasHistoryLineForm(std::string_view text)

@@ -164,13 +164,34 @@ std::string sheetTitle(const ExerciseSettings& s, bool answers)
     return answers ? title + "（答案）" : title;
 }
 
+namespace
+{
+
+// The name line with the pupil's name written in.
+std::string namedLine(std::string_view pupil)
+{
+    std::string line(nameLine);
+    const std::string_view blank = "___________";
+    line.replace(line.find(blank), blank.size(), pupil);
+    return line;
+}
+
+} // namespace
+
 void typeTitleBlock(WordProcessor& word, const WriterArguments& args,
                     std::string_view afterNameLine)
 {
-    typeTitleBlock(word, sheetTitle(args.settings, args.answers), args.answers, afterNameLine);
+    typeTitleBlock(word, {sheetTitle(args.settings, args.answers), args.pupil, args.code},
+                   args.answers, afterNameLine);
 }
 
 void typeTitleBlock(WordProcessor& word, std::string_view title, bool answers,
+                    std::string_view afterNameLine)
+{
+    typeTitleBlock(word, TitleBlock{title, {}, {}}, answers, afterNameLine);
+}
+
+void typeTitleBlock(WordProcessor& word, const TitleBlock& block, bool answers,
                     std::string_view afterNameLine)
 {
     word.addDocument();
@@ -179,9 +200,11 @@ void typeTitleBlock(WordProcessor& word, std::string_view title, bool answers,
     word.setBold(true);
     word.setFontName(titleFont);
     word.setFontSize(22);
-    word.typeText(title);
+    word.typeText(block.title);
     word.setFontSize(12);
     word.typeText("    " + shortDateText());
+    if (!block.code.empty())
+        word.typeText("  " + std::string(block.code));
     word.setBold(false);
     word.setFontSize(9);
     word.typeText("  Quillmere");
@@ -194,7 +217,9 @@ void typeTitleBlock(WordProcessor& word, std::string_view title, bool answers,
     word.setFontName(titleFont);
     word.setFontSize(12);
     if (!answers)
-        word.typeText(nameLine);
+        word.typeText(block.pupil.empty() ? std::string(nameLine) : namedLine(block.pupil));
+    else if (!block.pupil.empty())
+        word.typeText("姓名：" + std::string(block.pupil));
     word.setAlignment(Alignment::Center);
     word.typeText(afterNameLine);
 }

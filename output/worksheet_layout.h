@@ -69,6 +69,16 @@ void typeTitleBlock(WordProcessor& word, const WriterArguments& args,
 void typeTitleBlock(WordProcessor& word, std::string_view title, bool answers,
                     std::string_view afterNameLine = "\r\r");
 
+// A title with, on a pupil's own sheet, the pupil's name for the name line and the code that
+// finds its key.
+struct TitleBlock {
+    std::string_view title;
+    std::string_view pupil;
+    std::string_view code;
+};
+void typeTitleBlock(WordProcessor& word, const TitleBlock& block, bool answers,
+                    std::string_view afterNameLine = "\r\r");
+
 // The table font and size, the table with its borders and row heights: each row at least
 // the row height, or with working rows those three times as high.
 void addWorksheetTable(WordProcessor& word, const WorksheetGeometry& geometry,

@@ -7,6 +7,7 @@
 #include "problems/exercise_set.h"
 
 #include <string>
+#include <string_view>
 
 namespace quill
 {
@@ -34,6 +35,10 @@ struct WriterArguments {
     bool answers = false; // the answer sheet rather than the question sheet
     Notifier& notifier;   // a layout the writer cannot use is reported here
     StopSignal& stop;     // asked before each cell: a stop leaves the rest empty
+    // On one sheet per pupil: the name on the name line and the sheet's code by the date,
+    // on the key too. Empty on a sheet for anyone.
+    std::string_view pupil{};
+    std::string_view code{};
 };
 
 } // namespace quill

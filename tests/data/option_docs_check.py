@@ -56,7 +56,7 @@ def main():
     manual_options = set(OPTION.findall(manual_text))
     completion_options = set(OPTION.findall(completion_text))
     missing = undocumented_kinds(program, manual_text, completion_text)
-    for command in ("generate", "answer", "recipe", "batch", "history", "records", "review"):
+    for command in ("generate", "answer", "recipe", "batch", "history", "key", "records", "review"):
         for option in sorted(listed_options(program, command)):
             if option not in manual_options:
                 missing.append(f"{command} {option}: not in the manual page {manual_path}")

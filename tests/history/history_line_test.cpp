@@ -40,6 +40,28 @@ TEST(HistoryLine, OnlyEquationSetsHaveAFourthField)
     EXPECT_EQ(parseHistoryLine("2026/3/1|3| 1＋2|extra").savedList, " 1＋2");
 }
 
+// A pupil's sheet field comes last after any other field and leaves them as they were; a bar
+// in the name cannot split the line.
+TEST(HistoryLine, PupilSheetFieldFollowsEveryOtherField)
+{
+    const std::string field = "|" + pupilSheetField("K7M4P", "张|三");
+    for (const std::string base : {"2026/3/1|1| 1＋2", "2026/3/1|6| 12＋5＝17| X＋5＝17",
+                                   "2026/3/1|1| 1＋2|steps", "2026/3/1|1| 1＋2|carry=yes",
+                                   "2026/3/1|1| 1＋2|oral|carry=no"}) {
+        const HistoryLine plain = parseHistoryLine(base), marked = parseHistoryLine(base + field);
+        EXPECT_FALSE(plain.sheetCode) << base;
+        EXPECT_EQ(marked.sheetCode, "K7M4P") << base;
+        EXPECT_EQ(marked.pupilName, "张｜三") << base;
+        EXPECT_EQ(marked.savedList, plain.savedList) << base;
+        EXPECT_EQ(marked.equations, plain.equations) << base;
+        EXPECT_EQ(marked.writtenAs, plain.writtenAs) << base;
+        EXPECT_EQ(marked.drawnWith, plain.drawnWith) << base;
+        EXPECT_TRUE(hasHistoryLineForm(base + field)) << base;
+    }
+    EXPECT_EQ(parseHistoryLine("2026/3/1|1| 1＋2|" + pupilSheetField("ABCDE", "")).sheetCode,
+              "ABCDE");
+}
+
 // Every kind's list reads back to the same items and is written again byte for byte.
 TEST(HistoryLine, SavedListsReadBackToTheSameText)
 {
