@@ -65,8 +65,9 @@ TEST(ExactDecimalDivision, EveryBuiltItemKeepsEveryRule)
             }
             EXPECT_LE(placesOf(item.first), c.places);
             EXPECT_LE(placesOf(item.second), c.places);
-            if (c.oral)
+            if (c.oral) {
                 EXPECT_LT(item.b, 10);
+            }
             EXPECT_TRUE(isCloseEnough({item.a, item.b}, c.start, c.end, c.closeness));
             if (c.caps) {
                 EXPECT_LE(item.a + item.b, c.end + 1);
