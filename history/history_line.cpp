@@ -204,14 +204,18 @@ std::string_view historyKindLabel(int kind)
     return known ? known->label : unknownKindLabel;
 }
 
+std::string_view savedSetLabel(std::string_view lineText)
+{
+    const std::vector<std::string_view> fields = splitAtBars(lineText);
+    if (fields.size() > 1 && fields[1] == mixedKindField)
+        return mixedKindLabel;
+    return historyKindLabel(parseHistoryLine(lineText).kind);
+}
+
 std::string savedSetEntry(std::string_view lineText)
 {
     const HistoryLine line = parseHistoryLine(lineText);
-    std::string entry = firstCharacters(line.date, entryDateCharacters);
-    const std::vector<std::string_view> fields = splitAtBars(lineText);
-    entry += fields.size() > 1 && fields[1] == mixedKindField ? mixedKindLabel
-                                                              : historyKindLabel(line.kind);
-    return entry;
+    return firstCharacters(line.date, entryDateCharacters) + std::string(savedSetLabel(lineText));
 }
 
 } // namespace quill

@@ -87,4 +87,7 @@ std::string_view historyKindLabel(int kind);
 // The list entry of a line: the first 10 characters of its date followed by its kind label.
 std::string savedSetEntry(std::string_view lineText);
 
+// The label that entry ends with: "混合练习" for a mixed sheet's line, else its kind's label.
+std::string_view savedSetLabel(std::string_view lineText);
+
 } // namespace quill

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The entry is the date cut to ten characters and a label of at most four.
     const std::string entry = savedSetEntry(text);
     require(isValidUtf8(entry));
-    const std::string_view label = historyKindLabel(line.kind);
+    const std::string_view label = savedSetLabel(text);
     require(entry.ends_with(label));
     require(characterCount(entry) <= 10 + characterCount(label));
     require(text.starts_with(std::string_view(entry).substr(0, entry.size() - label.size())));
