@@ -177,17 +177,7 @@ std::optional<int> runDay(const Batch& batch, int day, std::unordered_set<std::s
     const RunOutcome outcome = parts.empty()
                                    ? generateBatchSet(app, env, earlier)
                                    : generateBatchMixedSheet(app, env, parts, earlier);
-    switch (outcome) {
-    case RunOutcome::Completed:
-        return std::nullopt;
-    case RunOutcome::Refused:
-        return exitUsage;
-    case RunOutcome::Stopped:
-        return stoppedRunStatus(env, err);
-    case RunOutcome::Failed:
-        return exitFailed;
-    }
-    return exitFailed;
+    return unfinishedStatus(outcome, env, err);
 }
 
 } // namespace

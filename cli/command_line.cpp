@@ -51,22 +51,6 @@ void applyOptionsAndSeed(const GenerateOptions& options, Application& app, std::
     err << "随机种子：" << seed << "（--seed " << seed << " 可重出这套题）\n";
 }
 
-// The exit status of a run that did not complete, or nothing when it did.
-std::optional<int> unfinishedStatus(RunOutcome outcome, const CommandLineEnvironment& env,
-                                    std::ostream& err)
-{
-    switch (outcome) {
-    case RunOutcome::Refused:
-        return exitUsage;
-    case RunOutcome::Stopped:
-        return stoppedRunStatus(env, err);
-    case RunOutcome::Failed:
-        return exitFailed;
-    case RunOutcome::Completed:
-        break;
-    }
-    return std::nullopt;
-}
 
 void printParts(Application& app, const std::vector<SheetPart>& parts, bool answers,
                 std::ostream& out)

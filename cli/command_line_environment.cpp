@@ -104,6 +104,22 @@ void CommandLineEnvironment::pumpEvents()
                  << std::flush;
 }
 
+std::optional<int> unfinishedStatus(RunOutcome outcome, const CommandLineEnvironment& env,
+                                    std::ostream& err)
+{
+    switch (outcome) {
+    case RunOutcome::Refused:
+        return exitUsage;
+    case RunOutcome::Stopped:
+        return stoppedRunStatus(env, err);
+    case RunOutcome::Failed:
+        return exitFailed;
+    case RunOutcome::Completed:
+        break;
+    }
+    return std::nullopt;
+}
+
 int stoppedRunStatus(const CommandLineEnvironment& env, std::ostream& err)
 {
     if (env.interrupted()) {

@@ -5,6 +5,7 @@
 // into a folder with their paths printed.
 
 #include "engine/document_output.h"
+#include "engine/generation_run.h"
 #include "engine/run_environment.h"
 #include "settings/notifier.h"
 
@@ -77,6 +78,10 @@ private:
 // The exit status of a run that ended stopped: Ctrl+C and the time limit are told as the
 // window's stop label tells a stop; any other stop is a run that could not finish.
 int stoppedRunStatus(const CommandLineEnvironment& env, std::ostream& err);
+
+// The exit status of a run that did not complete, or nothing when it did.
+std::optional<int> unfinishedStatus(RunOutcome outcome, const CommandLineEnvironment& env,
+                                    std::ostream& err);
 
 // The history file: the one named on the command line, else the usual place.
 std::filesystem::path historyFileFor(const std::optional<std::string>& named);
