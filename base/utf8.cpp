@@ -1,5 +1,7 @@
 #include "base/utf8.h"
 
+#include <algorithm>
+
 namespace quill
 {
 
@@ -39,6 +41,27 @@ std::filesystem::path pathFromUtf8(std::string_view text)
 {
     return std::filesystem::path(
         std::u8string_view(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+}
+
+std::size_t characterCount(std::string_view text)
+{
+    std::size_t count = 0;
+    char32_t ignored = 0;
+    while (!text.empty()) {
+        const std::size_t length = std::max<std::size_t>(1, utf8Sequence(text, ignored));
+        text.remove_prefix(std::min(length, text.size()));
+        ++count;
+    }
+    return count;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    constexpr std::string_view blanks = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
 } // namespace quill

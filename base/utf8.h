@@ -15,4 +15,10 @@ std::size_t utf8Sequence(std::string_view text, char32_t& codePoint);
 // Windows, which cannot hold every name.
 std::filesystem::path pathFromUtf8(std::string_view text);
 
+// How many characters the text holds; a byte that starts no sequence counts as one.
+std::size_t characterCount(std::string_view text);
+
+// The text without spaces, tabs and line ends at either end.
+std::string_view trimmed(std::string_view text);
+
 } // namespace quill

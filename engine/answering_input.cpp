@@ -1,6 +1,7 @@
 #include "engine/answering_input.h"
 
 #include "base/number_text.h"
+#include "base/utf8.h"
 
 #include <array>
 #include <string>
@@ -53,15 +54,6 @@ bool isBlank(char c)
 }
 
 constexpr std::array<std::string_view, 5> remainderMarks = {"……", "…", "...", "余", " "};
-
-std::string_view trimmed(std::string_view text)
-{
-    constexpr std::string_view blanks = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
 
 // What one number of an answer holds so far: "-", digits, a point, "/" and "%".
 struct NumberSoFar {

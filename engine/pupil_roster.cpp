@@ -26,27 +26,6 @@ bool looksBinary(std::string_view bytes)
     });
 }
 
-std::string_view trimmed(std::string_view line)
-{
-    constexpr std::string_view blanks = " \t\r";
-    const std::size_t first = line.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return line.substr(first, line.find_last_not_of(blanks) - first + 1);
-}
-
-std::size_t characterCount(std::string_view utf8)
-{
-    std::size_t count = 0;
-    char32_t ignored = 0;
-    while (!utf8.empty()) {
-        const std::size_t length = std::max<std::size_t>(1, utf8Sequence(utf8, ignored));
-        utf8.remove_prefix(std::min(length, utf8.size()));
-        ++count;
-    }
-    return count;
-}
-
 std::string_view withoutByteOrderMark(std::string_view bytes)
 {
     constexpr std::string_view mark = "\xEF\xBB\xBF";

@@ -2,6 +2,7 @@
 // decoding, parsing, the list entry and loading. Any crash or broken promise stops the run.
 
 #include "base/line_encoding.h"
+#include "base/utf8.h"
 #include "history/history_line.h"
 #include "history/saved_set_load.h"
 
@@ -18,14 +19,6 @@ void require(bool condition)
 {
     if (!condition)
         std::abort();
-}
-
-std::size_t characterCount(std::string_view utf8)
-{
-    std::size_t count = 0;
-    for (const char c : utf8)
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return count;
 }
 
 } // namespace
