@@ -6,7 +6,9 @@
 
 #include "problems/draw.h"
 #include "problems/item_value.h"
+#include "problems/laws/law_key_pairs.h"
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -16,8 +18,6 @@
 namespace quill
 {
 
-struct LawOperands;
-
 // "37＋45＋63" and its answer 145; a saved entry may have lost its answer.
 struct LawItem {
     std::string expression;
@@ -26,11 +26,14 @@ struct LawItem {
     friend bool operator==(const LawItem&, const LawItem&) = default;
 };
 
-// One form of a law's items: the written pattern (law_expression.h) and whether a draw
-// makes an item of it (its key value passes and its conditions hold).
+// One form of a law's items: the written pattern (law_expression.h), whether a draw makes an
+// item of it (its key value passes and its conditions hold), and how its key value is made
+// (either of two ways where the form has two).
 struct LawShape {
     std::string_view pattern;
     bool (*kept)(const ExerciseSettings& settings, const LawOperands& operands);
+    std::array<LawKey, 2> keys;
+    int keyCount = 1;
 };
 
 using LawShapes = std::span<const LawShape>;

@@ -395,6 +395,34 @@ INSTANTIATE_TEST_SUITE_P(
                                          SheetCase{"percent", false, -1, true, 1, 5000})),
     testName);
 
+// Easy decimals of two and three places: the key pairs are listed, not waited for, so even
+// products of three-place decimals (0.125 × 80) come at once.
+INSTANTIATE_TEST_SUITE_P(
+    KeyedDecimals, DrawnLawItems,
+    ::testing::Combine(::testing::Values(laws[0], laws[2], laws[5], laws[6], laws[7], laws[4]),
+                       ::testing::Values(SheetCase{"decimalsEasy2", true, 2, false, 0, 100},
+                                         SheetCase{"decimalsEasy3", true, 3, false, 1, 100})),
+    testName);
+
+// A small setting whose items can all be listed: A＋B＋C with A＋C = 10, from 1 to 20, is
+// 9 × 20 items. Drawn 50 times as often, each appears, with counts a chi-square test over the
+// 180 items finds uniform (its 99.9 % point for 179 degrees of freedom is about 237).
+TEST(LawItems, EasyItemsAreDrawnUniformlyAmongAllTheSettingsAllow)
+{
+    testing::TestApplication t(3);
+    t.app.settings.easyMode.checked = true;
+    Draw draw = t.app.draw();
+    constexpr int allowed = 9 * 20, perItem = 50;
+    std::map<std::string, int> counts;
+    for (int k = 0; k < allowed * perItem; ++k)
+        ++counts[makeShapedLawItem(draw, {1, 20}, additionCommutative).expression];
+    ASSERT_EQ(counts.size(), static_cast<std::size_t>(allowed));
+    double chiSquare = 0;
+    for (const auto& [item, count] : counts)
+        chiSquare += (count - perItem) * (count - perItem) / static_cast<double>(perItem);
+    EXPECT_LT(chiSquare, 237.0);
+}
+
 // Settings no draw can meet (easy mode within 1..3) keep a law drawing until the stop.
 TEST(LawItems, AStopEndsADrawThatCanNeverPass)
 {
