@@ -5,6 +5,7 @@ is refused at once (exit 2) or reaches the time limit (exit 3). Prints the media
 percentile and maximum CPU time, the counts of each ending, and the slowest settings.
 
     bench/sweep_cpu.py PROGRAM [--seed N] [--time-limit S] [--option-sets NAME,...] [--slowest N]
+        [--kinds oral,laws,...]
 """
 import argparse
 import concurrent.futures
@@ -43,11 +44,12 @@ def main():
     parser.add_argument("--time-limit", type=int, default=10)
     parser.add_argument("--option-sets", default="default,exact3,exact4,fill-in,zero-middle")
     parser.add_argument("--slowest", type=int, default=10)
+    parser.add_argument("--kinds", default=",".join(KINDS))
     args = parser.parse_args()
     grid = [(f"{kind} {numbers} grade {grade} {name}",
              ["--kind", kind, "--numbers", numbers, "--grade", grade, *OPTION_SETS[name],
               "--seed", args.seed])
-            for kind in KINDS for numbers in NUMBERS for grade in GRADES
+            for kind in args.kinds.split(",") for numbers in NUMBERS for grade in GRADES
             for name in args.option_sets.split(",")]
     with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
         results = list(pool.map(lambda g: (g[0], *run(args.program, g[1], args.time_limit)), grid))
