@@ -11,8 +11,8 @@
 namespace quill
 {
 
-// Whether the construction knows every operand the range can give: ranges from 0 up that end
-// by 100, at 1 to 4 places, where each operand is one cell of the drawn positions or two.
+// Whether the construction knows every operand the range can give: ranges from 0 up, at 1 to 4
+// places, with few enough drawn positions that single precision tells them apart.
 bool buildsExactDecimalDivision(const ExerciseSettings& settings, Range range);
 
 // An exact decimal division the block keeps, each kept pair as likely as under redrawing (a

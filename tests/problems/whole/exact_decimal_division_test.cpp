@@ -42,7 +42,8 @@ TEST(ExactDecimalDivision, EveryBuiltItemKeepsEveryRule)
         {11, 4, 1, 100, 50, false, false}, {0, 4, 0, 100, 50, true, false},
         {7, 3, 1, 100, 80, false, false},  {9, 2, 5, 37, 20, false, false},
         {12, 1, 0, 9, 50, true, false},    {8, 4, 1, 100, 50, false, true},
-        {10, 3, 2, 60, 95, false, true},
+        {10, 3, 2, 60, 95, false, true},   {9, 4, 0, 1000, 50, false, false},
+        {8, 2, 0, 5000, 50, true, false},
     };
     for (const Case& c : cases) {
         TestApplication t(c.grade * 100 + c.places);
