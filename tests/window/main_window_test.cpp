@@ -176,12 +176,16 @@ protected:
         return text + u' ' + control<QComboBox>(&S::grade)->currentText();
     }
 
-    // Ten thousand exact quotients of four-place decimals up to 1000, still found by redrawing:
-    // a run far longer than any test, for the tests that stop it or leave during it.
+    // Ten thousand column divisions of four-place decimals up to 1000 whose quotients end within
+    // four places, still found by redrawing: a run far longer than any test, for the tests that
+    // stop it or leave during it.
     void chooseALongRun()
     {
-        option(&S::estimationOption)->click();
+        option(&S::verticalOption)->click();
         check(&S::decimals)->click();
+        for (CheckBox S::*box : {&S::addition, &S::subtraction, &S::multiplication, &S::division})
+            if (check(box)->isChecked() != (box == &S::division))
+                check(box)->click();
         QComboBox* places = control<QComboBox>(&S::operandPlaces);
         places->setCurrentIndex(4);
         emit places->activated(4);
