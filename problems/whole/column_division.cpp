@@ -2,6 +2,8 @@
 
 #include "problems/expressions/shown_answer.h"
 #include "problems/trivial_items.h"
+#include "problems/whole/column_decimal_division.h"
+#include "problems/whole/decimal_cells.h"
 #include "problems/whole/operands.h"
 
 #include <algorithm>
@@ -13,8 +15,7 @@ namespace
 {
 
 // A quotient worked out in columns ends, and within the four places an answer key shows.
-bool fitsColumns(const ExerciseSettings& settings, double dividend, double divisor,
-                 double quotient)
+bool fitsColumns(const ExerciseSettings& settings, double dividend, double divisor, double quotient)
 {
     return quotientTerminates(settings, dividend, divisor) &&
            decimalPlaces(quotient) <= longestShownPlaces;
@@ -40,17 +41,26 @@ OperationItem divisionForColumns(Draw& draw, Range range, const OperationItem& i
     const bool numbers = std::all_of(item.terms.begin(), item.terms.end(),
                                      [](const WrittenNumber& t) { return t.amount.isNumber(); });
     if (item.operation != Operation::Division || item.terms.size() < 2 || !numbers ||
-        fitsColumns(draw.settings, item.terms[0].amount.toDouble(),
-                    item.terms[1].amount.toDouble(),
+        fitsColumns(draw.settings, item.terms[0].amount.toDouble(), item.terms[1].amount.toDouble(),
                     item.terms[0].amount.toDouble() / item.terms[1].amount.toDouble()))
         return item;
-    std::optional<DrawnOperands> drawn;
     TrivialRefusals trivial(draw.settings);
+    const auto kept = [&](const DrawnOperands& o) {
+        return pairFits(draw.settings, o) && !trivial.refuses([&] {
+            return isTrivialItem(itemOf(o), draw.settings, ExerciseKind::Vertical);
+        });
+    };
+    if (decimalCellsOf(draw.settings, range)) {
+        const std::optional<DrawnOperands> built =
+            buildColumnDecimalDivision(draw, range, [&](const DrawnOperands& o) {
+                return !capHolds(draw.settings, o, range.end) && kept(o);
+            });
+        return built ? itemOf(*built) : item;
+    }
+    std::optional<DrawnOperands> drawn;
     while (!draw.stop.stopRequested()) {
         drawn = drawOperands(draw, range);
-        if (pairFits(draw.settings, *drawn) && !trivial.refuses([&] {
-                return isTrivialItem(itemOf(*drawn), draw.settings, ExerciseKind::Vertical);
-            }))
+        if (kept(*drawn))
             break;
     }
     if (!drawn)

@@ -517,12 +517,13 @@ TEST(CommandLine, SettingsThatCanNeverBeMetAreRefusedAtOnce)
 
 TEST_F(HistoryCommand, ATimeLimitOrCtrlCStopsTheDrawWritesNothingAndSaysSo)
 {
-    // Ten thousand column divisions of four-place decimals up to 1000 whose quotients end
-    // within four places, which are still found by redrawing, take far longer than a second.
+    // Ten thousand exact divisions of four-place percentages up to 1000, which are still found
+    // by redrawing, take far longer than a second.
     const std::vector<std::string> slow = {
-        "generate", "--kind",  "vertical", "--ops",   "div",
-        "--numbers", "decimal", "--places", "4",       "--to",
-        "1000",     "--count", "10000",    "--out",   folder.path().string(),
+        "generate",  "--kind",    "oral",    "--ops",
+        "div",       "--numbers", "percent", "--places",
+        "4",         "--exact",   "--to",    "1000",
+        "--count",   "10000",     "--out",   folder.path().string(),
         "--history", file};
     std::vector<std::string> limited = slow;
     limited.insert(limited.end(), {"--time-limit", "1"});

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -22,7 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QFile>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
@@ -176,16 +176,17 @@ protected:
         return text + u' ' + control<QComboBox>(&S::grade)->currentText();
     }
 
-    // Ten thousand column divisions of four-place decimals up to 1000 whose quotients end within
-    // four places, still found by redrawing: a run far longer than any test, for the tests that
-    // stop it or leave during it.
+    // Ten thousand exact divisions of four-place percentages up to 1000, still found by
+    // redrawing: a run far longer than any test, for the tests that stop it or leave during it.
     void chooseALongRun()
     {
-        option(&S::verticalOption)->click();
-        check(&S::decimals)->click();
+        option(&S::oralOption)->click();
+        check(&S::percentages)->click();
         for (CheckBox S::*box : {&S::addition, &S::subtraction, &S::multiplication, &S::division})
             if (check(box)->isChecked() != (box == &S::division))
                 check(box)->click();
+        if (!check(&S::exactOrProper)->isChecked())
+            check(&S::exactOrProper)->click();
         QComboBox* places = control<QComboBox>(&S::operandPlaces);
         places->setCurrentIndex(4);
         emit places->activated(4);
@@ -821,7 +822,8 @@ TEST_F(MainWindowTest, SavedSettingsLoadIntoAnotherWindow)
     broken.close();
     trigger("loadSettingsAction");
     EXPECT_EQ(shown(), defaults);
-    EXPECT_TRUE(messages().contains(QStringLiteral("第2行，键“colour”"))) << messages().toStdString();
+    EXPECT_TRUE(messages().contains(QStringLiteral("第2行，键“colour”")))
+        << messages().toStdString();
 }
 
 // A mixed recipe fills the page's list with its parts and leaves the controls alone; one
@@ -846,7 +848,8 @@ TEST_F(MainWindowTest, MixedRecipeLoadsIntoThePageList)
     writeRecipe("[[part]]\nkind = \"units\"\n");
     trigger("loadSettingsAction");
     EXPECT_EQ(list->count(), 2);
-    EXPECT_TRUE(messages().contains(QStringLiteral("不能放进混合练习"))) << messages().toStdString();
+    EXPECT_TRUE(messages().contains(QStringLiteral("不能放进混合练习")))
+        << messages().toStdString();
 }
 
 } // namespace
