@@ -160,11 +160,8 @@ bool saveSet(Application& app, RunEnvironment& env)
         return true;
     env.waitSeconds(finishedNoticeSeconds);
     const int kind = historyKindOf(app.settings);
-    std::string text = savedTextFor(app.settings, app.set);
-    if (!app.sheetCode.empty())
-        text += "|" + pupilSheetField(app.sheetCode, app.pupilName);
-    const IoResult saved =
-        appendHistoryLine(*file, historyLineText(shortDateText(), kind, text));
+    const IoResult saved = appendHistoryLine(
+        *file, historyLineText(shortDateText(), kind, savedTextFor(app.settings, app.set)));
     app.notifier.notify(saved ? std::string(savedMessage) : saveFailedMessage(saved));
     return saved.ok();
 }
@@ -198,11 +195,15 @@ std::optional<Range> plannedSheetsRange(Application& app, RunEnvironment& env)
     return range;
 }
 
-void beginDrawing(Application& app)
+void beginDrawing(Application& app, bool announce = true)
 {
     app.set.clear();
+    // A drawn set is nobody's own sheet, whatever sheet was loaded before it.
+    app.pupilName.clear();
+    app.sheetCode.clear();
     app.random.mixClock();
-    app.notifier.notify(drawingMessage);
+    if (announce)
+        app.notifier.notify(drawingMessage);
 }
 
 } // namespace
@@ -294,7 +295,11 @@ RunOutcome drawPreviewSet(Application& app, RunEnvironment& env)
     return drawSheetPart(app, env, {});
 }
 
-RunOutcome drawSheetPart(Application& app, RunEnvironment& env, const ExerciseSet& elsewhere)
+namespace
+{
+
+RunOutcome drawSheetSet(Application& app, RunEnvironment& env, const ExerciseSet& elsewhere,
+                        bool announce)
 {
     const std::optional<Range> range = plannedSheetsRange(app, env);
     if (!range)
@@ -303,7 +308,7 @@ RunOutcome drawSheetPart(Application& app, RunEnvironment& env, const ExerciseSe
     app.run.stopRequested = false;
     app.run.progressTicks = 0;
     env.progressStarted();
-    beginDrawing(app);
+    beginDrawing(app, announce);
     const DrawEnd end = drawList(app, env, path, *range, DrawPurpose::Sheets, elsewhere);
     if (end == DrawEnd::TooFewItems) {
         env.progressStopped();
@@ -317,6 +322,18 @@ RunOutcome drawSheetPart(Application& app, RunEnvironment& env, const ExerciseSe
         return RunOutcome::Stopped;
     tellTrivialItemsKept(app, DrawPurpose::Sheets);
     return RunOutcome::Completed;
+}
+
+} // namespace
+
+RunOutcome drawSheetPart(Application& app, RunEnvironment& env, const ExerciseSet& elsewhere)
+{
+    return drawSheetSet(app, env, elsewhere, true);
+}
+
+RunOutcome drawFurtherSet(Application& app, RunEnvironment& env)
+{
+    return drawSheetSet(app, env, {}, false);
 }
 
 bool historyUsable(Application& app, RunEnvironment& env)

@@ -39,6 +39,10 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env);
 // line to stop it by; nothing is written or saved.
 RunOutcome drawPreviewSet(Application& app, RunEnvironment& env);
 
+// The same for one more set of a run whose drawing was already told (a class's sets after
+// the first), without telling it again.
+RunOutcome drawFurtherSet(Application& app, RunEnvironment& env);
+
 // The same for one part of a mixed sheet: no item of `elsewhere` (the other parts') is drawn.
 RunOutcome drawSheetPart(Application& app, RunEnvironment& env, const ExerciseSet& elsewhere);
 
