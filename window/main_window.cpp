@@ -540,6 +540,7 @@ void MainWindow::chooseRoster()
     roster_ = std::move(read.names);
     controls_.rosterLabel->setText(QStringLiteral("%1 个名字").arg(roster_.size()));
     controls_.copiesBox->setEnabled(false);
+    controls_.clearRosterButton->setEnabled(true);
 }
 
 void MainWindow::clearRoster()
@@ -547,6 +548,7 @@ void MainWindow::clearRoster()
     roster_.clear();
     controls_.rosterLabel->clear();
     controls_.copiesBox->setEnabled(true);
+    controls_.clearRosterButton->setEnabled(false);
 }
 
 // The saved set opens its menu as if it had been chosen from the list.

@@ -307,6 +307,7 @@ QHBoxLayout* classRow(ControlBuilder& b)
     c.rosterLabel = b.label(QString(), nullptr, "rosterLabel");
     c.clearRosterButton = namedButton(w, QStringLiteral("清除"), "clearRosterButton",
                                       QStringLiteral("不用名单，按份数出"));
+    c.clearRosterButton->setEnabled(false); // until a list is read
     return row({b.label(QStringLiteral("份数："), c.copiesBox), c.copiesBox, c.rosterButton,
                 c.rosterLabel, c.clearRosterButton});
 }

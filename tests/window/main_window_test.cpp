@@ -764,6 +764,7 @@ TEST_F(MainWindowTest, ARosterTakesThePlaceOfTheCopiesUntilCleared)
     part<QPushButton>("clearRosterButton")->click();
     EXPECT_TRUE(part<QLabel>("rosterLabel")->text().isEmpty());
     EXPECT_TRUE(part<QSpinBox>("copiesBox")->isEnabled());
+    EXPECT_FALSE(part<QPushButton>("clearRosterButton")->isEnabled());
 }
 
 // 加入本页 lists each part with its count; 生成练习 then writes them all on one sheet, and the
