@@ -21,21 +21,19 @@ namespace quill
 namespace
 {
 
-// Each set avoids the items of the sets before it, as the days of a batch do.
+// Each set avoids the items of the sets before it, as the days of a batch do; only the first
+// tells that drawing has begun.
 RunOutcome drawSheets(Application& app, RunEnvironment& env, const std::vector<std::string>& pupils,
                       std::vector<PupilSheet>& sheets)
 {
     const std::vector<std::string> codes = drawSheetCodes(app.random, pupils.size());
     std::unordered_set<std::string> earlier;
     for (std::size_t k = 0; k < pupils.size(); ++k) {
-        app.earlierItems = std::move(earlier);
-        const RunOutcome drawn = k == 0 ? drawPreviewSet(app, env) : drawFurtherSet(app, env);
-        earlier = std::move(app.earlierItems);
-        app.earlierItems.clear();
+        const RunOutcome drawn = avoidingEarlierItems(app, earlier, [&] {
+            return k == 0 ? drawPreviewSet(app, env) : drawFurtherSet(app, env);
+        });
         if (drawn != RunOutcome::Completed)
             return drawn;
-        for (const SetItem& item : app.set)
-            earlier.insert(itemText(item));
         sheets.push_back({pupils[k], codes[k], app.set});
     }
     return RunOutcome::Completed;

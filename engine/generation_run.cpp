@@ -252,16 +252,22 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     return finishRun(env, RunOutcome::Completed);
 }
 
-RunOutcome generateBatchSet(Application& app, RunEnvironment& env,
-                            std::unordered_set<std::string>& earlier)
+RunOutcome avoidingEarlierItems(Application& app, std::unordered_set<std::string>& earlier,
+                                const std::function<RunOutcome()>& run)
 {
     app.earlierItems = std::move(earlier);
-    const RunOutcome outcome = generateExercises(app, env);
+    const RunOutcome outcome = run();
     earlier = std::move(app.earlierItems);
     app.earlierItems.clear();
     for (const SetItem& item : app.set)
         earlier.insert(itemText(item));
     return outcome;
+}
+
+RunOutcome generateBatchSet(Application& app, RunEnvironment& env,
+                            std::unordered_set<std::string>& earlier)
+{
+    return avoidingEarlierItems(app, earlier, [&] { return generateExercises(app, env); });
 }
 
 RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)

@@ -5,6 +5,7 @@
 
 #include "problems/exercise_set.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -24,6 +25,11 @@ enum class RunOutcome {
 
 // The button 生成练习.
 RunOutcome generateExercises(Application& app, RunEnvironment& env);
+
+// Runs `run` with no item of `earlier` (the sets before it) drawn while the settings allow
+// others; the items of the set it draws then join `earlier`.
+RunOutcome avoidingEarlierItems(Application& app, std::unordered_set<std::string>& earlier,
+                                const std::function<RunOutcome()>& run);
 
 // One set of a batch, run as 生成练习: no item of `earlier` (the batch's sets so far) is drawn
 // while the settings allow others; the set's items then join `earlier`.
