@@ -35,7 +35,8 @@ int main(int argc, char** argv)
     options.historyFile = scratch / "历史题目.txt";
     options.rememberSettings = false; // the pictures show the settings a first start shows
     const qsizetype roster = args.indexOf(QStringLiteral("--roster"));
-    const QString rosterFile = roster > 0 && roster + 1 < args.size() ? args.at(roster + 1) : QString();
+    const QString rosterFile =
+        roster > 0 && roster + 1 < args.size() ? args.at(roster + 1) : QString();
     options.askRosterFile = [&](QWidget*) { return rosterFile; };
     quill::MainWindow window(options);
     window.show();
