@@ -193,7 +193,7 @@ std::string historyHelpText()
 {
     return R"(用法: quillmere history list|load N|delete N [选项]
 
-  list              列出保存的练习: 序号、日期和题型
+  list              列出保存的练习: 序号、日期和题型，一人一份的还有代码和名字
   load N            把第 N 个保存的练习重新写成文档
   delete N          从历史记录中删除第 N 个保存的练习
 
