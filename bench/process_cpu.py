@@ -3,7 +3,7 @@
 accounting (wait4), over repeated runs. Prints median and spread per command, and the page
 faults of a median run.
 
-    bench/process_cpu.py [--runs N] PROGRAM [PROGRAM...]
+    bench/process_cpu.py [--runs N] [--only TEXT] PROGRAM [PROGRAM...]
 
 With several programs (builds of two versions, say) the runs take turns, so a change in the
 machine's load falls on all of them alike.
@@ -33,7 +33,7 @@ COMMANDS = [
                                            "--part", "--kind oral --count 60 --columns 5",
                                            "--part", "--kind vertical --ops mul --count 30",
                                            "--part", "--kind steps --count 10"]),
-    # A class of 40: a PDF question and answer pair per pupil, named from a roster.
+    # A class of 40 named from a roster: one PDF with every pupil's sheet, one with every key.
     ("generate --roster of 40 --format pdf", ["generate", "--roster", "{roster}", "--answers",
                                               "--no-save", "--seed", "1", "--format", "pdf"]),
 ]
@@ -79,6 +79,7 @@ def measure(label, variants, runs, cwd):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=20)
+    parser.add_argument("--only", help="measure only the commands whose label holds TEXT")
     parser.add_argument("programs", nargs="+")
     args = parser.parse_args()
     programs = [os.path.abspath(p) for p in args.programs]
@@ -91,6 +92,8 @@ def main():
             file.write(ROSTER)
         measure("/bin/true", [("/bin/true", ["/bin/true"])], args.runs, out)
         for label, arguments in COMMANDS:
+            if args.only and args.only not in label:
+                continue
             arguments = [{"{recipe}": recipe, "{roster}": roster}.get(a, a) for a in arguments]
             extra = ["--out", out] if arguments[0] in ("generate", "batch") else []
             measure(f"quillmere {label}", [(p, [p, *arguments, *extra]) for p in programs], args.runs, out)

@@ -5,7 +5,6 @@
 #include "cli/answer_key.h"
 #include "cli/batch_command.h"
 #include "cli/command_line_environment.h"
-#include "engine/generate_options.h"
 #include "cli/history_command.h"
 #include "cli/pupil_recording.h"
 #include "cli/pupil_sheets.h"
@@ -15,10 +14,11 @@
 #include "cli/terminal_answering.h"
 #include "engine/answering_session.h"
 #include "engine/application.h"
+#include "engine/class_sheets.h"
+#include "engine/generate_options.h"
 #include "engine/generation_run.h"
 #include "engine/mixed_sheet_run.h"
 #include "engine/recipe.h"
-#include "engine/sheet_code.h"
 #include "output/mixed_sheet_writer.h"
 #include "settings/exercise_kinds.h"
 
@@ -26,7 +26,6 @@
 #include <optional>
 #include <ostream>
 #include <random>
-#include <unordered_set>
 
 namespace quill
 {
@@ -94,28 +93,26 @@ CommandLineOutput generateOutput(const GenerateOptions& options)
     return output;
 }
 
-// One set per pupil, each drawn as 生成练习 with its own documents and history entry, items of
-// the earlier sets avoided while the settings allow others; printed, each set is headed by the
-// pupil's name and code.
+// One set per pupil: a class's question document and answer document, or printed, each set
+// headed by the pupil's name and code.
 int generatePupilSheets(const std::vector<std::string>& pupils, const GenerateOptions& options,
                         Application& app, std::ostream& out, std::ostream& err)
 {
     if (!options.parts.empty())
         throw UsageError("混合练习（--part）还不能按 --copies 或 --roster 一人一份地出。");
     applyOptionsAndSeed(options, app, err);
-    const std::vector<std::string> codes = drawSheetCodes(app.random, pupils.size());
     CommandLineEnvironment env(app, generateOutput(options), out, err);
-    std::unordered_set<std::string> earlier;
-    for (std::size_t k = 0; k < pupils.size(); ++k) {
-        app.pupilName = pupils[k];
-        app.sheetCode = codes[k];
-        if (const std::optional<int> status =
-                unfinishedStatus(generateBatchSet(app, env, earlier), env, err))
-            return *status;
-        if (!options.print)
-            continue;
-        out << "【" << (pupils[k].empty() ? "第" + std::to_string(k + 1) + "份" : pupils[k])
-            << " " << codes[k] << "】\n";
+    std::vector<PupilSheet> sheets;
+    if (const std::optional<int> status =
+            unfinishedStatus(generateClassSheets(app, env, pupils, sheets), env, err))
+        return *status;
+    if (!options.print)
+        return exitOk;
+    for (std::size_t k = 0; k < sheets.size(); ++k) {
+        const PupilSheet& sheet = sheets[k];
+        app.set = sheet.set;
+        out << "【" << (sheet.pupil.empty() ? "第" + std::to_string(k + 1) + "份" : sheet.pupil)
+            << " " << sheet.code << "】\n";
         for (const std::string& line : options.answers ? answerKeyLines(app) : itemLines(app))
             out << line << '\n';
     }

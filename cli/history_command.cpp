@@ -128,31 +128,19 @@ int load(const HistoryOptions& options, std::ostream& out, std::ostream& err)
     return loadLine(options, read.sets.lines()[lineIndex(options, read.sets)], out, err);
 }
 
-// Codes are read aloud and typed in either case.
-std::string upperCase(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 // The latest saved sheet with the code: a code drawn again later names the newer sheet.
 int key(HistoryOptions options, std::ostream& out, std::ostream& err)
 {
     if (!options.index)
         throw UsageError("请给出题目卷角上的代码，如 quillmere key K7M4P。");
-    const std::string code = upperCase(*options.index);
     const ReadSets read = readSets(options, err);
     if (!read.read)
         return exitFailed;
-    const std::vector<std::string>& lines = read.sets.lines();
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
-        if (parseHistoryLine(*line).sheetCode == code) {
-            options.answers = true;
-            return loadLine(options, *line, out, err);
-        }
-    throw UsageError("历史记录里没有代码为“" + printableText(code) + "”的题目卷。");
+    const std::optional<std::size_t> found = read.sets.latestSheet(*options.index);
+    if (!found)
+        throw UsageError(noSheetCodeMessage(*options.index));
+    options.answers = true;
+    return loadLine(options, read.sets.lines()[*found], out, err);
 }
 
 int remove(const HistoryOptions& options, std::ostream& out, std::ostream& err)
@@ -205,7 +193,7 @@ std::string historyHelpText()
 {
     return R"(用法: quillmere history list|load N|delete N [选项]
 
-  list              列出保存的练习: 序号、日期和题型
+  list              列出保存的练习: 序号、日期和题型，一人一份的还有代码和名字
   load N            把第 N 个保存的练习重新写成文档
   delete N          从历史记录中删除第 N 个保存的练习
 

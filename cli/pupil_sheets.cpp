@@ -1,6 +1,7 @@
 #include "cli/pupil_sheets.h"
 
 #include "cli/pupil_recording.h"
+#include "engine/class_sheets.h"
 #include "engine/generate_options.h"
 #include "engine/pupil_roster.h"
 
@@ -15,8 +16,8 @@ int copyCount(const std::string& text)
     const bool digits = !text.empty() && text.size() <= 3 &&
                         text.find_first_not_of("0123456789") == std::string::npos;
     const int count = digits ? std::stoi(text) : 0;
-    if (count < 1 || count > mostCopies)
-        throw UsageError("选项 --copies 的取值范围是 1 到 " + std::to_string(mostCopies) +
+    if (count < 1 || count > static_cast<int>(mostPupils))
+        throw UsageError("选项 --copies 的取值范围是 1 到 " + std::to_string(mostPupils) +
                          "，而不是 " + text + "。");
     return count;
 }
@@ -30,13 +31,13 @@ std::optional<std::vector<std::string>> takePupilSheets(std::vector<std::string>
     if (copies && roster)
         throw UsageError("--copies 和 --roster 只能用一个：有名单时每个名字一份。");
     if (copies)
-        return std::vector<std::string>(static_cast<std::size_t>(copyCount(*copies)));
+        return classPupils({}, static_cast<std::size_t>(copyCount(*copies)));
     if (!roster)
         return std::nullopt;
     Roster read = readRoster(*roster);
     if (read.refusal)
         throw UsageError(*read.refusal);
-    return std::move(read.names);
+    return classPupils(std::move(read.names), 0);
 }
 
 } // namespace quill

@@ -10,8 +10,6 @@
 namespace quill
 {
 
-inline constexpr int mostCopies = 100;
-
 // Takes --copies and --roster out of `args`: the name of each sheet (empty for copies), or
 // nothing when neither is given. Throws UsageError for a bad count, both options together or
 // a list that cannot be read.

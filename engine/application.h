@@ -38,8 +38,8 @@ struct Application {
     // The items of a batch's earlier sets, which a run draws again only when nothing else is
     // left (engine/distinct_items.h).
     std::unordered_set<std::string> earlierItems;
-    // On a sheet of one per pupil: the pupil's name (may be empty) and the sheet's code,
-    // written on the sheet and its key. Both empty otherwise.
+    // A reloaded pupil's own sheet: the pupil's name (may be empty) and the sheet's code,
+    // written on the sheet and its key again. Both empty otherwise.
     std::string pupilName;
     std::string sheetCode;
     Notifier& notifier;

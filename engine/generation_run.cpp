@@ -160,11 +160,8 @@ bool saveSet(Application& app, RunEnvironment& env)
         return true;
     env.waitSeconds(finishedNoticeSeconds);
     const int kind = historyKindOf(app.settings);
-    std::string text = savedTextFor(app.settings, app.set);
-    if (!app.sheetCode.empty())
-        text += "|" + pupilSheetField(app.sheetCode, app.pupilName);
-    const IoResult saved =
-        appendHistoryLine(*file, historyLineText(shortDateText(), kind, text));
+    const IoResult saved = appendHistoryLine(
+        *file, historyLineText(shortDateText(), kind, savedTextFor(app.settings, app.set)));
     app.notifier.notify(saved ? std::string(savedMessage) : saveFailedMessage(saved));
     return saved.ok();
 }
@@ -198,11 +195,15 @@ std::optional<Range> plannedSheetsRange(Application& app, RunEnvironment& env)
     return range;
 }
 
-void beginDrawing(Application& app)
+void beginDrawing(Application& app, bool announce = true)
 {
     app.set.clear();
+    // A drawn set is nobody's own sheet, whatever sheet was loaded before it.
+    app.pupilName.clear();
+    app.sheetCode.clear();
     app.random.mixClock();
-    app.notifier.notify(drawingMessage);
+    if (announce)
+        app.notifier.notify(drawingMessage);
 }
 
 } // namespace
@@ -251,16 +252,22 @@ RunOutcome generateExercises(Application& app, RunEnvironment& env)
     return finishRun(env, RunOutcome::Completed);
 }
 
-RunOutcome generateBatchSet(Application& app, RunEnvironment& env,
-                            std::unordered_set<std::string>& earlier)
+RunOutcome avoidingEarlierItems(Application& app, std::unordered_set<std::string>& earlier,
+                                const std::function<RunOutcome()>& run)
 {
     app.earlierItems = std::move(earlier);
-    const RunOutcome outcome = generateExercises(app, env);
+    const RunOutcome outcome = run();
     earlier = std::move(app.earlierItems);
     app.earlierItems.clear();
     for (const SetItem& item : app.set)
         earlier.insert(itemText(item));
     return outcome;
+}
+
+RunOutcome generateBatchSet(Application& app, RunEnvironment& env,
+                            std::unordered_set<std::string>& earlier)
+{
+    return avoidingEarlierItems(app, earlier, [&] { return generateExercises(app, env); });
 }
 
 RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env)
@@ -294,7 +301,11 @@ RunOutcome drawPreviewSet(Application& app, RunEnvironment& env)
     return drawSheetPart(app, env, {});
 }
 
-RunOutcome drawSheetPart(Application& app, RunEnvironment& env, const ExerciseSet& elsewhere)
+namespace
+{
+
+RunOutcome drawSheetSet(Application& app, RunEnvironment& env, const ExerciseSet& elsewhere,
+                        bool announce)
 {
     const std::optional<Range> range = plannedSheetsRange(app, env);
     if (!range)
@@ -303,7 +314,7 @@ RunOutcome drawSheetPart(Application& app, RunEnvironment& env, const ExerciseSe
     app.run.stopRequested = false;
     app.run.progressTicks = 0;
     env.progressStarted();
-    beginDrawing(app);
+    beginDrawing(app, announce);
     const DrawEnd end = drawList(app, env, path, *range, DrawPurpose::Sheets, elsewhere);
     if (end == DrawEnd::TooFewItems) {
         env.progressStopped();
@@ -317,6 +328,18 @@ RunOutcome drawSheetPart(Application& app, RunEnvironment& env, const ExerciseSe
         return RunOutcome::Stopped;
     tellTrivialItemsKept(app, DrawPurpose::Sheets);
     return RunOutcome::Completed;
+}
+
+} // namespace
+
+RunOutcome drawSheetPart(Application& app, RunEnvironment& env, const ExerciseSet& elsewhere)
+{
+    return drawSheetSet(app, env, elsewhere, true);
+}
+
+RunOutcome drawFurtherSet(Application& app, RunEnvironment& env)
+{
+    return drawSheetSet(app, env, {}, false);
 }
 
 bool historyUsable(Application& app, RunEnvironment& env)

@@ -5,6 +5,7 @@
 
 #include "problems/exercise_set.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -25,6 +26,11 @@ enum class RunOutcome {
 // The button 生成练习.
 RunOutcome generateExercises(Application& app, RunEnvironment& env);
 
+// Runs `run` with no item of `earlier` (the sets before it) drawn while the settings allow
+// others; the items of the set it draws then join `earlier`.
+RunOutcome avoidingEarlierItems(Application& app, std::unordered_set<std::string>& earlier,
+                                const std::function<RunOutcome()>& run);
+
 // One set of a batch, run as 生成练习: no item of `earlier` (the batch's sets so far) is drawn
 // while the settings allow others; the set's items then join `earlier`.
 RunOutcome generateBatchSet(Application& app, RunEnvironment& env,
@@ -38,6 +44,10 @@ RunOutcome drawOnScreenSet(Application& app, RunEnvironment& env);
 // The button 预览: draws `app.set` as 生成练习 would for the same settings, with the progress
 // line to stop it by; nothing is written or saved.
 RunOutcome drawPreviewSet(Application& app, RunEnvironment& env);
+
+// The same for one more set of a run whose drawing was already told (a class's sets after
+// the first), without telling it again.
+RunOutcome drawFurtherSet(Application& app, RunEnvironment& env);
 
 // The same for one part of a mixed sheet: no item of `elsewhere` (the other parts') is drawn.
 RunOutcome drawSheetPart(Application& app, RunEnvironment& env, const ExerciseSet& elsewhere);

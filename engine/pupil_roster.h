@@ -13,6 +13,7 @@
 namespace quill
 {
 
+// The most sheets of one class, named or counted (份数).
 inline constexpr std::size_t mostPupils = 100;
 inline constexpr std::size_t longestPupilName = 20; // characters
 // A list of 100 names fits many times over; a larger file is no list and is not read whole.

@@ -215,7 +215,11 @@ std::string_view savedSetLabel(std::string_view lineText)
 std::string savedSetEntry(std::string_view lineText)
 {
     const HistoryLine line = parseHistoryLine(lineText);
-    return firstCharacters(line.date, entryDateCharacters) + std::string(savedSetLabel(lineText));
+    std::string entry =
+        firstCharacters(line.date, entryDateCharacters) + std::string(savedSetLabel(lineText));
+    if (line.sheetCode)
+        entry += " " + *line.sheetCode + (line.pupilName.empty() ? "" : " " + line.pupilName);
+    return entry;
 }
 
 } // namespace quill

@@ -84,7 +84,8 @@ bool isBlankHistoryLine(std::string_view text);
 // The label of a known kind number ("口算", "约分"), "未知" for anything else.
 std::string_view historyKindLabel(int kind);
 
-// The list entry of a line: the first 10 characters of its date followed by its kind label.
+// The list entry of a line: the first 10 characters of its date followed by its kind label,
+// and for a pupil's own sheet its code and the pupil's name ("2026/12/11口算 K7M4P 王小明").
 std::string savedSetEntry(std::string_view lineText);
 
 // The label that entry ends with: "混合练习" for a mixed sheet's line, else its kind's label.

@@ -1,5 +1,6 @@
 #include "history/saved_sets.h"
 
+#include "base/printable_text.h"
 #include "history/history_line.h"
 
 namespace quill
@@ -54,7 +55,31 @@ std::vector<std::size_t> listedLines(const HistoryContent& content)
     return listed;
 }
 
+// Codes are read aloud and typed in either case.
+std::string upperCase(std::string_view text)
+{
+    std::string upper(text);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}
+
 } // namespace
+
+std::string noSheetCodeMessage(std::string_view code)
+{
+    return "历史记录里没有代码为“" + printableText(upperCase(code)) + "”的题目卷。";
+}
+
+std::optional<std::size_t> SavedSets::latestSheet(std::string_view code) const
+{
+    const std::string wanted = upperCase(code);
+    for (std::size_t i = lines_.size(); i-- > 0;)
+        if (parseHistoryLine(lines_[i]).sheetCode == wanted)
+            return i;
+    return std::nullopt;
+}
 
 void SavedSets::take(const HistoryContent& content)
 {

@@ -39,6 +39,9 @@ std::string tornLineMessage(const std::filesystem::path& file);
 // why the file was left alone, or why it could not be rewritten.
 std::string deleteMessage(const IoResult& result);
 
+// Shown when no saved sheet has the code asked for.
+std::string noSheetCodeMessage(std::string_view code);
+
 class SavedSets
 {
 public:
@@ -49,6 +52,10 @@ public:
     const std::vector<std::string>& entries() const { return entries_; }
     // Whether the last refresh skipped a torn last line.
     bool skippedTornLine() const { return skippedTornLine_; }
+
+    // The line of the latest pupil's sheet with the code, in either case: a code drawn again
+    // later names the newer sheet. None when no line has it.
+    std::optional<std::size_t> latestSheet(std::string_view code) const;
 
     // Rereads the file. A missing file leaves the list empty and is no failure; a file that
     // cannot be read leaves it empty too and says why.

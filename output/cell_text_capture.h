@@ -32,6 +32,7 @@ public:
     void selectCell(int row, int column) override;
     void insertField() override {}
     void moveToEnd() override { inTable_ = false; }
+    void startNewPage() override { inTable_ = false; }
     void typeFraction(std::string_view numerator, std::string_view denominator) override;
     bool activate() override { return true; }
 

@@ -40,6 +40,7 @@ struct Paragraph {
     RunFormat mark; // format of the paragraph mark, which sets the height of an empty line
     std::vector<Run> runs;
     bool keepWithNext = false; // on the page of what follows (a heading above its table)
+    bool pageBreakBefore = false; // starts a page (each pupil's sheet in a class's document)
 };
 
 struct TableCell {

@@ -47,6 +47,8 @@ void appendParagraph(std::string& out, const Paragraph& paragraph, bool keepWith
     out += "<w:p><w:pPr>";
     if (keepWithNext)
         out += "<w:keepNext/>";
+    if (paragraph.pageBreakBefore)
+        out += "<w:pageBreakBefore/>";
     out += paragraph.alignment == Alignment::Center ? "<w:jc w:val=\"center\"/>"
                                                     : "<w:jc w:val=\"left\"/>";
     appendRunProperties(out, paragraph.mark);

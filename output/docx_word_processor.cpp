@@ -273,6 +273,18 @@ void DocxWordProcessor::moveToEnd()
     selection_ = Selection{blocks.size() - 1, -1, -1, 0, false};
 }
 
+// The empty paragraph a table leaves behind it takes the break, so no empty line is left at
+// the foot of a full page to spill onto a page of its own.
+void DocxWordProcessor::startNewPage()
+{
+    if (!document_)
+        return;
+    moveToEnd();
+    if (!currentParagraph().runs.empty())
+        endParagraph();
+    currentParagraph().pageBreakBefore = true;
+}
+
 void DocxWordProcessor::insertField()
 {
     if (!document_)

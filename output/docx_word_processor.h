@@ -43,6 +43,7 @@ public:
     void keepParagraphWithNext() override;
     void selectCell(int row, int column) override;
     void moveToEnd() override;
+    void startNewPage() override;
     void insertField() override;
     // A fraction becomes Office Math; brackets typed around fractions grow with them.
     void typeFraction(std::string_view numerator, std::string_view denominator) override;

@@ -9,6 +9,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <cstdlib>
 #include <malloc.h>
 #include <map>
 #include <memory>
@@ -237,17 +238,28 @@ std::optional<PageLayout> layOut(const DocxDocument& document, std::string& reas
     return layOutDocument(document, measure);
 }
 
-// cairo copies a font's whole CFF table (some 15 MB for a CJK font) out of the font file
+constexpr std::size_t roomForSmallBlocks = 8 << 20;
+constexpr std::size_t keptBlockSize = 1 << 20;
+
+// cairo copies a font's whole CFF table (some 23 MB for a CJK font) out of the font file
 // twice per face and document. Kept on the heap rather than mapped afresh for every copy,
 // those megabytes are faulted in once per process instead of every time.
+// The small blocks cairo takes while it holds a copy would otherwise come from the top of the
+// heap, right after the copy, and keep its space from joining the free top once it is freed:
+// the next copy would take 23 MB of fresh pages. A free block lower down, kept from the top by
+// a block that stays, serves them instead; its pages are touched only as it is used.
 void keepLargeBlocksOnTheHeap()
 {
-    static const bool once = [] {
+    // volatile: the compiler leaves out allocations it sees go unused.
+    static void* volatile const keptBlock = [] {
         mallopt(M_MMAP_THRESHOLD, 32 << 20); // the largest glibc takes
         mallopt(M_TRIM_THRESHOLD, 256 << 20);
-        return true;
+        void* volatile room = std::malloc(roomForSmallBlocks);
+        void* kept = std::malloc(keptBlockSize); // too large for any free block: from the top
+        std::free(room);
+        return kept;
     }();
-    (void)once;
+    (void)keptBlock;
 }
 
 std::string cairoFailure(cairo_status_t status)

@@ -206,6 +206,8 @@ public:
         // An empty paragraph closing the document starts no page of its own.
         if (last && paragraph.runs.empty() && !fits(lines.front().height()))
             return;
+        if (paragraph.pageBreakBefore && y_ > top_)
+            newPage();
         if (paragraph.keepWithNext) {
             double height = keptAfter;
             for (const Line& line : lines)

@@ -68,6 +68,10 @@ public:
     // would: text typed next follows everything written so far.
     virtual void moveToEnd() = 0;
 
+    // The selection goes to the end of the document and what is typed next starts a new
+    // page, as Ctrl+Enter would, without an empty paragraph left before it.
+    virtual void startNewPage() = 0;
+
     // Opens an empty field at the selection; text typed next is its field code, until the
     // selection moves or the paragraph ends.
     virtual void insertField() = 0;

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Starts the main window on a virtual display and saves a picture of it, to look at the
 # layout without a desktop. Also prints how long the window took to appear.
-#   tools/screenshot.sh [out.png] [scale] [--busy] [--preview] [--focus NAME]
+#   tools/screenshot.sh [out.png] [scale] [--busy] [--preview] [--focus NAME] [--roster FILE]
 #   e.g. tools/screenshot.sh /tmp/window@2x.png 2
 # --busy takes the picture while a run is drawing (progress line and notices showing);
 # --preview clicks 预览 and takes the picture of the preview it opens;
-# --focus NAME gives the control of that object name the keyboard focus.
+# --focus NAME gives the control of that object name the keyboard focus;
+# --roster FILE shows 名单 with that class list read.
 # Uses the build in $BUILD (default: build-gui); needs xvfb-run (tools/install-deps.sh test).
 set -euo pipefail
 

@@ -1,18 +1,20 @@
 #include "window/main_window.h"
 
+#include "base/atomic_file.h"
+#include "engine/class_sheets.h"
 #include "engine/generate_options.h"
 #include "engine/generation_run.h"
 #include "engine/key_filter.h"
 #include "engine/mistakes_sheet.h"
 #include "engine/mixed_sheet_run.h"
 #include "engine/progress_line.h"
+#include "engine/pupil_roster.h"
 #include "engine/recipe.h"
 #include "engine/saved_set_loading.h"
 #include "engine/settings_interlocks.h"
 #include "engine/settings_options.h"
 #include "engine/sheet_preview.h"
 #include "engine/validation_tick.h"
-#include "base/atomic_file.h"
 #include "history/history_file.h"
 #include "output/mixed_sheet_writer.h"
 #include "output/word_processor.h"
@@ -47,6 +49,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 
 namespace quill
@@ -92,6 +95,13 @@ QString askRecipeFileName(QWidget* parent, bool saving)
     return saving ? QFileDialog::getSaveFileName(parent, QStringLiteral("保存设置"),
                                                  folder + QStringLiteral("/我的设置.toml"), filter)
                   : QFileDialog::getOpenFileName(parent, QStringLiteral("载入设置"), folder, filter);
+}
+
+QString askRosterFileName(QWidget* parent)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("读入名单"), folder,
+                                        QStringLiteral("名单 (*.txt *.csv);;所有文件 (*)"));
 }
 
 MainWindow::MainWindow(WindowOptions options, QWidget* parent)
@@ -189,6 +199,10 @@ void MainWindow::connectControls()
     connect(menus_.loadSettingsAction, &QAction::triggered, this, &MainWindow::loadSettingsFrom);
     connect(menus_.restoreDefaultsAction, &QAction::triggered, this,
             &MainWindow::restoreDefaultSettings);
+    connect(controls_.rosterButton, &QPushButton::clicked, this, &MainWindow::chooseRoster);
+    connect(controls_.clearRosterButton, &QPushButton::clicked, this, &MainWindow::clearRoster);
+    connect(controls_.findSheetButton, &QPushButton::clicked, this, &MainWindow::findSheetByCode);
+    connect(controls_.sheetCodeBox, &QLineEdit::returnPressed, this, &MainWindow::findSheetByCode);
     connect(controls_.addPartButton, &QPushButton::clicked, this, &MainWindow::addSheetPart);
     connect(controls_.removePartButton, &QPushButton::clicked, this, &MainWindow::removeSheetPart);
     controls_.progressLabel->installEventFilter(this);
@@ -407,10 +421,7 @@ void MainWindow::runJob(Job job)
 {
     switch (job) {
     case Job::Generate:
-        if (sheetParts_.empty())
-            generateExercises(app_, *this);
-        else
-            writeSheetParts();
+        generate();
         break;
     case Job::OnScreen:
         if (drawOnScreenSet(app_, *this) == RunOutcome::Completed)
@@ -491,6 +502,71 @@ void MainWindow::writeSheetParts()
     for (const std::vector<std::string>& options : sheetParts_)
         parts.push_back(sheetPart(options, quiet));
     generateMixedSheet(app_, *this, parts);
+}
+
+// 份数 above 1 or a class list make one set per pupil, as generate --copies or --roster does.
+void MainWindow::generate()
+{
+    const int copies = controls_.copiesBox->value();
+    const bool wholeClass = !roster_.empty() || copies > 1;
+    if (!sheetParts_.empty() && wholeClass) {
+        notifier_.notify("混合练习还不能一人一份：请把份数设为 1 并清除名单，或移除本页的各部分。");
+        return;
+    }
+    if (!sheetParts_.empty()) {
+        writeSheetParts();
+        return;
+    }
+    if (!wholeClass) {
+        generateExercises(app_, *this);
+        return;
+    }
+    std::vector<PupilSheet> sheets;
+    generateClassSheets(app_, *this, classPupils(roster_, static_cast<std::size_t>(copies)),
+                        sheets);
+}
+
+// A list that cannot be read leaves the one read before in place.
+void MainWindow::chooseRoster()
+{
+    const QString file = options_.askRosterFile(this);
+    if (file.isEmpty())
+        return;
+    Roster read = readRoster(toPath(file));
+    if (read.refusal) {
+        notifier_.notify(*read.refusal);
+        return;
+    }
+    roster_ = std::move(read.names);
+    controls_.rosterLabel->setText(QStringLiteral("%1 个名字").arg(roster_.size()));
+    controls_.copiesBox->setEnabled(false);
+    controls_.clearRosterButton->setEnabled(true);
+}
+
+void MainWindow::clearRoster()
+{
+    roster_.clear();
+    controls_.rosterLabel->clear();
+    controls_.copiesBox->setEnabled(true);
+    controls_.clearRosterButton->setEnabled(false);
+}
+
+// The saved set opens its menu as if it had been chosen from the list.
+void MainWindow::findSheetByCode()
+{
+    const std::string code = controls_.sheetCodeBox->text().trimmed().toStdString();
+    if (code.empty()) {
+        notifier_.notify("请先在“代码”框里输入题目卷上的代码。");
+        return;
+    }
+    refreshSavedSetList();
+    const std::optional<std::size_t> found = savedSets_.latestSheet(code);
+    if (!found) {
+        notifier_.notify(noSheetCodeMessage(code));
+        return;
+    }
+    controls_.savedSetList->setCurrentIndex(static_cast<int>(*found));
+    savedSetChosen();
 }
 
 // A page at 1.25 pixels a point (about 90 dpi on paper) reads like the sheet in hand.

@@ -37,6 +37,9 @@ class RecordsView;
 class SheetPreviewDialog;
 class TrayNotifications;
 
+// A file dialog for a class list, starting in the user's Documents; empty when none was chosen.
+QString askRosterFileName(QWidget* parent);
+
 // A file dialog for a recipe, starting in the user's Documents.
 QString askRecipeFileName(QWidget* parent, bool saving);
 
@@ -55,6 +58,8 @@ struct WindowOptions {
     QString settingsFile;
     // The recipe file 保存设置 writes (`saving`) or 载入设置 reads; empty when none was chosen.
     std::function<QString(QWidget*, bool saving)> askRecipeFile = askRecipeFileName;
+    // The class list 名单 reads; empty when none was chosen.
+    std::function<QString(QWidget*)> askRosterFile = askRosterFileName;
 };
 
 
@@ -128,6 +133,10 @@ private:
     void removeSheetPart();
     void showSheetParts();
     void writeSheetParts();
+    void generate();
+    void chooseRoster();
+    void clearRoster();
+    void findSheetByCode();
 
     // What the run asks of the window.
     void waitSeconds(double seconds) override;
@@ -160,6 +169,8 @@ private:
     std::string loadLine_; // the saved set 载入 writes next
     // The parts of a mixed sheet (加入本页), each as the generate options of its settings.
     std::vector<std::vector<std::string>> sheetParts_;
+    // The names of the class list 名单 read; while it holds any, 生成练习 writes one set each.
+    std::vector<std::string> roster_;
     // Asked once a window session: the pupil answering, or nothing for 不记录.
     std::optional<std::optional<std::string>> pupil_;
 };

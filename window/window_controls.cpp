@@ -1,5 +1,6 @@
 #include "window/window_controls.h"
 
+#include "engine/pupil_roster.h"
 #include "settings/control_glossary.h"
 #include "settings/exercise_kinds.h"
 #include "window/artwork.h"
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -281,6 +283,35 @@ QGroupBox* pageGroup(ControlBuilder& b)
     return group(QStringLiteral("版面与题量"), layout);
 }
 
+QPushButton* namedButton(QWidget* window, const QString& caption, const char* part,
+                         const QString& tip = {})
+{
+    auto* button = new QPushButton(caption, window);
+    button->setObjectName(glossaryName(part));
+    button->setToolTip(tip);
+    return button;
+}
+
+// 份数 and 名单: one different set per pupil, all in one question and one answer document.
+QHBoxLayout* classRow(ControlBuilder& b)
+{
+    WindowControls& c = b.controls();
+    QWidget* w = b.window();
+    c.copiesBox = new QSpinBox(w);
+    c.copiesBox->setObjectName(glossaryName("copiesBox"));
+    c.copiesBox->setRange(1, static_cast<int>(mostPupils));
+    c.copiesBox->setToolTip(QStringLiteral("大于 1 时出这么多套不同的题，每套一页，带各自的代码"));
+    c.rosterButton = namedButton(w, QStringLiteral("名单…"), "rosterButton",
+                                 QStringLiteral("读入名单文件（每行一个名字）：每个名字一套题，"
+                                                "名字写在姓名栏上"));
+    c.rosterLabel = b.label(QString(), nullptr, "rosterLabel");
+    c.clearRosterButton = namedButton(w, QStringLiteral("清除"), "clearRosterButton",
+                                      QStringLiteral("不用名单，按份数出"));
+    c.clearRosterButton->setEnabled(false); // until a list is read
+    return row({b.label(QStringLiteral("份数："), c.copiesBox), c.copiesBox, c.rosterButton,
+                c.rosterLabel, c.clearRosterButton});
+}
+
 QGroupBox* outputGroup(ControlBuilder& b)
 {
     using S = ExerciseSettings;
@@ -301,10 +332,12 @@ QGroupBox* outputGroup(ControlBuilder& b)
     c.previewButton->setObjectName(glossaryName("previewButton"));
     c.previewButton->setToolTip(
         QStringLiteral("按现在的设置出一套题，先看题目卷第一页打印出来的样子"));
-    return group(QStringLiteral("输出"),
-                 row({b.check(&S::borders), b.check(&S::answerSheet), save,
-                      b.label(QStringLiteral("格式："), format), format,
-                      b.label(QStringLiteral("版式："), layout), layout, c.previewButton}));
+    auto* rows = new QVBoxLayout;
+    rows->addLayout(row({b.check(&S::borders), b.check(&S::answerSheet), save,
+                         b.label(QStringLiteral("格式："), format), format,
+                         b.label(QStringLiteral("版式："), layout), layout, c.previewButton}));
+    rows->addLayout(classRow(b));
+    return group(QStringLiteral("输出"), rows);
 }
 
 QGroupBox* stepsGroup(ControlBuilder& b)
@@ -387,8 +420,16 @@ QVBoxLayout* sideColumn(ControlBuilder& b)
     c.savedSetList->setObjectName(glossaryName("savedSetList"));
     c.savedSetList->setPlaceholderText(QStringLiteral("请选择保存的练习"));
     c.savedSetList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    auto* saved = new QHBoxLayout;
+    c.sheetCodeBox = new QLineEdit(w);
+    c.sheetCodeBox->setObjectName(glossaryName("sheetCodeBox"));
+    c.sheetCodeBox->setMaxLength(16);
+    c.sheetCodeBox->setPlaceholderText(QStringLiteral("题目卷上的代码"));
+    c.findSheetButton = namedButton(w, QStringLiteral("查找"), "findSheetButton",
+                                    QStringLiteral("选中这个代码的那一份，可以载入它的题目和答案"));
+    auto* saved = new QVBoxLayout;
     saved->addWidget(c.savedSetList);
+    saved->addLayout(row(
+        {b.label(QStringLiteral("代码："), c.sheetCodeBox), c.sheetCodeBox, c.findSheetButton}));
 
     c.generateButton = new QPushButton(QStringLiteral("生成练习"), w);
     c.generateButton->setObjectName(glossaryName("generateButton"));

@@ -15,6 +15,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTextBrowser;
 class QWidget;
 
@@ -62,6 +63,12 @@ struct WindowControls {
     QListWidget* sheetPartList = nullptr;        // the parts of a mixed sheet, with their counts
     QPushButton* addPartButton = nullptr;        // 加入本页: the settings as one more part
     QPushButton* removePartButton = nullptr;     // 移除: the chosen part
+    QSpinBox* copiesBox = nullptr;               // 份数: one different set per copy
+    QPushButton* rosterButton = nullptr;         // 名单: a class list, one set per name
+    QLabel* rosterLabel = nullptr;               // how many names the list gave
+    QPushButton* clearRosterButton = nullptr;    // 清除: back to 份数
+    QLineEdit* sheetCodeBox = nullptr;           // 代码: the code on a pupil's sheet
+    QPushButton* findSheetButton = nullptr;      // 查找: selects the saved set of that code
     QLabel* progressLabel = nullptr;             // progress, and the stop button while drawing
     QPlainTextEdit* messageLine = nullptr;       // every notification, also without a tray
 

@@ -75,6 +75,10 @@ public:
     {
         both([&](WordProcessor& w) { w.setInsideLineStyle(style); });
     }
+    void startNewPage() override
+    {
+        both([](WordProcessor& w) { w.startNewPage(); });
+    }
     void selectCell(int row, int column) override
     {
         both([&](WordProcessor& w) { w.selectCell(row, column); });

@@ -1,5 +1,7 @@
 #include "output/cell_fit.h"
+#include "output/docx_word_processor.h"
 #include "output/pdf_layout.h"
+#include "output/sheet_sequence.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -89,6 +91,53 @@ TEST(PdfLayout, RowsPageInOrderAndKeptRowsStayTogether)
             if (table.rows[next].keepWithNext)
                 needed += table.rows[next + 1].minimumHeightTwips / 20.0;
             EXPECT_GT(lowest + needed, bottom) << "trial " << trial << " page " << p;
+        }
+    }
+}
+
+// A sheet of `rows` drawn row heights under its title, as the writers type it.
+void typeSheet(WordProcessor& word, std::mt19937& random, int sheet, int rows)
+{
+    std::uniform_int_distribution<int> height(20, 200);
+    word.addDocument();
+    word.typeText("sheet " + std::to_string(sheet) + "\r");
+    word.addTable(rows, 2);
+    for (int r = 1; r <= rows; ++r) {
+        word.setRowHeight(r, height(random));
+        word.selectCell(r, 1);
+        word.typeText(std::to_string(sheet) + "." + std::to_string(r));
+    }
+    word.activate();
+}
+
+// Over many drawn classes: each sheet written into one document starts a page of its own with
+// its title and takes as many pages as it does alone, so no page is left empty between them.
+TEST(PdfLayout, EachSheetOfASequenceStartsItsOwnPagesAsIfAlone)
+{
+    std::mt19937 random(5);
+    const EmMeasure measure;
+    const DocumentName builtOnly{"口算", "x", false, {}, {}};
+    for (int trial = 0; trial < 20; ++trial) {
+        DocxWordProcessor whole(DocumentFolder("/nonexistent"), builtOnly);
+        SheetSequence sequence(whole);
+        std::size_t pagesAlone = 0;
+        const int sheets = 2 + trial % 5;
+        for (int k = 0; k < sheets; ++k) {
+            const int rows = 1 + static_cast<int>(random() % 30);
+            std::mt19937 same(random());
+            std::mt19937 again = same;
+            typeSheet(sequence, same, k, rows);
+            DocxWordProcessor alone(DocumentFolder("/nonexistent"), builtOnly);
+            typeSheet(alone, again, k, rows);
+            pagesAlone += layOutDocument(*alone.document(), measure).pages.size();
+        }
+        const PageLayout layout = layOutDocument(*whole.document(), measure);
+        EXPECT_EQ(layout.pages.size(), pagesAlone) << "trial " << trial;
+        for (int k = 0; k < sheets; ++k) {
+            const int page = pageOfText(layout, "sheet " + std::to_string(k));
+            ASSERT_GE(page, 0) << "trial " << trial;
+            EXPECT_EQ(layout.pages[page].texts.front().text, "sheet " + std::to_string(k))
+                << "trial " << trial;
         }
     }
 }

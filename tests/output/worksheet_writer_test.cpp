@@ -2,6 +2,7 @@
 #include "engine/generation_path.h"
 #include "engine/settings_interlocks.h"
 #include "output/cell_fit.h"
+#include "output/sheet_sequence.h"
 #include "output/worksheet_layout.h"
 #include "output/worksheet_writer.h"
 #include "support/recording_notifier.h"
@@ -472,6 +473,35 @@ TEST_F(WorksheetWriter, ReportsWhetherTheDocumentWasHandedOver)
     choose(ExerciseKind::Oral);
     word.activateResult = false;
     EXPECT_FALSE(write(" 1＋2", false));
+}
+
+// Each pupil's sheet written in turn becomes pages of one document: it is started once, each
+// later sheet from a new page under its own name, and handed over once, at the end.
+TEST_F(WorksheetWriter, SheetsInSequenceShareOneDocumentEachFromANewPage)
+{
+    choose(ExerciseKind::Oral);
+    t.app.set = testing::listItems(1, listOf(7));
+    prepareSheets(t.app, {1, 100});
+    SheetSequence sequence(word);
+    const std::vector<std::string> pupils{"甲", "乙", "丙"};
+    for (const std::string& pupil : pupils) {
+        WriterArguments args = testing::writerArguments(t.app, false);
+        args.pupil = pupil;
+        args.code = "K7M4P";
+        ASSERT_TRUE(writeWorksheet(args, sequence));
+    }
+    EXPECT_THAT(word.callsStartingWith("activate"), IsEmpty()) << "handed over too early";
+    ASSERT_TRUE(sequence.finish());
+    std::vector<std::string> sheetStarts, names;
+    for (const std::string& call : word.calls) {
+        if (call == "addDocument" || call == "new page" || call == "activate")
+            sheetStarts.push_back(call);
+        if (call.starts_with("type 姓名："))
+            names.push_back(
+                call.substr(std::string("type 姓名：").size(), std::string("甲").size()));
+    }
+    EXPECT_THAT(sheetStarts, ElementsAre("addDocument", "new page", "new page", "activate"));
+    EXPECT_THAT(names, ElementsAre("甲", "乙", "丙"));
 }
 
 // The title says what the sheet is: the grade when one is chosen, the kind as its option reads

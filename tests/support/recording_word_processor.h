@@ -88,6 +88,11 @@ public:
         calls.push_back("end");
         current_.reset();
     }
+    void startNewPage() override
+    {
+        calls.push_back("new page");
+        current_.reset();
+    }
     void insertField() override
     {
         calls.push_back("field");

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
@@ -91,6 +92,7 @@ protected:
     bool remember = false;
     QString settingsIni = scratch.filePath(QStringLiteral("settings.ini"));
     QString recipeFile = scratch.filePath(QStringLiteral("设置.toml"));
+    QString rosterFile = scratch.filePath(QStringLiteral("名单.txt"));
     std::unique_ptr<MainWindow> window;
 
     void SetUp() override { start(); }
@@ -107,6 +109,7 @@ protected:
         options.rememberSettings = remember;
         options.settingsFile = settingsIni;
         options.askRecipeFile = [this](QWidget*, bool) { return recipeFile; };
+        options.askRosterFile = [this](QWidget*) { return rosterFile; };
         window = std::make_unique<MainWindow>(options);
     }
 
@@ -714,6 +717,59 @@ TEST_F(MainWindowTest, SavedSetsAreListedAndTheChosenOneCanBeDeleted)
     std::ifstream in(history, std::ios::binary);
     const std::string rest((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(rest, "2024/5/2|4| 1+2+3\r\n");
+}
+
+// 份数 3 writes one question and one answer document for the three sets, each saved and listed
+// with its code; 查找 with a code (in either case) selects that set and offers to load it.
+TEST_F(MainWindowTest, CopiesWriteOneClassPairAndACodeFindsItsSavedSet)
+{
+    window->show();
+    check(&S::answerSheet)->click();
+    part<QSpinBox>("copiesBox")->setValue(3);
+    const auto hung = watchdog(60);
+    part<QPushButton>("generateButton")->click();
+    EXPECT_FALSE(*hung);
+    const std::vector<fs::path> files = writtenDocuments();
+    ASSERT_EQ(files.size(), 2u);
+    auto* saved = part<QComboBox>("savedSetList");
+    ASSERT_EQ(saved->count(), 3);
+    const QString code = saved->itemText(1).section(u' ', -1);
+    EXPECT_EQ(code.size(), 5) << saved->itemText(1).toStdString();
+
+    part<QLineEdit>("sheetCodeBox")->setText(code.toLower());
+    part<QPushButton>("findSheetButton")->click();
+    EXPECT_EQ(saved->currentIndex(), 1);
+    auto* menu = part<QMenu>("savedSetMenu");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 1000));
+    menu->close();
+    part<QLineEdit>("sheetCodeBox")->setText(QStringLiteral("ZZZZZ"));
+    part<QPushButton>("findSheetButton")->click();
+    EXPECT_EQ(count(QStringLiteral("历史记录里没有代码为“ZZZZZ”的题目卷。")), 1);
+}
+
+// 名单 takes the place of 份数 until it is cleared; a file that is no list is refused with the
+// reason and keeps the list read before.
+TEST_F(MainWindowTest, ARosterTakesThePlaceOfTheCopiesUntilCleared)
+{
+    std::ofstream(rosterFile.toStdString(), std::ios::binary) << "王小明\n李华\n";
+    part<QPushButton>("rosterButton")->click();
+    EXPECT_EQ(part<QLabel>("rosterLabel")->text(), QStringLiteral("2 个名字"));
+    EXPECT_FALSE(part<QSpinBox>("copiesBox")->isEnabled());
+    std::ofstream(rosterFile.toStdString(), std::ios::binary | std::ios::trunc) << "\n\n";
+    part<QPushButton>("rosterButton")->click();
+    EXPECT_EQ(part<QLabel>("rosterLabel")->text(), QStringLiteral("2 个名字"));
+    EXPECT_EQ(count(QStringLiteral("名单里没有名字")), 1);
+    const auto hung = watchdog(60);
+    part<QPushButton>("generateButton")->click();
+    EXPECT_FALSE(*hung);
+    auto* saved = part<QComboBox>("savedSetList");
+    ASSERT_EQ(saved->count(), 2);
+    EXPECT_TRUE(saved->itemText(0).endsWith(QStringLiteral(" 王小明")));
+    EXPECT_TRUE(saved->itemText(1).endsWith(QStringLiteral(" 李华")));
+    part<QPushButton>("clearRosterButton")->click();
+    EXPECT_TRUE(part<QLabel>("rosterLabel")->text().isEmpty());
+    EXPECT_TRUE(part<QSpinBox>("copiesBox")->isEnabled());
+    EXPECT_FALSE(part<QPushButton>("clearRosterButton")->isEnabled());
 }
 
 // 加入本页 lists each part with its count; 生成练习 then writes them all on one sheet, and the

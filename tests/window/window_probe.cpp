@@ -2,7 +2,8 @@
 // was on screen; with --screenshot FILE it also saves a picture of it. For looking at the
 // window under a virtual display (tools/screenshot.sh). With --focus NAME the control of that
 // object name has the keyboard focus. With --preview the picture is of 预览's window. With
-// --busy the picture is taken while a run that cannot finish is drawing.
+// --busy the picture is taken while a run that cannot finish is drawing. With --roster FILE
+// 名单 has read that class list.
 
 #include "engine/settings_interlocks.h"
 #include "settings/control_glossary.h"
@@ -33,6 +34,10 @@ int main(int argc, char** argv)
     options.documentFolder = scratch / "documents";
     options.historyFile = scratch / "历史题目.txt";
     options.rememberSettings = false; // the pictures show the settings a first start shows
+    const qsizetype roster = args.indexOf(QStringLiteral("--roster"));
+    const QString rosterFile =
+        roster > 0 && roster + 1 < args.size() ? args.at(roster + 1) : QString();
+    options.askRosterFile = [&](QWidget*) { return rosterFile; };
     quill::MainWindow window(options);
     window.show();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())
@@ -50,6 +55,10 @@ int main(int argc, char** argv)
             window.setAttribute(Qt::WA_KeyboardFocusChange);
             control->setFocus(Qt::TabFocusReason);
         }
+    if (!rosterFile.isEmpty())
+        if (auto* button = window.findChild<QPushButton*>(
+                QString::fromUtf8(quill::controlName("rosterButton"))))
+            button->click();
     const bool busy = args.contains(QStringLiteral("--busy"));
     if (busy) {
         quill::ExerciseSettings& settings = window.application().settings;
