@@ -1,11 +1,11 @@
 #include "cli/command_line.h"
 
 #include "base/printable_text.h"
+#include "base/utf8.h"
 #include "base/version.h"
 #include "cli/answer_key.h"
 #include "cli/batch_command.h"
 #include "cli/command_line_environment.h"
-#include "engine/generate_options.h"
 #include "cli/history_command.h"
 #include "cli/pupil_recording.h"
 #include "cli/pupil_sheets.h"
@@ -15,6 +15,7 @@
 #include "cli/terminal_answering.h"
 #include "engine/answering_session.h"
 #include "engine/application.h"
+#include "engine/generate_options.h"
 #include "engine/generation_run.h"
 #include "engine/mixed_sheet_run.h"
 #include "engine/recipe.h"
@@ -51,7 +52,6 @@ void applyOptionsAndSeed(const GenerateOptions& options, Application& app, std::
     err << "随机种子：" << seed << "（--seed " << seed << " 可重出这套题）\n";
 }
 
-
 void printParts(Application& app, const std::vector<SheetPart>& parts, bool answers,
                 std::ostream& out)
 {
@@ -72,7 +72,7 @@ int generateMixed(const std::vector<std::string>& args, const GenerateOptions& o
     for (std::vector<std::string>& own : partOptions(sharedPartOptions(args), options.parts))
         parts.push_back(sheetPart(std::move(own), app.notifier));
     applyOptionsAndSeed(runOptionsOf(options), app, err);
-    CommandLineOutput output{!options.print, options.outDir, std::nullopt,
+    CommandLineOutput output{!options.print, pathFromUtf8(options.outDir), std::nullopt,
                              std::chrono::seconds(options.timeLimit)};
     if (!options.print)
         output.historyFile = historyFileFor(options.historyFile);
@@ -87,7 +87,7 @@ int generateMixed(const std::vector<std::string>& args, const GenerateOptions& o
 
 CommandLineOutput generateOutput(const GenerateOptions& options)
 {
-    CommandLineOutput output{!options.print, options.outDir, std::nullopt,
+    CommandLineOutput output{!options.print, pathFromUtf8(options.outDir), std::nullopt,
                              std::chrono::seconds(options.timeLimit)};
     if (!options.print)
         output.historyFile = historyFileFor(options.historyFile);
@@ -114,8 +114,8 @@ int generatePupilSheets(const std::vector<std::string>& pupils, const GenerateOp
             return *status;
         if (!options.print)
             continue;
-        out << "【" << (pupils[k].empty() ? "第" + std::to_string(k + 1) + "份" : pupils[k])
-            << " " << codes[k] << "】\n";
+        out << "【" << (pupils[k].empty() ? "第" + std::to_string(k + 1) + "份" : pupils[k]) << " "
+            << codes[k] << "】\n";
         for (const std::string& line : options.answers ? answerKeyLines(app) : itemLines(app))
             out << line << '\n';
     }
@@ -234,6 +234,9 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     if (pupil)
         checkedPupilName(*pupil);
+    // Known before the draw, so a build without records refuses before anything happens.
+    const std::optional<std::filesystem::path> records =
+        pupil ? std::optional(recordsFileFor(recordsFile)) : std::nullopt;
     refuseDocumentOptions(options);
     askForAnswerableItems(options);
     applyOptionsAndSeed(options, app, err);
@@ -246,7 +249,7 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     std::optional<PupilRecording> recording;
     if (pupil)
-        recording.emplace(recordsFileFor(recordsFile), *pupil, drawingOptionsText(drawing), session,
+        recording.emplace(*records, *pupil, drawingOptionsText(drawing), session,
                           [&err](const std::string& message) { err << message << '\n'; });
     const AnsweringEnd end =
         answerOnTerminal(session, in, out, err, recording ? recording->sink() : JudgedItemSink{});
@@ -281,9 +284,9 @@ bool wantsCommandLine(const std::vector<std::string>& args)
     if (args.empty())
         return false;
     const std::string& first = args.front();
-    return first == "generate" || first == "answer" || first == "history" || first == "records" || first == "key" ||
-           first == "review" || first == "recipe" || first == "batch" || first == "help" || first == "--help" || first == "-h" ||
-           first == "--version";
+    return first == "generate" || first == "answer" || first == "history" || first == "records" ||
+           first == "key" || first == "review" || first == "recipe" || first == "batch" ||
+           first == "help" || first == "--help" || first == "-h" || first == "--version";
 }
 
 int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

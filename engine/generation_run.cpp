@@ -11,6 +11,7 @@
 #include "history/history_file.h"
 #include "history/history_line.h"
 #include "history/saved_sets.h"
+#include "output/document_folder.h"
 #include "problems/trivial_items.h"
 
 #include <algorithm>
@@ -163,8 +164,7 @@ bool saveSet(Application& app, RunEnvironment& env)
     std::string text = savedTextFor(app.settings, app.set);
     if (!app.sheetCode.empty())
         text += "|" + pupilSheetField(app.sheetCode, app.pupilName);
-    const IoResult saved =
-        appendHistoryLine(*file, historyLineText(shortDateText(), kind, text));
+    const IoResult saved = appendHistoryLine(*file, historyLineText(shortDateText(), kind, text));
     app.notifier.notify(saved ? std::string(savedMessage) : saveFailedMessage(saved));
     return saved.ok();
 }
@@ -193,7 +193,8 @@ void tellTrivialItemsKept(Application& app, DrawPurpose purpose)
 std::optional<Range> plannedSheetsRange(Application& app, RunEnvironment& env)
 {
     const std::optional<Range> range = checkedRange(app, env);
-    if (!range || !followPlan(app, planDraw(app.settings, *range, DrawPurpose::Sheets)))
+    if (!range || !formatsWritable(app) ||
+        !followPlan(app, planDraw(app.settings, *range, DrawPurpose::Sheets)))
         return std::nullopt;
     return range;
 }
@@ -328,6 +329,14 @@ bool historyUsable(Application& app, RunEnvironment& env)
     if (!usable)
         app.notifier.notify(unsavableHistoryMessage(usable));
     return usable.ok();
+}
+
+bool formatsWritable(Application& app)
+{
+    const std::optional<std::string> refusal = formatRefusal(app.settings);
+    if (refusal)
+        app.notifier.notify(*refusal);
+    return !refusal;
 }
 
 std::string trivialItemsKeptMessage(long count)
