@@ -183,7 +183,7 @@ fs::path historyFileLocation(const fs::path& programDir, const char* xdgDataHome
     if (xdgDataHome && fs::path(xdgDataHome).is_absolute())
         data = xdgDataHome;
     else if (home && *home)
-        data = fs::path(home) / ".local" / "share";
+        data = pathFromUtf8(home) / ".local" / "share";
     else
         return programDir / pathFromUtf8(historyFileName); // nowhere better: a save will say why it failed
     return data / "Quillmere" / pathFromUtf8(historyFileName);
@@ -191,7 +191,7 @@ fs::path historyFileLocation(const fs::path& programDir, const char* xdgDataHome
 
 fs::path historyFileLocation(const fs::path& programDir)
 {
-    const std::string home = homeFolder().string();
+    const std::string home = utf8Text(homeFolder());
     return historyFileLocation(programDir, std::getenv("XDG_DATA_HOME"), home.c_str());
 }
 
