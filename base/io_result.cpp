@@ -1,6 +1,7 @@
 #include "base/io_result.h"
 
 #include "base/printable_text.h"
+#include "base/utf8.h"
 
 #include <cerrno>
 #include <cstring>
@@ -73,7 +74,7 @@ std::string systemReason(int error)
 
 std::string quotedPath(const std::filesystem::path& path)
 {
-    return "“" + printableText(path.string()) + "”";
+    return "“" + printableText(utf8Text(path)) + "”";
 }
 
 std::string IoResult::describe() const

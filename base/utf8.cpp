@@ -43,6 +43,12 @@ std::filesystem::path pathFromUtf8(std::string_view text)
         std::u8string_view(reinterpret_cast<const char8_t*>(text.data()), text.size()));
 }
 
+std::string utf8Text(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 std::size_t characterCount(std::string_view text)
 {
     std::size_t count = 0;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace quill
@@ -14,6 +15,10 @@ std::size_t utf8Sequence(std::string_view text, char32_t& codePoint);
 // A path from UTF-8 text. A plain narrow string would be read in the ANSI code page on
 // Windows, which cannot hold every name.
 std::filesystem::path pathFromUtf8(std::string_view text);
+
+// The path as UTF-8 text, for messages and lists; path::string() gives the ANSI code page on
+// Windows.
+std::string utf8Text(const std::filesystem::path& path);
 
 // How many characters the text holds; a byte that starts no sequence counts as one.
 std::size_t characterCount(std::string_view text);

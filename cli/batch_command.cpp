@@ -1,5 +1,7 @@
 #include "cli/batch_command.h"
 
+#include "base/calendar_time.h"
+#include "base/utf8.h"
 #include "cli/command_line.h"
 #include "cli/command_line_environment.h"
 #include "engine/application.h"
@@ -55,7 +57,8 @@ std::optional<std::string> takeBatchOption(std::vector<std::string>& args, std::
             if (i + 1 >= args.size())
                 throw UsageError("选项 " + std::string(name) + " 需要一个值。");
             value = args[i + 1];
-            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+            args.erase(args.begin() + static_cast<long>(i),
+                       args.begin() + static_cast<long>(i) + 2);
         } else if (args[i].starts_with(prefix)) {
             value = args[i].substr(prefix.size());
             args.erase(args.begin() + static_cast<long>(i));
@@ -80,9 +83,7 @@ int dayCount(const std::optional<std::string>& days)
 
 year_month_day today()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = localCalendarTime(std::time(nullptr));
     return year_month_day{std::chrono::year(local.tm_year + 1900),
                           std::chrono::month(static_cast<unsigned>(local.tm_mon + 1)),
                           std::chrono::day(static_cast<unsigned>(local.tm_mday))};
@@ -145,8 +146,8 @@ Batch batchOf(std::vector<std::string> args)
             sheetPart(part, quiet); // a part no mixed sheet holds is refused before day one
     }
     std::random_device device;
-    batch.seed = o.seed.value_or((static_cast<std::uint64_t>(device()) << 32 | device()) %
-                                 1000000000000ull);
+    batch.seed =
+        o.seed.value_or((static_cast<std::uint64_t>(device()) << 32 | device()) % 1000000000000ull);
     return batch;
 }
 
@@ -169,14 +170,13 @@ std::optional<int> runDay(const Batch& batch, int day, std::unordered_set<std::s
     }
     app.random.seed(batch.seed + static_cast<std::uint64_t>(day));
     const year_month_day date{sys_days(batch.start) + std::chrono::days(day)};
-    CommandLineOutput output{true, batch.options.outDir, std::nullopt,
+    CommandLineOutput output{true, pathFromUtf8(batch.options.outDir), std::nullopt,
                              std::chrono::seconds(batch.options.timeLimit), dateStamp(date)};
     if (!batch.options.noSave)
         output.historyFile = historyFileFor(batch.options.historyFile);
     CommandLineEnvironment env(app, output, out, err);
-    const RunOutcome outcome = parts.empty()
-                                   ? generateBatchSet(app, env, earlier)
-                                   : generateBatchMixedSheet(app, env, parts, earlier);
+    const RunOutcome outcome = parts.empty() ? generateBatchSet(app, env, earlier)
+                                             : generateBatchMixedSheet(app, env, parts, earlier);
     return unfinishedStatus(outcome, env, err);
 }
 

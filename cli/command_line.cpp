@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "base/printable_text.h"
+#include "base/utf8.h"
 #include "base/version.h"
 #include "cli/answer_key.h"
 #include "cli/batch_command.h"
@@ -50,7 +51,6 @@ void applyOptionsAndSeed(const GenerateOptions& options, Application& app, std::
     err << "随机种子：" << seed << "（--seed " << seed << " 可重出这套题）\n";
 }
 
-
 void printParts(Application& app, const std::vector<SheetPart>& parts, bool answers,
                 std::ostream& out)
 {
@@ -71,7 +71,7 @@ int generateMixed(const std::vector<std::string>& args, const GenerateOptions& o
     for (std::vector<std::string>& own : partOptions(sharedPartOptions(args), options.parts))
         parts.push_back(sheetPart(std::move(own), app.notifier));
     applyOptionsAndSeed(runOptionsOf(options), app, err);
-    CommandLineOutput output{!options.print, options.outDir, std::nullopt,
+    CommandLineOutput output{!options.print, pathFromUtf8(options.outDir), std::nullopt,
                              std::chrono::seconds(options.timeLimit)};
     if (!options.print)
         output.historyFile = historyFileFor(options.historyFile);
@@ -86,7 +86,7 @@ int generateMixed(const std::vector<std::string>& args, const GenerateOptions& o
 
 CommandLineOutput generateOutput(const GenerateOptions& options)
 {
-    CommandLineOutput output{!options.print, options.outDir, std::nullopt,
+    CommandLineOutput output{!options.print, pathFromUtf8(options.outDir), std::nullopt,
                              std::chrono::seconds(options.timeLimit)};
     if (!options.print)
         output.historyFile = historyFileFor(options.historyFile);
@@ -231,6 +231,9 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     if (pupil)
         checkedPupilName(*pupil);
+    // Known before the draw, so a build without records refuses before anything happens.
+    const std::optional<std::filesystem::path> records =
+        pupil ? std::optional(recordsFileFor(recordsFile)) : std::nullopt;
     refuseDocumentOptions(options);
     askForAnswerableItems(options);
     applyOptionsAndSeed(options, app, err);
@@ -243,7 +246,7 @@ int answer(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     std::optional<PupilRecording> recording;
     if (pupil)
-        recording.emplace(recordsFileFor(recordsFile), *pupil, drawingOptionsText(drawing), session,
+        recording.emplace(*records, *pupil, drawingOptionsText(drawing), session,
                           [&err](const std::string& message) { err << message << '\n'; });
     const AnsweringEnd end =
         answerOnTerminal(session, in, out, err, recording ? recording->sink() : JudgedItemSink{});
@@ -278,9 +281,9 @@ bool wantsCommandLine(const std::vector<std::string>& args)
     if (args.empty())
         return false;
     const std::string& first = args.front();
-    return first == "generate" || first == "answer" || first == "history" || first == "records" || first == "key" ||
-           first == "review" || first == "recipe" || first == "batch" || first == "help" || first == "--help" || first == "-h" ||
-           first == "--version";
+    return first == "generate" || first == "answer" || first == "history" || first == "records" ||
+           first == "key" || first == "review" || first == "recipe" || first == "batch" ||
+           first == "help" || first == "--help" || first == "-h" || first == "--version";
 }
 
 int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

@@ -2,30 +2,17 @@
 
 #include "base/printable_text.h"
 #include "base/program_location.h"
+#include "base/utf8.h"
 #include "cli/command_line.h"
 #include "engine/application.h"
 #include "engine/generation_run.h"
 #include "engine/progress_line.h"
 #include "history/history_file.h"
 
-#include <csignal>
 #include <ostream>
 
 namespace quill
 {
-
-namespace
-{
-
-// Set by Ctrl+C; the event pump turns it into the stop flag of the running draw.
-volatile std::sig_atomic_t interruptRequested = 0;
-
-extern "C" void onInterrupt(int)
-{
-    interruptRequested = 1;
-}
-
-} // namespace
 
 void StreamNotifier::show(const std::string& text, const std::string&, TrayIcon)
 {
@@ -40,15 +27,12 @@ CommandLineEnvironment::CommandLineEnvironment(Application& app, const CommandLi
     app.eventPump = [this] { pumpEvents(); };
     if (output.documents)
         documents_.emplace(output.folder, app.notifier, [&out](const std::filesystem::path& saved) {
-            out << printableText(saved.string()) << '\n';
+            out << printableText(utf8Text(saved)) << '\n';
         });
-    interruptRequested = 0;
-    previousHandler_ = std::signal(SIGINT, onInterrupt);
 }
 
 CommandLineEnvironment::~CommandLineEnvironment()
 {
-    std::signal(SIGINT, previousHandler_);
     app_.eventPump = nullptr;
 }
 
@@ -76,12 +60,13 @@ std::string CommandLineEnvironment::documentStamp() const
 
 bool CommandLineEnvironment::interrupted() const
 {
-    return interruptRequested != 0;
+    return interrupts_.caught();
 }
 
 void CommandLineEnvironment::pumpEvents()
 {
-    if (interruptRequested)
+    // Ctrl+C becomes the stop flag of the running draw.
+    if (interrupts_.caught())
         app_.run.stopRequested = true;
     // The pump runs before every draw; looking at the clock that often would cost more
     // than the draw itself.
@@ -135,7 +120,7 @@ int stoppedRunStatus(const CommandLineEnvironment& env, std::ostream& err)
 
 std::filesystem::path historyFileFor(const std::optional<std::string>& named)
 {
-    return named ? std::filesystem::path(*named) : historyFileLocation(programDirectory());
+    return named ? pathFromUtf8(*named) : historyFileLocation(programDirectory());
 }
 
 } // namespace quill

@@ -4,6 +4,7 @@
 // runs beside it), the progress advice every 60 seconds, Ctrl+C as the stop label, documents
 // into a folder with their paths printed.
 
+#include "base/interrupt_catcher.h"
 #include "engine/document_output.h"
 #include "engine/generation_run.h"
 #include "engine/run_environment.h"
@@ -72,7 +73,7 @@ private:
     std::chrono::steady_clock::time_point started_;
     std::chrono::seconds timeLimit_;
     bool timedOut_ = false;
-    void (*previousHandler_)(int) = nullptr;
+    InterruptCatcher interrupts_;
 };
 
 // The exit status of a run that ended stopped: Ctrl+C and the time limit are told as the

@@ -1,10 +1,11 @@
 #include "cli/history_command.h"
 
 #include "base/printable_text.h"
+#include "base/utf8.h"
 #include "cli/command_line.h"
 #include "cli/command_line_environment.h"
-#include "engine/generate_options.h"
 #include "engine/application.h"
+#include "engine/generate_options.h"
 #include "engine/saved_set_loading.h"
 #include "history/history_line.h"
 #include "history/saved_sets.h"
@@ -109,7 +110,7 @@ int loadLine(const HistoryOptions& options, const std::string& lineText, std::os
     app.settings.answerSheet.checked = options.answers;
     if (options.format)
         app.settings.documentFormat.index = *options.format;
-    CommandLineEnvironment env(app, {true, options.outDir, std::nullopt}, out, err);
+    CommandLineEnvironment env(app, {true, pathFromUtf8(options.outDir), std::nullopt}, out, err);
     switch (loadSavedSet(app, env, lineText)) {
     case RunOutcome::Completed:
         return exitOk;

@@ -1,3 +1,4 @@
+#include "base/command_arguments.h"
 #include "cli/command_line.h"
 #include "cli/window_launch.h"
 
@@ -7,8 +8,9 @@
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    quill::useUtf8Console();
+    const std::vector<std::string> args = quill::commandArguments(argc, argv);
     if (!quill::wantsCommandLine(args))
-        return quill::startWindow(argv);
+        return quill::startWindow(args);
     return quill::runCommandLine(args, std::cin, std::cout, std::cerr);
 }

@@ -1,5 +1,6 @@
 #include "cli/pupil_recording.h"
 
+#include "base/utf8.h"
 #include "cli/command_line_environment.h"
 #include "engine/generate_options.h"
 
@@ -10,8 +11,10 @@ namespace quill
 
 std::filesystem::path recordsFileFor(const std::optional<std::string>& named)
 {
+    if (!recordsAvailable())
+        throw UsageError(std::string(recordsUnavailableMessage));
     if (named)
-        return *named;
+        return pathFromUtf8(*named);
     return recordsFileBeside(historyFileFor(std::nullopt));
 }
 

@@ -14,7 +14,8 @@
 namespace quill
 {
 
-// Beside the history file (the same folder rules), or the file --records names.
+// Beside the history file (the same folder rules), or the file --records names. Throws
+// UsageError in a build without records.
 std::filesystem::path recordsFileFor(const std::optional<std::string>& named);
 
 // "还没有练习记录（…/练习记录.sqlite）：用 quillmere answer --pupil NAME 答题时才记录。"

@@ -1,5 +1,6 @@
 #include "cli/pupil_sheets.h"
 
+#include "base/utf8.h"
 #include "cli/pupil_recording.h"
 #include "engine/class_sheets.h"
 #include "engine/generate_options.h"
@@ -34,7 +35,7 @@ std::optional<std::vector<std::string>> takePupilSheets(std::vector<std::string>
         return classPupils({}, static_cast<std::size_t>(copyCount(*copies)));
     if (!roster)
         return std::nullopt;
-    Roster read = readRoster(*roster);
+    Roster read = readRoster(pathFromUtf8(*roster));
     if (read.refusal)
         throw UsageError(*read.refusal);
     return classPupils(std::move(read.names), 0);

@@ -2,6 +2,7 @@
 
 #include "base/atomic_file.h"
 #include "base/printable_text.h"
+#include "base/utf8.h"
 #include "cli/command_line.h"
 #include "engine/generate_options.h"
 #include "engine/recipe.h"
@@ -48,7 +49,8 @@ quillmere recipe save 新配方.toml --recipe 旧配方.toml --count 30
   easy = false             --no-easy
   format = "pdf"           --format pdf
 全部的键:
-)" + keyList() + R"(混合练习的每一部分写成一张 [[part]] 表（--part "选项"），表里是这一部分自己的键，如 count = 20；
+)" + keyList() +
+           R"(混合练习的每一部分写成一张 [[part]] 表（--part "选项"），表里是这一部分自己的键，如 count = 20；
 表外的键是各部分共用的设置。
 
 --out、--seed、--print、--no-save、--history、--time-limit 不写进配方，每次另给。
@@ -65,7 +67,7 @@ int saveRecipe(const std::vector<std::string>& args, std::ostream& out, std::ost
     const std::vector<std::string> options =
         withRecipesRead(std::vector<std::string>(args.begin() + 1, args.end()));
     const std::string text = recipeText(options);
-    const IoResult written = replaceFile(args.front(), text);
+    const IoResult written = replaceFile(pathFromUtf8(args.front()), text);
     if (!written) {
         err << "配方没有保存：" << written.describe() << '\n';
         return exitFailed;

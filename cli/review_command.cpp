@@ -1,6 +1,7 @@
 #include "cli/review_command.h"
 
 #include "base/printable_text.h"
+#include "base/utf8.h"
 #include "cli/answer_key.h"
 #include "cli/command_line.h"
 #include "cli/command_line_environment.h"
@@ -103,7 +104,7 @@ int writeSheet(const ReviewOptions& options, const KindMistakes& group, std::ost
         return exitOk;
     }
     app.settings.answerSheet.checked = options.answers;
-    CommandLineEnvironment env(app, {true, options.outDir, std::nullopt}, out, err);
+    CommandLineEnvironment env(app, {true, pathFromUtf8(options.outDir), std::nullopt}, out, err);
     switch (writeMistakesSheet(app, group.kind, env)) {
     case RunOutcome::Completed:
         return exitOk;

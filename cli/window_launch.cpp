@@ -2,12 +2,11 @@
 
 #include "base/desktop.h"
 #include "base/io_result.h"
+#include "base/program_handover.h"
 #include "base/program_location.h"
 #include "cli/command_line.h"
 
-#include <cerrno>
 #include <iostream>
-#include <unistd.h>
 #include <vector>
 
 namespace quill
@@ -18,13 +17,13 @@ std::optional<std::filesystem::path> windowProgram(const std::filesystem::path& 
     for (const std::filesystem::path& candidate :
          {programDir / windowProgramName,
           (programDir / installedWindowDirFromBin / windowProgramName).lexically_normal()}) {
-        if (::access(candidate.c_str(), X_OK) == 0)
+        if (isProgramFile(candidate))
             return candidate;
     }
     return std::nullopt;
 }
 
-int startWindow(char** argv)
+int startWindow(const std::vector<std::string>& args)
 {
     // Without a display the window could not start; the command line still works there.
     if (!displayAvailable()) {
@@ -37,12 +36,10 @@ int startWindow(char** argv)
                   << "，无法打开窗口；命令行仍可使用：quillmere --help\n";
         return exitFailed;
     }
-    std::vector<char*> args{const_cast<char*>(program->c_str())};
-    for (char** arg = argv + 1; *arg; ++arg)
-        args.push_back(*arg);
-    args.push_back(nullptr);
-    ::execv(program->c_str(), args.data());
-    std::cerr << "无法启动窗口程序" << ioSystemFailure(*program, errno).describe() << '\n';
+    const int error = handOverTo(*program, args);
+    if (error == 0)
+        return exitOk;
+    std::cerr << "无法启动窗口程序" << ioSystemFailure(*program, error).describe() << '\n';
     return exitFailed;
 }
 

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace quill
 {
@@ -12,9 +14,9 @@ namespace quill
 // in the installation's libexec/quillmere/.
 std::optional<std::filesystem::path> windowProgram(const std::filesystem::path& programDir);
 
-// Replaces this process with the window program, handing on the arguments (`argv[0]`
-// excluded). Returns only when that failed, with the exit status to use; the reason has
-// been printed.
-int startWindow(char** argv);
+// Hands over to the window program with the arguments (see handOverTo). Returns when that
+// failed, with the exit status to use (the reason has been printed), or where this process
+// may end after starting it (Windows).
+int startWindow(const std::vector<std::string>& args);
 
 } // namespace quill

@@ -16,3 +16,7 @@ find_program(WINE64 NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(WINE64)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE64})
 endif()
+# Release at -O2, as the Linux build is optimised, without debug information, which would make
+# the statically linked programs slow to link; -O3 makes GCC 12 warn falsely (-Wrestrict)
+# inside libstdc++'s strings.
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of the Windows release build")

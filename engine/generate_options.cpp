@@ -2,6 +2,7 @@
 
 #include "engine/settings_interlocks.h"
 #include "engine/validation_tick.h"
+#include "output/document_folder.h"
 #include "settings/column_rule_words.h"
 #include "settings/control_glossary.h"
 #include "settings/exercise_kinds.h"
@@ -625,7 +626,12 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
 
 int documentFormatOption(const std::string& value)
 {
-    return lookUp("--format", value, formatNames);
+    ExerciseSettings asked;
+    asked.documentFormat.index = lookUp("--format", value, formatNames);
+    // A format this build cannot write is a bad option, refused before anything is drawn.
+    if (const std::optional<std::string> refusal = formatRefusal(asked))
+        throw UsageError(*refusal);
+    return asked.documentFormat.index;
 }
 
 std::string drawingOptionsText(const std::vector<std::string>& args)

@@ -55,7 +55,8 @@ struct GenerateOptions {
     bool operator==(const GenerateOptions&) const = default;
 };
 
-// The index of 格式 that `--format VALUE` names (docx, pdf or both); throws UsageError.
+// The index of 格式 that `--format VALUE` names (docx, pdf or both); throws UsageError, also
+// for a format this build cannot write.
 int documentFormatOption(const std::string& value);
 
 // True for an option of `generate` that is followed by its value; throws UsageError for an

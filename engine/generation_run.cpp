@@ -11,6 +11,7 @@
 #include "history/history_file.h"
 #include "history/history_line.h"
 #include "history/saved_sets.h"
+#include "output/document_folder.h"
 #include "problems/trivial_items.h"
 
 #include <algorithm>
@@ -190,7 +191,8 @@ void tellTrivialItemsKept(Application& app, DrawPurpose purpose)
 std::optional<Range> plannedSheetsRange(Application& app, RunEnvironment& env)
 {
     const std::optional<Range> range = checkedRange(app, env);
-    if (!range || !followPlan(app, planDraw(app.settings, *range, DrawPurpose::Sheets)))
+    if (!range || !formatsWritable(app) ||
+        !followPlan(app, planDraw(app.settings, *range, DrawPurpose::Sheets)))
         return std::nullopt;
     return range;
 }
@@ -351,6 +353,14 @@ bool historyUsable(Application& app, RunEnvironment& env)
     if (!usable)
         app.notifier.notify(unsavableHistoryMessage(usable));
     return usable.ok();
+}
+
+bool formatsWritable(Application& app)
+{
+    const std::optional<std::string> refusal = formatRefusal(app.settings);
+    if (refusal)
+        app.notifier.notify(*refusal);
+    return !refusal;
 }
 
 std::string trivialItemsKeptMessage(long count)

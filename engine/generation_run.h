@@ -56,6 +56,10 @@ RunOutcome drawSheetPart(Application& app, RunEnvironment& env, const ExerciseSe
 // a history that cannot take it stops the run before anything is written; the user is told.
 bool historyUsable(Application& app, RunEnvironment& env);
 
+// Whether this build can write the formats 格式 asks for (no PDF without cairo); the user is
+// told when not, before anything is drawn or written.
+bool formatsWritable(Application& app);
+
 // The stop label: the running draw ends at its next round.
 void requestStop(Application& app, RunEnvironment& env);
 

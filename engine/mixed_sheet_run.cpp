@@ -125,8 +125,10 @@ std::vector<std::vector<std::string>> partOptions(const std::vector<std::string>
 
 RunOutcome generateMixedSheet(Application& app, RunEnvironment& env, std::vector<SheetPart>& parts)
 {
-    if (parts.empty() || !historyUsable(app, env))
-        return parts.empty() ? RunOutcome::Refused : RunOutcome::Failed;
+    if (parts.empty() || !formatsWritable(app))
+        return RunOutcome::Refused;
+    if (!historyUsable(app, env))
+        return RunOutcome::Failed;
     const RunOutcome drawn = withRunSettings(app, [&] {
         ExerciseSet elsewhere;
         for (SheetPart& part : parts) {

@@ -66,12 +66,12 @@ Roster readRoster(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in)
-        return refused("名单文件“" + file.string() + "”打不开。");
+        return refused("名单文件“" + utf8Text(file) + "”打不开。");
     std::string bytes(largestRosterBytes + 4, '\0'); // room for a byte order mark and one more
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad())
-        return refused("名单文件“" + file.string() + "”读不出来。");
+        return refused("名单文件“" + utf8Text(file) + "”读不出来。");
     return rosterFromBytes(bytes);
 }
 

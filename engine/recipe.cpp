@@ -1,19 +1,19 @@
 #include "engine/recipe.h"
 
+#include "base/utf8.h"
 #include "engine/generate_options.h"
 #include "engine/generation_run.h"
 #include "settings/exercise_settings.h"
 #include "settings/notifier.h"
 
 // Header-only: the static command line takes no shared library for it.
-#include <toml++/toml.h>
-
 #include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <functional>
 #include <optional>
 #include <sstream>
+#include <toml++/toml.h>
 
 namespace quill
 {
@@ -192,8 +192,8 @@ struct BoxValue {
 };
 using BoxValues = std::vector<BoxValue>;
 
-constexpr std::string_view boxKeys[] = {"from", "to", "count", "columns", "font-size",
-                                        "row-height"};
+constexpr std::string_view boxKeys[] = {"from",    "to",        "count",
+                                        "columns", "font-size", "row-height"};
 
 std::vector<std::string> tableOptions(const toml::table& table, const std::string& source,
                                       BoxValues& boxes, std::vector<BoxValues>* parts);
@@ -300,7 +300,7 @@ std::optional<std::pair<long, std::string>> keyNamedBy(const std::string& why,
 const NumberBox& boxOf(const ExerciseSettings& s, std::string_view key)
 {
     const std::pair<std::string_view, const NumberBox*> boxes[] = {
-        {"from", &s.rangeStart}, {"to", &s.rangeEnd},       {"count", &s.itemCount},
+        {"from", &s.rangeStart}, {"to", &s.rangeEnd},        {"count", &s.itemCount},
         {"columns", &s.columns}, {"font-size", &s.fontSize}, {"row-height", &s.rowHeight}};
     return *std::ranges::find(boxes, key, [](const auto& box) { return box.first; })->second;
 }
@@ -450,10 +450,10 @@ std::vector<std::string> recipeFileOptions(const std::filesystem::path& file)
     text << in.rdbuf();
     std::error_code error;
     if (!std::filesystem::exists(file, error))
-        refuse("配方文件 " + file.string() + " 不存在。");
+        refuse("配方文件 " + utf8Text(file) + " 不存在。");
     if (!in || std::filesystem::is_directory(file, error))
-        refuse("无法读取配方文件 " + file.string() + "。");
-    return recipeOptions(text.str(), file.string());
+        refuse("无法读取配方文件 " + utf8Text(file) + "。");
+    return recipeOptions(text.str(), utf8Text(file));
 }
 
 std::vector<std::string> withRecipesRead(const std::vector<std::string>& args)
@@ -469,7 +469,7 @@ std::vector<std::string> withRecipesRead(const std::vector<std::string>& args)
         else if (arg == "--recipe")
             refuse("选项 --recipe 需要一个值。");
         if (file) {
-            const std::vector<std::string> read = recipeFileOptions(*file);
+            const std::vector<std::string> read = recipeFileOptions(pathFromUtf8(*file));
             options.insert(options.end(), read.begin(), read.end());
             continue;
         }

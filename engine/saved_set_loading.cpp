@@ -4,6 +4,7 @@
 #include "engine/application.h"
 #include "engine/document_writing.h"
 #include "engine/generation_path.h"
+#include "engine/generation_run.h"
 #include "engine/mixed_sheet_run.h"
 #include "engine/run_environment.h"
 #include "engine/settings_interlocks.h"
@@ -76,6 +77,8 @@ Range sheetRange(const ExerciseSettings& s)
 
 RunOutcome loadSavedSet(Application& app, RunEnvironment& env, std::string_view lineText)
 {
+    if (!formatsWritable(app))
+        return RunOutcome::Refused;
     if (isMixedHistoryLine(lineText))
         return loadMixedSet(app, env, lineText);
     const HistoryLine line = parseHistoryLine(lineText);

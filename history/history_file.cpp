@@ -1,14 +1,13 @@
 #include "history/history_file.h"
 
 #include "base/atomic_file.h"
+#include "base/file_access.h"
 #include "base/home_folder.h"
 #include "base/line_encoding.h"
 #include "base/program_location.h"
 #include "base/utf8.h"
 #include "history/history_line.h"
 #include "history/rewrite_obstacles.h"
-
-#include "base/file_access.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -111,7 +110,9 @@ std::size_t firstLongLine(std::string_view content)
         if (end > largestHistoryLine)
             return number;
         content.remove_prefix(end);
-        content.remove_prefix(content.starts_with(lineEnd) ? lineEnd.size() : std::min<std::size_t>(1, content.size()));
+        content.remove_prefix(content.starts_with(lineEnd)
+                                  ? lineEnd.size()
+                                  : std::min<std::size_t>(1, content.size()));
         ++number;
     }
     return 0;
@@ -124,7 +125,8 @@ IoResult readHistoryBytes(const fs::path& file, std::string& content)
     if (!read)
         return read;
     if (const std::size_t longLine = firstLongLine(content))
-        return ioFailure(file, "第 " + std::to_string(longLine) + " 行超过 4 MB，不是本程序的历史记录");
+        return ioFailure(file,
+                         "第 " + std::to_string(longLine) + " 行超过 4 MB，不是本程序的历史记录");
     return read;
 }
 
@@ -176,22 +178,22 @@ fs::path historyFileLocation(const fs::path& programDir, const char* xdgDataHome
 {
     // An installed copy never writes among the system's programs, even for root, and its
     // two programs (in bin/ and libexec/) share one history in the user's data folder.
-    if (!programDir.empty() && !isInstalledCopy(programDir) &&
-        creationRefusal(programDir) == 0)
+    if (!programDir.empty() && !isInstalledCopy(programDir) && creationRefusal(programDir) == 0)
         return programDir / pathFromUtf8(historyFileName);
     fs::path data;
     if (xdgDataHome && fs::path(xdgDataHome).is_absolute())
         data = xdgDataHome;
     else if (home && *home)
-        data = fs::path(home) / ".local" / "share";
+        data = pathFromUtf8(home) / ".local" / "share";
     else
-        return programDir / pathFromUtf8(historyFileName); // nowhere better: a save will say why it failed
+        // Nowhere better: a save will say why it failed.
+        return programDir / pathFromUtf8(historyFileName);
     return data / "Quillmere" / pathFromUtf8(historyFileName);
 }
 
 fs::path historyFileLocation(const fs::path& programDir)
 {
-    const std::string home = homeFolder().string();
+    const std::string home = utf8Text(homeFolder());
     return historyFileLocation(programDir, std::getenv("XDG_DATA_HOME"), home.c_str());
 }
 

@@ -1,5 +1,9 @@
 #include "output/document_folder.h"
 
+#include "base/utf8.h"
+#include "output/pdf_drawing.h"
+
+#include <algorithm>
 #include <system_error>
 
 namespace quill
@@ -32,6 +36,14 @@ std::vector<DocumentFormat> chosenFormats(const ExerciseSettings& settings)
     default:
         return {DocumentFormat::Docx};
     }
+}
+
+std::optional<std::string> formatRefusal(const ExerciseSettings& settings)
+{
+    const std::vector<DocumentFormat> formats = chosenFormats(settings);
+    if (pdfAvailable() || std::ranges::find(formats, DocumentFormat::Pdf) == formats.end())
+        return std::nullopt;
+    return std::string(pdfUnavailableMessage);
 }
 
 std::string DocumentName::fileName(int attempt, DocumentFormat format) const
@@ -67,15 +79,21 @@ std::filesystem::path DocumentFolder::freePath(const DocumentName& name, int& at
     // A stem is another set's as soon as it has a file in either format.
     auto exists = [this](const DocumentName& sheet, int k) {
         std::error_code error;
-        return std::filesystem::exists(path_ / sheet.fileName(k, DocumentFormat::Docx), error) ||
-               std::filesystem::exists(path_ / sheet.fileName(k, DocumentFormat::Pdf), error);
+        return std::filesystem::exists(filePath(sheet, k, DocumentFormat::Docx), error) ||
+               std::filesystem::exists(filePath(sheet, k, DocumentFormat::Pdf), error);
     };
     auto taken = [&](int k) { return exists(name, k) || (pairFree && exists(partner, k)); };
     attempt = std::max(attempt, 1);
     while (attempt < maximumAttempt && taken(attempt))
         ++attempt;
-    return path_ / name.fileName(attempt, name.formats.empty() ? DocumentFormat::Docx
-                                                               : name.formats.front());
+    return filePath(name, attempt,
+                    name.formats.empty() ? DocumentFormat::Docx : name.formats.front());
+}
+
+std::filesystem::path DocumentFolder::filePath(const DocumentName& name, int attempt,
+                                               DocumentFormat format) const
+{
+    return path_ / pathFromUtf8(name.fileName(attempt, format));
 }
 
 } // namespace quill

@@ -4,6 +4,7 @@
 #include "settings/exercise_settings.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ enum class DocumentFormat { Docx, Pdf };
 
 // The formats 格式 asks for.
 std::vector<DocumentFormat> chosenFormats(const ExerciseSettings& settings);
+
+// Why this build cannot write the formats 格式 asks for (PDF without cairo); none when it can.
+std::optional<std::string> formatRefusal(const ExerciseSettings& settings);
 
 // How a worksheet file is called: its kind, the moment of the run ("20261209-104501",
 // shared by the question and the answer sheet of one run) and whether it holds answers.
@@ -49,6 +53,10 @@ public:
     // two can share a stem.
     std::filesystem::path freePath(const DocumentName& name, int& attempt,
                                    bool pairFree = false) const;
+
+    // Where the file of `name` in `format` is, at `attempt`.
+    std::filesystem::path filePath(const DocumentName& name, int attempt,
+                                   DocumentFormat format) const;
 
 private:
     std::filesystem::path path_;

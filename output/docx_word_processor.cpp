@@ -328,7 +328,7 @@ IoResult DocxWordProcessor::writeFiles(int attempt, const std::vector<EncodedFil
 {
     written.clear();
     for (const EncodedFile& file : files) {
-        const std::filesystem::path path = folder_.path() / name_.fileName(attempt, file.format);
+        const std::filesystem::path path = folder_.filePath(name_, attempt, file.format);
         const IoResult result = writeNewFile(path, file.bytes);
         if (!result) {
             for (const std::filesystem::path& done : written) {
@@ -349,7 +349,7 @@ bool DocxWordProcessor::activate()
     const std::vector<DocumentFormat>& formats = name_.formats;
     if (formats.empty()) // only built, for a preview
         return document_.has_value();
-    const std::filesystem::path firstName = folder_.path() / name_.fileName(1, formats.front());
+    const std::filesystem::path firstName = folder_.filePath(name_, 1, formats.front());
     if (!document_) {
         finish(ioFailure(firstName, "没有文档"));
         return false;
@@ -363,7 +363,7 @@ bool DocxWordProcessor::activate()
         std::string reason;
         auto bytes = encode(format, title, reason);
         if (!bytes) {
-            finish(ioFailure(folder_.path() / name_.fileName(1, format), reason));
+            finish(ioFailure(folder_.filePath(name_, 1, format), reason));
             return false;
         }
         files.push_back({format, std::move(*bytes)});

@@ -269,6 +269,11 @@ std::string cairoFailure(cairo_status_t status)
 
 } // namespace
 
+bool pdfAvailable()
+{
+    return true;
+}
+
 std::optional<std::string> pdfBytes(const DocxDocument& document, std::string_view title,
                                     std::string& reason)
 {

@@ -6,6 +6,9 @@
 //
 // A database that cannot be opened, read or written is reported once through result(); the
 // caller goes on without recording.
+//
+// A build without SQLite (QUILLMERE_RECORDS off, as on Windows) links
+// pupil_records_unavailable.cpp instead, whose database never opens.
 
 #include "base/io_result.h"
 
@@ -22,6 +25,12 @@ namespace quill
 
 inline constexpr std::string_view recordsFileName = "练习记录.sqlite";
 inline constexpr int recordsSchemaVersion = 1;
+
+// False in a build without SQLite.
+bool recordsAvailable();
+
+inline constexpr std::string_view recordsUnavailableMessage =
+    "这个版本的 Quillmere 不带练习记录：--pupil、quillmere records 和 quillmere review 都不能用。";
 
 // One judged item of a set.
 struct AnswerRecord {

@@ -25,7 +25,7 @@ test_packages=(
     xvfb xauth
     lintian desktop-file-utils appstream man-db
     # The Windows cross build (CMakePresets.json) and wine64 to run its tests.
-    g++-mingw-w64-x86-64-posix wine64
+    g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64
 )
 
 wanted=("${build_packages[@]}")

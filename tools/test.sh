@@ -24,11 +24,12 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     LSAN_OPTIONS=suppressions="$PWD/tools/lsan-suppressions.txt" \
     ctest --test-dir build/sanitize --output-on-failure -j"$jobs" -LE rendering
 
-# The Windows build of the layers ported so far, its tests run under wine64 (no display,
-# nothing read from the terminal).
+# The Windows build of everything but the window: its tests run under wine64 (no display,
+# nothing read from the terminal), then quillmere.exe as a teacher would run it.
 cmake --preset windows
 cmake --build --preset windows
 CI=true ctest --preset windows </dev/null
+tools/windows-smoke.sh build/windows
 
 if [ -x tools/fuzz.sh ]; then
     tools/fuzz.sh 20

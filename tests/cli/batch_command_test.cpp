@@ -25,10 +25,10 @@ int run(const std::vector<std::string>& args, std::string* err = nullptr)
 TEST(BatchCommand, WritesASheetAndAKeyForEachDayNamedByItsDate)
 {
     testing::TempFolder folder;
-    const std::string recipe = (folder / "口算.toml").string();
+    const std::string recipe = testing::utf8Path(folder / "口算.toml");
     ASSERT_EQ(run({"recipe", "save", recipe, "--kind", "oral", "--count", "10", "--answers"}),
               exitOk);
-    const std::string out = (folder / "题").string();
+    const std::string out = testing::utf8Path(folder / "题");
     std::string err;
     ASSERT_EQ(run({"batch", recipe, "--days", "3", "--start", "2027-02-27", "--out", out,
                    "--no-save", "--seed", "1"},
@@ -41,8 +41,8 @@ TEST(BatchCommand, WritesASheetAndAKeyForEachDayNamedByItsDate)
             expected.push_back(std::string("口算-") + day + suffix);
     std::ranges::sort(expected);
     std::vector<std::string> written;
-    for (const auto& entry : std::filesystem::directory_iterator(out))
-        written.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(folder / "题"))
+        written.push_back(testing::utf8Name(entry.path()));
     std::ranges::sort(written);
     EXPECT_EQ(written, expected);
 }
@@ -51,20 +51,20 @@ TEST(BatchCommand, WritesASheetAndAKeyForEachDayNamedByItsDate)
 TEST(BatchCommand, MixedRecipesGiveAMixedSheetADayWithoutRepeats)
 {
     testing::TempFolder folder;
-    const std::string recipe = (folder / "mixed.toml").string();
+    const std::string recipe = testing::utf8Path(folder / "mixed.toml");
     testing::writeBytes(recipe, "grade = 5\n[[part]]\nkind = \"oral\"\nops = [\"add\"]\n"
                                 "count = 30\n[[part]]\nkind = \"vertical\"\nops = [\"mul\"]\n"
                                 "count = 10\n");
-    const std::string history = (folder / "历史.txt").string();
+    const std::string history = testing::utf8Path(folder / "历史.txt");
     std::string err;
     ASSERT_EQ(run({"batch", recipe, "--days", "4", "--start", "2027-03-01", "--out",
-                   (folder / "题").string(), "--history", history, "--seed", "3"},
+                   testing::utf8Path(folder / "题"), "--history", history, "--seed", "3"},
                   &err),
               exitOk)
         << err;
-    EXPECT_TRUE(std::filesystem::exists(folder / "题" / "混合练习-20270304.docx"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "题" / u8"混合练习-20270304.docx"));
     // Each part's list follows its kind number between the line's "‖" marks.
-    std::ifstream lines(history);
+    std::ifstream lines(folder / "历史.txt");
     std::set<std::string> seen;
     int items = 0, days = 0;
     for (std::string line; std::getline(lines, line); ++days) {
@@ -90,11 +90,11 @@ TEST(BatchCommand, MixedRecipesGiveAMixedSheetADayWithoutRepeats)
 TEST(BatchCommand, BadBatchesWriteNothing)
 {
     testing::TempFolder folder;
-    const std::string plain = (folder / "plain.toml").string();
-    const std::string mixed = (folder / "mixed.toml").string();
+    const std::string plain = testing::utf8Path(folder / "plain.toml");
+    const std::string mixed = testing::utf8Path(folder / "mixed.toml");
     testing::writeBytes(plain, "kind = \"oral\"\n");
     testing::writeBytes(mixed, "[[part]]\nkind = \"oral\"\n[[part]]\nkind = \"units\"\n");
-    const std::string out = (folder / "out").string();
+    const std::string out = testing::utf8Path(folder / "out");
     const std::vector<std::vector<std::string>> bad = {
         {"batch", plain, "--out", out},
         {"batch", plain, "--days", "0", "--out", out},
@@ -103,7 +103,7 @@ TEST(BatchCommand, BadBatchesWriteNothing)
         {"batch", plain, "--days", "2"},
         {"batch", plain, "--days", "2", "--out", out, "--print"},
         {"batch", mixed, "--days", "2", "--out", out},
-        {"batch", (folder / "missing.toml").string(), "--days", "2", "--out", out},
+        {"batch", testing::utf8Path(folder / "missing.toml"), "--days", "2", "--out", out},
     };
     for (const std::vector<std::string>& args : bad) {
         std::string err;

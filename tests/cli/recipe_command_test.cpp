@@ -33,7 +33,7 @@ std::vector<std::string> with(std::vector<std::string> args, const std::vector<s
 TEST(RecipeCommand, ASavedRecipeDrawsTheSetItsOptionsDraw)
 {
     testing::TempFolder folder;
-    const std::string file = (folder / "三年级.toml").string();
+    const std::string file = testing::utf8Path(folder / "三年级.toml");
     const std::vector<std::vector<std::string>> settings = {
         {"--kind", "oral", "--grade", "5", "--ops", "add,sub", "--to", "500", "--carry", "yes"},
         {"--numbers", "decimal", "--places", "2", "--no-exact", "--count", "12"},
@@ -54,12 +54,14 @@ TEST(RecipeCommand, ASavedRecipeDrawsTheSetItsOptionsDraw)
 TEST(RecipeCommand, ARefusedSaveLeavesTheFileAsItWas)
 {
     testing::TempFolder folder;
-    const std::string file = (folder / "r.toml").string();
+    const std::string file = testing::utf8Path(folder / "r.toml");
     ASSERT_EQ(run({"recipe", "save", file, "--count", "30"}).status, exitOk);
     const std::string before = testing::fileBytes(file);
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"--grade", "13"}, {"--seed", "4"}, {"--colour", "red"},
-          {"--kind", "oral", "--easy"}, {"--recipe", file + ".missing"}}) {
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--grade", "13"},
+                                                {"--seed", "4"},
+                                                {"--colour", "red"},
+                                                {"--kind", "oral", "--easy"},
+                                                {"--recipe", file + ".missing"}}) {
         const Result refused = run(with({"recipe", "save", file}, bad));
         EXPECT_EQ(refused.status, exitUsage) << bad.front();
         EXPECT_FALSE(refused.err.empty());

@@ -64,12 +64,12 @@ TEST(DocumentOutput, GivesBothSheetsOfASetTheSameStem)
     };
     // Only the answer name of the first stem is taken, and a question name further on.
     for (const char* taken : {"口算-1(答案).docx", "口算-1-3.docx"})
-        std::ofstream(folder.path() / taken) << "not ours";
+        std::ofstream(folder / taken) << "not ours";
     for (int set = 0; set < 3; ++set)
         writeSet();
     std::vector<std::string> names;
     for (const fs::path& file : announced)
-        names.push_back(file.filename().string());
+        names.push_back(testing::utf8Name(file));
     EXPECT_EQ(names, (std::vector<std::string>{"口算-1-2.docx", "口算-1(答案)-2.docx",
                                                "口算-1-4.docx", "口算-1(答案)-4.docx",
                                                "口算-1-5.docx", "口算-1(答案)-5.docx"}));

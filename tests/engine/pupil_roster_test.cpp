@@ -23,7 +23,8 @@ TEST(PupilRoster, ReadsFortyNamesInOrderFromUtf8AndGbk)
     for (int k = 1; k <= 40; ++k) {
         const std::string n = std::to_string(k);
         expected.push_back("学生" + n);
-        utf8 += (k % 3 ? "  学生" : "\t学生") + n + (k % 2 ? " \r\n" : "\n") + (k % 5 ? "" : "\n  \n");
+        utf8 +=
+            (k % 3 ? "  学生" : "\t学生") + n + (k % 2 ? " \r\n" : "\n") + (k % 5 ? "" : "\n  \n");
         gbk += "\xD1\xA7\xC9\xFA" + n + "\r\n";
     }
     for (const std::string& bytes : {utf8, gbk}) {
@@ -66,12 +67,12 @@ TEST(PupilRoster, RefusesFilesItCannotReadOrThatAreFarTooLarge)
 {
     testing::TempFolder folder;
     const auto huge = folder / "一行.txt";
-    testing::writeBytes(huge.string(), std::string(10 * 1024 * 1024, 'a'));
+    testing::writeBytes(huge, std::string(10 * 1024 * 1024, 'a'));
     expectRefused(readRoster(huge), "a 10 MB line");
     expectRefused(readRoster(folder / "没有.txt"), "missing file");
     expectRefused(readRoster(folder.path()), "a folder");
     const auto ok = folder / "名单.txt";
-    testing::writeBytes(ok.string(), "张三\n李四\n");
+    testing::writeBytes(ok, "张三\n李四\n");
     EXPECT_EQ(readRoster(ok).names, (std::vector<std::string>{"张三", "李四"}));
 }
 

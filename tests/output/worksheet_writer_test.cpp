@@ -18,10 +18,10 @@ namespace quill
 namespace
 {
 
+using ::testing::AnyOf;
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using ::testing::MatchesRegex;
 
 constexpr const char* nameLine = "姓名：___________   座号：__________    情况：___________";
 
@@ -207,7 +207,7 @@ TEST_F(WorksheetWriter, FillInCellsHideANumberTheAnswerSheetMarks)
     choose(ExerciseKind::Oral);
     s.fillIn.checked = true;
     write(" 37＋48", false);
-    EXPECT_THAT(word.cellText(1, 1), MatchesRegex("(______＋48|37＋______)＝85"));
+    EXPECT_THAT(word.cellText(1, 1), AnyOf("______＋48＝85", "37＋______＝85"));
 
     testing::RecordingWordProcessor answers;
     writeAgain(answers, true);
@@ -259,7 +259,7 @@ TEST_F(WorksheetWriter, EstimationShowsTheAnswerRoundedToTensHalfUp)
     s.fillIn.checked = true;
     prepareSheets(t.app, {1, 100});
     writeAgain(fillIn, false);
-    EXPECT_THAT(fillIn.cellText(1, 2), MatchesRegex("(______＋5|130＋______)≈140"));
+    EXPECT_THAT(fillIn.cellText(1, 2), AnyOf("______＋5≈140", "130＋______≈140"));
     EXPECT_FALSE(fillIn.cell(1, 2).aligned);
 }
 
@@ -310,7 +310,7 @@ TEST_F(WorksheetWriter, VerticalFillInCarriesTheAnswer)
     choose(ExerciseKind::Vertical);
     s.fillIn.checked = true;
     write(" 63－27", false);
-    EXPECT_THAT(word.cellText(1, 1), MatchesRegex("(______－27|63－______)＝36"));
+    EXPECT_THAT(word.cellText(1, 1), AnyOf("______－27＝36", "63－______＝36"));
     EXPECT_EQ(word.cell(2, 1).alignment, Alignment::Left);
 }
 

@@ -1,0 +1,19 @@
+#include "base/program_handover.h"
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace quill
+{
+
+int handOverTo(const std::filesystem::path& program, const std::vector<std::string>& args)
+{
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    ::execv(program.c_str(), argv.data());
+    return errno;
+}
+
+} // namespace quill
