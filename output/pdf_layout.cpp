@@ -22,7 +22,7 @@ constexpr double bracketStretch = 2.0; // a bracket beside fractions spans both 
 // high as its font's ascent and descent, 1.448 em in the CJK fonts and 1.164 em in DejaVu Sans,
 // which draws Latin text where the sheet's font is missing. A stacked fraction is drawn at a
 // formula size of its own: measured from 9 to 26 pt, its line is 26 pt and 0.45 of the text
-// size high, and past 24 pt 1.6 times the text size.
+// size high, and from 23 pt on 1.6 times the text size.
 constexpr double chineseLineSpacing = 1.448;
 constexpr double latinLineSpacing = 1.164;
 constexpr double fractionLineBase = 26;
