@@ -9,9 +9,10 @@ namespace quill
 namespace
 {
 
-constexpr double pageTextWidth = 495.3; // A4 less two 50 pt margins
-constexpr double cellPadding = 10.8;    // 5.4 pt on either side
-constexpr double lineSpacing = 1.5;     // CJK fonts set lines wider apart than their size
+constexpr double pageTextWidth = 495.3;           // A4 less two 50 pt margins
+constexpr double cellPadding = 10.8;              // 5.4 pt on either side
+constexpr double lineSpacing = 1.5;               // CJK fonts set lines wider apart than their size
+constexpr std::string_view wideLatin = "%=@mwMW"; // near a whole em in DejaVu Sans
 
 // The length of the UTF-8 sequence a lead byte starts.
 size_t sequenceLength(unsigned char lead)
@@ -32,7 +33,12 @@ double textEms(std::string_view text)
     double ems = 0;
     for (size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        ems += lead == ' ' ? 0.35 : lead < 0x80 ? 0.6 : 1.0;
+        if (lead == ' ')
+            ems += 0.35;
+        else if (lead >= 0x80 || wideLatin.find(static_cast<char>(lead)) != std::string_view::npos)
+            ems += 1.0;
+        else
+            ems += 0.64;
         i += sequenceLength(lead);
     }
     return ems;

@@ -9,9 +9,10 @@
 namespace quill
 {
 
-// The width a text is drawn at, in ems of its font, erring wide: digits, Latin letters and
-// points count 0.6 em (they are narrower in every font the sheets use), a space 0.35 em, and
-// every other character (full-width signs, ×, ÷, ……, Chinese) a whole em.
+// The width a text is drawn at, in ems of its font, erring wide. Where the sheet's font is
+// missing, LibreOffice draws digits and Latin letters in DejaVu Sans, whose digits are 0.636
+// em: digits, points and most letters count 0.64 em, a space 0.35 em, % = @ m w M W and every
+// other character (full-width signs, ×, ÷, ……, Chinese) a whole em.
 double textEms(std::string_view text);
 
 // The room for text in one cell of a table of `columns` across the A4 page's text width.

@@ -42,13 +42,18 @@ void appendTextAndFractions(std::string& out, std::vector<MathNode>& nodes)
     nodes.clear();
 }
 
-void appendParagraph(std::string& out, const Paragraph& paragraph, bool keepWithNext = false)
+// An empty paragraph closing the document, as one must after a table, is a point high: a
+// table that ends at the foot of a page leaves no empty line to spill onto a page of its own.
+void appendParagraph(std::string& out, const Paragraph& paragraph, bool keepWithNext = false,
+                     bool closing = false)
 {
     out += "<w:p><w:pPr>";
     if (keepWithNext)
         out += "<w:keepNext/>";
     if (paragraph.pageBreakBefore)
         out += "<w:pageBreakBefore/>";
+    if (closing && paragraph.runs.empty())
+        out += "<w:spacing w:before=\"0\" w:after=\"0\" w:line=\"20\" w:lineRule=\"exact\"/>";
     out += paragraph.alignment == Alignment::Center ? "<w:jc w:val=\"center\"/>"
                                                     : "<w:jc w:val=\"left\"/>";
     appendRunProperties(out, paragraph.mark);
@@ -216,7 +221,8 @@ std::string documentXml(const DocxDocument& document)
                       "officeDocument/2006/math\"><w:body>";
     for (const Block& block : document.blocks) {
         if (const auto* paragraph = std::get_if<Paragraph>(&block))
-            appendParagraph(out, *paragraph, paragraph->keepWithNext);
+            appendParagraph(out, *paragraph, paragraph->keepWithNext,
+                            &block == &document.blocks.back());
         else
             appendTable(out, document, std::get<Table>(block));
     }

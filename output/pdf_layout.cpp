@@ -1,7 +1,5 @@
 #include "output/pdf_layout.h"
 
-#include "output/cell_fit.h"
-
 #include <algorithm>
 
 namespace quill
@@ -19,6 +17,17 @@ constexpr double fractionGap = 0.22;   // between the bar and the numerator's ba
 constexpr double digitHeight = 0.72;   // the denominator hangs below the bar by this
 constexpr double fractionMargin = 0.2; // ems of room either side of the bar
 constexpr double bracketStretch = 2.0; // a bracket beside fractions spans both of their lines
+
+// Line heights as LibreOffice sets them, so that the PDF pages as the .docx does: a line is as
+// high as its font's ascent and descent, 1.448 em in the CJK fonts and 1.164 em in DejaVu Sans,
+// which draws Latin text where the sheet's font is missing. A stacked fraction is drawn at a
+// formula size of its own: measured from 9 to 26 pt, its line is 26 pt and 0.45 of the text
+// size high, and from 23 pt on 1.6 times the text size.
+constexpr double chineseLineSpacing = 1.448;
+constexpr double latinLineSpacing = 1.164;
+constexpr double fractionLineBase = 26;
+constexpr double fractionLinePerPoint = 0.45;
+constexpr double largeFractionLineSpacing = 1.6;
 
 double points(int twips)
 {
@@ -39,6 +48,14 @@ struct Piece {
     bool space = false;
     bool fraction = false;
 };
+
+// Chinese characters and full-width signs lie above U+0800, and a word processor draws them in
+// the East Asian font; Latin text, ×, ÷ and an empty line take the Western font.
+bool drawnInChineseFont(const Piece& piece)
+{
+    return std::any_of(piece.text.begin(), piece.text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0xE0; });
+}
 
 std::size_t sequenceLength(unsigned char lead)
 {
@@ -89,9 +106,9 @@ struct Line {
     std::vector<Piece> pieces;
     double width = 0;
     double fontSize = 0;
-    bool fraction = false;
+    LineKind kind = LineKind::Latin;
 
-    double height() const { return lineHeightOf(fontSize, fraction); }
+    double height() const { return lineHeightOf(fontSize, kind); }
 };
 
 // Greedy wrapping, as word processors do: a piece goes to the next line when it would cross
@@ -109,7 +126,10 @@ std::vector<Line> wrapParagraph(const Paragraph& paragraph, double available,
         if (piece.space && line->pieces.empty() && lines.size() > 1)
             continue;
         line->fontSize = std::max(line->fontSize, sizeOf(piece.run->format));
-        line->fraction = line->fraction || piece.fraction;
+        if (piece.fraction)
+            line->kind = LineKind::Fraction;
+        else if (line->kind == LineKind::Latin && drawnInChineseFont(piece))
+            line->kind = LineKind::Chinese;
         line->width += piece.width;
         line->pieces.push_back(std::move(piece));
     }
@@ -143,7 +163,8 @@ void placeLine(const Line& line, Alignment alignment, double left, double availa
     PlacedText* open = nullptr; // the text pieces of one format join into one drawn text
     for (const Piece& piece : line.pieces) {
         const RunFormat& format = piece.run->format;
-        const bool bracket = line.fraction && (piece.text == "(" || piece.text == ")");
+        const bool bracket =
+            line.kind == LineKind::Fraction && (piece.text == "(" || piece.text == ")");
         if (piece.fraction) {
             placeFraction(*piece.run, x, piece.width, axis, measure, page);
             open = nullptr;
@@ -340,9 +361,18 @@ private:
 
 } // namespace
 
-double lineHeightOf(double fontSize, bool holdsFraction)
+double lineHeightOf(double fontSize, LineKind kind)
 {
-    return linesHeight(holdsFraction ? 2 : 1, fontSize);
+    switch (kind) {
+    case LineKind::Latin:
+        return latinLineSpacing * fontSize;
+    case LineKind::Chinese:
+        return chineseLineSpacing * fontSize;
+    case LineKind::Fraction:
+        return std::max(fractionLineBase + fractionLinePerPoint * fontSize,
+                        largeFractionLineSpacing * fontSize);
+    }
+    return chineseLineSpacing * fontSize;
 }
 
 PageLayout layOutDocument(const DocxDocument& document, const TextMeasure& measure)

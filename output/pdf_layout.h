@@ -50,7 +50,10 @@ struct PageLayout {
 
 PageLayout layOutDocument(const DocxDocument& document, const TextMeasure& measure);
 
-// The height of a line of text at `fontSize`, and of one that holds a stacked fraction.
-double lineHeightOf(double fontSize, bool holdsFraction);
+// What sets a line's height: Latin text only (or none), Chinese text, or a stacked fraction.
+enum class LineKind { Latin, Chinese, Fraction };
+
+// The height of a line at `fontSize`, its largest size.
+double lineHeightOf(double fontSize, LineKind kind);
 
 } // namespace quill

@@ -203,7 +203,7 @@ TEST(PdfLayout, CellTextWrapsWithinTheCellAndTheRowGrows)
 }
 
 // A fraction: numerator above the bar, denominator below it, both centred on the bar; a
-// bracket beside it is stretched to span both; the line is twice as high as a plain one.
+// bracket beside it is stretched to span both; the line is as high as a fraction's line.
 TEST(PdfLayout, FractionsAreStackedOnTheirBar)
 {
     const EmMeasure measure;
@@ -211,7 +211,8 @@ TEST(PdfLayout, FractionsAreStackedOnTheirBar)
          std::vector<std::pair<std::string, std::string>>{{"1", "12"}, {"125", "8"}, {"7", "9"}}) {
         DocxDocument document;
         Paragraph paragraph = paragraphOf("(");
-        paragraph.runs.push_back(quill::Run{paragraph.mark, numerator, RunKind::Fraction, denominator});
+        paragraph.runs.push_back(
+            quill::Run{paragraph.mark, numerator, RunKind::Fraction, denominator});
         paragraph.runs.push_back(quill::Run{paragraph.mark, ")＝", RunKind::Text, {}});
         document.blocks = {paragraph, paragraphOf("next")};
         const LaidOutPage page = layOutDocument(document, measure).pages.at(0);
@@ -228,7 +229,8 @@ TEST(PdfLayout, FractionsAreStackedOnTheirBar)
                 EXPECT_GT(text.verticalScale, 1.5);
             } else if (text.text == "next") {
                 EXPECT_NEAR(text.baseline - bar.y0,
-                            lineHeightOf(11, true) / 2 + lineHeightOf(11, false) / 2 + 0.36 * 11,
+                            lineHeightOf(11, LineKind::Fraction) / 2 +
+                                lineHeightOf(11, LineKind::Latin) / 2 + 0.36 * 11,
                             0.01);
             }
         }

@@ -3,7 +3,8 @@
 draws: the texts, the page counts, and fractions drawn with the numerator above the
 denominator. Given the program too, it also writes drawn sets of every kind, with whole
 numbers, long decimals and fractions, and checks that each answer sheet has as many pages as
-its question sheet.
+its question sheet, and that the program's own PDF of each sheet has as many pages as
+LibreOffice makes of its .docx.
 
 Usage: rendering_check.py DOCX_SAMPLES [QUILLMERE]"""
 
@@ -171,21 +172,37 @@ DRAWN = [
 ] + [["--kind", kind, "--numbers", "fraction", "--seed", str(seed)]
      for kind in ("oral", "vertical", "steps") for seed in (1, 2)
 ] + [["--kind", kind, "--numbers", numbers, "--places", "2", "--layout", "dense", "--seed", "4"]
-     for kind in ("oral", "estimation") for numbers in ("whole", "decimal", "percent")]
+     for kind in ("oral", "estimation") for numbers in ("whole", "decimal", "percent")
+# Answers that wrapped their cells, and so spilled onto a second page, when digits and % were
+# counted narrower than LibreOffice and the PDF draw them.
+] + [["--kind", "oral", "--layout", "dense", "--seed", seed] for seed in ("3", "5")] + [
+    ["--kind", "estimation", "--numbers", "percent", "--layout", "dense", "--seed", "10"],
+# Fraction rows near the foot of a page: the PDF's fraction lines as high as LibreOffice's.
+    ["--kind", "oral", "--numbers", "fraction", "--count", "21", "--columns", "1", "--seed", "1"],
+    ["--kind", "oral", "--numbers", "fraction", "--count", "24", "--columns", "2",
+     "--font-size", "20", "--seed", "1"],
+    ["--kind", "steps", "--numbers", "fraction", "--count", "12", "--columns", "1", "--seed", "3"],
+# Whole-number rows that end just above the foot of the page.
+    ["--kind", "oral", "--count", "22", "--columns", "1", "--seed", "1"]]
 
 # 一页100题 puts every item of both sheets on one page.
 ONE_PAGE = "dense"
 
 
 def write_drawn_sets(program, folder):
-    """The question and answer sheet of each drawn set, in a folder of its own."""
+    """The question and answer sheet of each drawn set, in a folder of its own. Sets written
+    in the same second share their names: each set's files are renamed after its folder, so
+    that LibreOffice's PDFs, all written into one folder, do not overwrite each other."""
     pairs = []
     for number, options in enumerate(DRAWN):
         out = Path(folder) / f"drawn{number}"
         result = subprocess.run([program, "generate", *options, "--answers", "--no-save",
-                                 "--out", str(out)], capture_output=True, text=True, timeout=120)
+                                 "--format", "both", "--out", str(out)],
+                                capture_output=True, text=True, timeout=120)
         if result.returncode != 0:
             continue  # settings a kind refuses (such as decimal units in some grades)
+        for written in list(out.iterdir()):
+            written.rename(out / f"{out.name}-{written.name}")
         sheets = sorted(out.glob("*.docx"), key=lambda p: "答案" in p.name)
         if len(sheets) == 2:
             pairs.append((" ".join(options), sheets[0], sheets[1]))
@@ -237,6 +254,9 @@ def main():
                   f"{options}: question sheet {question_pages} pages, answer sheet {answer_pages}")
             check(ONE_PAGE not in options.split() or question_pages == 1,
                   f"{options}: {question_pages} pages")
+            for sheet, pages in ((question, question_pages), (answers, answer_pages)):
+                own = page_count(sheet.with_suffix(".pdf"))
+                check(own == pages, f"{options} {sheet.name}: PDF {own} pages, .docx {pages}")
         print(f"drawn sets: {len(drawn)} pairs of sheets compared")
     for failure in failures:
         print("FAIL:", failure)
