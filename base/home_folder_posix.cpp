@@ -18,4 +18,9 @@ std::filesystem::path homeFolder()
     return homeInAccounts(accounts.str(), ::getuid());
 }
 
+std::filesystem::path knownDataFolder()
+{
+    return {};
+}
+
 } // namespace quill

@@ -181,8 +181,8 @@ fs::path historyFileLocation(const fs::path& programDir, const char* xdgDataHome
     if (!programDir.empty() && !isInstalledCopy(programDir) && creationRefusal(programDir) == 0)
         return programDir / pathFromUtf8(historyFileName);
     fs::path data;
-    if (xdgDataHome && fs::path(xdgDataHome).is_absolute())
-        data = xdgDataHome;
+    if (xdgDataHome && pathFromUtf8(xdgDataHome).is_absolute())
+        data = pathFromUtf8(xdgDataHome);
     else if (home && *home)
         data = pathFromUtf8(home) / ".local" / "share";
     else
@@ -193,6 +193,9 @@ fs::path historyFileLocation(const fs::path& programDir, const char* xdgDataHome
 
 fs::path historyFileLocation(const fs::path& programDir)
 {
+    // Where the system names the data folder itself (Windows: AppData), that is the one.
+    if (const fs::path known = knownDataFolder(); !known.empty())
+        return historyFileLocation(programDir, utf8Text(known).c_str(), nullptr);
     const std::string home = utf8Text(homeFolder());
     return historyFileLocation(programDir, std::getenv("XDG_DATA_HOME"), home.c_str());
 }

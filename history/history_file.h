@@ -30,12 +30,13 @@ inline constexpr std::size_t largestHistoryLine = 4u << 20;
 
 // Beside the program when that folder is writable and not an installation's (see
 // isInstalledCopy); otherwise the user's data folder, $XDG_DATA_HOME/Quillmere or
-// ~/.local/share/Quillmere. `xdgDataHome` and `home` are the environment values (null or
-// empty when unset).
+// ~/.local/share/Quillmere. `xdgDataHome` and `home` are the environment values in UTF-8 (null
+// or empty when unset).
 std::filesystem::path historyFileLocation(const std::filesystem::path& programDir,
                                           const char* xdgDataHome, const char* home);
 
-// The same, with the values of the environment of this process.
+// The same, with the values of the environment of this process; on Windows the data folder is
+// AppData\Roaming, from the known-folder API.
 std::filesystem::path historyFileLocation(const std::filesystem::path& programDir);
 
 struct HistoryRead : HistoryContent {

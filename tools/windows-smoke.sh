@@ -53,8 +53,8 @@ printf '1\n2\n3\n' >答案.txt
 step "Ctrl+C during a long draw"
 # Wine turns SIGINT into the console's Ctrl+C event.
 status=0
-timeout --preserve-status -s INT 4 "$wine" "$program" generate --kind estimation \
-    --numbers decimal --places 4 --exact --to 1000 --count 10000 --out 停止 --history 停止.txt \
+timeout --preserve-status -s INT 4 "$wine" "$program" generate --kind oral --ops div \
+    --numbers percent --places 4 --exact --to 1000 --count 10000 --out 停止 --history 停止.txt \
     </dev/null 2>"$work/stopped" || status=$?
 [ "$status" = 130 ] || fail "Ctrl+C ended the run with status $status: $(cat "$work/stopped")"
 grep -q 'Ctrl+C 终止' "$work/stopped" || fail "no word of Ctrl+C: $(cat "$work/stopped")"

@@ -1,3 +1,4 @@
+#include "base/home_folder.h"
 #include "history/history_file.h"
 #include "history/history_line.h"
 #include "support/permissions.h"
@@ -35,8 +36,8 @@ TEST(HistoryLocation, BesideTheProgramWhenItsFolderIsWritable)
 TEST(HistoryLocation, OtherwiseInTheUserDataFolder)
 {
     if (testing::onWindows)
-        GTEST_SKIP() << "the XDG data folder and the bin/libexec installation are POSIX's; where a "
-                        "Windows installation keeps the history is not decided yet";
+        GTEST_SKIP() << "the XDG data folder and the bin/libexec installation are POSIX's; "
+                        "Windows names its data folder itself (a test of its own)";
     // A folder that does not exist cannot be written to, whoever runs the test.
     const fs::path installed = "/nonexistent/quillmere/bin";
     EXPECT_EQ(historyFileLocation(installed, "/data", "/home/u"),
@@ -50,6 +51,17 @@ TEST(HistoryLocation, OtherwiseInTheUserDataFolder)
               fs::path(u8"/home/u/.local/share/Quillmere/历史题目.txt"));
 }
 
+// Windows names the data folder itself: a program that cannot write beside itself keeps its
+// history in AppData\Roaming\Quillmere, whatever the environment says.
+TEST(HistoryLocation, OnWindowsInTheRoamingDataFolder)
+{
+    if (!testing::onWindows)
+        GTEST_SKIP() << "POSIX takes $XDG_DATA_HOME or ~/.local/share, tested above";
+    const fs::path location = historyFileLocation(fs::path("Z:/nonexistent/quillmere/bin"));
+    EXPECT_EQ(location.parent_path(), knownDataFolder() / "Quillmere");
+    EXPECT_EQ(knownDataFolder().filename(), "Roaming");
+}
+
 // The layout checks look only for executable files of the programs' names.
 void placeProgram(const fs::path& file)
 {
@@ -61,8 +73,8 @@ void placeProgram(const fs::path& file)
 TEST(HistoryLocation, AnInstalledCopySharesTheDataFolderEvenWhenItCouldWriteBesideItself)
 {
     if (testing::onWindows)
-        GTEST_SKIP() << "the XDG data folder and the bin/libexec installation are POSIX's; where a "
-                        "Windows installation keeps the history is not decided yet";
+        GTEST_SKIP() << "the XDG data folder and the bin/libexec installation are POSIX's; "
+                        "Windows names its data folder itself (a test of its own)";
     TempFolder prefix;
     placeProgram(prefix / "bin/quillmere");
     placeProgram(prefix / "libexec/quillmere/quillmere-window");
