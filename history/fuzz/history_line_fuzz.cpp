@@ -37,13 +37,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(line.kind >= 0 && line.kind <= 9);
     require(keepsEquations(line.kind) || !line.equations);
 
-    // The entry is the date cut to ten characters and a label of at most four.
+    // The entry is the date cut to ten characters and a label of at most four, then a pupil's
+    // sheet's code and name when the line has them.
     const std::string entry = savedSetEntry(text);
     require(isValidUtf8(entry));
-    const std::string_view label = savedSetLabel(text);
-    require(entry.ends_with(label));
-    require(characterCount(entry) <= 10 + characterCount(label));
-    require(text.starts_with(std::string_view(entry).substr(0, entry.size() - label.size())));
+    std::string tail(savedSetLabel(text));
+    if (line.sheetCode)
+        tail += " " + *line.sheetCode + (line.pupilName.empty() ? "" : " " + line.pupilName);
+    require(entry.ends_with(tail));
+    require(characterCount(entry) <= 10 + characterCount(tail));
+    require(text.starts_with(std::string_view(entry).substr(0, entry.size() - tail.size())));
 
     // A line the program wrote reads back to what was written.
     if (line.kind != unknownHistoryKind && line.savedList) {
