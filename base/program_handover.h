@@ -12,8 +12,9 @@ namespace quill
 // this process may end, else the C library's error number of the failure.
 int handOverTo(const std::filesystem::path& program, const std::vector<std::string>& args);
 
-// The command line a Windows program splits back into exactly `args` (the C runtime's rules:
-// quotes around arguments with spaces, tabs or quotes; backslashes doubled only before a quote).
+// The command-line text that the C runtime on Windows splits back into exactly `args` (its
+// rules: quotes around arguments with spaces, tabs or quotes; backslashes doubled only before
+// a quote).
 std::string windowsCommandLine(const std::vector<std::string>& args);
 
 } // namespace quill

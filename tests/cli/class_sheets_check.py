@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""A class of 40 as other programs read it: one question document and one answer document,
+"""A class of 40 as python-docx, pdfinfo and pdftotext read it: one question document and one answer document,
 each sheet from a new page. python-docx finds every name line once in the roster's order,
 39 page breaks and 40 different tables; the key carries the same names and codes in the same
 order; pdfinfo counts as many pages in the question PDF as in the answer PDF, pdftotext finds
