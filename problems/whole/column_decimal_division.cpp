@@ -1,7 +1,5 @@
 #include "problems/whole/column_decimal_division.h"
 
-#include "problems/whole/decimal_cells.h"
-
 #include <array>
 #include <cmath>
 #include <numeric>
@@ -102,13 +100,10 @@ struct ColumnPairs {
 } // namespace
 
 std::optional<DrawnOperands>
-buildColumnDecimalDivision(Draw& draw, Range range,
+buildColumnDecimalDivision(Draw& draw, const DecimalCells& cells,
                            const std::function<bool(const DrawnOperands&)>& accepts)
 {
-    const std::optional<DecimalCells> cells = decimalCellsOf(draw.settings, range);
-    if (!cells)
-        return std::nullopt;
-    const ColumnPairs pairs(*cells);
+    const ColumnPairs pairs(cells);
     DrawnOperands operands;
     while (!draw.stop.stopRequested())
         if (pairs.propose(draw, operands) && accepts(operands))

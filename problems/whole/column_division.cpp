@@ -50,9 +50,9 @@ OperationItem divisionForColumns(Draw& draw, Range range, const OperationItem& i
             return isTrivialItem(itemOf(o), draw.settings, ExerciseKind::Vertical);
         });
     };
-    if (decimalCellsOf(draw.settings, range)) {
+    if (const std::optional<DecimalCells> cells = decimalCellsOf(draw.settings, range)) {
         const std::optional<DrawnOperands> built =
-            buildColumnDecimalDivision(draw, range, [&](const DrawnOperands& o) {
+            buildColumnDecimalDivision(draw, *cells, [&](const DrawnOperands& o) {
                 return !capHolds(draw.settings, o, range.end) && kept(o);
             });
         return built ? itemOf(*built) : item;

@@ -44,11 +44,6 @@ bool propose(Draw& draw, const DecimalCells& cells, DrawnOperands& operands)
 
 } // namespace
 
-bool buildsExactDecimalDivision(const ExerciseSettings& settings, Range range)
-{
-    return decimalCellsOf(settings, range).has_value();
-}
-
 std::optional<OperationItem> buildExactDecimalDivision(Draw& draw, Range range,
                                                        GradeBlockPicker pickBlock)
 {

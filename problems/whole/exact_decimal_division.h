@@ -11,10 +11,6 @@
 namespace quill
 {
 
-// Whether the construction knows every operand the range can give: ranges from 0 up, at 1 to 4
-// places, with few enough drawn positions that single precision tells them apart.
-bool buildsExactDecimalDivision(const ExerciseSettings& settings, Range range);
-
 // An exact decimal division the block keeps, each kept pair as likely as under redrawing (a
 // pair weighs as many position cells as give its operands). Nothing when the range is one the
 // construction does not know; with a stop, whatever pair it holds.

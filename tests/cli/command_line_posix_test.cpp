@@ -1,4 +1,5 @@
 #include "cli/command_line.h"
+#include "support/child_process.h"
 #include "support/temp_folder.h"
 
 #include <csignal>
@@ -17,11 +18,7 @@ namespace quill
 namespace
 {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Result = testing::ChildRun;
 
 // A command line run in a child process that may take at most ten seconds (status 142,
 // SIGALRM, when it hung); `meanwhile` gets the child's id while it runs.
