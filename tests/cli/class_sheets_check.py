@@ -14,6 +14,8 @@ import subprocess
 import sys
 import tempfile
 
+from program_runs import failures, run
+
 SKIP = 77
 
 try:
@@ -24,14 +26,6 @@ except ImportError:
 
 NAMES = [f"学生{k}" for k in range(1, 41)]
 CODE = re.compile(r"\b([2-9A-HJ-NP-Z]{5})\b")
-failures = []
-
-
-def run(program, *args, cwd):
-    result = subprocess.run([program, *args], capture_output=True, text=True, cwd=cwd)
-    if result.returncode != 0:
-        failures.append(f"{' '.join(args)}: exit {result.returncode}: {result.stderr}")
-    return result.stdout
 
 
 def sheets_of(path, name_line):

@@ -12,6 +12,8 @@ import sys
 import tempfile
 import zipfile
 
+from program_runs import failures, run
+
 SKIP = 77
 
 try:
@@ -24,14 +26,6 @@ PARTS = ["--part", "--kind oral --to 20 --count 20 --ops add --carry yes --colum
          "--part", "--kind vertical --ops mul --count 10 --columns 3",
          "--part", "--kind steps --count 4 --columns 2"]
 HEADINGS = ["一、口算", "二、竖式计算", "三、脱式计算"]
-failures = []
-
-
-def run(program, *args, cwd):
-    result = subprocess.run([program, *args], capture_output=True, text=True, cwd=cwd)
-    if result.returncode != 0:
-        failures.append(f"{' '.join(args)}: exit {result.returncode}: {result.stderr}")
-    return result.stdout
 
 
 def in_order(text, words):
