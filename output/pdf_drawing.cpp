@@ -1,5 +1,7 @@
 #include "output/pdf_drawing.h"
 
+#include "base/utf8.h"
+#include "output/face_tables.h"
 #include "output/pdf_layout.h"
 
 #include <cairo-ft.h>
@@ -9,11 +11,12 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
-#include <cstdlib>
-#include <malloc.h>
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <utility>
 
 namespace quill
@@ -46,13 +49,30 @@ public:
 
     // The face of a format, bold or not (see drawPage); nullptr when no installed font has
     // Chinese glyphs.
-    cairo_font_face_t* face(const RunFormat& format)
+    cairo_font_face_t* face(const RunFormat& format) { return font(format).cairoFace; }
+
+    // A face with the glyphs of `characters` (see output/font_subset.h), or the full face
+    // when it cannot be cut down; a reference the caller destroys. nullptr as for face().
+    // A subset made for earlier documents serves while it holds every character asked for,
+    // so a window writing sheet after sheet keeps one, not one per document in cairo's cache.
+    cairo_font_face_t* subsetFace(const RunFormat& format, const std::set<char32_t>& characters)
     {
-        const std::string family = familyFor(format.fontName);
-        auto found = faces_.find(family);
-        if (found == faces_.end())
-            found = faces_.emplace(family, open(family.c_str())).first;
-        return found->second;
+        const OpenFont& full = font(format);
+        if (!full.cairoFace)
+            return nullptr;
+        Subset& kept = subsets_[familyFor(format.fontName)];
+        if (!kept.face || !std::includes(kept.characters.begin(), kept.characters.end(),
+                                         characters.begin(), characters.end())) {
+            std::set<char32_t> wider = kept.characters;
+            wider.insert(characters.begin(), characters.end());
+            cairo_font_face_t* face = openSubset(full.face, wider);
+            if (!face)
+                return cairo_font_face_reference(full.cairoFace);
+            if (kept.face)
+                cairo_font_face_destroy(kept.face);
+            kept = {std::move(wider), face};
+        }
+        return cairo_font_face_reference(kept.face);
     }
 
     std::mutex& mutex() { return mutex_; }
@@ -64,10 +84,24 @@ private:
             library_ = nullptr;
     }
 
-    cairo_font_face_t* open(const char* family)
+    struct OpenFont {
+        FT_Face face = nullptr;
+        cairo_font_face_t* cairoFace = nullptr;
+    };
+
+    const OpenFont& font(const RunFormat& format)
+    {
+        const std::string family = familyFor(format.fontName);
+        auto found = faces_.find(family);
+        if (found == faces_.end())
+            found = faces_.emplace(family, open(family.c_str())).first;
+        return found->second;
+    }
+
+    OpenFont open(const char* family)
     {
         if (!library_ || !FcInit())
-            return nullptr;
+            return {};
         FcPattern* pattern = FcPatternCreate();
         FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
         FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("zh-cn"));
@@ -92,11 +126,56 @@ private:
             face = nullptr;
         }
         // The face lives as long as the process, as the cairo face made of it does.
-        return face ? cairo_ft_font_face_create_for_ft_face(face, 0) : nullptr;
+        return face ? OpenFont{face, cairo_ft_font_face_create_for_ft_face(face, 0)} : OpenFont{};
     }
 
+    // The subset's bytes live as long as FreeType's face of them, and that as long as cairo's.
+    struct SubsetFont {
+        std::string bytes;
+        FT_Face face = nullptr;
+        ~SubsetFont()
+        {
+            if (face)
+                FT_Done_Face(face);
+        }
+    };
+
+    cairo_font_face_t* openSubset(FT_Face full, const std::set<char32_t>& characters)
+    {
+        std::vector<CharacterGlyph> glyphs;
+        for (char32_t character : characters)
+            if (const FT_UInt glyph = FT_Get_Char_Index(full, character))
+                glyphs.push_back({character, glyph});
+        std::optional<std::string> bytes = fontSubset(FaceTables(full), glyphs);
+        if (!bytes)
+            return nullptr;
+        auto subset = std::make_unique<SubsetFont>();
+        subset->bytes = std::move(*bytes);
+        if (FT_New_Memory_Face(library_, reinterpret_cast<const FT_Byte*>(subset->bytes.data()),
+                               FT_Long(subset->bytes.size()), 0, &subset->face) != 0) {
+            subset->face = nullptr;
+            return nullptr;
+        }
+        cairo_font_face_t* face = cairo_ft_font_face_create_for_ft_face(subset->face, 0);
+        static const cairo_user_data_key_t ownedSubset{};
+        if (cairo_font_face_set_user_data(face, &ownedSubset, subset.get(), [](void* owned) {
+                delete static_cast<SubsetFont*>(owned);
+            }) != CAIRO_STATUS_SUCCESS) {
+            cairo_font_face_destroy(face);
+            return nullptr;
+        }
+        subset.release();
+        return face;
+    }
+
+    struct Subset {
+        std::set<char32_t> characters;
+        cairo_font_face_t* face = nullptr;
+    };
+
     FT_Library library_ = nullptr;
-    std::map<std::string, cairo_font_face_t*> faces_;
+    std::map<std::string, OpenFont> faces_;
+    std::map<std::string, Subset> subsets_;
     std::mutex mutex_;
 };
 
@@ -180,9 +259,8 @@ private:
 };
 
 // Bold text is the regular face with its outline stroked, as word processors embolden a
-// font without a bold weight. A bold face would be a second CJK font whose whole CFF table
-// (23 MB for Noto Serif CJK) cairo copies twice for every document: a third of a PDF
-// pair's time, for the title alone. The text is still shown once, so it reads the same.
+// font without a bold weight: a bold face would be a second font file, for the title alone,
+// with widths the layout did not measure. The text is still shown once, so it reads the same.
 void embolden(cairo_t* cr, const PlacedText& text, double size)
 {
     constexpr double strokeEms = 0.035;
@@ -193,7 +271,10 @@ void embolden(cairo_t* cr, const PlacedText& text, double size)
     cairo_stroke(cr);
 }
 
-void drawPage(cairo_t* cr, const LaidOutPage& page)
+// The face each text is drawn in.
+using FaceOf = std::function<cairo_font_face_t*(const RunFormat&)>;
+
+void drawPage(cairo_t* cr, const LaidOutPage& page, const FaceOf& faceOf)
 {
     const FontOptions options;
     cairo_set_font_options(cr, options.get());
@@ -206,7 +287,7 @@ void drawPage(cairo_t* cr, const LaidOutPage& page)
         cairo_stroke(cr);
     }
     for (const PlacedText& text : page.texts) {
-        cairo_font_face_t* face = SheetFonts::instance().face(text.format);
+        cairo_font_face_t* face = faceOf(text.format);
         if (!face)
             continue;
         const double size = text.format.halfPoints / 2.0;
@@ -238,29 +319,52 @@ std::optional<PageLayout> layOut(const DocxDocument& document, std::string& reas
     return layOutDocument(document, measure);
 }
 
-constexpr std::size_t roomForSmallBlocks = 8 << 20;
-constexpr std::size_t keptBlockSize = 1 << 20;
-
-// cairo copies a font's whole CFF table (some 23 MB for a CJK font) out of the font file
-// twice per face and document. Kept on the heap rather than mapped afresh for every copy,
-// those megabytes are faulted in once per process instead of every time.
-// The small blocks cairo takes while it holds a copy would otherwise come from the top of the
-// heap, right after the copy, and keep its space from joining the free top once it is freed:
-// the next copy would take 23 MB of fresh pages. A free block lower down, kept from the top by
-// a block that stays, serves them instead; its pages are touched only as it is used.
-void keepLargeBlocksOnTheHeap()
+// The faces a PDF is drawn in, cut down to the characters each family draws.
+class DocumentFaces
 {
-    // volatile: the compiler leaves out allocations it sees go unused.
-    static void* volatile const keptBlock = [] {
-        mallopt(M_MMAP_THRESHOLD, 32 << 20); // the largest glibc takes
-        mallopt(M_TRIM_THRESHOLD, 256 << 20);
-        void* volatile room = std::malloc(roomForSmallBlocks);
-        void* kept = std::malloc(keptBlockSize); // too large for any free block: from the top
-        std::free(room);
-        return kept;
-    }();
-    (void)keptBlock;
-}
+public:
+    explicit DocumentFaces(const PageLayout& layout)
+    {
+        // A format of each family, to ask for its face, and the characters it draws.
+        std::map<std::string, std::pair<RunFormat, std::set<char32_t>>> characters;
+        for (const LaidOutPage& page : layout.pages)
+            for (const PlacedText& text : page.texts) {
+                auto& [format, used] = characters[familyFor(text.format.fontName)];
+                format = text.format;
+                addCharacters(text.text, used);
+            }
+        for (const auto& [family, used] : characters)
+            faces_[family] = SheetFonts::instance().subsetFace(used.first, used.second);
+    }
+    ~DocumentFaces()
+    {
+        for (const auto& [family, face] : faces_)
+            if (face)
+                cairo_font_face_destroy(face);
+    }
+    DocumentFaces(const DocumentFaces&) = delete;
+    DocumentFaces& operator=(const DocumentFaces&) = delete;
+
+    cairo_font_face_t* operator()(const RunFormat& format) const
+    {
+        const auto found = faces_.find(familyFor(format.fontName));
+        return found == faces_.end() ? nullptr : found->second;
+    }
+
+private:
+    static void addCharacters(std::string_view text, std::set<char32_t>& used)
+    {
+        while (!text.empty()) {
+            char32_t character = 0;
+            const std::size_t length = utf8Sequence(text, character);
+            if (length > 0)
+                used.insert(character);
+            text.remove_prefix(std::max<std::size_t>(length, 1));
+        }
+    }
+
+    std::map<std::string, cairo_font_face_t*> faces_;
+};
 
 std::string cairoFailure(cairo_status_t status)
 {
@@ -278,10 +382,10 @@ std::optional<std::string> pdfBytes(const DocxDocument& document, std::string_vi
                                     std::string& reason)
 {
     const std::lock_guard lock(SheetFonts::instance().mutex());
-    keepLargeBlocksOnTheHeap();
     const std::optional<PageLayout> layout = layOut(document, reason);
     if (!layout)
         return std::nullopt;
+    const DocumentFaces faces(*layout);
     std::string bytes;
     cairo_surface_t* surface =
         cairo_pdf_surface_create_for_stream(appendBytes, &bytes, layout->width, layout->height);
@@ -289,7 +393,7 @@ std::optional<std::string> pdfBytes(const DocxDocument& document, std::string_vi
     cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Quillmere");
     cairo_t* cr = cairo_create(surface);
     for (const LaidOutPage& page : layout->pages) {
-        drawPage(cr, page);
+        drawPage(cr, page, std::cref(faces));
         cairo_show_page(cr);
     }
     cairo_status_t status = cairo_status(cr);
@@ -323,7 +427,9 @@ std::optional<PageImage> firstPageImage(const DocxDocument& document, double pix
     cairo_paint(cr);
     cairo_scale(cr, pixelsPerPoint, pixelsPerPoint);
     if (!layout->pages.empty())
-        drawPage(cr, layout->pages.front());
+        drawPage(cr, layout->pages.front(), [](const RunFormat& format) {
+            return SheetFonts::instance().face(format);
+        });
     const cairo_status_t status = cairo_status(cr);
     cairo_destroy(cr);
     cairo_surface_flush(surface);
