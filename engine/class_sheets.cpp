@@ -21,6 +21,33 @@ namespace quill
 namespace
 {
 
+// A class run draws and writes one set per pupil, and what one set gives cause to tell (that
+// earlier items repeat, that a layout does not fit) the next gives again: each notice is told
+// the first time only, for as long as the run lasts.
+class FirstNoticesOnly : public Notifier
+{
+public:
+    explicit FirstNoticesOnly(Application& app) : app_(app), host_(app.notifier.target())
+    {
+        app_.notifier.routeTo(*this);
+    }
+    ~FirstNoticesOnly() override { app_.notifier.routeTo(host_); }
+    FirstNoticesOnly(const FirstNoticesOnly&) = delete;
+    FirstNoticesOnly& operator=(const FirstNoticesOnly&) = delete;
+
+protected:
+    void show(const std::string& text, const std::string& title, TrayIcon icon) override
+    {
+        if (told_.insert(text).second)
+            host_.notify(text, title, icon);
+    }
+
+private:
+    Application& app_;
+    Notifier& host_;
+    std::unordered_set<std::string> told_;
+};
+
 // Each set avoids the items of the sets before it, as the days of a batch do; only the first
 // tells that drawing has begun.
 RunOutcome drawSheets(Application& app, RunEnvironment& env, const std::vector<std::string>& pupils,
@@ -109,6 +136,7 @@ RunOutcome generateClassSheets(Application& app, RunEnvironment& env,
     sheets.clear();
     if (pupils.empty())
         return RunOutcome::Refused;
+    const FirstNoticesOnly once(app);
     if (!historyUsable(app, env))
         return RunOutcome::Failed;
     app.run.stopRequested = true; // an earlier run still drawing sees this while we wait, and ends
