@@ -63,14 +63,23 @@ void printParts(Application& app, const std::vector<SheetPart>& parts, bool answ
     }
 }
 
-// Every part is read and applied before anything is drawn, so a bad one writes nothing.
-int generateMixed(const std::vector<std::string>& args, const GenerateOptions& options,
-                  Application& app, std::ostream& out, std::ostream& err)
+// Every part is read and applied before anything is drawn, so a bad one writes nothing; the
+// options outside the parts that belong to the whole run are then applied.
+std::vector<SheetPart> readParts(const std::vector<std::string>& args,
+                                 const GenerateOptions& options, Application& app,
+                                 std::ostream& err)
 {
     std::vector<SheetPart> parts;
     for (std::vector<std::string>& own : partOptions(sharedPartOptions(args), options.parts))
         parts.push_back(sheetPart(std::move(own), app.notifier));
     applyOptionsAndSeed(runOptionsOf(options), app, err);
+    return parts;
+}
+
+int generateMixed(const std::vector<std::string>& args, const GenerateOptions& options,
+                  Application& app, std::ostream& out, std::ostream& err)
+{
+    std::vector<SheetPart> parts = readParts(args, options, app, err);
     CommandLineOutput output{!options.print, pathFromUtf8(options.outDir), std::nullopt,
                              std::chrono::seconds(options.timeLimit)};
     if (!options.print)
@@ -93,26 +102,34 @@ CommandLineOutput generateOutput(const GenerateOptions& options)
     return output;
 }
 
-// One set per pupil: a class's question document and answer document, or printed, each set
-// headed by the pupil's name and code.
-int generatePupilSheets(const std::vector<std::string>& pupils, const GenerateOptions& options,
+// One set per pupil, mixed when parts are given: a class's question document and answer
+// document, or printed, each set headed by the pupil's name and code.
+int generatePupilSheets(const std::vector<std::string>& pupils,
+                        const std::vector<std::string>& args, const GenerateOptions& options,
                         Application& app, std::ostream& out, std::ostream& err)
 {
-    if (!options.parts.empty())
-        throw UsageError("混合练习（--part）还不能按 --copies 或 --roster 一人一份地出。");
-    applyOptionsAndSeed(options, app, err);
+    const bool mixed = !options.parts.empty();
+    const std::vector<SheetPart> parts =
+        mixed ? readParts(args, options, app, err) : std::vector<SheetPart>{};
+    if (!mixed)
+        applyOptionsAndSeed(options, app, err);
     CommandLineEnvironment env(app, generateOutput(options), out, err);
     std::vector<PupilSheet> sheets;
-    if (const std::optional<int> status =
-            unfinishedStatus(generateClassSheets(app, env, pupils, sheets), env, err))
+    const RunOutcome outcome = mixed ? generateClassMixedSheets(app, env, pupils, parts, sheets)
+                                     : generateClassSheets(app, env, pupils, sheets);
+    if (const std::optional<int> status = unfinishedStatus(outcome, env, err))
         return *status;
     if (!options.print)
         return exitOk;
     for (std::size_t k = 0; k < sheets.size(); ++k) {
         const PupilSheet& sheet = sheets[k];
-        app.set = sheet.set;
         out << "【" << (sheet.pupil.empty() ? "第" + std::to_string(k + 1) + "份" : sheet.pupil)
             << " " << sheet.code << "】\n";
+        if (mixed) {
+            printParts(app, sheet.parts, options.answers, out);
+            continue;
+        }
+        app.set = sheet.set;
         for (const std::string& line : options.answers ? answerKeyLines(app) : itemLines(app))
             out << line << '\n';
     }
@@ -133,7 +150,7 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return exitOk;
     }
     if (pupils)
-        return generatePupilSheets(*pupils, options, app, out, err);
+        return generatePupilSheets(*pupils, given, options, app, out, err);
     if (!options.parts.empty())
         return generateMixed(given, options, app, out, err);
     applyOptionsAndSeed(options, app, err);

@@ -42,7 +42,7 @@ struct Application {
     // written on the sheet and its key again. Both empty otherwise.
     std::string pupilName;
     std::string sheetCode;
-    Notifier& notifier;
+    NoticeRoute notifier;
 
     // The host's part of every stop test: the window handles its pending events (a click on
     // the stop label among them), the command line looks for Ctrl+C and its time limit.

@@ -7,6 +7,7 @@
 // pupil's sheets again.
 
 #include "engine/generation_run.h"
+#include "engine/mixed_sheet_run.h"
 #include "problems/exercise_set.h"
 
 #include <string>
@@ -19,6 +20,7 @@ struct PupilSheet {
     std::string pupil; // may be empty: a copy for anyone
     std::string code;
     ExerciseSet set;
+    std::vector<SheetPart> parts; // a mixed sheet's parts with their items; else none
 };
 
 // The pupils of a class run: the list's names, or without a list `copies` sheets for anyone.
@@ -31,5 +33,13 @@ std::vector<std::string> classPupils(std::vector<std::string> roster, std::size_
 RunOutcome generateClassSheets(Application& app, RunEnvironment& env,
                                const std::vector<std::string>& pupils,
                                std::vector<PupilSheet>& sheets);
+
+// The same with a mixed sheet for each pupil: each pupil's copy of `parts` drawn as
+// generateMixedSheet draws them, avoiding the earlier pupils' items as above; each pupil's
+// mixed set is saved as a history entry of its own.
+RunOutcome generateClassMixedSheets(Application& app, RunEnvironment& env,
+                                    const std::vector<std::string>& pupils,
+                                    const std::vector<SheetPart>& parts,
+                                    std::vector<PupilSheet>& sheets);
 
 } // namespace quill

@@ -9,28 +9,24 @@
 namespace quill
 {
 
-namespace
+std::string pupilTitle(const std::string& title, std::string_view pupil, std::string_view code)
 {
-
-std::string titleWithPupil(const Application& app, bool answers)
-{
-    const std::string title = sheetTitle(app.settings, answers);
-    return app.sheetCode.empty() ? title : title + " " + app.pupilName + " " + app.sheetCode;
+    return code.empty() ? title : title + " " + std::string(pupil) + " " + std::string(code);
 }
-
-} // namespace
 
 DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, DocumentWriter write)
 {
-    const SheetDocuments sheets{app.settings.option(app.settings.kind()).caption,
-                                [&](bool answers) { return titleWithPupil(app, answers); },
-                                [&](bool answers, WordProcessor& document) {
-                                    const WriterArguments args{
-                                        app.settings, app.set,      sheetLayoutOf(app.settings),
-                                        answers,      app.notifier, app.stop(),
-                                        app.pupilName, app.sheetCode};
-                                    return write(args, document);
-                                }};
+    const SheetDocuments sheets{
+        app.settings.option(app.settings.kind()).caption,
+        [&](bool answers) {
+            return pupilTitle(sheetTitle(app.settings, answers), app.pupilName, app.sheetCode);
+        },
+        [&](bool answers, WordProcessor& document) {
+            const WriterArguments args{app.settings,  app.set,      sheetLayoutOf(app.settings),
+                                       answers,       app.notifier, app.stop(),
+                                       app.pupilName, app.sheetCode};
+            return write(args, document);
+        }};
     return writeSheetDocuments(app, env, sheets);
 }
 

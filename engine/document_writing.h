@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace quill
 {
@@ -13,10 +14,14 @@ struct WriterArguments;
 
 using DocumentWriter = bool (*)(const WriterArguments&, WordProcessor&);
 
+// A document's title: on a pupil's own sheet followed by the pupil's name and the sheet's code.
+std::string pupilTitle(const std::string& title, std::string_view pupil, std::string_view code);
+
 enum class DocumentsWritten { Written, NotWanted, Failed };
 
-// The question document and, when 答案 is ticked, the answer document of `app.set`, both named after the selected kind and the moment. NotWanted when the
-// environment makes no documents (printing).
+// The question document and, when 答案 is ticked, the answer document of `app.set`, both named
+// after the selected kind and the moment. NotWanted when the environment makes no documents
+// (printing).
 DocumentsWritten writeSetDocuments(Application& app, RunEnvironment& env, DocumentWriter write);
 
 // The two sheets of a run, however many sets they show: the documents' name, each sheet's

@@ -120,9 +120,9 @@ const Names layoutNames = {{{"standard"}, static_cast<int>(PageLayoutChoice::Sta
                            {{"large"}, static_cast<int>(PageLayoutChoice::Large)}};
 
 // Options that belong to the whole run of a mixed sheet, never to one of its parts.
-constexpr std::string_view runOnlyOptions[] = {"--part",       "--seed",    "--out",     "--print",
-                                               "--answers",    "--history", "--no-save", "--format",
-                                               "--time-limit", "--help"};
+constexpr std::string_view runOnlyOptions[] = {
+    "--part",    "--seed",   "--out",        "--print", "--answers", "--history",
+    "--no-save", "--format", "--time-limit", "--help",  "--copies",  "--roster"};
 
 std::string_view optionName(std::string_view arg)
 {
@@ -607,7 +607,8 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
                     每个名字一套不同的题，名字写在姓名栏上
                     每套题目和答案的标题旁有一个 5 位代码 (不含 0、O、1、I)；全班的题写在一个
                     题目文档里、答案按同样的顺序写在一个答案文档里，每人一页起；每套各存一条
-                    历史记录；--print 时每套前面有一行【名字 代码】。不能与 --part 同用
+                    历史记录；--print 时每套前面有一行【名字 代码】。与 --part 同用时
+                    每人一张不同的混合练习
 
 混合练习:
   --part "选项"     一张练习里的一部分，用它自己的选项（空格隔开），可给多次，例如
@@ -615,7 +616,7 @@ Draws one exercise set as the window would and writes it as .docx (or prints it)
                     --part "--kind vertical --ops mul --count 10" --part "--kind steps --count 4"
                     --part 之外的选项各部分共用（--grade、--columns …），部分里的随后生效；
                     --seed、--out、--print、--answers、--format、--history、--no-save、
-                    --time-limit 只能写在 --part 之外。每部分有小标题（一、口算 二、竖式计算 …）
+                    --time-limit、--copies、--roster 只能写在 --part 之外。每部分有小标题（一、口算 二、竖式计算 …）
                     和自己的表格，答案合在一份答案文档里，整张练习里没有重复的题。
                     分数题、简便计算、单位换算和 --layout dense 不能放进混合练习
 

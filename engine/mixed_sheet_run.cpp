@@ -24,7 +24,6 @@ namespace quill
 namespace
 {
 
-constexpr std::string_view documentName = "混合练习";
 constexpr std::string_view unreadableMixedMessage = "这条保存的混合练习格式不对，无法载入！";
 
 void refuseUnmixable(const ExerciseSettings& s)
@@ -42,24 +41,29 @@ void refuseUnmixable(const ExerciseSettings& s)
 }
 
 // The sheets' part of a run: each part's settings take the run's 答案 and 格式.
-std::vector<WriterArguments> writerArguments(Application& app, std::vector<SheetPart>& parts,
-                                             bool answers)
+std::vector<WriterArguments> writerArguments(Application& app, const std::vector<SheetPart>& parts,
+                                             bool answers, std::string_view pupil,
+                                             std::string_view code)
 {
     std::vector<WriterArguments> args;
-    for (SheetPart& part : parts)
+    for (const SheetPart& part : parts)
         args.push_back({part.settings, part.set, sheetLayoutOf(part.settings), answers,
-                        app.notifier, app.stop()});
+                        app.notifier, app.stop(), pupil, code});
     return args;
 }
 
+// A reloaded pupil's sheet comes back under the pupil's name and code.
 DocumentsWritten writeMixedDocuments(Application& app, RunEnvironment& env,
                                      std::vector<SheetPart>& parts)
 {
     const SheetDocuments sheets{
-        std::string(documentName),
-        [&](bool answers) { return mixedSheetTitle(parts.front().settings, answers); },
+        std::string(mixedDocumentName),
+        [&](bool answers) {
+            return pupilTitle(mixedSheetTitle(parts.front().settings, answers), app.pupilName,
+                              app.sheetCode);
+        },
         [&](bool answers, WordProcessor& document) {
-            return writeMixedSheet(writerArguments(app, parts, answers), document);
+            return writeMixedParts(app, parts, answers, document, app.pupilName, app.sheetCode);
         }};
     return writeSheetDocuments(app, env, sheets);
 }
@@ -70,15 +74,7 @@ bool saveMixedSet(Application& app, RunEnvironment& env, const std::vector<Sheet
     if (!app.settings.saveToHistory.checked || !file)
         return true;
     env.waitSeconds(finishedNoticeSeconds);
-    std::vector<std::vector<std::string>> options;
-    std::vector<std::string> saved;
-    for (const SheetPart& part : parts) {
-        options.push_back(part.options);
-        saved.push_back(std::to_string(historyKindOf(part.settings)) + "|" +
-                        savedTextFor(part.settings, part.set));
-    }
-    const IoResult result =
-        appendHistoryLine(*file, mixedHistoryLineText(shortDateText(), options, saved));
+    const IoResult result = appendHistoryLine(*file, mixedSetLine(parts));
     app.notifier.notify(result ? std::string(savedMessage) : saveFailedMessage(result));
     return result.ok();
 }
@@ -123,13 +119,9 @@ std::vector<std::vector<std::string>> partOptions(const std::vector<std::string>
     return options;
 }
 
-RunOutcome generateMixedSheet(Application& app, RunEnvironment& env, std::vector<SheetPart>& parts)
+RunOutcome drawMixedParts(Application& app, RunEnvironment& env, std::vector<SheetPart>& parts)
 {
-    if (parts.empty() || !formatsWritable(app))
-        return RunOutcome::Refused;
-    if (!historyUsable(app, env))
-        return RunOutcome::Failed;
-    const RunOutcome drawn = withRunSettings(app, [&] {
+    return withRunSettings(app, [&] {
         ExerciseSet elsewhere;
         for (SheetPart& part : parts) {
             if (const RunOutcome outcome = drawPart(app, env, part, elsewhere);
@@ -139,7 +131,15 @@ RunOutcome generateMixedSheet(Application& app, RunEnvironment& env, std::vector
         }
         return RunOutcome::Completed;
     });
-    if (drawn != RunOutcome::Completed)
+}
+
+RunOutcome generateMixedSheet(Application& app, RunEnvironment& env, std::vector<SheetPart>& parts)
+{
+    if (parts.empty() || !formatsWritable(app))
+        return RunOutcome::Refused;
+    if (!historyUsable(app, env))
+        return RunOutcome::Failed;
+    if (const RunOutcome drawn = drawMixedParts(app, env, parts); drawn != RunOutcome::Completed)
         return drawn;
     const DocumentsWritten written = writeMixedDocuments(app, env, parts);
     if (written == DocumentsWritten::Failed)
@@ -153,18 +153,44 @@ RunOutcome generateMixedSheet(Application& app, RunEnvironment& env, std::vector
     return RunOutcome::Completed;
 }
 
-RunOutcome generateBatchMixedSheet(Application& app, RunEnvironment& env,
-                                   std::vector<SheetPart>& parts,
-                                   std::unordered_set<std::string>& earlier)
+RunOutcome avoidingEarlierParts(Application& app, std::vector<SheetPart>& parts,
+                                std::unordered_set<std::string>& earlier,
+                                const std::function<RunOutcome()>& run)
 {
     app.earlierItems = std::move(earlier);
-    const RunOutcome outcome = generateMixedSheet(app, env, parts);
+    const RunOutcome outcome = run();
     earlier = std::move(app.earlierItems);
     app.earlierItems.clear();
     for (const SheetPart& part : parts)
         for (const SetItem& item : part.set)
             earlier.insert(itemText(item));
     return outcome;
+}
+
+RunOutcome generateBatchMixedSheet(Application& app, RunEnvironment& env,
+                                   std::vector<SheetPart>& parts,
+                                   std::unordered_set<std::string>& earlier)
+{
+    return avoidingEarlierParts(app, parts, earlier,
+                                [&] { return generateMixedSheet(app, env, parts); });
+}
+
+bool writeMixedParts(Application& app, const std::vector<SheetPart>& parts, bool answers,
+                     WordProcessor& document, std::string_view pupil, std::string_view code)
+{
+    return writeMixedSheet(writerArguments(app, parts, answers, pupil, code), document);
+}
+
+std::string mixedSetLine(const std::vector<SheetPart>& parts)
+{
+    std::vector<std::vector<std::string>> options;
+    std::vector<std::string> saved;
+    for (const SheetPart& part : parts) {
+        options.push_back(part.options);
+        saved.push_back(std::to_string(historyKindOf(part.settings)) + "|" +
+                        savedTextFor(part.settings, part.set));
+    }
+    return mixedHistoryLineText(shortDateText(), options, saved);
 }
 
 RunOutcome loadMixedSet(Application& app, RunEnvironment& env, std::string_view lineText)
@@ -189,6 +215,10 @@ RunOutcome loadMixedSet(Application& app, RunEnvironment& env, std::string_view 
     }
     app.run.stopRequested = false;
     app.notifier.notify(drawingMessage);
+    // A pupil's sheet comes back with its name and code, so its key can be told by them.
+    const HistoryLine whole = parseHistoryLine(lineText);
+    app.sheetCode = whole.sheetCode.value_or("");
+    app.pupilName = whole.pupilName;
     withRunSettings(app, [&] {
         for (std::size_t k = 0; k < parts.size(); ++k) {
             app.settings = parts[k].settings;

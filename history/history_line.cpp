@@ -1,6 +1,7 @@
 #include "history/history_line.h"
 
 #include "base/line_encoding.h"
+#include "history/mixed_history_line.h"
 #include "settings/column_rule_words.h"
 #include "settings/exercise_kinds.h"
 
@@ -154,6 +155,10 @@ HistoryLine parseHistoryLine(std::string_view text)
         line.drawnWith = std::string(fields[next++]);
     if (fields.size() > next && fields[next].starts_with(sheetFieldPrefix))
         readPupilSheetField(fields[next].substr(sheetFieldPrefix.size()), line);
+    // A mixed sheet's parts come before it: it is its line's last field.
+    else if (fields.size() > 2 && fields[1] == mixedKindField &&
+             fields.back().starts_with(sheetFieldPrefix))
+        readPupilSheetField(fields.back().substr(sheetFieldPrefix.size()), line);
     return line;
 }
 
@@ -162,6 +167,10 @@ std::string pupilSheetField(std::string_view code, std::string_view pupil)
     std::string field = std::string(sheetFieldPrefix) + std::string(code) + " ";
     for (const char c : pupil)
         field += c == '|' ? std::string("｜") : std::string(1, c);
+    // The double bar parts a mixed sheet's line.
+    for (std::size_t at = field.find(mixedPartSeparator); at != std::string::npos;
+         at = field.find(mixedPartSeparator, at))
+        field.replace(at, mixedPartSeparator.size(), "｜｜");
     return field;
 }
 

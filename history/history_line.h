@@ -59,13 +59,14 @@ struct HistoryLine {
     // The last field of a set drawn with a carry or borrow choice ("carry=yes borrow=no").
     // Older lines and sets drawn with both 不限 lack it.
     std::optional<std::string> drawnWith;
-    // The very last field of a pupil's own sheet: its code and the pupil's name, by which
-    // `quillmere key CODE` finds its key. Other lines lack it.
+    // The very last field of a pupil's own sheet, mixed or not: its code and the pupil's name,
+    // by which `quillmere key CODE` finds its key. Other lines lack it.
     std::optional<std::string> sheetCode;
     std::string pupilName;
 };
 
-// That field: "sheet=CODE NAME"; a bar in the name is written as a full-width ｜.
+// That field: "sheet=CODE NAME"; a bar in the name is written as a full-width ｜, a double bar
+// ‖ as two.
 std::string pupilSheetField(std::string_view code, std::string_view pupil);
 
 HistoryLine parseHistoryLine(std::string_view text);

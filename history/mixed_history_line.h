@@ -3,6 +3,7 @@
 // A mixed sheet saved as one line: "date|mixed|options‖kind|list…‖options‖kind|list…". Each
 // part keeps the options it was drawn with (space-separated, as `generate` takes them) and,
 // after "‖", what a set of its own would save after the date ("6| 37＋48 56÷7|carry=yes").
+// A pupil's own mixed sheet ends in the pupil's field ("|sheet=K7M4P 王小明", history_line.h).
 // Loading applies each part's options to fresh settings, so the sheets come out the same
 // whatever the window shows meanwhile.
 

@@ -63,7 +63,9 @@ bool writeMixedSheet(std::span<const WriterArguments> parts, WordProcessor& word
     if (parts.empty())
         return false;
     const bool answers = parts.front().answers;
-    typeTitleBlock(word, mixedSheetTitle(parts.front().settings, answers), answers, "\r");
+    const WriterArguments& first = parts.front();
+    typeTitleBlock(word, {mixedSheetTitle(first.settings, answers), first.pupil, first.code},
+                   answers, "\r");
     for (std::size_t k = 0; k < parts.size(); ++k) {
         // A stop leaves the remaining parts out, as it leaves a sheet's remaining cells empty.
         if (k > 0 && parts[k].stop.stopRequested())

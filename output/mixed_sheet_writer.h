@@ -22,7 +22,8 @@ std::string partHeading(int index, const ExerciseSettings& settings);
 std::string mixedSheetTitle(const ExerciseSettings& first, bool answers);
 
 // Writes the question or answer sheet (each part's `answers` alike) of the parts, in order.
-// Every part is of a kind the worksheet writer writes. True when the document was completed
+// Every part is of a kind the worksheet writer writes; the first part's pupil and code head the
+// sheet. True when the document was completed
 // and handed over.
 bool writeMixedSheet(std::span<const WriterArguments> parts, WordProcessor& word);
 

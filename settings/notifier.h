@@ -34,4 +34,24 @@ protected:
     void show(const std::string&, const std::string&, TrayIcon) override {}
 };
 
+// The application's way to the user: the host's notifier, or for a while a filter put in front
+// of it (a class run tells each notice once, not once per pupil).
+class NoticeRoute : public Notifier
+{
+public:
+    explicit NoticeRoute(Notifier& host) : to_(&host) {}
+
+    Notifier& target() const { return *to_; }
+    void routeTo(Notifier& to) { to_ = &to; }
+
+protected:
+    void show(const std::string& text, const std::string& title, TrayIcon icon) override
+    {
+        to_->notify(text, title, icon);
+    }
+
+private:
+    Notifier* to_;
+};
+
 } // namespace quill

@@ -495,35 +495,36 @@ void MainWindow::showSheetParts()
 }
 
 // Each part was tried when it was added; 答案, 格式 and 保存 are the window's as they stand.
-void MainWindow::writeSheetParts()
+std::vector<SheetPart> MainWindow::pageParts() const
 {
     std::vector<SheetPart> parts;
     SilentNotifier quiet;
     for (const std::vector<std::string>& options : sheetParts_)
         parts.push_back(sheetPart(options, quiet));
-    generateMixedSheet(app_, *this, parts);
+    return parts;
 }
 
-// 份数 above 1 or a class list make one set per pupil, as generate --copies or --roster does.
+// 份数 above 1 or a class list make one set per pupil, as generate --copies or --roster does,
+// a mixed one while the page has parts.
 void MainWindow::generate()
 {
     const int copies = controls_.copiesBox->value();
     const bool wholeClass = !roster_.empty() || copies > 1;
-    if (!sheetParts_.empty() && wholeClass) {
-        notifier_.notify("混合练习还不能一人一份：请把份数设为 1 并清除名单，或移除本页的各部分。");
-        return;
-    }
-    if (!sheetParts_.empty()) {
-        writeSheetParts();
-        return;
-    }
     if (!wholeClass) {
-        generateExercises(app_, *this);
+        if (sheetParts_.empty()) {
+            generateExercises(app_, *this);
+            return;
+        }
+        std::vector<SheetPart> parts = pageParts();
+        generateMixedSheet(app_, *this, parts);
         return;
     }
+    const std::vector<std::string> pupils = classPupils(roster_, static_cast<std::size_t>(copies));
     std::vector<PupilSheet> sheets;
-    generateClassSheets(app_, *this, classPupils(roster_, static_cast<std::size_t>(copies)),
-                        sheets);
+    if (sheetParts_.empty())
+        generateClassSheets(app_, *this, pupils, sheets);
+    else
+        generateClassMixedSheets(app_, *this, pupils, pageParts(), sheets);
 }
 
 // A list that cannot be read leaves the one read before in place.

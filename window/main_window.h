@@ -9,6 +9,7 @@
 #include "engine/pupil_recording.h"
 #endif
 #include "engine/document_output.h"
+#include "engine/mixed_sheet_run.h"
 #include "engine/run_environment.h"
 #include "engine/run_scheduler.h"
 #include "history/saved_sets.h"
@@ -61,7 +62,6 @@ struct WindowOptions {
     // The class list 名单 reads; empty when none was chosen.
     std::function<QString(QWidget*)> askRosterFile = askRosterFileName;
 };
-
 
 // The user's Documents folder + "/Quillmere", the history file of the program's folder,
 // saved documents opened with the desktop's application, the settings kept between starts.
@@ -132,7 +132,7 @@ private:
                         const std::filesystem::path& file);
     void removeSheetPart();
     void showSheetParts();
-    void writeSheetParts();
+    std::vector<SheetPart> pageParts() const;
     void generate();
     void chooseRoster();
     void clearRoster();

@@ -4,6 +4,8 @@ each sheet from a new page. python-docx finds every name line once in the roster
 39 page breaks and 40 different tables; the key carries the same names and codes in the same
 order; pdfinfo counts as many pages in the question PDF as in the answer PDF, pdftotext finds
 the names in order; the history holds one entry per pupil, and `key` writes one pupil's pair.
+Mixed sheets for five copies: five different sets of both parts, each from a new page, the
+keys in the same order, one mixed history entry each, and `key` writes one copy's pair again.
 
     class_sheets_check.py QUILLMERE
 """
@@ -20,6 +22,8 @@ SKIP = 77
 
 try:
     import docx
+    import docx.table
+    import docx.text.paragraph
 except ImportError:
     print("SKIP: python3-docx is not installed (apt-get install python3-docx)")
     sys.exit(SKIP)
@@ -97,6 +101,75 @@ def check_history_and_key(program, folder, history, code):
             failures.append(f"{path}: not one sheet for 学生17 {code}")
 
 
+MIXED_PARTS = ["--part", "--kind oral --to 20 --count 12 --ops add", "--part",
+               "--kind vertical --ops mul --count 4 --columns 2"]
+
+
+def mixed_sheets(path):
+    """Each sheet's code, whether it starts a page, and the text of its tables, in body order."""
+    document = docx.Document(path)
+    sheets = []
+    for child in document.element.body.iterchildren():
+        tag = child.tag.split("}")[1]
+        if tag == "p":
+            paragraph = docx.text.paragraph.Paragraph(child, document)
+            found = CODE.search(paragraph.text)
+            if found and "Quillmere" in paragraph.text:
+                sheets.append({"code": found.group(1), "tables": [],
+                               "new page": paragraph.paragraph_format.page_break_before})
+        elif tag == "tbl" and sheets:
+            table = docx.table.Table(child, document)
+            sheets[-1]["tables"].append([cell.text for row in table.rows for cell in row.cells])
+    return sheets
+
+
+def keyed(question, key):
+    """Whether every cell of the key starts with the question's cell."""
+    return len(question["tables"]) == len(key["tables"]) and all(
+        len(q) == len(k) and all(a.startswith(b) for a, b in zip(k, q))
+        for q, k in zip(question["tables"], key["tables"]))
+
+
+def check_mixed(program, folder, copies=5):
+    out, history = os.path.join(folder, "混合"), os.path.join(folder, "混合历史.txt")
+    run(program, "generate", "--copies", str(copies), "--answers", "--seed", "3", "--format",
+        "both", "--out", out, "--history", history, *MIXED_PARTS, cwd=folder)
+    [question] = glob.glob(os.path.join(out, "混合练习-*[0-9].docx")) or [None]
+    [answer] = glob.glob(os.path.join(out, "混合练习-*(答案).docx")) or [None]
+    if not question or not answer or len(glob.glob(os.path.join(out, "*.pdf"))) != 2:
+        failures.append(f"mixed class documents: {os.listdir(out) if os.path.isdir(out) else []}")
+        return
+    sheets, keys = mixed_sheets(question), mixed_sheets(answer)
+    codes = [s["code"] for s in sheets]
+    if len(sheets) != copies or len(set(codes)) != copies:
+        failures.append(f"mixed class: sheets with codes {codes}")
+    if any(len(s["tables"]) != 2 for s in sheets):
+        failures.append("mixed class: not both parts on every sheet")
+    if len(set(repr(s["tables"]) for s in sheets)) != len(sheets):
+        failures.append("mixed class: two pupils got the same set")
+    for found in (sheets, keys):
+        if [s["new page"] for s in found] != [None] + [True] * (copies - 1):
+            failures.append(f"mixed class: page breaks {[s['new page'] for s in found]}")
+    if [k["code"] for k in keys] != codes or not all(map(keyed, sheets, keys)):
+        failures.append("mixed class: the keys are not the sheets' in the same order")
+    for pdf in glob.glob(os.path.join(out, "*.pdf")):
+        text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
+        if CODE.findall(text) != codes:
+            failures.append(f"{pdf}: codes {CODE.findall(text)}")
+    with open(history, encoding="utf-8") as file:
+        saved = [re.search(r"\|mixed\|.*\|sheet=(\S+) $", line) for line in file]
+    if [m.group(1) if m else None for m in saved] != codes:
+        failures.append(f"mixed class: history entries {saved}")
+    if len(sheets) < 3:
+        return
+    again = os.path.join(folder, "混合钥")
+    run(program, "key", sheets[2]["code"], "--history", history, "--out", again, cwd=folder)
+    pair = sorted(glob.glob(os.path.join(again, "*.docx")))  # the key's name sorts first
+    written = [[(s["code"], s["tables"]) for s in mixed_sheets(p)] for p in pair]
+    if written != [[(s["code"], s["tables"])] for s in (keys[2], sheets[2])]:
+        failures.append(f"key {sheets[2]['code']}: not that pupil's mixed pair: {pair}")
+
+
 def main():
     program = sys.argv[1]
     with tempfile.TemporaryDirectory() as folder:
@@ -109,6 +182,7 @@ def main():
         code = check_documents(out)
         if code:
             check_history_and_key(program, folder, history, code)
+        check_mixed(program, folder)
     for failure in failures:
         print("FAIL:", failure)
     return 1 if failures else 0

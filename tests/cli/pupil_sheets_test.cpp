@@ -141,7 +141,7 @@ TEST(PupilSheets, KeyFindsEachCodeInTheHistory)
     EXPECT_FALSE(std::filesystem::exists(folder / "无"));
 }
 
-// A bad count, a damaged list or a mixed sheet writes nothing and says why.
+// A bad count, a damaged list or a part no mixed sheet holds writes nothing and says why.
 TEST(PupilSheets, RefusalsWriteNothing)
 {
     testing::TempFolder folder;
@@ -159,7 +159,9 @@ TEST(PupilSheets, RefusalsWriteNothing)
         {"--roster", testing::utf8Path(folder / "无")},
         {"--copies", "2", "--roster", empty},
         {"--copies", "3", "--to", "3", "--count", "50"},
-        {"--copies", "2", "--part", "--kind oral", "--part", "--kind vertical"}};
+        {"--copies", "2", "--part", "--kind oral", "--part", "--kind units"},
+        {"--roster", empty, "--part", "--kind oral"},
+        {"--part", "--kind oral --copies 2"}};
     for (std::vector<std::string> args : refused) {
         args.insert(args.begin(), "generate");
         for (const char* more : {"--out", outDir.c_str(), "--no-save"})

@@ -1,3 +1,4 @@
+#include "engine/class_sheets.h"
 #include "engine/distinct_items.h"
 #include "engine/generation_run.h"
 #include "engine/settings_interlocks.h"
@@ -151,6 +152,27 @@ TEST(DistinctItemsRun, ABatchRepeatsNoItemWhileTheSettingsAllowOthers)
     ASSERT_EQ(generateBatchSet(last.app, env, earlier), RunOutcome::Completed);
     EXPECT_EQ(std::ranges::count(last.notifier.messages, earlierItemsRepeatedMessage), 1);
     EXPECT_EQ(static_cast<int>(earlier.size()), allowed);
+}
+
+// A class of 30 under settings whose fresh items run out after about ten pupils is told that
+// earlier items repeat once, not once for each later pupil, and is told nothing twice. The
+// next class run on the same application is told it again: each run starts afresh.
+TEST(DistinctItemsRun, AClassIsToldEachNoticeOnce)
+{
+    RecordingEnvironment env;
+    const int count = allowedDivisions() / 10;
+    TestApplication t(8);
+    onlyDivision(t, 1, "100", std::to_string(count).c_str());
+    for (int run = 0; run < 2; ++run) {
+        t.notifier.messages.clear();
+        std::vector<PupilSheet> sheets;
+        ASSERT_EQ(generateClassSheets(t.app, env, classPupils({}, 30), sheets),
+                  RunOutcome::Completed);
+        ASSERT_EQ(sheets.size(), 30u);
+        const std::vector<std::string>& told = t.notifier.messages;
+        EXPECT_EQ(std::ranges::count(told, earlierItemsRepeatedMessage), 1) << run;
+        EXPECT_EQ(std::set(told.begin(), told.end()).size(), told.size()) << run;
+    }
 }
 
 } // namespace

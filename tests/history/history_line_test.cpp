@@ -1,4 +1,5 @@
 #include "history/history_line.h"
+#include "history/mixed_history_line.h"
 #include "history/saved_set_load.h"
 #include "settings/column_rule_words.h"
 #include "settings/exercise_settings.h"
@@ -45,9 +46,9 @@ TEST(HistoryLine, OnlyEquationSetsHaveAFourthField)
 TEST(HistoryLine, PupilSheetFieldFollowsEveryOtherField)
 {
     const std::string field = "|" + pupilSheetField("K7M4P", "张|三");
-    for (const std::string base : {"2026/3/1|1| 1＋2", "2026/3/1|6| 12＋5＝17| X＋5＝17",
-                                   "2026/3/1|1| 1＋2|steps", "2026/3/1|1| 1＋2|carry=yes",
-                                   "2026/3/1|1| 1＋2|oral|carry=no"}) {
+    for (const std::string base :
+         {"2026/3/1|1| 1＋2", "2026/3/1|6| 12＋5＝17| X＋5＝17", "2026/3/1|1| 1＋2|steps",
+          "2026/3/1|1| 1＋2|carry=yes", "2026/3/1|1| 1＋2|oral|carry=no"}) {
         const HistoryLine plain = parseHistoryLine(base), marked = parseHistoryLine(base + field);
         EXPECT_FALSE(plain.sheetCode) << base;
         EXPECT_EQ(marked.sheetCode, "K7M4P") << base;
@@ -60,6 +61,27 @@ TEST(HistoryLine, PupilSheetFieldFollowsEveryOtherField)
     }
     EXPECT_EQ(parseHistoryLine("2026/3/1|1| 1＋2|" + pupilSheetField("ABCDE", "")).sheetCode,
               "ABCDE");
+}
+
+// A pupil's mixed sheet ends in the field too: the entry and a key find its code and name,
+// and the parts read as they did without it, a double bar in the name included.
+TEST(HistoryLine, PupilSheetFieldEndsAMixedLine)
+{
+    const std::string base =
+        mixedHistoryLineText("2026/3/1", {{"--kind", "oral"}, {"--kind", "steps"}},
+                             {"1| 1＋2|carry=yes", "4| (1＋2)×3＝9"});
+    const std::string marked = base + "|" + pupilSheetField("K7M4P", "张‖三");
+    EXPECT_FALSE(parseHistoryLine(base).sheetCode);
+    EXPECT_EQ(parseHistoryLine(marked).sheetCode, "K7M4P");
+    EXPECT_EQ(savedSetEntry(marked), "2026/3/1混合练习 K7M4P 张｜｜三");
+    const auto plain = parseMixedHistoryLine(base), parts = parseMixedHistoryLine(marked);
+    ASSERT_TRUE(plain && parts);
+    ASSERT_EQ(parts->size(), plain->size());
+    for (std::size_t k = 0; k < parts->size(); ++k) {
+        EXPECT_EQ((*parts)[k].options, (*plain)[k].options);
+        EXPECT_EQ((*parts)[k].line.savedList, (*plain)[k].line.savedList);
+        EXPECT_EQ((*parts)[k].line.drawnWith, (*plain)[k].line.drawnWith);
+    }
 }
 
 // Every kind's list reads back to the same items and is written again byte for byte.

@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSettings>
 #include <QSpinBox>
 #include <QSystemTrayIcon>
@@ -808,6 +809,19 @@ TEST_F(MainWindowTest, PartsAddedToThePageAreWrittenAsOneMixedSheet)
     ASSERT_EQ(saved->count(), 1);
     EXPECT_TRUE(saved->itemText(0).endsWith(QStringLiteral("混合练习")));
     EXPECT_TRUE(option(&S::stepsOption)->isChecked()) << "the window keeps its own settings";
+
+    // With 份数 3 each pupil's mixed sheet is saved as an entry with its own code.
+    part<QSpinBox>("copiesBox")->setValue(3);
+    part<QPushButton>("generateButton")->click();
+    EXPECT_FALSE(*hung);
+    ASSERT_EQ(saved->count(), 4);
+    QSet<QString> codes;
+    for (int k = 1; k < 4; ++k) {
+        const QString entry = saved->itemText(k);
+        EXPECT_EQ(entry.section(u' ', 0, 0).right(4), QStringLiteral("混合练习")) << k;
+        codes.insert(entry.section(u' ', 1));
+    }
+    EXPECT_EQ(codes.size(), 3);
 }
 
 } // namespace
