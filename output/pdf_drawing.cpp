@@ -1,13 +1,12 @@
 #include "output/pdf_drawing.h"
 
 #include "base/utf8.h"
-#include "output/face_tables.h"
+#include "output/freetype_faces.h"
 #include "output/pdf_layout.h"
 
 #include <cairo-ft.h>
 #include <cairo-pdf.h>
 #include <cairo.h>
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -100,27 +99,9 @@ private:
 
     OpenFont open(const char* family)
     {
-        if (!library_ || !FcInit())
+        if (!library_)
             return {};
-        FcPattern* pattern = FcPatternCreate();
-        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
-        FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("zh-cn"));
-        FcPatternAddInteger(pattern, FC_WEIGHT, FC_WEIGHT_REGULAR);
-        FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-        FcDefaultSubstitute(pattern);
-        FcResult result = FcResultNoMatch;
-        FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-        FcPatternDestroy(pattern);
-        FcChar8* file = nullptr;
-        int index = 0;
-        FT_Face face = nullptr;
-        if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-            FcPatternGetInteger(match, FC_INDEX, 0, &index);
-            if (FT_New_Face(library_, reinterpret_cast<const char*>(file), index, &face) != 0)
-                face = nullptr;
-        }
-        if (match)
-            FcPatternDestroy(match);
+        FT_Face face = openInstalledFace(library_, family).face;
         if (face && FT_Get_Char_Index(face, probeCharacter) == 0) {
             FT_Done_Face(face);
             face = nullptr;

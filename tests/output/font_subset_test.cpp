@@ -1,6 +1,5 @@
-#include "output/face_tables.h"
+#include "output/freetype_faces.h"
 
-#include <fontconfig/fontconfig.h>
 
 #include <gtest/gtest.h>
 
@@ -33,28 +32,15 @@ protected:
         FT_Done_FreeType(library_);
     }
 
+    // Only the family asked for: another font fontconfig falls back to may not be CID-keyed.
     FT_Face openInstalled(const char* family)
     {
-        FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
-        FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-        FcDefaultSubstitute(pattern);
-        FcResult result = FcResultNoMatch;
-        FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-        FcPatternDestroy(pattern);
-        FcChar8* file = nullptr;
-        FcChar8* matched = nullptr;
-        int index = 0;
-        FT_Face face = nullptr;
-        if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
-            FcPatternGetString(match, FC_FAMILY, 0, &matched) == FcResultMatch &&
-            std::string(reinterpret_cast<const char*>(matched)) == family) {
-            FcPatternGetInteger(match, FC_INDEX, 0, &index);
-            if (FT_New_Face(library_, reinterpret_cast<const char*>(file), index, &face) != 0)
-                face = nullptr;
+        const InstalledFace installed = openInstalledFace(library_, family);
+        if (installed.face && installed.family != family) {
+            FT_Done_Face(installed.face);
+            return nullptr;
         }
-        if (match)
-            FcPatternDestroy(match);
-        return face;
+        return installed.face;
     }
 
     FT_Library library_ = nullptr;
