@@ -48,18 +48,21 @@ public:
 
     // The face of a format, bold or not (see drawPage); nullptr when no installed font has
     // Chinese glyphs.
-    cairo_font_face_t* face(const RunFormat& format) { return font(format).cairoFace; }
+    cairo_font_face_t* face(const RunFormat& format)
+    {
+        return font(familyFor(format.fontName)).cairoFace;
+    }
 
     // A face with the glyphs of `characters` (see output/font_subset.h), or the full face
     // when it cannot be cut down; a reference the caller destroys. nullptr as for face().
     // A subset made for earlier documents serves while it holds every character asked for,
     // so a window writing sheet after sheet keeps one, not one per document in cairo's cache.
-    cairo_font_face_t* subsetFace(const RunFormat& format, const std::set<char32_t>& characters)
+    cairo_font_face_t* subsetFace(const std::string& family, const std::set<char32_t>& characters)
     {
-        const OpenFont& full = font(format);
+        const OpenFont& full = font(family);
         if (!full.cairoFace)
             return nullptr;
-        Subset& kept = subsets_[familyFor(format.fontName)];
+        Subset& kept = subsets_[family];
         if (!kept.face || !std::includes(kept.characters.begin(), kept.characters.end(),
                                          characters.begin(), characters.end())) {
             std::set<char32_t> wider = kept.characters;
@@ -88,9 +91,8 @@ private:
         cairo_font_face_t* cairoFace = nullptr;
     };
 
-    const OpenFont& font(const RunFormat& format)
+    const OpenFont& font(const std::string& family)
     {
-        const std::string family = familyFor(format.fontName);
         auto found = faces_.find(family);
         if (found == faces_.end())
             found = faces_.emplace(family, open(family.c_str())).first;
@@ -306,16 +308,12 @@ class DocumentFaces
 public:
     explicit DocumentFaces(const PageLayout& layout)
     {
-        // A format of each family, to ask for its face, and the characters it draws.
-        std::map<std::string, std::pair<RunFormat, std::set<char32_t>>> characters;
+        std::map<std::string, std::set<char32_t>> characters; // of each family
         for (const LaidOutPage& page : layout.pages)
-            for (const PlacedText& text : page.texts) {
-                auto& [format, used] = characters[familyFor(text.format.fontName)];
-                format = text.format;
-                addCharacters(text.text, used);
-            }
+            for (const PlacedText& text : page.texts)
+                addCharacters(text.text, characters[familyFor(text.format.fontName)]);
         for (const auto& [family, used] : characters)
-            faces_[family] = SheetFonts::instance().subsetFace(used.first, used.second);
+            faces_[family] = SheetFonts::instance().subsetFace(family, used);
     }
     ~DocumentFaces()
     {
